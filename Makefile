@@ -1,0 +1,49 @@
+# make run    builds compras and runs it on the embedded sample company
+# make test   builds everything and runs every test
+# make asan   the same tests under AddressSanitizer and UBSan
+# make bench  the benchmarks, in an optimised build
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE ?= cmake
+CTEST ?= ctest
+ARGS ?=
+
+.PHONY: all build run test quick asan bench install clean
+
+all: build
+
+$(BUILD)/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: $(BUILD)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/apps/compras/compras $(ARGS)
+
+test: build
+	$(CTEST) --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+quick: build
+	$(CTEST) --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L quick
+
+build-asan/CMakeCache.txt:
+	$(CMAKE) -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVRMWND_SANITIZE=ON
+
+asan: build-asan/CMakeCache.txt
+	$(CMAKE) --build build-asan -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  $(CTEST) --test-dir build-asan --output-on-failure -j $(JOBS)
+
+build-bench/CMakeCache.txt:
+	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVRMWND_BENCH=ON -DBUILD_TESTING=OFF
+
+bench: build-bench/CMakeCache.txt
+	$(CMAKE) --build build-bench -j $(JOBS)
+	build-bench/bench/vrmwnd_bench --benchmark_min_time=0.2
+
+install: build
+	$(CMAKE) --install $(BUILD) --prefix $(or $(PREFIX),$(CURDIR)/install)
+
+clean:
+	rm -rf $(BUILD) build-asan build-bench install

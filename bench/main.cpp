@@ -1,0 +1,4 @@
+// Ponto de entrada dos benchmarks.
+#include <benchmark/benchmark.h>
+
+BENCHMARK_MAIN();

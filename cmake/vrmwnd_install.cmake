@@ -1,0 +1,22 @@
+# cmake --install: headers, the four libraries and a CMake package, so that a screen
+# written elsewhere can find_package(vrmwnd) and link vrmwnd::vrmwnd.
+include(CMakePackageConfigHelpers)
+
+install(TARGETS vrmwnd_platform vrmwnd_base vrmwnd_suite vrmwnd
+        EXPORT vrmwndTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS compras RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${VRMWND_INCLUDE_DIR}/vrmwnd DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(EXPORT vrmwndTargets NAMESPACE vrmwnd::
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vrmwnd)
+
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/vrmwndConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/vrmwndConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vrmwnd)
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/vrmwndConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vrmwndConfig.cmake
+              ${CMAKE_CURRENT_BINARY_DIR}/vrmwndConfigVersion.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vrmwnd)

@@ -1,0 +1,7 @@
+// Umbrella header of the platform layer: the MFC, Win32, COM and OLE Automation
+// stand-ins.
+#pragma once
+
+#include "vrmwnd/platform/wintypes.h"
+#include "vrmwnd/platform/oleauto.h"
+#include "vrmwnd/platform/numfmt.h"

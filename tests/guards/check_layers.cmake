@@ -1,0 +1,45 @@
+# Fails when a file of one layer includes a header of a layer above it, or when
+# anything but the suite layer reaches the database library directly.
+# Ranks: platform 0, base 1, suite 2, module 3 (wrappers, controls, dialogs,
+# business, util), host 4.
+set(ranks platform 0 base 1 suite 2 wrappers 3 controls 3 dialogs 3 business 3 util 3 vrmwnd 3)
+
+function(rank_of name out)
+  list(FIND ranks ${name} i)
+  if(i EQUAL -1)
+    set(${out} -1 PARENT_SCOPE)
+  else()
+    math(EXPR j "${i} + 1")
+    list(GET ranks ${j} r)
+    set(${out} ${r} PARENT_SCOPE)
+  endif()
+endfunction()
+
+set(failures "")
+foreach(layer platform base suite wrappers controls dialogs business util)
+  rank_of(${layer} own)
+  file(GLOB_RECURSE files ${ROOT}/include/vrmwnd/${layer}/*.h ${ROOT}/src/${layer}/*.h
+       ${ROOT}/src/${layer}/*.cpp)
+  if(EXISTS ${ROOT}/include/vrmwnd/${layer}.h)
+    list(APPEND files ${ROOT}/include/vrmwnd/${layer}.h)
+  endif()
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS lines)
+      if(line MATCHES "\"vrmwnd/([A-Za-z_]+)(/|\\.h)")
+        rank_of(${CMAKE_MATCH_1} theirs)
+        if(theirs GREATER own)
+          string(APPEND failures "${f}: ${layer} includes ${line}\n")
+        endif()
+      endif()
+      if(line MATCHES "sqlite3\\.h" AND NOT layer STREQUAL "suite")
+        string(APPEND failures "${f}: only the suite layer opens the database: ${line}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(failures)
+  message(FATAL_ERROR "Upward includes:\n${failures}")
+endif()
+message(STATUS "layers: no upward include")
