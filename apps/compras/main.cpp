@@ -1,14 +1,59 @@
-// compras: o programa hospedeiro do módulo de Compras.
+// compras: o programa hospedeiro do módulo de Compras. Cada comando mostra uma parte
+// da biblioteca sobre a empresa embutida; "compras --help" lista todos.
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
+#include "comandos.h"
 #include "vrmwnd/vrmwnd.h"
 
+namespace compras {
+namespace {
+
+int ComandoAjuda(int, char**);
+
+constexpr TComando kComandos[] = {
+    {"data", "data D/M/A|NUMERO", "número do dia, dia da semana, código do mês e textos",
+     ComandoData},
+    {"ajuda", "ajuda", "esta lista", ComandoAjuda},
+};
+
+int ComandoAjuda(int, char**) {
+  std::printf("compras %s — módulo de Compras (CM, módulo %d)\n\nUso: compras COMANDO [ARGUMENTOS]\n\n",
+              vrmwnd::VersaoBiblioteca(), vrmwnd::kNumeroModulo);
+  for (const TComando& c : kComandos) std::printf("  %-40s %s\n", c.szUso, c.szResumo);
+  std::printf("\n\"compras COMANDO --help\" explica o comando.\n");
+  return 0;
+}
+
+}  // namespace
+
+const TComando& Comando(const char* szNome) {
+  for (const TComando& c : kComandos)
+    if (std::strcmp(c.szNome, szNome) == 0) return c;
+  return kComandos[std::size(kComandos) - 1];
+}
+
+int UsoErrado(const TComando& comando, const char* szMotivo) {
+  std::fprintf(stderr, "compras %s: %s\nUso: compras %s\n", comando.szNome, szMotivo, comando.szUso);
+  return 2;
+}
+
+}  // namespace compras
+
 int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-    std::printf("compras %s — módulo de Compras (CM)\n", vrmwnd::VersaoBiblioteca());
-    return 0;
+  using namespace compras;
+  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
+    return Comando("ajuda").pExecuta(0, nullptr);
+  for (const TComando& c : kComandos) {
+    if (std::strcmp(c.szNome, argv[1]) == 0) {
+      if (argc > 2 && (std::strcmp(argv[2], "--help") == 0 || std::strcmp(argv[2], "-h") == 0)) {
+        std::printf("Uso: compras %s\n%s\n", c.szUso, c.szResumo);
+        return 0;
+      }
+      return c.pExecuta(argc - 2, argv + 2);
+    }
   }
-  std::fprintf(stderr, "compras: comando desconhecido: %s\n", argv[1]);
+  std::fprintf(stderr, "compras: comando desconhecido: \"%s\" (veja \"compras --help\")\n", argv[1]);
   return 2;
 }

@@ -1,0 +1,20 @@
+// Os comandos do compras: cada um recebe os argumentos depois do seu nome e devolve
+// o código de saída (0 sucesso, 1 falha da operação, 2 uso errado).
+#pragma once
+
+namespace compras {
+
+struct TComando {
+  const char* szNome;
+  const char* szUso;     // "origem CHAVE|TEXTO"
+  const char* szResumo;  // uma linha
+  int (*pExecuta)(int argc, char** argv);
+};
+
+// Mensagem de uso errado em stderr, com o uso do comando; devolve 2.
+int UsoErrado(const TComando& comando, const char* szMotivo);
+const TComando& Comando(const char* szNome);
+
+int ComandoData(int argc, char** argv);
+
+}  // namespace compras
