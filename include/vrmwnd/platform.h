@@ -5,3 +5,4 @@
 #include "vrmwnd/platform/wintypes.h"
 #include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/platform/numfmt.h"
+#include "vrmwnd/platform/comalloc.h"
