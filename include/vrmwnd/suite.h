@@ -17,3 +17,6 @@
 #include "vrmwnd/suite/REG_FILIALPS.h"
 #include "vrmwnd/suite/REG_HISTORICOPS.h"
 #include "vrmwnd/suite/REG_SIT_TRIB_PRODUTOPS.h"
+#include "vrmwnd/suite/banco_empresa.h"
+#include "vrmwnd/suite/resultados.h"
+#include "vrmwnd/suite/CServidoresCompartilhados.h"

@@ -1,0 +1,1 @@
+-- Empresa de amostra

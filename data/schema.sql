@@ -1,0 +1,271 @@
+-- Banco de dados de uma empresa da suíte: o que as leituras do servidor devolvem.
+-- As colunas têm o nome do campo do registro de layout fixo que preenchem; as que
+-- não correspondem a campo (chaves de ligação, ordem) são da própria tabela.
+-- Valores CY são inteiros em décimos de milésimo (150,00 = 1500000); valores V8 e
+-- pesos de 8 casas são inteiros brutos; datas são texto 'AAAA-MM-DD' (nulo = sem data).
+
+CREATE TABLE filial (
+  iPonteiro INTEGER PRIMARY KEY,
+  iNumero INTEGER NOT NULL,
+  szNome TEXT NOT NULL,
+  szCNPJ TEXT NOT NULL DEFAULT '',
+  szUF TEXT NOT NULL DEFAULT '',
+  byTributadaIPI INTEGER NOT NULL DEFAULT 0
+);
+
+-- Plano de contas e plano gerencial (byGerencial = 1).
+CREATE TABLE conta (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  byGerencial INTEGER NOT NULL DEFAULT 0,
+  cRemetente2 TEXT NOT NULL DEFAULT 'N',
+  cRemetente1 TEXT NOT NULL DEFAULT 'N',
+  cClassificacao TEXT NOT NULL DEFAULT 'N'
+);
+
+-- Clientes, fornecedores e transportadoras, com as informações extras.
+CREATE TABLE cfrt (
+  lPonteiroConta INTEGER PRIMARY KEY REFERENCES conta(lPonteiro),
+  szNome TEXT NOT NULL,
+  szDocumento TEXT NOT NULL DEFAULT '',
+  cTipoPessoa TEXT NOT NULL DEFAULT 'J',
+  byFormaPagamento INTEGER NOT NULL DEFAULT 0,
+  szInscricaoMunicipal TEXT NOT NULL DEFAULT '',
+  cTipoAssinante TEXT NOT NULL DEFAULT '0'
+);
+
+CREATE TABLE documento (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  byUsaNaEntrada INTEGER NOT NULL DEFAULT 1
+);
+
+-- CFOPs (cProdutoServico 'P') e situações de serviço ('S').
+CREATE TABLE natureza (
+  iPonteiro INTEGER PRIMARY KEY,
+  lCodigo INTEGER NOT NULL,
+  szNome TEXT NOT NULL,
+  iPonteiroFilial INTEGER NOT NULL DEFAULT 0,
+  cProdutoServico TEXT NOT NULL DEFAULT 'P',
+  byPresente INTEGER NOT NULL DEFAULT 1,
+  byIPIInclusoICMS INTEGER NOT NULL DEFAULT 0,
+  byTipoOperacao INTEGER NOT NULL DEFAULT 0,
+  byImportacao INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE unidade_medida (
+  iPonteiro INTEGER PRIMARY KEY,
+  szSigla TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  byTipoDecimais INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE produto (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  iPonteiroUnidadeMedida INTEGER NOT NULL REFERENCES unidade_medida(iPonteiro),
+  byControlaLote INTEGER NOT NULL DEFAULT 0,
+  byControlaArmaFogo INTEGER NOT NULL DEFAULT 0,
+  byICMSDispensado INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE situacao_tributaria (
+  byPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  byEhCST INTEGER NOT NULL DEFAULT 0,
+  byEhCSOSN INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE historico (
+  iPonteiro INTEGER PRIMARY KEY,
+  szDescricao TEXT NOT NULL,
+  byAtivo INTEGER NOT NULL DEFAULT 1
+);
+
+CREATE TABLE lote_estoque (
+  lPonteiro INTEGER PRIMARY KEY,
+  szNumero TEXT NOT NULL,
+  dmaValidade TEXT,
+  dmaFabricacao TEXT,
+  iDiasValidade INTEGER NOT NULL DEFAULT 0,
+  lPonteiroProduto INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE volume_estoque (
+  lPonteiro INTEGER PRIMARY KEY,
+  szVolume TEXT NOT NULL
+);
+
+-- Movimentos de estoque; llQuemGerou é a origem empacotada (REG_QZDMC).
+CREATE TABLE movimento_estoque (
+  lSequencia INTEGER PRIMARY KEY,
+  lPonteiroProduto INTEGER NOT NULL,
+  cyQuantidade INTEGER NOT NULL,
+  maMovimento INTEGER NOT NULL,
+  llQuemGerou INTEGER NOT NULL,
+  lComplementoQuemGerou INTEGER NOT NULL DEFAULT 0,
+  hObservacao TEXT
+);
+
+-- Configuração dos alertas por e-mail do módulo, um por tipo.
+CREATE TABLE cm_cfg_alerta (
+  lTipoAlerta INTEGER PRIMARY KEY,
+  lNivelDetalhe INTEGER NOT NULL DEFAULT 4294967295,
+  szModelo TEXT NOT NULL DEFAULT '',
+  szCorpoProprio TEXT NOT NULL DEFAULT '',
+  byUsuarioEscolheModelo INTEGER NOT NULL DEFAULT 0,
+  szAssunto TEXT NOT NULL DEFAULT '',
+  szDestinatarios TEXT NOT NULL DEFAULT ''
+);
+
+-- Configuração mestre do módulo de Compras (uma linha).
+CREATE TABLE cm_mestre (
+  id INTEGER PRIMARY KEY CHECK (id = 1),
+  bBloquearOCSuperiorOrcadoValorParcela INTEGER NOT NULL DEFAULT 0,
+  bBloquearOCSuperiorOrcadoValorTotal INTEGER NOT NULL DEFAULT 0,
+  nQtdMesesOrc INTEGER NOT NULL DEFAULT 12,
+  maBaseOrc INTEGER NOT NULL DEFAULT 0,
+  nPoderIncluirProdutosIguais INTEGER NOT NULL DEFAULT 0
+);
+
+-- Notas fiscais comerciais. As colunas regNFOrigem_* e regNFe_* preenchem os blocos
+-- aninhados; as quantidades (iQtd…, byQtd…) têm de bater com as linhas filhas.
+CREATE TABLE nota_fiscal (
+  lPosicao INTEGER PRIMARY KEY,
+  regNFOrigem_regNFe_hChaveAcesso TEXT, regNFOrigem_regNFe_byModelo INTEGER,
+  regNFOrigem_cyTotal INTEGER, regNFOrigem_lChaveNFCM INTEGER, regNFOrigem_dmaEmissao TEXT,
+  regNFOrigem_szNumero TEXT, regNFOrigem_szSerie TEXT, regNFOrigem_szModelo TEXT,
+  regNFOrigem_byTipoOrigem INTEGER,
+  regNFe_hChaveAcesso TEXT, regNFe_byModelo INTEGER, regNFe_byTipoEmissao INTEGER,
+  regNFe_llProtocolo INTEGER, regNFe_dmaAutorizacao TEXT, regNFe_iSituacao INTEGER,
+  cyFrete INTEGER, cySeguro INTEGER, cyDespesasAcessorias INTEGER, cyDesconto1 INTEGER,
+  cyDeducaoICMSSuframa INTEGER, cyBaseIPI INTEGER, cyValorIPI INTEGER, cyDesconto2 INTEGER,
+  cyIsentasICMS INTEGER, cyOutrasICMS INTEGER, cyIsentasIPI INTEGER, cyOutrasIPI INTEGER,
+  cyQtdVolumes INTEGER, cyPesoBruto INTEGER, cyPesoLiquido INTEGER, cyFunrural INTEGER,
+  lNSU INTEGER, lNumero INTEGER NOT NULL,
+  lPonteiroCliente INTEGER NOT NULL, lPonteiroTransportadora INTEGER, lEntradaRecursos INTEGER,
+  iPonteiroFilial INTEGER NOT NULL, dmaEmissao TEXT, dmaSaida TEXT,
+  iPonteiroDocumento INTEGER, iPonteiroHistorico INTEGER, iPonteiroCFOP INTEGER,
+  iPonteiroSitServico INTEGER,
+  iQtdItensProduto INTEGER NOT NULL DEFAULT 0, iQtdItensServico INTEGER NOT NULL DEFAULT 0,
+  iQtdRateioTotal INTEGER NOT NULL DEFAULT 0, iQtdMensagens INTEGER NOT NULL DEFAULT 0,
+  szEspecieVolume TEXT, szNumeroVolume TEXT, szMarcaVolume TEXT, szComplementoHistorico TEXT,
+  szPlaca1 TEXT, szPlaca2 TEXT, szPlaca3 TEXT, szUF1 TEXT, szUF2 TEXT, szUF3 TEXT,
+  szSerie TEXT, szClasseConsumidora TEXT,
+  byTipoNota INTEGER NOT NULL, bySituacao INTEGER, byQtdParcelas INTEGER NOT NULL DEFAULT 0,
+  byViaTransporte INTEGER, byFretePorConta INTEGER
+);
+
+CREATE TABLE nf_item_produto (
+  lPosicaoNota INTEGER NOT NULL REFERENCES nota_fiscal(lPosicao),
+  nItem INTEGER NOT NULL,  -- 0, 1, … na ordem do vetor
+  regNFOrigem_regNFe_hChaveAcesso TEXT, regNFOrigem_cyTotal INTEGER,
+  regNFOrigem_lChaveNFCM INTEGER, regNFOrigem_dmaEmissao TEXT, regNFOrigem_szNumero TEXT,
+  regNFOrigem_szSerie TEXT, regNFOrigem_szModelo TEXT, regNFOrigem_byTipoOrigem INTEGER,
+  cyValorImposto2 INTEGER, cyValorImposto3 INTEGER, cyValorImposto4 INTEGER,
+  lCodigoReceita2 INTEGER, lCodigoReceita3 INTEGER, lCodigoReceita4 INTEGER,
+  iAliquota2 INTEGER, iAliquota3 INTEGER, iAliquota4 INTEGER,
+  cyLotePrecoTabelado INTEGER, dmaLoteValidade TEXT, dmaLoteFabricacao TEXT,
+  szLoteNumero TEXT, cLoteTipoReferencia TEXT,
+  byArmaFogoTipo INTEGER, szArmaFogoSerie TEXT, szArmaFogoCano TEXT, szArmaFogoDescricao TEXT,
+  cyBasePIS INTEGER, cyValorPIS INTEGER, cyAliquotaPIS INTEGER, iIncidenciaPIS INTEGER,
+  byModoPIS INTEGER, cyBaseCOFINS INTEGER, cyValorCOFINS INTEGER, cyAliquotaCOFINS INTEGER,
+  iIncidenciaCOFINS INTEGER, byModoCOFINS INTEGER,
+  cyDIBase INTEGER, cyDIDespesasAduaneiras INTEGER, cyDIIOF INTEGER,
+  cyDIImpostoImportacao INTEGER, dmaDIRegistro TEXT, dmaDIDesembaraco TEXT, szDINumero TEXT,
+  szDICodigoExportador TEXT, szDIDesembaracoLocal TEXT, szDIDesembaracoUF TEXT,
+  szDINumeroDrawback TEXT, byDISimplificada INTEGER, cyDIAdicaoDesconto INTEGER,
+  iDIAdicaoNumero INTEGER, szDIAdicaoCodigoFabricante TEXT,
+  lPosicaoProduto INTEGER NOT NULL DEFAULT 0, iPosicaoGrade1 INTEGER, iPosicaoGrade2 INTEGER,
+  iPosicaoGrade3 INTEGER,
+  cyQuantidade INTEGER NOT NULL, llValorUnitarioV8 INTEGER, llDescontoUnitarioV8 INTEGER,
+  cyValorICMSST INTEGER, cyIPIPorUnidade INTEGER, cyValorIPI INTEGER,
+  cyValorTotal INTEGER NOT NULL, cyICMSDispensado INTEGER, llPesoLiquido8 INTEGER,
+  cyReducaoBCICMSOpInterna INTEGER, cyAliquotaRedAcrescimoICMS INTEGER, cyICMSFCP INTEGER,
+  cyICMSUFDestinatario INTEGER, cyICMSUFRemetente INTEGER, lChaveAjusteEFD INTEGER,
+  iAliquotaICMS INTEGER, iAliquotaIPI INTEGER, iAliquotaReducaoIPI INTEGER,
+  iAliquotaICMSST INTEGER, iAliquotaReducaoICMSST INTEGER, iAliquotaAcrescimoICMSST INTEGER,
+  iQtdRateio INTEGER NOT NULL DEFAULT 0, iQtdDetalhes INTEGER NOT NULL DEFAULT 0,
+  iPonteiroUnidadeMedida INTEGER, iPonteiroCFOP INTEGER,
+  szClassificacaoFiscal TEXT, szComplemento TEXT, szCodigoTributacaoIPI TEXT,
+  byPonteiroSitTributaria INTEGER, byReducaoAcrescimoICMS INTEGER, byLivreCobranca INTEGER,
+  byIgnorar INTEGER, byCasasValorUnitario INTEGER, byIndicadorMovimentacao INTEGER,
+  PRIMARY KEY (lPosicaoNota, nItem)
+);
+
+CREATE TABLE nf_detalhe_estoque (
+  lPosicaoNota INTEGER NOT NULL,
+  nItem INTEGER NOT NULL,
+  nDetalhe INTEGER NOT NULL,
+  regLote_lPonteiroLoteES INTEGER, regLote_dmaFabricacao TEXT, regLote_dmaValidade TEXT,
+  regLote_iDiasValidade INTEGER, regLote_szNumeroLote TEXT,
+  regVolume_lPonteiroVolumeES INTEGER, regVolume_szVolume TEXT,
+  cyQuantidade INTEGER NOT NULL, iLocal INTEGER, iLocalSaida INTEGER,
+  PRIMARY KEY (lPosicaoNota, nItem, nDetalhe)
+);
+
+CREATE TABLE nf_item_servico (
+  lPosicaoNota INTEGER NOT NULL REFERENCES nota_fiscal(lPosicao),
+  nItem INTEGER NOT NULL,
+  cyQuantidade INTEGER NOT NULL, llValorUnitarioV8 INTEGER, llDescontoUnitarioV8 INTEGER,
+  cyValorRetencao1 INTEGER, cyBaseRetencao6 INTEGER, cyValorRetencao6 INTEGER,
+  cyValorLiquido INTEGER, cyValorTotal INTEGER NOT NULL, cyValorRetencao5 INTEGER,
+  cyValorRetencao2 INTEGER, cyValorRetencao3 INTEGER, cyValorRetencao4 INTEGER,
+  cyBaseRetencao1 INTEGER, cyBaseRetencao2e5 INTEGER, lPonteiroServico INTEGER,
+  iAliquotaRetencao1 INTEGER, iAliquotaRetencao6 INTEGER, iRetemFederais INTEGER,
+  iAliquotaRetencao2 INTEGER, iAliquotaRetencao3 INTEGER, iAliquotaRetencao4 INTEGER,
+  iQtdRateio INTEGER NOT NULL DEFAULT 0, iAliquotaRetencao5 INTEGER, iUnidadeMedida INTEGER,
+  iPonteiroSitServico INTEGER, szComplemento TEXT, byLivreCobranca INTEGER,
+  byCasasValorUnitario INTEGER, byQtdDeducoes6 INTEGER NOT NULL DEFAULT 0,
+  byQtdDeducoes5 INTEGER NOT NULL DEFAULT 0, byQtdDeducoes1 INTEGER NOT NULL DEFAULT 0,
+  PRIMARY KEY (lPosicaoNota, nItem)
+);
+
+-- Deduções de uma retenção: nRetencao 1, 5 ou 6 diz o vetor.
+CREATE TABLE nf_deducao (
+  lPosicaoNota INTEGER NOT NULL,
+  nItem INTEGER NOT NULL,
+  nRetencao INTEGER NOT NULL CHECK (nRetencao IN (1, 5, 6)),
+  nOrdem INTEGER NOT NULL,
+  cyValor INTEGER NOT NULL, szDescricao TEXT, bySinal INTEGER,
+  PRIMARY KEY (lPosicaoNota, nItem, nRetencao, nOrdem)
+);
+
+-- Rateio: cOrigem 'P' item de produto, 'S' item de serviço, 'N' nota inteira (nItem 0).
+CREATE TABLE nf_rateio (
+  lPosicaoNota INTEGER NOT NULL,
+  cOrigem TEXT NOT NULL CHECK (cOrigem IN ('P', 'S', 'N')),
+  nItem INTEGER NOT NULL,
+  nLinha INTEGER NOT NULL,
+  cyValor INTEGER NOT NULL, cyQuantidade INTEGER, lContaEmpresarialNF INTEGER,
+  iQtdGerencial INTEGER NOT NULL DEFAULT 0,
+  PRIMARY KEY (lPosicaoNota, cOrigem, nItem, nLinha)
+);
+
+CREATE TABLE nf_rateio_gerencial (
+  lPosicaoNota INTEGER NOT NULL,
+  cOrigem TEXT NOT NULL,
+  nItem INTEGER NOT NULL,
+  nLinha INTEGER NOT NULL,
+  nGerencial INTEGER NOT NULL,
+  cyValor INTEGER NOT NULL, lPlanoEmpresarial INTEGER, lPlanoGerencial INTEGER,
+  PRIMARY KEY (lPosicaoNota, cOrigem, nItem, nLinha, nGerencial)
+);
+
+CREATE TABLE nf_parcela (
+  lPosicaoNota INTEGER NOT NULL,
+  byOrdem INTEGER NOT NULL,
+  cyValor INTEGER NOT NULL, dmaVencimento TEXT, byTipoVencimento INTEGER,
+  PRIMARY KEY (lPosicaoNota, byOrdem)
+);
+
+CREATE TABLE nf_mensagem (
+  lPosicaoNota INTEGER NOT NULL,
+  nOrdem INTEGER NOT NULL,
+  iCodigo INTEGER, byDestino INTEGER NOT NULL, szTexto TEXT NOT NULL,
+  PRIMARY KEY (lPosicaoNota, nOrdem)
+);

@@ -1,0 +1,33 @@
+// Códigos de falha das leituras do servidor da suíte (HRESULT de falha, facilidade
+// ITF) e o gancho de teste que faz uma leitura nomeada falhar com um código dado.
+#pragma once
+
+#include "vrmwnd/platform/wintypes.h"
+
+namespace vrmsuite {
+
+// | código                      | quando                                            |
+// |-----------------------------|---------------------------------------------------|
+// | QZ_E_NAO_ENCONTRADO         | a chave pedida não existe                          |
+// | QZ_E_REGISTRO_CORROMPIDO    | linha que o layout não comporta: quantidade que    |
+// |                             | não bate com as linhas, texto maior que o campo,   |
+// |                             | valor fora do tipo, chave estrangeira desconhecida |
+// | QZ_E_NAO_INICIALIZADO       | leitura antes de OnInicializa, depois de           |
+// |                             | OnFinaliza ou por uma interface nula               |
+// | QZ_E_BANCO                  | o banco da empresa falhou                          |
+// | QZ_E_EMPRESA_DESCONHECIDA   | não há banco para o nome da empresa                |
+constexpr HRESULT QZ_E_NAO_ENCONTRADO = static_cast<HRESULT>(0x80040301u);
+constexpr HRESULT QZ_E_REGISTRO_CORROMPIDO = static_cast<HRESULT>(0x80040302u);
+constexpr HRESULT QZ_E_NAO_INICIALIZADO = static_cast<HRESULT>(0x80040303u);
+constexpr HRESULT QZ_E_BANCO = static_cast<HRESULT>(0x80040304u);
+constexpr HRESULT QZ_E_EMPRESA_DESCONHECIDA = static_cast<HRESULT>(0x80040305u);
+
+// Gancho de teste, para o processo todo: a leitura szLeitura ("LeDFPlano", …) devolve
+// hr na nChamada-ésima chamada contada a partir daqui (1 = a próxima), ou em todas
+// quando nChamada é 0. Uma programação por leitura; a nova substitui a anterior.
+void ProgramaFalhaLeitura(const char* szLeitura, HRESULT hr, int nChamada);
+void LimpaFalhasLeitura();
+// Usada pelas leituras: o código programado para esta chamada, ou 0.
+HRESULT FalhaProgramada(const char* szLeitura);
+
+}  // namespace vrmsuite

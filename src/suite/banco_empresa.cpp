@@ -1,0 +1,173 @@
+// O banco da empresa sobre SQLite: abertura por nome no diretório das empresas ou
+// registro na memória, roteiros de criação, comandos preparados guardados por texto.
+#include "vrmwnd/suite/banco_empresa.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <unordered_map>
+
+#include "banco_impl.h"
+#include "vrmwnd/suite/resultados.h"
+
+namespace vrmsuite {
+
+CQZBancoEmpresa::TImpl::~TImpl() {
+  for (auto& [strSql, pComando] : mapComandos) sqlite3_finalize(pComando);
+  sqlite3_close(pBanco);
+}
+
+CQZBancoEmpresa::CQZBancoEmpresa(std::unique_ptr<TImpl> pImpl) : m_pImpl(std::move(pImpl)) {}
+CQZBancoEmpresa::~CQZBancoEmpresa() = default;
+
+namespace {
+std::shared_ptr<CQZBancoEmpresa> Abre(const char* szArquivo, int nModo, std::string& strErro) {
+  auto pImpl = std::make_unique<CQZBancoEmpresa::TImpl>();
+  int rc = sqlite3_open_v2(szArquivo, &pImpl->pBanco, nModo, nullptr);
+  if (rc != SQLITE_OK) {
+    strErro = std::string("não foi possível abrir o banco \"") + szArquivo + "\": " +
+              (pImpl->pBanco ? sqlite3_errmsg(pImpl->pBanco) : sqlite3_errstr(rc));
+    return nullptr;
+  }
+  return std::make_shared<CQZBancoEmpresa>(std::move(pImpl));
+}
+}  // namespace
+
+std::shared_ptr<CQZBancoEmpresa> CQZBancoEmpresa::NaMemoria() {
+  std::string strErro;
+  return Abre(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, strErro);
+}
+
+std::shared_ptr<CQZBancoEmpresa> CQZBancoEmpresa::AbreArquivo(const std::string& strArquivo,
+                                                              bool bCria, std::string& strErro) {
+  int nModo = SQLITE_OPEN_READWRITE | (bCria ? SQLITE_OPEN_CREATE : 0);
+  return Abre(strArquivo.c_str(), nModo, strErro);
+}
+
+HRESULT CQZBancoEmpresa::ExecutaRoteiro(const char* szSql, std::string& strErro) {
+  char* szErro = nullptr;
+  if (sqlite3_exec(m_pImpl->pBanco, szSql, nullptr, nullptr, &szErro) == SQLITE_OK) return S_OK;
+  strErro = std::string("roteiro SQL falhou: ") + (szErro ? szErro : "?");
+  sqlite3_free(szErro);
+  return QZ_E_BANCO;
+}
+
+CComando::CComando(CQZBancoEmpresa& banco, const char* szSql) : m_pBanco(banco.Impl().pBanco) {
+  auto& mapa = banco.Impl().mapComandos;
+  auto it = mapa.find(szSql);
+  if (it != mapa.end()) {
+    m_pComando = it->second;
+    return;
+  }
+  if (sqlite3_prepare_v2(m_pBanco, szSql, -1, &m_pComando, nullptr) != SQLITE_OK) {
+    m_strErro = std::string("comando inválido para o banco: ") + sqlite3_errmsg(m_pBanco);
+    m_pComando = nullptr;
+    return;
+  }
+  mapa.emplace(szSql, m_pComando);
+}
+
+CComando::~CComando() {
+  if (m_pComando == nullptr) return;
+  sqlite3_reset(m_pComando);
+  sqlite3_clear_bindings(m_pComando);
+}
+
+CComando& CComando::Liga(int nParametro, long long llValor) {
+  if (m_pComando) sqlite3_bind_int64(m_pComando, nParametro, llValor);
+  return *this;
+}
+
+CComando& CComando::Liga(int nParametro, const char* szValor) {
+  if (m_pComando) sqlite3_bind_text(m_pComando, nParametro, szValor, -1, SQLITE_TRANSIENT);
+  return *this;
+}
+
+bool CComando::Proxima() {
+  if (m_pComando == nullptr) return false;
+  int rc = sqlite3_step(m_pComando);
+  if (rc == SQLITE_ROW) return true;
+  if (rc != SQLITE_DONE) m_strErro = std::string("erro do banco: ") + sqlite3_errmsg(m_pBanco);
+  return false;
+}
+
+// --- empresas pelo nome --------------------------------------------------------
+
+namespace {
+std::mutex g_mtxEmpresas;
+std::unordered_map<std::string, std::shared_ptr<CQZBancoEmpresa>>& EmpresasNaMemoria() {
+  static auto* pMapa = new std::unordered_map<std::string, std::shared_ptr<CQZBancoEmpresa>>;
+  return *pMapa;
+}
+}  // namespace
+
+std::string DiretorioEmpresas() {
+  if (const char* sz = std::getenv("VRMWND_HOME"); sz && *sz) return std::string(sz) + "/empresas";
+  if (const char* sz = std::getenv("XDG_DATA_HOME"); sz && *sz)
+    return std::string(sz) + "/vrmwnd/empresas";
+  const char* szHome = std::getenv("HOME");
+  return std::string(szHome ? szHome : ".") + "/.local/share/vrmwnd/empresas";
+}
+
+bool NomeEmpresaValido(const std::string& strNome) {
+  if (strNome.empty() || strNome.size() > 64) return false;
+  for (char c : strNome) {
+    bool bOk = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '_' || c == '-';
+    if (!bOk) return false;
+  }
+  return true;
+}
+
+void RegistraEmpresaNaMemoria(const std::string& strNome, std::shared_ptr<CQZBancoEmpresa> pBanco) {
+  std::lock_guard trava(g_mtxEmpresas);
+  EmpresasNaMemoria()[strNome] = std::move(pBanco);
+}
+
+void RemoveEmpresaDaMemoria(const std::string& strNome) {
+  std::lock_guard trava(g_mtxEmpresas);
+  EmpresasNaMemoria().erase(strNome);
+}
+
+std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::string& strErro) {
+  {
+    std::lock_guard trava(g_mtxEmpresas);
+    auto it = EmpresasNaMemoria().find(strNome);
+    if (it != EmpresasNaMemoria().end()) return it->second;
+  }
+  if (!NomeEmpresaValido(strNome)) {
+    strErro = "nome de empresa inválido: \"" + strNome + "\"";
+    return nullptr;
+  }
+  std::string strArquivo = DiretorioEmpresas() + "/" + strNome + ".db";
+  if (!std::filesystem::exists(strArquivo)) {
+    strErro = "a empresa \"" + strNome + "\" não tem banco em " + strArquivo;
+    return nullptr;
+  }
+  return CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
+}
+
+HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro) {
+  if (!NomeEmpresaValido(strNome)) {
+    strErro = "nome de empresa inválido: \"" + strNome + "\"";
+    return E_INVALIDARG;
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(DiretorioEmpresas(), ec);
+  std::string strArquivo = DiretorioEmpresas() + "/" + strNome + ".db";
+  if (std::filesystem::exists(strArquivo)) {
+    strErro = "a empresa \"" + strNome + "\" já existe em " + strArquivo;
+    return E_FAIL;
+  }
+  auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, true, strErro);
+  if (!pBanco) return QZ_E_BANCO;
+  HRESULT hr = pBanco->ExecutaRoteiro(EsquemaEmpresa(), strErro);
+  if (hr == S_OK) hr = pBanco->ExecutaRoteiro(AmostraEmpresa(), strErro);
+  if (hr != S_OK) {
+    pBanco.reset();
+    std::filesystem::remove(strArquivo, ec);
+  }
+  return hr;
+}
+
+}  // namespace vrmsuite

@@ -1,0 +1,164 @@
+// Preenchimento de um registro de layout fixo a partir de uma linha do banco: cada
+// coluna com o nome de um campo é convertida para o tipo do campo, com verificação
+// de faixa, de largura do texto e de data, e gravada no seu deslocamento.
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+#include "banco_impl.h"
+#include "vrmwnd/suite/resultados.h"
+
+namespace vrmsuite {
+namespace {
+
+const TCampoLayout* AchaCampo(const TCampoLayout* pCampos, std::size_t nCampos,
+                              std::string_view sColuna, std::string_view* pResto) {
+  for (std::size_t i = 0; i < nCampos; ++i) {
+    std::string_view sNome = pCampos[i].szNome;
+    if (pCampos[i].eTipo != ETipoCampo::Bloco) {
+      if (sNome == sColuna) return &pCampos[i];
+    } else if (sColuna.size() > sNome.size() + 1 && sColuna.substr(0, sNome.size()) == sNome &&
+               sColuna[sNome.size()] == '_') {
+      *pResto = sColuna.substr(sNome.size() + 1);
+      return &pCampos[i];
+    }
+  }
+  return nullptr;
+}
+
+struct TFaixa {
+  long long llMin, llMax;
+};
+
+TFaixa FaixaDoTipo(ETipoCampo eTipo) {
+  switch (eTipo) {
+    case ETipoCampo::Byte: return {0, 255};
+    case ETipoCampo::Caractere: return {-128, 255};
+    case ETipoCampo::Int16: return {-32768, 32767};
+    case ETipoCampo::Word: return {0, 65535};
+    case ETipoCampo::Int32: return {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
+    case ETipoCampo::Dword: return {0, std::numeric_limits<uint32_t>::max()};
+    default: return {std::numeric_limits<long long>::min(), std::numeric_limits<long long>::max()};
+  }
+}
+
+// Data 'AAAA-MM-DD' estrita: o dia tem de existir no mês.
+bool LeData(const char* sz, REG_QZDMA* pDma) {
+  int d = 0, m = 0, a = 0;
+  char cSobra = 0;
+  if (std::sscanf(sz, "%4d-%2d-%2d%c", &a, &m, &d, &cSobra) != 3) return false;
+  if (d < 1 || d > QZUltimoDiaDoMes(m, a) || a < QZ_ANO_MINIMO) return false;
+  *pDma = QZDMA(d, m, a);
+  return *pDma != 0;
+}
+
+class CPreenchedor {
+ public:
+  CPreenchedor(sqlite3_stmt* pComando, const char* szRegistro, std::string& strErro)
+      : m_pComando(pComando), m_szRegistro(szRegistro), m_strErro(strErro) {}
+
+  HRESULT Coluna(int nColuna, const TCampoLayout* pCampos, std::size_t nCampos, BYTE* pBloco,
+                 std::string_view sColuna) {
+    std::string_view sResto;
+    const TCampoLayout* pCampo = AchaCampo(pCampos, nCampos, sColuna, &sResto);
+    if (pCampo == nullptr) return S_OK;
+    BYTE* pDestino = pBloco + pCampo->nOffset;
+    if (pCampo->eTipo == ETipoCampo::Bloco)
+      return Coluna(nColuna, pCampo->pSubcampos, pCampo->nSubcampos, pDestino, sResto);
+    int nTipo = sqlite3_column_type(m_pComando, nColuna);
+    if (nTipo == SQLITE_NULL) return S_OK;
+    m_szColuna = sqlite3_column_name(m_pComando, nColuna);
+    switch (pCampo->eTipo) {
+      case ETipoCampo::Texto: return Texto(nColuna, *pCampo, pDestino);
+      case ETipoCampo::Handle: return TextoAlocado(nColuna, pDestino);
+      case ETipoCampo::Data: return Data(nColuna, pDestino);
+      case ETipoCampo::Caractere:
+        if (nTipo == SQLITE_TEXT) return Caractere(nColuna, pDestino);
+        [[fallthrough]];
+      default: return Numero(nColuna, *pCampo, pDestino);
+    }
+  }
+
+ private:
+  HRESULT Corrompido(const std::string& strMotivo) {
+    m_strErro = std::string(m_szRegistro) + ", coluna " + m_szColuna + ": " + strMotivo;
+    return QZ_E_REGISTRO_CORROMPIDO;
+  }
+
+  HRESULT Texto(int nColuna, const TCampoLayout& campo, BYTE* pDestino) {
+    if (sqlite3_column_type(m_pComando, nColuna) != SQLITE_TEXT)
+      return Corrompido("esperava texto");
+    const auto* p = sqlite3_column_text(m_pComando, nColuna);
+    std::size_t n = static_cast<std::size_t>(sqlite3_column_bytes(m_pComando, nColuna));
+    if (n >= campo.nLargura)
+      return Corrompido("texto de " + std::to_string(n) + " bytes não cabe no campo de " +
+                        std::to_string(campo.nLargura) + " bytes (com o terminador)");
+    if (std::memchr(p, 0, n) != nullptr) return Corrompido("texto com caractere nulo");
+    std::memset(pDestino, 0, campo.nLargura);
+    std::memcpy(pDestino, p, n);
+    return S_OK;
+  }
+
+  HRESULT TextoAlocado(int nColuna, BYTE* pDestino) {
+    if (sqlite3_column_type(m_pComando, nColuna) != SQLITE_TEXT)
+      return Corrompido("esperava texto");
+    const auto* p = sqlite3_column_text(m_pComando, nColuna);
+    std::size_t n = static_cast<std::size_t>(sqlite3_column_bytes(m_pComando, nColuna));
+    auto* pTexto = static_cast<char*>(CoTaskMemAlloc(n + 1));
+    if (pTexto == nullptr) return E_OUTOFMEMORY;
+    std::memcpy(pTexto, p, n);
+    pTexto[n] = 0;
+    DWORD h = CoTaskMemHandle(pTexto);
+    std::memcpy(pDestino, &h, sizeof h);
+    return S_OK;
+  }
+
+  HRESULT Data(int nColuna, BYTE* pDestino) {
+    const char* sz = reinterpret_cast<const char*>(sqlite3_column_text(m_pComando, nColuna));
+    REG_QZDMA dma = 0;
+    if (sqlite3_column_type(m_pComando, nColuna) != SQLITE_TEXT || !LeData(sz, &dma))
+      return Corrompido(std::string("data inválida \"") + (sz ? sz : "") + "\" (use AAAA-MM-DD)");
+    std::memcpy(pDestino, &dma, sizeof dma);
+    return S_OK;
+  }
+
+  HRESULT Caractere(int nColuna, BYTE* pDestino) {
+    int n = sqlite3_column_bytes(m_pComando, nColuna);
+    if (n > 1) return Corrompido("esperava um caractere, veio um texto de " + std::to_string(n) + " bytes");
+    *pDestino = n == 1 ? sqlite3_column_text(m_pComando, nColuna)[0] : 0;
+    return S_OK;
+  }
+
+  HRESULT Numero(int nColuna, const TCampoLayout& campo, BYTE* pDestino) {
+    if (sqlite3_column_type(m_pComando, nColuna) != SQLITE_INTEGER)
+      return Corrompido("esperava número inteiro");
+    long long llValor = sqlite3_column_int64(m_pComando, nColuna);
+    TFaixa faixa = FaixaDoTipo(campo.eTipo);
+    if (llValor < faixa.llMin || llValor > faixa.llMax)
+      return Corrompido("valor " + std::to_string(llValor) + " fora da faixa do campo (" +
+                        std::to_string(faixa.llMin) + " a " + std::to_string(faixa.llMax) + ")");
+    // Little-endian: os nLargura bytes baixos do valor são o campo.
+    std::memcpy(pDestino, &llValor, campo.nLargura);
+    return S_OK;
+  }
+
+  sqlite3_stmt* m_pComando;
+  const char* m_szRegistro;
+  const char* m_szColuna = "";
+  std::string& m_strErro;
+};
+
+}  // namespace
+
+HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TCampoLayout* pCampos, std::size_t nCampos,
+                        BYTE* pBloco, const char* szRegistro, std::string& strErro) {
+  CPreenchedor preenchedor(pComando, szRegistro, strErro);
+  int nColunas = sqlite3_column_count(pComando);
+  for (int i = 0; i < nColunas; ++i) {
+    HRESULT hr = preenchedor.Coluna(i, pCampos, nCampos, pBloco, sqlite3_column_name(pComando, i));
+    if (hr != S_OK) return hr;
+  }
+  return S_OK;
+}
+
+}  // namespace vrmsuite
