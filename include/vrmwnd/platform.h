@@ -5,3 +5,5 @@
 #include "vrmwnd/platform/wintypes.h"
 #include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/platform/numfmt.h"
+#include "vrmwnd/platform/CException.h"
+#include "vrmwnd/platform/CString.h"
