@@ -180,7 +180,8 @@ void append_string(std::string& out, const Spec& spec, ArgList& args) {
   if (spec.precision >= 0) {
     std::size_t chars = 0;
     for (end = 0; end < text.size(); ++end) {
-      if (!utf8_is_continuation(text[end]) && chars++ == static_cast<std::size_t>(spec.precision)) break;
+      const bool starts_char = !utf8_is_continuation(text[end]);
+      if (starts_char && chars++ == static_cast<std::size_t>(spec.precision)) break;
     }
   }
   append_padded(out, spec, std::string_view(text).substr(0, end));
