@@ -4,3 +4,5 @@
 
 #include "vrmwnd/platform.h"
 #include "vrmwnd/base/datas.h"
+#include "vrmwnd/base/T_Lista.h"
+#include "vrmwnd/base/CQZArray.h"

@@ -7,3 +7,5 @@
 #include "vrmwnd/platform/numfmt.h"
 #include "vrmwnd/platform/CException.h"
 #include "vrmwnd/platform/CString.h"
+#include "vrmwnd/platform/CArray.h"
+#include "vrmwnd/platform/CList.h"

@@ -34,12 +34,12 @@ struct ArgList {
 
 enum class Size { kDefault, kChar, kShort, kLongLong, kPtr, kMax, kLongDouble, kWide };
 
-struct Spec {
+struct Conversion {
   std::string flags;
   int width = 0;
   int precision = -1;  // -1: none
   Size size = Size::kDefault;
-  char conversion = 0;
+  char type = 0;
 };
 
 int read_number(const char*& p) {
@@ -73,38 +73,38 @@ Size read_size(const char*& p) {
 }
 
 // Parses the conversion after '%'; p is left after the conversion character.
-Spec parse_spec(const char*& p, ArgList& args) {
-  Spec spec;
-  while (*p && std::strchr("-+ #0", *p)) spec.flags += *p++;
+Conversion parse_conversion(const char*& p, ArgList& args) {
+  Conversion conv;
+  while (*p && std::strchr("-+ #0", *p)) conv.flags += *p++;
   if (*p == '*') {
     ++p;
     const int width = va_arg(args.ap, int);
-    if (width < 0) spec.flags += '-';
-    spec.width = width < 0 ? -width : width;
+    if (width < 0) conv.flags += '-';
+    conv.width = width < 0 ? -width : width;
   } else {
-    spec.width = read_number(p);
+    conv.width = read_number(p);
   }
   if (*p == '.') {
     ++p;
     if (*p == '*') {
       ++p;
       const int precision = va_arg(args.ap, int);
-      spec.precision = precision < 0 ? -1 : precision;
+      conv.precision = precision < 0 ? -1 : precision;
     } else {
-      spec.precision = read_number(p);
+      conv.precision = read_number(p);
     }
   }
-  spec.size = read_size(p);
+  conv.size = read_size(p);
   if (*p == 0 || !std::strchr("diouxXcCsSeEfFgGaAp", *p)) AfxThrowInvalidArgException();
-  spec.conversion = *p++;
-  return spec;
+  conv.type = *p++;
+  return conv;
 }
 
-std::string c_spec(const Spec& spec, const char* size) {
-  std::string s = "%" + spec.flags;
-  if (spec.width > 0) s += std::to_string(spec.width);
-  if (spec.precision >= 0) s += "." + std::to_string(spec.precision);
-  return s + size + spec.conversion;
+std::string c_format(const Conversion& conv, const char* size) {
+  std::string s = "%" + conv.flags;
+  if (conv.width > 0) s += std::to_string(conv.width);
+  if (conv.precision >= 0) s += "." + std::to_string(conv.precision);
+  return s + size + conv.type;
 }
 
 template <typename T>
@@ -121,11 +121,11 @@ void append_c(std::string& out, const std::string& format, T value) {
   out.append(big.data(), static_cast<std::size_t>(n));
 }
 
-void append_integer(std::string& out, const Spec& spec, ArgList& args) {
-  const std::string format = c_spec(spec, "ll");
-  if (spec.conversion == 'd' || spec.conversion == 'i') {
+void append_integer(std::string& out, const Conversion& conv, ArgList& args) {
+  const std::string format = c_format(conv, "ll");
+  if (conv.type == 'd' || conv.type == 'i') {
     long long v = 0;
-    switch (spec.size) {
+    switch (conv.size) {
       case Size::kChar: v = static_cast<signed char>(va_arg(args.ap, int)); break;
       case Size::kShort: v = static_cast<short>(va_arg(args.ap, int)); break;
       case Size::kLongLong: v = va_arg(args.ap, long long); break;
@@ -137,7 +137,7 @@ void append_integer(std::string& out, const Spec& spec, ArgList& args) {
     return;
   }
   unsigned long long v = 0;
-  switch (spec.size) {
+  switch (conv.size) {
     case Size::kChar: v = static_cast<unsigned char>(va_arg(args.ap, unsigned)); break;
     case Size::kShort: v = static_cast<unsigned short>(va_arg(args.ap, unsigned)); break;
     case Size::kLongLong: v = va_arg(args.ap, unsigned long long); break;
@@ -149,19 +149,19 @@ void append_integer(std::string& out, const Spec& spec, ArgList& args) {
 }
 
 // Pads text to the width in characters: right-justified unless the '-' flag.
-void append_padded(std::string& out, const Spec& spec, std::string_view text) {
+void append_padded(std::string& out, const Conversion& conv, std::string_view text) {
   std::size_t chars = 0;
   for (char c : text) chars += utf8_is_continuation(c) ? 0 : 1;
-  const std::size_t width = static_cast<std::size_t>(spec.width);
+  const std::size_t width = static_cast<std::size_t>(conv.width);
   const std::size_t pad = width > chars ? width - chars : 0;
-  const bool left = spec.flags.find('-') != std::string::npos;
+  const bool left = conv.flags.find('-') != std::string::npos;
   if (!left) out.append(pad, ' ');
   out.append(text);
   if (left) out.append(pad, ' ');
 }
 
-void append_string(std::string& out, const Spec& spec, ArgList& args) {
-  const bool wide = spec.conversion == 'S' || spec.size == Size::kWide;
+void append_string(std::string& out, const Conversion& conv, ArgList& args) {
+  const bool wide = conv.type == 'S' || conv.size == Size::kWide;
   std::string text;
   if (wide) {
     const char16_t* p = va_arg(args.ap, const char16_t*);
@@ -177,50 +177,51 @@ void append_string(std::string& out, const Spec& spec, ArgList& args) {
     text = p ? p : "(null)";
   }
   std::size_t end = text.size();
-  if (spec.precision >= 0) {
+  if (conv.precision >= 0) {
     std::size_t chars = 0;
     for (end = 0; end < text.size(); ++end) {
-      if (!utf8_is_continuation(text[end]) && chars++ == static_cast<std::size_t>(spec.precision)) break;
+      const bool starts_char = !utf8_is_continuation(text[end]);
+      if (starts_char && chars++ == static_cast<std::size_t>(conv.precision)) break;
     }
   }
-  append_padded(out, spec, std::string_view(text).substr(0, end));
+  append_padded(out, conv, std::string_view(text).substr(0, end));
 }
 
-void append_char(std::string& out, const Spec& spec, ArgList& args) {
+void append_char(std::string& out, const Conversion& conv, ArgList& args) {
   const int value = va_arg(args.ap, int);
   std::string text;
-  if (spec.conversion == 'C' || spec.size == Size::kWide) {
+  if (conv.type == 'C' || conv.size == Size::kWide) {
     utf8_append(text, static_cast<char16_t>(value));
   } else {
     text += static_cast<char>(value);
   }
-  append_padded(out, spec, text);
+  append_padded(out, conv, text);
 }
 
-void append_conversion(std::string& out, const Spec& spec, ArgList& args) {
-  switch (spec.conversion) {
+void append_conversion(std::string& out, const Conversion& conv, ArgList& args) {
+  switch (conv.type) {
     case 'd': case 'i': case 'o': case 'u': case 'x': case 'X':
-      append_integer(out, spec, args);
+      append_integer(out, conv, args);
       return;
     case 's': case 'S':
-      append_string(out, spec, args);
+      append_string(out, conv, args);
       return;
     case 'c': case 'C':
-      append_char(out, spec, args);
+      append_char(out, conv, args);
       return;
     case 'p': {
       char digits[32];
       std::snprintf(digits, sizeof digits, "%016llX",
                     static_cast<unsigned long long>(
                         reinterpret_cast<std::uintptr_t>(va_arg(args.ap, void*))));
-      append_padded(out, spec, digits);
+      append_padded(out, conv, digits);
       return;
     }
     default:
-      if (spec.size == Size::kLongDouble) {
-        append_c(out, c_spec(spec, "L"), va_arg(args.ap, long double));
+      if (conv.size == Size::kLongDouble) {
+        append_c(out, c_format(conv, "L"), va_arg(args.ap, long double));
       } else {
-        append_c(out, c_spec(spec, ""), va_arg(args.ap, double));
+        append_c(out, c_format(conv, ""), va_arg(args.ap, double));
       }
   }
 }
@@ -241,8 +242,8 @@ void format_append(std::string& out, const char* format, va_list args) {
         p += 2;
       } else {
         ++p;
-        const Spec spec = parse_spec(p, list);
-        append_conversion(result, spec, list);
+        const Conversion conv = parse_conversion(p, list);
+        append_conversion(result, conv, list);
       }
     }
   } catch (...) {
