@@ -124,7 +124,9 @@ HRESULT cy_from_parsed(const ParsedNumber& number, CY* out) {
   if (count + places > 19) return DISP_E_OVERFLOW;
   const long kept = count + places;  // digits before the fourth place
   u128 magnitude = 0;
-  for (long i = 0; i < kept && i < count; ++i) magnitude = magnitude * 10 + (number.digits[i] - '0');
+  for (long i = 0; i < kept && i < count; ++i) {
+    magnitude = magnitude * 10 + static_cast<unsigned>(number.digits[i] - '0');
+  }
   for (long i = count; i < kept; ++i) magnitude *= 10;
   if (kept < count) {
     const int first_dropped = number.digits[kept] - '0';

@@ -65,7 +65,8 @@ TEST(NumberFormatTest, FormatsTheDigitsOfTheText) {
 }
 
 TEST(NumberFormatTest, RefusesTextThatIsNotAPlainNumber) {
-  for (const char* value : {"abc", "", "-", ".", "1-", " 1", "1 ", "1..2", "--1", "1,5", "+1", "1e3"}) {
+  for (const char* value :
+       {"abc", "", "-", ".", "1-", " 1", "1 ", "1..2", "--1", "1,5", "+1", "1e3"}) {
     SCOPED_TRACE(value);
     EXPECT_EQ(Format(value, Brazilian(2)), "error " + std::to_string(ERROR_INVALID_PARAMETER));
   }
@@ -100,7 +101,9 @@ TEST(NumberFormatTest, FormatAndLocaleChecks) {
   EXPECT_EQ(GetNumberFormatA(0, 0, "1", &format, buffer, 32), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 
-  EXPECT_EQ(GetNumberFormatA(LCID_ENGLISH_US, LOCALE_NOUSEROVERRIDE, "-1234.567", nullptr, buffer, 32), 10);
+  EXPECT_EQ(GetNumberFormatA(LCID_ENGLISH_US, LOCALE_NOUSEROVERRIDE, "-1234.567", nullptr,
+                             buffer, 32),
+            10);
   EXPECT_STREQ(buffer, "-1,234.57");
   EXPECT_EQ(GetNumberFormatA(LCID_PORTUGUESE_BRAZIL, 0, "1234.5", nullptr, buffer, 32), 9);
   EXPECT_STREQ(buffer, "1.234,50");

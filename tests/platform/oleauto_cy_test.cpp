@@ -15,7 +15,13 @@ constexpr LONGLONG kMax = std::numeric_limits<LONGLONG>::max();
 constexpr LONGLONG kMin = std::numeric_limits<LONGLONG>::min();
 
 TEST(OleAutoCyTest, AddAndSubOverflowAtTheRangeEnds) {
-  constexpr struct { LONGLONG left; LONGLONG right; bool add; HRESULT hr; LONGLONG raw; } kCases[] = {
+  constexpr struct {
+    LONGLONG left;
+    LONGLONG right;
+    bool add;
+    HRESULT hr;
+    LONGLONG raw;
+  } kCases[] = {
       {kMax, 0, true, S_OK, kMax},
       {kMax, 1, true, DISP_E_OVERFLOW, 0},
       {kMin, -1, true, DISP_E_OVERFLOW, 0},

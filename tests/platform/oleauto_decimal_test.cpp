@@ -12,7 +12,8 @@
 namespace {
 
 constexpr ULONGLONG kAllOnes = ~ULONGLONG{0};
-const DECIMAL kMax96 = MakeDecimal(kAllOnes, 0, false, 0xFFFFFFFFu);  // 79228162514264337593543950335
+// 79228162514264337593543950335, the largest magnitude.
+const DECIMAL kMax96 = MakeDecimal(kAllOnes, 0, false, 0xFFFFFFFFu);
 const DECIMAL kTwoE28 = MakeDecimal(0x7C4A04C220000000, 0, false, 0x409F9CBC);  // 2 x 10^28
 
 TEST(OleAutoDecimalTest, FromR8KeepsFifteenSignificantDigits) {
