@@ -13,8 +13,12 @@ namespace {
 int ComandoAjuda(int, char**);
 
 constexpr TComando kComandos[] = {
+    {"origem", "origem CHAVE|TEXTO", "descreve a origem de um registro (quem gerou)",
+     ComandoOrigem},
     {"data", "data D/M/A|NUMERO", "número do dia, dia da semana, código do mês e textos",
      ComandoData},
+    {"valor", "valor VALOR [--casas N] [--modo M]",
+     "lê um valor brasileiro, arredonda (padrão: 4 casas, trunca) e formata", ComandoValor},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
 
