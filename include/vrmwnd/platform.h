@@ -9,3 +9,4 @@
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/CArray.h"
 #include "vrmwnd/platform/CList.h"
+#include "vrmwnd/platform/COleCurrency.h"
