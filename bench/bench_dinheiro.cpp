@@ -140,7 +140,7 @@ void BaseFormata(benchmark::State& state) {
   for (auto _ : state) {
     const LONGLONG bruto = v[i & 1023].int64;
     const LONGLONG inteiro = bruto / 10'000, centavos = (bruto < 0 ? -bruto : bruto) % 10'000 / 100;
-    std::snprintf(sz, sizeof sz, "%lld,%02lld", inteiro, centavos);
+    std::snprintf(sz, sizeof sz, "%lld,%02lld", static_cast<long long>(inteiro), static_cast<long long>(centavos));
     benchmark::DoNotOptimize(sz);
     ++i;
   }

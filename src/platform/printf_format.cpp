@@ -101,9 +101,13 @@ Conversion parse_conversion(const char*& p, ArgList& args) {
 }
 
 std::string c_format(const Conversion& conv, const char* size) {
-  std::string s = "%" + conv.flags;
+  std::string s(1, '%');
+  s += conv.flags;
   if (conv.width > 0) s += std::to_string(conv.width);
-  if (conv.precision >= 0) s += "." + std::to_string(conv.precision);
+  if (conv.precision >= 0) {
+    s += '.';
+    s += std::to_string(conv.precision);
+  }
   return s + size + conv.type;
 }
 
