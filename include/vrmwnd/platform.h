@@ -5,6 +5,8 @@
 #include "vrmwnd/platform/wintypes.h"
 #include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/platform/numfmt.h"
+#include "vrmwnd/platform/CException.h"
+#include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/clock.h"
 #include "vrmwnd/platform/registry.h"
 #include "vrmwnd/platform/profile.h"
