@@ -4,3 +4,8 @@
 
 #include "vrmwnd/platform.h"
 #include "vrmwnd/base/datas.h"
+#include "vrmwnd/base/QZModulos.h"
+#include "vrmwnd/base/QZResultado.h"
+#include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/base/QZProfilerRegistro.h"
+#include "vrmwnd/base/QZProfiler.h"
