@@ -9,3 +9,4 @@
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZProfilerRegistro.h"
 #include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/base/QZException.h"
