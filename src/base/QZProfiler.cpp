@@ -266,6 +266,7 @@ void QZProfilerErro(const IQZDF_Profiler* pContexto, const char* szClasseFuncao,
 
 CString QZClasseFuncao(const char* szAssinatura) {
   CString strTexto(szAssinatura);
+  strTexto.Replace("{anonymous}::", "");
   const int iParentese = strTexto.Find('(');
   if (iParentese < 0) return strTexto;
   CString strAntes = strTexto.Left(iParentese);

@@ -6,16 +6,17 @@
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/hresult.h"
 
-// Códigos de interface (FACILITY_ITF) dos servidores da suíte. A descrição de cada
+// Códigos de interface (FACILITY_ITF) dos servidores da suíte, na faixa 0xA200 a
+// 0xA2FF, onde o Windows não tem nomes. A descrição de cada
 // um começa pelo nome curto do servidor ("DFSREG: ...").
-inline constexpr HRESULT QZ_E_REGISTRO_NAO_ENCONTRADO = MAKE_HRESULT(1, FACILITY_ITF, 0x0201);
-inline constexpr HRESULT QZ_E_REGISTRO_JA_EXISTE = MAKE_HRESULT(1, FACILITY_ITF, 0x0202);
-inline constexpr HRESULT QZ_E_EMPRESA_NAO_ENCONTRADA = MAKE_HRESULT(1, FACILITY_ITF, 0x0203);
-inline constexpr HRESULT QZ_E_SEM_CONEXAO = MAKE_HRESULT(1, FACILITY_ITF, 0x0204);
-inline constexpr HRESULT QZ_E_BANCO_DE_DADOS = MAKE_HRESULT(1, FACILITY_ITF, 0x0205);
-inline constexpr HRESULT QZ_E_MODELO_RELATORIO = MAKE_HRESULT(1, FACILITY_ITF, 0x0210);
-inline constexpr HRESULT QZ_E_FALTA_CLASSIFICACAO = MAKE_HRESULT(1, FACILITY_ITF, 0x0220);
-inline constexpr HRESULT QZ_E_FALHA_PROVOCADA = MAKE_HRESULT(1, FACILITY_ITF, 0x02FF);
+inline constexpr HRESULT QZ_E_REGISTRO_NAO_ENCONTRADO = MAKE_HRESULT(1, FACILITY_ITF, 0xA201);
+inline constexpr HRESULT QZ_E_REGISTRO_JA_EXISTE = MAKE_HRESULT(1, FACILITY_ITF, 0xA202);
+inline constexpr HRESULT QZ_E_EMPRESA_NAO_ENCONTRADA = MAKE_HRESULT(1, FACILITY_ITF, 0xA203);
+inline constexpr HRESULT QZ_E_SEM_CONEXAO = MAKE_HRESULT(1, FACILITY_ITF, 0xA204);
+inline constexpr HRESULT QZ_E_BANCO_DE_DADOS = MAKE_HRESULT(1, FACILITY_ITF, 0xA205);
+inline constexpr HRESULT QZ_E_MODELO_RELATORIO = MAKE_HRESULT(1, FACILITY_ITF, 0xA210);
+inline constexpr HRESULT QZ_E_FALTA_CLASSIFICACAO = MAKE_HRESULT(1, FACILITY_ITF, 0xA220);
+inline constexpr HRESULT QZ_E_FALHA_PROVOCADA = MAKE_HRESULT(1, FACILITY_ITF, 0xA2FF);
 
 // Facilidades da suíte (236 a 269; a 236 é o módulo de arquivos da nota eletrônica).
 inline constexpr UINT QZ_FACILITY_NE_NFEARQUIVO = 236;
