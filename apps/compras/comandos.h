@@ -16,5 +16,7 @@ int UsoErrado(const TComando& comando, const char* szMotivo);
 const TComando& Comando(const char* szNome);
 
 int ComandoData(int argc, char** argv);
+int ComandoInstalar(int argc, char** argv);
+int ComandoLog(int argc, char** argv);
 
 }  // namespace compras
