@@ -18,5 +18,7 @@ const TComando& Comando(const char* szNome);
 int ComandoOrigem(int argc, char** argv);
 int ComandoData(int argc, char** argv);
 int ComandoValor(int argc, char** argv);
+int ComandoInstalar(int argc, char** argv);
+int ComandoLog(int argc, char** argv);
 
 }  // namespace compras
