@@ -15,6 +15,10 @@ struct TComando {
 int UsoErrado(const TComando& comando, const char* szMotivo);
 const TComando& Comando(const char* szNome);
 
+int ComandoOrigem(int argc, char** argv);
 int ComandoData(int argc, char** argv);
+int ComandoValor(int argc, char** argv);
+int ComandoInstalar(int argc, char** argv);
+int ComandoLog(int argc, char** argv);
 
 }  // namespace compras

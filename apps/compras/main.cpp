@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "comandos.h"
+#include "instalacao_embutida.h"
 #include "vrmwnd/vrmwnd.h"
 
 namespace compras {
@@ -13,8 +14,16 @@ namespace {
 int ComandoAjuda(int, char**);
 
 constexpr TComando kComandos[] = {
+    {"origem", "origem CHAVE|TEXTO", "descreve a origem de um registro (quem gerou)",
+     ComandoOrigem},
     {"data", "data D/M/A|NUMERO", "número do dia, dia da semana, código do mês e textos",
      ComandoData},
+    {"valor", "valor VALOR [--casas N] [--modo M]",
+     "lê um valor brasileiro, arredonda (padrão: 4 casas, trunca) e formata", ComandoValor},
+    {"instalar", "instalar", "cria a instalação de exemplo (log.ini, mensagens, registro)",
+     ComandoInstalar},
+    {"log", "log [--mes AAAAMM] [--empresa NOME]", "mostra o arquivo de erros do mês como tabela",
+     ComandoLog},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
 
@@ -45,6 +54,7 @@ int main(int argc, char** argv) {
   using namespace compras;
   if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
     return Comando("ajuda").pExecuta(0, nullptr);
+  if (std::strcmp(argv[1], "instalar") != 0) GaranteInstalacao(false);  // primeiro uso
   for (const TComando& c : kComandos) {
     if (std::strcmp(c.szNome, argv[1]) == 0) {
       if (argc > 2 && (std::strcmp(argv[2], "--help") == 0 || std::strcmp(argv[2], "-h") == 0)) {

@@ -18,5 +18,11 @@ typedef struct _numberfmtA {
 // GetLastError() = ERROR_INSUFFICIENT_BUFFER (buffer too small),
 // ERROR_INVALID_PARAMETER (value not a number, bad format) or ERROR_INVALID_FLAGS.
 // With cchNumber = 0 it returns the size needed and writes nothing.
+// The text is digits with at most one '.', a '-' only in front; nothing else (no
+// blanks, no '+'). A value that rounds to zero loses its sign ("-0.001" with two
+// digits reads "0.00"). NumDigits 0..9, NegativeOrder 0..4, Grouping as Windows reads
+// it (3; 32 for 3 then 2; a final 0 stops the repetition). Without a format the
+// settings of 1046 or 1033 are used (1046 for LCID 0 and the defaults); with one,
+// flags must be 0.
 int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMTA* format,
                      char* number, int cchNumber);

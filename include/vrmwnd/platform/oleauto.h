@@ -66,10 +66,21 @@ HRESULT VarCyFromI4(LONG in, CY* out);
 HRESULT VarCyFromI8(LONGLONG in, CY* out);
 HRESULT VarR8FromCy(CY in, DOUBLE* out);
 HRESULT VarCyFromDec(const DECIMAL* in, CY* out);
+// Text routines know the separators of 1046 (pt-BR: decimal ',', thousands '.',
+// currency "R$"), which also stands for LCID 0 and the user and system defaults, and
+// of 1033 (en-US: '.', ',', "$"); any other LCID gives E_INVALIDARG. The flags
+// (LOCALE_NOUSEROVERRIDE) change nothing: user overrides are never read.
+// VarCyFromStr takes blanks and one sign before or after the digits, parentheses for
+// a negative value, the currency symbol, thousands separators anywhere in the integer
+// part, one decimal separator and an exponent ("1,5E-2"); rounds half to even at the
+// fourth place. DISP_E_TYPEMISMATCH for anything else, DISP_E_OVERFLOW out of range.
 HRESULT VarCyFromStr(LPCOLESTR in, LCID lcid, ULONG flags, CY* out);
+// "-1234.5": plain digits, no grouping, trailing fraction zeros dropped, "0" for zero.
 HRESULT VarBstrFromCy(CY in, LCID lcid, ULONG flags, BSTR* out);
 
 HRESULT VarDecFromCy(CY in, DECIMAL* out);
+// 15 significant digits of the double, rounded half to even on its exact value, at
+// most 28 places, trailing fraction zeros dropped (0.1 is 1 at scale 1).
 HRESULT VarDecFromR8(DOUBLE in, DECIMAL* out);
 HRESULT VarDecFromI4(LONG in, DECIMAL* out);
 HRESULT VarDecFromI8(LONGLONG in, DECIMAL* out);
@@ -77,8 +88,11 @@ HRESULT VarR8FromDec(const DECIMAL* in, DOUBLE* out);
 HRESULT VarDecAdd(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
 HRESULT VarDecSub(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
 HRESULT VarDecMul(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
+// DISP_E_DIVBYZERO for a zero divisor (also 0 / 0). 1 / 3 is 0.333... with 28 places;
+// an exact quotient keeps no more places than it needs (1 / 4 is 0.25).
 HRESULT VarDecDiv(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
 HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right);  // VARCMP_*
+// As VarBstrFromCy, over the DECIMAL's own scale.
 HRESULT VarBstrFromDec(const DECIMAL* in, LCID lcid, ULONG flags, BSTR* out);
 
 constexpr HRESULT VARCMP_LT = 0;
