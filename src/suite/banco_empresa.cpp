@@ -2,12 +2,12 @@
 // registro na memória, roteiros de criação, comandos preparados guardados por texto.
 #include "vrmwnd/suite/banco_empresa.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 #include <unordered_map>
 
 #include "banco_impl.h"
+#include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/suite/resultados.h"
 
 namespace vrmsuite {
@@ -99,14 +99,16 @@ std::unordered_map<std::string, std::shared_ptr<CQZBancoEmpresa>>& EmpresasNaMem
   static auto* pMapa = new std::unordered_map<std::string, std::shared_ptr<CQZBancoEmpresa>>;
   return *pMapa;
 }
+
+std::string ChaveEmpresa(const std::string& strNome) {
+  return std::string(QZChaveEmpresarial().GetString()) + "\\" + QZ_SUBCHAVE_EMPRESAS + "\\" + strNome;
+}
 }  // namespace
 
-std::string DiretorioEmpresas() {
-  if (const char* sz = std::getenv("VRMWND_HOME"); sz && *sz) return std::string(sz) + "/empresas";
-  if (const char* sz = std::getenv("XDG_DATA_HOME"); sz && *sz)
-    return std::string(sz) + "/vrmwnd/empresas";
-  const char* szHome = std::getenv("HOME");
-  return std::string(szHome ? szHome : ".") + "/.local/share/vrmwnd/empresas";
+std::string ArquivoEmpresa(const std::string& strNome) {
+  std::string strPasta = QZDiretorioEmpresa(strNome.c_str()).GetString();
+  while (!strPasta.empty() && (strPasta.back() == '\\' || strPasta.back() == '/')) strPasta.pop_back();
+  return strPasta.empty() ? std::string() : strPasta + "/empresa.db";
 }
 
 bool NomeEmpresaValido(const std::string& strNome) {
@@ -139,7 +141,12 @@ std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::st
     strErro = "nome de empresa inválido: \"" + strNome + "\"";
     return nullptr;
   }
-  std::string strArquivo = DiretorioEmpresas() + "/" + strNome + ".db";
+  const std::string strArquivo = ArquivoEmpresa(strNome);
+  if (strArquivo.empty()) {
+    strErro = "a empresa \"" + strNome + "\" não está registrada (\"Path\" de " +
+              ChaveEmpresa(strNome) + ")";
+    return nullptr;
+  }
   if (!std::filesystem::exists(strArquivo)) {
     strErro = "a empresa \"" + strNome + "\" não tem banco em " + strArquivo;
     return nullptr;
@@ -152,21 +159,25 @@ HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro) {
     strErro = "nome de empresa inválido: \"" + strNome + "\"";
     return E_INVALIDARG;
   }
+  const std::string strPasta = GetPlatformHomeDirectory() + "/empresas/" + strNome;
+  const std::string strArquivo = strPasta + "/empresa.db";
   std::error_code ec;
-  std::filesystem::create_directories(DiretorioEmpresas(), ec);
-  std::string strArquivo = DiretorioEmpresas() + "/" + strNome + ".db";
-  if (std::filesystem::exists(strArquivo)) {
+  if (std::filesystem::exists(strArquivo, ec)) {
     strErro = "a empresa \"" + strNome + "\" já existe em " + strArquivo;
     return E_FAIL;
   }
+  std::filesystem::create_directories(strPasta, ec);
   auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, true, strErro);
   if (!pBanco) return QZ_E_BANCO;
   HRESULT hr = pBanco->ExecutaRoteiro(EsquemaEmpresa(), strErro);
   if (hr == S_OK) hr = pBanco->ExecutaRoteiro(AmostraEmpresa(), strErro);
-  if (hr != S_OK) {
-    pBanco.reset();
-    std::filesystem::remove(strArquivo, ec);
+  pBanco.reset();
+  if (hr == S_OK &&
+      !QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, ChaveEmpresa(strNome).c_str(), "Path", strPasta.c_str())) {
+    strErro = "não foi possível registrar a empresa em " + ChaveEmpresa(strNome);
+    hr = E_FAIL;
   }
+  if (hr != S_OK) std::filesystem::remove(strArquivo, ec);
   return hr;
 }
 

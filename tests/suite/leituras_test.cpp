@@ -8,6 +8,7 @@
 #include <map>
 #include <span>
 
+#include "ambiente_teste.h"
 #include "empresa_teste.h"
 #include "vrmwnd/suite/CServidoresCompartilhados.h"
 
@@ -323,4 +324,26 @@ TEST(CQZInicializadorTest, EmpresaDoProcessoServeAOnInicializaSemNome) {
                          servidores.m_ppIMunicipio, servidores.m_ppIEstado, 2003, 1, 0));
   inicializador.Finaliza();
   EXPECT_LT(servidores.OnInicializa(), 0) << "sem empresa no processo";
+}
+
+TEST(CQZBancoEmpresaTest, EmpresaDeAmostraCriadaEAbertaPeloNomeNoRegistro) {
+  CHomeTemporaria home;
+  std::string strErro;
+  EXPECT_EQ(vrmsuite::AbreEmpresa("AMOSTRA", strErro), nullptr);
+  EXPECT_NE(strErro.find("a empresa \"AMOSTRA\" não está registrada"), std::string::npos) << strErro;
+
+  ASSERT_EQ(vrmsuite::CriaEmpresaDeAmostra("AMOSTRA", strErro), S_OK) << strErro;
+  EXPECT_EQ(vrmsuite::ArquivoEmpresa("AMOSTRA"), home.Pasta() + "/empresas/AMOSTRA/empresa.db");
+  EXPECT_EQ(vrmsuite::CriaEmpresaDeAmostra("AMOSTRA", strErro), E_FAIL) << "não sobrescreve";
+  EXPECT_NE(strErro.find("já existe"), std::string::npos);
+
+  CServidoresCompartilhados servidores;
+  ASSERT_EQ(servidores.OnInicializa("AMOSTRA"), S_OK) << servidores.GetUsaServidor()->GetUltimoErro();
+  REG_DF_FILIALPS filial = servidores.LeDFFilial(2);
+  EXPECT_EQ(filial.szNome(), "Filial Curitiba");
+  tagREG_NOTA_FISCALPS* pNF = nullptr;
+  ASSERT_EQ(servidores.GetUsaServidor()->LeDFNotasFiscais(servidores.m_ppINotasFiscais, 6144, &pNF), S_OK);
+  EXPECT_EQ(pNF->lNumero(), 1001);
+  pNF->Libera();
+  CoTaskMemFree(pNF);
 }

@@ -37,19 +37,20 @@ class CQZBancoEmpresa {
 const char* EsquemaEmpresa();
 const char* AmostraEmpresa();
 
-// Diretório dos bancos das empresas: $VRMWND_HOME/empresas, senão
-// $XDG_DATA_HOME/vrmwnd/empresas, senão ~/.local/share/vrmwnd/empresas.
-std::string DiretorioEmpresas();
+// O banco da empresa: "empresa.db" na pasta de dados que o registro dá à empresa
+// (valor "Path" da subchave "Empresas\NOME", QZDiretorioEmpresa); vazio quando não registrada.
+std::string ArquivoEmpresa(const std::string& strNome);
 // Nome aceito: 1 a 64 letras, dígitos, '_' ou '-'.
 bool NomeEmpresaValido(const std::string& strNome);
 
 // Empresas registradas na memória têm precedência sobre os arquivos (testes).
 void RegistraEmpresaNaMemoria(const std::string& strNome, std::shared_ptr<CQZBancoEmpresa> pBanco);
 void RemoveEmpresaDaMemoria(const std::string& strNome);
-// A empresa pelo nome: a registrada na memória ou DiretorioEmpresas()/NOME.db, que
-// precisa existir. nullptr e o motivo em strErro quando não há.
+// A empresa pelo nome: a registrada na memória, senão o arquivo de ArquivoEmpresa,
+// que precisa existir. nullptr e o motivo em strErro quando não há.
 std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::string& strErro);
-// Cria DiretorioEmpresas()/NOME.db com o esquema e a amostra; falha se já existe.
+// Cria a empresa de amostra em <pasta da plataforma>/empresas/NOME/empresa.db (esquema
+// e amostra) e registra a pasta como "Path" da empresa; falha se o banco já existe.
 HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro);
 
 }  // namespace vrmsuite
