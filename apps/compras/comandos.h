@@ -20,5 +20,12 @@ int ComandoData(int argc, char** argv);
 int ComandoValor(int argc, char** argv);
 int ComandoInstalar(int argc, char** argv);
 int ComandoLog(int argc, char** argv);
+int ComandoEmpresa(int argc, char** argv);
+int ComandoNota(int argc, char** argv);
+
+// A empresa que os comandos usam quando não se diz outra.
+inline constexpr const char* kEmpresaPadrao = "AMOSTRA";
+// Cria a empresa padrão no primeiro uso; false (com a mensagem em stderr) na falha.
+bool GaranteEmpresa(const char* szEmpresa);
 
 }  // namespace compras

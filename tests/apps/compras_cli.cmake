@@ -34,3 +34,11 @@ endif()
 run(0 "Descrição: +Módulo Comercial - Nota Fiscal - Mês/Ano: 05/1848 - Chave: 42" origem 351843721576470)
 run(2 "não cabe em 64 bits" origem 99999999999999999999)
 run(2 "ilegível" origem lixo)
+
+# The sample company is created on first use and its invoices read back.
+run(0 "Nome da filial: +Matriz São Paulo\n.*Frete: +150,00\n.*Itens de produto \\(2\\):" nota mostrar 6144)
+run(0 "\"numero\": 3310.*\"deducoes6\": \\[\\{\"valor\": 30\\.0000" nota mostrar 18432 --json)
+run(1 "nota fiscal 99 não existe" nota mostrar 99)
+run(2 "POS é a posição" nota mostrar abc)
+run(1 "já existe" empresa criar)
+run(1 "não está registrada" nota mostrar 6144 --empresa NINGUEM)

@@ -1,0 +1,351 @@
+// compras nota mostrar POS: lê a nota fiscal comercial pelo servidor da suíte e a
+// mostra como veio — cabeçalho, itens com detalhes e rateio, serviços com retenções e
+// deduções, parcelas, rateio da nota inteira e mensagens —, legível ou em JSON.
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "comandos.h"
+#include "vrmwnd/base/CQZCurrencyEx.h"
+#include "vrmwnd/suite.h"
+
+namespace compras {
+namespace {
+
+// Escreve pares rótulo/valor, em texto indentado ou em JSON, com a mesma sequência
+// de chamadas.
+class CEscritor {
+ public:
+  explicit CEscritor(bool bJson) : m_bJson(bJson) {}
+
+  void Texto(const char* szChave, const char* szRotulo, std::string_view sValor) {
+    Par(szChave, szRotulo, m_bJson ? Aspas(sValor) : std::string(sValor));
+  }
+  void Numero(const char* szChave, const char* szRotulo, long long llValor) {
+    Par(szChave, szRotulo, std::to_string(llValor));
+  }
+  // Dinheiro: texto brasileiro com nCasas; em JSON o número com quatro casas.
+  void Moeda(const char* szChave, const char* szRotulo, CY valor, short nCasas = 2) {
+    if (m_bJson) {
+      std::uint64_t u = valor.int64 < 0 ? 0 - static_cast<std::uint64_t>(valor.int64)
+                                        : static_cast<std::uint64_t>(valor.int64);
+      char sz[40];
+      std::snprintf(sz, sizeof sz, "%s%" PRIu64 ".%04" PRIu64, valor.int64 < 0 ? "-" : "",
+                    u / 10000, u % 10000);
+      Par(szChave, szRotulo, sz);
+    } else {
+      char sz[64];
+      CQZCurrencyEx::Formata(valor, nCasas, sz);
+      Par(szChave, szRotulo, sz);
+    }
+  }
+  void Data(const char* szChave, const char* szRotulo, REG_QZDMA dma) {
+    char sz[16] = "";
+    QZDataTexto(sz, sizeof sz, dma, QZ_DATA_DMAAAA, '/', true);
+    Texto(szChave, szRotulo, sz);
+  }
+  void AbreLista(const char* szChave, const char* szRotulo, std::size_t n) {
+    if (m_bJson) {
+      Separa();
+      std::printf("\"%s\": [", szChave);
+      m_bPrimeiro = true;
+    } else {
+      std::printf("%*s%s (%zu):\n", Recuo(), "", szRotulo, n);
+      ++m_nNivel;
+    }
+  }
+  void AbreElemento(std::size_t i) {
+    if (m_bJson) {
+      Separa();
+      std::printf("{");
+      m_bPrimeiro = true;
+    } else {
+      std::printf("%*s#%zu\n", Recuo(), "", i);
+    }
+    ++m_nNivel;
+  }
+  void FechaElemento() { Fecha("}"); }
+  void FechaLista() { Fecha("]"); }
+  void Comeca() {
+    if (m_bJson) std::printf("{");
+  }
+  void Termina() {
+    if (m_bJson) std::printf("}\n");
+  }
+
+ private:
+  static std::string Aspas(std::string_view s) {
+    std::string r = "\"";
+    for (char c : s) {
+      if (c == '"' || c == '\\') r += '\\';
+      if (static_cast<unsigned char>(c) < 0x20) {
+        char sz[8];
+        std::snprintf(sz, sizeof sz, "\\u%04x", c);
+        r += sz;
+      } else {
+        r += c;
+      }
+    }
+    return r + "\"";
+  }
+  int Recuo() const { return 2 * m_nNivel; }
+  void Separa() {
+    if (!m_bJson) return;
+    if (!m_bPrimeiro) std::printf(", ");
+    m_bPrimeiro = false;
+  }
+  void Par(const char* szChave, const char* szRotulo, const std::string& strValor) {
+    if (m_bJson) {
+      Separa();
+      std::printf("\"%s\": %s", szChave, strValor.c_str());
+    } else {
+      // Alinha pelos caracteres, não pelos bytes do UTF-8.
+      std::string strRotulo = std::string(szRotulo) + ":";
+      std::size_t nCaracteres = 0;
+      for (char c : strRotulo) nCaracteres += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+      strRotulo.append(nCaracteres < 28 ? 28 - nCaracteres : 0, ' ');
+      std::printf("%*s%s %s\n", Recuo(), "", strRotulo.c_str(), strValor.c_str());
+    }
+  }
+  void Fecha(const char* szFim) {
+    if (m_bJson) std::printf("%s", szFim);
+    if (m_nNivel > 0) --m_nNivel;
+    m_bPrimeiro = false;
+  }
+  bool m_bJson;
+  bool m_bPrimeiro = true;
+  int m_nNivel = 0;
+
+};
+
+void MostraGerencial(CEscritor& e, const tagREG_RATEIO_NFPS& linha) {
+  auto gerenciais = linha.Gerencial();
+  e.AbreLista("gerencial", "Linhas gerenciais", gerenciais.size());
+  for (std::size_t k = 0; k < gerenciais.size(); ++k) {
+    e.AbreElemento(k);
+    e.Moeda("valor", "Valor", gerenciais[k].cyValor());
+    e.Numero("planoEmpresarial", "Plano empresarial", gerenciais[k].lPlanoEmpresarial());
+    e.Numero("planoGerencial", "Plano gerencial", gerenciais[k].lPlanoGerencial());
+    e.FechaElemento();
+  }
+  e.FechaLista();
+}
+
+template <class TVetor>
+void MostraRateio(CEscritor& e, const char* szChave, const char* szRotulo, const TVetor& linhas) {
+  e.AbreLista(szChave, szRotulo, linhas.size());
+  for (std::size_t i = 0; i < linhas.size(); ++i) {
+    e.AbreElemento(i);
+    e.Moeda("valor", "Valor", linhas[i].cyValor());
+    e.Moeda("quantidade", "Quantidade", linhas[i].cyQuantidade(), 4);
+    e.Numero("conta", "Conta", linhas[i].lContaEmpresarialNF());
+    MostraGerencial(e, linhas[i]);
+    e.FechaElemento();
+  }
+  e.FechaLista();
+}
+
+void MostraOrigem(CEscritor& e, const tagREG_NOTA_FISCAL_ORIGEM_NFPS& origem) {
+  e.Numero("origemTipo", "Origem: tipo", origem.byTipoOrigem());
+  if (origem.lChaveNFCM() == 0 && origem.szNumero().empty()) return;
+  e.Numero("origemChave", "Origem: posição", origem.lChaveNFCM());
+  e.Texto("origemNumero", "Origem: número", origem.szNumero());
+  e.Texto("origemSerie", "Origem: série", origem.szSerie());
+  e.Texto("origemModelo", "Origem: modelo", origem.szModelo());
+  e.Data("origemEmissao", "Origem: emissão", origem.dmaEmissao());
+  e.Moeda("origemTotal", "Origem: total", origem.cyTotal());
+}
+
+void MostraProdutos(CEscritor& e, const tagREG_NOTA_FISCALPS& nf) {
+  auto itens = nf.ItensProduto();
+  e.AbreLista("itensProduto", "Itens de produto", itens.size());
+  for (std::size_t i = 0; i < itens.size(); ++i) {
+    const tagREG_ITENS_PRODUTO_NFPS& item = itens[i];
+    e.AbreElemento(i);
+    e.Numero("produto", "Produto", item.lPosicaoProduto());
+    e.Texto("complemento", "Complemento", item.szComplemento());
+    e.Numero("cfop", "CFOP", item.iPonteiroCFOP());
+    e.Numero("unidade", "Unidade", item.iPonteiroUnidadeMedida());
+    e.Moeda("quantidade", "Quantidade", item.cyQuantidade(), 4);
+    e.Numero("valorUnitarioV8", "Valor unitário (V8)", item.llValorUnitarioV8());
+    e.Moeda("total", "Total", item.cyValorTotal());
+    e.Moeda("ipi", "IPI", item.cyValorIPI());
+    e.Numero("ignorado", "Ignorado", item.byIgnorar());
+    if (!item.szLoteNumero().empty()) e.Texto("lote", "Lote", item.szLoteNumero());
+    if (!item.szArmaFogoSerie().empty()) e.Texto("armaSerie", "Arma: série", item.szArmaFogoSerie());
+    if (!item.szDINumero().empty()) e.Texto("di", "Declaração de importação", item.szDINumero());
+    MostraOrigem(e, item.regNFOrigem());
+    auto detalhes = item.Detalhes();
+    e.AbreLista("detalhes", "Detalhes de estoque", detalhes.size());
+    for (std::size_t d = 0; d < detalhes.size(); ++d) {
+      e.AbreElemento(d);
+      e.Moeda("quantidade", "Quantidade", detalhes[d].cyQuantidade(), 4);
+      e.Numero("lote", "Lote", detalhes[d].regLote().lPonteiroLoteES());
+      e.Numero("volume", "Volume", detalhes[d].regVolume().lPonteiroVolumeES());
+      e.Numero("local", "Local", detalhes[d].iLocal());
+      e.FechaElemento();
+    }
+    e.FechaLista();
+    MostraRateio(e, "rateio", "Rateio", item.Rateio());
+    e.FechaElemento();
+  }
+  e.FechaLista();
+}
+
+void MostraServicos(CEscritor& e, const tagREG_NOTA_FISCALPS& nf) {
+  auto itens = nf.ItensServico();
+  e.AbreLista("itensServico", "Itens de serviço", itens.size());
+  for (std::size_t i = 0; i < itens.size(); ++i) {
+    const tagREG_ITENS_SERVICO_NFPS& item = itens[i];
+    e.AbreElemento(i);
+    e.Numero("servico", "Serviço", item.lPonteiroServico());
+    e.Texto("complemento", "Complemento", item.szComplemento());
+    e.Moeda("quantidade", "Quantidade", item.cyQuantidade(), 4);
+    e.Moeda("total", "Total", item.cyValorTotal());
+    e.Moeda("liquido", "Líquido", item.cyValorLiquido());
+    const struct {
+      const char* szChave;
+      const char* szRotulo;
+      CY valor;
+    } kRetencoes[] = {{"retencao1", "Retenção 1", item.cyValorRetencao1()},
+                      {"retencao2", "Retenção 2", item.cyValorRetencao2()},
+                      {"retencao3", "Retenção 3", item.cyValorRetencao3()},
+                      {"retencao4", "Retenção 4", item.cyValorRetencao4()},
+                      {"retencao5", "Retenção 5", item.cyValorRetencao5()},
+                      {"retencao6", "Retenção 6", item.cyValorRetencao6()}};
+    for (const auto& r : kRetencoes) e.Moeda(r.szChave, r.szRotulo, r.valor);
+    const struct {
+      const char* szChave;
+      const char* szRotulo;
+      vrmsuite::TVetorLayout<const tagREG_DEDUCAO_NFPS> deducoes;
+    } kDeducoes[] = {{"deducoes1", "Deduções da retenção 1", item.Deducoes1()},
+                     {"deducoes5", "Deduções da retenção 5", item.Deducoes5()},
+                     {"deducoes6", "Deduções da retenção 6", item.Deducoes6()}};
+    for (const auto& d : kDeducoes) {
+      e.AbreLista(d.szChave, d.szRotulo, d.deducoes.size());
+      for (std::size_t k = 0; k < d.deducoes.size(); ++k) {
+        e.AbreElemento(k);
+        e.Moeda("valor", "Valor", d.deducoes[k].cyValor());
+        e.Texto("descricao", "Descrição", d.deducoes[k].szDescricao());
+        e.Numero("sinal", "Sinal", d.deducoes[k].bySinal());
+        e.FechaElemento();
+      }
+      e.FechaLista();
+    }
+    MostraRateio(e, "rateio", "Rateio", item.Rateio());
+    e.FechaElemento();
+  }
+  e.FechaLista();
+}
+
+void MostraCabecalho(CEscritor& e, const tagREG_NOTA_FISCALPS& nf, CServidoresCompartilhados& s) {
+  e.Numero("posicao", "Posição", nf.lPosicao());
+  e.Numero("numero", "Número", nf.lNumero());
+  e.Texto("serie", "Série", nf.szSerie());
+  e.Numero("tipo", "Tipo", nf.byTipoNota());
+  e.Numero("situacao", "Situação", nf.bySituacao());
+  e.Numero("filial", "Filial", nf.iPonteiroFilial());
+  e.Texto("filialNome", "Nome da filial", s.LeDFFilial(nf.iPonteiroFilial()).szNome());
+  e.Numero("cliente", "Fornecedor (conta)", nf.lPonteiroCliente());
+  e.Texto("clienteNome", "Nome do fornecedor", s.LeConta(nf.lPonteiroCliente()).szDescricao());
+  e.Data("emissao", "Emissão", nf.dmaEmissao());
+  e.Data("saida", "Saída", nf.dmaSaida());
+  e.Numero("documento", "Tipo de documento", nf.iPonteiroDocumento());
+  e.Numero("cfop", "CFOP principal", nf.iPonteiroCFOP());
+  e.Numero("situacaoServico", "Situação de serviço", nf.iPonteiroSitServico());
+  e.Numero("historico", "Histórico", nf.iPonteiroHistorico());
+  e.Texto("complementoHistorico", "Complemento do histórico", nf.szComplementoHistorico());
+  e.Texto("chaveAcesso", "Chave de acesso", nf.regNFe().ChaveAcesso());
+  e.Moeda("frete", "Frete", nf.cyFrete());
+  e.Moeda("seguro", "Seguro", nf.cySeguro());
+  e.Moeda("despesas", "Despesas acessórias", nf.cyDespesasAcessorias());
+  e.Moeda("desconto1", "Desconto 1", nf.cyDesconto1());
+  e.Moeda("desconto2", "Desconto 2", nf.cyDesconto2());
+  e.Moeda("baseIPI", "Base do IPI", nf.cyBaseIPI());
+  e.Moeda("ipi", "IPI", nf.cyValorIPI());
+  e.Moeda("volumes", "Volumes", nf.cyQtdVolumes(), 4);
+  e.Texto("especie", "Espécie", nf.szEspecieVolume());
+  e.Moeda("pesoBruto", "Peso bruto", nf.cyPesoBruto(), 4);
+  e.Moeda("pesoLiquido", "Peso líquido", nf.cyPesoLiquido(), 4);
+  e.Numero("transportadora", "Transportadora", nf.lPonteiroTransportadora());
+  e.Numero("viaTransporte", "Via de transporte", nf.byViaTransporte());
+  e.Numero("fretePorConta", "Frete por conta", nf.byFretePorConta());
+  e.Texto("placa1", "Placa 1", nf.szPlaca1());
+  MostraOrigem(e, nf.regNFOrigem());
+}
+
+void MostraNota(CEscritor& e, const tagREG_NOTA_FISCALPS& nf, CServidoresCompartilhados& s) {
+  e.Comeca();
+  MostraCabecalho(e, nf, s);
+  MostraProdutos(e, nf);
+  MostraServicos(e, nf);
+  auto parcelas = nf.Parcelas();
+  e.AbreLista("parcelas", "Parcelas", parcelas.size());
+  for (std::size_t i = 0; i < parcelas.size(); ++i) {
+    e.AbreElemento(i);
+    e.Moeda("valor", "Valor", parcelas[i].cyValor());
+    e.Data("vencimento", "Vencimento", parcelas[i].dmaVencimento());
+    e.Numero("tipoVencimento", "Tipo de vencimento", parcelas[i].byTipoVencimento());
+    e.FechaElemento();
+  }
+  e.FechaLista();
+  MostraRateio(e, "rateioNota", "Rateio da nota inteira", nf.RateioTotal());
+  auto mensagens = nf.Mensagens();
+  e.AbreLista("mensagens", "Mensagens informadas", mensagens.size());
+  for (std::size_t i = 0; i < mensagens.size(); ++i) {
+    e.AbreElemento(i);
+    e.Texto("destino", "Destino", mensagens[i].byDestino() == 0 ? "fisco" : "contribuinte");
+    e.Texto("texto", "Texto", mensagens[i].szTexto());
+    e.FechaElemento();
+  }
+  e.FechaLista();
+  e.Termina();
+}
+
+}  // namespace
+
+int ComandoNota(int argc, char** argv) {
+  const TComando& comando = Comando("nota");
+  if (argc < 2 || std::strcmp(argv[0], "mostrar") != 0)
+    return UsoErrado(comando, "use \"nota mostrar POS\"");
+  char* szFim = nullptr;
+  long lPosicao = std::strtol(argv[1], &szFim, 10);
+  if (*argv[1] == '\0' || *szFim != '\0' || lPosicao <= 0)
+    return UsoErrado(comando, "POS é a posição da nota, um número positivo");
+  bool bJson = false;
+  const char* szEmpresa = kEmpresaPadrao;
+  for (int i = 2; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--json") == 0) bJson = true;
+    else if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc) szEmpresa = argv[++i];
+    else return UsoErrado(comando, "opção desconhecida");
+  }
+  if (!GaranteEmpresa(szEmpresa)) return 1;
+  CServidoresCompartilhados servidores;
+  if (servidores.OnInicializa(szEmpresa) < 0) {
+    std::fprintf(stderr, "compras nota: %s\n", servidores.GetUsaServidor()->GetUltimoErro().c_str());
+    return 1;
+  }
+  tagREG_NOTA_FISCALPS* pNF = nullptr;
+  HRESULT hr = servidores.GetUsaServidor()->LeDFNotasFiscais(servidores.m_ppINotasFiscais, lPosicao, &pNF);
+  if (hr != S_OK) {
+    std::fprintf(stderr, "compras nota: %s (código %#X)\n",
+                 servidores.GetUsaServidor()->GetUltimoErro().c_str(), static_cast<unsigned>(hr));
+    return 1;
+  }
+  int nSaida = 0;
+  try {
+    CEscritor escritor(bJson);
+    MostraNota(escritor, *pNF, servidores);
+  } catch (const vrmsuite::CQZErroLayout& erro) {
+    std::fprintf(stderr, "\ncompras nota: %s\n", erro.what());
+    nSaida = 1;
+  }
+  pNF->Libera();
+  CoTaskMemFree(pNF);
+  return nSaida;
+}
+
+}  // namespace compras
