@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "empresa_teste.h"
+#include "vrmwnd/base/CQZQuemGerou.h"
 #include "vrmwnd/suite/CServidoresCompartilhados.h"
 
 namespace {
@@ -267,4 +268,39 @@ TEST_F(NotaFiscalTest, GanchoFazANotaFalharSemAlocarNada) {
   Libera(pNF);
   EXPECT_EQ(Le(6144, &pNF), E_OUTOFMEMORY);
   EXPECT_EQ(pNF, nullptr);
+}
+
+TEST_F(NotaFiscalTest, MovimentosDaNotaVemEmOrdemEComObservacaoLiberavel) {
+  IQZServidor* pMovimentos = *m_servidores.m_ppIMovimentoEs;
+  long lQtd = -1;
+  REG_ES_MOVIMENTOPS movimento{};
+  EXPECT_EQ(pMovimentos->BuscaRegistrosNotaFiscal(1, &movimento), E_UNEXPECTED)
+      << "sem contagem antes não há o que buscar";
+  const REG_QZDMC rOrigem = CQZQuemGerou(6144, 5).GetRegQuemGerou();
+  ASSERT_EQ(pMovimentos->BuscaQuantidadeNotaFiscal(rOrigem, &lQtd), S_OK);
+  ASSERT_EQ(lQtd, 4);
+  std::vector<REG_ES_MOVIMENTOPS> aMovimentos(3);
+  EXPECT_EQ(pMovimentos->BuscaRegistrosNotaFiscal(3, aMovimentos.data()), E_INVALIDARG);
+  aMovimentos.resize(4);
+  ASSERT_EQ(pMovimentos->BuscaRegistrosNotaFiscal(4, aMovimentos.data()), S_OK)
+      << pMovimentos->GetUltimoErro();
+  const struct {
+    LONG lSequencia;
+    DWORD lComplemento;
+    const char* szObservacao;
+  } kEsperados[] = {{9001, 4097, "Entrada nota 1001"}, {9002, 4098, ""}, {9003, 8194, ""},
+                    {9004, 0, "Ajuste sem complemento"}};
+  for (std::size_t i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    const BYTE* p = aMovimentos[i].Bytes();
+    EXPECT_EQ(Em<LONG>(p, 576), kEsperados[i].lSequencia);
+    EXPECT_EQ(Em<DWORD>(p, 640), kEsperados[i].lComplemento);
+    EXPECT_EQ(Em<WORD>(p, 512), 2048);
+    EXPECT_EQ(aMovimentos[i].Observacao(), kEsperados[i].szObservacao);
+    TESMovimento::ZerarGlobalAlloc(aMovimentos[i]);
+    EXPECT_EQ(aMovimentos[i].hObservacao(), 0u);
+  }
+  ASSERT_EQ(pMovimentos->BuscaQuantidadeNotaFiscal(CQZQuemGerou(10240, 5).GetRegQuemGerou(), &lQtd), S_OK);
+  EXPECT_EQ(lQtd, 0);
+  EXPECT_EQ((*m_servidores.m_ppIPlano)->BuscaQuantidadeNotaFiscal(rOrigem, &lQtd), E_NOINTERFACE);
 }

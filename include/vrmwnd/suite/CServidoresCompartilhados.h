@@ -8,7 +8,9 @@
 #include <string>
 
 #include "vrmwnd/suite/REG_CM_CFGALERTAPS.h"
+#include "vrmwnd/base/REG_QZDMC.h"
 #include "vrmwnd/suite/REG_ES_LOTEPS.h"
+#include "vrmwnd/suite/REG_ES_MOVIMENTOPS.h"
 #include "vrmwnd/suite/REG_FILIALPS.h"
 #include "vrmwnd/suite/REG_HISTORICOPS.h"
 #include "vrmwnd/suite/REG_SIT_TRIB_PRODUTOPS.h"
@@ -38,9 +40,23 @@ class IQZServidor {
   ETipo GetTipo() const { return m_eTipo; }
   vrmsuite::CQZBancoEmpresa& GetBanco() const { return *m_pBanco; }
 
+  // Interface de movimentos de estoque (MOVIMENTO_ES). BuscaQuantidadeNotaFiscal
+  // conta os movimentos que a origem gerou e a guarda; BuscaRegistrosNotaFiscal
+  // preenche lQtd movimentos dessa origem, em ordem de sequência, e falha com
+  // E_INVALIDARG quando lQtd não é a quantidade contada. Cada movimento devolvido
+  // tem de ser liberado com TESMovimento::ZerarGlobalAlloc.
+  HRESULT BuscaQuantidadeNotaFiscal(REG_QZDMC rQuemGerou, long* plQtdMovimentos);
+  HRESULT BuscaRegistrosNotaFiscal(long lQtd, REG_ES_MOVIMENTOPS* aRegMovimento);
+  const std::string& GetUltimoErro() const { return m_strUltimoErro; }
+
  private:
+  HRESULT Falha(HRESULT hr, std::string strMotivo);
+
   ETipo m_eTipo;
   std::shared_ptr<vrmsuite::CQZBancoEmpresa> m_pBanco;
+  REG_QZDMC m_rOrigemBuscada;
+  long m_lQtdBuscada = -1;  // -1: nenhuma busca feita
+  std::string m_strUltimoErro;
 };
 
 // As leituras. Cada uma zera o registro de saída, lê pela interface dada e devolve 0

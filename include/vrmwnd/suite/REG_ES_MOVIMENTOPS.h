@@ -22,3 +22,13 @@ struct REG_ES_MOVIMENTOPS : vrmsuite::TBlocoFixo<REG_ES_MOVIMENTOPS, 744> {
   std::string_view Observacao() const { return LeTextoAlocado<kOff_hObservacao>("hObservacao"); }
 };
 QZ_LAYOUT_VERIFICA(REG_ES_MOVIMENTOPS, 744);
+
+// Registros de movimento devolvidos pelo servidor.
+class TESMovimento {
+ public:
+  // Libera o que o servidor alocou dentro do movimento (a observação) e zera o
+  // identificador; identificador inválido não libera nada.
+  static void ZerarGlobalAlloc(REG_ES_MOVIMENTOPS& reg) {
+    reg.LiberaBloco<REG_ES_MOVIMENTOPS::kOff_hObservacao>();
+  }
+};
