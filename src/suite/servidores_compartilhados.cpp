@@ -100,6 +100,11 @@ HRESULT CQZInicializador::Inicializa(const char* szEmpresa, long lUsuario, long 
   return S_OK;
 }
 
+HRESULT CQZInicializador::Inicializa(const IQZDF_Profiler& profiler) {
+  return Inicializa(profiler.GetEmpresaProfiler().GetString(), profiler.GetUsuarioProfiler(),
+                    profiler.GetSessaoProfiler());
+}
+
 HRESULT CQZInicializador::Finaliza() {
   TContexto& c = Contexto();
   c.strEmpresa.clear();

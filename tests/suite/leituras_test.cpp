@@ -116,10 +116,13 @@ class LeiturasTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(LeiturasTest, CadaLeituraDevolveOBancoNosDeslocamentosDoLayout) {
+namespace {
+
+// Uma leitura por layout, com a tabela de onde vem e a coluna da chave.
+std::vector<TCasoLeitura> CasosDeLeitura() {
   using S = CServidoresCompartilhados;
   using B = std::vector<std::vector<BYTE>>;
-  const TCasoLeitura kCasos[] = {
+  return {
       {"conta", "lPonteiro", {Campos<_RegContaPS>()}, {{"byGerencial", "0"}},
        [](S& s, long long k, B& b) {
          _RegContaPS r;
@@ -210,7 +213,12 @@ TEST_F(LeiturasTest, CadaLeituraDevolveOBancoNosDeslocamentosDoLayout) {
          return hr;
        }},
   };
-  for (const TCasoLeitura& caso : kCasos) {
+}
+
+}  // namespace
+
+TEST_F(LeiturasTest, CadaLeituraDevolveOBancoNosDeslocamentosDoLayout) {
+  for (const TCasoLeitura& caso : CasosDeLeitura()) {
     SCOPED_TRACE(caso.szTabela);
     std::map<std::string, TValor> valores;
     std::string strColunas, strValores;
@@ -307,8 +315,9 @@ TEST(CQZInicializadorTest, EmpresaDoProcessoServeAOnInicializaSemNome) {
   CQZInicializador inicializador;
   CServidoresCompartilhados servidores;
   EXPECT_EQ(inicializador.Inicializa("NAO_HA", 1, 1), vrmsuite::QZ_E_EMPRESA_DESCONHECIDA);
-  ASSERT_EQ(inicializador.Inicializa(empresa.Nome(), 17, 3), S_OK);
+  ASSERT_EQ(inicializador.Inicializa(CQZProfilerEmpresa(empresa.Nome(), 17, 3)), S_OK);
   EXPECT_EQ(CQZInicializador::GetUsuario(), 17);
+  EXPECT_EQ(CQZInicializador::GetSessao(), 3);
   ASSERT_EQ(servidores.OnInicializa(), S_OK);
   EXPECT_TRUE(servidores.LeDFCFRTEhJuridico(2004));
   EXPECT_FALSE(servidores.LeDFCFRTEhJuridico(2005)) << "pessoa física";

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "vrmwnd/suite/REG_CM_CFGALERTAPS.h"
+#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/REG_QZDMC.h"
 #include "vrmwnd/suite/REG_ES_LOTEPS.h"
 #include "vrmwnd/suite/REG_ES_MOVIMENTOPS.h"
@@ -178,6 +179,7 @@ class CQZInicializador {
  public:
   // Falha com QZ_E_EMPRESA_DESCONHECIDA quando a empresa não tem banco.
   HRESULT Inicializa(const char* szEmpresa, long lUsuario, long lSessao);
+  HRESULT Inicializa(const IQZDF_Profiler& profiler);
   HRESULT Finaliza();
   static const std::string& GetEmpresa();
   static long GetUsuario();
