@@ -20,3 +20,4 @@
 #include "vrmwnd/suite/banco_empresa.h"
 #include "vrmwnd/suite/resultados.h"
 #include "vrmwnd/suite/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/TCMRERegistroEntrada.h"

@@ -1,0 +1,44 @@
+// Entrada de estoque de um item de produto (TCMREEntradaEstoque: quantidade, locais,
+// lote, volume, arma de fogo e o movimento de origem) e a regra do local de entrada
+// (TCMREQualEntradaEstoque com o seu tipo).
+#pragma once
+
+#include "vrmwnd/suite/registro_valor.h"
+
+#define QZ_PROPS_TCMREEntradaEstoque(P)                                   \
+  P(unsigned char, Tipo, m_byTipo)                                        \
+  P(CY, Quantidade, m_cyQuantidade)                                       \
+  P(unsigned short, PonteiroLocal, m_iPonteiroLocal)                      \
+  P(unsigned short, PonteiroLocalSaida, m_iPonteiroLocalSaida)            \
+  P(unsigned long, PonteiroMovimentoOrigemEstoque, m_lMovimentoOrigem)    \
+  P(CString, LoteESNumero, m_strLoteNumero)                               \
+  P(REG_QZDMA, LoteESDataValidade, m_dmaLoteValidade)                     \
+  P(REG_QZDMA, LoteESDataFabricacao, m_dmaLoteFabricacao)                 \
+  P(unsigned short, LoteESNumeroDeDiaValidade, m_iLoteDiasValidade)       \
+  P(CString, LoteESVolume, m_strLoteVolume)                               \
+  P(int, LoteTipoReferencia, m_nLoteTipoReferencia)                       \
+  P(CY, LotePrecoTabelado, m_cyLotePrecoTabelado)                         \
+  P(unsigned char, ArmaFogo_Tipo, m_byArmaTipo)                           \
+  P(CString, ArmaFogo_Serie, m_strArmaSerie)                              \
+  P(CString, ArmaFogo_Cano, m_strArmaCano)                                \
+  P(CString, ArmaFogo_Descricao, m_strArmaDescricao)
+
+class TCMREEntradaEstoque {
+  QZ_REGISTRO_VALOR(TCMREEntradaEstoque, QZ_PROPS_TCMREEntradaEstoque)
+};
+
+// Tipo da regra do local: o local é livre, obrigatório, ou vem do movimento de origem.
+enum ETipoQualEntradaEstoque : unsigned char {
+  QUAL_ENTRADA_LIVRE = 0,
+  QUAL_ENTRADA_LOCAL_OBRIGATORIO = 1,
+  QUAL_ENTRADA_MOVIMENTO_ORIGEM = 2,
+};
+
+#define QZ_PROPS_TCMREQualEntradaEstoque(P)                  \
+  P(ETipoQualEntradaEstoque, Tipo, m_eTipo)                  \
+  P(unsigned short, PonteiroLocal, m_iPonteiroLocal)         \
+  P(unsigned char, UsaSaidaMovOriEstoque, m_byUsaSaidaMovOri)
+
+class TCMREQualEntradaEstoque {
+  QZ_REGISTRO_VALOR(TCMREQualEntradaEstoque, QZ_PROPS_TCMREQualEntradaEstoque)
+};
