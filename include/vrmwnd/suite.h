@@ -21,3 +21,6 @@
 #include "vrmwnd/suite/resultados.h"
 #include "vrmwnd/suite/CServidoresCompartilhados.h"
 #include "vrmwnd/suite/TCMRERegistroEntrada.h"
+#include "vrmwnd/suite/CManipulaListaValores.h"
+#include "vrmwnd/suite/CQZDadosCM_Mestre.h"
+#include "vrmwnd/suite/CQZDadosFT_NF.h"
