@@ -24,3 +24,4 @@
 #include "vrmwnd/suite/CManipulaListaValores.h"
 #include "vrmwnd/suite/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/CQZDadosFT_NF.h"
+#include "vrmwnd/suite/CVRMSVRUtil.h"

@@ -9,6 +9,7 @@
 #include "vrmwnd/suite/CManipulaListaValores.h"
 #include "vrmwnd/suite/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/CQZDadosFT_NF.h"
+#include "vrmwnd/suite/CVRMSVRUtil.h"
 
 namespace {
 
@@ -130,4 +131,28 @@ TEST(CQZDadosCM_MestreTest, LeConfiguracaoOuPadroes) {
   ASSERT_EQ(mestre.Le(*servidores.GetUsaServidor(), servidores.m_ppICMMestre), S_OK);
   EXPECT_EQ(mestre.GetBloquearOCSuperiorOrcadoValorTotal(), 0) << "sem linha valem os padrões";
   EXPECT_EQ(mestre.Le(*servidores.GetUsaServidor(), servidores.m_ppIPlano), E_NOINTERFACE);
+}
+
+TEST(CVRMSVRUtilTest, TextosEPercentuais) {
+  EXPECT_EQ(CVRMSVRUtil::Percentual_USHORT_Para_CURRENCY(1800).int64, 180000);
+  EXPECT_EQ(CVRMSVRUtil::Percentual_USHORT_Para_CURRENCY(65535).int64, 6553500);
+  EXPECT_TRUE(CVRMSVRUtil::true_S('s'));
+  EXPECT_FALSE(CVRMSVRUtil::true_S('N'));
+  EXPECT_FALSE(CVRMSVRUtil::true_1(2));
+  const struct {
+    const char* szEntrada;
+    const char* szSaida;
+  } kLinhas[] = {{"a\r\nb", "a b"}, {"a\nb\rc", "a b c"}, {"\r\n\r\n", "  "}, {"sem", "sem"}};
+  for (const auto& c : kLinhas)
+    EXPECT_EQ(CVRMSVRUtil::CStringSemQuebraDeLinha(c.szEntrada), CString(c.szSaida)) << c.szEntrada;
+  const struct {
+    const char* szCodigo;
+    const char* szMascara;
+    const char* szSaida;
+  } kMascaras[] = {{"1102", "9.999", "1.102"}, {"5", "9.999", "0.005"},
+                   {"31021", "9.999", "31.021"}, {"1.102", "9.999", "1.102"},
+                   {"1102", "", "1102"}};
+  for (const auto& c : kMascaras)
+    EXPECT_EQ(CVRMSVRUtil::FormataMascara(c.szCodigo, c.szMascara), CString(c.szSaida)) << c.szCodigo;
+  EXPECT_EQ(CVRMSVRUtil::ToStringV4(Cy(12'345'678), 2), CString("1.234,56"));
 }
