@@ -55,7 +55,7 @@ class NotaFiscalTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(NotaFiscalTest, CompraComLoteRateioParcelasEMensagensNosDeslocamentos) {
+TEST_F(NotaFiscalTest, CabecalhoDaCompraNosDeslocamentos) {
   tagREG_NOTA_FISCALPS* pNF = nullptr;
   ASSERT_EQ(Le(6144, &pNF), S_OK) << m_servidores.GetUsaServidor()->GetUltimoErro();
   const BYTE* p = pNF->Bytes();
@@ -92,7 +92,13 @@ TEST_F(NotaFiscalTest, CompraComLoteRateioParcelasEMensagensNosDeslocamentos) {
     EXPECT_STREQ(reinterpret_cast<const char*>(p + c.nOffset), c.szEsperado) << c.nOffset;
   EXPECT_STREQ(reinterpret_cast<const char*>(Bloco(p, 864, 45)),
                "35180861234567000155550010000010011000010015");
+  Libera(pNF);
+}
 
+TEST_F(NotaFiscalTest, ItensDetalhesRateioParcelasEMensagensNosDeslocamentos) {
+  tagREG_NOTA_FISCALPS* pNF = nullptr;
+  ASSERT_EQ(Le(6144, &pNF), S_OK) << m_servidores.GetUsaServidor()->GetUltimoErro();
+  const BYTE* p = pNF->Bytes();
   const BYTE* pItens = Bloco(p, 4888, 2 * 4368);
   EXPECT_EQ(Em<LONG>(pItens, 1600), 10);
   EXPECT_EQ(Em<LONGLONG>(pItens, 1616), 10000000);
