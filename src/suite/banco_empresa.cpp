@@ -49,7 +49,7 @@ HRESULT CQZBancoEmpresa::ExecutaRoteiro(const char* szSql, std::string& strErro)
   if (sqlite3_exec(m_pImpl->pBanco, szSql, nullptr, nullptr, &szErro) == SQLITE_OK) return S_OK;
   strErro = std::string("roteiro SQL falhou: ") + (szErro ? szErro : "?");
   sqlite3_free(szErro);
-  return QZ_E_BANCO;
+  return QZ_E_BANCO_DE_DADOS;
 }
 
 CComando::CComando(CQZBancoEmpresa& banco, const char* szSql) : m_pBanco(banco.Impl().pBanco) {
@@ -168,7 +168,7 @@ HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro) {
   }
   std::filesystem::create_directories(strPasta, ec);
   auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, true, strErro);
-  if (!pBanco) return QZ_E_BANCO;
+  if (!pBanco) return QZ_E_BANCO_DE_DADOS;
   HRESULT hr = pBanco->ExecutaRoteiro(EsquemaEmpresa(), strErro);
   if (hr == S_OK) hr = pBanco->ExecutaRoteiro(AmostraEmpresa(), strErro);
   pBanco.reset();

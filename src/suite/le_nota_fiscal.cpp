@@ -11,7 +11,6 @@
 namespace {
 
 using vrmsuite::CComando;
-using vrmsuite::QZ_E_BANCO;
 using vrmsuite::QZ_E_REGISTRO_CORROMPIDO;
 
 class CMontaNota {
@@ -52,7 +51,7 @@ HRESULT CMontaNota::Existe(const char* szSql, long long llChave, const std::stri
   CComando comando(m_banco, szSql);
   comando.Liga(1, llChave);
   if (comando.Proxima()) return S_OK;
-  if (!comando.Erro().empty()) return m_usa.Falha(QZ_E_BANCO, comando.Erro());
+  if (!comando.Erro().empty()) return m_usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   return Corrompido(strQuem + " " + std::to_string(llChave) + " não existe");
 }
 
@@ -64,7 +63,7 @@ HRESULT CMontaNota::Cabecalho(tagREG_NOTA_FISCALPS& nf, bool* pbAchou) {
   CComando comando(m_banco, "SELECT * FROM nota_fiscal WHERE lPosicao = ?");
   comando.Liga(1, m_lPosicao);
   *pbAchou = comando.Proxima();
-  if (!*pbAchou) return comando.Erro().empty() ? S_OK : m_usa.Falha(QZ_E_BANCO, comando.Erro());
+  if (!*pbAchou) return comando.Erro().empty() ? S_OK : m_usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   std::string strErro;
   HRESULT hr = vrmsuite::PreencheDaLinha(comando, nf, strErro);
   if (hr != S_OK) return m_usa.Falha(hr, "nota fiscal " + std::to_string(m_lPosicao) + ": " + strErro);
@@ -120,7 +119,7 @@ HRESULT CMontaNota::LeVetor(const char* szSql, FLiga fLiga, std::size_t nQtd,
                                  std::to_string(i) + ": " + strErro);
     if (HRESULT hr = fFilhos(pVetor[i], nOrdinal); hr != S_OK) return hr;
   }
-  if (!comando.Erro().empty()) return m_usa.Falha(QZ_E_BANCO, comando.Erro());
+  if (!comando.Erro().empty()) return m_usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   if (i < nQtd)
     return Corrompido(strQuem + ": o registro diz " + std::to_string(nQtd) + " e o banco tem " +
                       std::to_string(i) + " linhas");
@@ -242,7 +241,7 @@ HRESULT CUsaServidor::LeDFNotasFiscais(IQZServidor** ppINotasFiscais, long lPosi
   bool bAchou = false;
   hr = monta.Cabecalho(*pNF, &bAchou);
   if (hr == S_OK && !bAchou)
-    hr = Falha(vrmsuite::QZ_E_NAO_ENCONTRADO, "nota fiscal " + std::to_string(lPosicao) + " não existe");
+    hr = Falha(QZ_E_REGISTRO_NAO_ENCONTRADO, "nota fiscal " + std::to_string(lPosicao) + " não existe");
   if (hr == S_OK) hr = monta.Vetores(*pNF);
   if (hr != S_OK) {
     pNF->Libera();

@@ -12,7 +12,7 @@ HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** p
                        IQZServidor::ETipo eTipo);
 
 // Lê a linha única de szSql com a chave llChave em *pReg (zerado antes). Chave 0 dá
-// 0 com o registro zerado; chave sem linha dá QZ_E_NAO_ENCONTRADO.
+// 0 com o registro zerado; chave sem linha dá QZ_E_REGISTRO_NAO_ENCONTRADO.
 template <class TRegistro>
 HRESULT LeRegistro(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
                    IQZServidor::ETipo eTipo, const char* szSql, long long llChave,
@@ -22,11 +22,11 @@ HRESULT LeRegistro(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
   HRESULT hr = EntradaLeitura(usa, szLeitura, ppI, eTipo);
   if (hr != S_OK || llChave == 0) return hr;
   CComando comando((*ppI)->GetBanco(), szSql);
-  if (!comando.Preparado()) return usa.Falha(QZ_E_BANCO, comando.Erro());
+  if (!comando.Preparado()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   comando.Liga(1, llChave);
   if (!comando.Proxima()) {
-    if (!comando.Erro().empty()) return usa.Falha(QZ_E_BANCO, comando.Erro());
-    return usa.Falha(QZ_E_NAO_ENCONTRADO, std::string(szDescricao) + " " +
+    if (!comando.Erro().empty()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
+    return usa.Falha(QZ_E_REGISTRO_NAO_ENCONTRADO, std::string(szDescricao) + " " +
                                               std::to_string(llChave) + " não existe");
   }
   std::string strErro;

@@ -17,7 +17,7 @@ HRESULT IQZServidor::BuscaQuantidadeNotaFiscal(REG_QZDMC rQuemGerou, long* plQtd
   if (plQtdMovimentos == nullptr) return Falha(E_POINTER, "BuscaQuantidadeNotaFiscal: destino nulo");
   CComando comando(*m_pBanco, "SELECT count(*) FROM movimento_estoque WHERE llQuemGerou = ?");
   comando.Liga(1, static_cast<long long>(rQuemGerou.Valor()));
-  if (!comando.Proxima()) return Falha(vrmsuite::QZ_E_BANCO, comando.Erro());
+  if (!comando.Proxima()) return Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   *plQtdMovimentos = static_cast<long>(sqlite3_column_int64(comando.Bruto(), 0));
   m_rOrigemBuscada = rQuemGerou;
   m_lQtdBuscada = *plQtdMovimentos;
@@ -45,7 +45,7 @@ HRESULT IQZServidor::BuscaRegistrosNotaFiscal(long lQtd, REG_ES_MOVIMENTOPS* aRe
   for (; hr == S_OK && i < lQtd && comando.Proxima(); ++i)
     hr = vrmsuite::PreencheDaLinha(comando, aRegMovimento[i], strErro);
   if (hr == S_OK && !comando.Erro().empty()) {
-    hr = vrmsuite::QZ_E_BANCO;
+    hr = QZ_E_BANCO_DE_DADOS;
     strErro = comando.Erro();
   }
   if (hr == S_OK && i < lQtd) {

@@ -4,7 +4,6 @@
 
 #include "leitura_comum.h"
 
-using vrmsuite::QZ_E_EMPRESA_DESCONHECIDA;
 
 namespace {
 
@@ -30,11 +29,11 @@ HRESULT CServidoresCompartilhados::OnInicializa(const char* szEmpresa) {
   Desliga();
   std::string strEmpresa = szEmpresa ? szEmpresa : CQZInicializador::GetEmpresa();
   if (strEmpresa.empty())
-    return m_UsaServidor.Falha(QZ_E_EMPRESA_DESCONHECIDA,
+    return m_UsaServidor.Falha(QZ_E_EMPRESA_NAO_ENCONTRADA,
                                "nenhuma empresa: CQZInicializador::Inicializa não foi chamado");
   std::string strErro;
   std::shared_ptr<vrmsuite::CQZBancoEmpresa> pBanco = vrmsuite::AbreEmpresa(strEmpresa, strErro);
-  if (!pBanco) return m_UsaServidor.Falha(QZ_E_EMPRESA_DESCONHECIDA, strErro);
+  if (!pBanco) return m_UsaServidor.Falha(QZ_E_EMPRESA_NAO_ENCONTRADA, strErro);
   using E = IQZServidor;
   const struct {
     IQZServidor** ppSlot;
@@ -92,7 +91,7 @@ bool CServidoresCompartilhados::LeDFCFRTEhJuridico(long lConta) {
 HRESULT CQZInicializador::Inicializa(const char* szEmpresa, long lUsuario, long lSessao) {
   std::string strErro;
   if (szEmpresa == nullptr || !vrmsuite::AbreEmpresa(szEmpresa, strErro))
-    return vrmsuite::QZ_E_EMPRESA_DESCONHECIDA;
+    return QZ_E_EMPRESA_NAO_ENCONTRADA;
   TContexto& c = Contexto();
   c.strEmpresa = szEmpresa;
   c.lUsuario = lUsuario;

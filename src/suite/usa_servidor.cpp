@@ -11,7 +11,7 @@ HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** p
   if (HRESULT hr = FalhaProgramada(szLeitura); hr != S_OK)
     return usa.Falha(hr, std::string(szLeitura) + ": falha programada pelo teste");
   if (ppI == nullptr || *ppI == nullptr)
-    return usa.Falha(QZ_E_NAO_INICIALIZADO,
+    return usa.Falha(QZ_E_SEM_CONEXAO,
                      std::string(szLeitura) + ": a interface do servidor não está ligada");
   if ((*ppI)->GetTipo() != eTipo)
     return usa.Falha(E_NOINTERFACE,
@@ -22,9 +22,6 @@ HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** p
 }  // namespace vrmsuite
 
 using vrmsuite::LeRegistro;
-using vrmsuite::QZ_E_BANCO;
-using vrmsuite::QZ_E_NAO_ENCONTRADO;
-using vrmsuite::QZ_E_NAO_INICIALIZADO;
 using E = IQZServidor;
 
 HRESULT CUsaServidor::Falha(HRESULT hr, std::string strMotivo) {
@@ -64,10 +61,10 @@ HRESULT CUsaServidor::LeDFCFRT(IQZServidor** ppICFRT, IQZServidor** ppIPlano, lo
                           "cliente/fornecedor");
   if (hr != S_OK || pInfoExtras == nullptr || lConta == 0) return hr;
   if (ppIPlano == nullptr || *ppIPlano == nullptr)
-    return Falha(QZ_E_NAO_INICIALIZADO, "LeDFCFRT: a interface do plano não está ligada");
+    return Falha(QZ_E_SEM_CONEXAO, "LeDFCFRT: a interface do plano não está ligada");
   vrmsuite::CComando comando((*ppICFRT)->GetBanco(), "SELECT * FROM cfrt WHERE lPonteiroConta = ?");
   comando.Liga(1, lConta);
-  if (!comando.Proxima()) return Falha(QZ_E_BANCO, comando.Erro());
+  if (!comando.Proxima()) return Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   std::string strErro;
   hr = vrmsuite::PreencheDaLinha(comando, *pInfoExtras, strErro);
   return hr == S_OK ? S_OK : Falha(hr, "cliente/fornecedor " + std::to_string(lConta) + ": " + strErro);
@@ -132,7 +129,7 @@ HRESULT CUsaServidor::LeCMCfgEmail(IQZServidor** ppICMMestre, REG_CM_CFGALERTAPS
                           "SELECT * FROM cm_cfg_alerta WHERE lTipoAlerta = ?", lTipoAlerta, pReg,
                           "configuração do alerta de tipo");
   if (hr == S_OK && lTipoAlerta == 0)
-    return Falha(QZ_E_NAO_ENCONTRADO, "configuração do alerta de tipo 0 não existe");
+    return Falha(QZ_E_REGISTRO_NAO_ENCONTRADO, "configuração do alerta de tipo 0 não existe");
   // O nível pedido limita o que a configuração devolve: sem o nível de detalhe
   // completo, assunto e destinatários não vêm.
   if (hr == S_OK && lNivelDetalhe != REG_CM_CFGALERTAPS::kNivelTudo) {
@@ -165,7 +162,7 @@ bool CUsaServidor::UsaDI(IQZServidor** ppICFOP, IQZServidor** ppICFRT, IQZServid
                          WORD iNatureza, REG_QZDMA /*dmaEmissao*/) {
   if (ppIMunicipio == nullptr || *ppIMunicipio == nullptr || ppIEstado == nullptr ||
       *ppIEstado == nullptr) {
-    Falha(QZ_E_NAO_INICIALIZADO, "UsaDI: as interfaces de município e estado não estão ligadas");
+    Falha(QZ_E_SEM_CONEXAO, "UsaDI: as interfaces de município e estado não estão ligadas");
     return false;
   }
   if (lFornecedor == 0 || !NaturezaImportacao(ppICFOP, iNatureza)) return false;

@@ -250,7 +250,7 @@ TEST_F(LeiturasTest, ChaveQueFaltaFalhaComCodigoProprioEChaveZeroEhNenhum) {
   CUsaServidor& usa = *m_servidores.GetUsaServidor();
   _RegContaPS conta;
   conta.Set_szCodigo("lixo");
-  EXPECT_EQ(usa.LeDFPlano(m_servidores.m_ppIPlano, 4242, &conta), vrmsuite::QZ_E_NAO_ENCONTRADO);
+  EXPECT_EQ(usa.LeDFPlano(m_servidores.m_ppIPlano, 4242, &conta), QZ_E_REGISTRO_NAO_ENCONTRADO);
   EXPECT_EQ(usa.GetUltimoErro(), "conta 4242 não existe");
   EXPECT_EQ(conta.szCodigo(), "") << "na falha o registro fica zerado";
 
@@ -261,22 +261,22 @@ TEST_F(LeiturasTest, ChaveQueFaltaFalhaComCodigoProprioEChaveZeroEhNenhum) {
   tagREG_NOTA_FISCALPS* pNF = reinterpret_cast<tagREG_NOTA_FISCALPS*>(&conta);
   const SIZE_T nVivos = CoTaskMemLiveBlocks();
   EXPECT_EQ(usa.LeDFNotasFiscais(m_servidores.m_ppINotasFiscais, 6144, &pNF),
-            vrmsuite::QZ_E_NAO_ENCONTRADO);
+            QZ_E_REGISTRO_NAO_ENCONTRADO);
   EXPECT_EQ(pNF, nullptr);
   EXPECT_EQ(CoTaskMemLiveBlocks(), nVivos);
   EXPECT_EQ(usa.LeDFNotasFiscais(m_servidores.m_ppINotasFiscais, 0, &pNF),
-            vrmsuite::QZ_E_NAO_ENCONTRADO);
+            QZ_E_REGISTRO_NAO_ENCONTRADO);
 }
 
 TEST_F(LeiturasTest, InterfaceDesligadaOuDeOutroServidorFalha) {
   CUsaServidor& usa = *m_servidores.GetUsaServidor();
   _RegContaPS conta;
   EXPECT_EQ(usa.LeDFPlano(m_servidores.m_ppIDocumento, 1, &conta), E_NOINTERFACE);
-  EXPECT_EQ(usa.LeDFPlano(nullptr, 1, &conta), vrmsuite::QZ_E_NAO_INICIALIZADO);
+  EXPECT_EQ(usa.LeDFPlano(nullptr, 1, &conta), QZ_E_SEM_CONEXAO);
   ASSERT_EQ(m_servidores.OnFinaliza(), S_OK);
   EXPECT_FALSE(m_servidores.EstaInicializado());
-  EXPECT_EQ(usa.LeDFPlano(m_servidores.m_ppIPlano, 0, &conta), vrmsuite::QZ_E_NAO_INICIALIZADO);
-  EXPECT_EQ(usa.InicializaCNFilial(m_servidores.m_ppIFilial), vrmsuite::QZ_E_NAO_INICIALIZADO);
+  EXPECT_EQ(usa.LeDFPlano(m_servidores.m_ppIPlano, 0, &conta), QZ_E_SEM_CONEXAO);
+  EXPECT_EQ(usa.InicializaCNFilial(m_servidores.m_ppIFilial), QZ_E_SEM_CONEXAO);
 
   EXPECT_LT(m_servidores.OnInicializa("EMPRESA_QUE_NAO_EXISTE"), 0);
   EXPECT_NE(usa.GetUltimoErro().find("EMPRESA_QUE_NAO_EXISTE"), std::string::npos);
@@ -314,7 +314,7 @@ TEST(CQZInicializadorTest, EmpresaDoProcessoServeAOnInicializaSemNome) {
   CEmpresaTeste empresa(CEmpresaTeste::COM_AMOSTRA);
   CQZInicializador inicializador;
   CServidoresCompartilhados servidores;
-  EXPECT_EQ(inicializador.Inicializa("NAO_HA", 1, 1), vrmsuite::QZ_E_EMPRESA_DESCONHECIDA);
+  EXPECT_EQ(inicializador.Inicializa("NAO_HA", 1, 1), QZ_E_EMPRESA_NAO_ENCONTRADA);
   ASSERT_EQ(inicializador.Inicializa(CQZProfilerEmpresa(empresa.Nome(), 17, 3)), S_OK);
   EXPECT_EQ(CQZInicializador::GetUsuario(), 17);
   EXPECT_EQ(CQZInicializador::GetSessao(), 3);

@@ -177,7 +177,7 @@ class CServidoresCompartilhados {
 // processo; Finaliza o esquece.
 class CQZInicializador {
  public:
-  // Falha com QZ_E_EMPRESA_DESCONHECIDA quando a empresa não tem banco.
+  // Falha com QZ_E_EMPRESA_NAO_ENCONTRADA quando a empresa não tem banco.
   HRESULT Inicializa(const char* szEmpresa, long lUsuario, long lSessao);
   HRESULT Inicializa(const IQZDF_Profiler& profiler);
   HRESULT Finaliza();

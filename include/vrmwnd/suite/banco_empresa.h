@@ -25,7 +25,7 @@ class CQZBancoEmpresa {
                                                       std::string& strErro);
 
   // Executa um roteiro SQL inteiro (esquema, amostra, dados de teste); não recebe
-  // dados do usuário. 0 ou QZ_E_BANCO com o motivo em strErro.
+  // dados do usuário. 0 ou QZ_E_BANCO_DE_DADOS com o motivo em strErro.
   HRESULT ExecutaRoteiro(const char* szSql, std::string& strErro);
   TImpl& Impl() { return *m_pImpl; }
 

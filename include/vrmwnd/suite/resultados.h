@@ -2,25 +2,23 @@
 // ITF) e o gancho de teste que faz uma leitura nomeada falhar com um código dado.
 #pragma once
 
-#include "vrmwnd/platform/wintypes.h"
+#include "vrmwnd/base/QZResultado.h"
 
 namespace vrmsuite {
 
-// | código                      | quando                                            |
-// |-----------------------------|---------------------------------------------------|
-// | QZ_E_NAO_ENCONTRADO         | a chave pedida não existe                          |
-// | QZ_E_REGISTRO_CORROMPIDO    | linha que o layout não comporta: quantidade que    |
-// |                             | não bate com as linhas, texto maior que o campo,   |
-// |                             | valor fora do tipo, chave estrangeira desconhecida |
-// | QZ_E_NAO_INICIALIZADO       | leitura antes de OnInicializa, depois de           |
-// |                             | OnFinaliza ou por uma interface nula               |
-// | QZ_E_BANCO                  | o banco da empresa falhou                          |
-// | QZ_E_EMPRESA_DESCONHECIDA   | não há banco para o nome da empresa                |
-constexpr HRESULT QZ_E_NAO_ENCONTRADO = static_cast<HRESULT>(0x80040301u);
-constexpr HRESULT QZ_E_REGISTRO_CORROMPIDO = static_cast<HRESULT>(0x80040302u);
-constexpr HRESULT QZ_E_NAO_INICIALIZADO = static_cast<HRESULT>(0x80040303u);
-constexpr HRESULT QZ_E_BANCO = static_cast<HRESULT>(0x80040304u);
-constexpr HRESULT QZ_E_EMPRESA_DESCONHECIDA = static_cast<HRESULT>(0x80040305u);
+// Falhas das leituras. Os códigos da base (QZResultado.h) valem para o servidor:
+// | código                        | quando                                          |
+// |-------------------------------|-------------------------------------------------|
+// | QZ_E_REGISTRO_NAO_ENCONTRADO  | a chave pedida não existe                        |
+// | QZ_E_SEM_CONEXAO              | leitura antes de OnInicializa, depois de         |
+// |                               | OnFinaliza ou por uma interface nula             |
+// | QZ_E_BANCO_DE_DADOS           | o banco da empresa falhou                        |
+// | QZ_E_EMPRESA_NAO_ENCONTRADA   | não há banco para o nome da empresa              |
+// | QZ_E_REGISTRO_CORROMPIDO      | linha que o layout não comporta: quantidade que  |
+// |                               | não bate com as linhas, texto maior que o campo, |
+// |                               | valor fora do tipo, chave estrangeira            |
+// |                               | desconhecida (código próprio desta camada)       |
+constexpr HRESULT QZ_E_REGISTRO_CORROMPIDO = MAKE_HRESULT(1, FACILITY_ITF, 0xA206);
 
 // Gancho de teste, para o processo todo: a leitura szLeitura ("LeDFPlano", …) devolve
 // hr na nChamada-ésima chamada contada a partir daqui (1 = a próxima), ou em todas
