@@ -25,3 +25,4 @@
 #include "vrmwnd/suite/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/CQZDadosFT_NF.h"
 #include "vrmwnd/suite/CVRMSVRUtil.h"
+#include "vrmwnd/suite/QZMens.h"

@@ -1,0 +1,27 @@
+// Biblioteca de mensagens da suíte: textos do catálogo de mensagens de cada módulo
+// (arquivos de mensagens da instalação) mostrados em caixas de mensagem com o título
+// do módulo, e a caixa de erro de servidor.
+#pragma once
+
+#include "vrmwnd/platform/CString.h"
+#include "vrmwnd/platform/msgbox.h"
+
+// O módulo é dado pela sigla ("CM"), pelo título ("Tarvo Compras") ou pelo número
+// (1 a 30). Módulo desconhecido ou mensagem que o arquivo não tem dão o texto
+// "Mensagem %lu do módulo %s não cadastrada." na caixa.
+
+// O texto da mensagem, com as quebras de linha do arquivo; vazio quando não há.
+CString QZGetMensagem(unsigned long nMensagem, const CString& strModulo, int nReservado = 0);
+// Caixa com o texto, o título do módulo, OK e a exclamação, sem dono; devolve o botão.
+int QZMensagem(unsigned long nMensagem, const CString& strModulo);
+int QZMensagem(unsigned long nMensagem, int nModulo);
+// O mesmo com dono e estilo (botões e ícone) dados.
+int QZMensagem2(HWND hPai, unsigned long nMensagem, const CString& strModulo, UINT nEstilo);
+// Caixa com texto e título dados; devolve o botão.
+int QZMessageBoxEx(const CString& strTexto, const CString& strTitulo, UINT nEstilo, HWND hPai);
+// Mostra uma falha de servidor: a descrição do resultado, o local e a fonte, a
+// empresa, o arquivo fonte e a linha, a compilação e o arquivo do módulo, numa caixa
+// "Erro" com o ícone de erro. bReservado e pReservado são da suíte (false e nulo).
+void QZTrataErro2(LONGLONG llResultado, LONG lLocal, LONG lFonte, const CString& strEmpresa,
+                  const CString& strArquivoFonte, int nLinha, const CString& strCompilacao,
+                  bool bReservado, void* pReservado, const CString& strArquivoModulo);
