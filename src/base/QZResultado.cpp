@@ -44,6 +44,7 @@ constexpr TNome kDescricoes[] = {
     {0x8004A203u, "DFSCON: Empresa não foi encontrada"},
     {0x8004A204u, "DFSCON: Conexão com o servidor não foi aberta"},
     {0x8004A205u, "DFSBDD: Falha no acesso ao banco de dados da empresa"},
+    {0x8004A206u, "DFSREG: Registro corrompido no banco da empresa"},
     {0x8004A210u, "DFSREL: Modelo de relatório não foi encontrado"},
     {0x8004A220u, "DFSPRO: Falta informar classificação"},
     {0x8004A2FFu, "DFSTST: Falha provocada para teste"},

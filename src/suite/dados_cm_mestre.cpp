@@ -16,7 +16,7 @@ HRESULT CQZDadosCM_Mestre::Le(CUsaServidor& usa, IQZServidor** ppICMMestre) {
   sqlite3_stmt* p = comando.Bruto();
   const long long llMes = sqlite3_column_int64(p, 3);
   if (llMes < 0 || llMes > QZMA_MAXIMO)
-    return usa.Falha(vrmsuite::QZ_E_REGISTRO_CORROMPIDO,
+    return usa.Falha(QZ_E_REGISTRO_CORROMPIDO,
                      "configuração de Compras: mês base " + std::to_string(llMes) + " inválido");
   m_byBloqueiaParcela = static_cast<unsigned char>(sqlite3_column_int(p, 0) != 0);
   m_byBloqueiaTotal = static_cast<unsigned char>(sqlite3_column_int(p, 1) != 0);

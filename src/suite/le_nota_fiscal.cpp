@@ -11,7 +11,6 @@
 namespace {
 
 using vrmsuite::CComando;
-using vrmsuite::QZ_E_REGISTRO_CORROMPIDO;
 
 class CMontaNota {
  public:

@@ -49,7 +49,7 @@ HRESULT IQZServidor::BuscaRegistrosNotaFiscal(long lQtd, REG_ES_MOVIMENTOPS* aRe
     strErro = comando.Erro();
   }
   if (hr == S_OK && i < lQtd) {
-    hr = vrmsuite::QZ_E_REGISTRO_CORROMPIDO;
+    hr = QZ_E_REGISTRO_CORROMPIDO;
     strErro = "os movimentos mudaram entre a contagem e a leitura";
   }
   if (hr != S_OK) {

@@ -126,7 +126,7 @@ TEST(CQZDadosCM_MestreTest, LeConfiguracaoOuPadroes) {
 
   empresa.Executa("UPDATE cm_mestre SET maBaseOrc = 40000");
   EXPECT_EQ(mestre.Le(*servidores.GetUsaServidor(), servidores.m_ppICMMestre),
-            vrmsuite::QZ_E_REGISTRO_CORROMPIDO);
+            QZ_E_REGISTRO_CORROMPIDO);
   empresa.Executa("DELETE FROM cm_mestre");
   ASSERT_EQ(mestre.Le(*servidores.GetUsaServidor(), servidores.m_ppICMMestre), S_OK);
   EXPECT_EQ(mestre.GetBloquearOCSuperiorOrcadoValorTotal(), 0) << "sem linha valem os padrões";

@@ -17,9 +17,7 @@ namespace vrmsuite {
 // | QZ_E_REGISTRO_CORROMPIDO      | linha que o layout não comporta: quantidade que  |
 // |                               | não bate com as linhas, texto maior que o campo, |
 // |                               | valor fora do tipo, chave estrangeira            |
-// |                               | desconhecida (código próprio desta camada)       |
-constexpr HRESULT QZ_E_REGISTRO_CORROMPIDO = MAKE_HRESULT(1, FACILITY_ITF, 0xA206);
-
+// |                               | desconhecida                                     |
 // Gancho de teste, para o processo todo: a leitura szLeitura ("LeDFPlano", …) devolve
 // hr na nChamada-ésima chamada contada a partir daqui (1 = a próxima), ou em todas
 // quando nChamada é 0. Uma programação por leitura; a nova substitui a anterior.
