@@ -10,7 +10,8 @@ CREATE TABLE filial (
   szNome TEXT NOT NULL,
   szCNPJ TEXT NOT NULL DEFAULT '',
   szUF TEXT NOT NULL DEFAULT '',
-  byTributadaIPI INTEGER NOT NULL DEFAULT 0
+  byTributadaIPI INTEGER NOT NULL DEFAULT 0,
+  byCSTCOFINSProprio INTEGER NOT NULL DEFAULT 0
 );
 
 -- Plano de contas e plano gerencial (byGerencial = 1).
@@ -69,7 +70,19 @@ CREATE TABLE produto (
   iPonteiroUnidadeMedida INTEGER NOT NULL REFERENCES unidade_medida(iPonteiro),
   byControlaLote INTEGER NOT NULL DEFAULT 0,
   byControlaArmaFogo INTEGER NOT NULL DEFAULT 0,
-  byICMSDispensado INTEGER NOT NULL DEFAULT 0
+  byICMSDispensado INTEGER NOT NULL DEFAULT 0,
+  lPonteiroClassificacao INTEGER NOT NULL DEFAULT 0,
+  iPonteiroLocalEstoque INTEGER NOT NULL DEFAULT 0,
+  byTipoEntradaEstoque INTEGER NOT NULL DEFAULT 1
+);
+
+-- Serviços tomados: unidade e conta de classificação das compras.
+CREATE TABLE servico (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  iPonteiroUnidadeMedida INTEGER NOT NULL DEFAULT 0,
+  lPonteiroClassificacao INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE situacao_tributaria (

@@ -24,5 +24,7 @@
 #include "vrmwnd/suite/CManipulaListaValores.h"
 #include "vrmwnd/suite/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/CQZDadosFT_NF.h"
+#include "vrmwnd/suite/CTrataDadosBase.h"
+#include "vrmwnd/suite/CTrataDadosRE.h"
 #include "vrmwnd/suite/CVRMSVRUtil.h"
 #include "vrmwnd/suite/QZMens.h"

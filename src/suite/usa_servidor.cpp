@@ -75,6 +75,11 @@ HRESULT CUsaServidor::LeDFProduto(IQZServidor** ppIProduto, long lProduto, _REG_
                     "SELECT * FROM produto WHERE lPonteiro = ?", lProduto, pReg, "produto");
 }
 
+HRESULT CUsaServidor::LeDFServico(IQZServidor** ppIProduto, long lServico, _REG_SERVICOPS* pReg) {
+  return LeRegistro(*this, "LeDFServico", ppIProduto, E::PRODUTO,
+                    "SELECT * FROM servico WHERE lPonteiro = ?", lServico, pReg, "serviço");
+}
+
 HRESULT CUsaServidor::LeDFUnidadeMedida(IQZServidor** ppIProduto, WORD iUnidade,
                                         _REG_UNIDADES_MEDIDAPS* pReg) {
   return LeRegistro(*this, "LeDFUnidadeMedida", ppIProduto, E::PRODUTO,
