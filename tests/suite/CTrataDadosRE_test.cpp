@@ -333,3 +333,37 @@ TEST(CTrataDadosRERateioTest, ClassificacaoAutomaticaDoRateio) {
   EXPECT_EQ(ls[0].GetPonteiroSitServicoRateio(), 8);
   EXPECT_EQ(ls[0].GetNEWValor().int64, 1'000);
 }
+
+// A amostra fecha as contas: o total de cada item é quantidade x unitário (pela regra
+// do bruto), o líquido de um serviço é o total menos as seis retenções e as parcelas
+// somam o total da nota.
+TEST_F(CTrataDadosRETest, AmostraTemTotaisQueFecham) {
+  for (long lPosicao : {6144L, 10240L, 14336L, 18432L, 22528L, 26624L}) {
+    SCOPED_TRACE(lPosicao);
+    tagREG_NOTA_FISCALPS* pNF = nullptr;
+    ASSERT_EQ(m_regras.GetUsaServidor()->LeDFNotasFiscais(m_regras.m_ppINotasFiscais, lPosicao, &pNF), S_OK);
+    CY cyNota = pNF->cyValorIPI() + pNF->cyFrete() + pNF->cySeguro() + pNF->cyDespesasAcessorias() -
+                pNF->cyDesconto1() - pNF->cyDesconto2();
+    for (const tagREG_ITENS_PRODUTO_NFPS& p : pNF->ItensProduto()) {
+      TCMREItemProduto item;
+      item.SetQuantidade(p.cyQuantidade());
+      item.SetValorUnitarioV8(p.llValorUnitarioV8());
+      item.SetValorDescontoUnitarioV8(p.llDescontoUnitarioV8());
+      EXPECT_EQ(CTrataDadosRE::CalculaValorTotalBruto(item).int64, p.cyValorTotal().int64);
+      if (p.byIgnorar() == 0) cyNota += p.cyValorTotal();
+    }
+    for (const tagREG_ITENS_SERVICO_NFPS& s : pNF->ItensServico()) {
+      const CY cyRetido = s.cyValorRetencao1() + s.cyValorRetencao2() + s.cyValorRetencao3() +
+                          s.cyValorRetencao4() + s.cyValorRetencao5() + s.cyValorRetencao6();
+      EXPECT_EQ((s.cyValorTotal() - cyRetido).int64, s.cyValorLiquido().int64);
+      cyNota += s.cyValorLiquido();
+    }
+    if (pNF->byQtdParcelas() != 0) {
+      CY cyParcelas = g_cyZero;
+      for (const tagREG_PARCELA_NFPS& parcela : pNF->Parcelas()) cyParcelas += parcela.cyValor();
+      EXPECT_EQ(cyParcelas.int64, cyNota.int64);
+    }
+    pNF->Libera();
+    CoTaskMemFree(pNF);
+  }
+}
