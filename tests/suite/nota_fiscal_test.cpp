@@ -310,3 +310,18 @@ TEST_F(NotaFiscalTest, MovimentosDaNotaVemEmOrdemEComObservacaoLiberavel) {
   EXPECT_EQ(lQtd, 0);
   EXPECT_EQ((*m_servidores.m_ppIPlano)->BuscaQuantidadeNotaFiscal(rOrigem, &lQtd), E_NOINTERFACE);
 }
+
+TEST_F(NotaFiscalTest, ListaAsPosicoesDasNotasEmOrdem) {
+  CUsaServidor& usa = *m_servidores.GetUsaServidor();
+  T_Lista<long> posicoes;
+  posicoes.Add(1);
+  ASSERT_EQ(usa.ListaDFNotasFiscais(m_servidores.m_ppINotasFiscais, posicoes), S_OK);
+  const long kEsperadas[] = {6144, 10240, 14336, 18432, 22528, 26624};
+  ASSERT_EQ(posicoes.GetSize(), 6) << "a lista é esvaziada antes";
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(posicoes[i], kEsperadas[i]);
+
+  vrmsuite::ProgramaFalhaLeitura("ListaDFNotasFiscais", E_OUTOFMEMORY, 1);
+  EXPECT_EQ(usa.ListaDFNotasFiscais(m_servidores.m_ppINotasFiscais, posicoes), E_OUTOFMEMORY);
+  EXPECT_TRUE(posicoes.IsEmpty());
+  EXPECT_EQ(usa.ListaDFNotasFiscais(m_servidores.m_ppIPlano, posicoes), E_NOINTERFACE);
+}

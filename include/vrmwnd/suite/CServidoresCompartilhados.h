@@ -10,6 +10,7 @@
 #include "vrmwnd/suite/REG_CM_CFGALERTAPS.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/REG_QZDMC.h"
+#include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/suite/REG_ES_LOTEPS.h"
 #include "vrmwnd/suite/REG_ES_MOVIMENTOPS.h"
 #include "vrmwnd/suite/REG_FILIALPS.h"
@@ -70,6 +71,8 @@ class CUsaServidor {
   // nada fica alocado.
   HRESULT LeDFNotasFiscais(IQZServidor** ppINotasFiscais, long lPosicao,
                            tagREG_NOTA_FISCALPS** ppRegNF);
+  // As posições de todas as notas da empresa, em ordem crescente (lista esvaziada antes).
+  HRESULT ListaDFNotasFiscais(IQZServidor** ppINotasFiscais, T_Lista<long>& posicoes);
   // bGerencial escolhe o plano gerencial em vez do plano de contas.
   HRESULT LeDFPlano(IQZServidor** ppIPlano, long lConta, _RegContaPS* pReg,
                     bool bGerencial = false);
