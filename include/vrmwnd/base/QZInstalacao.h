@@ -1,0 +1,28 @@
+// Onde a suíte está instalada, segundo o registro: a chave do módulo empresarial
+// ("SOFTWARE\Telvaro\Tarvo Empresarial" em HKEY_LOCAL_MACHINE) com os valores "Path"
+// (instalação) e "Mensagens" (arquivos de mensagens), e a pasta de dados de cada
+// empresa, valor "Path" da subchave "Empresas\<empresa>".
+#pragma once
+
+#include "vrmwnd/platform/CString.h"
+#include "vrmwnd/platform/registry.h"
+
+inline constexpr const char* QZ_CHAVE_FABRICANTE = "SOFTWARE\\Telvaro\\";
+inline constexpr const char* QZ_TITULO_EMPRESARIAL = "Tarvo Empresarial";
+inline constexpr const char* QZ_SUBCHAVE_EMPRESAS = "Empresas";
+
+// "SOFTWARE\Telvaro\Tarvo Empresarial".
+CString QZChaveEmpresarial();
+// Valor texto do registro; vazio quando a chave ou o valor não existem.
+CString QZLeRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor);
+// Grava um valor texto, criando a chave; false quando não consegue.
+bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor,
+                          const char* szTexto);
+// Acrescenta a barra invertida que falta ao fim de uma pasta não vazia.
+CString QZComBarraFinal(const CString& strPasta);
+// Pasta de instalação com a barra final; sem o valor "Path", a pasta da plataforma.
+CString QZDiretorioInstalacao();
+// Pasta dos arquivos de mensagens ("Mensagens") com a barra final; vazio sem o valor.
+CString QZDiretorioMensagens();
+// Pasta de dados da empresa com a barra final; vazio quando não está registrada.
+CString QZDiretorioEmpresa(const char* szEmpresa);

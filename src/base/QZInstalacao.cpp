@@ -1,0 +1,67 @@
+// Leitura dos lugares da instalação no registro.
+#include "vrmwnd/base/QZInstalacao.h"
+
+#include <cstring>
+
+CString QZChaveEmpresarial() {
+  CString strChave(QZ_CHAVE_FABRICANTE);
+  strChave += QZ_TITULO_EMPRESARIAL;
+  return strChave;
+}
+
+CString QZLeRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor) {
+  HKEY hChave = nullptr;
+  if (RegOpenKeyExA(hRaiz, szChave, 0, KEY_READ, &hChave) != ERROR_SUCCESS) return CString();
+  DWORD dwTipo = REG_NONE;
+  DWORD dwTamanho = 0;
+  CString strTexto;
+  if (RegQueryValueExA(hChave, szValor, nullptr, &dwTipo, nullptr, &dwTamanho) == ERROR_SUCCESS &&
+      dwTipo == REG_SZ && dwTamanho > 0) {
+    char* pBuffer = strTexto.GetBuffer(static_cast<int>(dwTamanho));
+    if (RegQueryValueExA(hChave, szValor, nullptr, &dwTipo, reinterpret_cast<BYTE*>(pBuffer),
+                         &dwTamanho) != ERROR_SUCCESS)
+      pBuffer[0] = '\0';
+    strTexto.ReleaseBuffer();
+  }
+  RegCloseKey(hChave);
+  return strTexto;
+}
+
+bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor,
+                          const char* szTexto) {
+  HKEY hChave = nullptr;
+  if (RegCreateKeyExA(hRaiz, szChave, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                      &hChave, nullptr) != ERROR_SUCCESS)
+    return false;
+  const LSTATUS lStatus =
+      RegSetValueExA(hChave, szValor, 0, REG_SZ, reinterpret_cast<const BYTE*>(szTexto),
+                     static_cast<DWORD>(std::strlen(szTexto) + 1));
+  RegCloseKey(hChave);
+  return lStatus == ERROR_SUCCESS;
+}
+
+CString QZComBarraFinal(const CString& strPasta) {
+  CString strCom(strPasta);
+  if (!strCom.IsEmpty() && strCom[strCom.GetLength() - 1] != '\\') strCom += '\\';
+  return strCom;
+}
+
+CString QZDiretorioInstalacao() {
+  CString strPasta = QZLeRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path");
+  if (strPasta.IsEmpty()) strPasta = GetPlatformHomeDirectory().c_str();
+  return QZComBarraFinal(strPasta);
+}
+
+CString QZDiretorioMensagens() {
+  return QZComBarraFinal(QZLeRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens"));
+}
+
+CString QZDiretorioEmpresa(const char* szEmpresa) {
+  if (szEmpresa == nullptr || *szEmpresa == '\0') return CString();
+  CString strChave = QZChaveEmpresarial();
+  strChave += '\\';
+  strChave += QZ_SUBCHAVE_EMPRESAS;
+  strChave += '\\';
+  strChave += szEmpresa;
+  return QZComBarraFinal(QZLeRegistroTexto(HKEY_LOCAL_MACHINE, strChave, "Path"));
+}

@@ -1,0 +1,37 @@
+// MessageBox handed to the installed presenter.
+#include "vrmwnd/platform/msgbox.h"
+
+#include <cstdio>
+
+namespace detail {
+namespace {
+IMessageBoxPresenter* g_presenter = nullptr;
+}  // namespace
+}  // namespace detail
+
+IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter) {
+  IMessageBoxPresenter* previous = detail::g_presenter;
+  detail::g_presenter = presenter;
+  return previous;
+}
+
+int DefaultMessageBoxButton(UINT flags) {
+  // Buttons of each box type, left to right.
+  static constexpr int kButtons[6][3] = {
+      {IDOK, IDOK, IDOK},         {IDOK, IDCANCEL, IDOK},  {IDABORT, IDRETRY, IDIGNORE},
+      {IDYES, IDNO, IDCANCEL},    {IDYES, IDNO, IDYES},    {IDRETRY, IDCANCEL, IDRETRY},
+  };
+  const UINT type = flags & MB_TYPEMASK;
+  const UINT which = (flags & MB_DEFMASK) >> 8;
+  if (type > 5 || which > 2) return IDOK;
+  return kButtons[type][which];
+}
+
+int MessageBoxA(HWND owner, const char* text, const char* caption, UINT flags) {
+  text = text ? text : "";
+  caption = caption ? caption : "";
+  if (detail::g_presenter != nullptr)
+    return detail::g_presenter->Present(owner, text, caption, flags);
+  std::fprintf(stderr, "[%s] %s\n", caption, text);
+  return DefaultMessageBoxButton(flags);
+}

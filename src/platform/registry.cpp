@@ -1,0 +1,233 @@
+// Registry keys and values over "registry.ini": one section per key path, named
+// with its root ("[HKEY_LOCAL_MACHINE\SOFTWARE\Telvaro]"), values written
+// "Name=sz:text" or "Name=dword:123". Texts escape backslash, line breaks and
+// edge blanks, so every value reads back exactly as written.
+#include "vrmwnd/platform/registry.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "ini_text.h"
+
+struct HKEY__ {
+  std::string path;  // section name: root name, then "\" and the sub path
+};
+
+namespace detail {
+namespace {
+
+const char* root_name(HKEY key) {
+  if (key == HKEY_LOCAL_MACHINE) return "HKEY_LOCAL_MACHINE";
+  if (key == HKEY_CURRENT_USER) return "HKEY_CURRENT_USER";
+  if (key == HKEY_CLASSES_ROOT) return "HKEY_CLASSES_ROOT";
+  return nullptr;
+}
+
+// The section name of `key`, or false when `key` is not a root nor an opened key.
+bool key_path(HKEY key, std::string* path) {
+  if (key == nullptr) return false;
+  if (const char* root = root_name(key)) {
+    *path = root;
+    return true;
+  }
+  *path = key->path;
+  return true;
+}
+
+// Joins a sub path, dropping empty parts ("A\\B\" -> "A\B").
+std::string join(const std::string& base, const char* sub_key) {
+  std::string out = base;
+  std::string_view rest = sub_key ? sub_key : "";
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\\');
+    const std::string_view part = rest.substr(0, end);
+    if (!part.empty()) {
+      out += '\\';
+      out += part;
+    }
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+  }
+  return out;
+}
+
+std::string registry_file() { return GetPlatformHomeDirectory() + "/registry.ini"; }
+
+IniText load() {
+  std::string text;
+  read_file(registry_file(), &text);
+  return IniText::parse(text);
+}
+
+bool key_exists(const IniText& ini, const std::string& path) {
+  if (path.find('\\') == std::string::npos) return true;  // a root always exists
+  for (const IniSection& s : ini.sections()) {
+    if (iequals(s.name, path)) return true;
+    if (s.name.size() > path.size() && s.name[path.size()] == '\\' &&
+        iequals(std::string_view(s.name).substr(0, path.size()), path))
+      return true;
+  }
+  return false;
+}
+
+std::string escape(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\\') out += "\\\\";
+    else if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == ' ' && (i == 0 || i + 1 == text.size())) out += "\\s";
+    else out += c;
+  }
+  return out;
+}
+
+std::string unescape(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      out += text[i];
+      continue;
+    }
+    const char c = text[++i];
+    out += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 's' ? ' ' : c;
+  }
+  return out;
+}
+
+HKEY new_handle(std::string path) { return new HKEY__{std::move(path)}; }
+
+struct SetRequest {
+  std::string section;
+  std::string name;
+  std::string value;  // empty with erase
+  bool erase = false;
+  bool removed = false;
+};
+
+void apply_set(std::string* text, void* ctx) {
+  auto* request = static_cast<SetRequest*>(ctx);
+  IniText ini = IniText::parse(*text);
+  if (request->erase) request->removed = ini.erase(request->section, request->name);
+  else if (request->name.empty() && request->value.empty()) ini.section(request->section);
+  else ini.set(request->section, request->name, request->value);
+  *text = ini.serialize();
+}
+
+bool store(SetRequest& request) {
+  make_directories(GetPlatformHomeDirectory());
+  return edit_file_locked(registry_file(), apply_set, &request);
+}
+
+// The name under which the default value of a key is kept.
+std::string value_key(LPCSTR name) { return name && *name ? name : "@"; }
+
+}  // namespace
+}  // namespace detail
+
+std::string GetPlatformHomeDirectory() {
+  if (const char* home = std::getenv("VRMWND_HOME"); home && *home) return home;
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data)
+    return std::string(data) + "/vrmwnd";
+  const char* user_home = std::getenv("HOME");
+  return std::string(user_home && *user_home ? user_home : ".") + "/.local/share/vrmwnd";
+}
+
+LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD, REGSAM, PHKEY result) {
+  if (result == nullptr) return ERROR_INVALID_PARAMETER;
+  *result = nullptr;
+  std::string base;
+  if (!detail::key_path(key, &base)) return ERROR_INVALID_HANDLE;
+  const std::string path = detail::join(base, sub_key);
+  if (path.find('\\') != std::string::npos && !detail::key_exists(detail::load(), path))
+    return ERROR_FILE_NOT_FOUND;
+  *result = detail::new_handle(path);
+  return ERROR_SUCCESS;
+}
+
+LSTATUS RegCreateKeyExA(HKEY key, LPCSTR sub_key, DWORD, LPSTR, DWORD, REGSAM, const void*,
+                        PHKEY result, LPDWORD disposition) {
+  if (result == nullptr) return ERROR_INVALID_PARAMETER;
+  *result = nullptr;
+  std::string base;
+  if (!detail::key_path(key, &base)) return ERROR_INVALID_HANDLE;
+  const std::string path = detail::join(base, sub_key);
+  const bool existed = detail::key_exists(detail::load(), path);
+  if (!existed) {
+    detail::SetRequest request{path, "", "", false, false};
+    if (!detail::store(request)) return static_cast<LSTATUS>(ERROR_ACCESS_DENIED);
+  }
+  if (disposition) *disposition = existed ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+  *result = detail::new_handle(path);
+  return ERROR_SUCCESS;
+}
+
+LSTATUS RegQueryValueExA(HKEY key, LPCSTR value_name, LPDWORD, LPDWORD type, LPBYTE data,
+                         LPDWORD data_size) {
+  std::string path;
+  if (!detail::key_path(key, &path)) return ERROR_INVALID_HANDLE;
+  if (data != nullptr && data_size == nullptr) return ERROR_INVALID_PARAMETER;
+  const detail::IniText ini = detail::load();
+  const detail::IniEntry* entry = ini.find(path, detail::value_key(value_name));
+  if (entry == nullptr) return ERROR_FILE_NOT_FOUND;
+  std::string bytes;
+  DWORD value_type = REG_NONE;
+  if (entry->value.rfind("dword:", 0) == 0) {
+    const DWORD number = static_cast<DWORD>(std::strtoul(entry->value.c_str() + 6, nullptr, 10));
+    bytes.assign(reinterpret_cast<const char*>(&number), sizeof number);
+    value_type = REG_DWORD;
+  } else if (entry->value.rfind("sz:", 0) == 0) {
+    bytes = detail::unescape(std::string_view(entry->value).substr(3));
+    bytes += '\0';
+    value_type = REG_SZ;
+  } else {
+    return ERROR_BADKEY;
+  }
+  if (type) *type = value_type;
+  if (data_size == nullptr) return ERROR_SUCCESS;
+  const DWORD needed = static_cast<DWORD>(bytes.size());
+  const DWORD room = *data_size;
+  *data_size = needed;
+  if (data == nullptr) return ERROR_SUCCESS;
+  if (room < needed) return ERROR_MORE_DATA;
+  std::memcpy(data, bytes.data(), needed);
+  return ERROR_SUCCESS;
+}
+
+LSTATUS RegSetValueExA(HKEY key, LPCSTR value_name, DWORD, DWORD type, const BYTE* data,
+                       DWORD data_size) {
+  std::string path;
+  if (!detail::key_path(key, &path)) return ERROR_INVALID_HANDLE;
+  if (data == nullptr && data_size != 0) return ERROR_INVALID_PARAMETER;
+  std::string value;
+  if (type == REG_SZ) {
+    const char* text = reinterpret_cast<const char*>(data);
+    std::size_t length = 0;
+    while (length < data_size && text[length] != '\0') ++length;
+    value = "sz:" + detail::escape(std::string_view(text ? text : "", length));
+  } else if (type == REG_DWORD) {
+    if (data_size != sizeof(DWORD)) return ERROR_INVALID_PARAMETER;
+    DWORD number;
+    std::memcpy(&number, data, sizeof number);
+    value = "dword:" + std::to_string(number);
+  } else {
+    return ERROR_INVALID_PARAMETER;
+  }
+  detail::SetRequest request{path, detail::value_key(value_name), value, false, false};
+  return detail::store(request) ? ERROR_SUCCESS : static_cast<LSTATUS>(ERROR_ACCESS_DENIED);
+}
+
+LSTATUS RegDeleteValueA(HKEY key, LPCSTR value_name) {
+  std::string path;
+  if (!detail::key_path(key, &path)) return ERROR_INVALID_HANDLE;
+  detail::SetRequest request{path, detail::value_key(value_name), "", true, false};
+  if (!detail::store(request)) return static_cast<LSTATUS>(ERROR_ACCESS_DENIED);
+  return request.removed ? ERROR_SUCCESS : static_cast<LSTATUS>(ERROR_FILE_NOT_FOUND);
+}
+
+LSTATUS RegCloseKey(HKEY key) {
+  if (key == nullptr) return ERROR_INVALID_HANDLE;
+  if (detail::root_name(key) == nullptr) delete key;
+  return ERROR_SUCCESS;
+}

@@ -1,0 +1,62 @@
+// Apoio dos testes ao ambiente da plataforma: uma pasta VRMWND_HOME temporária
+// (apagada no fim), o relógio fixo e um apresentador de caixas de mensagem que
+// registra cada caixa e responde com o botão combinado.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "vrmwnd/platform/clock.h"
+#include "vrmwnd/platform/msgbox.h"
+
+// Aponta VRMWND_HOME para uma pasta nova enquanto vive; devolve o valor anterior.
+class CHomeTemporaria {
+ public:
+  CHomeTemporaria();
+  ~CHomeTemporaria();
+  CHomeTemporaria(const CHomeTemporaria&) = delete;
+  CHomeTemporaria& operator=(const CHomeTemporaria&) = delete;
+  const std::string& Pasta() const { return m_strPasta; }
+  // Caminho de um arquivo dentro da pasta; cria a subpasta quando pedida.
+  std::string Caminho(const std::string& strNome) const { return m_strPasta + "/" + strNome; }
+  std::string CriaSubpasta(const std::string& strNome) const;
+
+ private:
+  std::string m_strPasta;
+  std::string m_strAnterior;
+  bool m_bTinhaAnterior = false;
+};
+
+struct TCaixaMostrada {
+  HWND hDono;
+  std::string strTexto;
+  std::string strTitulo;
+  UINT nEstilo;
+};
+
+// Instala-se ao nascer e sai ao morrer, devolvendo o apresentador anterior.
+class CApresentadorTeste : public IMessageBoxPresenter {
+ public:
+  explicit CApresentadorTeste(int nResposta = IDOK);
+  ~CApresentadorTeste() override;
+  int Present(HWND owner, const char* text, const char* caption, UINT flags) override;
+  const std::vector<TCaixaMostrada>& Caixas() const { return m_caixas; }
+
+ private:
+  int m_nResposta;
+  std::vector<TCaixaMostrada> m_caixas;
+  IMessageBoxPresenter* m_pAnterior;
+};
+
+// Fixa o relógio ao nascer e o solta ao morrer.
+class CRelogioFixo {
+ public:
+  CRelogioFixo(int nAno, int nMes, int nDia, int nHora, int nMinuto, int nSegundo, int nMilissegundo,
+               ULONGLONG nTick);
+  ~CRelogioFixo() { ReleasePlatformClock(); }
+  void Avanca(ULONGLONG nMilissegundos) { AdvancePlatformClock(nMilissegundos); }
+};
+
+// Conteúdo inteiro de um arquivo ("" quando não existe) e escrita de um arquivo.
+std::string LeArquivo(const std::string& strCaminho);
+void EscreveArquivo(const std::string& strCaminho, const std::string& strTexto);
