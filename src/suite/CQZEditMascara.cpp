@@ -96,8 +96,12 @@ void CQZEditMascara::OnChar(UINT nChar, UINT, UINT) {
 REG_QZDMA CQZEditRegDma::GetData() const {
   if (!IsCompleto()) return 0;
   CString s = GetTextoSemMascara();
-  REG_QZDMA dma = QZDMA(atoi(s.Left(2)), atoi(s.Mid(2, 2)), atoi(s.Mid(4)));
-  return QZDMAValida(dma) ? dma : 0;
+  int nDia = atoi(s.Left(2)), nMes = atoi(s.Mid(2, 2)), nAno = atoi(s.Mid(4));
+  REG_QZDMA dma = QZDMA(nDia, nMes, nAno);
+  // QZDMA acerta o dia além do fim do mês; aqui a data digitada tem de existir.
+  int nDiaLido = 0, nMesLido = 0, nAnoLido = 0;
+  QZDMAParaData(dma, &nDiaLido, &nMesLido, &nAnoLido);
+  return (nDiaLido == nDia && nMesLido == nMes && nAnoLido == nAno) ? dma : 0;
 }
 
 void CQZEditRegDma::SetData(REG_QZDMA dma) {

@@ -33,7 +33,7 @@ class CQZEditMascara : public CQZEditDF {
 class CQZEditRegDma : public CQZEditMascara {
  public:
   CQZEditRegDma() { m_strMascara = "99/99/9999"; }
-  // 0 quando a data está incompleta ou não existe.
+  // 0 quando a data está incompleta ou não existe (29/02 de ano comum, mês 13).
   REG_QZDMA GetData() const;
   void SetData(REG_QZDMA dma);
 };
