@@ -29,3 +29,4 @@
 #include "vrmwnd/platform/afxctrl.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
+#include "vrmwnd/platform/msgbox_window.h"

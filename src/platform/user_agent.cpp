@@ -48,6 +48,8 @@ IUserAgent* SetUserAgent(IUserAgent* agent) {
   return previous;
 }
 
+IUserAgent* GetUserAgent() { return detail::g_agent; }
+
 HWND GetModalWindow() { return detail::g_modal.empty() ? nullptr : detail::g_modal.back(); }
 
 void InputKey(int virtual_key, std::initializer_list<int> modifiers) {

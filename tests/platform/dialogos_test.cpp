@@ -7,6 +7,7 @@
 
 #include "janelas_teste.h"
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/platform/msgbox_window.h"
 
 using testing::ElementsAre;
 
@@ -220,6 +221,43 @@ TEST_F(DialogosTest, ReflexaoTRUEConsomeFALSEDeixaOPaiOuvir) {
     EXPECT_EQ(m_pai.Codigos(), esperadas);
     EXPECT_TRUE(edit.IsKindOf(RUNTIME_CLASS(CWnd)));
     EXPECT_FALSE(edit.IsKindOf(RUNTIME_CLASS(CComboBox)));
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DialogosTest, CaixaDeMensagemEUmaJanelaRespondidaPeloUsuario) {
+  struct Caso {
+    const char* szCaso;
+    UINT nEstilo;
+    std::function<void(CRoteiro&)> roteiro;
+    int nResposta;
+  };
+  const Caso kCasos[] = {
+      {"Enter responde o botão padrão", MB_YESNO | MB_DEFBUTTON2, [](CRoteiro& r) { r.Tecla(VK_RETURN); }, IDNO},
+      {"Escape sem Cancelar não faz nada", MB_YESNO,
+       [](CRoteiro& r) { r.Tecla(VK_ESCAPE).Clica(IDYES); }, IDYES},
+      {"Escape numa caixa só com OK responde OK", MB_OK, [](CRoteiro& r) { r.Tecla(VK_ESCAPE); }, IDOK},
+      {"Escape com Cancelar cancela", MB_YESNOCANCEL, [](CRoteiro& r) { r.Tecla(VK_ESCAPE); }, IDCANCEL},
+      {"Tab leva ao próximo botão", MB_ABORTRETRYIGNORE | MB_DEFBUTTON2,
+       [](CRoteiro& r) { r.Tecla(VK_TAB).Tecla(VK_RETURN); }, IDIGNORE},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    std::string strTexto;
+    int nFoco = 0;
+    auto& roteiro = m_usuario.QuandoAbrir("Compras").Confere([&](HWND h) {
+      char sz[64];
+      GetDlgItemTextA(h, kMessageBoxTextId, sz, sizeof sz);
+      strTexto = sz;
+      nFoco = GetDlgCtrlID(GetFocus());
+    });
+    c.roteiro(roteiro);
+    EXPECT_EQ(MessageBox(m_pai.m_hWnd, "Gravar o pedido?", "Compras", c.nEstilo), c.nResposta);
+    EXPECT_EQ(strTexto, "Gravar o pedido?") << "o texto é lido da janela";
+    EXPECT_EQ(nFoco, DefaultMessageBoxButton(c.nEstilo)) << "o foco começa no botão padrão";
   }
 }
 

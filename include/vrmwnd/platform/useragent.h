@@ -20,6 +20,7 @@ class IUserAgent {
 // Installs `agent` (nullptr: none) and returns the one it replaces; the caller
 // keeps ownership.
 IUserAgent* SetUserAgent(IUserAgent* agent);
+IUserAgent* GetUserAgent();
 // The innermost modal window, or nullptr.
 HWND GetModalWindow();
 
