@@ -160,6 +160,65 @@ LRESULT on_create(HWND hwnd, Window* w) {
   return 0;
 }
 
+// The CB_ messages of the program: none of them notifies.
+LRESULT cb_message(HWND hwnd, ComboState& state, UINT message, WPARAM wparam, LPARAM lparam) {
+  ComboState* st = &state;
+  switch (message) {
+    case CB_ADDSTRING: return insert(hwnd, *st, 0, lparam, true);
+    case CB_INSERTSTRING: return insert(hwnd, *st, wparam, lparam, false);
+    case CB_DELETESTRING:
+      if (!valid(*st, wparam)) return CB_ERR;
+      st->items.erase(st->items.begin() + static_cast<std::ptrdiff_t>(wparam));
+      if (st->cur_sel == static_cast<int>(wparam)) st->cur_sel = -1;
+      else if (st->cur_sel > static_cast<int>(wparam)) --st->cur_sel;
+      return static_cast<LRESULT>(st->items.size());
+    case CB_RESETCONTENT:
+      st->items.clear();
+      st->cur_sel = -1;
+      show_selection_in_edit(*st);
+      return CB_OKAY;
+    case CB_GETCOUNT: return static_cast<LRESULT>(st->items.size());
+    case CB_GETCURSEL: return st->cur_sel;
+    case CB_SETCURSEL: return set_cur_sel(*st, wparam);
+    case CB_GETLBTEXT: return valid(*st, wparam) ? copy_text(st->items[wparam].text, lparam) : CB_ERR;
+    case CB_GETLBTEXTLEN: return valid(*st, wparam) ? st->items[wparam].text.GetLength() : CB_ERR;
+    case CB_GETITEMDATA: return valid(*st, wparam) ? static_cast<LRESULT>(st->items[wparam].data) : CB_ERR;
+    case CB_SETITEMDATA:
+      if (!valid(*st, wparam)) return CB_ERR;
+      st->items[wparam].data = static_cast<DWORD_PTR>(lparam);
+      return CB_OKAY;
+    case CB_FINDSTRING: return find(*st, wparam, lparam, false);
+    case CB_FINDSTRINGEXACT: return find(*st, wparam, lparam, true);
+    case CB_SELECTSTRING: {
+      LRESULT i = find(*st, wparam, lparam, false);
+      return i == CB_ERR ? CB_ERR : set_cur_sel(*st, static_cast<WPARAM>(i));
+    }
+    case CB_SETDROPPEDWIDTH:
+      if (static_cast<int>(wparam) >= 32768) return CB_ERR;
+      st->dropped_width = static_cast<int>(wparam) >= width_of(hwnd) ? static_cast<int>(wparam) : 0;
+      [[fallthrough]];
+    case CB_GETDROPPEDWIDTH: return st->dropped_width ? st->dropped_width : width_of(hwnd);
+    case CB_SETITEMHEIGHT:
+      if (wparam != static_cast<WPARAM>(-1) && static_cast<int>(wparam) < 0) return CB_ERR;
+      if (static_cast<int>(lparam) >= 32768 || lparam < 0) return CB_ERR;
+      (static_cast<int>(wparam) == -1 ? st->field_height : st->item_height) = static_cast<int>(lparam);
+      return CB_OKAY;
+    case CB_GETITEMHEIGHT: return static_cast<int>(wparam) == -1 ? st->field_height : st->item_height;
+    case CB_SHOWDROPDOWN:
+      wparam ? drop_down(hwnd, *st) : roll_up(hwnd, *st, false);
+      return TRUE;
+    case CB_GETDROPPEDSTATE: return st->dropped ? TRUE : FALSE;
+    case CB_LIMITTEXT: return st->edit ? SendMessageA(st->edit, EM_LIMITTEXT, wparam, 0) : CB_ERR;
+    case CB_GETEDITSEL: return st->edit ? SendMessageA(st->edit, EM_GETSEL, wparam, lparam) : CB_ERR;
+    case CB_SETEDITSEL:
+      if (!st->edit) return CB_ERR;
+      SendMessageA(st->edit, EM_SETSEL, static_cast<WPARAM>(static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lparam)))),
+                   static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lparam))));
+      return TRUE;
+    default: return CB_ERR;
+  }
+}
+
 }  // namespace
 
 LRESULT combo_list_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -224,58 +283,9 @@ LRESULT combo_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
       if (st->edit) return SendMessageA(st->edit, message, wparam, lparam);
       w->text = st->cur_sel >= 0 ? st->items[static_cast<std::size_t>(st->cur_sel)].text : CString();
       return DefWindowProcA(hwnd, message, wparam, lparam);
-    case CB_ADDSTRING: return insert(hwnd, *st, 0, lparam, true);
-    case CB_INSERTSTRING: return insert(hwnd, *st, wparam, lparam, false);
-    case CB_DELETESTRING:
-      if (!valid(*st, wparam)) return CB_ERR;
-      st->items.erase(st->items.begin() + static_cast<std::ptrdiff_t>(wparam));
-      if (st->cur_sel == static_cast<int>(wparam)) st->cur_sel = -1;
-      else if (st->cur_sel > static_cast<int>(wparam)) --st->cur_sel;
-      return static_cast<LRESULT>(st->items.size());
-    case CB_RESETCONTENT:
-      st->items.clear();
-      st->cur_sel = -1;
-      show_selection_in_edit(*st);
-      return CB_OKAY;
-    case CB_GETCOUNT: return static_cast<LRESULT>(st->items.size());
-    case CB_GETCURSEL: return st->cur_sel;
-    case CB_SETCURSEL: return set_cur_sel(*st, wparam);
-    case CB_GETLBTEXT: return valid(*st, wparam) ? copy_text(st->items[wparam].text, lparam) : CB_ERR;
-    case CB_GETLBTEXTLEN: return valid(*st, wparam) ? st->items[wparam].text.GetLength() : CB_ERR;
-    case CB_GETITEMDATA: return valid(*st, wparam) ? static_cast<LRESULT>(st->items[wparam].data) : CB_ERR;
-    case CB_SETITEMDATA:
-      if (!valid(*st, wparam)) return CB_ERR;
-      st->items[wparam].data = static_cast<DWORD_PTR>(lparam);
-      return CB_OKAY;
-    case CB_FINDSTRING: return find(*st, wparam, lparam, false);
-    case CB_FINDSTRINGEXACT: return find(*st, wparam, lparam, true);
-    case CB_SELECTSTRING: {
-      LRESULT i = find(*st, wparam, lparam, false);
-      return i == CB_ERR ? CB_ERR : set_cur_sel(*st, static_cast<WPARAM>(i));
-    }
-    case CB_SETDROPPEDWIDTH:
-      if (static_cast<int>(wparam) >= 32768) return CB_ERR;
-      st->dropped_width = static_cast<int>(wparam) >= width_of(hwnd) ? static_cast<int>(wparam) : 0;
-      [[fallthrough]];
-    case CB_GETDROPPEDWIDTH: return st->dropped_width ? st->dropped_width : width_of(hwnd);
-    case CB_SETITEMHEIGHT:
-      if (wparam != static_cast<WPARAM>(-1) && static_cast<int>(wparam) < 0) return CB_ERR;
-      if (static_cast<int>(lparam) >= 32768 || lparam < 0) return CB_ERR;
-      (static_cast<int>(wparam) == -1 ? st->field_height : st->item_height) = static_cast<int>(lparam);
-      return CB_OKAY;
-    case CB_GETITEMHEIGHT: return static_cast<int>(wparam) == -1 ? st->field_height : st->item_height;
-    case CB_SHOWDROPDOWN:
-      wparam ? drop_down(hwnd, *st) : roll_up(hwnd, *st, false);
-      return TRUE;
-    case CB_GETDROPPEDSTATE: return st->dropped ? TRUE : FALSE;
-    case CB_LIMITTEXT: return st->edit ? SendMessageA(st->edit, EM_LIMITTEXT, wparam, 0) : CB_ERR;
-    case CB_GETEDITSEL: return st->edit ? SendMessageA(st->edit, EM_GETSEL, wparam, lparam) : CB_ERR;
-    case CB_SETEDITSEL:
-      if (!st->edit) return CB_ERR;
-      SendMessageA(st->edit, EM_SETSEL, static_cast<WPARAM>(static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lparam)))),
-                   static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lparam))));
-      return TRUE;
-    default: return DefWindowProcA(hwnd, message, wparam, lparam);
+    default:
+      if (message >= CB_GETEDITSEL && message <= CB_SETDROPPEDWIDTH) return cb_message(hwnd, *st, message, wparam, lparam);
+      return DefWindowProcA(hwnd, message, wparam, lparam);
   }
 }
 

@@ -133,6 +133,34 @@ void set_sel(HWND hwnd, int start, int end) {
   st->sel_end = std::clamp(end, 0, length);
 }
 
+// The EM_ messages of the program; EM_REPLACESEL is the one that notifies.
+LRESULT em_message(HWND hwnd, Window& window, EditState& state, UINT message, WPARAM wparam, LPARAM lparam) {
+  Window* w = &window;
+  EditState* st = &state;
+  bool multiline = (w->style & ES_MULTILINE) != 0;
+  switch (message) {
+    case EM_GETSEL: return get_sel(hwnd, wparam, lparam);
+    case EM_SETSEL: set_sel(hwnd, static_cast<int>(wparam), static_cast<int>(lparam)); return 0;
+    case EM_REPLACESEL: replace_selection(hwnd, reinterpret_cast<const char*>(lparam), true, true); return 0;
+    case EM_LIMITTEXT:
+      st->limit = wparam == 0 ? (multiline ? 0x7FFFFFFF : 0x7FFFFFFE) : static_cast<int>(std::min<WPARAM>(wparam, 0x7FFFFFFF));
+      return 0;
+    case EM_GETLIMITTEXT: return st->limit;
+    case EM_GETMODIFY: return st->modified ? TRUE : FALSE;
+    case EM_SETMODIFY: st->modified = wparam != 0; return 0;
+    case EM_SETREADONLY:
+      w->style = wparam ? (w->style | ES_READONLY) : (w->style & ~ES_READONLY);
+      return TRUE;
+    case EM_SCROLLCARET: return TRUE;
+    case EM_GETLINECOUNT: {
+      int lines = 1;
+      for (int i = w->text.Find("\r\n"); i >= 0; i = w->text.Find("\r\n", i + 2)) ++lines;
+      return lines;
+    }
+    default: return DefWindowProcA(hwnd, message, wparam, lparam);
+  }
+}
+
 }  // namespace
 
 LRESULT edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -172,25 +200,9 @@ LRESULT edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
         code |= DLGC_WANTALLKEYS;
       return code;
     }
-    case EM_GETSEL: return get_sel(hwnd, wparam, lparam);
-    case EM_SETSEL: set_sel(hwnd, static_cast<int>(wparam), static_cast<int>(lparam)); return 0;
-    case EM_REPLACESEL: replace_selection(hwnd, reinterpret_cast<const char*>(lparam), true, true); return 0;
-    case EM_LIMITTEXT:
-      st->limit = wparam == 0 ? (multiline ? 0x7FFFFFFF : 0x7FFFFFFE) : static_cast<int>(std::min<WPARAM>(wparam, 0x7FFFFFFF));
-      return 0;
-    case EM_GETLIMITTEXT: return st->limit;
-    case EM_GETMODIFY: return st->modified ? TRUE : FALSE;
-    case EM_SETMODIFY: st->modified = wparam != 0; return 0;
-    case EM_SETREADONLY:
-      w->style = wparam ? (w->style | ES_READONLY) : (w->style & ~ES_READONLY);
-      return TRUE;
-    case EM_SCROLLCARET: return TRUE;
-    case EM_GETLINECOUNT: {
-      int lines = 1;
-      for (int i = w->text.Find("\r\n"); i >= 0; i = w->text.Find("\r\n", i + 2)) ++lines;
-      return lines;
-    }
-    default: return DefWindowProcA(hwnd, message, wparam, lparam);
+    default:
+      if (message >= EM_GETSEL && message <= EM_GETLIMITTEXT) return em_message(hwnd, *w, *st, message, wparam, lparam);
+      return DefWindowProcA(hwnd, message, wparam, lparam);
   }
 }
 
