@@ -96,13 +96,6 @@ void notify_parent(HWND hwnd, WORD code) {
                reinterpret_cast<LPARAM>(hwnd));
 }
 
-void destroy_all_windows() {
-  std::vector<HWND> top;
-  for (auto& [hwnd, w] : table().windows)
-    if (w->parent == nullptr) top.push_back(hwnd);
-  for (HWND hwnd : top) DestroyWindow(hwnd);
-}
-
 }  // namespace detail
 
 using detail::find_window;

@@ -96,7 +96,4 @@ void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result);
 void push_modal(HWND hwnd);
 void pop_modal(HWND hwnd);
 
-// Destroys every window left (end of a test program).
-void destroy_all_windows();
-
 }  // namespace detail
