@@ -1,8 +1,9 @@
 // Entrada de estoque de um item de produto (TCMREEntradaEstoque: quantidade, locais,
-// lote, volume, arma de fogo e o movimento de origem) e a regra do local de entrada
-// (TCMREQualEntradaEstoque com o seu tipo).
+// lote, volume, arma de fogo e o movimento de origem); a regra do local de entrada,
+// TCMREQualEntradaEstoque, vem junto.
 #pragma once
 
+#include "vrmwnd/suite/TCMREQualEntradaEstoque.h"
 #include "vrmwnd/suite/registro_valor.h"
 
 #define QZ_PROPS_TCMREEntradaEstoque(P)                                   \
@@ -27,18 +28,3 @@ class TCMREEntradaEstoque {
   QZ_REGISTRO_VALOR(TCMREEntradaEstoque, QZ_PROPS_TCMREEntradaEstoque)
 };
 
-// Tipo da regra do local: o local é livre, obrigatório, ou vem do movimento de origem.
-enum ETipoQualEntradaEstoque : unsigned char {
-  QUAL_ENTRADA_LIVRE = 0,
-  QUAL_ENTRADA_LOCAL_OBRIGATORIO = 1,
-  QUAL_ENTRADA_MOVIMENTO_ORIGEM = 2,
-};
-
-#define QZ_PROPS_TCMREQualEntradaEstoque(P)                  \
-  P(ETipoQualEntradaEstoque, Tipo, m_eTipo)                  \
-  P(unsigned short, PonteiroLocal, m_iPonteiroLocal)         \
-  P(unsigned char, UsaSaidaMovOriEstoque, m_byUsaSaidaMovOri)
-
-class TCMREQualEntradaEstoque {
-  QZ_REGISTRO_VALOR(TCMREQualEntradaEstoque, QZ_PROPS_TCMREQualEntradaEstoque)
-};

@@ -1,0 +1,8 @@
+// Os tipos de entrada em estoque que um filtro novo traz.
+#include "vrmwnd/suite/TCMREQualEntradaEstoque.h"
+
+TCMREQualEntradaEstoque::TCMREQualEntradaEstoque() {
+  m_listaTipo.Add(TCMREQualEntradaEstoqueTipo(1, "Entrada em estoque"));
+  m_listaTipo.Add(TCMREQualEntradaEstoqueTipo(2, "Entrada em consignação"));
+  m_listaTipo.Add(TCMREQualEntradaEstoqueTipo(3, "Sem entrada em estoque"));
+}
