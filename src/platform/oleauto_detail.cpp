@@ -7,12 +7,6 @@
 
 namespace detail {
 
-u128 pow10_u128(int n) {
-  u128 result = 1;
-  for (int i = 0; i < n; ++i) result *= 10;
-  return result;
-}
-
 Decimal unpack(const DECIMAL& in) {
   Decimal value;
   value.magnitude = (u128{in.Hi32} << 64) | in.Lo64;
@@ -130,7 +124,7 @@ HRESULT reduce_to_decimal(U256 value, int scale, bool negative, Decimal* out) {
   return S_OK;
 }
 
-u128 divide_pow10_half_even(u128 magnitude, int digits) {
+u128 divide_pow10_half_even_wide(u128 magnitude, int digits) {
   const u128 divisor = pow10_u128(digits);
   u128 quotient = magnitude / divisor;
   const u128 remainder = magnitude % divisor;

@@ -3,6 +3,7 @@
 // of ten, half-to-even reduction to 96 bits, and the separators of the known locales.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -14,8 +15,15 @@ using u128 = unsigned __int128;
 constexpr u128 kMax96 = (u128{1} << 96) - 1;
 constexpr int kMaxScale = DECIMAL_MAX_SCALE;
 
+inline constexpr std::array<u128, 39> kPow10 = [] {
+  std::array<u128, 39> table{};
+  table[0] = 1;
+  for (std::size_t i = 1; i < table.size(); ++i) table[i] = table[i - 1] * 10;
+  return table;
+}();
+
 // 10^n for n in 0..38.
-u128 pow10_u128(int n);
+inline u128 pow10_u128(int n) { return kPow10[static_cast<std::size_t>(n)]; }
 
 // A DECIMAL as sign, magnitude (< 2^96 once packed) and scale (0..28).
 struct Decimal {
@@ -48,8 +56,47 @@ struct U256 {
 // with half-to-even rounding. DISP_E_OVERFLOW when the integer part does not fit.
 HRESULT reduce_to_decimal(U256 value, int scale, bool negative, Decimal* out);
 
-// Divides magnitude by 10^digits (digits 1..38), rounding half to even.
-u128 divide_pow10_half_even(u128 magnitude, int digits);
+// Divides magnitude by 10^digits (digits 1..38), rounding half to even, in 128-bit
+// arithmetic throughout.
+u128 divide_pow10_half_even_wide(u128 magnitude, int digits);
+
+// The same quotient. A magnitude below 2^64 takes 64-bit division (a multiplication
+// when digits is a compile-time constant); divided by 10^20 or more it rounds to 0,
+// since half the divisor is then at least 5 x 10^19 > 2^64.
+inline u128 divide_pow10_half_even(u128 magnitude, int digits) {
+  if ((magnitude >> 64) != 0) return divide_pow10_half_even_wide(magnitude, digits);
+  if (digits > 19) return 0;
+  const auto narrow = static_cast<std::uint64_t>(magnitude);
+  const auto divisor = static_cast<std::uint64_t>(kPow10[static_cast<std::size_t>(digits)]);
+  std::uint64_t quotient = narrow / divisor;
+  const std::uint64_t remainder = narrow - quotient * divisor;
+  const std::uint64_t half = divisor / 2;
+  if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
+  return quotient;
+}
+
+// The quotient digits of a long division, before the last one is rounded.
+struct LongDivision {
+  u128 quotient = 0;
+  u128 remainder = 0;
+  int scale = 0;
+  bool overflow = false;  // the integer part does not fit 96 bits
+};
+
+// Divides dividend by divisor (not 0) giving the result scale places: at least 0
+// places, and more, while a remainder is left, up to 28 places or as long as the
+// quotient fits 96 bits. Each step appends up to max_chunk digits with one 128-bit
+// division; max_chunk 1 is the plain digit-at-a-time division, and every larger
+// chunk stops exactly where it would.
+LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk);
+
+// The 15 significant digits of a double (finite, >= 0, < 1e29) as digits x
+// 10^exponent, correctly rounded half to even from its exact binary value; when 15
+// digits would need more than 28 places, the value rounded at the 28th place.
+void r8_digits_by_text(double magnitude, u128* digits, int* exponent);
+// The same digits in integer arithmetic, for 0 and for magnitudes from about 1e-8
+// up to 1e15; false, leaving the outputs alone, for any other magnitude.
+bool r8_digits_by_bits(double magnitude, u128* digits, int* exponent);
 
 // Separators of the locales the suite runs under: 1046 (pt-BR) for the user and
 // system defaults and for LCID 0, 1033 (en-US). False for any other locale.
