@@ -42,20 +42,53 @@ void read_digits(const char* first, const char* last, u128* digits, int* exponen
   *exponent = power - fraction;
 }
 
+// The inverse of an odd number modulo 2^128, by Newton's iteration (each step
+// doubles the bits that are right; an odd a is its own inverse modulo 8).
+constexpr u128 inverse_mod_2_128(u128 odd) {
+  u128 inverse = odd;
+  for (int i = 0; i < 6; ++i) inverse *= 2 - odd * inverse;
+  return inverse;
+}
+
+// Whether 10^kDigits (kDigits <= 8) divides value, in 64-bit arithmetic:
+// value = high x 2^64 + low, and every partial product stays below 2^64.
+template <int kDigits>
+bool divisible_by_pow10(u128 value) {
+  constexpr auto kDivisor = static_cast<std::uint64_t>(kPow10[kDigits]);
+  constexpr auto kHighWeight = static_cast<std::uint64_t>((u128{1} << 64) % kDivisor);
+  const auto high = static_cast<std::uint64_t>(value >> 64);
+  const auto low = static_cast<std::uint64_t>(value);
+  return ((high % kDivisor) * kHighWeight + low % kDivisor) % kDivisor == 0;
+}
+
+// value / 10^kDigits for a value that 10^kDigits divides: the power of two is a
+// shift, the power of five a product with its inverse modulo 2^128.
+template <int kDigits>
+u128 divide_exactly_by_pow10(u128 value) {
+  constexpr u128 kInverse = inverse_mod_2_128(kPow10[kDigits] >> kDigits);
+  return (value >> kDigits) * kInverse;
+}
+
+template <int kDigits>
+bool drop_zeros(u128* value, int* scale, int stop) {
+  if (*scale - stop < kDigits || !divisible_by_pow10<kDigits>(*value)) return false;
+  *value = divide_exactly_by_pow10<kDigits>(*value);
+  *scale -= kDigits;
+  return true;
+}
+
+// Drops trailing zero digits of value while its scale stays above stop: eight at a
+// time, then four, two and one, which drops as many as one at a time would.
+void drop_trailing_zeros(u128* value, int* scale, int stop) {
+  while (drop_zeros<8>(value, scale, stop)) {
+  }
+  drop_zeros<4>(value, scale, stop);
+  drop_zeros<2>(value, scale, stop);
+  drop_zeros<1>(value, scale, stop);
+}
+
 Decimal strip_zeros(Decimal value) {
-  if ((value.magnitude >> 64) == 0) {
-    auto narrow = static_cast<std::uint64_t>(value.magnitude);
-    while (value.scale > 0 && narrow % 10 == 0) {
-      narrow /= 10;
-      --value.scale;
-    }
-    value.magnitude = narrow;
-    return value;
-  }
-  while (value.scale > 0 && value.magnitude % 10 == 0) {
-    value.magnitude /= 10;
-    --value.scale;
-  }
+  drop_trailing_zeros(&value.magnitude, &value.scale, 0);
   return value;
 }
 
@@ -143,11 +176,7 @@ LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk) 
       if (r.remainder == 0) {
         // The plain loop stops at the first zero remainder from place 0 on; the
         // digits the chunk added after it are zeros.
-        const int stop = std::max(start, 0);
-        while (r.scale > stop && r.quotient % 10 == 0) {
-          r.quotient /= 10;
-          --r.scale;
-        }
+        drop_trailing_zeros(&r.quotient, &r.scale, std::max(start, 0));
       }
       continue;
     }

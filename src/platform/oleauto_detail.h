@@ -60,19 +60,43 @@ HRESULT reduce_to_decimal(U256 value, int scale, bool negative, Decimal* out);
 // arithmetic throughout.
 u128 divide_pow10_half_even_wide(u128 magnitude, int digits);
 
-// The same quotient. A magnitude below 2^64 takes 64-bit division (a multiplication
-// when digits is a compile-time constant); divided by 10^20 or more it rounds to 0,
-// since half the divisor is then at least 5 x 10^19 > 2^64.
+template <int kDigits>
+std::uint64_t divide_pow10_half_even_narrow(std::uint64_t magnitude) {
+  constexpr auto kDivisor = static_cast<std::uint64_t>(kPow10[kDigits]);
+  std::uint64_t quotient = magnitude / kDivisor;
+  const std::uint64_t remainder = magnitude - quotient * kDivisor;
+  if (remainder > kDivisor / 2 || (remainder == kDivisor / 2 && (quotient & 1) != 0)) ++quotient;
+  return quotient;
+}
+
+// The same quotient. A magnitude below 2^64 takes 64-bit division by a constant
+// (a multiplication); divided by 10^20 or more it rounds to 0, since half the
+// divisor is then at least 5 x 10^19 > 2^64.
 inline u128 divide_pow10_half_even(u128 magnitude, int digits) {
   if ((magnitude >> 64) != 0) return divide_pow10_half_even_wide(magnitude, digits);
-  if (digits > 19) return 0;
   const auto narrow = static_cast<std::uint64_t>(magnitude);
-  const auto divisor = static_cast<std::uint64_t>(kPow10[static_cast<std::size_t>(digits)]);
-  std::uint64_t quotient = narrow / divisor;
-  const std::uint64_t remainder = narrow - quotient * divisor;
-  const std::uint64_t half = divisor / 2;
-  if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
-  return quotient;
+  switch (digits) {
+    case 1: return divide_pow10_half_even_narrow<1>(narrow);
+    case 2: return divide_pow10_half_even_narrow<2>(narrow);
+    case 3: return divide_pow10_half_even_narrow<3>(narrow);
+    case 4: return divide_pow10_half_even_narrow<4>(narrow);
+    case 5: return divide_pow10_half_even_narrow<5>(narrow);
+    case 6: return divide_pow10_half_even_narrow<6>(narrow);
+    case 7: return divide_pow10_half_even_narrow<7>(narrow);
+    case 8: return divide_pow10_half_even_narrow<8>(narrow);
+    case 9: return divide_pow10_half_even_narrow<9>(narrow);
+    case 10: return divide_pow10_half_even_narrow<10>(narrow);
+    case 11: return divide_pow10_half_even_narrow<11>(narrow);
+    case 12: return divide_pow10_half_even_narrow<12>(narrow);
+    case 13: return divide_pow10_half_even_narrow<13>(narrow);
+    case 14: return divide_pow10_half_even_narrow<14>(narrow);
+    case 15: return divide_pow10_half_even_narrow<15>(narrow);
+    case 16: return divide_pow10_half_even_narrow<16>(narrow);
+    case 17: return divide_pow10_half_even_narrow<17>(narrow);
+    case 18: return divide_pow10_half_even_narrow<18>(narrow);
+    case 19: return divide_pow10_half_even_narrow<19>(narrow);
+    default: return 0;
+  }
 }
 
 // The quotient digits of a long division, before the last one is rounded.
