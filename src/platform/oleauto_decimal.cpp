@@ -61,6 +61,11 @@ bool divisible_by_pow10(u128 value) {
   return ((high % kDivisor) * kHighWeight + low % kDivisor) % kDivisor == 0;
 }
 
+template <int kDigits>
+bool divisible_by_pow10(std::uint64_t value) {
+  return value % static_cast<std::uint64_t>(kPow10[kDigits]) == 0;
+}
+
 // value / 10^kDigits for a value that 10^kDigits divides: the power of two is a
 // shift, the power of five a product with its inverse modulo 2^128.
 template <int kDigits>
@@ -70,21 +75,37 @@ u128 divide_exactly_by_pow10(u128 value) {
 }
 
 template <int kDigits>
-bool drop_zeros(u128* value, int* scale, int stop) {
+std::uint64_t divide_exactly_by_pow10(std::uint64_t value) {
+  return value / static_cast<std::uint64_t>(kPow10[kDigits]);
+}
+
+template <int kDigits, typename Unsigned>
+bool drop_zeros(Unsigned* value, int* scale, int stop) {
   if (*scale - stop < kDigits || !divisible_by_pow10<kDigits>(*value)) return false;
   *value = divide_exactly_by_pow10<kDigits>(*value);
   *scale -= kDigits;
   return true;
 }
 
-// Drops trailing zero digits of value while its scale stays above stop: eight at a
-// time, then four, two and one, which drops as many as one at a time would.
-void drop_trailing_zeros(u128* value, int* scale, int stop) {
+template <typename Unsigned>
+void drop_trailing_zeros_of(Unsigned* value, int* scale, int stop) {
   while (drop_zeros<8>(value, scale, stop)) {
   }
   drop_zeros<4>(value, scale, stop);
   drop_zeros<2>(value, scale, stop);
   drop_zeros<1>(value, scale, stop);
+}
+
+// Drops trailing zero digits of value while its scale stays above stop: eight at a
+// time, then four, two and one, which drops as many as one at a time would.
+void drop_trailing_zeros(u128* value, int* scale, int stop) {
+  if ((*value >> 64) != 0) {
+    drop_trailing_zeros_of(value, scale, stop);
+    return;
+  }
+  auto narrow = static_cast<std::uint64_t>(*value);
+  drop_trailing_zeros_of(&narrow, scale, stop);
+  *value = narrow;
 }
 
 Decimal strip_zeros(Decimal value) {

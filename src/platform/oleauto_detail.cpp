@@ -7,22 +7,6 @@
 
 namespace detail {
 
-Decimal unpack(const DECIMAL& in) {
-  Decimal value;
-  value.magnitude = (u128{in.Hi32} << 64) | in.Lo64;
-  value.scale = in.scale;
-  value.negative = (in.sign & DECIMAL_NEG) != 0;
-  return value;
-}
-
-void pack(const Decimal& value, DECIMAL* out) {
-  out->wReserved = 0;
-  out->scale = static_cast<BYTE>(value.scale);
-  out->sign = value.negative ? DECIMAL_NEG : 0;
-  out->Hi32 = static_cast<ULONG>(value.magnitude >> 64);
-  out->Lo64 = static_cast<ULONGLONG>(value.magnitude);
-}
-
 U256 U256::from(u128 value) {
   U256 result;
   for (int i = 0; i < 4; ++i) result.limb[i] = static_cast<std::uint32_t>(value >> (32 * i));

@@ -4,8 +4,14 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "vrmwnd/platform/oleauto.h"
 
@@ -32,9 +38,28 @@ struct Decimal {
   bool negative = false;
 };
 
-Decimal unpack(const DECIMAL& in);
-// Writes a value whose magnitude fits 96 bits and whose scale is 0..28.
-void pack(const Decimal& value, DECIMAL* out);
+inline Decimal unpack(const DECIMAL& in) {
+  return {(u128{in.Hi32} << 64) | in.Lo64, in.scale, (in.sign & DECIMAL_NEG) != 0};
+}
+
+// Writes a value whose magnitude fits 96 bits and whose scale is 0..28, as one
+// 16-byte store: DECIMALs are copied whole, and a whole copy of several smaller
+// stores must wait for them to reach the cache.
+inline void pack(const Decimal& value, DECIMAL* out) {
+  static_assert(sizeof(DECIMAL) == 16 && offsetof(DECIMAL, Hi32) == 4 &&
+                offsetof(DECIMAL, Lo64) == 8);
+  const std::uint64_t head = (std::uint64_t{static_cast<std::uint32_t>(value.magnitude >> 64)} << 32) |
+                             (std::uint64_t{value.negative ? DECIMAL_NEG : BYTE{0}} << 24) |
+                             (static_cast<std::uint64_t>(value.scale) << 16);
+  const auto low = static_cast<std::uint64_t>(value.magnitude);
+#if defined(__SSE2__)
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                   _mm_set_epi64x(static_cast<long long>(low), static_cast<long long>(head)));
+#else
+  const std::uint64_t image[2] = {head, low};
+  std::memcpy(out, image, sizeof image);
+#endif
+}
 
 // Unsigned 256-bit integer in eight 32-bit limbs, least significant first; enough
 // for a 96 x 96-bit product and for a 96-bit magnitude scaled by 10^28.
