@@ -133,25 +133,39 @@ bool locale_separators(LCID lcid, LocaleSeparators* out) {
   }
 }
 
-std::u16string plain_text(u128 magnitude, int scale, bool negative, char16_t decimal) {
+namespace {
+
+template <typename Unsigned>
+char16_t* write_digits(Unsigned magnitude, int scale, char16_t decimal, char16_t* p) {
+  int count = 0;
+  do {
+    *--p = static_cast<char16_t>(u'0' + static_cast<int>(magnitude % 10));
+    magnitude /= 10;
+    if (++count == scale) *--p = decimal;
+  } while (magnitude != 0 || count <= scale);  // a zero before a leading separator
+  return p;
+}
+
+}  // namespace
+
+char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
+                           char16_t* end) {
+  const bool zero = magnitude == 0;
   while (scale > 0 && magnitude % 10 == 0) {
     magnitude /= 10;
     --scale;
   }
-  std::u16string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + static_cast<int>(magnitude % 10)));
-    magnitude /= 10;
-  } while (magnitude != 0);
-  if (scale > 0) {
-    if (static_cast<int>(digits.size()) <= scale) {
-      digits.insert(0, static_cast<std::size_t>(scale) + 1 - digits.size(), u'0');
-    }
-    digits.insert(digits.end() - scale, decimal);
-  }
-  const bool zero = digits == u"0";
-  if (negative && !zero) digits.insert(digits.begin(), u'-');
-  return digits;
+  char16_t* p = (magnitude >> 64) == 0
+                    ? write_digits(static_cast<std::uint64_t>(magnitude), scale, decimal, end)
+                    : write_digits(magnitude, scale, decimal, end);
+  if (negative && !zero) *--p = u'-';
+  return p;
+}
+
+std::u16string plain_text(u128 magnitude, int scale, bool negative, char16_t decimal) {
+  char16_t buffer[kPlainTextCapacity];
+  char16_t* const end = buffer + kPlainTextCapacity;
+  return std::u16string(write_plain_text(magnitude, scale, negative, decimal, end), end);
 }
 
 }  // namespace detail

@@ -160,4 +160,10 @@ bool locale_separators(LCID lcid, LocaleSeparators* out);
 // dropped, with a leading '-' when negative and the given decimal separator.
 std::u16string plain_text(u128 magnitude, int scale, bool negative, char16_t decimal);
 
+// The same text written backwards from end, for scales 0..28; returns its start.
+// kPlainTextCapacity characters before end are always enough.
+constexpr int kPlainTextCapacity = 48;
+char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
+                           char16_t* end);
+
 }  // namespace detail
