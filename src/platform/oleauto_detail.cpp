@@ -137,6 +137,10 @@ namespace {
 
 template <typename Unsigned>
 char16_t* write_digits(Unsigned magnitude, int scale, char16_t decimal, char16_t* p) {
+  while (scale > 0 && magnitude % 10 == 0) {
+    magnitude /= 10;
+    --scale;
+  }
   int count = 0;
   do {
     *--p = static_cast<char16_t>(u'0' + static_cast<int>(magnitude % 10));
@@ -150,15 +154,10 @@ char16_t* write_digits(Unsigned magnitude, int scale, char16_t decimal, char16_t
 
 char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
                            char16_t* end) {
-  const bool zero = magnitude == 0;
-  while (scale > 0 && magnitude % 10 == 0) {
-    magnitude /= 10;
-    --scale;
-  }
   char16_t* p = (magnitude >> 64) == 0
                     ? write_digits(static_cast<std::uint64_t>(magnitude), scale, decimal, end)
                     : write_digits(magnitude, scale, decimal, end);
-  if (negative && !zero) *--p = u'-';
+  if (negative && magnitude != 0) *--p = u'-';
   return p;
 }
 
