@@ -176,7 +176,11 @@ bool r8_digits_by_bits(double magnitude, u128* digits, int* exponent) {
 
 LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk) {
   LongDivision r;
-  r.quotient = dividend / divisor;
+  if (((dividend | divisor) >> 64) == 0) {
+    r.quotient = static_cast<std::uint64_t>(dividend) / static_cast<std::uint64_t>(divisor);
+  } else {
+    r.quotient = dividend / divisor;
+  }
   r.remainder = dividend - r.quotient * divisor;
   r.scale = scale;
   // remainder < divisor < 2^bits, so remainder x 10^fit stays below 2^128.
@@ -201,13 +205,15 @@ LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk) 
       }
       continue;
     }
-    const u128 next = r.quotient * 10 + r.remainder * 10 / divisor;
-    if (next > kMax96) {
+    // One digit; a quotient already past 96 bits when shifted needs no division.
+    const u128 shifted = r.quotient * 10;
+    const u128 digit = shifted > kMax96 ? 0 : r.remainder * 10 / divisor;
+    if (shifted > kMax96 || shifted + digit > kMax96) {
       r.overflow = r.scale < 0;
       break;
     }
-    r.quotient = next;
-    r.remainder = r.remainder * 10 % divisor;
+    r.quotient = shifted + digit;
+    r.remainder = r.remainder * 10 - digit * divisor;
     ++r.scale;
   }
   return r;

@@ -60,13 +60,31 @@ TEST(OleAutoFastPathTest, NarrowRoundingDivisionMatchesTheWideOne) {
   }
 }
 
+// The long division written the plain way: one digit, two divisions per step.
+detail::LongDivision DigitByDigit(u128 dividend, u128 divisor, int scale) {
+  detail::LongDivision r{dividend / divisor, dividend % divisor, scale, false};
+  while (r.scale < 0 || (r.remainder != 0 && r.scale < 28)) {
+    const u128 next = r.quotient * 10 + r.remainder * 10 / divisor;
+    if (next > kTwoTo96 - 1) {
+      r.overflow = r.scale < 0;
+      break;
+    }
+    r.quotient = next;
+    r.remainder = r.remainder * 10 % divisor;
+    ++r.scale;
+  }
+  return r;
+}
+
 void ExpectSameDivision(u128 dividend, u128 divisor, int scale) {
-  const detail::LongDivision plain = detail::long_divide(dividend, divisor, scale, 1);
-  const detail::LongDivision chunked = detail::long_divide(dividend, divisor, scale, 38);
-  ASSERT_TRUE(plain.overflow == chunked.overflow && plain.scale == chunked.scale &&
-              plain.quotient == chunked.quotient && plain.remainder == chunked.remainder)
-      << Hex(dividend) << " / " << Hex(divisor) << " at scale " << scale << ": places "
-      << plain.scale << " vs " << chunked.scale;
+  const detail::LongDivision plain = DigitByDigit(dividend, divisor, scale);
+  for (const int chunk : {1, 38}) {
+    const detail::LongDivision fast = detail::long_divide(dividend, divisor, scale, chunk);
+    ASSERT_TRUE(plain.overflow == fast.overflow && plain.scale == fast.scale &&
+                plain.quotient == fast.quotient && plain.remainder == fast.remainder)
+        << Hex(dividend) << " / " << Hex(divisor) << " at scale " << scale << " in chunks of "
+        << chunk << ": places " << plain.scale << " vs " << fast.scale;
+  }
 }
 
 TEST(OleAutoFastPathTest, ChunkedLongDivisionStopsWhereTheDigitLoopStops) {
