@@ -53,14 +53,14 @@ INSERT INTO unidade_medida VALUES
   (6, 'MG', 'Miligrama', 2);
 
 -- 10 com lote, 12 com arma de fogo, 14 com ICMS dispensado; depois a conta de
--- classificação, o local de estocagem e o tipo de entrada (1 estoque próprio, 0 não
--- movimenta).
+-- classificação, o local de estocagem e o tipo de entrada (1 entrada em estoque, 3
+-- sem entrada em estoque).
 INSERT INTO produto VALUES
   (10, 'PAR-0612', 'Parafuso sextavado 6x12 zincado', 1, 1, 0, 0, 4001, 1, 1),
   (11, 'CHP-2MM', 'Chapa de aço 2 mm', 2, 0, 0, 0, 4001, 1, 1),
   (12, 'PST-38', 'Pistola calibre .380', 1, 0, 1, 0, 4001, 2, 1),
   (13, 'ROL-6204', 'Rolamento 6204 importado', 1, 1, 0, 0, 5002, 1, 1),
-  (14, 'LUB-1L', 'Lubrificante industrial 1 L', 4, 0, 0, 1, 5001, 0, 0);
+  (14, 'LUB-1L', 'Lubrificante industrial 1 L', 4, 0, 0, 1, 5001, 0, 3);
 
 INSERT INTO servico VALUES
   (40, 'CONS-TRIB', 'Consultoria tributária', 5, 5003),

@@ -4,3 +4,10 @@
 
 #include "vrmwnd/suite.h"
 #include "vrmwnd/util/modulo.h"
+#include "vrmwnd/wrappers/C4_Base.h"
+#include "vrmwnd/wrappers/C4_CQZEdit.h"
+#include "vrmwnd/wrappers/C4_CComboBox.h"
+#include "vrmwnd/wrappers/C4_CButton.h"
+#include "vrmwnd/controls/CCMComboTipoAlerta.h"
+#include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
+#include "vrmwnd/controls/C4_CComboBoxRE.h"

@@ -12,6 +12,23 @@ namespace {
 
 constexpr int kCasasImplicitas = 4;
 constexpr LONGLONG kPotencias[] = {10'000, 1'000, 100, 10, 1};
+constexpr int kMaxBytesNumero = 64;
+
+// O texto do BSTR em UTF-8, cortado em kMaxBytesNumero bytes sem partir um
+// caractere. O texto de um número é ASCII, em que cada unidade já é o seu byte.
+void EstreitaTexto(BSTR bstr, char (&szNumero)[kMaxBytesNumero + 1]) {
+  const UINT nTamanho = SysStringLen(bstr);
+  UINT i = 0;
+  for (; i < nTamanho && i < kMaxBytesNumero && bstr[i] < 0x80; ++i)
+    szNumero[i] = static_cast<char>(bstr[i]);
+  if (i == nTamanho || i == kMaxBytesNumero) {
+    szNumero[i] = '\0';
+    return;
+  }
+  const CString numero =
+      Utf8CutToBytes(CString(bstr, static_cast<int>(nTamanho)), kMaxBytesNumero);
+  std::memcpy(szNumero, numero.GetString(), static_cast<std::size_t>(numero.GetLength()) + 1);
+}
 
 }  // namespace
 
@@ -100,14 +117,15 @@ void CQZCurrencyEx::Formata(const CY& valor, short nCasas, char* szSaida) {
     std::strcpy(szSaida, "Erro");
     return;
   }
-  const CString numero = Utf8CutToBytes(CString(bstr, static_cast<int>(SysStringLen(bstr))), 64);
+  char szNumero[kMaxBytesNumero + 1];
+  EstreitaTexto(bstr, szNumero);
   SysFreeString(bstr);
 
   char szDecimal[] = ",";
   char szMilhar[] = ".";
   const NUMBERFMTA formato{static_cast<UINT>(nCasas < 0 ? 0 : nCasas), 1, 3, szDecimal, szMilhar, 1};
   std::memset(szSaida, 0, 64);
-  GetNumberFormatA(0, 0, numero, &formato, szSaida, 64);
+  GetNumberFormatA(0, 0, szNumero, &formato, szSaida, 64);
 }
 
 CString CQZCurrencyEx::Formata() const {

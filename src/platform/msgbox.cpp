@@ -1,5 +1,9 @@
-// MessageBox handed to the installed presenter.
+// MessageBox handed to the installed presenter; without one, a real modal window
+// when a user agent is there to answer it, else a line on standard error.
 #include "vrmwnd/platform/msgbox.h"
+
+#include "vrmwnd/platform/msgbox_window.h"
+#include "vrmwnd/platform/useragent.h"
 
 #include <cstdio>
 
@@ -32,6 +36,7 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT flags) {
   caption = caption ? caption : "";
   if (detail::g_presenter != nullptr)
     return detail::g_presenter->Present(owner, text, caption, flags);
+  if (GetUserAgent() != nullptr) return WindowMessageBoxPresenter().Present(owner, text, caption, flags);
   std::fprintf(stderr, "[%s] %s\n", caption, text);
   return DefaultMessageBoxButton(flags);
 }

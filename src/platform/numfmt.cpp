@@ -7,9 +7,8 @@
 // | -1.1 reads    | (1.1)   | -1.1   | - 1.1   | 1.1-   | 1.1 -   |
 #include <algorithm>
 #include <cstring>
-#include <deque>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "vrmwnd/platform/numfmt.h"
 
@@ -20,11 +19,12 @@ constexpr UINT kMaxNumDigits = 9;
 constexpr UINT kMaxGrouping = 9999;
 constexpr UINT kMaxNegativeOrder = 4;
 
-// "-123.45": sign, integer digits and fraction digits as written.
+// "-123.45": sign, integer digits and fraction digits as written, pointing into
+// the caller's text.
 struct NumberText {
   bool negative = false;
-  std::string integer;
-  std::string fraction;
+  std::string_view integer;
+  std::string_view fraction;
 };
 
 // Windows takes only digits, at most one '.', and a '-' in the first position.
@@ -34,89 +34,104 @@ bool parse_number_text(const char* value, NumberText* number) {
     number->negative = true;
     ++p;
   }
-  bool in_fraction = false;
-  for (; *p; ++p) {
-    if (*p >= '0' && *p <= '9') {
-      (in_fraction ? number->fraction : number->integer).push_back(*p);
-    } else if (*p == '.' && !in_fraction) {
-      in_fraction = true;
-    } else {
-      return false;
-    }
+  const char* integer = p;
+  while (*p >= '0' && *p <= '9') ++p;
+  number->integer = std::string_view(integer, static_cast<std::size_t>(p - integer));
+  if (*p == '.') {
+    const char* fraction = ++p;
+    while (*p >= '0' && *p <= '9') ++p;
+    number->fraction = std::string_view(fraction, static_cast<std::size_t>(p - fraction));
   }
+  if (*p != 0) return false;
   return !number->integer.empty() || !number->fraction.empty();
 }
 
-// Adds one unit in the last place of digits, growing it on a carry out.
-void increment(std::string* digits) {
-  for (auto it = digits->rbegin(); it != digits->rend(); ++it) {
-    if (*it != '9') {
-      ++*it;
-      return;
-    }
-    *it = '0';
-  }
-  digits->insert(digits->begin(), '1');
-}
+// The digits kept: integer digits without leading zeros and exactly `places`
+// fraction digits, the first dropped digit rounding half away from zero.
+struct RoundedNumber {
+  std::string digits;  // integer digits followed by the fraction digits
+  std::size_t integer_size = 0;
+};
 
-void round_fraction(NumberText* number, UINT places) {
-  if (number->fraction.size() > places) {
-    const bool up = number->fraction[places] >= '5';
-    number->fraction.resize(places);
-    if (up) {
-      std::string all = number->integer + number->fraction;
-      const std::size_t before = all.size();
-      increment(&all);
-      const std::size_t integer_size = number->integer.size() + (all.size() - before);
-      number->integer = all.substr(0, integer_size);
-      number->fraction = all.substr(integer_size);
+RoundedNumber round_fraction(const NumberText& number, UINT places) {
+  RoundedNumber rounded;
+  std::string& all = rounded.digits;
+  const std::size_t kept = std::min<std::size_t>(number.fraction.size(), places);
+  all.reserve(number.integer.size() + places + 1);
+  all.append(number.integer).append(number.fraction.substr(0, kept));
+  std::size_t integer_size = number.integer.size();
+  if (number.fraction.size() > places && number.fraction[places] >= '5') {
+    auto it = all.rbegin();
+    for (; it != all.rend() && *it == '9'; ++it) *it = '0';
+    if (it != all.rend()) {
+      ++*it;
+    } else {
+      all.insert(all.begin(), '1');
+      ++integer_size;
     }
   }
-  number->fraction.resize(places, '0');
-  const auto first = number->integer.find_first_not_of('0');
-  number->integer.erase(0, first == std::string::npos ? number->integer.size() : first);
+  all.append(places - kept, '0');
+  const std::size_t leading = all.find_first_not_of('0');
+  const std::size_t zeros = std::min(leading == std::string::npos ? all.size() : leading,
+                                     integer_size);
+  all.erase(0, zeros);
+  rounded.integer_size = integer_size - zeros;
+  return rounded;
 }
 
 // Grouping 3 reads 1,234,567; 32 reads 12,34,567 (the last size repeats); a final
 // 0 stops the repetition (230 reads 1234,567,89) and 0 alone means no groups.
-std::string group(const std::string& integer, UINT grouping, const char* separator) {
-  std::vector<std::size_t> sizes;
-  for (const char c : std::to_string(grouping)) sizes.push_back(static_cast<std::size_t>(c - '0'));
+void append_grouped(std::string_view integer, UINT grouping, const char* separator,
+                    std::string* out) {
+  std::size_t sizes[4];  // the digits of grouping, at most 9999
+  std::size_t count = 0;
+  for (UINT rest = grouping; count == 0 || rest != 0; rest /= 10) sizes[count++] = rest % 10;
+  std::reverse(sizes, sizes + count);
   bool repeat = true;
-  if (sizes.back() == 0) {
-    sizes.pop_back();
+  if (sizes[count - 1] == 0) {
+    --count;
     repeat = false;
   }
-  std::deque<std::string> pieces;
+  // Groups are cut from the right: first the listed sizes, then the last repeated.
   std::size_t end = integer.size();
-  for (std::size_t i = 0; !sizes.empty(); ++i) {
-    if (i >= sizes.size() && !repeat) break;
-    const std::size_t size = sizes[std::min(i, sizes.size() - 1)];
+  std::size_t listed = 0;
+  std::size_t repeated = 0;
+  for (std::size_t i = 0; count != 0; ++i) {
+    if (i >= count && !repeat) break;
+    const std::size_t size = sizes[std::min(i, count - 1)];
     if (end <= size) break;
-    pieces.push_front(integer.substr(end - size, size));
     end -= size;
+    (i < count ? listed : repeated) += 1;
   }
-  std::string result = integer.substr(0, end);
-  for (const auto& piece : pieces) result += separator + piece;
-  return result;
+  out->append(integer.substr(0, end));
+  for (std::size_t g = 0; g < repeated + listed; ++g) {
+    const std::size_t size = g < repeated ? sizes[count - 1] : sizes[listed - 1 - (g - repeated)];
+    out->append(separator).append(integer.substr(end, size));
+    end += size;
+  }
 }
 
-std::string format_number(NumberText number, const NUMBERFMTA& format) {
-  round_fraction(&number, format.NumDigits);
-  const bool zero = number.integer.empty() &&
-                    number.fraction.find_first_not_of('0') == std::string::npos;
-  std::string body = number.integer.empty()
-                         ? (format.LeadingZero || format.NumDigits == 0 ? "0" : "")
-                         : group(number.integer, format.Grouping, format.lpThousandSep);
-  if (format.NumDigits > 0) body += format.lpDecimalSep + number.fraction;
-  if (!number.negative || zero) return body;
-  switch (format.NegativeOrder) {
-    case 0: return "(" + body + ")";
-    case 2: return "- " + body;
-    case 3: return body + "-";
-    case 4: return body + " -";
-    default: return "-" + body;
+std::string format_number(const NumberText& number, const NUMBERFMTA& format) {
+  const RoundedNumber rounded = round_fraction(number, format.NumDigits);
+  const std::string_view digits = rounded.digits;
+  const std::string_view integer = digits.substr(0, rounded.integer_size);
+  const std::string_view fraction = digits.substr(rounded.integer_size);
+  const bool negative = number.negative && digits.find_first_not_of('0') != std::string::npos;
+  const int order = negative ? static_cast<int>(format.NegativeOrder) : -1;
+  std::string out;
+  if (order == 0) out += '(';
+  if (order == 1) out += '-';
+  if (order == 2) out += "- ";
+  if (integer.empty()) {
+    if (format.LeadingZero || format.NumDigits == 0) out += '0';
+  } else {
+    append_grouped(integer, format.Grouping, format.lpThousandSep, &out);
   }
+  if (format.NumDigits > 0) out.append(format.lpDecimalSep).append(fraction);
+  if (order == 0) out += ')';
+  if (order == 3) out += '-';
+  if (order == 4) out += " -";
+  return out;
 }
 
 bool valid_format(const NUMBERFMTA& format) {

@@ -7,28 +7,6 @@
 
 namespace detail {
 
-u128 pow10_u128(int n) {
-  u128 result = 1;
-  for (int i = 0; i < n; ++i) result *= 10;
-  return result;
-}
-
-Decimal unpack(const DECIMAL& in) {
-  Decimal value;
-  value.magnitude = (u128{in.Hi32} << 64) | in.Lo64;
-  value.scale = in.scale;
-  value.negative = (in.sign & DECIMAL_NEG) != 0;
-  return value;
-}
-
-void pack(const Decimal& value, DECIMAL* out) {
-  out->wReserved = 0;
-  out->scale = static_cast<BYTE>(value.scale);
-  out->sign = value.negative ? DECIMAL_NEG : 0;
-  out->Hi32 = static_cast<ULONG>(value.magnitude >> 64);
-  out->Lo64 = static_cast<ULONGLONG>(value.magnitude);
-}
-
 U256 U256::from(u128 value) {
   U256 result;
   for (int i = 0; i < 4; ++i) result.limb[i] = static_cast<std::uint32_t>(value >> (32 * i));
@@ -130,7 +108,7 @@ HRESULT reduce_to_decimal(U256 value, int scale, bool negative, Decimal* out) {
   return S_OK;
 }
 
-u128 divide_pow10_half_even(u128 magnitude, int digits) {
+u128 divide_pow10_half_even_wide(u128 magnitude, int digits) {
   const u128 divisor = pow10_u128(digits);
   u128 quotient = magnitude / divisor;
   const u128 remainder = magnitude % divisor;
@@ -155,25 +133,38 @@ bool locale_separators(LCID lcid, LocaleSeparators* out) {
   }
 }
 
-std::u16string plain_text(u128 magnitude, int scale, bool negative, char16_t decimal) {
+namespace {
+
+template <typename Unsigned>
+char16_t* write_digits(Unsigned magnitude, int scale, char16_t decimal, char16_t* p) {
   while (scale > 0 && magnitude % 10 == 0) {
     magnitude /= 10;
     --scale;
   }
-  std::u16string digits;
+  int count = 0;
   do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + static_cast<int>(magnitude % 10)));
+    *--p = static_cast<char16_t>(u'0' + static_cast<int>(magnitude % 10));
     magnitude /= 10;
-  } while (magnitude != 0);
-  if (scale > 0) {
-    if (static_cast<int>(digits.size()) <= scale) {
-      digits.insert(0, static_cast<std::size_t>(scale) + 1 - digits.size(), u'0');
-    }
-    digits.insert(digits.end() - scale, decimal);
-  }
-  const bool zero = digits == u"0";
-  if (negative && !zero) digits.insert(digits.begin(), u'-');
-  return digits;
+    if (++count == scale) *--p = decimal;
+  } while (magnitude != 0 || count <= scale);  // a zero before a leading separator
+  return p;
+}
+
+}  // namespace
+
+char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
+                           char16_t* end) {
+  char16_t* p = (magnitude >> 64) == 0
+                    ? write_digits(static_cast<std::uint64_t>(magnitude), scale, decimal, end)
+                    : write_digits(magnitude, scale, decimal, end);
+  if (negative && magnitude != 0) *--p = u'-';
+  return p;
+}
+
+std::u16string plain_text(u128 magnitude, int scale, bool negative, char16_t decimal) {
+  char16_t buffer[kPlainTextCapacity];
+  char16_t* const end = buffer + kPlainTextCapacity;
+  return std::u16string(write_plain_text(magnitude, scale, negative, decimal, end), end);
 }
 
 }  // namespace detail

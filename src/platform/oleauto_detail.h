@@ -3,8 +3,15 @@
 // of ten, half-to-even reduction to 96 bits, and the separators of the known locales.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "vrmwnd/platform/oleauto.h"
 
@@ -14,8 +21,15 @@ using u128 = unsigned __int128;
 constexpr u128 kMax96 = (u128{1} << 96) - 1;
 constexpr int kMaxScale = DECIMAL_MAX_SCALE;
 
+inline constexpr std::array<u128, 39> kPow10 = [] {
+  std::array<u128, 39> table{};
+  table[0] = 1;
+  for (std::size_t i = 1; i < table.size(); ++i) table[i] = table[i - 1] * 10;
+  return table;
+}();
+
 // 10^n for n in 0..38.
-u128 pow10_u128(int n);
+inline u128 pow10_u128(int n) { return kPow10[static_cast<std::size_t>(n)]; }
 
 // A DECIMAL as sign, magnitude (< 2^96 once packed) and scale (0..28).
 struct Decimal {
@@ -24,9 +38,28 @@ struct Decimal {
   bool negative = false;
 };
 
-Decimal unpack(const DECIMAL& in);
-// Writes a value whose magnitude fits 96 bits and whose scale is 0..28.
-void pack(const Decimal& value, DECIMAL* out);
+inline Decimal unpack(const DECIMAL& in) {
+  return {(u128{in.Hi32} << 64) | in.Lo64, in.scale, (in.sign & DECIMAL_NEG) != 0};
+}
+
+// Writes a value whose magnitude fits 96 bits and whose scale is 0..28, as one
+// 16-byte store: DECIMALs are copied whole, and a whole copy of several smaller
+// stores must wait for them to reach the cache.
+inline void pack(const Decimal& value, DECIMAL* out) {
+  static_assert(sizeof(DECIMAL) == 16 && offsetof(DECIMAL, Hi32) == 4 &&
+                offsetof(DECIMAL, Lo64) == 8);
+  const std::uint64_t head = (std::uint64_t{static_cast<std::uint32_t>(value.magnitude >> 64)} << 32) |
+                             (std::uint64_t{value.negative ? DECIMAL_NEG : BYTE{0}} << 24) |
+                             (static_cast<std::uint64_t>(value.scale) << 16);
+  const auto low = static_cast<std::uint64_t>(value.magnitude);
+#if defined(__SSE2__)
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                   _mm_set_epi64x(static_cast<long long>(low), static_cast<long long>(head)));
+#else
+  const std::uint64_t image[2] = {head, low};
+  std::memcpy(out, image, sizeof image);
+#endif
+}
 
 // Unsigned 256-bit integer in eight 32-bit limbs, least significant first; enough
 // for a 96 x 96-bit product and for a 96-bit magnitude scaled by 10^28.
@@ -48,8 +81,71 @@ struct U256 {
 // with half-to-even rounding. DISP_E_OVERFLOW when the integer part does not fit.
 HRESULT reduce_to_decimal(U256 value, int scale, bool negative, Decimal* out);
 
-// Divides magnitude by 10^digits (digits 1..38), rounding half to even.
-u128 divide_pow10_half_even(u128 magnitude, int digits);
+// Divides magnitude by 10^digits (digits 1..38), rounding half to even, in 128-bit
+// arithmetic throughout.
+u128 divide_pow10_half_even_wide(u128 magnitude, int digits);
+
+template <int kDigits>
+std::uint64_t divide_pow10_half_even_narrow(std::uint64_t magnitude) {
+  constexpr auto kDivisor = static_cast<std::uint64_t>(kPow10[kDigits]);
+  std::uint64_t quotient = magnitude / kDivisor;
+  const std::uint64_t remainder = magnitude - quotient * kDivisor;
+  if (remainder > kDivisor / 2 || (remainder == kDivisor / 2 && (quotient & 1) != 0)) ++quotient;
+  return quotient;
+}
+
+// The same quotient. A magnitude below 2^64 takes 64-bit division by a constant
+// (a multiplication); divided by 10^20 or more it rounds to 0, since half the
+// divisor is then at least 5 x 10^19 > 2^64.
+inline u128 divide_pow10_half_even(u128 magnitude, int digits) {
+  if ((magnitude >> 64) != 0) return divide_pow10_half_even_wide(magnitude, digits);
+  const auto narrow = static_cast<std::uint64_t>(magnitude);
+  switch (digits) {
+    case 1: return divide_pow10_half_even_narrow<1>(narrow);
+    case 2: return divide_pow10_half_even_narrow<2>(narrow);
+    case 3: return divide_pow10_half_even_narrow<3>(narrow);
+    case 4: return divide_pow10_half_even_narrow<4>(narrow);
+    case 5: return divide_pow10_half_even_narrow<5>(narrow);
+    case 6: return divide_pow10_half_even_narrow<6>(narrow);
+    case 7: return divide_pow10_half_even_narrow<7>(narrow);
+    case 8: return divide_pow10_half_even_narrow<8>(narrow);
+    case 9: return divide_pow10_half_even_narrow<9>(narrow);
+    case 10: return divide_pow10_half_even_narrow<10>(narrow);
+    case 11: return divide_pow10_half_even_narrow<11>(narrow);
+    case 12: return divide_pow10_half_even_narrow<12>(narrow);
+    case 13: return divide_pow10_half_even_narrow<13>(narrow);
+    case 14: return divide_pow10_half_even_narrow<14>(narrow);
+    case 15: return divide_pow10_half_even_narrow<15>(narrow);
+    case 16: return divide_pow10_half_even_narrow<16>(narrow);
+    case 17: return divide_pow10_half_even_narrow<17>(narrow);
+    case 18: return divide_pow10_half_even_narrow<18>(narrow);
+    case 19: return divide_pow10_half_even_narrow<19>(narrow);
+    default: return 0;
+  }
+}
+
+// The quotient digits of a long division, before the last one is rounded.
+struct LongDivision {
+  u128 quotient = 0;
+  u128 remainder = 0;
+  int scale = 0;
+  bool overflow = false;  // the integer part does not fit 96 bits
+};
+
+// Divides dividend by divisor (not 0) giving the result scale places: at least 0
+// places, and more, while a remainder is left, up to 28 places or as long as the
+// quotient fits 96 bits. Each step appends up to max_chunk digits with one 128-bit
+// division; max_chunk 1 is the plain digit-at-a-time division, and every larger
+// chunk stops exactly where it would.
+LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk);
+
+// The 15 significant digits of a double (finite, >= 0, < 1e29) as digits x
+// 10^exponent, correctly rounded half to even from its exact binary value; when 15
+// digits would need more than 28 places, the value rounded at the 28th place.
+void r8_digits_by_text(double magnitude, u128* digits, int* exponent);
+// The same digits in integer arithmetic, for 0 and for magnitudes from about 1e-8
+// up to 1e15; false, leaving the outputs alone, for any other magnitude.
+bool r8_digits_by_bits(double magnitude, u128* digits, int* exponent);
 
 // Separators of the locales the suite runs under: 1046 (pt-BR) for the user and
 // system defaults and for LCID 0, 1033 (en-US). False for any other locale.
@@ -63,5 +159,11 @@ bool locale_separators(LCID lcid, LocaleSeparators* out);
 // The digits of magnitude / 10^scale in plain notation, trailing fraction zeros
 // dropped, with a leading '-' when negative and the given decimal separator.
 std::u16string plain_text(u128 magnitude, int scale, bool negative, char16_t decimal);
+
+// The same text written backwards from end, for scales 0..28; returns its start.
+// kPlainTextCapacity characters before end are always enough.
+constexpr int kPlainTextCapacity = 48;
+char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
+                           char16_t* end);
 
 }  // namespace detail

@@ -141,8 +141,12 @@ HRESULT cy_from_parsed(const ParsedNumber& number, CY* out) {
   return S_OK;
 }
 
-HRESULT bstr_from(const std::u16string& text, BSTR* out) {
-  *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+HRESULT bstr_from_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
+                             BSTR* out) {
+  char16_t buffer[detail::kPlainTextCapacity];
+  char16_t* const end = buffer + detail::kPlainTextCapacity;
+  const char16_t* text = detail::write_plain_text(magnitude, scale, negative, decimal, end);
+  *out = SysAllocStringLen(text, static_cast<UINT>(end - text));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -163,7 +167,7 @@ HRESULT VarBstrFromCy(CY in, LCID lcid, ULONG /*flags*/, BSTR* out) {
   if (!detail::locale_separators(lcid, &seps)) return E_INVALIDARG;
   const bool negative = in.int64 < 0;
   const auto magnitude = static_cast<u128>(negative ? -static_cast<__int128>(in.int64) : in.int64);
-  return bstr_from(detail::plain_text(magnitude, 4, negative, seps.decimal), out);
+  return bstr_from_plain_text(magnitude, 4, negative, seps.decimal, out);
 }
 
 HRESULT VarBstrFromDec(const DECIMAL* in, LCID lcid, ULONG /*flags*/, BSTR* out) {
@@ -171,6 +175,5 @@ HRESULT VarBstrFromDec(const DECIMAL* in, LCID lcid, ULONG /*flags*/, BSTR* out)
   detail::LocaleSeparators seps{};
   if (!detail::locale_separators(lcid, &seps)) return E_INVALIDARG;
   const detail::Decimal value = detail::unpack(*in);
-  return bstr_from(detail::plain_text(value.magnitude, value.scale, value.negative, seps.decimal),
-                   out);
+  return bstr_from_plain_text(value.magnitude, value.scale, value.negative, seps.decimal, out);
 }

@@ -10,18 +10,17 @@ TCMREQualEntradaEstoque CTrataDadosBase::GetLocalEntradaEstoqueObrigatorio(BYTE 
                                                                            WORD iLocal,
                                                                            ULONG lMovimentoOrigem) {
   const bool bDevolucao = byTipoOperacao == 4 || byTipoOperacao == 5;
-  TCMREQualEntradaEstoque regra;
-  regra.AdicionaTipoPermitido(CM_ENTRADA_ESTOQUE_NAO_MOVIMENTA);
-  if (bDevolucao) {
-    regra.AdicionaTipoPermitido(CM_ENTRADA_ESTOQUE_RETORNO_TERCEIROS);
-    regra.AdicionaTipoPermitido(CM_ENTRADA_ESTOQUE_DEVOLUCAO_VENDA);
-  } else {
-    regra.AdicionaTipoPermitido(CM_ENTRADA_ESTOQUE_PROPRIO);
-  }
-  const bool bSaiDaOrigem = bDevolucao && (byTipo == CM_ENTRADA_ESTOQUE_RETORNO_TERCEIROS ||
-                                           byTipo == CM_ENTRADA_ESTOQUE_DEVOLUCAO_VENDA);
+  // Os tipos do catálogo; numa devolução ou retorno, sem a consignação.
+  const TCMREQualEntradaEstoque catalogo;
+  T_Lista<TCMREQualEntradaEstoqueTipo> tipos;
+  for (const TCMREQualEntradaEstoqueTipo& tipo : catalogo.GetListaTipo())
+    if (!bDevolucao || tipo.GetTipo() != CM_ENTRADA_ESTOQUE_CONSIGNACAO) tipos.Add(tipo);
+  TCMREQualEntradaEstoque regra(tipos);
+
+  const bool bMovimenta = byTipo == CM_ENTRADA_ESTOQUE_ENTRADA || byTipo == CM_ENTRADA_ESTOQUE_CONSIGNACAO;
+  const bool bSaiDaOrigem = bDevolucao && byTipo == CM_ENTRADA_ESTOQUE_ENTRADA;
   if (bSaiDaOrigem) regra.SetTipo(QUAL_ENTRADA_MOVIMENTO_ORIGEM);
-  else if (byTipo != CM_ENTRADA_ESTOQUE_NAO_MOVIMENTA) regra.SetTipo(QUAL_ENTRADA_LOCAL_OBRIGATORIO);
+  else if (bMovimenta) regra.SetTipo(QUAL_ENTRADA_LOCAL_OBRIGATORIO);
   regra.SetUsaSaidaMovOriEstoque(bSaiDaOrigem ? 1 : 0);
   regra.SetPonteiroLocal(iLocal);
 

@@ -1,6 +1,6 @@
 // O que os registros de valor da entrada fazem além de guardar: a cópia do bloco
-// NF-e, que leva o texto da chave de acesso e larga o identificador do servidor, a
-// soma das parcelas e o teste de tipo permitido da regra de local.
+// NF-e, que leva o texto da chave de acesso e larga o identificador do servidor, e a
+// soma das parcelas.
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/suite/TCMRERegistroEntrada.h"
 
@@ -33,10 +33,4 @@ CY TCMCondicaoPagamento::GetValorTotalParcelas() const {
   CY cyTotal = g_cyZero;
   for (const TCMParcela& parcela : m_listaParcela) cyTotal = cyTotal + parcela.GetValorParcelaDigitado();
   return cyTotal;
-}
-
-bool TCMREQualEntradaEstoque::PermiteTipo(unsigned char byTipo) const {
-  for (unsigned char byPermitido : m_listaTipoPermitido)
-    if (byPermitido == byTipo) return true;
-  return false;
 }

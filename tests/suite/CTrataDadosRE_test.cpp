@@ -64,9 +64,9 @@ TEST_F(CTrataDadosRETest, ItensPreenchidosPeloCadastro) {
   EXPECT_EQ(p.GetPonteiroClassificacao(), 4001);
   EXPECT_EQ(p.GetPonteiroUnidadeMedida(), 1);
   EXPECT_EQ(p.GetPonteiroLocalEstoque(), 1);
-  EXPECT_EQ(p.GetTipoEntradaEstoque(), CM_ENTRADA_ESTOQUE_PROPRIO);
+  EXPECT_EQ(p.GetTipoEntradaEstoque(), CM_ENTRADA_ESTOQUE_ENTRADA);
   const TCMREItemProduto lubrificante = m_regras.PreencheDadosProduto(1, 0, 5, 0, 0, 0, {14}, 0);
-  EXPECT_EQ(lubrificante.GetTipoEntradaEstoque(), CM_ENTRADA_ESTOQUE_NAO_MOVIMENTA);
+  EXPECT_EQ(lubrificante.GetTipoEntradaEstoque(), CM_ENTRADA_ESTOQUE_SEM_ENTRADA);
   EXPECT_EQ(lubrificante.GetPonteiroClassificacao(), 5001);
 
   vrmsuite::ProgramaFalhaLeitura("LeDFProduto", E_FAIL, 0);
@@ -140,23 +140,28 @@ TEST(CTrataDadosBaseTest, RegraDeLocalDaEntradaEmEstoque) {
     BYTE usaOrigem;
     const char* mensagem;
   } kCasos[] = {
-      {1, 1, 7, 0, 2, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0, ""},
-      {1, 1, 0, 0, 2, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0, "Informe o local de estocagem da entrada em estoque."},
-      {0, 1, 0, 0, 2, QUAL_ENTRADA_LIVRE, 0, ""},
-      {2, 1, 7, 0, 2, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0,
+      {1, 1, 7, 0, 3, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0, ""},
+      {1, 1, 0, 0, 3, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0, "Informe o local de estocagem da entrada em estoque."},
+      {2, 1, 0, 0, 3, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0, "Informe o local de estocagem da entrada em estoque."},
+      {3, 1, 0, 0, 3, QUAL_ENTRADA_LIVRE, 0, ""},
+      {0, 1, 0, 0, 3, QUAL_ENTRADA_LIVRE, 0,
+       "O tipo de entrada em estoque 0 não é permitido para esta operação."},
+      {1, 5, 7, 0, 2, QUAL_ENTRADA_MOVIMENTO_ORIGEM, 1, "Informe o movimento de estoque de origem da devolução."},
+      {1, 4, 7, 0x5001, 2, QUAL_ENTRADA_MOVIMENTO_ORIGEM, 1, ""},
+      {1, 4, 0, 0x5001, 2, QUAL_ENTRADA_MOVIMENTO_ORIGEM, 1, "Informe o local de estocagem da entrada em estoque."},
+      {3, 4, 0, 0, 2, QUAL_ENTRADA_LIVRE, 0, ""},
+      {2, 4, 7, 0, 2, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0,
        "O tipo de entrada em estoque 2 não é permitido para esta operação."},
-      {3, 5, 7, 0, 3, QUAL_ENTRADA_MOVIMENTO_ORIGEM, 1, "Informe o movimento de estoque de origem da devolução."},
-      {2, 4, 7, 0x5001, 3, QUAL_ENTRADA_MOVIMENTO_ORIGEM, 1, ""},
-      {1, 4, 7, 0, 3, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0,
-       "O tipo de entrada em estoque 1 não é permitido para esta operação."},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << "tipo=" << int(c.tipo) << " operacao=" << int(c.operacao));
     const TCMREQualEntradaEstoque r =
         CTrataDadosBase::GetLocalEntradaEstoqueObrigatorio(c.tipo, c.operacao, c.local, c.movimento);
-    EXPECT_EQ(r.GetListaTipoPermitido().GetSize(), c.permitidos);
+    EXPECT_EQ(r.GetQuantidadeTipo(), c.permitidos);
+    EXPECT_EQ(r.PermiteTipo(CM_ENTRADA_ESTOQUE_CONSIGNACAO), c.permitidos == 3)
+        << "devolução e retorno não entram em consignação";
     EXPECT_EQ(r.GetTipo(), c.eTipo);
-    EXPECT_EQ(r.GetLocalObrigatorio(), c.tipo != 0);
+    EXPECT_EQ(r.GetLocalObrigatorio(), c.eTipo != QUAL_ENTRADA_LIVRE);
     EXPECT_EQ(r.GetUsaSaidaMovOriEstoque(), c.usaOrigem);
     EXPECT_EQ(r.GetPonteiroLocal(), c.local);
     EXPECT_EQ(std::string(r.GetMensagem()), c.mensagem);
@@ -169,14 +174,14 @@ TEST(CTrataDadosREEstoqueTest, EntradaEmEstoqueLevaOQueFaltaDoItem) {
   TCMREItemProduto item;
   item.SetQuantidade(CyDeBruto(100'000));
   item.SetPonteiroLocalEstoque(7);
-  item.SetTipoEntradaEstoque(CM_ENTRADA_ESTOQUE_PROPRIO);
+  item.SetTipoEntradaEstoque(CM_ENTRADA_ESTOQUE_ENTRADA);
   TCMREEntradaEstoque primeira;
   primeira.SetQuantidade(CyDeBruto(30'000));
   item.AdicionaEntradaEstoque(primeira);
 
   const TCMREEntradaEstoque e = CTrataDadosRE::PreencheDadosEntradaEstoque(registro, item, nullptr);
   EXPECT_EQ(e.GetQuantidade().int64, 70'000);
-  EXPECT_EQ(e.GetTipo(), CM_ENTRADA_ESTOQUE_PROPRIO);
+  EXPECT_EQ(e.GetTipo(), CM_ENTRADA_ESTOQUE_ENTRADA);
   EXPECT_EQ(e.GetPonteiroLocal(), 7);
   EXPECT_EQ(e.GetPonteiroClassificacao(), 900) << "sem classificação no item, a do registro";
   const CY dada = CyDeBruto(5);

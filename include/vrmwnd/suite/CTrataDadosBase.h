@@ -7,7 +7,7 @@
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/suite/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/CServidoresCompartilhados.h"
-#include "vrmwnd/suite/TCMREEntradaEstoque.h"
+#include "vrmwnd/suite/TCMREQualEntradaEstoque.h"
 
 class CTrataDadosBase : public CServidoresCompartilhados {
  public:
@@ -33,16 +33,13 @@ class CTrataDadosBase : public CServidoresCompartilhados {
 
   // A regra de local de uma entrada em estoque de tipo byTipo num item cuja natureza
   // tem o tipo de operação byTipoOperacao (4 e 5 são devolução e retorno):
-  // | operação        | tipos permitidos                                   |
-  // |-----------------|----------------------------------------------------|
-  // | 4 ou 5          | não movimenta, retorno de terceiros, devolução de venda |
-  // | as demais       | não movimenta, estoque próprio                     |
-  // O tipo da regra é QUAL_ENTRADA_MOVIMENTO_ORIGEM numa devolução/retorno de tipo 2
-  // ou 3 (a entrada sai do movimento de origem: UsaSaidaMovOriEstoque 1),
-  // QUAL_ENTRADA_LOCAL_OBRIGATORIO para os outros tipos que movimentam estoque e
-  // QUAL_ENTRADA_LIVRE para "não movimenta". A mensagem diz a primeira regra que a
-  // entrada (byTipo, iLocal, lMovimentoOrigem) não atende: tipo não permitido, local
-  // faltando ou movimento de origem faltando.
+  // | operação  | tipos permitidos (do catálogo)  | regra do tipo 1 | do tipo 2 | do 3 |
+  // |-----------|---------------------------------|-----------------|-----------|------|
+  // | 4 ou 5    | 1 entrada, 3 sem entrada        | movimento de origem (UsaSaidaMovOriEstoque 1) | — | livre |
+  // | as demais | 1, 2 consignação, 3             | local obrigatório | local obrigatório | livre |
+  // PonteiroLocal é iLocal. A mensagem diz a primeira regra que a entrada (byTipo,
+  // iLocal, lMovimentoOrigem) não atende: tipo não permitido, local faltando ou
+  // movimento de origem faltando; vazia quando atende.
   static TCMREQualEntradaEstoque GetLocalEntradaEstoqueObrigatorio(BYTE byTipo, BYTE byTipoOperacao,
                                                                    WORD iLocal,
                                                                    ULONG lMovimentoOrigem);

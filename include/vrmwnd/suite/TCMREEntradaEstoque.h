@@ -1,18 +1,10 @@
 // Entrada de estoque de um item de produto (TCMREEntradaEstoque: tipo, quantidade,
-// locais, classificação, lote, volume, arma de fogo e o movimento de origem) e a
-// regra do local de entrada (TCMREQualEntradaEstoque com o seu tipo, os tipos de
-// entrada permitidos e o que a entrada dada não atende).
+// locais, classificação, lote, volume, arma de fogo e o movimento de origem); a regra
+// do local de entrada, TCMREQualEntradaEstoque, vem junto.
 #pragma once
 
+#include "vrmwnd/suite/TCMREQualEntradaEstoque.h"
 #include "vrmwnd/suite/registro_valor.h"
-
-// Tipos de entrada em estoque (TCMREEntradaEstoque::GetTipo).
-enum {
-  CM_ENTRADA_ESTOQUE_NAO_MOVIMENTA = 0,
-  CM_ENTRADA_ESTOQUE_PROPRIO = 1,
-  CM_ENTRADA_ESTOQUE_RETORNO_TERCEIROS = 2,
-  CM_ENTRADA_ESTOQUE_DEVOLUCAO_VENDA = 3,
-};
 
 #define QZ_PROPS_TCMREEntradaEstoque(P)                                   \
   P(unsigned char, Tipo, m_byTipo)                                        \
@@ -36,30 +28,4 @@ enum {
 
 class TCMREEntradaEstoque {
   QZ_REGISTRO_VALOR(TCMREEntradaEstoque, QZ_PROPS_TCMREEntradaEstoque)
-};
-
-// Tipo da regra do local: o local é livre, obrigatório, ou vem do movimento de origem.
-enum ETipoQualEntradaEstoque : unsigned char {
-  QUAL_ENTRADA_LIVRE = 0,
-  QUAL_ENTRADA_LOCAL_OBRIGATORIO = 1,
-  QUAL_ENTRADA_MOVIMENTO_ORIGEM = 2,
-};
-
-// PonteiroLocal é o local da entrada julgada; Mensagem diz a primeira regra que ela
-// não atende (vazia quando atende).
-#define QZ_PROPS_TCMREQualEntradaEstoque(P)                              \
-  P(ETipoQualEntradaEstoque, Tipo, m_eTipo)                              \
-  P(unsigned short, PonteiroLocal, m_iPonteiroLocal)                     \
-  P(unsigned char, UsaSaidaMovOriEstoque, m_byUsaSaidaMovOri)            \
-  P(T_Lista<unsigned char>, ListaTipoPermitido, m_listaTipoPermitido)    \
-  P(CString, Mensagem, m_strMensagem)
-
-class TCMREQualEntradaEstoque {
-  QZ_REGISTRO_VALOR(TCMREQualEntradaEstoque, QZ_PROPS_TCMREQualEntradaEstoque)
-
- public:
-  // Exige local: toda entrada que movimenta estoque.
-  bool GetLocalObrigatorio() const { return m_eTipo != QUAL_ENTRADA_LIVRE; }
-  void AdicionaTipoPermitido(unsigned char byTipo) { m_listaTipoPermitido.Add(byTipo); }
-  bool PermiteTipo(unsigned char byTipo) const;
 };

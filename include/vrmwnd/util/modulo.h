@@ -1,6 +1,9 @@
 // Identidade da biblioteca de janelas do módulo de Compras: código e número do
-// módulo e o nome de arquivo pelo qual a biblioteca acha o próprio recurso.
+// módulo, o nome de arquivo pelo qual a biblioteca acha o próprio recurso e o
+// registro da biblioteca quando o processo a carrega.
 #pragma once
+
+#include "vrmwnd/platform/resources.h"
 
 namespace vrmwnd {
 
@@ -10,5 +13,10 @@ inline constexpr const char* kArquivoModulo = "vrmwnd.dll";
 
 // Versão desta biblioteca, "maior.menor.revisão".
 const char* VersaoBiblioteca();
+
+// O módulo desta biblioteca entre os recursos do processo, registrado quando a
+// biblioteca carrega: GetModuleHandle("vrmwnd.dll") o acha, e os diálogos do módulo
+// trocam para ele enquanto estão abertos.
+HINSTANCE InstanciaModulo();
 
 }  // namespace vrmwnd

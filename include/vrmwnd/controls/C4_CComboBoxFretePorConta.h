@@ -1,0 +1,28 @@
+// Combo da responsabilidade pelo frete (códigos da NF-e: 0 Emitente, 1
+// Destinatário, 2 Terceiro, 3 e 4 transporte próprio, 9 Sem Frete), com o código
+// como dado de cada item e a regra de mudanças de C4_CComboBox.
+#pragma once
+
+#include "vrmwnd/wrappers/C4_CComboBox.h"
+
+// Altura do campo de seleção dos combos de lista fixa: 14 DLU menos as duas bordas.
+void AjustaAlturaDoCampo(CComboBox& combo);
+
+class C4_CComboBoxFretePorConta : public C4_CComboBox {
+ public:
+  // Tira os dois itens de transporte próprio; vale só antes de Inicializa.
+  void IgnorarTransporteProprio() { m_bIgnorarTransporteProprio = true; }
+  // Ajusta a altura e acrescenta os itens (não esvazia antes).
+  void Inicializa();
+  // Sem o código, fica sem seleção.
+  void SetDado(unsigned char nCodigo);
+  // Byte baixo do dado do item selecionado; 255 sem seleção.
+  unsigned char GetDado() const;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  bool m_bIgnorarTransporteProprio = false;
+  DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,17 @@
+// The message box as a real modal window, which MessageBox shows when no presenter
+// is installed and a user agent is: the caption, the text in a static of id
+// 0xFFFF, and the buttons of the flags left to right with the texts of a
+// Portuguese Windows ("OK", "Cancelar", "Anular", "Repetir", "Ignorar", "Sim",
+// "Não"). The default button (MB_DEFBUTTONn) has the focus and answers Enter;
+// Escape answers IDCANCEL when the box has a Cancel button, IDOK for a box with
+// only OK, and nothing otherwise.
+#pragma once
+
+#include "vrmwnd/platform/msgbox.h"
+
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+class WindowMessageBoxPresenter : public IMessageBoxPresenter {
+ public:
+  int Present(HWND owner, const char* text, const char* caption, UINT flags) override;
+};

@@ -1,0 +1,46 @@
+// Modules and their dialog resources. A library registers itself under its file
+// name ("vrmwnd.dll") and adds its dialog templates; GetModuleHandle finds it by
+// that name. Dialogs are looked up first in the current resource handle
+// (AfxGetResourceHandle), then in every other module in registration order, as
+// MFC searches the extension libraries' resource chain.
+#pragma once
+
+#include <vector>
+
+#include "vrmwnd/platform/windef.h"
+
+// One control of a dialog template, in dialog units. WS_CHILD is always added;
+// WS_VISIBLE is not, so a template says it as a resource script would.
+struct DLGITEMDESC {
+  UINT id;
+  const char* class_name;  // "EDIT", "BUTTON", "COMBOBOX", "STATIC", or a registered class
+  const char* text;
+  short x, y, cx, cy;
+  DWORD style;
+  DWORD ex_style = 0;
+};
+
+// A dialog template: caption, position and size of the client area in dialog
+// units, style, and its controls in tab order.
+struct DLGTEMPLATEDESC {
+  const char* caption;
+  short x, y, cx, cy;
+  DWORD style;
+  std::vector<DLGITEMDESC> items;
+};
+
+// The module of a file name, registered on first call (the same handle after).
+HINSTANCE AfxRegisterModule(LPCSTR file_name);
+// A registered module by file name (case and folder ignored), or the main program
+// for nullptr; NULL with ERROR_MOD_NOT_FOUND for a module nobody registered.
+HMODULE GetModuleHandleA(LPCSTR module_name);
+inline HMODULE GetModuleHandle(LPCSTR module_name) { return GetModuleHandleA(module_name); }
+
+HINSTANCE AfxGetResourceHandle();  // the main program until changed
+void AfxSetResourceHandle(HINSTANCE instance);
+HINSTANCE AfxGetInstanceHandle();
+
+// Adds (or replaces) the template `id` of `module`.
+void AfxRegisterDialogTemplate(HINSTANCE module, UINT id, const DLGTEMPLATEDESC& dialog);
+// The template `id` from the resource chain, or nullptr.
+const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id);

@@ -1,0 +1,70 @@
+// The numbers of USER32: window messages, window styles, virtual keys, system
+// metric indexes and the dialog manager's codes, with the values Windows gives them.
+// The messages and styles of the standard controls are in winctrl.h.
+#pragma once
+
+#include "vrmwnd/platform/wintypes.h"
+
+constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOVE = 0x0003,
+               WM_SIZE = 0x0005, WM_ACTIVATE = 0x0006, WM_SETFOCUS = 0x0007,
+               WM_KILLFOCUS = 0x0008, WM_ENABLE = 0x000A, WM_SETTEXT = 0x000C,
+               WM_GETTEXT = 0x000D, WM_GETTEXTLENGTH = 0x000E, WM_CLOSE = 0x0010,
+               WM_QUIT = 0x0012, WM_SHOWWINDOW = 0x0018, WM_SETFONT = 0x0030,
+               WM_GETFONT = 0x0031, WM_NCCREATE = 0x0081, WM_NCDESTROY = 0x0082,
+               WM_GETDLGCODE = 0x0087, WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101,
+               WM_CHAR = 0x0102, WM_SYSKEYDOWN = 0x0104, WM_SYSKEYUP = 0x0105,
+               WM_SYSCHAR = 0x0106, WM_INITDIALOG = 0x0110, WM_COMMAND = 0x0111,
+               WM_SYSCOMMAND = 0x0112, WM_TIMER = 0x0113, WM_LBUTTONDOWN = 0x0201,
+               WM_LBUTTONUP = 0x0202, WM_NEXTDLGCTL = 0x0028, WM_NOTIFY = 0x004E,
+               WM_CTLCOLOREDIT = 0x0133, WM_USER = 0x0400, WM_APP = 0x8000;
+constexpr UINT WM_KEYFIRST = WM_KEYDOWN, WM_KEYLAST = 0x0109;
+
+// Window styles.
+constexpr DWORD WS_OVERLAPPED = 0x00000000, WS_POPUP = 0x80000000, WS_CHILD = 0x40000000,
+                WS_VISIBLE = 0x10000000, WS_DISABLED = 0x08000000,
+                WS_CLIPSIBLINGS = 0x04000000, WS_CLIPCHILDREN = 0x02000000,
+                WS_CAPTION = 0x00C00000, WS_BORDER = 0x00800000, WS_DLGFRAME = 0x00400000,
+                WS_VSCROLL = 0x00200000, WS_HSCROLL = 0x00100000, WS_SYSMENU = 0x00080000,
+                WS_THICKFRAME = 0x00040000, WS_GROUP = 0x00020000, WS_TABSTOP = 0x00010000;
+constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001, WS_EX_NOPARENTNOTIFY = 0x00000004,
+                WS_EX_CLIENTEDGE = 0x00000200, WS_EX_CONTROLPARENT = 0x00010000;
+constexpr DWORD DS_MODALFRAME = 0x80, DS_SETFONT = 0x40, DS_CENTER = 0x0800;
+
+constexpr int GWL_WNDPROC = -4, GWL_HINSTANCE = -6, GWL_ID = -12, GWL_STYLE = -16,
+              GWL_EXSTYLE = -20, GWL_USERDATA = -21;
+constexpr int GWLP_WNDPROC = GWL_WNDPROC, GWLP_ID = GWL_ID, GWLP_USERDATA = GWL_USERDATA;
+constexpr int DWLP_MSGRESULT = 0;
+
+constexpr UINT GW_HWNDFIRST = 0, GW_HWNDLAST = 1, GW_HWNDNEXT = 2, GW_HWNDPREV = 3,
+               GW_OWNER = 4, GW_CHILD = 5;
+constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOW = 5, SW_SHOWNA = 8;
+constexpr UINT PM_NOREMOVE = 0, PM_REMOVE = 1;
+
+// Virtual keys.
+constexpr int VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10,
+              VK_CONTROL = 0x11, VK_MENU = 0x12, VK_ESCAPE = 0x1B, VK_SPACE = 0x20,
+              VK_PRIOR = 0x21, VK_NEXT = 0x22, VK_END = 0x23, VK_HOME = 0x24,
+              VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28,
+              VK_INSERT = 0x2D, VK_DELETE = 0x2E, VK_F1 = 0x70, VK_F2 = 0x71,
+              VK_F3 = 0x72, VK_F4 = 0x73, VK_F5 = 0x74, VK_F6 = 0x75, VK_F7 = 0x76,
+              VK_F8 = 0x77, VK_F9 = 0x78, VK_F10 = 0x79, VK_F11 = 0x7A, VK_F12 = 0x7B,
+              VK_LSHIFT = 0xA0, VK_RSHIFT = 0xA1, VK_LCONTROL = 0xA2, VK_RCONTROL = 0xA3,
+              VK_LMENU = 0xA4, VK_RMENU = 0xA5;
+
+// System metrics.
+constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3,
+              SM_CYCAPTION = 4, SM_CXBORDER = 5, SM_CYBORDER = 6, SM_CXDLGFRAME = 7,
+              SM_CYDLGFRAME = 8, SM_CXFIXEDFRAME = 7, SM_CYFIXEDFRAME = 8,
+              SM_CYVTHUMB = 9, SM_CXHTHUMB = 10, SM_CXICON = 11, SM_CYICON = 12,
+              SM_CYMENU = 15, SM_CXFULLSCREEN = 16, SM_CYFULLSCREEN = 17,
+              SM_CYVSCROLL = 20, SM_CXHSCROLL = 21, SM_CXEDGE = 45, SM_CYEDGE = 46,
+              SM_CXSMICON = 49, SM_CYSMICON = 50, SM_CXMAXIMIZED = 61, SM_CYMAXIMIZED = 62;
+
+// Dialog manager.
+constexpr UINT DM_GETDEFID = WM_USER + 0, DM_SETDEFID = WM_USER + 1;
+constexpr WORD DC_HASDEFID = 0x534B;
+constexpr UINT DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLKEYS = 0x0004,
+               DLGC_WANTMESSAGE = 0x0004, DLGC_HASSETSEL = 0x0008,
+               DLGC_DEFPUSHBUTTON = 0x0010, DLGC_UNDEFPUSHBUTTON = 0x0020,
+               DLGC_RADIOBUTTON = 0x0040, DLGC_WANTCHARS = 0x0080, DLGC_STATIC = 0x0100,
+               DLGC_BUTTON = 0x2000;

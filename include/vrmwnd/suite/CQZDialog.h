@@ -1,0 +1,16 @@
+// Diálogo base da suíte: o modelo e o pai de CDialog e o número do módulo da suíte
+// a que a tela pertence (7 = Compras), que as mensagens e a ajuda usam.
+#pragma once
+
+#include "vrmwnd/platform/afxdlg.h"
+
+class CQZDialog : public CDialog {
+ public:
+  CQZDialog() = default;
+  explicit CQZDialog(UINT nIDTemplate, CWnd* pParent = nullptr) : CDialog(nIDTemplate, pParent) {}
+  void SetModulo(int nModulo) { m_nModulo = nModulo; }
+  int GetModulo() const { return m_nModulo; }
+
+ protected:
+  int m_nModulo = 0;
+};

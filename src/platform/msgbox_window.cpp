@@ -1,0 +1,104 @@
+// The message box window: a dialog built from a template sized to the text, run
+// by the modal loop and answered by the user agent like any dialog.
+#include "vrmwnd/platform/msgbox_window.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "vrmwnd/platform/afxdlg.h"
+#include "vrmwnd/platform/useragent.h"
+
+namespace detail {
+namespace {
+
+struct ButtonText {
+  int id;
+  const char* text;
+};
+
+std::vector<ButtonText> buttons_of(UINT flags) {
+  switch (flags & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {{IDOK, "OK"}, {IDCANCEL, "Cancelar"}};
+    case MB_ABORTRETRYIGNORE: return {{IDABORT, "Anular"}, {IDRETRY, "Repetir"}, {IDIGNORE, "Ignorar"}};
+    case MB_YESNOCANCEL: return {{IDYES, "Sim"}, {IDNO, "Não"}, {IDCANCEL, "Cancelar"}};
+    case MB_YESNO: return {{IDYES, "Sim"}, {IDNO, "Não"}};
+    case MB_RETRYCANCEL: return {{IDRETRY, "Repetir"}, {IDCANCEL, "Cancelar"}};
+    default: return {{IDOK, "OK"}};
+  }
+}
+
+// Dialog units of a text in the fixed font: widest line and number of lines.
+SIZE text_size_dlu(const CString& text) {
+  int widest = 0, lines = 0;
+  for (int start = 0; start <= text.GetLength(); ++lines) {
+    int end = text.Find('\n', start);
+    if (end < 0) end = text.GetLength();
+    widest = std::max(widest, Utf8CharCount(text.Mid(start, end - start)));
+    start = end + 1;
+  }
+  return SIZE{MulDiv(widest * kFixedCharWidth, 4, 6), lines * 8};
+}
+
+class MessageBoxDialog : public CDialog {
+ public:
+  MessageBoxDialog(UINT flags, CWnd* owner) : buttons_(buttons_of(flags)), flags_(flags) {
+    default_id_ = DefaultMessageBoxButton(flags);
+    owner_ = owner;
+  }
+  INT_PTR Run(const char* text, const char* caption) {
+    SIZE text_dlu = text_size_dlu(text);
+    short button_row = static_cast<short>(buttons_.size() * 54);
+    short width = static_cast<short>(std::max<LONG>(text_dlu.cx + 14, button_row + 10));
+    short height = static_cast<short>(text_dlu.cy + 14 + 14 + 7);
+    dialog_ = DLGTEMPLATEDESC{caption, 0, 0, width, height, WS_POPUP | WS_CAPTION | DS_MODALFRAME, {}};
+    dialog_.items.push_back({static_cast<UINT>(kMessageBoxTextId), "STATIC", text, 7, 7,
+                             static_cast<short>(text_dlu.cx), static_cast<short>(text_dlu.cy), WS_VISIBLE});
+    short x = static_cast<short>(width - button_row);
+    for (const ButtonText& b : buttons_) {
+      DWORD style = WS_VISIBLE | WS_TABSTOP | (b.id == default_id_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      dialog_.items.push_back({static_cast<UINT>(b.id), "BUTTON", b.text, x, static_cast<short>(height - 21), 50, 14, style});
+      x = static_cast<short>(x + 54);
+    }
+    InitModalIndirect(&dialog_, owner_);
+    return DoModal();
+  }
+
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override {
+    if (nCode == BN_CLICKED && has_button(static_cast<int>(nID))) {
+      EndDialog(static_cast<int>(nID));
+      return TRUE;
+    }
+    if (nID == IDCANCEL && (flags_ & MB_TYPEMASK) == MB_OK) {
+      EndDialog(IDOK);
+      return TRUE;
+    }
+    if (nID == IDCANCEL || nID == IDOK) return TRUE;  // Escape without a Cancel button
+    return CDialog::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+  }
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    GotoDlgCtrl(GetDlgItem(default_id_));
+    return FALSE;
+  }
+
+ private:
+  bool has_button(int id) const {
+    return std::any_of(buttons_.begin(), buttons_.end(), [id](const ButtonText& b) { return b.id == id; });
+  }
+  std::vector<ButtonText> buttons_;
+  UINT flags_;
+  int default_id_ = IDOK;
+  CWnd* owner_ = nullptr;
+  DLGTEMPLATEDESC dialog_{};
+};
+
+}  // namespace
+}  // namespace detail
+
+int WindowMessageBoxPresenter::Present(HWND owner, const char* text, const char* caption, UINT flags) {
+  detail::MessageBoxDialog box(flags, CWnd::FromHandle(owner));
+  INT_PTR result = box.Run(text, caption);
+  return result < 0 ? 0 : static_cast<int>(result);
+}

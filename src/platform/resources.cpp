@@ -1,0 +1,87 @@
+// Registered modules, the current resource handle and the dialog templates of each
+// module, searched as MFC's resource chain.
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vrmwnd/platform/resources.h"
+
+namespace detail {
+namespace {
+
+struct Module {
+  std::string name;  // lower-case base name
+  std::map<UINT, DLGTEMPLATEDESC> dialogs;
+};
+
+struct Modules {
+  std::vector<std::unique_ptr<Module>> list;
+  HINSTANCE resource = nullptr;
+};
+
+std::string base_name(const char* file_name) {
+  std::string name = file_name ? file_name : "";
+  auto slash = name.find_last_of("/\\");
+  if (slash != std::string::npos) name.erase(0, slash + 1);
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return name;
+}
+
+Modules& modules() {
+  static Modules instance = [] {
+    Modules m;
+    m.list.push_back(std::make_unique<Module>(Module{"", {}}));  // the main program
+    m.resource = reinterpret_cast<HINSTANCE>(m.list.front().get());
+    return m;
+  }();
+  return instance;
+}
+
+Module* module_of(HINSTANCE instance) {
+  for (auto& m : modules().list)
+    if (reinterpret_cast<HINSTANCE>(m.get()) == instance) return m.get();
+  return nullptr;
+}
+
+}  // namespace
+}  // namespace detail
+
+HINSTANCE AfxRegisterModule(LPCSTR file_name) {
+  if (HMODULE existing = GetModuleHandleA(file_name)) return existing;
+  auto& list = detail::modules().list;
+  list.push_back(std::make_unique<detail::Module>(detail::Module{detail::base_name(file_name), {}}));
+  return reinterpret_cast<HINSTANCE>(list.back().get());
+}
+
+HMODULE GetModuleHandleA(LPCSTR module_name) {
+  auto& list = detail::modules().list;
+  if (module_name == nullptr) return reinterpret_cast<HMODULE>(list.front().get());
+  std::string name = detail::base_name(module_name);
+  for (std::size_t i = 1; i < list.size(); ++i)
+    if (list[i]->name == name) return reinterpret_cast<HMODULE>(list[i].get());
+  SetLastError(126);  // ERROR_MOD_NOT_FOUND
+  return nullptr;
+}
+
+HINSTANCE AfxGetResourceHandle() { return detail::modules().resource; }
+void AfxSetResourceHandle(HINSTANCE instance) { detail::modules().resource = instance; }
+HINSTANCE AfxGetInstanceHandle() { return GetModuleHandleA(nullptr); }
+
+void AfxRegisterDialogTemplate(HINSTANCE module, UINT id, const DLGTEMPLATEDESC& dialog) {
+  if (detail::Module* m = detail::module_of(module)) m->dialogs[id] = dialog;
+}
+
+const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id) {
+  auto find_in = [id](detail::Module* m) -> const DLGTEMPLATEDESC* {
+    if (m == nullptr) return nullptr;
+    auto it = m->dialogs.find(id);
+    return it == m->dialogs.end() ? nullptr : &it->second;
+  };
+  if (auto* found = find_in(detail::module_of(AfxGetResourceHandle()))) return found;
+  for (auto& m : detail::modules().list)
+    if (auto* found = find_in(m.get())) return found;
+  return nullptr;
+}

@@ -1,0 +1,138 @@
+// Wrappers de edit: a porta de eventos, o instantâneo do texto e do valor e o
+// indicador de modificado, vistos pelo pai como o usuário os provoca.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "janelas_teste.h"
+#include "vrmwnd/vrmwnd.h"
+
+using testing::ElementsAre;
+using testing::ElementsAreArray;
+using testing::IsEmpty;
+
+namespace {
+
+constexpr int ID_EDIT = 1001;
+
+template <class TEdit>
+void PoeNoPai(TEdit& edit, CWnd& pai, int nId, DWORD nEstilo = 0) {
+  CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | nEstilo, 10, 10, 200, 20, pai.m_hWnd,
+                  static_cast<UINT>(nId), nullptr, nullptr);
+  ASSERT_TRUE(edit.SubclassDlgItem(static_cast<UINT>(nId), &pai));
+}
+
+class C4CQZEditTest : public testing::Test {
+ protected:
+  void SetUp() override { PoeNoPai(m_edit, m_pai, ID_EDIT); }
+  CPaiGravador m_pai;
+  CUsuarioRoteirizado m_usuario;
+  C4_CQZEdit m_edit;
+};
+
+TEST_F(C4CQZEditTest, PortaFechadaEngoleMudancaMasMarcaModificado) {
+  CCanSendChangeEvents tela;  // a porta começa fechada
+  m_edit.SetCanSendChangeEvents(&tela.m_bCanSendChangeEvents);
+
+  m_usuario.Digita(m_edit, "7");
+
+  EXPECT_THAT(m_pai.Codigos(), ElementsAre("EN_UPDATE")) << "com a porta fechada o pai não ouve EN_CHANGE nem o foco";
+  EXPECT_EQ(m_edit.Get_C4_Modify(), 1);
+}
+
+TEST_F(C4CQZEditTest, PortaAbertaPassaUmaVezPorMudancaReal) {
+  struct Caso {
+    const char* szCaso;
+    int nPorta;  // -1 sem porta, 0 fechada, 1 aberta
+    std::vector<std::string> esperadas;
+    int nModify;
+  };
+  const Caso kCasos[] = {
+      {"sem porta os eventos passam", -1,
+       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE"}, 1},
+      {"porta aberta", 1, {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE"}, 1},
+      {"porta fechada", 0, {"EN_UPDATE", "EN_UPDATE", "EN_UPDATE"}, 1},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    C4_CQZEdit edit;
+    PoeNoPai(edit, m_pai, 2000 + c.nPorta);
+    bool bPorta = c.nPorta == 1;
+    if (c.nPorta >= 0) edit.SetCanSendChangeEvents(&bPorta);
+    m_pai.Limpa();
+    m_usuario.Digita(edit, "12");
+    edit.SetSel(1, 2);
+    InputText("2");  // troca o "2" selecionado pelo mesmo "2": o texto não muda
+    CUsuarioRoteirizado::ProcessaFila();
+    EXPECT_THAT(m_pai.Codigos(), ElementsAreArray(c.esperadas));
+    EXPECT_EQ(edit.Get_C4_Modify(), c.nModify);
+    SetFocus(nullptr);
+  }
+}
+
+TEST_F(C4CQZEditTest, PilhaDaPortaRestauraOValorAnterior) {
+  CCanSendChangeEvents tela;
+  EXPECT_FALSE(tela.m_bCanSendChangeEvents) << "começa fechada";
+  tela.CanSendChangeEvents_popALL(true);
+  tela.CanSendChangeEvents_push(false);
+  tela.CanSendChangeEvents_push(true);
+  tela.CanSendChangeEvents_pop();
+  EXPECT_FALSE(tela.m_bCanSendChangeEvents);
+  tela.CanSendChangeEvents_pop();
+  EXPECT_TRUE(tela.m_bCanSendChangeEvents) << "volta ao valor de antes do primeiro push";
+  tela.CanSendChangeEvents_pop();
+  EXPECT_TRUE(tela.m_bCanSendChangeEvents) << "pop com a pilha vazia não muda nada";
+  for (int i = 0; i < 3; ++i) tela.CanSendChangeEvents_push(false);
+  tela.CanSendChangeEvents_popALL(true);
+  tela.CanSendChangeEvents_pop();
+  EXPECT_TRUE(tela.m_bCanSendChangeEvents) << "popALL esvazia a pilha";
+  EXPECT_TRUE(tela.m_pilha.IsEmpty());
+
+  bool bAberta = true, bFechada = false;
+  C4_Base base;
+  EXPECT_FALSE(base.CanotSendChangeEvents()) << "sem ponteiro os eventos passam";
+  base.SetCanSendChangeEvents(&bFechada);
+  EXPECT_TRUE(base.CanotSendChangeEvents());
+  base.Set_C4_Modify(7);
+  C4_Base copia;
+  copia.SetCanSendChangeEvents(&bAberta);
+  copia = base;
+  EXPECT_EQ(copia.m_pbCanSendChangeEvents, &bFechada) << "a cópia compartilha a porta";
+  EXPECT_EQ(copia.Get_C4_Modify(), 7);
+}
+
+TEST_F(C4CQZEditTest, EditDeValorComparaOValorNaoOTexto) {
+  C4_CQZEditValor valor;
+  PoeNoPai(valor, m_pai, 3001);
+  m_pai.Limpa();
+  std::vector<LONGLONG> valores;
+  m_pai.m_aoReceber = [&](const TNotificacao& n) {
+    if (n.strCodigo == "EN_CHANGE") valores.push_back(valor.GetValor().int64);
+  };
+  m_usuario.Digita(valor, "1,50");
+  EXPECT_THAT(valores, ElementsAre(10'000, 15'000)) << "\"1,\" e \"1,50\" não mudam o valor";
+  m_usuario.Digita(valor, "9");
+  EXPECT_EQ(valor.GetValor().int64, 15'000) << "a terceira casa é recusada";
+  valor.Set_C4_Modify(0);
+  SetFocus(nullptr);
+  CString strTexto;
+  valor.GetWindowText(strTexto);
+  EXPECT_EQ(strTexto, "1,50");
+  EXPECT_EQ(valor.Get_C4_Modify(), 0) << "reformatar ao sair não muda o valor";
+}
+
+TEST_F(C4CQZEditTest, ChaveDeAcessoSelecionaTudoAoGanharFoco) {
+  C4_CQZEditNFEChaveDeAcesso chave;
+  PoeNoPai(chave, m_pai, 3002);
+  chave.SetWindowText("3519");
+  EXPECT_EQ(chave.OnSetFocus(), FALSE);
+  int nInicio = -1, nFim = -1;
+  chave.GetSel(nInicio, nFim);
+  EXPECT_EQ(nInicio, 0);
+  EXPECT_EQ(nFim, 4);
+  chave.SetFocus();
+  InputText("a1");
+  CUsuarioRoteirizado::ProcessaFila();
+  EXPECT_EQ(chave.GetChave(), "1") << "o foco pelo teclado seleciona tudo e só dígitos entram";
+}
+
+}  // namespace
