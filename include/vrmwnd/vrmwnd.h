@@ -11,3 +11,6 @@
 #include "vrmwnd/controls/CCMComboTipoAlerta.h"
 #include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
 #include "vrmwnd/controls/C4_CComboBoxRE.h"
+#include "vrmwnd/business/CTrataDadosREWnd.h"
+#include "vrmwnd/business/CTrataDadosWnd.h"
+#include "vrmwnd/business/CInteracaoComTelaWnd.h"

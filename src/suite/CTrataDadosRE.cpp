@@ -121,15 +121,13 @@ void CTrataDadosRE::CalculaValorTotalLiquido(const TCMREItemServico& item, WORD 
 void CTrataDadosRE::AtualizaValoresEx(TCMRERegistroEntrada& registro, int nOpcao) const {
   CY cyProdutos = g_cyZero;
   CY cyICMSST = g_cyZero;
-  for (int i = 0; i < registro.GetQuantidadeProduto(); ++i) {
-    const TCMREItemProduto item = registro.GetProduto(i);
+  for (const TCMREItemProduto& item : registro.GetListaProdutoRef()) {
     cyProdutos += item.GetValorTotal();
     cyICMSST += item.GetValorICMSST();
   }
   CY cyServicos = g_cyZero;
   CY cyRetencoes = g_cyZero;
-  for (int i = 0; i < registro.GetQuantidadeServico(); ++i) {
-    const TCMREItemServico item = registro.GetServico(i);
+  for (const TCMREItemServico& item : registro.GetListaServicoRef()) {
     cyServicos += item.GetValorTotal();
     cyRetencoes += SomaImpostos(item.GetListaImposto());
   }

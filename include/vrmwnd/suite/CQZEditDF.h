@@ -4,16 +4,8 @@
 #pragma once
 
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/suite/TQZBase.h"
 
-// Nome da rotina da suíte a que o controle pertence (para rastreio e ajuda).
-class CQZBaseParaRotinas {
- public:
-  void SetNomeRotina(const CString& strNome) { m_strNomeRotina = strNome; }
-  const CString& GetNomeRotina() const { return m_strNomeRotina; }
-
- protected:
-  CString m_strNomeRotina;
-};
 
 // Se o edit segue a personalização de movimentos da empresa (campos que a empresa
 // torna obrigatórios ou somente leitura).

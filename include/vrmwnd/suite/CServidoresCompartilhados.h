@@ -16,6 +16,7 @@
 #include "vrmwnd/suite/REG_FILIALPS.h"
 #include "vrmwnd/suite/REG_HISTORICOPS.h"
 #include "vrmwnd/suite/REG_SIT_TRIB_PRODUTOPS.h"
+#include "vrmwnd/suite/TQZBase.h"
 #include "vrmwnd/suite/_REG_NATUREZAPS.h"
 #include "vrmwnd/suite/_REG_PRODUTOPS.h"
 #include "vrmwnd/suite/_REG_UNIDADES_MEDIDAPS.h"
@@ -117,29 +118,10 @@ class CUsaServidor {
   std::string m_strUltimoErro;
 };
 
-class CQZTimer;
-
-// Inicialização das bibliotecas de servidor no processo: a empresa, o usuário e a
-// sessão correntes, e se as bibliotecas podem mostrar mensagens. O estado é do
-// processo; Finaliza o esquece.
-class CQZInicializador {
- public:
-  // Falha com QZ_E_EMPRESA_NAO_ENCONTRADA quando a empresa não tem banco.
-  HRESULT Inicializa(const char* szEmpresa, long lUsuario, long lSessao);
-  HRESULT Inicializa(const IQZDF_Profiler& profiler);
-  HRESULT Finaliza();
-  static const std::string& GetEmpresa();
-  static long GetUsuario();
-  static long GetSessao();
-  static bool GetPodeMostrarMensagens();
-  static void SetMostrarMensagens(bool bMostrar);
-};
-
-
 // Base dos objetos que leem dos servidores: OnInicializa liga os slots ao banco da
 // empresa, OnFinaliza os desliga; nada é lido antes de um nem depois do outro. Herda
 // de CQZInicializador a empresa do processo e a licença de mostrar mensagens.
-class CServidoresCompartilhados : public CQZInicializador {
+class CServidoresCompartilhados : public CQZBaseParaRotinas {
  public:
   explicit CServidoresCompartilhados(CQZTimer* pTimer = nullptr);
   virtual ~CServidoresCompartilhados();

@@ -103,6 +103,11 @@ class TCMRERegistroEntrada {
   TCMREItemServico GetServico(int i) const { return m_listaServico[i]; }
   void SetServico(int i, const TCMREItemServico& item) { m_listaServico.SetAt(i, item); }
   void AdicionaServico(const TCMREItemServico& item) { m_listaServico.Add(item); }
+  // As listas no lugar, sem cópia (somas de totais, importação de muitos itens).
+  const T_Lista<TCMREItemProduto>& GetListaProdutoRef() const { return m_listaProduto; }
+  T_Lista<TCMREItemProduto>& GetListaProdutoRef() { return m_listaProduto; }
+  const T_Lista<TCMREItemServico>& GetListaServicoRef() const { return m_listaServico; }
+  T_Lista<TCMREItemServico>& GetListaServicoRef() { return m_listaServico; }
   // A condição de pagamento do registro, para acrescentar parcelas no lugar.
   TCMCondicaoPagamento& GetCondicaoPagamentoRef() { return m_condicaoPagamento; }
 

@@ -1,0 +1,75 @@
+// A interação das regras com a tela (CInteracaoComTelaBase): o resultado de uma
+// consistência (TQZCMConsisteRetorno) e a liberação de acesso da biblioteca da empresa
+// (QZLiberaAcesso, QZLiberaAcesso3), que pergunta pela senha de quem pode liberar.
+#pragma once
+
+#include <functional>
+
+#include "vrmwnd/base/T_Lista.h"
+#include "vrmwnd/platform/CString.h"
+#include "vrmwnd/suite/TQZBase.h"
+
+class CWnd;
+
+// Um item da consistência: o código da mensagem, o módulo e o texto do erro.
+struct TQZCMConsisteItem {
+  long lCodigoMensagem = 0;
+  int nModulo = 0;
+  CString strErro;
+};
+
+// Tipo 0 é aceito; outro tipo traz os itens que o usuário precisa ver.
+class TQZCMConsisteRetorno {
+ public:
+  int GetTipo() const { return m_nTipo; }
+  void SetTipo(int nTipo) { m_nTipo = nTipo; }
+  const T_Lista<TQZCMConsisteItem>& GetItens() const { return m_itens; }
+  void AdicionaItem(const TQZCMConsisteItem& item) { m_itens.Add(item); }
+
+ private:
+  int m_nTipo = 0;
+  T_Lista<TQZCMConsisteItem> m_itens;
+};
+
+// Número de módulo da suíte (7 é Compras). O nome QZModulo já é o da consulta à
+// tabela de módulos da base (QZModulos.h).
+using QZModuloNumero = int;
+
+// Liberação de uma operação do usuário: szOperacao, o usuário, a chave do documento,
+// o módulo e o nível pedidos; a resposta da biblioteca da empresa (a pergunta, quando
+// há, é dela, sobre pPai). Sem política instalada, a operação é liberada.
+bool QZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
+                    unsigned short nNivel, CWnd* pPai);
+// O mesmo com o nível concedido em nNivelConcedido; devolve 1 liberado, 0 negado.
+int QZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
+                    unsigned short nNivel, unsigned short& nNivelConcedido, CWnd* pPai);
+
+namespace vrmsuite {
+// A política de liberação do processo (testes e o programa hospedeiro): recebe os
+// argumentos de QZLiberaAcesso3 e decide. Função vazia volta ao padrão (tudo liberado,
+// nível concedido igual ao pedido).
+using TPoliticaLiberaAcesso = std::function<int(const char*, unsigned short, long, QZModuloNumero,
+                                                unsigned short, unsigned short&, CWnd*)>;
+void InstalaPoliticaLiberaAcesso(TPoliticaLiberaAcesso politica);
+}  // namespace vrmsuite
+
+// A parte da tela que as regras chamam; as telas derivam dela.
+class CInteracaoComTelaBase : public TQZBase {
+ public:
+  CInteracaoComTelaBase() = default;
+  CInteracaoComTelaBase(const CInteracaoComTelaBase&) = default;
+  CInteracaoComTelaBase& operator=(const CInteracaoComTelaBase&) = default;
+  // O resultado de uma consistência: a base o guarda como o último visto.
+  virtual void OnInteracaoConsiste(const TQZCMConsisteRetorno& retorno) { m_ultimoRetorno = retorno; }
+  // Chamada antiga, mantida na tabela: não faz nada.
+  virtual void OnInteracao_deprecated() {}
+  virtual bool OnQZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave,
+                                QZModuloNumero nModulo, unsigned short nNivel, CWnd* pPai) = 0;
+  virtual int OnQZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave,
+                                QZModuloNumero nModulo, unsigned short nNivel,
+                                unsigned short& nNivelConcedido, CWnd* pPai) = 0;
+  const TQZCMConsisteRetorno& GetUltimoRetorno() const { return m_ultimoRetorno; }
+
+ private:
+  TQZCMConsisteRetorno m_ultimoRetorno;
+};
