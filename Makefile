@@ -1,4 +1,4 @@
-# make run    builds compras and runs it on the embedded sample company
+# make run    builds compras and imports the sample company's invoices (ARGS overrides)
 # make test   builds everything and runs every test
 # make asan   the same tests under AddressSanitizer and UBSan
 # make bench  the benchmarks, in an optimised build
@@ -18,8 +18,9 @@ $(BUILD)/CMakeCache.txt:
 build: $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
 
+# Sem ARGS, importa as notas de amostra num registro de entrada.
 run: build
-	$(BUILD)/apps/compras/compras $(ARGS)
+	$(BUILD)/apps/compras/compras $(or $(ARGS),nota importar 6144 10240 14336 18432)
 
 test: build
 	$(CTEST) --test-dir $(BUILD) --output-on-failure -j $(JOBS)

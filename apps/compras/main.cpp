@@ -25,8 +25,10 @@ constexpr TComando kComandos[] = {
     {"log", "log [--mes AAAAMM] [--empresa NOME]", "mostra o arquivo de erros do mês como tabela",
      ComandoLog},
     {"empresa", "empresa criar [NOME]", "cria a empresa de amostra (padrão: AMOSTRA)", ComandoEmpresa},
-    {"nota", "nota listar [--empresa NOME] | nota mostrar POS [--json] [--empresa NOME]",
-     "lista as notas fiscais comerciais da empresa ou mostra uma como o servidor a devolve",
+    {"nota", "nota listar [--empresa NOME] | nota mostrar POS [--json] [--empresa NOME] | "
+             "nota importar POS [POS...] [--json] [--empresa NOME]",
+     "lista as notas fiscais comerciais, mostra uma como o servidor a devolve ou importa "
+     "notas num registro de entrada",
      ComandoNota},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
