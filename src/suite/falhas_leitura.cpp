@@ -1,5 +1,5 @@
 // Gancho de teste das leituras do servidor: faz a leitura nomeada falhar com um
-// código dado na N-ésima chamada ou em todas.
+// código dado na N-ésima chamada ou em todas; e o que estraga as notas lidas.
 #include <map>
 #include <mutex>
 #include <string>
@@ -31,6 +31,20 @@ void ProgramaFalhaLeitura(const char* szLeitura, HRESULT hr, int nChamada) {
 void LimpaFalhasLeitura() {
   std::lock_guard trava(g_mtx);
   Falhas().clear();
+}
+
+namespace {
+TAlteraNota g_pAlteraNota = nullptr;
+}  // namespace
+
+void ProgramaAlteracaoNota(TAlteraNota pAltera) {
+  std::lock_guard trava(g_mtx);
+  g_pAlteraNota = pAltera;
+}
+
+TAlteraNota AlteracaoNotaProgramada() {
+  std::lock_guard trava(g_mtx);
+  return g_pAlteraNota;
 }
 
 HRESULT FalhaProgramada(const char* szLeitura) {

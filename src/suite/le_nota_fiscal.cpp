@@ -247,6 +247,7 @@ HRESULT CUsaServidor::LeDFNotasFiscais(IQZServidor** ppINotasFiscais, long lPosi
     CoTaskMemFree(pNF);
     return hr;
   }
+  if (vrmsuite::TAlteraNota pAltera = vrmsuite::AlteracaoNotaProgramada()) pAltera(*pNF);
   *ppRegNF = pNF;
   return S_OK;
 }

@@ -4,6 +4,8 @@
 
 #include "vrmwnd/base/QZResultado.h"
 
+struct tagREG_NOTA_FISCALPS;
+
 namespace vrmsuite {
 
 // Falhas das leituras. Os códigos da base (QZResultado.h) valem para o servidor:
@@ -23,6 +25,13 @@ namespace vrmsuite {
 // quando nChamada é 0. Uma programação por leitura; a nova substitui a anterior.
 void ProgramaFalhaLeitura(const char* szLeitura, HRESULT hr, int nChamada);
 void LimpaFalhasLeitura();
+// Gancho de teste de registros malformados: a função recebe cada nota que
+// LeDFNotasFiscais devolve com sucesso e pode estragá-la (quantidade além do vetor,
+// identificador inválido, texto sem terminador), como um servidor com defeito faria.
+// Nula desinstala.
+using TAlteraNota = void (*)(tagREG_NOTA_FISCALPS& nota);
+void ProgramaAlteracaoNota(TAlteraNota pAltera);
+TAlteraNota AlteracaoNotaProgramada();
 // Usada pelas leituras: o código programado para esta chamada, ou 0.
 HRESULT FalhaProgramada(const char* szLeitura);
 
