@@ -124,8 +124,12 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   }
   RateiaProduto(nfItem, item);
   if (bNovo) {
-    m_r.AdicionaProduto(item);
-    if (bJunta) m_indiceProdutos[strChave] = m_r.GetQuantidadeProduto() - 1;
+    // AdicionaProduto sem a cópia do item: ele passa para o registro.
+    T_Lista<TCMREItemProduto>& produtos = m_r.GetListaProdutoRef();
+    const INT_PTR n = produtos.GetSize();
+    produtos.SetSize(n + 1);
+    produtos[n] = std::move(item);
+    if (bJunta) m_indiceProdutos[strChave] = static_cast<int>(n);
   }
 }
 
