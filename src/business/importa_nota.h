@@ -182,6 +182,10 @@ class CImportaNotaComercial {
   bool m_bFilialTributadaIPI = false;
   bool m_bNaturezaImportacao = false;
   bool m_bUsaDI = false;
+  // Respostas que não mudam dentro de uma nota (filial) ou de uma chamada (cadastro de
+  // situações tributárias): lidas uma vez, não a cada item.
+  int m_nCSTCOFINSDaFilial = -1;  // -1: ainda não perguntado nesta nota
+  std::unordered_map<BYTE, REG_SIT_TRIB_PRODUTOPS> m_situacoes;
   std::unordered_map<std::string, int> m_indiceProdutos;
   std::unordered_map<std::string, int> m_indiceServicos;
 };

@@ -87,6 +87,7 @@ void CImportaNotaComercial::ImportaNota(int nIndice, long lPosicaoComercial) {
   Verifica(usa.LeDFNotasFiscais(m_t.m_ppINotasFiscais, lPosicaoComercial, &pRegNF), importa::kLeNota);
   m_pNF.reset(pRegNF);
   m_pNFOrigem.reset();
+  m_nCSTCOFINSDaFilial = -1;
   LeCadastros();
   if (nIndice == 0) PreencheCabecalho();
   AcumulaValores();

@@ -137,7 +137,9 @@ void CImportaNotaComercial::PreencheProdutoNovo(const tagREG_ITENS_PRODUTO_NFPS&
                                                 TCMREItemProduto& item) {
   if (importa::TipoNotaTributado(m_pNF->byTipoNota())) {
     const BYTE byChave = nfItem.byPonteiroSitTributaria();
-    const REG_SIT_TRIB_PRODUTOPS rSituacao = m_t.LeDFSitTribProduto(byChave);
+    auto it = m_situacoes.find(byChave);
+    if (it == m_situacoes.end()) it = m_situacoes.emplace(byChave, m_t.LeDFSitTribProduto(byChave)).first;
+    const REG_SIT_TRIB_PRODUTOPS& rSituacao = it->second;
     if (rSituacao.byEhCST() != 0) item.SetPonteiroSituacaoTributaria(byChave);
     if (rSituacao.byEhCSOSN() != 0) item.SetPonteiroCSOSN(byChave);
   }
