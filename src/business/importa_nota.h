@@ -141,9 +141,9 @@ class CImportaNotaComercial {
   void ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFPS& nfItem);
   void PreencheProdutoNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item);
   void SomaProduto(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item);
-  void AdicionaEntradas(int j, const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item);
-  void PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& detalhe, const tagREG_ITENS_PRODUTO_NFPS& nfItem,
-                    const TCMREItemProduto& item, TCMREEntradaEstoque& entrada);
+  void AdicionaEntradas(int j, const tagREG_ITENS_PRODUTO_NFPS& nfItem, const _REG_PRODUTOPS& RegProduto,
+                        TCMREItemProduto& item);
+  void PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& detalhe, TCMREEntradaEstoque& entrada);
   void BuscaMovimentoOrigem(int j, int d, const tagREG_ITENS_PRODUTO_NFPS& nfItem,
                             TCMREEntradaEstoque& entrada);
   void ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfServico);

@@ -51,7 +51,7 @@ unsigned short ClasseConsumidora(std::string_view sTexto) {
   return static_cast<unsigned short>(std::strtoull(strDigitos.c_str(), nullptr, 10));
 }
 
-// Soma o valor da nota ao do registro; bInforma liga a marca quando a soma é positiva.
+// Soma o valor da nota ao do registro e devolve a soma.
 template <class TGet, class TSet>
 CY Acumula(TGet get, TSet set, CY cyNota) {
   const CY cySoma = get() + cyNota;

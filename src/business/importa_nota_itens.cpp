@@ -90,6 +90,23 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   item.SetValorTotal(CTrataDadosRE::CalculaValorTotalBruto(item));
   GravaImpostos(impostos, item);
 
+  AdicionaEntradas(j, nfItem, RegProduto, item);
+  RateiaProduto(nfItem, item);
+  if (bNovo) {
+    // AdicionaProduto sem a cópia do item: ele passa para o registro.
+    T_Lista<TCMREItemProduto>& produtos = m_r.GetListaProdutoRef();
+    const INT_PTR n = produtos.GetSize();
+    produtos.SetSize(n + 1);
+    produtos[n] = std::move(item);
+    if (bJunta) m_indiceProdutos[strChave] = static_cast<int>(n);
+  }
+}
+
+// As entradas em estoque do item, uma por detalhe: lote e arma de fogo pelo cadastro
+// do produto, ou o lote e o volume do estoque, ou os do próprio detalhe; e o movimento
+// de origem quando a regra de local ou o lote de estoque o pedem.
+void CImportaNotaComercial::AdicionaEntradas(int j, const tagREG_ITENS_PRODUTO_NFPS& nfItem,
+                                             const _REG_PRODUTOPS& RegProduto, TCMREItemProduto& item) {
   const auto detalhes = nfItem.Detalhes();
   for (std::size_t d = 0; d < detalhes.size(); ++d) {
     TCMREEntradaEstoque entrada = CTrataDadosRE::PreencheDadosEntradaEstoque(m_r, item, nullptr);
@@ -115,21 +132,12 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
         entrada.SetArmaFogo_Descricao(Texto(nfItem.szArmaFogoDescricao()));
       }
     } else {
-      PreencheLote(detalhes[d], nfItem, item, entrada);
+      PreencheLote(detalhes[d], entrada);
     }
     if (regra.GetUsaSaidaMovOriEstoque() != 0 || m_t.GetUsaLoteES() != 0)
       BuscaMovimentoOrigem(j, static_cast<int>(d), nfItem, entrada);
     CTrataDadosRE::SetClassificacaoELocalEstocagem(m_r, item, 1, entrada);
     item.AdicionaEntradaEstoque(entrada);
-  }
-  RateiaProduto(nfItem, item);
-  if (bNovo) {
-    // AdicionaProduto sem a cópia do item: ele passa para o registro.
-    T_Lista<TCMREItemProduto>& produtos = m_r.GetListaProdutoRef();
-    const INT_PTR n = produtos.GetSize();
-    produtos.SetSize(n + 1);
-    produtos[n] = std::move(item);
-    if (bJunta) m_indiceProdutos[strChave] = static_cast<int>(n);
   }
 }
 
@@ -164,8 +172,7 @@ void CImportaNotaComercial::SomaProduto(const tagREG_ITENS_PRODUTO_NFPS& nfItem,
 }
 
 void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& detalhe,
-                                         const tagREG_ITENS_PRODUTO_NFPS& /*nfItem*/,
-                                         const TCMREItemProduto& /*item*/, TCMREEntradaEstoque& entrada) {
+                                         TCMREEntradaEstoque& entrada) {
   CUsaServidor& usa = *m_t.GetUsaServidor();
   const tagREG_LOTE_DETALHE_NFPS lote = detalhe.regLote();
   const tagREG_VOLUME_DETALHE_NFPS volume = detalhe.regVolume();
