@@ -1,6 +1,6 @@
-// Utilitários de texto e de percentual do servidor do módulo (CVRMSVRUtil): palavra
-// de percentual para CY, testes de marca 'S' e de valor 1, texto numa linha só,
-// máscara de código e valor com casas em notação brasileira.
+// Utilitários do servidor do módulo (CVRMSVRUtil): palavra de percentual para CY,
+// testes de marca 'S' e de valor 1, texto numa linha só, máscara de código, valor
+// com casas em notação brasileira e a execução de programas da suíte.
 #pragma once
 
 #include "vrmwnd/platform/CString.h"
@@ -23,4 +23,14 @@ class CVRMSVRUtil {
   static CString FormataMascara(const CString& strCodigo, const CString& strMascara);
   // O valor com nCasas casas (0 a 4), cortado, em notação brasileira (1.234,56).
   static CString ToStringV4(CY valor, int nCasas);
+
+  // Executa o programa strPrograma da pasta de instalação (QZDiretorioInstalacao),
+  // sem shell e sem esperar por ele, com os argumentos, nesta ordem: strModulo,
+  // strEmpresa, nUsuario e lSessao em decimal, e as palavras de strOpcoes (separadas
+  // por espaços). O nome do programa tem de ser um nome de arquivo, sem pasta. Uma
+  // falha (nome inválido, programa ausente ou não executável, processo que não
+  // nasce) é mostrada numa caixa com o título do módulo e o motivo; nada é lançado.
+  static void ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo,
+                                   const CString& strEmpresa, unsigned short nUsuario, long lSessao,
+                                   const CString& strOpcoes);
 };

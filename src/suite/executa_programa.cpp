@@ -1,0 +1,135 @@
+// CVRMSVRUtil::ExecutaProgramaTarvo: inicia um programa da pasta de instalação com
+// fork/execv, sem shell. Um filho intermediário gera o neto que executa o programa e
+// sai logo, de modo que o programa não fica zumbi deste processo; um pipe fechado no
+// exec traz de volta o errno de um exec que falhou.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/base/QZModulos.h"
+#include "vrmwnd/suite/CVRMSVRUtil.h"
+#include "vrmwnd/suite/QZMens.h"
+
+namespace {
+
+// Caminho nativo: as barras invertidas do registro viram barras.
+std::string CaminhoNativo(const CString& strCaminho) {
+  std::string s(strCaminho.GetString());
+  for (char& c : s) {
+    if (c == '\\') c = '/';
+  }
+  return s;
+}
+
+std::vector<std::string> PalavrasDe(const CString& strTexto) {
+  std::vector<std::string> palavras;
+  std::string atual;
+  for (const char* p = strTexto; ; ++p) {
+    if (*p == ' ' || *p == '\t' || *p == '\0') {
+      if (!atual.empty()) palavras.push_back(atual);
+      atual.clear();
+      if (*p == '\0') break;
+    } else {
+      atual += *p;
+    }
+  }
+  return palavras;
+}
+
+// Cria o neto que executa o programa; devolve 0 ou o errno da falha (do fork, do
+// pipe ou do exec).
+int Inicia(const std::string& strCaminho, const std::vector<std::string>& argumentos) {
+  std::vector<char*> argv;
+  for (const std::string& a : argumentos) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+
+  int aPipe[2];
+  if (::pipe2(aPipe, O_CLOEXEC) != 0) return errno;
+  const pid_t pidFilho = ::fork();
+  if (pidFilho < 0) {
+    const int nErro = errno;
+    ::close(aPipe[0]);
+    ::close(aPipe[1]);
+    return nErro;
+  }
+  if (pidFilho == 0) {
+    // Filho: só chamadas seguras depois do fork.
+    ::close(aPipe[0]);
+    const pid_t pidNeto = ::fork();
+    if (pidNeto == 0) {
+      ::execv(strCaminho.c_str(), argv.data());
+      const int nErro = errno;
+      ssize_t nIgnorado = ::write(aPipe[1], &nErro, sizeof nErro);
+      (void)nIgnorado;
+      ::_exit(127);
+    }
+    if (pidNeto < 0) {
+      const int nErro = errno;
+      ssize_t nIgnorado = ::write(aPipe[1], &nErro, sizeof nErro);
+      (void)nIgnorado;
+    }
+    ::_exit(0);
+  }
+  ::close(aPipe[1]);
+  int nStatus = 0;
+  while (::waitpid(pidFilho, &nStatus, 0) < 0 && errno == EINTR) {
+  }
+  int nErro = 0;
+  ssize_t nLidos;
+  while ((nLidos = ::read(aPipe[0], &nErro, sizeof nErro)) < 0 && errno == EINTR) {
+  }
+  ::close(aPipe[0]);
+  return nLidos == static_cast<ssize_t>(sizeof nErro) ? nErro : 0;
+}
+
+// O motivo em português dos erros comuns de um exec; os demais, no texto do sistema.
+CString MotivoDoErro(int nErro) {
+  switch (nErro) {
+    case EACCES: return "sem permissão para executar o arquivo";
+    case ENOEXEC: return "o arquivo não é um programa executável";
+    case ENOENT: return "o programa ou o seu interpretador não existe";
+    case ENOMEM: case EAGAIN: return "não há recursos para criar o processo";
+    default: return std::strerror(nErro);
+  }
+}
+
+void MostraFalha(const CString& strModulo, const CString& strPrograma, const char* szMotivo) {
+  const TQZModulo* pModulo = QZModuloPorSigla(strModulo);
+  CString strTexto;
+  strTexto.Format("Não foi possível executar o programa %s: %s.", strPrograma, szMotivo);
+  QZMessageBoxEx(strTexto, pModulo ? CString(pModulo->szTitulo) : CString("Erro"),
+                 MB_OK | MB_ICONERROR, nullptr);
+}
+
+}  // namespace
+
+void CVRMSVRUtil::ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo,
+                                       const CString& strEmpresa, unsigned short nUsuario,
+                                       long lSessao, const CString& strOpcoes) {
+  if (strPrograma.IsEmpty() || strPrograma.Find('/') >= 0 || strPrograma.Find('\\') >= 0 ||
+      strPrograma == "." || strPrograma == "..") {
+    MostraFalha(strModulo, strPrograma, "o nome do programa não é um nome de arquivo");
+    return;
+  }
+  const std::string strCaminho = CaminhoNativo(QZDiretorioInstalacao() + strPrograma);
+  struct stat info {};
+  if (::stat(strCaminho.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    const CString strMotivo = CString("o programa não existe em ") + strCaminho.c_str();
+    MostraFalha(strModulo, strPrograma, strMotivo);
+    return;
+  }
+
+  std::vector<std::string> argumentos{strCaminho, strModulo.GetString(), strEmpresa.GetString(),
+                                      std::to_string(nUsuario), std::to_string(lSessao)};
+  for (std::string& palavra : PalavrasDe(strOpcoes)) argumentos.push_back(std::move(palavra));
+
+  if (const int nErro = Inicia(strCaminho, argumentos); nErro != 0)
+    MostraFalha(strModulo, strPrograma, MotivoDoErro(nErro));
+}
