@@ -32,4 +32,7 @@
 #include "vrmwnd/suite/CBaseEditExDF.h"
 #include "vrmwnd/suite/CComboBase.h"
 #include "vrmwnd/suite/CQZDialog.h"
+#include "vrmwnd/suite/CQZBrowserWnd.h"
+#include "vrmwnd/suite/CQZTabCtrl.h"
+#include "vrmwnd/suite/TQZCMConsisteRetorno.h"
 #include "vrmwnd/suite/TCMREQualEntradaEstoque.h"

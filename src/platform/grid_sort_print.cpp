@@ -141,7 +141,9 @@ BOOL CGXGridCore::SortRows(ROWCOL col, BOOL ascending) {
   for (std::size_t i = 0; i < keyed.size(); ++i) records_[i] = keyed[i].second;
   sort_col_ = col;
   sort_ascending_ = ascending != FALSE;
-  if (current >= 0) current_row_ = GetRowFromRecord(current);
+  // The current cell keeps its place; when another record now lies under it, the
+  // grid tells so as if the cell had moved.
+  if (current >= 0 && GetRecordFromRow(current_row_) != current) OnMovedCurrentCell(current_row_, current_col_);
   return TRUE;
 }
 

@@ -71,14 +71,19 @@ TEST_F(GradeTest, OrdenaPorTextoNumeroEDataComOuSemTotais) {
   EXPECT_FALSE(m_grade.SortRows(4, TRUE));
 }
 
-TEST_F(GradeTest, ValorDadoEACelulaCorrenteAcompanhamORegistro) {
+TEST_F(GradeTest, ValorDadoAcompanhaORegistroEACelulaCorrenteFicaNaLinha) {
   m_grade.SetValueRowCol(3, 1, "z");  // registro 2
-  m_grade.SetCurrentCell(3, 2);
-  m_grade.SortRows(1, TRUE);  // a, b, z
+  m_grade.SetCurrentCell(1, 2);       // registro 0, "b"
+  m_grade.m_movimentos.clear();
+  m_grade.SortRows(1, TRUE);  // a, b, z: a linha 1 passa a mostrar o registro 1
   EXPECT_EQ(m_grade.GetValueRowCol(3, 1), "z");
   ROWCOL nLinha = 0, nColuna = 0;
   ASSERT_TRUE(m_grade.GetCurrentCell(nLinha, nColuna));
-  EXPECT_EQ(nLinha, 3u);
+  EXPECT_EQ(nLinha, 1u);
+  EXPECT_THAT(m_grade.m_movimentos, ElementsAre(std::pair<ROWCOL, ROWCOL>{1, 2}));
+  m_grade.SortRows(1, TRUE);  // mesma ordem: ninguém é avisado
+  EXPECT_EQ(m_grade.m_movimentos.size(), 1u);
+  m_grade.SetCurrentCell(3, 2);
   EXPECT_EQ(m_grade.GetRowFromRecord(2), 3u);
   m_grade.SetRowCount(2);  // o registro 2 some, a ordem volta à identidade
   EXPECT_EQ(m_grade.GetSortCol(), 0u);

@@ -126,8 +126,9 @@ class CGXGridCore {
 
   // Sorts the record rows by the shown values of `col`: numbers in Brazilian
   // notation by value, dates dd/mm/yyyy by date, anything else as text; equal values
-  // keep their order. The current cell follows its record. Column 0 or one outside
-  // the grid: FALSE.
+  // keep their order. The current cell stays in its row; when that row now shows
+  // another record, OnMovedCurrentCell is called for it. Column 0 or one outside the
+  // grid: FALSE.
   BOOL SortRows(ROWCOL col, BOOL ascending);
   ROWCOL GetSortCol() const { return sort_col_; }  // 0 when not sorted
   BOOL GetSortAscending() const { return sort_ascending_; }
