@@ -27,6 +27,7 @@ constexpr TComando kComandos[] = {
     {"empresa", "empresa criar [NOME]", "cria a empresa de amostra (padrão: AMOSTRA)", ComandoEmpresa},
     {"nota", "nota mostrar POS [--json] [--empresa NOME]",
      "mostra uma nota fiscal comercial como o servidor a devolve", ComandoNota},
+    {"alerta", "alerta TIPO", "abre o configurador de alertas do tipo (2 a 9) pelo ponto de automação", ComandoAlerta},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
 
