@@ -54,8 +54,7 @@ void CGXGridCore::ResetMapping() {
   const ROWCOL first = GetFirstRecordRow();
   records_.clear();
   for (ROWCOL row = first; row <= rows_; ++row) records_.push_back(static_cast<long>(row - first));
-  sort_col_ = 0;
-  sort_ascending_ = true;
+  if (sort_col_ != 0) SortRows(sort_col_, sort_ascending_);
 }
 
 BOOL CGXGridCore::SetRowCount(ROWCOL rows) {
@@ -66,6 +65,12 @@ BOOL CGXGridCore::SetRowCount(ROWCOL rows) {
   selected_.clear();
   if (current_row_ > rows_) ResetCurrentCell();
   return TRUE;
+}
+
+void CGXGridCore::ClearSort() {
+  sort_col_ = 0;
+  sort_ascending_ = true;
+  ResetMapping();
 }
 
 void CGXGridCore::SetTotalsLine(BOOL on) {

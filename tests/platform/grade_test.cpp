@@ -85,8 +85,9 @@ TEST_F(GradeTest, ValorDadoAcompanhaORegistroEACelulaCorrenteFicaNaLinha) {
   EXPECT_EQ(m_grade.m_movimentos.size(), 1u);
   m_grade.SetCurrentCell(3, 2);
   EXPECT_EQ(m_grade.GetRowFromRecord(2), 3u);
-  m_grade.SetRowCount(2);  // o registro 2 some, a ordem volta à identidade
-  EXPECT_EQ(m_grade.GetSortCol(), 0u);
+  m_grade.SetRowCount(2);  // o registro 2 some; os outros continuam ordenados: a, b
+  EXPECT_EQ(m_grade.GetSortCol(), 1u);
+  EXPECT_EQ(Registros(), (std::vector<long>{1, 0}));
   EXPECT_FALSE(m_grade.GetCurrentCell(nLinha, nColuna));
   EXPECT_EQ(m_grade.GetRowFromRecord(2), 0u);
 }

@@ -68,9 +68,9 @@ class CGXGridCore {
   CGXGridCore(const CGXGridCore&) = delete;
   CGXGridCore& operator=(const CGXGridCore&) = delete;
 
-  // Sizes. A new row count drops the values of records beyond it, undoes the sort
-  // (the identity mapping again), clears the selection and the current cell when it
-  // falls outside. Row and column counts exclude the headers.
+  // Sizes. A new row count drops the values of records beyond it, sorts the records
+  // again by the sort column (if any), clears the selection, and clears the current
+  // cell when it falls outside. Row and column counts exclude the headers.
   BOOL SetRowCount(ROWCOL rows);
   ROWCOL GetRowCount() const { return rows_; }
   BOOL SetColCount(ROWCOL cols);
@@ -112,7 +112,7 @@ class CGXGridCore {
   BOOL IsColHidden(ROWCOL col) const;
 
   // The totals line: row 1, the sum of each summed column over every record row.
-  // Switching it renumbers the rows: the record mapping becomes the identity.
+  // Switching it renumbers the rows; the records are sorted again (if sorted).
   void SetTotalsLine(BOOL on);
   BOOL HasTotalsLine() const { return totals_line_; }
   void SetColSummed(ROWCOL col, BOOL summed);
@@ -131,6 +131,8 @@ class CGXGridCore {
   // grid: FALSE.
   BOOL SortRows(ROWCOL col, BOOL ascending);
   ROWCOL GetSortCol() const { return sort_col_; }  // 0 when not sorted
+  // Back to the records in their own order.
+  void ClearSort();
   BOOL GetSortAscending() const { return sort_ascending_; }
 
   // The visible columns as text, one line per row (header, totals, records), each
@@ -147,7 +149,7 @@ class CGXGridCore {
  private:
   static constexpr long kHeaderKey = -1;
   long CellKey(ROWCOL row) const;  // the record, or kHeaderKey; -2 for none
-  void ResetMapping();
+  void ResetMapping();  // identity, then the sort again
   CString TotalOf(ROWCOL col);
 
   ROWCOL rows_ = 0;

@@ -97,7 +97,7 @@ TEST_F(CVRMWNDUtilGradeTest, AtualizaGridMantemRegistroAoCrescerEOrdenarELinhaAo
     }
     m_grade.LockUpdate(bTravaAntes);
     m_grade.ResetCurrentCell();
-    m_grade.SortRows(1, TRUE);
+    m_grade.ClearSort();
     m_grade.SetRowCount(0);
   }
   EXPECT_TRUE(m_grade.GetStyle() & WS_HSCROLL) << "com WS_VSCROLL as duas barras aparecem";
@@ -131,6 +131,7 @@ TEST_F(CVRMWNDUtilGradeTest, LinhaDoRegistroSobOrdenacao) {
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.szCaso);
     m_grade.SetEnableTotalizacao(c.bTotais);
+    m_grade.ClearSort();
     CVRMWNDUtil::AtualizaGrid(&m_grade, c.nLinhas, -1);
     m_grade.SortRows(1, FALSE);
     EXPECT_EQ(CVRMWNDUtil::GetRealLinhaNaGridEmOrdenacao(c.pJanela, c.nRegistro), c.nEsperada);
