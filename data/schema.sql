@@ -10,7 +10,8 @@ CREATE TABLE filial (
   szNome TEXT NOT NULL,
   szCNPJ TEXT NOT NULL DEFAULT '',
   szUF TEXT NOT NULL DEFAULT '',
-  byTributadaIPI INTEGER NOT NULL DEFAULT 0
+  byTributadaIPI INTEGER NOT NULL DEFAULT 0,
+  byCSTCOFINSProprio INTEGER NOT NULL DEFAULT 0
 );
 
 -- Plano de contas e plano gerencial (byGerencial = 1).
@@ -69,7 +70,19 @@ CREATE TABLE produto (
   iPonteiroUnidadeMedida INTEGER NOT NULL REFERENCES unidade_medida(iPonteiro),
   byControlaLote INTEGER NOT NULL DEFAULT 0,
   byControlaArmaFogo INTEGER NOT NULL DEFAULT 0,
-  byICMSDispensado INTEGER NOT NULL DEFAULT 0
+  byICMSDispensado INTEGER NOT NULL DEFAULT 0,
+  lPonteiroClassificacao INTEGER NOT NULL DEFAULT 0,
+  iPonteiroLocalEstoque INTEGER NOT NULL DEFAULT 0,
+  byTipoEntradaEstoque INTEGER NOT NULL DEFAULT 1
+);
+
+-- Serviços tomados: unidade e conta de classificação das compras.
+CREATE TABLE servico (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  iPonteiroUnidadeMedida INTEGER NOT NULL DEFAULT 0,
+  lPonteiroClassificacao INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE situacao_tributaria (
@@ -268,4 +281,32 @@ CREATE TABLE nf_mensagem (
   nOrdem INTEGER NOT NULL,
   iCodigo INTEGER, byDestino INTEGER NOT NULL, szTexto TEXT NOT NULL,
   PRIMARY KEY (lPosicaoNota, nOrdem)
+);
+
+-- Consultas do módulo: autorizações de compra (o código pode repetir entre filiais),
+-- periodicidades (iUnidade 0 dia, 1 mês, 2 ano; o código pode repetir) e condições
+-- de pagamento, com a validade e as marcas de uso pelos módulos 13/19 e 14.
+CREATE TABLE autorizacao_compra (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szNome TEXT NOT NULL
+);
+
+CREATE TABLE periodicidade (
+  iPonteiro INTEGER PRIMARY KEY,
+  iCodigo INTEGER NOT NULL,
+  iUnidade INTEGER NOT NULL,
+  iQuantidade INTEGER NOT NULL,
+  szNome TEXT NOT NULL
+);
+
+CREATE TABLE condicao_pagamento (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL UNIQUE,
+  szNome TEXT NOT NULL,
+  dmaValidade TEXT,
+  byPeriodicidade INTEGER NOT NULL DEFAULT 0,
+  byParcelas INTEGER NOT NULL DEFAULT 1,
+  byModulo13 INTEGER NOT NULL DEFAULT 1,
+  byModulo14 INTEGER NOT NULL DEFAULT 1
 );

@@ -1,6 +1,7 @@
 // compras nota mostrar POS: lê a nota fiscal comercial pelo servidor da suíte e a
 // mostra como veio — cabeçalho, itens com detalhes e rateio, serviços com retenções e
 // deduções, parcelas, rateio da nota inteira e mensagens —, legível ou em JSON.
+// compras nota listar: as notas da empresa, uma por linha, com a posição a mostrar.
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -305,36 +306,117 @@ void MostraNota(CEscritor& e, const tagREG_NOTA_FISCALPS& nf, CServidoresCompart
   e.Termina();
 }
 
+// O texto seguido de espaços até nLargura caracteres (não bytes: os nomes têm acentos).
+std::string Coluna(std::string_view sTexto, std::size_t nLargura) {
+  std::size_t nCaracteres = 0;
+  for (char c : sTexto)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++nCaracteres;
+  std::string s(sTexto);
+  if (nCaracteres < nLargura) s.append(nLargura - nCaracteres, ' ');
+  return s;
+}
+
+// Total da nota: itens de produto (menos os ignorados) e de serviço, IPI, frete,
+// seguro e despesas, menos os dois descontos.
+CY TotalDaNota(const tagREG_NOTA_FISCALPS& nf) {
+  CY cyTotal = nf.cyValorIPI() + nf.cyFrete() + nf.cySeguro() + nf.cyDespesasAcessorias() -
+               nf.cyDesconto1() - nf.cyDesconto2();
+  for (const tagREG_ITENS_PRODUTO_NFPS& item : nf.ItensProduto())
+    if (item.byIgnorar() == 0) cyTotal += item.cyValorTotal();
+  for (const tagREG_ITENS_SERVICO_NFPS& item : nf.ItensServico()) cyTotal += item.cyValorTotal();
+  return cyTotal;
+}
+
+// Uma linha da lista: posição, número, fornecedor, emissão e total.
+HRESULT ListaNota(CServidoresCompartilhados& s, long lPosicao) {
+  CUsaServidor& usa = *s.GetUsaServidor();
+  tagREG_NOTA_FISCALPS* pNF = nullptr;
+  HRESULT hr = usa.LeDFNotasFiscais(s.m_ppINotasFiscais, lPosicao, &pNF);
+  if (hr != S_OK) return hr;
+  _RegCFRT cfrt;
+  hr = usa.LeDFCFRT(s.m_ppICFRT, s.m_ppIPlano, 0, pNF->lPonteiroCliente(), 0, &cfrt, nullptr,
+                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+  if (hr == S_OK) {
+    char szEmissao[16] = "";
+    QZDataTexto(szEmissao, sizeof szEmissao, pNF->dmaEmissao(), QZ_DATA_DMAAAA, '/', true);
+    char szTotal[64];
+    CQZCurrencyEx::Formata(TotalDaNota(*pNF), 2, szTotal);
+    std::printf("%-8ld %-8ld %s %-10s %14s\n", lPosicao, static_cast<long>(pNF->lNumero()),
+                Coluna(cfrt.szNome(), 32).c_str(), szEmissao, szTotal);
+  }
+  pNF->Libera();
+  CoTaskMemFree(pNF);
+  return hr;
+}
+
+// Lê as opções a partir de argv[nPrimeira]: --empresa NOME e, quando pbJson não é
+// nulo, --json. false numa opção desconhecida.
+bool LeOpcoes(int argc, char** argv, int nPrimeira, const char*& szEmpresa, bool* pbJson) {
+  for (int i = nPrimeira; i < argc; ++i) {
+    if (pbJson && std::strcmp(argv[i], "--json") == 0) *pbJson = true;
+    else if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc) szEmpresa = argv[++i];
+    else return false;
+  }
+  return true;
+}
+
+bool Liga(CServidoresCompartilhados& servidores, const char* szEmpresa) {
+  if (!GaranteEmpresa(szEmpresa)) return false;
+  if (servidores.OnInicializa(szEmpresa) >= 0) return true;
+  std::fprintf(stderr, "compras nota: %s\n", servidores.GetUsaServidor()->GetUltimoErro().c_str());
+  return false;
+}
+
+int FalhaDeLeitura(CServidoresCompartilhados& servidores, HRESULT hr) {
+  std::fprintf(stderr, "compras nota: %s (código %#X)\n",
+               servidores.GetUsaServidor()->GetUltimoErro().c_str(), static_cast<unsigned>(hr));
+  return 1;
+}
+
+int ComandoNotaListar(int argc, char** argv) {
+  const char* szEmpresa = kEmpresaPadrao;
+  if (!LeOpcoes(argc, argv, 1, szEmpresa, nullptr))
+    return UsoErrado(Comando("nota"), "opção desconhecida");
+  CServidoresCompartilhados servidores;
+  if (!Liga(servidores, szEmpresa)) return 1;
+  T_Lista<long> posicoes;
+  HRESULT hr = servidores.GetUsaServidor()->ListaDFNotasFiscais(servidores.m_ppINotasFiscais, posicoes);
+  if (hr != S_OK) return FalhaDeLeitura(servidores, hr);
+  std::printf("%-8s %s %s %s %14s\n", "POS", Coluna("Número", 8).c_str(),
+              Coluna("Fornecedor", 32).c_str(), Coluna("Emissão", 10).c_str(), "Total");
+  for (long lPosicao : posicoes) {
+    try {
+      hr = ListaNota(servidores, lPosicao);
+    } catch (const vrmsuite::CQZErroLayout& erro) {
+      std::fprintf(stderr, "compras nota: nota %ld: %s\n", lPosicao, erro.what());
+      return 1;
+    }
+    if (hr != S_OK) return FalhaDeLeitura(servidores, hr);
+  }
+  std::printf("%zd nota(s). Veja uma com \"compras nota mostrar POS\".\n",
+              static_cast<std::ptrdiff_t>(posicoes.GetSize()));
+  return 0;
+}
+
 }  // namespace
 
 int ComandoNota(int argc, char** argv) {
   const TComando& comando = Comando("nota");
+  if (argc >= 1 && std::strcmp(argv[0], "listar") == 0) return ComandoNotaListar(argc, argv);
   if (argc < 2 || std::strcmp(argv[0], "mostrar") != 0)
-    return UsoErrado(comando, "use \"nota mostrar POS\"");
+    return UsoErrado(comando, "use \"nota listar\" ou \"nota mostrar POS\"");
   char* szFim = nullptr;
   long lPosicao = std::strtol(argv[1], &szFim, 10);
   if (*argv[1] == '\0' || *szFim != '\0' || lPosicao <= 0)
     return UsoErrado(comando, "POS é a posição da nota, um número positivo");
   bool bJson = false;
   const char* szEmpresa = kEmpresaPadrao;
-  for (int i = 2; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--json") == 0) bJson = true;
-    else if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc) szEmpresa = argv[++i];
-    else return UsoErrado(comando, "opção desconhecida");
-  }
-  if (!GaranteEmpresa(szEmpresa)) return 1;
+  if (!LeOpcoes(argc, argv, 2, szEmpresa, &bJson)) return UsoErrado(comando, "opção desconhecida");
   CServidoresCompartilhados servidores;
-  if (servidores.OnInicializa(szEmpresa) < 0) {
-    std::fprintf(stderr, "compras nota: %s\n", servidores.GetUsaServidor()->GetUltimoErro().c_str());
-    return 1;
-  }
+  if (!Liga(servidores, szEmpresa)) return 1;
   tagREG_NOTA_FISCALPS* pNF = nullptr;
   HRESULT hr = servidores.GetUsaServidor()->LeDFNotasFiscais(servidores.m_ppINotasFiscais, lPosicao, &pNF);
-  if (hr != S_OK) {
-    std::fprintf(stderr, "compras nota: %s (código %#X)\n",
-                 servidores.GetUsaServidor()->GetUltimoErro().c_str(), static_cast<unsigned>(hr));
-    return 1;
-  }
+  if (hr != S_OK) return FalhaDeLeitura(servidores, hr);
   int nSaida = 0;
   try {
     CEscritor escritor(bJson);

@@ -25,8 +25,9 @@ constexpr TComando kComandos[] = {
     {"log", "log [--mes AAAAMM] [--empresa NOME]", "mostra o arquivo de erros do mês como tabela",
      ComandoLog},
     {"empresa", "empresa criar [NOME]", "cria a empresa de amostra (padrão: AMOSTRA)", ComandoEmpresa},
-    {"nota", "nota mostrar POS [--json] [--empresa NOME]",
-     "mostra uma nota fiscal comercial como o servidor a devolve", ComandoNota},
+    {"nota", "nota listar [--empresa NOME] | nota mostrar POS [--json] [--empresa NOME]",
+     "lista as notas fiscais comerciais da empresa ou mostra uma como o servidor a devolve",
+     ComandoNota},
     {"alerta", "alerta TIPO", "abre o configurador de alertas do tipo (2 a 9) pelo ponto de automação", ComandoAlerta},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };

@@ -1,10 +1,11 @@
 -- Empresa de amostra: cadastros. Valores CY em décimos de milésimo; alíquotas em
 -- centésimos de ponto percentual (1800 = 18,00%).
 
+-- A matriz dá ao COFINS situação tributária própria.
 INSERT INTO filial VALUES
-  (1, 1, 'Matriz São Paulo', '12345678000190', 'SP', 1),
-  (2, 2, 'Filial Curitiba', '12345678000270', 'PR', 0),
-  (3, 3, 'Filial Manaus', '12345678000351', 'AM', 1);
+  (1, 1, 'Matriz São Paulo', '12345678000190', 'SP', 1, 1),
+  (2, 2, 'Filial Curitiba', '12345678000270', 'PR', 0, 0),
+  (3, 3, 'Filial Manaus', '12345678000351', 'AM', 1, 0);
 
 -- Fornecedores: 2001 e 2002 com status de remetente (239 'S' ganha de 238 'S').
 INSERT INTO conta (lPonteiro, szCodigo, szDescricao, byGerencial, cRemetente2, cRemetente1, cClassificacao) VALUES
@@ -51,13 +52,19 @@ INSERT INTO unidade_medida VALUES
   (5, 'H', 'Hora de serviço', 1),
   (6, 'MG', 'Miligrama', 2);
 
--- 10 com lote, 12 com arma de fogo, 14 com ICMS dispensado.
+-- 10 com lote, 12 com arma de fogo, 14 com ICMS dispensado; depois a conta de
+-- classificação, o local de estocagem e o tipo de entrada (1 entrada em estoque, 3
+-- sem entrada em estoque).
 INSERT INTO produto VALUES
-  (10, 'PAR-0612', 'Parafuso sextavado 6x12 zincado', 1, 1, 0, 0),
-  (11, 'CHP-2MM', 'Chapa de aço 2 mm', 2, 0, 0, 0),
-  (12, 'PST-38', 'Pistola calibre .380', 1, 0, 1, 0),
-  (13, 'ROL-6204', 'Rolamento 6204 importado', 1, 1, 0, 0),
-  (14, 'LUB-1L', 'Lubrificante industrial 1 L', 4, 0, 0, 1);
+  (10, 'PAR-0612', 'Parafuso sextavado 6x12 zincado', 1, 1, 0, 0, 4001, 1, 1),
+  (11, 'CHP-2MM', 'Chapa de aço 2 mm', 2, 0, 0, 0, 4001, 1, 1),
+  (12, 'PST-38', 'Pistola calibre .380', 1, 0, 1, 0, 4001, 2, 1),
+  (13, 'ROL-6204', 'Rolamento 6204 importado', 1, 1, 0, 0, 5002, 1, 1),
+  (14, 'LUB-1L', 'Lubrificante industrial 1 L', 4, 0, 0, 1, 5001, 0, 3);
+
+INSERT INTO servico VALUES
+  (40, 'CONS-TRIB', 'Consultoria tributária', 5, 5003),
+  (41, 'MANUT', 'Manutenção de máquinas', 5, 5002);
 
 INSERT INTO situacao_tributaria VALUES
   (0, '00', 'Tributada integralmente', 1, 0),

@@ -1,5 +1,9 @@
 -- Empresa de amostra: notas fiscais comerciais. Posições são sequência * 4096 + mês
 -- (mês 2048 = agosto de 2018): 6144, 10240, 14336, 18432, 22528, 26624.
+-- Cada item fecha: total = quantidade x unitário (V8, 8 casas: 4,10 = 410000000);
+-- as parcelas somam o total da nota (itens + IPI + frete + seguro + despesas −
+-- descontos; num serviço, o líquido das retenções) e o total de uma nota de origem é
+-- o dessa nota.
 
 -- 6144: compra (tipo 1) na matriz, dois produtos (um com lote), rateio por item com
 -- linhas gerenciais, três parcelas, duas mensagens, frete e seguro.
@@ -13,7 +17,7 @@ INSERT INTO nota_fiscal (lPosicao, regNFe_hChaveAcesso, regNFe_byModelo, regNFe_
   szSerie, szClasseConsumidora, byTipoNota, bySituacao, byQtdParcelas, byViaTransporte, byFretePorConta)
 VALUES (6144, '35180861234567000155550010000010011000010015', 55, 1, 135180000123456, '2018-08-13', 100,
   1500000, 320000, 85000, 100000, 25000, 12000000, 600000,
-  0, 150000, 29999, 1253000, 1187500, 4501, 1001,
+  0, 150000, 29999, 2100000, 2035000, 4501, 1001,
   2001, 3001, 4001, 1, '2018-08-13', '2018-08-14',
   1, 1, 1, 2, 2,
   'CAIXA', '1', 'IPIRANGA', 'NF 1001 - pedido 778', 'ABC1D23', 'SP',
@@ -28,13 +32,13 @@ INSERT INTO nf_item_produto (lPosicaoNota, nItem, cyValorImposto2, cyValorImpost
   szClassificacaoFiscal, szComplemento, szCodigoTributacaoIPI, byPonteiroSitTributaria,
   byCasasValorUnitario, byIndicadorMovimentacao)
 VALUES
-  (6144, 0, 72000, 0, 1708, 1800, 0, 4500, '2020-08-15', '2018-08-15', 'L2018-0815', '1',
+  (6144, 0, 720000, 0, 1708, 1800, 0, 4500, '2020-08-15', '2018-08-15', 'L2018-0815', '1',
    4000000, 66000, 16500, 1, 1, 4000000, 304000, 76000, 1, 1,
-   10, 10000000, 40000, 4000000, 200000, 35000000000, 1800, 500, 2, 1, 1, 1,
+   10, 10000000, 40000000, 4000000, 200000, 350000000, 1800, 500, 2, 1, 1, 1,
    '7318.15.00', 'zincado branco', '50', 0, 4, 1),
-  (6144, 1, 144000, 20000, 1708, 1800, 200, 0, NULL, NULL, '', '0',
+  (6144, 1, 1440000, 160000, 1708, 1800, 200, 0, NULL, NULL, '', '0',
    8000000, 132000, 16500, 1, 1, 8000000, 608000, 76000, 1, 1,
-   11, 2000000, 4000000000, 8000000, 400000, 2000000000000, 1800, 500, 0, 2, 2, 2,
+   11, 2000000, 400000000, 8000000, 400000, 20000000000, 1800, 500, 0, 2, 2, 2,
    '7208.39.00', 'bobina 1200 mm', '50', 10, 2, 1);
 
 INSERT INTO nf_detalhe_estoque VALUES
@@ -50,9 +54,9 @@ INSERT INTO nf_rateio_gerencial VALUES
   (6144, 'P', 0, 0, 1, 1000000, 5001, 6002);
 
 INSERT INTO nf_parcela VALUES
-  (6144, 0, 4000000, '2018-09-13', 1),
-  (6144, 1, 4000000, '2018-10-13', 1),
-  (6144, 2, 4810000, '2018-11-13', 1);
+  (6144, 0, 4793300, '2018-09-13', 1),
+  (6144, 1, 4793300, '2018-10-13', 1),
+  (6144, 2, 4793400, '2018-11-13', 1);
 
 INSERT INTO nf_mensagem VALUES
   (6144, 0, 12, 0, 'Redução de base de cálculo conforme RICMS/SP.'),
@@ -71,8 +75,8 @@ INSERT INTO nf_item_produto (lPosicaoNota, nItem, lPosicaoProduto, cyQuantidade,
   szArmaFogoSerie, szArmaFogoCano, szArmaFogoDescricao, iAliquotaICMS, byPonteiroSitTributaria,
   byCasasValorUnitario)
 VALUES
-  (10240, 0, 11, 500000, 4100000000, 2050000, 2, 2, 'bobina 1200 mm', 0, '', '', '', 1200, 101, 2),
-  (10240, 1, 12, 10000, 450000000000, 4500000, 1, 1, '', 1, 'KGB-338812', 'CN-99812',
+  (10240, 0, 11, 500000, 410000000, 2050000, 2, 2, 'bobina 1200 mm', 0, '', '', '', 1200, 101, 2),
+  (10240, 1, 12, 10000, 45000000000, 4500000, 1, 1, '', 1, 'KGB-338812', 'CN-99812',
    'Pistola .380 com dois carregadores', 1800, 0, 2);
 
 INSERT INTO nf_rateio VALUES
@@ -117,8 +121,8 @@ INSERT INTO nf_item_servico (lPosicaoNota, nItem, cyQuantidade, llValorUnitarioV
   iAliquotaRetencao5, iAliquotaRetencao6, iRetemFederais, lPonteiroServico, iUnidadeMedida,
   iPonteiroSitServico, szComplemento, byCasasValorUnitario, iQtdRateio, byQtdDeducoes1,
   byQtdDeducoes5, byQtdDeducoes6)
-VALUES (18432, 0, 400000, 2500000000, 100000000, 83850000, 1500000, 100000000, 650000, 3000000,
-  1000000, 1100000, 100000000, 5000000, 100000000, 150, 65, 300, 100, 1100, 500, 1, 0, 5, 5,
+VALUES (18432, 0, 400000, 25000000000, 100000000, 77850000, 1500000, 100000000, 650000, 3000000,
+  1000000, 11000000, 100000000, 5000000, 100000000, 150, 65, 300, 100, 1100, 500, 1, 0, 5, 5,
   'Consultoria tributária - agosto', 2, 1, 1, 1, 2);
 
 INSERT INTO nf_deducao VALUES
@@ -132,7 +136,7 @@ INSERT INTO nf_rateio_gerencial VALUES
   (18432, 'S', 0, 0, 0, 60000000, 5003, 6001),
   (18432, 'S', 0, 0, 1, 40000000, 5003, 6002);
 
-INSERT INTO nf_parcela VALUES (18432, 0, 83850000, '2018-09-10', 1);
+INSERT INTO nf_parcela VALUES (18432, 0, 77850000, '2018-09-10', 1);
 
 -- 22528: devolução (tipo 15) da nota 1001: o bloco de origem da nota e o de cada item
 -- citam a nota de posição 6144; o segundo item cita também a 10240.
@@ -141,7 +145,7 @@ INSERT INTO nota_fiscal (lPosicao, regNFOrigem_regNFe_hChaveAcesso, regNFOrigem_
   regNFOrigem_szModelo, regNFOrigem_byTipoOrigem, lNumero, lPonteiroCliente, iPonteiroFilial,
   dmaEmissao, iPonteiroDocumento, iPonteiroHistorico, iPonteiroCFOP, iQtdItensProduto, szSerie,
   byTipoNota, bySituacao)
-VALUES (22528, '35180861234567000155550010000010011000010015', 128100000, 6144, '2018-08-13',
+VALUES (22528, '35180861234567000155550010000010011000010015', 14380000, 6144, '2018-08-13',
   '1001', '1', '55', 5, 1002, 2001, 1, '2018-08-28', 1, 2, 4, 2, '1', 15, 1);
 
 INSERT INTO nf_item_produto (lPosicaoNota, nItem, regNFOrigem_cyTotal, regNFOrigem_lChaveNFCM,
@@ -149,8 +153,8 @@ INSERT INTO nf_item_produto (lPosicaoNota, nItem, regNFOrigem_cyTotal, regNFOrig
   regNFOrigem_byTipoOrigem, lPosicaoProduto, cyQuantidade, llValorUnitarioV8, cyValorTotal,
   iPonteiroUnidadeMedida, iPonteiroCFOP, iQtdDetalhes, byIgnorar)
 VALUES
-  (22528, 0, 128100000, 6144, '2018-08-13', '1001', '1', '55', 5, 10, 1000000, 40000, 400000, 1, 4, 1, 0),
-  (22528, 1, 6550000, 10240, '2018-08-20', '20877', '3', '55', 5, 11, 100000, 4100000000, 410000, 2, 4, 0, 1);
+  (22528, 0, 14380000, 6144, '2018-08-13', '1001', '1', '55', 5, 10, 1000000, 40000000, 400000, 1, 4, 1, 0),
+  (22528, 1, 6500000, 10240, '2018-08-20', '20877', '3', '55', 5, 11, 100000, 410000000, 410000, 2, 4, 0, 1);
 
 INSERT INTO nf_detalhe_estoque VALUES
   (22528, 0, 0, 501, NULL, NULL, 0, '', 0, '', 1000000, 1, 0);
@@ -165,4 +169,4 @@ VALUES (26624, 18, 88, 2002, 3, NULL, 3, 6, 1, '2', 16, 7);
 INSERT INTO nf_item_produto (lPosicaoNota, nItem, regNFOrigem_byTipoOrigem, lPosicaoProduto,
   cyQuantidade, llValorUnitarioV8, cyValorTotal, cyICMSDispensado, iPonteiroUnidadeMedida,
   iPonteiroCFOP)
-VALUES (26624, 0, 18, 14, 120000, 1800000000, 216000, 38880, 4, 6);
+VALUES (26624, 0, 18, 14, 120000, 1800000000, 2160000, 388800, 4, 6);

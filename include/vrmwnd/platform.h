@@ -28,6 +28,8 @@
 #include "vrmwnd/platform/afxmsg.h"
 #include "vrmwnd/platform/afxwin.h"
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/platform/commctrl.h"
+#include "vrmwnd/platform/afxcmn.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
 #include "vrmwnd/platform/msgbox_window.h"

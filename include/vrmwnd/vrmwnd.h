@@ -13,3 +13,4 @@
 #include "vrmwnd/controls/CCMComboTipoAlerta.h"
 #include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
 #include "vrmwnd/controls/C4_CComboBoxRE.h"
+#include "vrmwnd/controls/CAutorizacaoCompraEdit.h"

@@ -8,6 +8,7 @@
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/base/QZResultado.h"
+#include "vrmwnd/suite/CServidoresCompartilhados.h"
 
 namespace {
 
@@ -27,10 +28,17 @@ CString TextoOuAviso(unsigned long nMensagem, const TQZModulo* pModulo, const ch
   return CString(sz);
 }
 
+// Toda caixa da biblioteca passa por aqui: com as mensagens desligadas no processo
+// nada é mostrado e a resposta é a do botão padrão do estilo.
+int Caixa(HWND hPai, const char* szTexto, const char* szTitulo, UINT nEstilo) {
+  if (!CQZInicializador::GetPodeMostrarMensagens()) return DefaultMessageBoxButton(nEstilo);
+  return MessageBox(hPai, szTexto, szTitulo, nEstilo);
+}
+
 int Mostra(HWND hPai, unsigned long nMensagem, const TQZModulo* pModulo, const char* szModulo,
            UINT nEstilo) {
   const CString strTexto = TextoOuAviso(nMensagem, pModulo, szModulo);
-  return MessageBox(hPai, strTexto.GetString(), pModulo ? pModulo->szTitulo : "", nEstilo);
+  return Caixa(hPai, strTexto.GetString(), pModulo ? pModulo->szTitulo : "", nEstilo);
 }
 
 }  // namespace
@@ -56,7 +64,7 @@ int QZMensagem2(HWND hPai, unsigned long nMensagem, const CString& strModulo, UI
 }
 
 int QZMessageBoxEx(const CString& strTexto, const CString& strTitulo, UINT nEstilo, HWND hPai) {
-  return MessageBox(hPai, strTexto.GetString(), strTitulo.GetString(), nEstilo);
+  return Caixa(hPai, strTexto.GetString(), strTitulo.GetString(), nEstilo);
 }
 
 void QZTrataErro2(LONGLONG llResultado, LONG lLocal, LONG lFonte, const CString& strEmpresa,
@@ -71,5 +79,5 @@ void QZTrataErro2(LONGLONG llResultado, LONG lLocal, LONG lFonte, const CString&
                 r.szDescricao, static_cast<unsigned>(hr), r.szNome, static_cast<long>(lLocal),
                 static_cast<long>(lFonte), strEmpresa.GetString(), strArquivoFonte.GetString(), nLinha,
                 strCompilacao.GetString(), strArquivoModulo.GetString());
-  MessageBox(nullptr, sz, "Erro", MB_OK | MB_ICONERROR);
+  Caixa(nullptr, sz, "Erro", MB_OK | MB_ICONERROR);
 }

@@ -1,5 +1,7 @@
 // O que os registros de valor da entrada fazem além de guardar: a cópia do bloco
-// NF-e, que leva o texto da chave de acesso e larga o identificador do servidor.
+// NF-e, que leva o texto da chave de acesso e larga o identificador do servidor, e a
+// soma das parcelas.
+#include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/suite/TCMRERegistroEntrada.h"
 
 namespace {
@@ -25,4 +27,10 @@ void TCMRENFReferidas::SetRegNFe(const _QZ_NFE_ps& nfe) {
 
 void TCMRERegistroEntrada::SetRegNFe(const _QZ_NFE_ps& nfe) {
   m_strChaveAcessoNFe = CopiaNFe(nfe, &m_regNFe);
+}
+
+CY TCMCondicaoPagamento::GetValorTotalParcelas() const {
+  CY cyTotal = g_cyZero;
+  for (const TCMParcela& parcela : m_listaParcela) cyTotal = cyTotal + parcela.GetValorParcelaDigitado();
+  return cyTotal;
 }

@@ -29,6 +29,21 @@ HRESULT CUsaServidor::Falha(HRESULT hr, std::string strMotivo) {
   return hr;
 }
 
+HRESULT CUsaServidor::ListaDFNotasFiscais(IQZServidor** ppINotasFiscais, T_Lista<long>& posicoes) {
+  posicoes.RemoveAll();
+  HRESULT hr = vrmsuite::EntradaLeitura(*this, "ListaDFNotasFiscais", ppINotasFiscais, E::NOTAS_FISCAIS);
+  if (hr != S_OK) return hr;
+  vrmsuite::CComando comando((*ppINotasFiscais)->GetBanco(),
+                             "SELECT lPosicao FROM nota_fiscal ORDER BY lPosicao");
+  if (!comando.Preparado()) return Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
+  while (comando.Proxima()) posicoes.Add(static_cast<long>(sqlite3_column_int64(comando.Bruto(), 0)));
+  if (!comando.Erro().empty()) {
+    posicoes.RemoveAll();
+    return Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
+  }
+  return S_OK;
+}
+
 HRESULT CUsaServidor::LeDFPlano(IQZServidor** ppIPlano, long lConta, _RegContaPS* pReg,
                                 bool bGerencial) {
   return LeRegistro(*this, "LeDFPlano", ppIPlano, E::PLANO,
@@ -73,6 +88,11 @@ HRESULT CUsaServidor::LeDFCFRT(IQZServidor** ppICFRT, IQZServidor** ppIPlano, lo
 HRESULT CUsaServidor::LeDFProduto(IQZServidor** ppIProduto, long lProduto, _REG_PRODUTOPS* pReg) {
   return LeRegistro(*this, "LeDFProduto", ppIProduto, E::PRODUTO,
                     "SELECT * FROM produto WHERE lPonteiro = ?", lProduto, pReg, "produto");
+}
+
+HRESULT CUsaServidor::LeDFServico(IQZServidor** ppIProduto, long lServico, _REG_SERVICOPS* pReg) {
+  return LeRegistro(*this, "LeDFServico", ppIProduto, E::PRODUTO,
+                    "SELECT * FROM servico WHERE lPonteiro = ?", lServico, pReg, "serviço");
 }
 
 HRESULT CUsaServidor::LeDFUnidadeMedida(IQZServidor** ppIProduto, WORD iUnidade,

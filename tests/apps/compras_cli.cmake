@@ -1,3 +1,9 @@
+# Every run starts from an empty home, so the sample company is created from the
+# current sample data on first use.
+if(DEFINED ENV{VRMWND_HOME})
+  file(REMOVE_RECURSE "$ENV{VRMWND_HOME}")
+endif()
+
 # Runs compras with each case's arguments and checks the exit code and the output.
 function(run expected_code expected_regex)
   execute_process(COMMAND ${COMPRAS} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -42,3 +48,7 @@ run(1 "nota fiscal 99 não existe" nota mostrar 99)
 run(2 "POS é a posição" nota mostrar abc)
 run(1 "já existe" empresa criar)
 run(1 "não está registrada" nota mostrar 6144 --empresa NINGUEM)
+# The list names each invoice's position, so that a person knows what to show.
+run(0 "^POS +Número +Fornecedor +Emissão +Total\n6144 +1001 +Metalúrgica Ipiranga Ltda +13/08/2018 +1\\.438,00\n.*18432 +3310 +Consultoria Araucária Ltda +25/08/2018 +10\\.000,00\n.*26624 +88 +Distribuidora Sertaneja S\\.A\\. +216,00\n6 nota\\(s\\)" nota listar)
+run(1 "não está registrada" nota listar --empresa NINGUEM)
+run(2 "opção desconhecida" nota listar --json)

@@ -1,11 +1,13 @@
 // Listas da biblioteca base: a T_Lista cresce de 100 em 100, também depois de
-// copiada, e o Split de CQZArray<CQZString> nos casos de borda do delimitador.
+// copiada, esvazia e volta a crescer (também de valores CY, copiados byte a byte,
+// que a otimização não pode ver copiados de um ponteiro nulo), e o Split de CQZArray<CQZString> nos casos de borda do delimitador.
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "vrmwnd/base/CQZArray.h"
 #include "vrmwnd/base/T_Lista.h"
+#include "vrmwnd/base/cy_operacoes.h"
 
 namespace {
 
@@ -26,6 +28,26 @@ TEST(TListaTest, CresceDeCemEmCem) {
   copia.Add("dois");
   EXPECT_EQ(copia.GetAllocSize(), 100) << "a cópia guarda o passo de crescimento";
   EXPECT_EQ(original.GetSize(), 1);
+}
+
+TEST(TListaTest, ListaDeCYEsvaziaEVoltaACrescer) {
+  T_Lista<CY> lista;
+  lista.Add(CyDeBruto(12'500));
+  lista.SetSize(0);
+  EXPECT_EQ(lista.GetAllocSize(), 0) << "vazia não guarda bloco";
+  T_Lista<CY> vazia(lista);
+  vazia.Append(lista);
+  vazia.FreeExtra();
+  EXPECT_TRUE(vazia.IsEmpty());
+  lista = vazia;
+  lista.Add(CyDeBruto(7));
+  lista.Append(lista);
+  ASSERT_EQ(lista.GetSize(), 2);
+  EXPECT_EQ(lista[1].int64, 7);
+  EXPECT_EQ(lista.GetAllocSize(), 100) << "depois de esvaziada cresce de 100 em 100 de novo";
+  lista.RemoveAll();
+  lista.FreeExtra();
+  EXPECT_EQ(lista.GetData(), nullptr);
 }
 
 TEST(CQZArrayTest, SplitDaPartesVaziasEntreDelimitadores) {

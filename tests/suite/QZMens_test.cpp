@@ -1,6 +1,7 @@
 // A biblioteca de mensagens: o texto vem do arquivo de mensagens do módulo achado
 // pela sigla, pelo título ou pelo número, e a caixa mostrada leva o título do módulo,
-// o dono e o estilo pedidos; a caixa de erro de servidor descreve o resultado.
+// o dono e o estilo pedidos; a caixa de erro de servidor descreve o resultado; com as
+// mensagens desligadas no processo nada é mostrado e volta o botão padrão.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,6 +9,7 @@
 #include "ambiente_teste.h"
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZResultado.h"
+#include "vrmwnd/suite/CServidoresCompartilhados.h"
 #include "vrmwnd/suite/QZMens.h"
 
 namespace {
@@ -70,4 +72,29 @@ TEST_F(QZMensTest, ErroDeServidorDescreveOResultado) {
             + std::string(QZDecodificaResultado(QZ_E_REGISTRO_NAO_ENCONTRADO).szNome) +
             "\nLocal: 380008/1410\nEmpresa: EMPRESA1\nFonte: CondicaoPagamentoEdit, linha 77\n"
             "Compilação: Dec  5 2026 04:00:00\nMódulo: vrmwnd.dll");
+}
+
+TEST_F(QZMensTest, MensagensDesligadasNaoMostramNadaEDevolvemOBotaoPadrao) {
+  const struct {
+    std::function<int()> fMostra;
+    int nEsperado;
+  } kCasos[] = {
+      {[] { return QZMensagem(1907, CString("CM")); }, IDOK},
+      {[] { return QZMensagem(1204, 7); }, IDOK},
+      {[] { return QZMensagem2(nullptr, 1907, "CM", MB_YESNO | MB_ICONQUESTION); }, IDYES},
+      {[] { return QZMensagem2(nullptr, 1907, "CM", MB_YESNO | MB_DEFBUTTON2); }, IDNO},
+      {[] { return QZMessageBoxEx("Texto", "Título", MB_OKCANCEL | MB_DEFBUTTON2, nullptr); }, IDCANCEL},
+      {[] {
+         QZTrataErro2(1, 1, 1, "E", "F", 1, "C", false, nullptr, "vrmwnd.dll");
+         return 0;
+       }, 0},
+  };
+  CQZInicializador::SetMostrarMensagens(false);
+  for (const auto& c : kCasos) EXPECT_EQ(c.fMostra(), c.nEsperado);
+  EXPECT_EQ(QZGetMensagem(1907, "CM"), CString("Deseja enviar a cotação pela web?"));
+  CQZInicializador::SetMostrarMensagens(true);
+  EXPECT_TRUE(m_apresentador.Caixas().empty()) << "nada chegou ao usuário";
+
+  EXPECT_EQ(QZMensagem(1907, CString("CM")), IDYES);
+  EXPECT_EQ(m_apresentador.Caixas().size(), 1u) << "religadas, as caixas voltam";
 }

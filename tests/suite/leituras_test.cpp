@@ -161,6 +161,13 @@ std::vector<TCasoLeitura> CasosDeLeitura() {
          b = {Bytes(r)};
          return hr;
        }},
+      {"servico", "lPonteiro", {Campos<_REG_SERVICOPS>()}, {},
+       [](S& s, long long k, B& b) {
+         _REG_SERVICOPS r;
+         HRESULT hr = s.GetUsaServidor()->LeDFServico(s.m_ppIProduto, long(k), &r);
+         b = {Bytes(r)};
+         return hr;
+       }},
       {"unidade_medida", "iPonteiro",
        {Campos<_REG_UNIDADES_MEDIDAPS>(), Campos<_REG_UNIDADES_MEDIDA_SERVICOPS>()}, {},
        [](S& s, long long k, B& b) {

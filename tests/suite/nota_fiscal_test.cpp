@@ -66,7 +66,7 @@ TEST_F(NotaFiscalTest, CabecalhoDaCompraNosDeslocamentos) {
   } kNumeros[] = {
       {2296, 8, 1500000}, {2304, 8, 320000},  {2312, 8, 85000},    {2344, 8, 100000},
       {2392, 8, 12000000}, {2400, 8, 600000}, {2416, 8, 25000},    {2512, 8, 150000},
-      {2536, 8, 29999},   {2544, 8, 1253000}, {2552, 8, 1187500},  {3016, 4, 4501},
+      {2536, 8, 29999},   {2544, 8, 2100000}, {2552, 8, 2035000},  {3016, 4, 4501},
       {3024, 4, 1001},    {3028, 4, 2001},    {3032, 4, 3001},     {3040, 4, 4001},
       {3102, 2, 1},       {3106, 4, 62318},   {3130, 4, 62319},    {3156, 2, 1},
       {3160, 2, 1},       {3166, 2, 1},       {3168, 2, 0},        {3176, 2, 2},
@@ -102,10 +102,10 @@ TEST_F(NotaFiscalTest, ItensDetalhesRateioParcelasEMensagensNosDeslocamentos) {
   const BYTE* pItens = Bloco(p, 4888, 2 * 4368);
   EXPECT_EQ(Em<LONG>(pItens, 1600), 10);
   EXPECT_EQ(Em<LONGLONG>(pItens, 1616), 10000000);
-  EXPECT_EQ(Em<LONGLONG>(pItens, 1632), 40000);
+  EXPECT_EQ(Em<LONGLONG>(pItens, 1632), 40000000);
   EXPECT_EQ(Em<LONGLONG>(pItens, 1776), 4000000);
-  EXPECT_EQ(Em<LONGLONG>(pItens, 1888), 35000000000);
-  EXPECT_EQ(Em<LONGLONG>(pItens, 232), 72000);
+  EXPECT_EQ(Em<LONGLONG>(pItens, 1888), 350000000);
+  EXPECT_EQ(Em<LONGLONG>(pItens, 232), 720000);
   EXPECT_EQ(Em<WORD>(pItens, 360), 1800);
   EXPECT_EQ(Em<LONG>(pItens, 336), 1708);
   EXPECT_EQ(Em<LONGLONG>(pItens, 984), 16500);
@@ -142,7 +142,7 @@ TEST_F(NotaFiscalTest, ItensDetalhesRateioParcelasEMensagensNosDeslocamentos) {
   EXPECT_EQ(Em<DWORD>(pRateio + 40, 32), 0u) << "linha sem gerenciais não tem bloco";
 
   const BYTE* pParcelas = Bloco(p, 4896, 3 * 144);
-  EXPECT_EQ(Em<LONGLONG>(pParcelas + 288, 0), 4810000);
+  EXPECT_EQ(Em<LONGLONG>(pParcelas + 288, 0), 4793400);
   EXPECT_EQ(Em<DWORD>(pParcelas + 288, 64), QZDMA(13, 11, 2018));
   EXPECT_EQ(Em<BYTE>(pParcelas + 288, 130), 2);
   EXPECT_EQ(Em<BYTE>(pParcelas + 288, 131), 1);
@@ -309,4 +309,19 @@ TEST_F(NotaFiscalTest, MovimentosDaNotaVemEmOrdemEComObservacaoLiberavel) {
   ASSERT_EQ(pMovimentos->BuscaQuantidadeNotaFiscal(CQZQuemGerou(10240, 5).GetRegQuemGerou(), &lQtd), S_OK);
   EXPECT_EQ(lQtd, 0);
   EXPECT_EQ((*m_servidores.m_ppIPlano)->BuscaQuantidadeNotaFiscal(rOrigem, &lQtd), E_NOINTERFACE);
+}
+
+TEST_F(NotaFiscalTest, ListaAsPosicoesDasNotasEmOrdem) {
+  CUsaServidor& usa = *m_servidores.GetUsaServidor();
+  T_Lista<long> posicoes;
+  posicoes.Add(1);
+  ASSERT_EQ(usa.ListaDFNotasFiscais(m_servidores.m_ppINotasFiscais, posicoes), S_OK);
+  const long kEsperadas[] = {6144, 10240, 14336, 18432, 22528, 26624};
+  ASSERT_EQ(posicoes.GetSize(), 6) << "a lista é esvaziada antes";
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(posicoes[i], kEsperadas[i]);
+
+  vrmsuite::ProgramaFalhaLeitura("ListaDFNotasFiscais", E_OUTOFMEMORY, 1);
+  EXPECT_EQ(usa.ListaDFNotasFiscais(m_servidores.m_ppINotasFiscais, posicoes), E_OUTOFMEMORY);
+  EXPECT_TRUE(posicoes.IsEmpty());
+  EXPECT_EQ(usa.ListaDFNotasFiscais(m_servidores.m_ppIPlano, posicoes), E_NOINTERFACE);
 }

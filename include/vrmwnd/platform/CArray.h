@@ -90,7 +90,10 @@ class CArray {
     std::swap(m_nMaxSize, other.m_nMaxSize);
     std::swap(m_nGrowBy, other.m_nGrowBy);
   }
+  // Moves the elements into a new block of nNewMax (> 0) elements.
   void reallocate(INT_PTR nNewMax);
+  // Destroys the elements and frees the block.
+  void release() noexcept;
 
   TYPE* m_pData = nullptr;
   INT_PTR m_nSize = 0;
@@ -98,16 +101,27 @@ class CArray {
   INT_PTR m_nGrowBy = 0;
 };
 
+// An empty array holds no block at all: a null pointer is never a source or a
+// destination of a move or copy, so no byte-copy of a trivially copyable TYPE ever
+// sees one (the compiler would rightly warn about memmove(nullptr, ...)).
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::release() noexcept {
+  if (m_pData == nullptr) return;
+  std::destroy(m_pData, m_pData + m_nSize);
+  std::allocator<TYPE>().deallocate(m_pData, static_cast<std::size_t>(m_nMaxSize));
+  m_pData = nullptr;
+  m_nSize = 0;
+  m_nMaxSize = 0;
+}
+
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::reallocate(INT_PTR nNewMax) {
-  TYPE* pNew = nNewMax > 0 ? std::allocator<TYPE>().allocate(static_cast<std::size_t>(nNewMax))
-                           : nullptr;
-  if (m_pData) {
-    std::uninitialized_move(m_pData, m_pData + m_nSize, pNew);
-    std::destroy(m_pData, m_pData + m_nSize);
-    std::allocator<TYPE>().deallocate(m_pData, static_cast<std::size_t>(m_nMaxSize));
-  }
+  TYPE* pNew = std::allocator<TYPE>().allocate(static_cast<std::size_t>(nNewMax));
+  const INT_PTR nSize = m_nSize;
+  if (m_pData != nullptr && nSize > 0) std::uninitialized_move(m_pData, m_pData + nSize, pNew);
+  release();
   m_pData = pNew;
+  m_nSize = nSize;
   m_nMaxSize = nNewMax;
 }
 
@@ -116,9 +130,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
   if (nNewSize < 0) AfxThrowInvalidArgException();
   if (nGrowBy >= 0) m_nGrowBy = nGrowBy;
   if (nNewSize == 0) {
-    std::destroy(m_pData, m_pData + m_nSize);
-    m_nSize = 0;
-    reallocate(0);
+    release();
     return;
   }
   if (!m_pData) {
@@ -138,7 +150,9 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::FreeExtra() {
-  if (m_nSize != m_nMaxSize) reallocate(m_nSize);
+  if (m_nSize == m_nMaxSize) return;
+  if (m_nSize == 0) release();
+  else reallocate(m_nSize);
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -157,6 +171,7 @@ template <class TYPE, class ARG_TYPE>
 INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src) {
   if (&src == this) return Append(CArray(src));
   const INT_PTR nOldSize = m_nSize;
+  if (src.m_nSize == 0) return nOldSize;
   SetSize(m_nSize + src.m_nSize, -1);
   std::copy(src.m_pData, src.m_pData + src.m_nSize, m_pData + nOldSize);
   return nOldSize;
@@ -166,7 +181,7 @@ template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src) {
   if (&src == this) return;
   SetSize(src.m_nSize, -1);
-  std::copy(src.m_pData, src.m_pData + src.m_nSize, m_pData);
+  if (src.m_nSize > 0) std::copy(src.m_pData, src.m_pData + src.m_nSize, m_pData);
 }
 
 template <class TYPE, class ARG_TYPE>

@@ -1,24 +1,17 @@
-// COM's object creation without a registry of DLLs: IUnknown, class and interface
-// identifiers, and a class table of the process where a library registers a
-// creation function under its class identifier; CoCreateInstance creates through
-// it. Interfaces name their identifier with DECLARE_INTERFACE_IID.
+// COM's object creation without a registry of DLLs: class identifiers and a class
+// table of the process where a library registers a creation function under its
+// class identifier; CoCreateInstance creates through it (IUnknown is in unknwn.h).
+// Interfaces name their identifier with DECLARE_INTERFACE_IID.
 #pragma once
 
 #include <functional>
 
-#include "vrmwnd/platform/process.h"
+#include "vrmwnd/platform/unknwn.h"
 
 using CLSID = GUID;
-using IID = GUID;
 using REFCLSID = const CLSID&;
-using REFIID = const IID&;
 
-inline bool IsEqualGUID(const GUID& a, const GUID& b) {
-  if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3) return false;
-  for (int i = 0; i < 8; ++i)
-    if (a.Data4[i] != b.Data4[i]) return false;
-  return true;
-}
+inline bool IsEqualGUID(const GUID& a, const GUID& b) { return a == b; }
 
 constexpr DWORD CLSCTX_INPROC_SERVER = 0x1, CLSCTX_INPROC_HANDLER = 0x2,
                 CLSCTX_LOCAL_SERVER = 0x4, CLSCTX_REMOTE_SERVER = 0x10,
@@ -27,16 +20,6 @@ constexpr DWORD CLSCTX_INPROC_SERVER = 0x1, CLSCTX_INPROC_HANDLER = 0x2,
 constexpr HRESULT REGDB_E_CLASSNOTREG = static_cast<HRESULT>(0x80040154u);
 constexpr HRESULT CLASS_E_NOAGGREGATION = static_cast<HRESULT>(0x80040110u);
 constexpr HRESULT CO_E_CLASSSTRING = static_cast<HRESULT>(0x800401F3u);
-
-// The three first slots of every interface.
-struct IUnknown {
-  virtual HRESULT QueryInterface(REFIID riid, void** ppvObject) = 0;
-  virtual ULONG AddRef() = 0;
-  virtual ULONG Release() = 0;
-
- protected:
-  ~IUnknown() = default;
-};
 
 // "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}" (braces optional, any case) to a GUID;
 // CO_E_CLASSSTRING for anything else.

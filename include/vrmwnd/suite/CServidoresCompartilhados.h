@@ -10,6 +10,7 @@
 #include "vrmwnd/suite/REG_CM_CFGALERTAPS.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/REG_QZDMC.h"
+#include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/suite/REG_ES_LOTEPS.h"
 #include "vrmwnd/suite/REG_ES_MOVIMENTOPS.h"
 #include "vrmwnd/suite/REG_FILIALPS.h"
@@ -70,6 +71,8 @@ class CUsaServidor {
   // nada fica alocado.
   HRESULT LeDFNotasFiscais(IQZServidor** ppINotasFiscais, long lPosicao,
                            tagREG_NOTA_FISCALPS** ppRegNF);
+  // As posições de todas as notas da empresa, em ordem crescente (lista esvaziada antes).
+  HRESULT ListaDFNotasFiscais(IQZServidor** ppINotasFiscais, T_Lista<long>& posicoes);
   // bGerencial escolhe o plano gerencial em vez do plano de contas.
   HRESULT LeDFPlano(IQZServidor** ppIPlano, long lConta, _RegContaPS* pReg,
                     bool bGerencial = false);
@@ -81,6 +84,7 @@ class CUsaServidor {
                    long lReservado2, _RegCFRT* pCFRT, void* p1, void* p2, void* p3, void* p4,
                    void* p5, void* p6, void* p7, _Reg_InfoExtras_PS* pInfoExtras);
   HRESULT LeDFProduto(IQZServidor** ppIProduto, long lProduto, _REG_PRODUTOPS* pReg);
+  HRESULT LeDFServico(IQZServidor** ppIProduto, long lServico, _REG_SERVICOPS* pReg);
   HRESULT LeDFUnidadeMedida(IQZServidor** ppIProduto, WORD iUnidade, _REG_UNIDADES_MEDIDAPS* pReg);
   HRESULT LeDFUnidadeMedidaServico(IQZServidor** ppIProduto, WORD iUnidade,
                                    _REG_UNIDADES_MEDIDA_SERVICOPS* pReg);
@@ -115,9 +119,27 @@ class CUsaServidor {
 
 class CQZTimer;
 
+// Inicialização das bibliotecas de servidor no processo: a empresa, o usuário e a
+// sessão correntes, e se as bibliotecas podem mostrar mensagens. O estado é do
+// processo; Finaliza o esquece.
+class CQZInicializador {
+ public:
+  // Falha com QZ_E_EMPRESA_NAO_ENCONTRADA quando a empresa não tem banco.
+  HRESULT Inicializa(const char* szEmpresa, long lUsuario, long lSessao);
+  HRESULT Inicializa(const IQZDF_Profiler& profiler);
+  HRESULT Finaliza();
+  static const std::string& GetEmpresa();
+  static long GetUsuario();
+  static long GetSessao();
+  static bool GetPodeMostrarMensagens();
+  static void SetMostrarMensagens(bool bMostrar);
+};
+
+
 // Base dos objetos que leem dos servidores: OnInicializa liga os slots ao banco da
-// empresa, OnFinaliza os desliga; nada é lido antes de um nem depois do outro.
-class CServidoresCompartilhados {
+// empresa, OnFinaliza os desliga; nada é lido antes de um nem depois do outro. Herda
+// de CQZInicializador a empresa do processo e a licença de mostrar mensagens.
+class CServidoresCompartilhados : public CQZInicializador {
  public:
   explicit CServidoresCompartilhados(CQZTimer* pTimer = nullptr);
   virtual ~CServidoresCompartilhados();
@@ -170,20 +192,4 @@ class CServidoresCompartilhados {
   IQZServidor* m_pIHistorico = nullptr;
   IQZServidor* m_pIMunicipio = nullptr;
   IQZServidor* m_pIEstado = nullptr;
-};
-
-// Inicialização das bibliotecas de servidor no processo: a empresa, o usuário e a
-// sessão correntes, e se as bibliotecas podem mostrar mensagens. O estado é do
-// processo; Finaliza o esquece.
-class CQZInicializador {
- public:
-  // Falha com QZ_E_EMPRESA_NAO_ENCONTRADA quando a empresa não tem banco.
-  HRESULT Inicializa(const char* szEmpresa, long lUsuario, long lSessao);
-  HRESULT Inicializa(const IQZDF_Profiler& profiler);
-  HRESULT Finaliza();
-  static const std::string& GetEmpresa();
-  static long GetUsuario();
-  static long GetSessao();
-  static bool GetPodeMostrarMensagens();
-  static void SetMostrarMensagens(bool bMostrar);
 };

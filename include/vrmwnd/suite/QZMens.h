@@ -9,6 +9,11 @@
 // O módulo é dado pela sigla ("CM"), pelo título ("Tarvo Compras") ou pelo número
 // (1 a 30). Módulo desconhecido ou mensagem que o arquivo não tem dão o texto
 // "Mensagem %lu do módulo %s não cadastrada." na caixa.
+// Com as mensagens desligadas no processo (CQZInicializador::SetMostrarMensagens(false))
+// nenhuma caixa é mostrada: QZMensagem, QZMensagem2 e QZMessageBoxEx devolvem o botão
+// padrão do estilo (o que Enter apertaria: IDOK numa caixa OK, IDYES numa Sim/Não,
+// IDNO numa Sim/Não com MB_DEFBUTTON2) e QZTrataErro2 não mostra nada. QZGetMensagem
+// devolve o texto do mesmo jeito.
 
 // O texto da mensagem, com as quebras de linha do arquivo; vazio quando não há.
 CString QZGetMensagem(unsigned long nMensagem, const CString& strModulo, int nReservado = 0);

@@ -1,5 +1,5 @@
-// Filial como a leem o cadastro fiscal (REG_DF_FILIALPS, 160 bytes: nome, CNPJ, UF e
-// a marca de filial tributada pelo IPI) e o cadastro de naturezas (REG_CN_FILIALPS,
+// Filial como a leem o cadastro fiscal (REG_DF_FILIALPS, 160 bytes: nome, CNPJ, UF, a
+// marca de filial tributada pelo IPI e a de COFINS com situação tributária própria) e o cadastro de naturezas (REG_CN_FILIALPS,
 // 96 bytes: o número que as grades mostram e o nome).
 #pragma once
 
@@ -10,7 +10,8 @@
   T(szNome, 2, 62)                               \
   T(szCNPJ, 64, 20)                              \
   T(szUF, 84, 4)                                 \
-  N(BYTE, byTributadaIPI, 88)
+  N(BYTE, byTributadaIPI, 88)                    \
+  N(BYTE, byCSTCOFINSProprio, 89)
 
 struct REG_DF_FILIALPS : vrmsuite::TBlocoFixo<REG_DF_FILIALPS, 160> {
   static constexpr const char* kNome = "REG_DF_FILIALPS";

@@ -27,5 +27,8 @@ class TCMCondicaoPagamento {
  public:
   int GetQuantidadeParcela() const { return static_cast<int>(m_listaParcela.GetSize()); }
   TCMParcela GetParcela(int i) const { return m_listaParcela[i]; }
+  void SetParcela(int i, const TCMParcela& parcela) { m_listaParcela.SetAt(i, parcela); }
   void AdicionaParcela(const TCMParcela& parcela) { m_listaParcela.Add(parcela); }
+  // Soma dos valores digitados das parcelas.
+  CY GetValorTotalParcelas() const;
 };

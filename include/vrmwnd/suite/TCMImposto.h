@@ -14,7 +14,17 @@ class TCMImpostoDeducao {
   QZ_REGISTRO_VALOR(TCMImpostoDeducao, QZ_PROPS_TCMImpostoDeducao)
 };
 
-// Tipos 1 a 6 são os do catálogo de impostos da suíte (GetNomeImposto).
+// Tipos 1 a 6 são os do catálogo de impostos da suíte (CTrataDadosRE::GetNomeImposto);
+// nas retenções de um serviço, cada tipo aparece uma vez.
+enum {
+  CM_IMPOSTO_IRRF = 1,
+  CM_IMPOSTO_PIS = 2,
+  CM_IMPOSTO_COFINS = 3,
+  CM_IMPOSTO_CSLL = 4,
+  CM_IMPOSTO_ISS = 5,
+  CM_IMPOSTO_INSS = 6,
+};
+
 #define QZ_PROPS_TCMREImposto(P)                     \
   P(unsigned char, TipoImposto, m_byTipoImposto)     \
   P(CY, Valor, m_cyValor)                            \

@@ -1,6 +1,6 @@
-// Entrada de estoque de um item de produto (TCMREEntradaEstoque: quantidade, locais,
-// lote, volume, arma de fogo e o movimento de origem); a regra do local de entrada,
-// TCMREQualEntradaEstoque, vem junto.
+// Entrada de estoque de um item de produto (TCMREEntradaEstoque: tipo, quantidade,
+// locais, classificação, lote, volume, arma de fogo e o movimento de origem); a regra
+// do local de entrada, TCMREQualEntradaEstoque, vem junto.
 #pragma once
 
 #include "vrmwnd/suite/TCMREQualEntradaEstoque.h"
@@ -11,6 +11,8 @@
   P(CY, Quantidade, m_cyQuantidade)                                       \
   P(unsigned short, PonteiroLocal, m_iPonteiroLocal)                      \
   P(unsigned short, PonteiroLocalSaida, m_iPonteiroLocalSaida)            \
+  P(long, PonteiroClassificacao, m_lPonteiroClassificacao)                \
+  /* sequência << 12 | código do mês do movimento de onde a entrada sai */    \
   P(unsigned long, PonteiroMovimentoOrigemEstoque, m_lMovimentoOrigem)    \
   P(CString, LoteESNumero, m_strLoteNumero)                               \
   P(REG_QZDMA, LoteESDataValidade, m_dmaLoteValidade)                     \
@@ -27,4 +29,3 @@
 class TCMREEntradaEstoque {
   QZ_REGISTRO_VALOR(TCMREEntradaEstoque, QZ_PROPS_TCMREEntradaEstoque)
 };
-

@@ -23,6 +23,10 @@ struct TCMPosicaoProduto {
   P(unsigned char, PonteiroSituacaoTributaria, m_byPonteiroSitTributaria)   \
   P(unsigned char, PonteiroCSOSN, m_byPonteiroCSOSN)                        \
   P(unsigned short, PonteiroUnidadeMedidaCompra, m_iUnidadeCompra)          \
+  P(unsigned short, PonteiroUnidadeMedida, m_iUnidadeEstoque)               \
+  P(long, PonteiroClassificacao, m_lPonteiroClassificacao)                  \
+  P(unsigned short, PonteiroLocalEstoque, m_iPonteiroLocalEstoque)          \
+  P(unsigned char, TipoEntradaEstoque, m_byTipoEntradaEstoque)              \
   P(unsigned short, PonteiroEmbalagem, m_iPonteiroEmbalagem)                \
   P(unsigned char, LivreCobranca, m_byLivreCobranca)                        \
   P(unsigned long, ChaveAjusteEFD, m_lChaveAjusteEFD)                       \
@@ -111,5 +115,6 @@ class TCMREItemProduto {
   void AdicionaEntradaEstoque(const TCMREEntradaEstoque& e) { m_listaEntradaEstoque.Add(e); }
   int GetQuantidadeRateio() const { return static_cast<int>(m_listaRateio.GetSize()); }
   TCMRERateioProduto GetRateio(int i) const { return m_listaRateio[i]; }
+  void SetRateio(int i, const TCMRERateioProduto& rateio) { m_listaRateio.SetAt(i, rateio); }
   void AdicionaRateio(const TCMRERateioProduto& rateio) { m_listaRateio.Add(rateio); }
 };

@@ -9,6 +9,7 @@
   P(long, PonteiroServico, m_lPonteiroServico)                         \
   P(unsigned short, PonteiroUnidadeMedida, m_iUnidadeMedida)           \
   P(unsigned short, PonteiroSitServico, m_iPonteiroSitServico)         \
+  P(long, PonteiroClassificacao, m_lPonteiroClassificacao)             \
   P(unsigned char, LivreCobranca, m_byLivreCobranca)                   \
   P(CString, ComplementoServico, m_strComplemento)                     \
   P(unsigned char, QtdCasasVlrUnitario, m_byCasasValorUnitario)        \
@@ -32,5 +33,6 @@ class TCMREItemServico {
   void AdicionaImposto(const TCMREImposto& imposto) { m_listaImposto.Add(imposto); }
   int GetQuantidadeRateio() const { return static_cast<int>(m_listaRateio.GetSize()); }
   TCMRERateioServico GetRateio(int i) const { return m_listaRateio[i]; }
+  void SetRateio(int i, const TCMRERateioServico& rateio) { m_listaRateio.SetAt(i, rateio); }
   void AdicionaRateio(const TCMRERateioServico& rateio) { m_listaRateio.Add(rateio); }
 };

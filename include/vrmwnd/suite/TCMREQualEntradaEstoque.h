@@ -1,14 +1,24 @@
 // Qual entrada em estoque um item pode ter (biblioteca de registros): a lista de
 // tipos (código e nome) que a entrada pode usar — o filtro do combo de entrada em
-// estoque — e a regra do local que GetLocalEntradaEstoqueObrigatorio devolve. Um
-// objeto construído sem argumentos traz os três tipos da suíte: 1 "Entrada em
-// estoque", 2 "Entrada em consignação", 3 "Sem entrada em estoque", e local livre.
+// estoque — e a regra do local que GetLocalEntradaEstoqueObrigatorio devolve, com o
+// que a entrada julgada não atende. Um objeto construído sem argumentos traz os três
+// tipos da suíte: 1 "Entrada em estoque", 2 "Entrada em consignação", 3 "Sem entrada
+// em estoque", e local livre.
 #pragma once
 
 #include <algorithm>
 
 #include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/platform/CString.h"
+
+// Tipos de entrada em estoque (TCMREEntradaEstoque::GetTipo, TCMREItemProduto::
+// GetTipoEntradaEstoque); 0 é nenhum tipo.
+enum {
+  CM_ENTRADA_ESTOQUE_NENHUMA = 0,
+  CM_ENTRADA_ESTOQUE_ENTRADA = 1,
+  CM_ENTRADA_ESTOQUE_CONSIGNACAO = 2,
+  CM_ENTRADA_ESTOQUE_SEM_ENTRADA = 3,
+};
 
 class TCMREQualEntradaEstoqueTipo {
  public:
@@ -49,10 +59,18 @@ class TCMREQualEntradaEstoque {
   void SetPonteiroLocal(unsigned short iPonteiroLocal) { m_iPonteiroLocal = iPonteiroLocal; }
   unsigned char GetUsaSaidaMovOriEstoque() const { return m_byUsaSaidaMovOri; }
   void SetUsaSaidaMovOriEstoque(unsigned char byUsa) { m_byUsaSaidaMovOri = byUsa; }
+  // Exige local: toda regra que não é livre.
+  bool GetLocalObrigatorio() const { return m_eTipo != QUAL_ENTRADA_LIVRE; }
+  // O tipo de entrada está na lista.
+  bool PermiteTipo(unsigned char nTipo) const;
+  // A primeira regra que a entrada julgada não atende; vazia quando atende.
+  const CString& GetMensagem() const { return m_strMensagem; }
+  void SetMensagem(const CString& strMensagem) { m_strMensagem = strMensagem; }
 
   bool operator==(const TCMREQualEntradaEstoque& o) const {
     return m_eTipo == o.m_eTipo && m_iPonteiroLocal == o.m_iPonteiroLocal &&
-           m_byUsaSaidaMovOri == o.m_byUsaSaidaMovOri && m_listaTipo.GetSize() == o.m_listaTipo.GetSize() &&
+           m_byUsaSaidaMovOri == o.m_byUsaSaidaMovOri && m_strMensagem == o.m_strMensagem &&
+           m_listaTipo.GetSize() == o.m_listaTipo.GetSize() &&
            std::equal(m_listaTipo.begin(), m_listaTipo.end(), o.m_listaTipo.begin());
   }
   bool operator!=(const TCMREQualEntradaEstoque& o) const { return !(*this == o); }
@@ -62,4 +80,5 @@ class TCMREQualEntradaEstoque {
   ETipoQualEntradaEstoque m_eTipo = QUAL_ENTRADA_LIVRE;
   unsigned short m_iPonteiroLocal = 0;
   unsigned char m_byUsaSaidaMovOri = 0;
+  CString m_strMensagem;
 };

@@ -1,5 +1,5 @@
 // Registro de entrada de mercadorias (TCMRERegistroEntrada): cabeçalho, fornecedor,
-// datas, origem, transporte, valores acumulados, observações, notas referidas,
+// datas, origem, transporte, valores acumulados e totais, observações, notas referidas,
 // produtos, serviços e a condição de pagamento com as parcelas.
 #pragma once
 
@@ -66,6 +66,11 @@
   P(CY, ValorFunrural, m_cyFunrural)                                          \
   P(CY, ValorDeducaoICMSSuframa, m_cySuframa)                                 \
   P(CY, ValorDescontoNaNota, m_cyDescontoNaNota)                              \
+  P(CY, ValorTotalProdutos, m_cyTotalProdutos)                                \
+  P(CY, ValorTotalServicos, m_cyTotalServicos)                                \
+  P(CY, ValorTotalRetencoes, m_cyTotalRetencoes)                              \
+  P(CY, ValorTotalNota, m_cyTotalNota)                                        \
+  P(CY, ValorLiquidoNota, m_cyLiquidoNota)                                    \
   P(CString, ObservacaoGeral, m_strObservacaoGeral)                           \
   P(CString, ObservacaoFisco, m_strObservacaoFisco)
 

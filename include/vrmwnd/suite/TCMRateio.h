@@ -1,5 +1,5 @@
 // Rateio de valores por contas: a linha gerencial (TQZGerencial), a base comum dos
-// rateios (TCMRateioBase: valor, quantidade, conta e linhas gerenciais) e os rateios
+// rateios (TCMRateioBase: valor, quantidade, conta, histórico e linhas gerenciais) e os rateios
 // de item de produto e de serviço da entrada de mercadorias.
 #pragma once
 
@@ -19,6 +19,8 @@ class TQZGerencial {
   P(CY, NEWQuantidade, m_cyQuantidade)                        \
   P(unsigned short, PonteiroFilial, m_iPonteiroFilial)        \
   P(long, PonteiroClassificacao, m_lPonteiroClassificacao)    \
+  P(unsigned short, PonteiroHistorico, m_iPonteiroHistorico)  \
+  P(CString, ComplementoHistorico, m_strComplementoHistorico) \
   P(T_Lista<TQZGerencial>, ListaGerencial, m_listaGerencial)
 
 class TCMRateioBase {
