@@ -282,3 +282,31 @@ CREATE TABLE nf_mensagem (
   iCodigo INTEGER, byDestino INTEGER NOT NULL, szTexto TEXT NOT NULL,
   PRIMARY KEY (lPosicaoNota, nOrdem)
 );
+
+-- Consultas do módulo: autorizações de compra (o código pode repetir entre filiais),
+-- periodicidades (iUnidade 0 dia, 1 mês, 2 ano; o código pode repetir) e condições
+-- de pagamento, com a validade e as marcas de uso pelos módulos 13/19 e 14.
+CREATE TABLE autorizacao_compra (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szNome TEXT NOT NULL
+);
+
+CREATE TABLE periodicidade (
+  iPonteiro INTEGER PRIMARY KEY,
+  iCodigo INTEGER NOT NULL,
+  iUnidade INTEGER NOT NULL,
+  iQuantidade INTEGER NOT NULL,
+  szNome TEXT NOT NULL
+);
+
+CREATE TABLE condicao_pagamento (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL UNIQUE,
+  szNome TEXT NOT NULL,
+  dmaValidade TEXT,
+  byPeriodicidade INTEGER NOT NULL DEFAULT 0,
+  byParcelas INTEGER NOT NULL DEFAULT 1,
+  byModulo13 INTEGER NOT NULL DEFAULT 1,
+  byModulo14 INTEGER NOT NULL DEFAULT 1
+);

@@ -22,6 +22,7 @@ int ComandoInstalar(int argc, char** argv);
 int ComandoLog(int argc, char** argv);
 int ComandoEmpresa(int argc, char** argv);
 int ComandoNota(int argc, char** argv);
+int ComandoAlerta(int argc, char** argv);
 // nota importar POS [POS...] [--json] [--empresa NOME]; argv[0] é "importar".
 int ComandoNotaImportar(int argc, char** argv);
 

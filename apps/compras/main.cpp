@@ -30,6 +30,7 @@ constexpr TComando kComandos[] = {
      "lista as notas fiscais comerciais, mostra uma como o servidor a devolve ou importa "
      "notas num registro de entrada",
      ComandoNota},
+    {"alerta", "alerta TIPO", "abre o configurador de alertas do tipo (2 a 9) pelo ponto de automação", ComandoAlerta},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
 

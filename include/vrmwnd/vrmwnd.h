@@ -4,6 +4,8 @@
 
 #include "vrmwnd/suite.h"
 #include "vrmwnd/util/modulo.h"
+#include "vrmwnd/util/CVRMWNDUtil.h"
+#include "vrmwnd/util/automacao.h"
 #include "vrmwnd/wrappers/C4_Base.h"
 #include "vrmwnd/wrappers/C4_CQZEdit.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
@@ -11,6 +13,7 @@
 #include "vrmwnd/controls/CCMComboTipoAlerta.h"
 #include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
 #include "vrmwnd/controls/C4_CComboBoxRE.h"
+#include "vrmwnd/controls/CAutorizacaoCompraEdit.h"
 #include "vrmwnd/business/CTrataDadosREWnd.h"
 #include "vrmwnd/business/CTrataDadosWnd.h"
 #include "vrmwnd/business/CInteracaoComTelaWnd.h"

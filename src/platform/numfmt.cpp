@@ -12,6 +12,8 @@
 
 #include "vrmwnd/platform/numfmt.h"
 
+#include "oleauto_detail.h"
+
 namespace detail {
 namespace {
 
@@ -139,23 +141,16 @@ bool valid_format(const NUMBERFMTA& format) {
          format.Grouping <= kMaxGrouping && format.NegativeOrder <= kMaxNegativeOrder;
 }
 
-// The number settings of the locales the suite runs under (1046 for the defaults).
+// The number settings of the locales the suite runs under, with the separators the
+// automation routines use for them.
 bool locale_format(LCID locale, NUMBERFMTA* format) {
   static char dot[] = ".";
   static char comma[] = ",";
-  switch (locale & 0xFFFF) {
-    case 0:
-    case LOCALE_USER_DEFAULT:
-    case LOCALE_SYSTEM_DEFAULT:
-    case LCID_PORTUGUESE_BRAZIL:
-      *format = {2, 1, 3, comma, dot, 1};
-      return true;
-    case LCID_ENGLISH_US:
-      *format = {2, 1, 3, dot, comma, 1};
-      return true;
-    default:
-      return false;
-  }
+  LocaleSeparators separators;
+  if (!locale_separators(locale, &separators)) return false;
+  const bool decimal_comma = separators.decimal == u',';
+  *format = {2, 1, 3, decimal_comma ? comma : dot, decimal_comma ? dot : comma, 1};
+  return true;
 }
 
 int fail(DWORD error) {

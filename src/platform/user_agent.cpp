@@ -75,3 +75,10 @@ void InputClick(HWND hwnd, int x, int y) {
   detail::post_input(MSG{hwnd, WM_LBUTTONDOWN, 1, point, 0, {}});
   detail::post_input(MSG{hwnd, WM_LBUTTONUP, 0, point, 0, {}});
 }
+
+void InputDoubleClick(HWND hwnd, int x, int y) {
+  InputClick(hwnd, x, y);
+  LPARAM point = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+  detail::post_input(MSG{hwnd, WM_LBUTTONDBLCLK, 1, point, 0, {}});
+  detail::post_input(MSG{hwnd, WM_LBUTTONUP, 0, point, 0, {}});
+}

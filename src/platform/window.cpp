@@ -21,7 +21,7 @@ struct WindowTable {
   std::map<std::string, WNDPROC> classes{
       {"edit", edit_proc},         {"combobox", combo_proc}, {"combolbox", combo_list_proc},
       {"button", button_proc},     {"static", static_proc},  {"#32770", DefDlgProcA},
-      {"afxwnd", DefWindowProcA},
+      {"afxwnd", DefWindowProcA},  {"syslistview32", listview_proc},
   };
 };
 

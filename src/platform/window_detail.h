@@ -64,6 +64,7 @@ LRESULT combo_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT combo_list_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT button_proc(HWND, UINT, WPARAM, LPARAM);
 LRESULT static_proc(HWND, UINT, WPARAM, LPARAM);
+LRESULT listview_proc(HWND, UINT, WPARAM, LPARAM);
 
 // Keyboard state updated as keyboard messages leave the queue.
 void track_key_state(const MSG& msg);

@@ -126,26 +126,33 @@ class CEditConsulta : public CBaseEditExDF {
   int m_nMensagens = 0, m_nConsultas = 0;
 
  protected:
-  bool Existe() override { return m_bExiste; }
+  bool Existe(CString*) override { return m_bExiste; }
   void MandaMensagem() override { ++m_nMensagens; }
-  void OnConsulta() override { ++m_nConsultas; }
+  void OnConsulta(CConsulta*) override { ++m_nConsultas; }
 };
 
 TEST_F(EditsTest, BaseDeConsultaValidaAoSairEConsultaNoF2) {
   CEditConsulta edit;
   Cria(edit, 500);
   EXPECT_EQ(edit.OnFinaliza(), E_FAIL) << "finalizar sem inicializar falha";
-  EXPECT_EQ(edit.OnInicializa(""), E_FAIL);
-  EXPECT_EQ(edit.OnInicializa("EMPRESA"), S_OK);
-  EXPECT_EQ(edit.OnInicializa("EMPRESA"), E_FAIL) << "duas vezes falha";
+  EXPECT_EQ(edit.Inicializa("", 0, 0), E_FAIL) << "sem empresa falha";
+  EXPECT_EQ(edit.Inicializa("EMPRESA", 1, 2), S_OK);
+  EXPECT_EQ(edit.OnInicializa(), E_FAIL) << "duas vezes falha";
+  EXPECT_EQ(edit.GetEstadoValidacao(), CBaseEditExDF::ESTADO_VAZIO);
   edit.m_bExiste = false;
   m_usuario.Digita(edit, "12");
-  EXPECT_EQ(edit.GetEstadoValidacao(), CBaseEditExDF::ESTADO_NAO_VALIDADO);
+  EXPECT_EQ(edit.GetEstadoValidacao(), CBaseEditExDF::ESTADO_INVALIDO) << "a validar";
   m_usuario.Tecla(VK_F2);
   EXPECT_EQ(edit.m_nConsultas, 1);
   SetFocus(nullptr);
   EXPECT_EQ(edit.GetEstadoValidacao(), CBaseEditExDF::ESTADO_INVALIDO);
   EXPECT_EQ(edit.m_nMensagens, 1);
+  edit.m_bExiste = true;
+  edit.SetFocus();
+  m_usuario.Digita(edit, "3");
+  SetFocus(nullptr);
+  EXPECT_EQ(edit.GetEstadoValidacao(), CBaseEditExDF::ESTADO_VALIDO);
+  edit.m_bExiste = false;
   edit.SetFocus();
   SetFocus(nullptr);
   EXPECT_EQ(edit.m_nMensagens, 1) << "sem mudança não valida de novo";

@@ -35,3 +35,6 @@ void InputKey(int virtual_key, std::initializer_list<int> modifiers = {});
 void InputText(LPCSTR text);
 // A left click: WM_LBUTTONDOWN and WM_LBUTTONUP at client point (x, y).
 void InputClick(HWND hwnd, int x = 1, int y = 1);
+// A double click, as Windows delivers it: WM_LBUTTONDOWN, WM_LBUTTONUP,
+// WM_LBUTTONDBLCLK and WM_LBUTTONUP at client point (x, y).
+void InputDoubleClick(HWND hwnd, int x = 1, int y = 1);

@@ -1,6 +1,6 @@
-// A interação das regras com a tela (CInteracaoComTelaBase): o resultado de uma
-// consistência (TQZCMConsisteRetorno) e a liberação de acesso da biblioteca da empresa
-// (QZLiberaAcesso, QZLiberaAcesso3), que pergunta pela senha de quem pode liberar.
+// A interação das regras com a tela (CInteracaoComTelaBase), que recebe o resultado
+// de uma consistência (TQZCMConsisteRetorno), e a liberação de acesso da biblioteca da
+// empresa (QZLiberaAcesso, QZLiberaAcesso3).
 #pragma once
 
 #include <functional>
@@ -8,28 +8,9 @@
 #include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/suite/TQZBase.h"
+#include "vrmwnd/suite/TQZCMConsisteRetorno.h"
 
 class CWnd;
-
-// Um item da consistência: o código da mensagem, o módulo e o texto do erro.
-struct TQZCMConsisteItem {
-  long lCodigoMensagem = 0;
-  int nModulo = 0;
-  CString strErro;
-};
-
-// Tipo 0 é aceito; outro tipo traz os itens que o usuário precisa ver.
-class TQZCMConsisteRetorno {
- public:
-  int GetTipo() const { return m_nTipo; }
-  void SetTipo(int nTipo) { m_nTipo = nTipo; }
-  const T_Lista<TQZCMConsisteItem>& GetItens() const { return m_itens; }
-  void AdicionaItem(const TQZCMConsisteItem& item) { m_itens.Add(item); }
-
- private:
-  int m_nTipo = 0;
-  T_Lista<TQZCMConsisteItem> m_itens;
-};
 
 // Número de módulo da suíte (7 é Compras). O nome QZModulo já é o da consulta à
 // tabela de módulos da base (QZModulos.h).
