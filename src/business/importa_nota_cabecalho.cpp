@@ -112,7 +112,9 @@ void CImportaNotaComercial::ImportaNota(int nIndice, long lPosicaoComercial) {
 
 // Os totais saem do registro inteiro (cada chamada refaz todos eles), então recalcular
 // uma vez depois da última nota dá o mesmo registro que recalcular depois de cada
-// uma, sem o custo crescer com o quadrado do número de notas.
+// uma, sem o custo crescer com o quadrado do número de notas. Durante o recálculo a
+// licença do processo fica desligada e a supressão de mensagens do tratador ligada;
+// as duas voltam depois, a do tratador primeiro.
 void CImportaNotaComercial::Recalcula() {
   const bool bPodeMostrar = CQZInicializador::GetPodeMostrarMensagens();
   const bool bSuprime = m_t.GetSuprimeMensagens();

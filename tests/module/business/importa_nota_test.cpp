@@ -55,6 +55,8 @@ TEST_F(CImportaNotaTest, CodigosDoCabecalhoConvertidos) {
     const TCMRERegistroEntrada r = Importa({PosicaoTeste(n)});
     EXPECT_EQ(r.GetStatusViaTransp(), c.nViaEsperada);
     EXPECT_EQ(r.GetTipoAssinante(), c.nAssinanteEsperado);
+    EXPECT_EQ(r.GetInformarValorFrete(), 0) << "sem frete a marca não liga";
+    EXPECT_EQ(r.GetSituacao(), 0);
   }
 }
 
