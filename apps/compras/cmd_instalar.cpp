@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "comandos.h"
 #include "instalacao_embutida.h"
@@ -21,9 +22,16 @@ std::string GaranteInstalacao(bool bForcar) {
     if (!bForcar && std::filesystem::exists(strArquivo, erro)) continue;
     std::ofstream arquivo(strArquivo, std::ios::binary | std::ios::trunc);
     arquivo << p->szConteudo;
+    arquivo.close();
     if (!arquivo) {
       std::fprintf(stderr, "compras instalar: não foi possível gravar %s\n", strArquivo.c_str());
       return {};
+    }
+    // Os programas de exemplo (roteiros "#!") são instalados executáveis.
+    if (std::string_view(p->szConteudo).starts_with("#!")) {
+      std::filesystem::permissions(strArquivo, std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
+                                                   std::filesystem::perms::others_exec,
+                                   std::filesystem::perm_options::add, erro);
     }
   }
   if (!QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", strPasta.c_str()) ||

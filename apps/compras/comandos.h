@@ -22,6 +22,7 @@ int ComandoInstalar(int argc, char** argv);
 int ComandoLog(int argc, char** argv);
 int ComandoEmpresa(int argc, char** argv);
 int ComandoNota(int argc, char** argv);
+int ComandoAlerta(int argc, char** argv);
 
 // A empresa que os comandos usam quando não se diz outra.
 inline constexpr const char* kEmpresaPadrao = "AMOSTRA";

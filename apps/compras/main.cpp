@@ -28,6 +28,7 @@ constexpr TComando kComandos[] = {
     {"nota", "nota listar [--empresa NOME] | nota mostrar POS [--json] [--empresa NOME]",
      "lista as notas fiscais comerciais da empresa ou mostra uma como o servidor a devolve",
      ComandoNota},
+    {"alerta", "alerta TIPO", "abre o configurador de alertas do tipo (2 a 9) pelo ponto de automação", ComandoAlerta},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
 

@@ -33,3 +33,8 @@
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
 #include "vrmwnd/platform/msgbox_window.h"
+#include "vrmwnd/platform/afxtabctrl.h"
+#include "vrmwnd/platform/afxapp.h"
+#include "vrmwnd/platform/objbase.h"
+#include "vrmwnd/platform/gxgrid.h"
+#include "vrmwnd/platform/gxwnd.h"

@@ -38,4 +38,7 @@
 #include "vrmwnd/suite/IQZDF_Periodo.h"
 #include "vrmwnd/suite/CComboBase.h"
 #include "vrmwnd/suite/CQZDialog.h"
+#include "vrmwnd/suite/CQZBrowserWnd.h"
+#include "vrmwnd/suite/CQZTabCtrl.h"
+#include "vrmwnd/suite/TQZCMConsisteRetorno.h"
 #include "vrmwnd/suite/TCMREQualEntradaEstoque.h"

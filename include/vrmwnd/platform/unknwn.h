@@ -1,14 +1,12 @@
 // IUnknown, the first three slots of every COM interface: QueryInterface, AddRef
-// and Release, in that order. Interface identifiers are GUIDs (process.h).
+// and Release, in that order (declared with COM's object creation in objbase.h),
+// and the comparison and constant of interface identifiers.
 #pragma once
 
 #include <algorithm>
 #include <iterator>
 
-#include "vrmwnd/platform/process.h"
-
-using IID = GUID;
-using REFIID = const IID&;
+#include "vrmwnd/platform/objbase.h"
 
 inline bool operator==(const GUID& a, const GUID& b) {
   return a.Data1 == b.Data1 && a.Data2 == b.Data2 && a.Data3 == b.Data3 &&
@@ -17,13 +15,3 @@ inline bool operator==(const GUID& a, const GUID& b) {
 
 // {00000000-0000-0000-C000-000000000046}
 inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-
-class IUnknown {
- public:
-  virtual HRESULT QueryInterface(REFIID riid, void** ppvObject) = 0;
-  virtual ULONG AddRef() = 0;
-  virtual ULONG Release() = 0;
-
- protected:
-  ~IUnknown() = default;
-};

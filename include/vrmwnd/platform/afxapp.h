@@ -1,0 +1,20 @@
+// The running application's profile, as MFC's CWinApp offers it: integers and texts
+// by section and entry, kept in the file "profile.ini" of the platform home folder
+// (the registry's place). AfxGetApp gives the application object of the process.
+#pragma once
+
+#include "vrmwnd/platform/CString.h"
+
+class CWinApp {
+ public:
+  // The profile file: <platform home>/profile.ini, read at every call.
+  static CString GetProfileFileName();
+  // A missing entry (or an unreadable file) gives the default.
+  UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
+  BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
+  CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
+  // A null value deletes the entry; FALSE when the file cannot be written.
+  BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+};
+
+CWinApp* AfxGetApp();

@@ -1,0 +1,43 @@
+// The grid as a window: CGXBrowserWnd joins the grid core to a CWnd of the window
+// class "GXWND" (the class a dialog template names for a grid control). The user
+// moves the current cell with the arrow keys, Home and End, and clicks a cell to
+// make it current; the scroll bars and invalidations are kept as state.
+#pragma once
+
+#include "vrmwnd/platform/afxwin.h"
+#include "vrmwnd/platform/gxgrid.h"
+
+constexpr int SB_HORZ = 0, SB_VERT = 1, SB_BOTH = 3;
+
+// Shows or hides scroll bars by setting WS_HSCROLL / WS_VSCROLL.
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
+// Counts as one invalidation of the window (InvalidateCount reads it); FALSE for a
+// handle that is not a window.
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
+int InvalidateCount(HWND hwnd);
+
+class CGXBrowserWnd : public CWnd, public CGXGridCore {
+  DECLARE_DYNAMIC(CGXBrowserWnd)
+
+ public:
+  static constexpr const char* kClassName = "GXWND";
+
+  // Readies a grid attached to its window (SubclassDlgItem or Create): calls
+  // OnInitialUpdate once.
+  void Initialize();
+  BOOL IsInitialized() const { return initialized_; }
+  virtual void OnInitialUpdate() {}
+  void ShowScrollBar(UINT bar, BOOL show = TRUE) { ::ShowScrollBar(m_hWnd, static_cast<int>(bar), show); }
+  void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+  // The data cell under a client point, FALSE when none (header rows count).
+  BOOL HitTest(POINT point, ROWCOL& row, ROWCOL& col) const;
+
+ protected:
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg UINT OnGetDlgCode();
+  afx_msg LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+
+ private:
+  bool initialized_ = false;
+  DECLARE_MESSAGE_MAP()
+};

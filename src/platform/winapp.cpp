@@ -1,0 +1,36 @@
+// The application profile over the private profile files of kernel32.
+#include <filesystem>
+#include <vector>
+
+#include "vrmwnd/platform/afxapp.h"
+#include "vrmwnd/platform/profile.h"
+
+CString CWinApp::GetProfileFileName() { return (GetPlatformHomeDirectory() + "/profile.ini").c_str(); }
+
+UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault) {
+  return GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, GetProfileFileName());
+}
+
+BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue) {
+  CString value;
+  value.Format("%d", nValue);
+  return WriteProfileString(lpszSection, lpszEntry, value);
+}
+
+CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault) {
+  std::vector<char> buffer(4096);
+  GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buffer.data(),
+                           static_cast<DWORD>(buffer.size()), GetProfileFileName());
+  return CString(buffer.data());
+}
+
+BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue) {
+  std::error_code error;
+  std::filesystem::create_directories(GetPlatformHomeDirectory(), error);
+  return WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, GetProfileFileName());
+}
+
+CWinApp* AfxGetApp() {
+  static CWinApp app;
+  return &app;
+}

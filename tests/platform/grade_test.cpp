@@ -1,0 +1,139 @@
+// O núcleo da grade: registros por linha sob ordenação e com a linha de totais,
+// valores que acompanham o registro, soma e impressão das colunas visíveis, a
+// célula corrente pelo teclado e pelo clique, e o controle de abas.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "janelas_teste.h"
+#include "vrmwnd/platform/afxtabctrl.h"
+#include "vrmwnd/platform/gxwnd.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+// Grade de navegação cujas células vêm de um vetor por registro.
+class CGradeValores : public CGXBrowserWnd {
+ public:
+  std::vector<std::vector<const char*>> m_linhas;
+  std::vector<std::pair<ROWCOL, ROWCOL>> m_movimentos;
+
+ protected:
+  BOOL OnLoadCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, LPCTSTR szExistente) override {
+    const long lRegistro = GetRecordFromRow(nRow);
+    if (*szExistente == '\0' && lRegistro >= 0 && lRegistro < static_cast<long>(m_linhas.size()))
+      style.SetValue(m_linhas[lRegistro][nCol - 1]);
+    return TRUE;
+  }
+  void OnMovedCurrentCell(ROWCOL nRow, ROWCOL nCol) override { m_movimentos.emplace_back(nRow, nCol); }
+};
+
+class GradeTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_grade.Create(CGXBrowserWnd::kClassName, "", WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 300, 200), &m_pai, 100);
+    m_grade.m_linhas = {{"b", "1.000,50", "10/02/2024"}, {"a", "-3", "09/03/2023"}, {"c", "20,25", "01/01/2025"}};
+    m_grade.SetColCount(3);
+    m_grade.SetRowCount(3);
+  }
+  std::vector<long> Registros() {
+    std::vector<long> v;
+    for (ROWCOL r = 1; r <= m_grade.GetRowCount(); ++r) v.push_back(m_grade.GetRecordFromRow(r));
+    return v;
+  }
+  CPaiGravador m_pai;
+  CGradeValores m_grade;
+};
+
+}  // namespace
+
+TEST_F(GradeTest, OrdenaPorTextoNumeroEDataComOuSemTotais) {
+  const struct {
+    ROWCOL nColuna;
+    BOOL bAscendente;
+    BOOL bTotais;
+    std::vector<long> esperado;
+  } kCasos[] = {
+      {1, TRUE, FALSE, {1, 0, 2}},   {1, FALSE, FALSE, {2, 0, 1}},
+      {2, TRUE, FALSE, {1, 2, 0}},   // -3 < 20,25 < 1.000,50 pelo valor, não pelo texto
+      {3, TRUE, FALSE, {1, 0, 2}},   // 2023 < 2024 < 2025, não "01" < "09" < "10"
+      {2, FALSE, TRUE, {-1, 0, 2, 1}},  // a linha 1 é a de totais e não se move
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(testing::Message() << "coluna " << c.nColuna << " totais " << c.bTotais);
+    m_grade.SetTotalsLine(c.bTotais);
+    m_grade.SetRowCount(3 + (c.bTotais ? 1 : 0));
+    ASSERT_TRUE(m_grade.SortRows(c.nColuna, c.bAscendente));
+    EXPECT_EQ(Registros(), c.esperado);
+    EXPECT_EQ(m_grade.GetSortCol(), c.nColuna);
+  }
+  EXPECT_FALSE(m_grade.SortRows(0, TRUE));
+  EXPECT_FALSE(m_grade.SortRows(4, TRUE));
+}
+
+TEST_F(GradeTest, ValorDadoAcompanhaORegistroEACelulaCorrenteFicaNaLinha) {
+  m_grade.SetValueRowCol(3, 1, "z");  // registro 2
+  m_grade.SetCurrentCell(1, 2);       // registro 0, "b"
+  m_grade.m_movimentos.clear();
+  m_grade.SortRows(1, TRUE);  // a, b, z: a linha 1 passa a mostrar o registro 1
+  EXPECT_EQ(m_grade.GetValueRowCol(3, 1), "z");
+  ROWCOL nLinha = 0, nColuna = 0;
+  ASSERT_TRUE(m_grade.GetCurrentCell(nLinha, nColuna));
+  EXPECT_EQ(nLinha, 1u);
+  EXPECT_THAT(m_grade.m_movimentos, ElementsAre(std::pair<ROWCOL, ROWCOL>{1, 2}));
+  m_grade.SortRows(1, TRUE);  // mesma ordem: ninguém é avisado
+  EXPECT_EQ(m_grade.m_movimentos.size(), 1u);
+  m_grade.SetCurrentCell(3, 2);
+  EXPECT_EQ(m_grade.GetRowFromRecord(2), 3u);
+  m_grade.SetRowCount(2);  // o registro 2 some, a ordem volta à identidade
+  EXPECT_EQ(m_grade.GetSortCol(), 0u);
+  EXPECT_FALSE(m_grade.GetCurrentCell(nLinha, nColuna));
+  EXPECT_EQ(m_grade.GetRowFromRecord(2), 0u);
+}
+
+TEST_F(GradeTest, TotaisSomamAsColunasMarcadasEImpressaoMostraOVisivel) {
+  m_grade.SetTotalsLine(TRUE);
+  m_grade.SetRowCount(4);
+  m_grade.SetColSummed(2, TRUE);
+  m_grade.SetValueRowCol(0, 1, "Nome");
+  m_grade.SetValueRowCol(0, 2, "Valor");
+  m_grade.SetColStyle(2, CGXStyle().SetHorizontalAlignment(DT_RIGHT));
+  for (ROWCOL c = 0; c <= 3; ++c) m_grade.SetColWidth(c, 6 * 9);
+  m_grade.HideCols(3, 3);
+  EXPECT_EQ(m_grade.GetValueRowCol(1, 2), "1.017,75");
+  EXPECT_EQ(m_grade.GetValueRowCol(1, 1), "");
+  EXPECT_EQ(m_grade.PrintToText(),
+            "          Nome      Valor\n"
+            "Total                1.017,75\n"
+            "1         b          1.000,50\n"
+            "2         a                -3\n"
+            "3         c             20,25\n");
+}
+
+TEST_F(GradeTest, SetasECliqueMovemACelulaCorrente) {
+  CUsuarioRoteirizado usuario;
+  usuario.Clica(m_grade);  // (1, 1) é o cabeçalho: nada se move
+  EXPECT_TRUE(m_grade.m_movimentos.empty());
+  InputClick(m_grade.m_hWnd, CGXGridCore::kDefaultColWidth + 5, CGXGridCore::kHeaderHeight + CGXGridCore::kRowHeight + 2);
+  CUsuarioRoteirizado::ProcessaFila();
+  usuario.Tecla(VK_DOWN);
+  usuario.Tecla(VK_DOWN);  // já na última: não se move
+  usuario.Tecla(VK_HOME);
+  EXPECT_THAT(m_grade.m_movimentos, ElementsAre(std::pair<ROWCOL, ROWCOL>{2, 1}, std::pair<ROWCOL, ROWCOL>{3, 1},
+                                                std::pair<ROWCOL, ROWCOL>{1, 1}));
+}
+
+TEST(AbasTest, SelecaoPorProgramaEIndicesForaDasAbas) {
+  CPaiGravador pai;
+  CTabCtrl abas;
+  ASSERT_TRUE(abas.Create(WS_VISIBLE, CRect(0, 0, 100, 20), &pai, 7));
+  EXPECT_EQ(abas.GetCurSel(), -1);
+  abas.InsertItem(0, "Geral");
+  abas.InsertItem(1, "Itens");
+  EXPECT_EQ(abas.GetCurSel(), 0);
+  EXPECT_EQ(abas.SetCurSel(1), 0);
+  EXPECT_EQ(abas.SetCurSel(2), -1);
+  EXPECT_EQ(abas.SetCurSel(-1), -1);
+  EXPECT_EQ(abas.GetCurSel(), 1);
+  EXPECT_TRUE(pai.Recebidas().empty());
+}
