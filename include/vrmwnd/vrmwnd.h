@@ -14,3 +14,4 @@
 #include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
 #include "vrmwnd/controls/C4_CComboBoxRE.h"
 #include "vrmwnd/controls/CAutorizacaoCompraEdit.h"
+#include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
