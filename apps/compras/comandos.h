@@ -23,6 +23,7 @@ int ComandoLog(int argc, char** argv);
 int ComandoEmpresa(int argc, char** argv);
 int ComandoNota(int argc, char** argv);
 int ComandoAlerta(int argc, char** argv);
+int ComandoConsulta(int argc, char** argv);
 
 // A empresa que os comandos usam quando não se diz outra.
 inline constexpr const char* kEmpresaPadrao = "AMOSTRA";

@@ -52,3 +52,13 @@ run(1 "não está registrada" nota mostrar 6144 --empresa NINGUEM)
 run(0 "^POS +Número +Fornecedor +Emissão +Total\n6144 +1001 +Metalúrgica Ipiranga Ltda +13/08/2018 +1\\.438,00\n.*18432 +3310 +Consultoria Araucária Ltda +25/08/2018 +10\\.000,00\n.*26624 +88 +Distribuidora Sertaneja S\\.A\\. +216,00\n6 nota\\(s\\)" nota listar)
 run(1 "não está registrada" nota listar --empresa NINGUEM)
 run(2 "opção desconhecida" nota listar --json)
+
+# The lookup edits answer as they do on a screen: description and key, or the message.
+run(0 "Condição de pagamento 30: 30 dias\nChave: 2\n" consulta condicao 30)
+run(1 "Mensagem \\(Tarvo Empresarial\\): Esta condição de pagamento não pode ser usada neste módulo" consulta condicao SOVENDAS)
+run(0 "Chave: 5\n" consulta condicao SOVENDAS --modulo 14)
+run(1 "vencida na data de referência" consulta condicao ANT2023 --data 01/01/2024)
+run(0 "Autorização de compra AC-100: Contrato anual de limpeza\nChave: 3000000001\n" consulta autorizacao AC-100)
+run(1 "Autorização de compra não encontrada" consulta autorizacao AC-003)
+run(2 "autorizacao ou condicao" consulta produto 1)
+run(2 "DD/MM/AAAA" consulta condicao 30 --data amanhã)

@@ -87,6 +87,9 @@ class CCondicaoPagamentoEditTest : public testing::Test {
 }  // namespace
 
 TEST_F(CCondicaoPagamentoEditTest, DigitarESairConfereValidadeEModulo) {
+  // A primeira data válida (1/1/1848) já conta para a validade.
+  ASSERT_EQ(QZDMA(1, 1, 1848), QZDMA_MINIMA);
+  m_empresa.Executa("INSERT INTO condicao_pagamento VALUES (7, 'DIA1', 'Primeiro dia', '1848-01-01', 0, 1, 1, 1)");
   const REG_QZDMA dFimDe2023 = QZDMA(31, 12, 2023);
   const struct {
     const char* szTexto;
@@ -108,6 +111,8 @@ TEST_F(CCondicaoPagamentoEditTest, DigitarESairConfereValidadeEModulo) {
       {"QUINZE", 14, 0, "", 0, "Módulo não pode usar."},
       {"QUINZE", 19, 0, "Quinzenal em 4 vezes", 6, nullptr},
       {"30", 7, 0, "", 0, "Módulo não pode usar."},
+      {"DIA1", 13, QZDMA_MINIMA, "Primeiro dia", 7, nullptr},
+      {"DIA1", 13, QZDMA_MINIMA + 1, "", 0, "Condição vencida."},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << c.szTexto << " módulo " << int{c.nModulo} << " data " << c.dataValidade);
