@@ -255,6 +255,15 @@ TEST_F(CCondicaoPagamentoEditTest, FalhasDoServidorVaoAoLogOuACaixa) {
   EXPECT_EQ(aColunas[2], "0");
   EXPECT_EQ(aColunas[3], "");
 
+  // As chamadas herdadas que falham vão ao log com a expressão.
+  EXPECT_LT(m_edit.OnInicializa(), 0) << "já inicializado";
+  EXPECT_NE(LogDeErros().find("CCondicaoPagamentoEdit::OnInicializa"), std::string::npos);
+  EXPECT_NE(LogDeErros().find("hr = __super::OnInicializa()"), std::string::npos);
+  CCondicaoPagamentoEdit semEmpresa;
+  EXPECT_LT(semEmpresa.OnFinaliza(), 0) << "nunca inicializado";
+  EXPECT_NE(LogDeErros().find("CCondicaoPagamentoEdit::OnFinaliza"), std::string::npos);
+  EXPECT_NE(LogDeErros().find("hr = __super::OnFinaliza()"), std::string::npos);
+
   // A conexão que falha ao inicializar é mostrada (276791).
   CCondicaoPagamentoEdit outro;
   vrmsuite::ProgramaFalhaLeitura("CConexaoCondicaoPagamento::Conecta", E_FAIL, 1);
