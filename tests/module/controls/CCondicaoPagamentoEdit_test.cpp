@@ -188,17 +188,33 @@ TEST_F(CCondicaoPagamentoEditTest, F2MostraAListaEALinhaEscolhidaViraAChave) {
 }
 
 TEST_F(CCondicaoPagamentoEditTest, CadastroRecebeALinhaDeComando) {
-  const std::string strEmpresa = m_empresa.Nome();
-  m_edit.SetWindowText("30");
-  m_usuario.QuandoAbrir("Relação de Condição de Pagamento").Tecla(VK_F6).Tecla(VK_ESCAPE);
-  m_usuario.Clica(m_edit);
-  m_usuario.Tecla(VK_F2);
-  m_edit.SetWindowText("NADA");
-  m_usuario.QuandoAbrir("Relação de Condição de Pagamento").Tecla(VK_F6).Clica(CConsulta::IDC_INCLUIR).Tecla(VK_ESCAPE);
-  m_usuario.Clica(m_edit);
-  m_usuario.Tecla(VK_F2);
-  const std::string strComeco = "CADCPAG [-E" + strEmpresa + "] [-U4] [-L99]";
-  EXPECT_EQ(LinhasDoCadastro(3), strComeco + " [-C30]\n" + strComeco + " [-C]\n" + strComeco + "\n");
+  const std::string strComeco = "CADCPAG [-E" + std::string(m_empresa.Nome()) + "] [-U4] [-L99]";
+  // Cada programa roda à parte: espera a sua linha antes de abrir o próximo.
+  const struct {
+    const char* szTexto;
+    int nTecla;  // F6 na lista, ou 0 para o botão "Incluir"
+    std::string strLinha;
+  } kCasos[] = {
+      {"30", VK_F6, strComeco + " [-C30]"},
+      {"NADA", VK_F6, strComeco + " [-C]"},  // código recusado: -C vazio
+      {"30", 0, strComeco},                  // incluir não leva o código
+  };
+  std::string strEsperado;
+  std::size_t nLinhas = 0;
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.strLinha);
+    m_edit.SetWindowText(c.szTexto);
+    CRoteiro& roteiro = m_usuario.QuandoAbrir("Relação de Condição de Pagamento");
+    if (c.nTecla != 0) {
+      roteiro.Tecla(c.nTecla).Tecla(VK_ESCAPE);
+    } else {
+      roteiro.Clica(CConsulta::IDC_INCLUIR).Tecla(VK_ESCAPE);
+    }
+    m_usuario.Clica(m_edit);
+    m_usuario.Tecla(VK_F2);
+    strEsperado += c.strLinha + "\n";
+    EXPECT_EQ(LinhasDoCadastro(++nLinhas), strEsperado);
+  }
 }
 
 TEST_F(CCondicaoPagamentoEditTest, FalhasDoServidorVaoAoLogOuACaixa) {
