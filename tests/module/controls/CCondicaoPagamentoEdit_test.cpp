@@ -188,7 +188,12 @@ TEST_F(CCondicaoPagamentoEditTest, F2MostraAListaEALinhaEscolhidaViraAChave) {
 }
 
 TEST_F(CCondicaoPagamentoEditTest, CadastroRecebeALinhaDeComando) {
-  const std::string strComeco = "CADCPAG [-E" + std::string(m_empresa.Nome()) + "] [-U4] [-L99]";
+  // Uma empresa com espaço no nome chega ao cadastro como um argumento só.
+  std::string strErro;
+  vrmsuite::RegistraEmpresaNaMemoria("Empresa X", vrmsuite::AbreEmpresa(m_empresa.Nome(), strErro));
+  ASSERT_EQ(m_edit.OnFinaliza(), S_OK);
+  ASSERT_EQ(m_edit.Inicializa("Empresa X", 4, 99), S_OK);
+  const std::string strComeco = "CADCPAG [-EEmpresa X] [-U4] [-L99]";
   // Cada programa roda à parte: espera a sua linha antes de abrir o próximo.
   const struct {
     const char* szTexto;
@@ -215,6 +220,7 @@ TEST_F(CCondicaoPagamentoEditTest, CadastroRecebeALinhaDeComando) {
     strEsperado += c.strLinha + "\n";
     EXPECT_EQ(LinhasDoCadastro(++nLinhas), strEsperado);
   }
+  vrmsuite::RemoveEmpresaDaMemoria("Empresa X");
 }
 
 TEST_F(CCondicaoPagamentoEditTest, FalhasDoServidorVaoAoLogOuACaixa) {
