@@ -25,6 +25,7 @@ int ComandoNota(int argc, char** argv);
 int ComandoAlerta(int argc, char** argv);
 // nota importar POS [POS...] [--json] [--empresa NOME]; argv[0] é "importar".
 int ComandoNotaImportar(int argc, char** argv);
+int ComandoConsulta(int argc, char** argv);
 
 // A empresa que os comandos usam quando não se diz outra.
 inline constexpr const char* kEmpresaPadrao = "AMOSTRA";

@@ -31,6 +31,7 @@ constexpr TComando kComandos[] = {
      "notas num registro de entrada",
      ComandoNota},
     {"alerta", "alerta TIPO", "abre o configurador de alertas do tipo (2 a 9) pelo ponto de automação", ComandoAlerta},
+    {"consulta", "consulta autorizacao|condicao CODIGO [--modulo N] [--data DD/MM/AAAA] [--empresa NOME]", "digita o código no edit de consulta e mostra o que ele mostra", ComandoConsulta},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
 

@@ -17,3 +17,4 @@
 #include "vrmwnd/business/CTrataDadosREWnd.h"
 #include "vrmwnd/business/CTrataDadosWnd.h"
 #include "vrmwnd/business/CInteracaoComTelaWnd.h"
+#include "vrmwnd/controls/CCondicaoPagamentoEdit.h"

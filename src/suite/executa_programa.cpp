@@ -1,7 +1,8 @@
-// CVRMSVRUtil::ExecutaProgramaTarvo: inicia um programa da pasta de instalação com
-// fork/execv, sem shell. Um filho intermediário gera o neto que executa o programa e
-// sai logo, de modo que o programa não fica zumbi deste processo; um pipe fechado no
-// exec traz de volta o errno de um exec que falhou.
+// CVRMSVRUtil::ExecutaProgramaTarvo e ExecutaProgramaLinhaDeComando: iniciam um
+// programa da pasta de instalação com fork/execv, sem shell. Um filho intermediário
+// gera o neto que executa o programa e sai logo, de modo que o programa não fica
+// zumbi deste processo; um pipe fechado no exec traz de volta o errno de um exec que
+// falhou. A linha de comando é separada em argumentos como o Windows a separa.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -41,6 +42,50 @@ std::vector<std::string> PalavrasDe(const CString& strTexto) {
     }
   }
   return palavras;
+}
+
+// Separa a linha de comando como CommandLineToArgvW separa os argumentos depois do
+// nome do programa: espaço e tabulação separam fora de aspas; aspas agrupam e não
+// fazem parte do argumento; "" dentro de aspas é uma aspa; 2n barras invertidas
+// antes de aspas viram n barras e as aspas agrupam; 2n+1 viram n barras e uma aspa;
+// barras que não precedem aspas ficam como estão.
+std::vector<std::string> ArgumentosDaLinha(const CString& strLinha) {
+  std::vector<std::string> argumentos;
+  const std::string s(strLinha.GetString());
+  std::size_t i = 0;
+  while (true) {
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    if (i >= s.size()) break;
+    std::string atual;
+    bool bEntreAspas = false;
+    while (i < s.size() && (bEntreAspas || (s[i] != ' ' && s[i] != '\t'))) {
+      if (s[i] == '\\') {
+        std::size_t nBarras = 0;
+        while (i < s.size() && s[i] == '\\') ++nBarras, ++i;
+        if (i < s.size() && s[i] == '"') {
+          atual.append(nBarras / 2, '\\');
+          if (nBarras % 2 == 1) {
+            atual += '"';
+            ++i;
+          }
+        } else {
+          atual.append(nBarras, '\\');
+        }
+      } else if (s[i] == '"') {
+        if (bEntreAspas && i + 1 < s.size() && s[i + 1] == '"') {
+          atual += '"';
+          i += 2;
+        } else {
+          bEntreAspas = !bEntreAspas;
+          ++i;
+        }
+      } else {
+        atual += s[i++];
+      }
+    }
+    argumentos.push_back(std::move(atual));
+  }
+  return argumentos;
 }
 
 // Cria o neto que executa o programa; devolve 0 ou o errno da falha (do fork, do
@@ -108,28 +153,50 @@ void MostraFalha(const CString& strModulo, const CString& strPrograma, const cha
                  MB_OK | MB_ICONERROR, nullptr);
 }
 
-}  // namespace
-
-void CVRMSVRUtil::ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo,
-                                       const CString& strEmpresa, unsigned short nUsuario,
-                                       long lSessao, const CString& strOpcoes) {
+// O caminho do programa na pasta de instalação; vazio (depois de mostrar o motivo)
+// quando o nome não é um nome de arquivo ou o programa não existe.
+std::string CaminhoDoPrograma(const CString& strPrograma, const CString& strModulo) {
   if (strPrograma.IsEmpty() || strPrograma.Find('/') >= 0 || strPrograma.Find('\\') >= 0 ||
       strPrograma == "." || strPrograma == "..") {
     MostraFalha(strModulo, strPrograma, "o nome do programa não é um nome de arquivo");
-    return;
+    return {};
   }
   const std::string strCaminho = CaminhoNativo(QZDiretorioInstalacao() + strPrograma);
   struct stat info {};
   if (::stat(strCaminho.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
     const CString strMotivo = CString("o programa não existe em ") + strCaminho.c_str();
     MostraFalha(strModulo, strPrograma, strMotivo);
-    return;
+    return {};
   }
+  return strCaminho;
+}
 
+}  // namespace
+
+void CVRMSVRUtil::ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo,
+                                       const CString& strEmpresa, unsigned short nUsuario,
+                                       long lSessao, const CString& strOpcoes) {
+  const std::string strCaminho = CaminhoDoPrograma(strPrograma, strModulo);
+  if (strCaminho.empty()) return;
   std::vector<std::string> argumentos{strCaminho, strModulo.GetString(), strEmpresa.GetString(),
                                       std::to_string(nUsuario), std::to_string(lSessao)};
   for (std::string& palavra : PalavrasDe(strOpcoes)) argumentos.push_back(std::move(palavra));
 
   if (const int nErro = Inicia(strCaminho, argumentos); nErro != 0)
     MostraFalha(strModulo, strPrograma, MotivoDoErro(nErro));
+}
+
+void CVRMSVRUtil::ExecutaProgramaLinhaDeComando(const CString& strPrograma, const CString& strModulo,
+                                                const CString& strLinhaDeComando) {
+  const std::string strCaminho = CaminhoDoPrograma(strPrograma, strModulo);
+  if (strCaminho.empty()) return;
+  std::vector<std::string> argumentos{strCaminho};
+  for (std::string& a : ArgumentosDaLinha(strLinhaDeComando)) argumentos.push_back(std::move(a));
+
+  if (const int nErro = Inicia(strCaminho, argumentos); nErro != 0)
+    MostraFalha(strModulo, strPrograma, MotivoDoErro(nErro));
+}
+
+std::vector<std::string> CVRMSVRUtil::ArgumentosDaLinhaDeComando(const CString& strLinhaDeComando) {
+  return ArgumentosDaLinha(strLinhaDeComando);
 }

@@ -59,3 +59,12 @@ run(0 "Origem: +Módulo Comercial - Nota Fiscal - Mês/Ano: 08/2018 - Chave: 1\n
 run(0 "^\\{\"origem\": \"Módulo Comercial.*\"totalNota\": 1438\\.0000" nota importar 6144 --json)
 run(1 "a leitura falhou: nota fiscal 99 não existe.*Linha gravada no log de erros:\n.*CTrataDadosREWnd::ImportaNotaComercial.*GetUsaServidor\\(\\)->LeDFNotasFiscais\\(m_ppINotasFiscais, lPosicaoComercial, &pRegNF\\)" nota importar 99)
 run(2 "diga ao menos uma posição" nota importar)
+# The lookup edits answer as they do on a screen: description and key, or the message.
+run(0 "Condição de pagamento 30: 30 dias\nChave: 2\n" consulta condicao 30)
+run(1 "Mensagem \\(Tarvo Empresarial\\): Esta condição de pagamento não pode ser usada neste módulo" consulta condicao SOVENDAS)
+run(0 "Chave: 5\n" consulta condicao SOVENDAS --modulo 14)
+run(1 "vencida na data de referência" consulta condicao ANT2023 --data 01/01/2024)
+run(0 "Autorização de compra AC-100: Contrato anual de limpeza\nChave: 3000000001\n" consulta autorizacao AC-100)
+run(1 "Autorização de compra não encontrada" consulta autorizacao AC-003)
+run(2 "autorizacao ou condicao" consulta produto 1)
+run(2 "DD/MM/AAAA" consulta condicao 30 --data amanhã)

@@ -71,3 +71,25 @@ TEST_F(ExecutaProgramaTest, ProgramaQueNaoRodaEhMostradoAoUsuario) {
     EXPECT_EQ(m_apresentador.Caixas().back().nEstilo, MB_OK | MB_ICONERROR);
   }
 }
+
+TEST(ArgumentosDaLinhaDeComandoTest, SeparaComoOWindows) {
+  const struct {
+    const char* szLinha;
+    std::vector<std::string> esperados;
+  } kCasos[] = {
+      {"-E\"Empresa X\" -U4 -L99 -C\"30\"", {"-EEmpresa X", "-U4", "-L99", "-C30"}},
+      {"-C\"\"", {"-C"}},
+      {"  a\t b  ", {"a", "b"}},
+      {"\"\"", {""}},
+      {"a\\\"b", {"a\"b"}},               // \" é aspa literal
+      {"a\\\\\"b c\"", {"a\\b c"}},       // \\" : uma barra, e as aspas agrupam
+      {"a\\b", {"a\\b"}},                 // barra sem aspas fica
+      {"\"a \"\" b\"", {"a \" b"}},       // "" dentro de aspas
+      {"\"sem fim", {"sem fim"}},
+      {"", {}},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szLinha);
+    EXPECT_EQ(CVRMSVRUtil::ArgumentosDaLinhaDeComando(c.szLinha), c.esperados);
+  }
+}

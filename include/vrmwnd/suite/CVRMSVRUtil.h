@@ -3,6 +3,9 @@
 // com casas em notação brasileira e a execução de programas da suíte.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/oleauto.h"
 
@@ -33,4 +36,13 @@ class CVRMSVRUtil {
   static void ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo,
                                    const CString& strEmpresa, unsigned short nUsuario, long lSessao,
                                    const CString& strOpcoes);
+  // Executa o programa strPrograma da pasta de instalação, como ExecutaProgramaTarvo,
+  // com os argumentos da linha de comando strLinhaDeComando separados como o Windows
+  // os separa (ArgumentosDaLinhaDeComando) e nada mais à frente. strModulo (sigla) dá
+  // o título da caixa de falha.
+  static void ExecutaProgramaLinhaDeComando(const CString& strPrograma, const CString& strModulo,
+                                            const CString& strLinhaDeComando);
+  // Os argumentos de uma linha de comando do Windows: espaços separam fora de aspas,
+  // aspas agrupam palavras e não ficam no argumento, \" é uma aspa literal.
+  static std::vector<std::string> ArgumentosDaLinhaDeComando(const CString& strLinhaDeComando);
 };

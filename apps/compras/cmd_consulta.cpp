@@ -1,0 +1,151 @@
+// compras consulta autorizacao|condicao CODIGO: põe o código no edit de consulta do
+// módulo (autorização de compra ou condição de pagamento), sai do campo como uma
+// pessoa e mostra o que o edit mostra: a descrição do static companheiro e a chave,
+// ou a caixa de mensagem da recusa.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "comandos.h"
+#include "instalacao_embutida.h"
+#include "vrmwnd/vrmwnd.h"
+
+namespace compras {
+namespace {
+
+// As caixas que o edit abre vão para a saída, uma linha cada.
+class CCaixasNaSaida : public IMessageBoxPresenter {
+ public:
+  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
+  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
+  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
+  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
+  int Present(HWND, const char* szTexto, const char* szTitulo, UINT) override {
+    std::printf("Mensagem (%s): %s\n", szTitulo, szTexto);
+    ++m_nCaixas;
+    return IDOK;
+  }
+  int Caixas() const { return m_nCaixas; }
+
+ private:
+  IMessageBoxPresenter* m_pAnterior;
+  int m_nCaixas = 0;
+};
+
+// A janela com o edit, o static companheiro e um outro campo para onde o foco vai.
+struct TTela {
+  CWnd pai;
+  CStatic estatico;
+  TTela() { pai.CreateEx(0, nullptr, "Consulta", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 600, 200), nullptr, 0); }
+  ~TTela() { pai.DestroyWindow(); }
+  // Cria o edit (100), o static (101) e o outro campo (102) e liga os dois primeiros.
+  bool Liga(CBaseEditExDF& edit) {
+    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 20, pai.m_hWnd, 100, nullptr, nullptr);
+    CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 30, 300, 20, pai.m_hWnd, 101, nullptr, nullptr);
+    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 60, 100, 20, pai.m_hWnd, 102, nullptr, nullptr);
+    if (!edit.SubclassDlgItem(100, &pai) || !estatico.SubclassDlgItem(101, &pai)) return false;
+    edit.SetStaticCompanheiro(&estatico);
+    return true;
+  }
+  // Digita o código no edit e passa ao outro campo.
+  void DigitaESai(CBaseEditExDF& edit, const char* szCodigo) {
+    ::SetFocus(edit.m_hWnd);
+    edit.SetWindowText(szCodigo);
+    ::SetFocus(GetDlgItem(pai.m_hWnd, 102));
+  }
+  std::string Descricao() const {
+    CString s;
+    estatico.GetWindowText(s);
+    return s.GetString();
+  }
+};
+
+int ConsultaAutorizacao(const char* szEmpresa, const char* szCodigo) {
+  IQZCM_AutorizacaoCompra* pIAC = nullptr;
+  HRESULT hr = QZCriaAutorizacaoCompra(&pIAC);
+  if (hr == S_OK) {
+    BSTR bstr = SysAllocString(Utf8ToUtf16(szEmpresa).c_str());
+    hr = pIAC->Inicializa(bstr, 1, 1);
+    SysFreeString(bstr);
+  }
+  if (hr != S_OK) {
+    std::fprintf(stderr, "compras consulta: o servidor de autorizações não abriu a empresa %s (0X%08lX)\n",
+                 szEmpresa, static_cast<unsigned long>(static_cast<DWORD>(hr)));
+    if (pIAC) pIAC->Release();
+    return 1;
+  }
+  int nSaida = 1;
+  {
+    CCaixasNaSaida caixas;
+    TTela tela;
+    CAutorizacaoCompraEdit edit;
+    edit.SetAC(pIAC);
+    if (tela.Liga(edit) && edit.Inicializa(szEmpresa, 1, 1) == S_OK) {
+      tela.DigitaESai(edit, szCodigo);
+      const unsigned long lChave = edit.GetChave();
+      if (lChave != 0) {
+        std::printf("Autorização de compra %s: %s\nChave: %lu\n", edit.GetText().GetString(),
+                    tela.Descricao().c_str(), lChave);
+        nSaida = 0;
+      }
+      edit.OnFinaliza();
+    }
+  }
+  pIAC->Release();
+  return nSaida;
+}
+
+int ConsultaCondicao(const char* szEmpresa, const char* szCodigo, int nModulo, REG_QZDMA dataValidade) {
+  CCaixasNaSaida caixas;
+  TTela tela;
+  CCondicaoPagamentoEdit edit;
+  if (!tela.Liga(edit)) return 1;
+  edit.SetModulo(static_cast<unsigned char>(nModulo));
+  edit.SetDataValidade(dataValidade);
+  if (edit.Inicializa(szEmpresa, 1, 1) != S_OK) return 1;
+  tela.DigitaESai(edit, szCodigo);
+  unsigned short iChave = 0;
+  const bool bValida = caixas.Caixas() == 0 && edit.GetPonteiro(iChave);
+  if (bValida)
+    std::printf("Condição de pagamento %s: %s\nChave: %u\n", edit.GetText().GetString(), tela.Descricao().c_str(),
+                static_cast<unsigned>(iChave));
+  edit.OnFinaliza();
+  return bValida ? 0 : 1;
+}
+
+}  // namespace
+
+int ComandoConsulta(int argc, char** argv) {
+  const TComando& eu = Comando("consulta");
+  if (argc < 2) return UsoErrado(eu, "diga o edit (autorizacao ou condicao) e o código");
+  const bool bAutorizacao = std::strcmp(argv[0], "autorizacao") == 0;
+  if (!bAutorizacao && std::strcmp(argv[0], "condicao") != 0)
+    return UsoErrado(eu, "o edit é autorizacao ou condicao");
+  const char* szEmpresa = kEmpresaPadrao;
+  int nModulo = 13;
+  REG_QZDMA dataValidade = 0;
+  for (int i = 2; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc) {
+      szEmpresa = argv[++i];
+    } else if (!bAutorizacao && std::strcmp(argv[i], "--modulo") == 0 && i + 1 < argc) {
+      char* pFim = nullptr;
+      const long n = std::strtol(argv[++i], &pFim, 10);
+      if (*pFim != '\0' || n < 0 || n > 255) return UsoErrado(eu, "o módulo é um número de 0 a 255");
+      nModulo = static_cast<int>(n);
+    } else if (!bAutorizacao && std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
+      int d = 0, m = 0, a = 0;
+      char cResto = 0;
+      if (std::sscanf(argv[++i], "%d/%d/%d%c", &d, &m, &a, &cResto) != 3 || !QZDMAValida(QZDMA(d, m, a)))
+        return UsoErrado(eu, "a data de referência é DD/MM/AAAA");
+      dataValidade = QZDMA(d, m, a);
+    } else {
+      return UsoErrado(eu, "argumento desconhecido");
+    }
+  }
+  if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
+  return bAutorizacao ? ConsultaAutorizacao(szEmpresa, argv[1])
+                      : ConsultaCondicao(szEmpresa, argv[1], nModulo, dataValidade);
+}
+
+}  // namespace compras
