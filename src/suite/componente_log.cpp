@@ -277,7 +277,9 @@ HRESULT CComponenteLog::GeraRelatorio(BSTR bstrArquivo, BSTR bstrConfiguracao, B
   if (bstrConfiguracao != nullptr && SysStringLen(bstrConfiguracao) > 0)
     std::fprintf(f, "Saída: %s\n", CString(bstrConfiguracao).GetString());
   if (bstrTexto2 != nullptr && SysStringLen(bstrTexto2) > 0) std::fprintf(f, "%s\n", CString(bstrTexto2).GetString());
-  std::fprintf(f, "\n%-19s  %-4s  %-12s  %s\n", "Momento", "Usu.", "Operação", "Descrição");
+  CString strCabecalho;
+  strCabecalho.Format("%-19s  %-4s  %-12s  %s", "Momento", "Usu.", "Operação", "Descrição");
+  std::fprintf(f, "\n%s\n", strCabecalho.GetString());
   for (const REG_LOGPS& reg : entradas) std::fprintf(f, "%s\n", Linha(reg).GetString());
   const bool bGravou = std::ferror(f) == 0;
   return std::fclose(f) == 0 && bGravou ? S_OK : kArquivoNaoAbre;

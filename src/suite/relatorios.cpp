@@ -9,16 +9,14 @@
 namespace {
 
 constexpr const char* kSaidas[] = {"Vídeo", "Impressora", "Arquivo", "Planilha", "E-mail"};
-// O botão da saída de resposta n tem o identificador kBaseBotoes + n.
-constexpr int kBaseBotoes = 1000;
-constexpr int IDC_DESCRICAO = 1100;
+constexpr int kBaseBotoes = QZ_IDC_SAIDA_RELATORIO;
 
 class CDlgConfiguradorRelatorio : public CQZDialog {
  public:
   explicit CDlgConfiguradorRelatorio(const std::string& strDescricao) : m_strDescricao(strDescricao) {
     m_modelo = DLGTEMPLATEDESC{"Modelador de Relatórios", 0, 0, 250, 80,
                                WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-                               {{IDC_DESCRICAO, "STATIC", m_strDescricao.c_str(), 7, 7, 236, 20, WS_VISIBLE}}};
+                               {{QZ_IDC_DESCRICAO_RELATORIO, "STATIC", m_strDescricao.c_str(), 7, 7, 236, 20, WS_VISIBLE}}};
     short x = 7;
     for (int n = QZ_SAIDA_RELATORIO_PRIMEIRA; n <= QZ_SAIDA_RELATORIO_ULTIMA; ++n, x += 47)
       m_modelo.items.push_back({static_cast<UINT>(kBaseBotoes + n), "BUTTON", QZNomeSaidaRelatorio(n), x, 35, 44,
@@ -57,7 +55,8 @@ int MostraConfiguradorRelatorio(const REG_CONFIG_RELATORIOPS* pPedido, CString* 
   std::string strDescricao;
   try {
     strDescricao = std::string(pPedido->szTitulo()) + " (" + std::string(pPedido->szModulo()) + " " +
-                   std::string(pPedido->szCodigo()) + ") - " + std::string(pPedido->szEmpresa());
+                   std::string(pPedido->szCodigo()) + ") - " + std::string(pPedido->szEmpresa()) + " - usuário " +
+                   std::to_string(pPedido->nUsuario());
   } catch (const vrmsuite::CQZErroLayout&) {
     return 0;
   }

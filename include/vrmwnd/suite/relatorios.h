@@ -37,8 +37,14 @@ inline constexpr int QZ_SAIDA_RELATORIO_ULTIMA = 8;
 // para outro número.
 const char* QZNomeSaidaRelatorio(int nNumero, bool bPorAcao = false);
 
-// Mostra o configurador "Modelador de Relatórios" (modal, sem dono) com o título e o
-// código do pedido e devolve a resposta: 4 a 8 pela saída escolhida, com o nome da
+// Identificador, no configurador, do texto que descreve o pedido:
+// "<título> (<módulo> <código>) - <empresa> - usuário <n>".
+inline constexpr int QZ_IDC_DESCRICAO_RELATORIO = 1100;
+// O botão da saída de resposta n tem o identificador QZ_IDC_SAIDA_RELATORIO + n.
+inline constexpr int QZ_IDC_SAIDA_RELATORIO = 1000;
+
+// Mostra o configurador "Modelador de Relatórios" (modal, sem dono) com a descrição
+// do pedido e devolve a resposta: 4 a 8 pela saída escolhida, com o nome da
 // saída em *pstrTexto; 2 quando o usuário cancela; 0 sem mostrar nada quando o
 // pedido é nulo ou o seu nTamanho não é 164; −1 quando ninguém responde.
 int MostraConfiguradorRelatorio(const REG_CONFIG_RELATORIOPS* pPedido, CString* pstrTexto);
