@@ -52,3 +52,8 @@ run(1 "não está registrada" nota mostrar 6144 --empresa NINGUEM)
 run(0 "^POS +Número +Fornecedor +Emissão +Total\n6144 +1001 +Metalúrgica Ipiranga Ltda +13/08/2018 +1\\.438,00\n.*18432 +3310 +Consultoria Araucária Ltda +25/08/2018 +10\\.000,00\n.*26624 +88 +Distribuidora Sertaneja S\\.A\\. +216,00\n6 nota\\(s\\)" nota listar)
 run(1 "não está registrada" nota listar --empresa NINGUEM)
 run(2 "opção desconhecida" nota listar --json)
+
+# The alert entry point of a type starts the sample install's alert configurator,
+# which notes the type it was asked for.
+run(0 "ParaAUTO_STATUSOCFORNECEDOR_CFG\\(\"AMOSTRA\", 1, 1\\)\nConfigurar alerta 6 \\(Situação da OC ao Fornecedor\\): módulo CM, empresa AMOSTRA, usuário 1, sessão 1\n" alerta 6)
+run(2 "tipo de alerta desconhecido" alerta 1)
