@@ -117,7 +117,7 @@ class CComponenteLog final : public IQZDF_Log {
     if (pbstrLinha == nullptr) return E_POINTER;
     *pbstrLinha = nullptr;
     if (HRESULT hr = Entrada("IQZDF_Log::Descreve"); hr != S_OK) return hr;
-    REG_LOGPS reg;
+    REG_LOGPS reg{};
     if (HRESULT hr = LeUma(lChave, &reg); hr != S_OK) return hr;
     *pbstrLinha = Bstr(Linha(reg));
     return S_OK;

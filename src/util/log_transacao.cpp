@@ -53,7 +53,7 @@ unsigned short UsuarioDoRegistro() {
 // A ação de saída (1 a 5) que o usuário escolheu no configurador, 0 para nenhuma, e
 // o texto da configuração.
 int PedeAcao(const CString& strEmpresa, unsigned short nUsuario, CString* pstrConfiguracao) {
-  REG_CONFIG_RELATORIOPS rPedido;
+  REG_CONFIG_RELATORIOPS rPedido{};
   rPedido.Set_nTamanho(static_cast<DWORD>(REG_CONFIG_RELATORIOPS::kTamanho));
   rPedido.Set_szEmpresa(strEmpresa.GetString());
   rPedido.Set_szModulo("DF");
@@ -67,7 +67,7 @@ int PedeAcao(const CString& strEmpresa, unsigned short nUsuario, CString* pstrCo
 }
 
 REG_FILTRO_LOGPS FiltroDoDocumento(REG_QZDMC rDocumento) {
-  REG_FILTRO_LOGPS rFiltro;
+  REG_FILTRO_LOGPS rFiltro{};
   rFiltro.Set_lUsuario(-1);
   rFiltro.Set_lDataInicial(-1);
   rFiltro.Set_lDataFinal(-1);
