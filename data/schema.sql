@@ -310,3 +310,18 @@ CREATE TABLE condicao_pagamento (
   byModulo13 INTEGER NOT NULL DEFAULT 1,
   byModulo14 INTEGER NOT NULL DEFAULT 1
 );
+
+-- Log de transações: cada operação feita num documento, com a chave do documento
+-- (REG_QZDMC em duas palavras), o tipo de documento do filtro do log, o usuário, o
+-- momento "AAAA-MM-DD HH:MM:SS", a operação e a descrição.
+CREATE TABLE log_transacao (
+  lChave INTEGER PRIMARY KEY,
+  dwDocBaixo INTEGER NOT NULL,
+  dwDocAlto INTEGER NOT NULL,
+  byTipoDocumento INTEGER NOT NULL,
+  nUsuario INTEGER NOT NULL,
+  szMomento TEXT NOT NULL,
+  szOperacao TEXT NOT NULL,
+  szDescricao TEXT NOT NULL
+);
+CREATE INDEX log_transacao_documento ON log_transacao (dwDocBaixo, dwDocAlto);

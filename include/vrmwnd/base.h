@@ -18,3 +18,5 @@
 #include "vrmwnd/base/QZProfilerRegistro.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/QZException.h"
+#include "vrmwnd/base/CQZComPtr.h"
+#include "vrmwnd/base/QZTemporario.h"

@@ -45,3 +45,6 @@
 #include "vrmwnd/suite/CQZTabCtrl.h"
 #include "vrmwnd/suite/TQZCMConsisteRetorno.h"
 #include "vrmwnd/suite/TCMREQualEntradaEstoque.h"
+#include "vrmwnd/suite/IQZDF_Log.h"
+#include "vrmwnd/suite/relatorios.h"
+#include "vrmwnd/suite/CChamaVisualizadorRel.h"

@@ -53,6 +53,12 @@ constexpr TNome kDescricoes[] = {
     {0x80070005u, "Acesso negado"},
     {0x8007000Eu, "Memória insuficiente"},
     {0x80070057u, "Argumento inválido"},
+    {0x80FF0AF8u, "A criação do objeto COM terminou sem erro, mas com a interface nula"},
+};
+
+// Nomes dos resultados da própria suíte, que as tabelas do Windows não têm.
+constexpr TNome kNomesSuite[] = {
+    {0x80FF0AF8u, "ER_QZDF_CO_CREATE_INSTANCE_INTERFACE_NULA"},
 };
 
 template <std::size_t N>
@@ -72,7 +78,8 @@ const char* QZNomeFacilidade(UINT nFacilidade) {
 
 TQZResultadoDecodificado QZDecodificaResultado(HRESULT hr) {
   TQZResultadoDecodificado r{};
-  const char* szNome = GetHResultName(hr);
+  const char* szNome = Procura(kNomesSuite, static_cast<std::uint32_t>(hr));
+  if (szNome == nullptr) szNome = GetHResultName(hr);
   r.szNome = szNome ? szNome : QZ_TEXTO_DESCONHECIDO_HRESULT;
   r.nSeveridade = HRESULT_SEVERITY(hr);
   r.szSeveridade = GetSeverityName(r.nSeveridade);

@@ -68,3 +68,7 @@ run(0 "Autorização de compra AC-100: Contrato anual de limpeza\nChave: 3000000
 run(1 "Autorização de compra não encontrada" consulta autorizacao AC-003)
 run(2 "autorizacao ou condicao" consulta produto 1)
 run(2 "DD/MM/AAAA" consulta condicao 30 --data amanhã)
+# The alert entry point of a type starts the sample install's alert configurator,
+# which notes the type it was asked for.
+run(0 "ParaAUTO_STATUSOCFORNECEDOR_CFG\\(\"AMOSTRA\", 1, 1\\)\nConfigurar alerta 6 \\(Situação da OC ao Fornecedor\\): módulo CM, empresa AMOSTRA, usuário 1, sessão 1\n" alerta 6)
+run(2 "tipo de alerta desconhecido" alerta 1)
