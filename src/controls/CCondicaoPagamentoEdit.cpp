@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "vrmwnd/base/CQZComPtr.h"
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZResultado.h"
 #include "vrmwnd/platform/objbase.h"
@@ -194,8 +195,9 @@ CString CCondicaoPagamentoEdit::TextoPeriodicidade(const REG_PERIODICIDADEPS& rP
 // A tabela de periodicidades da empresa em m_pPeriodos; cada passo que falha é
 // mostrado e os seguintes ainda correm.
 void CCondicaoPagamentoEdit::CarregaPeriodos() {
-  IQZDF_Periodo* pPeriodo = nullptr;
-  HRESULT hr = QZCriaPeriodo(&pPeriodo);
+  CQZComPtr<IQZDF_Periodo> ptrPeriodo;
+  HRESULT hr = ptrPeriodo.CoCreateInstance(CLSID_QZDF_Periodo, eQZCCI_LOG_FAILURE | eQZCCI_RETRY);
+  IQZDF_Periodo* pPeriodo = ptrPeriodo.Get();
   if (hr != S_OK) CP_MOSTRA(this, hr, 276821, kFontePeriodo);
   hr = pPeriodo == nullptr ? QZ_E_SEM_CONEXAO
                            : pPeriodo->Inicializa(CBstr(GetEmpresaProfiler()), GetUsuarioProfiler(), GetSessaoProfiler());
@@ -212,10 +214,7 @@ void CCondicaoPagamentoEdit::CarregaPeriodos() {
   hr = pPeriodo == nullptr ? QZ_E_SEM_CONEXAO : pPeriodo->LeVarios(nQtd, rChaves.pChave(), m_pImplement->m_pPeriodos);
   if (hr != S_OK) CP_MOSTRA(this, hr, 276855, kFontePeriodo);
   CoTaskMemFree(rChaves.pChave());
-  if (pPeriodo != nullptr) {
-    pPeriodo->Finaliza();
-    pPeriodo->Release();
-  }
+  if (pPeriodo != nullptr) pPeriodo->Finaliza();
 }
 
 void CCondicaoPagamentoEdit::OnConsulta(CConsulta* pConsulta) {

@@ -290,13 +290,22 @@ HRESULT QZCriaAutorizacaoCompra(IQZCM_AutorizacaoCompra** ppServidor) {
   return S_OK;
 }
 
-HRESULT QZCriaPeriodo(IQZDF_Periodo** ppPeriodo) {
-  if (ppPeriodo == nullptr) return E_POINTER;
-  *ppPeriodo = nullptr;
+namespace {
+
+HRESULT CriaComponentePeriodo(REFIID riid, void** ppv) {
+  if (ppv == nullptr) return E_POINTER;
+  *ppv = nullptr;
   if (HRESULT hr = vrmsuite::FalhaProgramada("IQZDF_Periodo::Cria"); hr != S_OK) return hr;
-  *ppPeriodo = new vrmsuite::CComponentePeriodo;
-  return S_OK;
+  auto* pComponente = new vrmsuite::CComponentePeriodo;
+  const HRESULT hr = pComponente->QueryInterface(riid, ppv);
+  pComponente->Release();
+  return hr;
 }
+
+// A biblioteca registra o componente ao carregar.
+const bool g_bPeriodoRegistrado = (CoRegisterClassCreator(CLSID_QZDF_Periodo, CriaComponentePeriodo), true);
+
+}  // namespace
 
 CConexaoCondicaoPagamento::~CConexaoCondicaoPagamento() {
   if (m_pServidor) {

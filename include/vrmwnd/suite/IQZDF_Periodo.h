@@ -4,7 +4,7 @@
 #pragma once
 
 #include "vrmwnd/platform/oleauto.h"
-#include "vrmwnd/platform/unknwn.h"
+#include "vrmwnd/platform/objbase.h"
 #include "vrmwnd/suite/layout_fixo.h"
 
 // Unidades de uma periodicidade.
@@ -73,5 +73,7 @@ class IQZDF_Periodo : public IUnknown {
   ~IQZDF_Periodo() = default;
 };
 
-// Cria o componente com uma referência (o chamador chama Release).
-HRESULT QZCriaPeriodo(IQZDF_Periodo** ppPeriodo);
+DECLARE_INTERFACE_IID(IQZDF_Periodo, "9e4f3a27-6c18-4d7b-8a95-2f0b7d6e1c03")
+
+// O componente é criado pela tabela de classes (CLSID_QZDF_Periodo), onde a
+// biblioteca da suíte o registra ao carregar.
