@@ -51,6 +51,8 @@ int ComandoLog(int argc, char** argv) {
   std::ifstream arquivo(strPasta.GetString());
   if (!arquivo) {
     std::printf("Nenhum erro registrado: %s não existe.\n", strPasta.GetString());
+    if (strEmpresa.IsEmpty())
+      std::printf("Os erros de uma empresa ficam na pasta dela: use --empresa NOME (a de amostra é AMOSTRA).\n");
     return 0;
   }
   std::string strLinha;
