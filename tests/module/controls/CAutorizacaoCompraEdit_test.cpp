@@ -2,75 +2,30 @@
 // roteirizada: digitar e sair mostra o nome ou a mensagem 1607, F2 abre a lista e a
 // linha escolhida vira a chave; as falhas forçadas do servidor vão ao log de erros
 // com a expressão exata, ou à caixa de erro, como o controle promete.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include "ambiente_teste.h"
-#include "empresa_teste.h"
-#include "janelas_teste.h"
-#include "vrmwnd/base/QZInstalacao.h"
+#include "edit_consulta_teste.h"
 #include "vrmwnd/controls/CAutorizacaoCompraEdit.h"
-#include "vrmwnd/suite/resultados.h"
 
 namespace {
 
-class CAutorizacaoCompraEditTest : public testing::Test {
+class CAutorizacaoCompraEditTest : public CEditConsultaTeste<CAutorizacaoCompraEdit> {
  protected:
   void SetUp() override {
-    const std::string strPasta = m_home.CriaSubpasta("instalacao");
-    EscreveArquivo(strPasta + "/QZCMMens.txt", "1607    Autorização de compra não encontrada.\n");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", strPasta.c_str());
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens", strPasta.c_str());
-    QZProfilerReinicia();
+    PreparaInstalacao("QZCMMens.txt", "1607    Autorização de compra não encontrada.\n");
     ASSERT_EQ(QZCriaAutorizacaoCompra(&m_pIAC), S_OK);
     BSTR bstr = SysAllocString(Utf8ToUtf16(m_empresa.Nome()).c_str());
     ASSERT_EQ(m_pIAC->Inicializa(bstr, 4, 99), S_OK);
     SysFreeString(bstr);
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 20, m_pai.m_hWnd, 100, nullptr, nullptr);
-    CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 30, 200, 20, m_pai.m_hWnd, 101, nullptr, nullptr);
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 60, 100, 20, m_pai.m_hWnd, 102, nullptr, nullptr);
-    ASSERT_TRUE(m_edit.SubclassDlgItem(100, &m_pai));
-    ASSERT_TRUE(m_static.SubclassDlgItem(101, &m_pai));
-    m_edit.SetStaticCompanheiro(&m_static);
+    CriaJanelas();
+    if (HasFatalFailure()) return;
     m_edit.SetAC(m_pIAC);
     ASSERT_EQ(m_edit.Inicializa(m_empresa.Nome(), 4, 99), S_OK);
   }
   void TearDown() override {
-    vrmsuite::LimpaFalhasLeitura();
-    m_edit.OnFinaliza();
-    m_pIAC->Release();
-    QZProfilerReinicia();
-  }
-  // A pessoa clica no edit, digita e passa para o outro campo.
-  void DigitaESai(const char* szTexto) {
-    m_edit.SetWindowText("");
-    m_usuario.Clica(m_edit);
-    m_usuario.Digita(m_edit, szTexto);
-    ::SetFocus(GetDlgItem(m_pai.m_hWnd, 102));
-    CUsuarioRoteirizado::ProcessaFila();
-  }
-  std::string Static() const {
-    CString s;
-    m_static.GetWindowText(s);
-    return s.GetString();
-  }
-  std::string LogDeErros() const {
-    std::string strTudo;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(m_home.Pasta()))
-      if (e.is_regular_file() && e.path().filename().string().starts_with("QZProfilerErros"))
-        strTudo += LeArquivo(e.path().string());
-    return strTudo;
+    CEditConsultaTeste::TearDown();
+    if (m_pIAC) m_pIAC->Release();
   }
 
-  CHomeTemporaria m_home;
-  CEmpresaTeste m_empresa;
-  CApresentadorTeste m_caixas;
-  CPaiGravador m_pai;
-  CUsuarioRoteirizado m_usuario;
   IQZCM_AutorizacaoCompra* m_pIAC = nullptr;
-  CAutorizacaoCompraEdit m_edit;
-  CStatic m_static;
 };
 
 }  // namespace

@@ -3,63 +3,25 @@
 // a validade e o módulo, F2 abre a lista com as periodicidades, F6 e "Incluir" abrem
 // o cadastro CADCPAG com a linha de comando exata, e as falhas forçadas do servidor
 // vão ao log de erros ou à caixa de erro com o local de cada passo.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <thread>
 
-#include "ambiente_teste.h"
-#include "empresa_teste.h"
-#include "janelas_teste.h"
-#include "vrmwnd/base/QZInstalacao.h"
+#include "edit_consulta_teste.h"
 #include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
-#include "vrmwnd/suite/resultados.h"
 
 namespace {
 
-class CCondicaoPagamentoEditTest : public testing::Test {
+class CCondicaoPagamentoEditTest : public CEditConsultaTeste<CCondicaoPagamentoEdit> {
  protected:
   void SetUp() override {
-    m_strPasta = m_home.CriaSubpasta("instalacao");
-    EscreveArquivo(m_strPasta + "/QZDFMens.txt",
-                   "5508    Condição não encontrada.\n5590    Módulo não pode usar.\n5591    Condição vencida.\n");
+    PreparaInstalacao("QZDFMens.txt",
+                      "5508    Condição não encontrada.\n5590    Módulo não pode usar.\n5591    Condição vencida.\n");
     std::filesystem::copy_file(VRMWND_CADCPAG_EXEMPLO, m_strPasta + "/CADCPAG");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", m_strPasta.c_str());
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens", m_strPasta.c_str());
-    QZProfilerReinicia();
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 20, m_pai.m_hWnd, 100, nullptr, nullptr);
-    CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 30, 200, 20, m_pai.m_hWnd, 101, nullptr, nullptr);
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 60, 100, 20, m_pai.m_hWnd, 102, nullptr, nullptr);
-    ASSERT_TRUE(m_edit.SubclassDlgItem(100, &m_pai));
-    ASSERT_TRUE(m_static.SubclassDlgItem(101, &m_pai));
-    m_edit.SetStaticCompanheiro(&m_static);
+    CriaJanelas();
+    if (HasFatalFailure()) return;
     ASSERT_EQ(m_edit.Inicializa(m_empresa.Nome(), 4, 99), S_OK);
-  }
-  void TearDown() override {
-    vrmsuite::LimpaFalhasLeitura();
-    m_edit.OnFinaliza();
-    QZProfilerReinicia();
-  }
-  void DigitaESai(const char* szTexto) {
-    m_edit.SetWindowText("");
-    m_usuario.Clica(m_edit);
-    m_usuario.Digita(m_edit, szTexto);
-    ::SetFocus(GetDlgItem(m_pai.m_hWnd, 102));
-    CUsuarioRoteirizado::ProcessaFila();
-  }
-  std::string Static() const {
-    CString s;
-    m_static.GetWindowText(s);
-    return s.GetString();
-  }
-  std::string LogDeErros() const {
-    std::string strTudo;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(m_home.Pasta()))
-      if (e.is_regular_file() && e.path().filename().string().starts_with("QZProfilerErros"))
-        strTudo += LeArquivo(e.path().string());
-    return strTudo;
   }
   // As linhas que o cadastro de exemplo anotou, esperando-o terminar (roda à parte).
   std::string LinhasDoCadastro(std::size_t nLinhas) const {
@@ -72,16 +34,6 @@ class CCondicaoPagamentoEditTest : public testing::Test {
     }
     return strTexto;
   }
-  std::string UltimaCaixa() const { return m_caixas.Caixas().empty() ? "" : m_caixas.Caixas().back().strTexto; }
-
-  CHomeTemporaria m_home;
-  std::string m_strPasta;
-  CEmpresaTeste m_empresa;
-  CApresentadorTeste m_caixas;
-  CPaiGravador m_pai;
-  CUsuarioRoteirizado m_usuario;
-  CCondicaoPagamentoEdit m_edit;
-  CStatic m_static;
 };
 
 }  // namespace
