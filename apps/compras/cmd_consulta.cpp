@@ -8,7 +8,6 @@
 #include <string>
 
 #include "comandos.h"
-#include "instalacao_embutida.h"
 #include "vrmwnd/vrmwnd.h"
 
 namespace compras {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "comandos.h"
-#include "instalacao_embutida.h"
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZProfilerRegistro.h"
 #include "vrmwnd/platform/clock.h"

@@ -2,6 +2,8 @@
 // o código de saída (0 sucesso, 1 falha da operação, 2 uso errado).
 #pragma once
 
+#include <string>
+
 namespace compras {
 
 struct TComando {
@@ -29,6 +31,10 @@ int ComandoConsulta(int argc, char** argv);
 
 // A empresa que os comandos usam quando não se diz outra.
 inline constexpr const char* kEmpresaPadrao = "AMOSTRA";
+// Cria a instalação de exemplo sob a pasta da plataforma quando o registro ainda não
+// tem "Path" (ou sempre, com bForcar) e devolve a pasta; vazio (com a mensagem em
+// stderr) quando falhou.
+std::string GaranteInstalacao(bool bForcar);
 // Cria a empresa padrão no primeiro uso; false (com a mensagem em stderr) na falha.
 bool GaranteEmpresa(const char* szEmpresa);
 

@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "comandos.h"
-#include "instalacao_embutida.h"
 #include "vrmwnd/vrmwnd.h"
 
 namespace compras {

@@ -1,8 +1,11 @@
-# Every run starts from an empty home, so the sample company is created from the
-# current sample data on first use.
-if(DEFINED ENV{VRMWND_HOME})
-  file(REMOVE_RECURSE "$ENV{VRMWND_HOME}")
-endif()
+# Every run starts from an empty home of its own (CASA, under the build tree), so the
+# sample install and company are created from the current sample data on first use
+# and the user's own home is never reached.
+file(REMOVE_RECURSE "${CASA}")
+file(MAKE_DIRECTORY "${CASA}")
+set(ENV{HOME} "${CASA}")
+set(ENV{VRMWND_HOME} "${CASA}/vrmwnd")
+unset(ENV{XDG_DATA_HOME})
 
 # Runs compras with each case's arguments and checks the exit code and the output.
 function(run expected_code expected_regex)
@@ -72,3 +75,14 @@ run(2 "DD/MM/AAAA" consulta condicao 30 --data amanhã)
 # which notes the type it was asked for.
 run(0 "ParaAUTO_STATUSOCFORNECEDOR_CFG\\(\"AMOSTRA\", 1, 1\\)\nConfigurar alerta 6 \\(Situação da OC ao Fornecedor\\): módulo CM, empresa AMOSTRA, usuário 1, sessão 1\n" alerta 6)
 run(2 "tipo de alerta desconhecido" alerta 1)
+
+# A new user's machine: no VRMWND_HOME, an empty HOME. The first command creates the
+# install and the company under ~/.local/share/vrmwnd and answers.
+set(ENV{HOME} "${CASA}/novo")
+unset(ENV{VRMWND_HOME})
+run(0 "Condição de pagamento 30: 30 dias\n" consulta condicao 30)
+foreach(arquivo registry.ini instalacao/QZCMMens.txt instalacao/log.ini empresas/AMOSTRA/empresa.db)
+  if(NOT EXISTS "${CASA}/novo/.local/share/vrmwnd/${arquivo}")
+    message(SEND_ERROR "first use did not create ~/.local/share/vrmwnd/${arquivo}")
+  endif()
+endforeach()

@@ -32,7 +32,7 @@ TEST(QZTextoMensagemTest, LinhasDoArquivoDeMensagens) {
 }
 
 TEST(QZTextoMensagemTest, ArquivoAusenteAvisaEDaTextoVazio) {
-  CInstalacaoTeste inst;
+  CInstalacaoTeste inst(CInstalacaoTeste::VAZIA);
   CApresentadorTeste apresentador;
   EXPECT_EQ(std::string(QZTextoMensagem(1607, "DF")), "");
   ASSERT_EQ(apresentador.Caixas().size(), 1u);

@@ -114,7 +114,7 @@ TEST(QZProfilerTest, FiltroDeProcessosPorPartesDoNome) {
 }
 
 TEST(QZProfilerTest, ErroSempreGravadoEMesNovoComecaArquivoNovo) {
-  CInstalacaoTeste inst;  // sem log.ini: tudo desligado, mas ERRO grava
+  CInstalacaoTeste inst(CInstalacaoTeste::VAZIA);  // sem log.ini: tudo desligado, mas ERRO grava
   CRelogioFixo relogio(2024, 1, 31, 23, 59, 59, 999, 5'000'000);
   QZProfilerErro(nullptr, "CFoo::Bar", "Foo.cpp", 10, "falhou %d vez", 1);
   relogio.Avanca(1);

@@ -1,5 +1,5 @@
-// Ambiente dos testes do log: uma instalação temporária registrada ("Path" e
-// "Mensagens"), o relógio fixo e o estado do profiler esquecido antes e depois.
+// Apoio dos testes do log: a instalação de cada teste (instalacao_teste.h) e as
+// linhas e campos dos arquivos gravados.
 #pragma once
 
 #include <string>
@@ -7,29 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ambiente_teste.h"
+#include "instalacao_teste.h"
 #include "vrmwnd/base.h"
-
-class CInstalacaoTeste {
- public:
-  CInstalacaoTeste() {
-    m_strInstalacao = m_home.CriaSubpasta("instalacao");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", m_strInstalacao.c_str());
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens",
-                         m_strInstalacao.c_str());
-    QZProfilerReinicia();
-  }
-  ~CInstalacaoTeste() { QZProfilerReinicia(); }
-  std::string Arquivo(const std::string& strNome) const { return m_strInstalacao + "/" + strNome; }
-  void EscreveLogIni(const std::string& strChaves) const {
-    EscreveArquivo(Arquivo("log.ini"), "[Log]\n" + strChaves);
-  }
-  const CHomeTemporaria& Home() const { return m_home; }
-
- private:
-  CHomeTemporaria m_home;
-  std::string m_strInstalacao;
-};
 
 // Linhas de um arquivo, sem o "\n" final de cada uma.
 inline std::vector<std::string> Linhas(const std::string& strTexto) {

@@ -2,7 +2,13 @@
 # it and runs it.
 set(prefix ${WORK}/prefixo)
 set(build ${WORK}/consumidor)
-file(REMOVE_RECURSE ${prefix} ${build})
+set(casa ${WORK}/casa)
+file(REMOVE_RECURSE ${prefix} ${build} ${casa})
+# The consumer runs with a home of its own, never the user's.
+file(MAKE_DIRECTORY ${casa})
+set(ENV{HOME} ${casa})
+set(ENV{VRMWND_HOME} ${casa}/vrmwnd)
+unset(ENV{XDG_DATA_HOME})
 function(step)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT code EQUAL 0)

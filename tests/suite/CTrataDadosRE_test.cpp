@@ -4,13 +4,11 @@
 // automático.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 
-#include "ambiente_teste.h"
 #include "empresa_teste.h"
+#include "instalacao_teste.h"
 #include "vrmwnd/base/QZException.h"
-#include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/suite/CTrataDadosRE.h"
@@ -19,25 +17,10 @@ namespace {
 
 class CTrataDadosRETest : public testing::Test {
  protected:
-  void SetUp() override {
-    const std::string strPasta = m_home.CriaSubpasta("instalacao");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", strPasta.c_str());
-    QZProfilerReinicia();
-    ASSERT_EQ(m_regras.OnInicializa(m_empresa.Nome()), S_OK);
-  }
-  void TearDown() override {
-    vrmsuite::LimpaFalhasLeitura();
-    QZProfilerReinicia();
-  }
-  // Tudo o que foi gravado na pasta (o log de erros incluído).
-  std::string TextoGravado() const {
-    std::string strTudo;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(m_home.Pasta()))
-      if (e.is_regular_file()) strTudo += LeArquivo(e.path().string());
-    return strTudo;
-  }
+  void SetUp() override { ASSERT_EQ(m_regras.OnInicializa(m_empresa.Nome()), S_OK); }
+  void TearDown() override { vrmsuite::LimpaFalhasLeitura(); }
 
-  CHomeTemporaria m_home;
+  CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;
   CQZProfilerEmpresa m_contexto{"EMPRESA1", 4, 99};
   CTrataDadosRE m_regras{nullptr, &m_contexto};
@@ -113,7 +96,7 @@ TEST_F(CTrataDadosRETest, FalhaDeLeituraRegistraELanca) {
       EXPECT_EQ(e.GetLocal(), c.lLocal);
       EXPECT_EQ(std::string(e.GetEmpresa()), "EMPRESA1");
     }
-    EXPECT_NE(TextoGravado().find(c.szExpressao), std::string::npos)
+    EXPECT_NE(m_instalacao.Gravado("QZProfilerErros").find(c.szExpressao), std::string::npos)
         << "a falha fica no log de erros com o texto da leitura";
   }
 }

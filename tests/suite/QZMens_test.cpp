@@ -6,8 +6,7 @@
 
 #include <functional>
 
-#include "ambiente_teste.h"
-#include "vrmwnd/base/QZInstalacao.h"
+#include "instalacao_teste.h"
 #include "vrmwnd/base/QZResultado.h"
 #include "vrmwnd/suite/CServidoresCompartilhados.h"
 #include "vrmwnd/suite/QZMens.h"
@@ -17,13 +16,11 @@ namespace {
 class QZMensTest : public testing::Test {
  protected:
   void SetUp() override {
-    const std::string strPasta = m_home.CriaSubpasta("instalacao");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens", strPasta.c_str());
-    EscreveArquivo(strPasta + "/QZCMMens.txt",
+    EscreveArquivo(m_instalacao.Arquivo("QZCMMens.txt"),
                    "1907    Deseja enviar a cotação pela web?\n"
                    "1204    Informe a descrição.\\nSem ela não dá.\n");
   }
-  CHomeTemporaria m_home;
+  CInstalacaoTeste m_instalacao;
   CApresentadorTeste m_apresentador{IDYES};
 };
 

@@ -7,25 +7,16 @@
 #include <chrono>
 #include <thread>
 
-#include "ambiente_teste.h"
-#include "vrmwnd/base/QZInstalacao.h"
-#include "vrmwnd/base/QZProfiler.h"
+#include "instalacao_teste.h"
 #include "vrmwnd/suite/CVRMSVRUtil.h"
 
 namespace {
 
 class ExecutaProgramaTest : public testing::Test {
  protected:
-  void SetUp() override {
-    m_strPasta = m_home.CriaSubpasta("instalacao");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", m_strPasta.c_str());
-    QZProfilerReinicia();
-  }
-  void TearDown() override { QZProfilerReinicia(); }
-  std::string Arquivo(const std::string& strNome) const { return m_strPasta + "/" + strNome; }
+  std::string Arquivo(const std::string& strNome) const { return m_instalacao.Arquivo(strNome); }
 
-  CHomeTemporaria m_home;
-  std::string m_strPasta;
+  CInstalacaoTeste m_instalacao;
   CApresentadorTeste m_apresentador;
 };
 

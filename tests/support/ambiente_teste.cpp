@@ -1,6 +1,7 @@
 // A pasta VRMWND_HOME temporária, o relógio fixo e o apresentador de caixas.
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,7 +15,12 @@ CHomeTemporaria::CHomeTemporaria() {
     m_strAnterior = sz;
   }
   std::string strModelo = (std::filesystem::temp_directory_path() / "vrmwnd-teste-XXXXXX").string();
-  if (::mkdtemp(strModelo.data()) != nullptr) m_strPasta = strModelo;
+  if (::mkdtemp(strModelo.data()) == nullptr) {
+    // Sem pasta própria o teste cairia na casa do usuário: melhor não rodar.
+    std::perror(strModelo.c_str());
+    std::abort();
+  }
+  m_strPasta = strModelo;
   ::setenv("VRMWND_HOME", m_strPasta.c_str(), 1);
 }
 

@@ -1,33 +1,26 @@
-// Base dos testes dos edits de consulta: instalação com o arquivo de mensagens do
-// teste, a empresa de amostra, o pai com o edit (100), o static companheiro (101) e
+// Base dos testes dos edits de consulta: a instalação de exemplo numa casa
+// temporária, a empresa de amostra, o pai com o edit (100), o static companheiro (101) e
 // um segundo campo (102) para onde o foco sai, a pessoa roteirizada, as caixas
 // mostradas e o log de erros lido como a equipe de suporte o lê.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
-#include "ambiente_teste.h"
 #include "empresa_teste.h"
+#include "instalacao_teste.h"
 #include "janelas_teste.h"
-#include "vrmwnd/base/QZInstalacao.h"
-#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/platform/afxctrl.h"
 #include "vrmwnd/suite/resultados.h"
 
 template <class TEdit>
 class CEditConsultaTeste : public testing::Test {
  protected:
-  // Grava szArquivo ("QZCMMens.txt") com szMensagens na pasta de instalação e aponta
-  // "Path" e "Mensagens" para ela.
-  void PreparaInstalacao(const char* szArquivo, const char* szMensagens) {
-    m_strPasta = m_home.CriaSubpasta("instalacao");
-    EscreveArquivo(m_strPasta + "/" + szArquivo, szMensagens);
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", m_strPasta.c_str());
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens", m_strPasta.c_str());
-    QZProfilerReinicia();
+  // Troca o arquivo de mensagens szArquivo ("QZCMMens.txt") da instalação pelos textos
+  // do teste.
+  void EscreveMensagens(const char* szArquivo, const char* szMensagens) {
+    EscreveArquivo(m_instalacao.Arquivo(szArquivo), szMensagens);
   }
   void CriaJanelas() {
     CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 20, m_pai.m_hWnd, 100, nullptr, nullptr);
@@ -40,7 +33,6 @@ class CEditConsultaTeste : public testing::Test {
   void TearDown() override {
     vrmsuite::LimpaFalhasLeitura();
     m_edit.OnFinaliza();
-    QZProfilerReinicia();
   }
 
   // A pessoa clica no edit, digita e passa para o outro campo.
@@ -58,16 +50,9 @@ class CEditConsultaTeste : public testing::Test {
   }
   std::string UltimaCaixa() const { return m_caixas.Caixas().empty() ? "" : m_caixas.Caixas().back().strTexto; }
   // Todos os arquivos de erros gravados no teste, em sequência.
-  std::string LogDeErros() const {
-    std::string strTudo;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(m_home.Pasta()))
-      if (e.is_regular_file() && e.path().filename().string().starts_with("QZProfilerErros"))
-        strTudo += LeArquivo(e.path().string());
-    return strTudo;
-  }
+  std::string LogDeErros() const { return m_instalacao.Gravado("QZProfilerErros"); }
 
-  CHomeTemporaria m_home;
-  std::string m_strPasta;
+  CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;
   CApresentadorTeste m_caixas;
   CPaiGravador m_pai;

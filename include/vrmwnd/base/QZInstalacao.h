@@ -26,3 +26,18 @@ CString QZDiretorioInstalacao();
 CString QZDiretorioMensagens();
 // Pasta de dados da empresa com a barra final; vazio quando não está registrada.
 CString QZDiretorioEmpresa(const char* szEmpresa);
+
+// Um arquivo da instalação de exemplo: nome e conteúdo.
+struct TQZArquivoExemplo {
+  const char* szNome;
+  const char* szConteudo;
+};
+// Os arquivos da instalação de exemplo (log.ini, os arquivos de mensagens de cada
+// módulo e os programas de exemplo), embutidos na biblioteca; termina com nomes nulos.
+extern const TQZArquivoExemplo kQZInstalacaoExemplo[];
+// Grava a instalação de exemplo em szPasta (criada quando falta; os programas, que
+// começam por "#!", ficam executáveis) e registra "Path" e "Mensagens" apontando para
+// ela. Com bSobrescreve false, os arquivos que já existem ficam como estão. Devolve
+// false quando um arquivo ou o registro não pôde ser gravado; pstrFalha, quando dado,
+// recebe o caminho do arquivo ou do registro que falhou.
+bool QZCriaInstalacaoExemplo(const char* szPasta, bool bSobrescreve, CString* pstrFalha = nullptr);

@@ -1,7 +1,8 @@
 // Base dos wrappers exportados: o indicador de modificado e o ponteiro da porta de
-// eventos; e CCanSendChangeEvents, a porta do lado da tela, com a pilha de valores
-// guardados. Enquanto a porta aponta para false, os wrappers não passam ao pai as
-// notificações de mudança e de foco (mas marcam o modificado).
+// eventos; o indicador de mudança lido e limpo (IsChanged) de alguns edits; e
+// CCanSendChangeEvents, a porta do lado da tela, com a pilha de valores guardados.
+// Enquanto a porta aponta para false, os wrappers não passam ao pai as notificações
+// de mudança e de foco (mas marcam o modificado e a mudança).
 #pragma once
 
 #include "vrmwnd/platform/CList.h"
@@ -24,6 +25,23 @@ class C4_Base {
 
   bool* m_pbCanSendChangeEvents = nullptr;
   int m_nC4_Modify = 0;
+};
+
+// O indicador de mudança dos edits que o têm (C4_CPedeContaEx,
+// C4_CPedeContaExComGerencial, C4_CTabPrecoEdit), terceira base do wrapper: cada
+// EN_CHANGE o reescreve com "o texto mudou de fato", com a porta aberta ou fechada
+// (FiltraMudancaDeTexto), e IsChanged() o lê e o limpa.
+class C4_IndicadorMudanca {
+ public:
+  // Devolve m_bChanged e o deixa false: uma segunda leitura sem mudança nova dá false.
+  bool IsChanged() {
+    const bool bChanged = m_bChanged;
+    m_bChanged = false;
+    return bChanged;
+  }
+
+ protected:
+  bool m_bChanged = false;
 };
 
 class CCanSendChangeEvents {

@@ -9,7 +9,8 @@
 #include "vrmwnd/wrappers/C4_Base.h"
 
 // Edit de texto: TRUE consome; com a porta aberta devolve o que o tratador
-// importado devolver. pbChanged, quando existe, diz se a mudança foi repassada.
+// importado devolver. pbChanged, nos wrappers que têm m_bChanged, fica dizendo se
+// esta notificação foi uma mudança real, com a porta aberta ou fechada.
 template <class TWrapper, class FnImportado>
 BOOL FiltraMudancaDeTexto(TWrapper& wrapper, CString& strTextoAnterior, FnImportado tratadorImportado,
                           bool* pbChanged = nullptr) {
@@ -20,8 +21,8 @@ BOOL FiltraMudancaDeTexto(TWrapper& wrapper, CString& strTextoAnterior, FnImport
   strTextoAnterior = strTexto;
   strTextoAnterior.FreeExtra();
   wrapper.Set_C4_Modify(1);
-  if (wrapper.CanotSendChangeEvents()) return TRUE;
   if (pbChanged != nullptr) *pbChanged = true;
+  if (wrapper.CanotSendChangeEvents()) return TRUE;
   return tratadorImportado();
 }
 

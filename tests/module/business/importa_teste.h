@@ -5,14 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "ambiente_teste.h"
 #include "empresa_teste.h"
-#include "vrmwnd/base/QZInstalacao.h"
-#include "vrmwnd/base/QZProfiler.h"
+#include "instalacao_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/business/CTrataDadosREWnd.h"
 
@@ -22,16 +19,12 @@ constexpr long PosicaoTeste(long n) { return n * 4096 + 2048; }
 class CImportaTeste : public testing::Test {
  protected:
   void SetUp() override {
-    const std::string strPasta = m_home.CriaSubpasta("instalacao");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", strPasta.c_str());
-    QZProfilerReinicia();
     m_tratador.SetProfiler("EMPRESA1", 4, 99);
     Liga();
   }
   void TearDown() override {
     vrmsuite::LimpaFalhasLeitura();
     vrmsuite::ProgramaAlteracaoNota(nullptr);
-    QZProfilerReinicia();
   }
   // Liga (de novo) o tratador, que lê as configurações do módulo.
   void Liga() { ASSERT_EQ(m_tratador.OnInicializa(m_empresa.Nome()), S_OK); }
@@ -40,22 +33,10 @@ class CImportaTeste : public testing::Test {
     for (long l : posicoes) lista.Add(l);
     return m_tratador.ImportaNotaComercial(lista);
   }
-  // As linhas ERRO de todos os arquivos gravados sob a pasta do teste.
-  std::vector<std::string> LinhasDeErro() const {
-    std::vector<std::string> linhas;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(m_home.Pasta())) {
-      if (!e.is_regular_file()) continue;
-      const std::string strTexto = LeArquivo(e.path().string());
-      std::size_t inicio = 0;
-      for (std::size_t fim; (fim = strTexto.find('\n', inicio)) != std::string::npos; inicio = fim + 1) {
-        std::string strLinha = strTexto.substr(inicio, fim - inicio);
-        if (strLinha.find("\tERRO\t") != std::string::npos) linhas.push_back(std::move(strLinha));
-      }
-    }
-    return linhas;
-  }
+  // As linhas ERRO do log de erros do teste.
+  std::vector<std::string> LinhasDeErro() const { return m_instalacao.LinhasDeErro(); }
 
-  CHomeTemporaria m_home;
+  CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;
   CTrataDadosREWnd m_tratador{nullptr};
 };

@@ -10,7 +10,7 @@ namespace {
 class CAutorizacaoCompraEditTest : public CEditConsultaTeste<CAutorizacaoCompraEdit> {
  protected:
   void SetUp() override {
-    PreparaInstalacao("QZCMMens.txt", "1607    Autorização de compra não encontrada.\n");
+    EscreveMensagens("QZCMMens.txt", "1607    Autorização de compra não encontrada.\n");
     ASSERT_EQ(QZCriaAutorizacaoCompra(&m_pIAC), S_OK);
     BSTR bstr = SysAllocString(Utf8ToUtf16(m_empresa.Nome()).c_str());
     ASSERT_EQ(m_pIAC->Inicializa(bstr, 4, 99), S_OK);

@@ -16,16 +16,15 @@ namespace {
 class CCondicaoPagamentoEditTest : public CEditConsultaTeste<CCondicaoPagamentoEdit> {
  protected:
   void SetUp() override {
-    PreparaInstalacao("QZDFMens.txt",
-                      "5508    Condição não encontrada.\n5590    Módulo não pode usar.\n5591    Condição vencida.\n");
-    std::filesystem::copy_file(VRMWND_CADCPAG_EXEMPLO, m_strPasta + "/CADCPAG");
+    EscreveMensagens("QZDFMens.txt",
+                     "5508    Condição não encontrada.\n5590    Módulo não pode usar.\n5591    Condição vencida.\n");
     CriaJanelas();
     if (HasFatalFailure()) return;
     ASSERT_EQ(m_edit.Inicializa(m_empresa.Nome(), 4, 99), S_OK);
   }
   // As linhas que o cadastro de exemplo anotou, esperando-o terminar (roda à parte).
   std::string LinhasDoCadastro(std::size_t nLinhas) const {
-    const std::string strArquivo = m_strPasta + "/CADCPAG.log";
+    const std::string strArquivo = m_instalacao.Arquivo("CADCPAG.log");
     std::string strTexto;
     for (int i = 0; i < 500; ++i) {
       strTexto = std::filesystem::exists(strArquivo) ? LeArquivo(strArquivo) : std::string();

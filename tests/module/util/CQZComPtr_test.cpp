@@ -5,12 +5,11 @@
 // quando o rastro de criações está ligado.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 
-#include "ambiente_teste.h"
+#include "instalacao_teste.h"
 #include "vrmwnd/base/CQZComPtr.h"
-#include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/suite/IQZDF_Log.h"
 #include "vrmwnd/suite/resultados.h"
 
@@ -22,15 +21,9 @@ constexpr HRESULT kDesconectado = static_cast<HRESULT>(0x80010108u);
 
 class CQZComPtrTest : public testing::Test {
  public:
-  void SetUp() override {
-    m_strInstalacao = m_home.CriaSubpasta("instalacao");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", m_strInstalacao.c_str());
-    QZProfilerReinicia();
-  }
   void TearDown() override {
     if (m_bTrocou) CoRegisterClassCreator(CLSID_QZDF_Log, m_criadorOriginal);
     vrmsuite::LimpaFalhasLeitura();
-    QZProfilerReinicia();
   }
   // Troca o criador do componente de log enquanto o teste dura.
   void TrocaCriador(ClassCreator criador) {
@@ -38,21 +31,14 @@ class CQZComPtrTest : public testing::Test {
     if (!m_bTrocou) m_criadorOriginal = std::move(anterior);
     m_bTrocou = true;
   }
-  std::string Arquivos(const char* szPrefixo) const {
-    std::string strTudo;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(m_home.Pasta()))
-      if (e.is_regular_file() && e.path().filename().string().starts_with(szPrefixo))
-        strTudo += LeArquivo(e.path().string());
-    return strTudo;
-  }
+  std::string Arquivos(const char* szPrefixo) const { return m_instalacao.Gravado(szPrefixo); }
   static int Conta(const std::string& strTexto, const std::string& strTrecho) {
     int n = 0;
     for (auto i = strTexto.find(strTrecho); i != std::string::npos; i = strTexto.find(strTrecho, i + 1)) ++n;
     return n;
   }
 
-  CHomeTemporaria m_home;
-  std::string m_strInstalacao;
+  CInstalacaoTeste m_instalacao;
   ClassCreator m_criadorOriginal;
   bool m_bTrocou = false;
 };
@@ -135,7 +121,7 @@ TEST_F(CQZComPtrTest, ServidorQueCaiUmaVezETentadoDeNovoSoComRetry) {
 TEST_F(CQZComPtrTest, SucessoGravaCocreateSoComORastroDeCriacoesLigado) {
   for (const bool bLigado : {false, true}) {
     SCOPED_TRACE(bLigado);
-    EscreveArquivo(m_strInstalacao + "/log.ini", bLigado ? "[Log]\nCoCreateInstance=1\n" : "[Log]\n");
+    m_instalacao.EscreveLogIni(bLigado ? "CoCreateInstance=1\n" : "");
     QZProfilerReinicia();
     const std::string strAntes = Arquivos("QZProfiler.dat");
     CQZComPtr<IQZDF_Log> pLog;

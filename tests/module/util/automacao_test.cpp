@@ -8,17 +8,11 @@
 #include <filesystem>
 #include <thread>
 
-#include "ambiente_teste.h"
-#include "vrmwnd/base/QZInstalacao.h"
-#include "vrmwnd/base/QZProfiler.h"
+#include "instalacao_teste.h"
 
 TEST(AutomacaoTest, PontosExportadosAbremOConfiguradorComOTipo) {
-  CHomeTemporaria home;
+  CInstalacaoTeste instalacao;  // com o configurador de exemplo
   CApresentadorTeste apresentador;
-  const std::string strPasta = home.CriaSubpasta("instalacao");
-  QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", strPasta.c_str());
-  std::filesystem::copy_file(VRMWND_ALRTCONF_EXEMPLO, strPasta + "/ALRTCONF.EXE");
-  QZProfilerReinicia();
 
   void* pBiblioteca = ::dlopen(VRMWND_BIBLIOTECA, RTLD_NOW | RTLD_NOLOAD);
   if (pBiblioteca == nullptr) pBiblioteca = ::dlopen(VRMWND_BIBLIOTECA, RTLD_NOW);
@@ -36,7 +30,7 @@ TEST(AutomacaoTest, PontosExportadosAbremOConfiguradorComOTipo) {
       {"ParaAUTO_INCLUSAOSC_CFG", "8 (Inclusão de Solicitação de Compra)"},
       {"ParaAUTO_VENCIMENTO_CC_CFG", "9 (Vencimento de Contratos de Compra)"},
   };
-  const std::string strLog = strPasta + "/ALRTCONF.log";
+  const std::string strLog = instalacao.Arquivo("ALRTCONF.log");
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.szFuncao);
     using TPonto = void (*)(const char*, unsigned short, long);
@@ -55,15 +49,12 @@ TEST(AutomacaoTest, PontosExportadosAbremOConfiguradorComOTipo) {
   EXPECT_EQ(::dlsym(pBiblioteca, "ParaAUTO_COTACAO_CFG"), nullptr) << "o tipo 1 não tem ponto";
   EXPECT_TRUE(apresentador.Caixas().empty());
   ::dlclose(pBiblioteca);
-  QZProfilerReinicia();
 }
 
 TEST(AutomacaoTest, SemConfiguradorNaInstalacaoOUsuarioVeOMotivo) {
-  CHomeTemporaria home;
+  CInstalacaoTeste instalacao;
+  std::filesystem::remove(instalacao.Arquivo("ALRTCONF.EXE"));
   CApresentadorTeste apresentador;
-  const std::string strPasta = home.CriaSubpasta("instalacao");
-  QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", strPasta.c_str());
-  QZProfilerReinicia();
   void* pBiblioteca = ::dlopen(VRMWND_BIBLIOTECA, RTLD_NOW);
   ASSERT_NE(pBiblioteca, nullptr) << ::dlerror();
   auto pFuncao = reinterpret_cast<void (*)(const char*, unsigned short, long)>(
@@ -74,5 +65,4 @@ TEST(AutomacaoTest, SemConfiguradorNaInstalacaoOUsuarioVeOMotivo) {
   EXPECT_EQ(apresentador.Caixas()[0].strTitulo, "Tarvo Compras");
   EXPECT_NE(apresentador.Caixas()[0].strTexto.find("ALRTCONF.EXE"), std::string::npos);
   ::dlclose(pBiblioteca);
-  QZProfilerReinicia();
 }

@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "ambiente_teste.h"
 #include "empresa_teste.h"
+#include "instalacao_teste.h"
 #include "janelas_teste.h"
 #include "vrmwnd/base/CQZComPtr.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
@@ -32,18 +32,10 @@ std::string TextoDoItem(HWND hDialogo, int nId) {
 
 class LogTransacaoTest : public testing::Test {
  public:
-  void SetUp() override {
-    const std::string strPasta = m_home.CriaSubpasta("instalacao");
-    EscreveArquivo(strPasta + "/QZCMMens.txt", "1160    Não há dados para mostrar no relatório.\n");
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", strPasta.c_str());
-    QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens", strPasta.c_str());
-    QZGravaRegistroTexto(HKEY_CURRENT_USER, QZ_CHAVE_FABRICANTE, "Usuario", "12");
-    QZProfilerReinicia();
-  }
+  void SetUp() override { QZGravaRegistroTexto(HKEY_CURRENT_USER, QZ_CHAVE_FABRICANTE, "Usuario", "12"); }
   void TearDown() override {
     if (m_bTrocou) CoRegisterClassCreator(CLSID_QZDF_Log, m_criadorOriginal);
     vrmsuite::LimpaFalhasLeitura();
-    QZProfilerReinicia();
   }
   void TrocaCriador(ClassCreator criador) {
     m_criadorOriginal = CoRegisterClassCreator(CLSID_QZDF_Log, std::move(criador));
@@ -80,7 +72,7 @@ class LogTransacaoTest : public testing::Test {
     return locais;
   }
 
-  CHomeTemporaria m_home;
+  CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;
   CApresentadorTeste m_caixas;
   CUsuarioRoteirizado m_usuario;

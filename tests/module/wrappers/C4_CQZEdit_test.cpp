@@ -1,10 +1,12 @@
-// Wrappers de edit: a porta de eventos, o instantâneo do texto e do valor e o
-// indicador de modificado, vistos pelo pai como o usuário os provoca.
+// Wrappers de edit: a porta de eventos, o instantâneo do texto e do valor, o
+// indicador de modificado e o de mudança (IsChanged), vistos pelo pai e pela tela
+// como o usuário os provoca.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "janelas_teste.h"
 #include "vrmwnd/vrmwnd.h"
+#include "vrmwnd/wrappers/C4_regras.h"
 
 using testing::ElementsAre;
 using testing::ElementsAreArray;
@@ -133,6 +135,62 @@ TEST_F(C4CQZEditTest, ChaveDeAcessoSelecionaTudoAoGanharFoco) {
   InputText("a1");
   CUsuarioRoteirizado::ProcessaFila();
   EXPECT_EQ(chave.GetChave(), "1") << "o foco pelo teclado seleciona tudo e só dígitos entram";
+}
+
+// Um edit com o indicador de mudança, declarado como os wrappers que o têm.
+class CEditComIndicador : public CQZEditDF, public C4_Base, public C4_IndicadorMudanca {
+ protected:
+  afx_msg BOOL OnChange() {
+    return FiltraMudancaDeTexto(*this, m_strTextoAnterior, [this] { return CQZEditDF::OnCONTROL_REFLECT_EX_Change(); },
+                                &m_bChanged);
+  }
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CEditComIndicador, CQZEditDF)
+  ON_CONTROL_REFLECT_EX(EN_CHANGE, &CEditComIndicador::OnChange)
+END_MESSAGE_MAP()
+
+TEST_F(C4CQZEditTest, IsChangedDizSeAUltimaMudancaFoiRealELimpaAoLer) {
+  enum EAcao { DIGITA, MESMO_TEXTO, PROGRAMA };
+  constexpr struct {
+    const char* szAcao;
+    EAcao eAcao;
+    bool bMudou;
+  } kAcoes[] = {
+      {"a pessoa digita \"7\"", DIGITA, true},
+      {"digita \"12\" e troca o \"2\" selecionado por \"2\"", MESMO_TEXTO, false},
+      {"a tela preenche o campo", PROGRAMA, true},
+  };
+  constexpr struct {
+    const char* szPorta;
+    int nPorta;  // -1 sem porta, 0 fechada, 1 aberta
+  } kPortas[] = {{"sem porta", -1}, {"porta fechada", 0}, {"porta aberta", 1}};
+  int nId = 4000;
+  for (const auto& a : kAcoes) {
+    for (const auto& p : kPortas) {
+      SCOPED_TRACE(testing::Message() << a.szAcao << ", " << p.szPorta);
+      CEditComIndicador edit;
+      PoeNoPai(edit, m_pai, ++nId);
+      bool bPorta = p.nPorta == 1;
+      if (p.nPorta >= 0) edit.SetCanSendChangeEvents(&bPorta);
+      if (a.eAcao == PROGRAMA) {
+        edit.SetWindowText("Fornecedores");
+      } else {
+        m_usuario.Digita(edit, a.eAcao == DIGITA ? "7" : "12");
+      }
+      if (a.eAcao == MESMO_TEXTO) {
+        edit.SetSel(1, 2);
+        InputText("2");
+        CUsuarioRoteirizado::ProcessaFila();
+      }
+      EXPECT_EQ(edit.IsChanged(), a.bMudou) << "a porta não decide o indicador de mudança";
+      EXPECT_FALSE(edit.IsChanged()) << "a leitura limpa";
+      EXPECT_EQ(edit.Get_C4_Modify(), 1);
+      SetFocus(nullptr);
+    }
+  }
 }
 
 }  // namespace
