@@ -29,7 +29,7 @@ class C4_Base {
 
 // O indicador de mudança dos edits que o têm (C4_CPedeContaEx,
 // C4_CPedeContaExComGerencial, C4_CTabPrecoEdit), terceira base do wrapper: cada
-// EN_CHANGE o reescreve com "o texto mudou de fato", com a porta aberta ou fechada
+// EN_CHANGE o reescreve com "o texto mudou de fato e a porta estava aberta"
 // (FiltraMudancaDeTexto), e IsChanged() o lê e o limpa.
 class C4_IndicadorMudanca {
  public:

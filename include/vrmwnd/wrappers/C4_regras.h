@@ -1,7 +1,7 @@
 // Regras que todos os wrappers compartilham: o instantâneo do conteúdo (mudança
 // que não mudou nada é engolida), o indicador de modificado (sobe a cada mudança
 // real, com a porta aberta ou fechada) e a porta (fechada, a notificação não passa
-// ao tratador importado nem ao pai).
+// ao tratador importado nem ao pai, e m_bChanged não sobe).
 #pragma once
 
 #include "vrmwnd/platform/CString.h"
@@ -10,7 +10,7 @@
 
 // Edit de texto: TRUE consome; com a porta aberta devolve o que o tratador
 // importado devolver. pbChanged, nos wrappers que têm m_bChanged, fica dizendo se
-// esta notificação foi uma mudança real, com a porta aberta ou fechada.
+// esta notificação foi uma mudança real que passou pela porta aberta.
 template <class TWrapper, class FnImportado>
 BOOL FiltraMudancaDeTexto(TWrapper& wrapper, CString& strTextoAnterior, FnImportado tratadorImportado,
                           bool* pbChanged = nullptr) {
@@ -21,8 +21,8 @@ BOOL FiltraMudancaDeTexto(TWrapper& wrapper, CString& strTextoAnterior, FnImport
   strTextoAnterior = strTexto;
   strTextoAnterior.FreeExtra();
   wrapper.Set_C4_Modify(1);
-  if (pbChanged != nullptr) *pbChanged = true;
   if (wrapper.CanotSendChangeEvents()) return TRUE;
+  if (pbChanged != nullptr) *pbChanged = true;
   return tratadorImportado();
 }
 

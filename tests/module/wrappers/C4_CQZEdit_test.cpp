@@ -185,9 +185,10 @@ TEST_F(C4CQZEditTest, IsChangedDizSeAUltimaMudancaFoiRealELimpaAoLer) {
         InputText("2");
         CUsuarioRoteirizado::ProcessaFila();
       }
-      EXPECT_EQ(edit.IsChanged(), a.bMudou) << "a porta não decide o indicador de mudança";
+      EXPECT_EQ(edit.IsChanged(), a.bMudou && p.nPorta != 0)
+          << "só a mudança real que passa pela porta aberta levanta o indicador";
       EXPECT_FALSE(edit.IsChanged()) << "a leitura limpa";
-      EXPECT_EQ(edit.Get_C4_Modify(), 1);
+      EXPECT_EQ(edit.Get_C4_Modify(), 1) << "o modificado sobe com a porta aberta ou fechada";
       SetFocus(nullptr);
     }
   }
