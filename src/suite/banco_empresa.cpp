@@ -13,7 +13,7 @@
 namespace vrmsuite {
 
 CQZBancoEmpresa::TImpl::~TImpl() {
-  for (auto& [strSql, pComando] : mapComandos) sqlite3_finalize(pComando);
+  for (auto& [strSql, guardado] : mapComandos) sqlite3_finalize(guardado.pComando);
   sqlite3_close(pBanco);
 }
 
@@ -54,17 +54,29 @@ HRESULT CQZBancoEmpresa::ExecutaRoteiro(const char* szSql, std::string& strErro)
 
 CComando::CComando(CQZBancoEmpresa& banco, const char* szSql) : m_pBanco(banco.Impl().pBanco) {
   auto& mapa = banco.Impl().mapComandos;
-  auto it = mapa.find(szSql);
-  if (it != mapa.end()) {
-    m_pComando = it->second;
-    return;
+  auto it = mapa.find(std::string_view(szSql));
+  if (it == mapa.end()) {
+    sqlite3_stmt* pComando = nullptr;
+    if (sqlite3_prepare_v2(m_pBanco, szSql, -1, &pComando, nullptr) != SQLITE_OK) {
+      m_strErro = std::string("comando inválido para o banco: ") + sqlite3_errmsg(m_pBanco);
+      return;
+    }
+    it = mapa.emplace(szSql, TComandoGuardado{pComando, {}}).first;
   }
-  if (sqlite3_prepare_v2(m_pBanco, szSql, -1, &m_pComando, nullptr) != SQLITE_OK) {
-    m_strErro = std::string("comando inválido para o banco: ") + sqlite3_errmsg(m_pBanco);
-    m_pComando = nullptr;
-    return;
+  m_pGuardado = &it->second;
+  m_pComando = m_pGuardado->pComando;
+}
+
+const TMapaColunas& CComando::Mapa(const TCampoLayout* pCampos, std::size_t nCampos) {
+  static const TMapaColunas kSemComando;
+  if (m_pGuardado == nullptr) return kSemComando;
+  const int nPreparos = sqlite3_stmt_status(m_pComando, SQLITE_STMTSTATUS_REPREPARE, 0);
+  for (TMapaColunas& mapa : m_pGuardado->mapas) {
+    if (mapa.pCampos != pCampos) continue;
+    if (mapa.nPreparos != nPreparos) mapa = MapeiaColunas(m_pComando, pCampos, nCampos);
+    return mapa;
   }
-  mapa.emplace(szSql, m_pComando);
+  return m_pGuardado->mapas.emplace_back(MapeiaColunas(m_pComando, pCampos, nCampos));
 }
 
 CComando::~CComando() {
