@@ -96,7 +96,7 @@ void CImportaNotaComercial::ImportaNota(int nIndice, long lPosicaoComercial) {
   LeMarcasImposto();
 
   // A lista de produtos cresce em dobro: muitas notas não a recopiam a cada 100 itens.
-  T_Lista<TCMREItemProduto>& produtos = m_r.GetListaProdutoRef();
+  auto& produtos = m_r.GetListaProdutoRef();
   produtos.SetSize(produtos.GetSize(), std::max<INT_PTR>(T_Lista<int>::PASSO_CRESCIMENTO,
                                                           produtos.GetSize()));
   const auto itens = m_pNF->ItensProduto();

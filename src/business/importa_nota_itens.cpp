@@ -94,7 +94,7 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   RateiaProduto(nfItem, item);
   if (bNovo) {
     // AdicionaProduto sem a cópia do item: ele passa para o registro.
-    T_Lista<TCMREItemProduto>& produtos = m_r.GetListaProdutoRef();
+    auto& produtos = m_r.GetListaProdutoRef();
     const INT_PTR n = produtos.GetSize();
     produtos.SetSize(n + 1);
     produtos[n] = std::move(item);
