@@ -28,13 +28,24 @@ struct TColunaMapeada {
 struct TMapaColunas {
   const TCampoLayout* pCampos = nullptr;
   int nPreparos = 0;
+  bool bTemTextoAlocado = false;  // alguma coluna vai para um campo H
   std::vector<TColunaMapeada> colunas;
 };
 
 // Um comando preparado e guardado na conexão, com os mapas dos layouts que preenche.
 struct TComandoGuardado {
   sqlite3_stmt* pComando = nullptr;
+  bool bSoLeitura = true;  // o comando não grava no banco
   std::vector<TMapaColunas> mapas;
+};
+
+// Um registro guardado numa leitura consistente: o comando que o leu, o layout que
+// ele preencheu (nulo: só a existência da linha) e a chave.
+struct TChaveGuardada {
+  const TComandoGuardado* pComando;
+  const TCampoLayout* pCampos;
+  long long llChave;
+  bool operator==(const TChaveGuardada&) const = default;
 };
 
 struct CQZBancoEmpresa::TImpl {
@@ -42,8 +53,22 @@ struct CQZBancoEmpresa::TImpl {
     using is_transparent = void;
     std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
+  struct THashChave {
+    std::size_t operator()(const TChaveGuardada& c) const {
+      const std::size_t h = std::hash<const void*>{}(c.pComando) ^ (std::hash<const void*>{}(c.pCampos) << 1);
+      return h ^ (std::hash<long long>{}(c.llChave) * 0x9E3779B97F4A7C15ULL);
+    }
+  };
   sqlite3* pBanco = nullptr;
   std::unordered_map<std::string, TComandoGuardado, THashTexto, std::equal_to<>> mapComandos;
+  // Leituras consistentes abertas; a mais externa abriu a transação de leitura?
+  int nLeiturasConsistentes = 0;
+  bool bTransacaoPropria = false;
+  // Os registros lidos por chave enquanto há leitura consistente aberta (os bytes).
+  std::unordered_map<TChaveGuardada, std::string, THashChave> registrosGuardados;
+  // Guarda e devolve só numa leitura consistente dentro de uma transação: ali outra
+  // conexão não muda o que esta vê, e toda escrita desta esvazia o guardado.
+  bool GuardaValendo() const { return nLeiturasConsistentes > 0 && sqlite3_get_autocommit(pBanco) == 0; }
   ~TImpl();
 };
 
@@ -65,8 +90,17 @@ class CComando {
   sqlite3_stmt* Bruto() const { return m_pComando; }
   // O mapa das colunas deste comando para o layout de pCampos (feito na primeira vez).
   const TMapaColunas& Mapa(const TCampoLayout* pCampos, std::size_t nCampos);
+  // Numa leitura consistente: o registro de nTamanho bytes que este comando já leu
+  // com a chave e o layout pCampos, copiado em pDestino (true); pCampos nulo pergunta
+  // só se a linha já foi achada. Fora dela, sempre false.
+  bool LeGuardado(const TCampoLayout* pCampos, long long llChave, BYTE* pDestino, std::size_t nTamanho);
+  // Guarda o registro lido (numa leitura consistente; layouts com textos alocados,
+  // que cada leitura aloca de novo, não são guardados).
+  void Guarda(const TCampoLayout* pCampos, std::size_t nCampos, long long llChave, const BYTE* pOrigem,
+              std::size_t nTamanho);
 
  private:
+  CQZBancoEmpresa::TImpl* m_pImpl = nullptr;
   TComandoGuardado* m_pGuardado = nullptr;
   sqlite3_stmt* m_pComando = nullptr;
   sqlite3* m_pBanco = nullptr;

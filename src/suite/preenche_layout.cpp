@@ -53,26 +53,29 @@ bool LeData(const char* sz, REG_QZDMA* pDma) {
   return *pDma != 0;
 }
 
+// Converte as colunas mapeadas da linha corrente. Cada coluna é lida uma vez como
+// valor do SQLite (sqlite3_column_value) e convertida pelas rotinas sqlite3_value_*,
+// que não voltam à conexão: a conexão da empresa é usada por uma linha de execução.
 class CPreenchedor {
  public:
   CPreenchedor(sqlite3_stmt* pComando, const char* szRegistro, std::string& strErro)
       : m_pComando(pComando), m_szRegistro(szRegistro), m_strErro(strErro) {}
 
   HRESULT Coluna(const TColunaMapeada& coluna, BYTE* pBloco) {
-    const int nColuna = coluna.nColuna;
-    const int nTipo = sqlite3_column_type(m_pComando, nColuna);
+    sqlite3_value* pValor = sqlite3_column_value(m_pComando, coluna.nColuna);
+    const int nTipo = sqlite3_value_type(pValor);
     if (nTipo == SQLITE_NULL) return S_OK;
-    m_nColuna = nColuna;
+    m_nColuna = coluna.nColuna;
     BYTE* pDestino = pBloco + coluna.nOffset;
     const TCampoLayout& campo = *coluna.pCampo;
     switch (campo.eTipo) {
-      case ETipoCampo::Texto: return Texto(nColuna, nTipo, campo, pDestino);
-      case ETipoCampo::Handle: return TextoAlocado(nColuna, nTipo, pDestino);
-      case ETipoCampo::Data: return Data(nColuna, nTipo, pDestino);
+      case ETipoCampo::Texto: return Texto(pValor, nTipo, campo, pDestino);
+      case ETipoCampo::Handle: return TextoAlocado(pValor, nTipo, pDestino);
+      case ETipoCampo::Data: return Data(pValor, nTipo, pDestino);
       case ETipoCampo::Caractere:
-        if (nTipo == SQLITE_TEXT) return Caractere(nColuna, pDestino);
+        if (nTipo == SQLITE_TEXT) return Caractere(pValor, pDestino);
         [[fallthrough]];
-      default: return Numero(nColuna, nTipo, campo, pDestino);
+      default: return Numero(pValor, nTipo, campo, pDestino);
     }
   }
 
@@ -83,11 +86,10 @@ class CPreenchedor {
     return QZ_E_REGISTRO_CORROMPIDO;
   }
 
-  HRESULT Texto(int nColuna, int nTipo, const TCampoLayout& campo, BYTE* pDestino) {
-    if (nTipo != SQLITE_TEXT)
-      return Corrompido("esperava texto");
-    const auto* p = sqlite3_column_text(m_pComando, nColuna);
-    std::size_t n = static_cast<std::size_t>(sqlite3_column_bytes(m_pComando, nColuna));
+  HRESULT Texto(sqlite3_value* pValor, int nTipo, const TCampoLayout& campo, BYTE* pDestino) {
+    if (nTipo != SQLITE_TEXT) return Corrompido("esperava texto");
+    const auto* p = sqlite3_value_text(pValor);
+    std::size_t n = static_cast<std::size_t>(sqlite3_value_bytes(pValor));
     if (n >= campo.nLargura)
       return Corrompido("texto de " + std::to_string(n) + " bytes não cabe no campo de " +
                         std::to_string(campo.nLargura) + " bytes (com o terminador)");
@@ -97,11 +99,10 @@ class CPreenchedor {
     return S_OK;
   }
 
-  HRESULT TextoAlocado(int nColuna, int nTipo, BYTE* pDestino) {
-    if (nTipo != SQLITE_TEXT)
-      return Corrompido("esperava texto");
-    const auto* p = sqlite3_column_text(m_pComando, nColuna);
-    std::size_t n = static_cast<std::size_t>(sqlite3_column_bytes(m_pComando, nColuna));
+  HRESULT TextoAlocado(sqlite3_value* pValor, int nTipo, BYTE* pDestino) {
+    if (nTipo != SQLITE_TEXT) return Corrompido("esperava texto");
+    const auto* p = sqlite3_value_text(pValor);
+    std::size_t n = static_cast<std::size_t>(sqlite3_value_bytes(pValor));
     auto* pTexto = static_cast<char*>(CoTaskMemAlloc(n + 1));
     if (pTexto == nullptr) return E_OUTOFMEMORY;
     std::memcpy(pTexto, p, n);
@@ -111,8 +112,8 @@ class CPreenchedor {
     return S_OK;
   }
 
-  HRESULT Data(int nColuna, int nTipo, BYTE* pDestino) {
-    const char* sz = reinterpret_cast<const char*>(sqlite3_column_text(m_pComando, nColuna));
+  HRESULT Data(sqlite3_value* pValor, int nTipo, BYTE* pDestino) {
+    const char* sz = reinterpret_cast<const char*>(sqlite3_value_text(pValor));
     REG_QZDMA dma = 0;
     if (nTipo != SQLITE_TEXT || !LeData(sz, &dma))
       return Corrompido(std::string("data inválida \"") + (sz ? sz : "") + "\" (use AAAA-MM-DD)");
@@ -120,17 +121,17 @@ class CPreenchedor {
     return S_OK;
   }
 
-  HRESULT Caractere(int nColuna, BYTE* pDestino) {
-    int n = sqlite3_column_bytes(m_pComando, nColuna);
+  HRESULT Caractere(sqlite3_value* pValor, BYTE* pDestino) {
+    const auto* p = sqlite3_value_text(pValor);
+    const int n = sqlite3_value_bytes(pValor);
     if (n > 1) return Corrompido("esperava um caractere, veio um texto de " + std::to_string(n) + " bytes");
-    *pDestino = n == 1 ? sqlite3_column_text(m_pComando, nColuna)[0] : 0;
+    *pDestino = n == 1 ? p[0] : 0;
     return S_OK;
   }
 
-  HRESULT Numero(int nColuna, int nTipo, const TCampoLayout& campo, BYTE* pDestino) {
-    if (nTipo != SQLITE_INTEGER)
-      return Corrompido("esperava número inteiro");
-    long long llValor = sqlite3_column_int64(m_pComando, nColuna);
+  HRESULT Numero(sqlite3_value* pValor, int nTipo, const TCampoLayout& campo, BYTE* pDestino) {
+    if (nTipo != SQLITE_INTEGER) return Corrompido("esperava número inteiro");
+    long long llValor = sqlite3_value_int64(pValor);
     TFaixa faixa = FaixaDoTipo(campo.eTipo);
     if (llValor < faixa.llMin || llValor > faixa.llMax)
       return Corrompido("valor " + std::to_string(llValor) + " fora da faixa do campo (" +
@@ -164,6 +165,7 @@ TMapaColunas MapeiaColunas(sqlite3_stmt* pComando, const TCampoLayout* pCampos, 
       nOffset += pCampo->nOffset;
       if (pCampo->eTipo != ETipoCampo::Bloco) {
         mapa.colunas.push_back({i, pCampo, nOffset});
+        mapa.bTemTextoAlocado = mapa.bTemTextoAlocado || pCampo->eTipo == ETipoCampo::Handle;
         break;
       }
       pTabela = pCampo->pSubcampos;
