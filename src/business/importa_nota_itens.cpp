@@ -2,7 +2,8 @@
 // serviços iguais (pelo índice da chave de junção), os campos copiados uma vez e os
 // somados, as entradas em estoque com lote, volume, arma de fogo e o movimento de
 // origem das devoluções.
-#include <cstring>
+#include <cstdint>
+#include <string_view>
 
 #include "importa_nota.h"
 #include "vrmwnd/base/CQZCurrencyEx8.h"
@@ -13,19 +14,21 @@ namespace {
 
 CString Texto(std::string_view s) { return CString(std::string(s).c_str()); }
 
-// A chave de junção de um produto: a posição (quatro campos) e o complemento.
-std::string ChaveProduto(const TCMPosicaoProduto& posicao, std::string_view sComplemento) {
-  std::string strChave(sizeof(long) + 3 * sizeof(unsigned short), '\0');
-  std::memcpy(strChave.data(), &posicao.lPonteiroProduto, sizeof(long));
-  const unsigned short aGrade[3] = {posicao.iGrade1, posicao.iGrade2, posicao.iGrade3};
-  std::memcpy(strChave.data() + sizeof(long), aGrade, sizeof aGrade);
-  return strChave.append(sComplemento);
+// O hash da chave de junção de um produto (a posição, quatro campos, e o complemento)
+// e de um serviço (a chave e o complemento).
+std::uint64_t HashProduto(const TCMPosicaoProduto& posicao, std::string_view sComplemento) {
+  const std::uint64_t nGrade =
+      (std::uint64_t{posicao.iGrade1} << 32) | (std::uint64_t{posicao.iGrade2} << 16) | posicao.iGrade3;
+  const auto nProduto = static_cast<std::uint64_t>(posicao.lPonteiroProduto);
+  return CIndiceJuncao::Hash(nProduto ^ (nGrade << 13), sComplemento);
 }
 
-std::string ChaveServico(long lServico, std::string_view sComplemento) {
-  std::string strChave(sizeof(long), '\0');
-  std::memcpy(strChave.data(), &lServico, sizeof(long));
-  return strChave.append(sComplemento);
+std::uint64_t HashServico(long lServico, std::string_view sComplemento) {
+  return CIndiceJuncao::Hash(static_cast<std::uint64_t>(lServico), sComplemento);
+}
+
+bool MesmoTexto(const CString& str, std::string_view s) {
+  return std::string_view(str.GetString(), static_cast<std::size_t>(str.GetLength())) == s;
 }
 
 TCMPosicaoProduto PosicaoDoItem(const tagREG_ITENS_PRODUTO_NFPS& nfItem) {
@@ -45,15 +48,18 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   m_rNaturezaItemCopia = rNatureza;
   if (rNatureza.byPresente() == 0) iPonteiroCFOP = 0;
 
-  // Junção: o último produto igual (posição e complemento) já no registro.
+  // Junção: o produto igual (posição e complemento) já no registro.
   const TCMPosicaoProduto posicao = PosicaoDoItem(nfItem);
-  const std::string strChave = ChaveProduto(posicao, nfItem.szComplemento());
+  const std::string_view sComplemento = nfItem.szComplemento();
+  const std::uint64_t nHash = HashProduto(posicao, sComplemento);
   const bool bJunta = !CVRMSVRUtil::true_1(m_t.GetDadosCM_Mestre().GetPoderIncluirProdutosIguais()) &&
                       nfItem.lPosicaoProduto() != 0;
   int nIndice = -1;
   if (bJunta) {
-    const auto it = m_indiceProdutos.find(strChave);
-    if (it != m_indiceProdutos.end()) nIndice = it->second;
+    nIndice = m_indiceProdutos.Acha(nHash, [&](int i) {
+      const TCMREItemProduto& p = m_r.GetListaProdutoRef()[i];
+      return p.GetPosicaoProduto() == posicao && MesmoTexto(p.GetComplementoProduto(), sComplemento);
+    });
   }
   TCMREItemProduto novo;
   TCMREItemProduto& item = nIndice >= 0 ? m_r.GetListaProdutoRef()[nIndice] : novo;
@@ -98,7 +104,7 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
     const INT_PTR n = produtos.GetSize();
     produtos.SetSize(n + 1);
     produtos[n] = std::move(item);
-    if (bJunta) m_indiceProdutos[strChave] = static_cast<int>(n);
+    if (bJunta) m_indiceProdutos.Inclui(nHash, static_cast<int>(n));
   }
 }
 
@@ -278,11 +284,14 @@ void CTrataDadosREWnd::Get_DetalhesOrigem_lComplementoQuemGerou(
 void CImportaNotaComercial::ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfServico) {
   const tagREG_ITENS_SERVICO_NFPS RegItensServico = nfServico;
   const long lServico = RegItensServico.lPonteiroServico();
-  const std::string strChave = ChaveServico(lServico, RegItensServico.szComplemento());
+  const std::string_view sComplemento = RegItensServico.szComplemento();
+  const std::uint64_t nHash = HashServico(lServico, sComplemento);
   int nIndice = -1;
   if (lServico != 0) {
-    const auto it = m_indiceServicos.find(strChave);
-    if (it != m_indiceServicos.end()) nIndice = it->second;
+    nIndice = m_indiceServicos.Acha(nHash, [&](int i) {
+      const TCMREItemServico& s = m_r.GetListaServicoRef()[i];
+      return s.GetPonteiroServico() == lServico && MesmoTexto(s.GetComplementoServico(), sComplemento);
+    });
   }
   m_iPonteiroSituacaoServico = RegItensServico.iPonteiroSitServico();
   _REG_NATUREZAPS RegSitServico;
@@ -320,6 +329,6 @@ void CImportaNotaComercial::ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfSe
   if (cyLiquido != g_cyZero) item.SetValorLiquido(cyLiquido);
   if (bNovo) {
     m_r.AdicionaServico(item);
-    if (lServico != 0) m_indiceServicos[strChave] = m_r.GetQuantidadeServico() - 1;
+    if (lServico != 0) m_indiceServicos.Inclui(nHash, m_r.GetQuantidadeServico() - 1);
   }
 }

@@ -1,7 +1,8 @@
 // A importação de notas comerciais num registro de entrada, sobre a empresa de amostra
-// e notas montadas no teste: cabeçalho e datas, várias notas num registro, junção de
-// itens iguais, impostos e retenções, estoque com lote, arma e movimento de origem,
-// notas referidas, parcelas e rateios que fecham com os seus itens.
+// e notas montadas no teste: cabeçalho e datas, código do frete, várias notas num
+// registro, junção de itens iguais (também de centenas de itens), impostos e
+// retenções, estoque com lote, volume, arma e movimento de origem, notas referidas,
+// parcelas e rateios que fecham com os seus itens.
 #include "importa_teste.h"
 
 #include "vrmwnd/base/CQZQuemGerou.h"
@@ -254,6 +255,32 @@ TEST_F(CImportaNotaTest, EstoqueComLoteArmaEVolume) {
   for (const auto& m : kMovimentos)
     EXPECT_EQ(comLote.GetProduto(m.nItem).GetEntradaEstoque(m.nDetalhe).GetPonteiroMovimentoOrigemEstoque(),
               (m.lSequencia << 12) | 2048u) << "item " << m.nItem << " detalhe " << m.nDetalhe;
+}
+
+TEST_F(CImportaNotaTest, MuitosItensSeJuntamPelaChaveDeProdutoEComplemento) {
+  // Três notas de 150 itens do produto 10: a segunda repete os complementos da
+  // primeira, a terceira tem outros; a busca pela chave passa por várias dobras do
+  // índice.
+  std::string strSql;
+  const char* aComplemento[] = {"'c' || j", "'c' || j", "'x' || j"};
+  for (int k = 0; k < 3; ++k) {
+    const std::string s = std::to_string(PosicaoTeste(200 + k));
+    strSql += NotaTeste(PosicaoTeste(200 + k), "iQtdItensProduto", "150") +
+              "WITH RECURSIVE i(j) AS (SELECT 0 UNION ALL SELECT j + 1 FROM i WHERE j < 149) "
+              "INSERT INTO nf_item_produto (lPosicaoNota, nItem, lPosicaoProduto, szComplemento, cyQuantidade, "
+              "llValorUnitarioV8, cyValorTotal, iPonteiroUnidadeMedida, iPonteiroCFOP) SELECT " + s +
+              ", j, 10, " + aComplemento[k] + ", 10000 * (j + 1), 100000000, 10000 * (j + 1), 1, 1 FROM i;";
+  }
+  m_empresa.Executa(strSql);
+  const TCMRERegistroEntrada r = Importa({PosicaoTeste(200), PosicaoTeste(201), PosicaoTeste(202)});
+  ASSERT_EQ(r.GetQuantidadeProduto(), 300);
+  for (int j : {0, 63, 64, 149}) {
+    SCOPED_TRACE(testing::Message() << "item " << j);
+    EXPECT_EQ(r.GetProduto(j).GetComplementoProduto(), CString(("c" + std::to_string(j)).c_str()));
+    EXPECT_EQ(r.GetProduto(j).GetQuantidade().int64, 2 * 10'000 * (j + 1)) << "as duas notas somadas";
+    EXPECT_EQ(r.GetProduto(150 + j).GetComplementoProduto(), CString(("x" + std::to_string(j)).c_str()));
+    EXPECT_EQ(r.GetProduto(150 + j).GetQuantidade().int64, 10'000 * (j + 1));
+  }
 }
 
 TEST_F(CImportaNotaTest, DevolucaoAchaOMovimentoDaNotaDeOrigem) {
