@@ -236,8 +236,12 @@ void CImportaNotaComercial::AcumulaValores() {
   TCMRERegistroEntrada& r = m_r;
 #define QZ_ACUMULA(Nome, cyNota) \
   Acumula([&r] { return r.Get##Nome(); }, [&r](CY cy) { r.Set##Nome(cy); }, (cyNota))
-  if (QZ_ACUMULA(ValorFreteDigitado, nf.cyFrete()) > g_cyZero) r.SetInformarValorFrete(1);
-  r.SetFretePorConta(nf.byFretePorConta());
+  // Com o frete somado acima de zero, a marca e o código de quem paga o frete (o desta
+  // nota); com a soma em zero, o código que já havia fica.
+  if (QZ_ACUMULA(ValorFreteDigitado, nf.cyFrete()) > g_cyZero) {
+    r.SetInformarValorFrete(1);
+    r.SetFretePorConta(nf.byFretePorConta());
+  }
   if (QZ_ACUMULA(ValorSeguroDigitado, nf.cySeguro()) > g_cyZero) r.SetInformarValorSeguro(1);
   if (QZ_ACUMULA(ValorDespesasAcessoriasDigitado, nf.cyDespesasAcessorias()) > g_cyZero)
     r.SetInformarValorDespesasAcessorias(1);

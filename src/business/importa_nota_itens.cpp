@@ -177,6 +177,8 @@ void CImportaNotaComercial::SomaProduto(const tagREG_ITENS_PRODUTO_NFPS& nfItem,
   SomaPISCOFINS(nfItem, item);
 }
 
+// Com o lote de estoque ligado, o lote e o volume que o detalhe aponta vêm do estoque,
+// cada um por si; o que não foi lido vem do próprio detalhe.
 void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& detalhe,
                                          TCMREEntradaEstoque& entrada) {
   CUsaServidor& usa = *m_t.GetUsaServidor();
@@ -184,14 +186,17 @@ void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& deta
   const tagREG_VOLUME_DETALHE_NFPS volume = detalhe.regVolume();
   bool bLoteLido = false;
   bool bVolumeLido = false;
-  if (m_t.GetUsaLoteES() != 0 && lote.lPonteiroLoteES() != 0) {
-    REG_ES_LOTEPS RegLote;
-    Verifica(usa.LeESMovimentoLote(m_t.m_ppIMovimentoEs, lote.lPonteiroLoteES(), &RegLote), importa::kLeLote);
-    entrada.SetLoteESNumero(Texto(RegLote.szNumero()));
-    entrada.SetLoteESDataValidade(RegLote.dmaValidade());
-    entrada.SetLoteESDataFabricacao(RegLote.dmaFabricacao());
-    entrada.SetLoteESNumeroDeDiaValidade(RegLote.iDiasValidade());
-    bLoteLido = true;
+  if (m_t.GetUsaLoteES() != 0) {
+    if (lote.lPonteiroLoteES() != 0) {
+      REG_ES_LOTEPS RegLote;
+      Verifica(usa.LeESMovimentoLote(m_t.m_ppIMovimentoEs, lote.lPonteiroLoteES(), &RegLote),
+               importa::kLeLote);
+      entrada.SetLoteESNumero(Texto(RegLote.szNumero()));
+      entrada.SetLoteESDataValidade(RegLote.dmaValidade());
+      entrada.SetLoteESDataFabricacao(RegLote.dmaFabricacao());
+      entrada.SetLoteESNumeroDeDiaValidade(RegLote.iDiasValidade());
+      bLoteLido = true;
+    }
     if (volume.lPonteiroVolumeES() != 0) {
       REG_ES_VOLUMEPS RegVolume;
       Verifica(usa.LeESMovimentoVolume(m_t.m_ppIMovimentoEs, volume.lPonteiroVolumeES(), &RegVolume),
@@ -200,9 +205,8 @@ void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& deta
       bVolumeLido = true;
     }
   }
-  if (bLoteLido) return;
-  if (!lote.szNumeroLote().empty() || lote.dmaValidade() != 0 || lote.dmaFabricacao() != 0 ||
-      lote.iDiasValidade() != 0) {
+  if (!bLoteLido && (!lote.szNumeroLote().empty() || lote.dmaValidade() != 0 || lote.dmaFabricacao() != 0 ||
+                     lote.iDiasValidade() != 0)) {
     entrada.SetLoteESNumero(Texto(lote.szNumeroLote()));
     entrada.SetLoteESDataValidade(lote.dmaValidade());
     entrada.SetLoteESDataFabricacao(lote.dmaFabricacao());

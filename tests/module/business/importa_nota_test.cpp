@@ -61,6 +61,34 @@ TEST_F(CImportaNotaTest, CodigosDoCabecalhoConvertidos) {
   }
 }
 
+TEST_F(CImportaNotaTest, CodigoDoFreteSoComFreteSomadoAcimaDeZero) {
+  constexpr struct {
+    const char* szCaso;
+    int nNotas;
+    struct { int nFrete, nCodigo; } aNotas[2];
+    int nCodigoEsperado, nInformarEsperado;
+  } kCasos[] = {
+      {"sem frete, o código não entra", 1, {{0, 2}}, 0, 0},
+      {"com frete, o código da nota", 1, {{100000, 2}}, 2, 1},
+      {"a segunda sem frete, com a soma acima de zero", 2, {{100000, 1}, {0, 2}}, 2, 1},
+      {"só a segunda com frete", 2, {{0, 2}, {100000, 1}}, 1, 1},
+      {"a soma volta a zero: fica o código de antes", 2, {{100000, 1}, {-100000, 2}}, 1, 1},
+  };
+  long n = 100;
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    T_Lista<long> posicoes;
+    for (int i = 0; i < c.nNotas; ++i) {
+      posicoes.Add(PosicaoTeste(++n));
+      m_empresa.Executa(NotaTeste(posicoes[i], "cyFrete, byFretePorConta",
+                                  std::to_string(c.aNotas[i].nFrete) + ", " + std::to_string(c.aNotas[i].nCodigo)));
+    }
+    const TCMRERegistroEntrada r = m_tratador.ImportaNotaComercial(posicoes);
+    EXPECT_EQ(r.GetFretePorConta(), c.nCodigoEsperado);
+    EXPECT_EQ(r.GetInformarValorFrete(), c.nInformarEsperado) << "a marca não volta a 0";
+  }
+}
+
 TEST_F(CImportaNotaTest, NotaSemDatasEntraHoje) {
   CRelogioFixo relogio(2026, 3, 9, 10, 0, 0, 0, 1000);
   m_empresa.Executa("UPDATE nota_fiscal SET dmaEmissao = NULL, dmaSaida = NULL WHERE lPosicao = 6144;");
@@ -255,6 +283,39 @@ TEST_F(CImportaNotaTest, EstoqueComLoteArmaEVolume) {
   for (const auto& m : kMovimentos)
     EXPECT_EQ(comLote.GetProduto(m.nItem).GetEntradaEstoque(m.nDetalhe).GetPonteiroMovimentoOrigemEstoque(),
               (m.lSequencia << 12) | 2048u) << "item " << m.nItem << " detalhe " << m.nDetalhe;
+}
+
+TEST_F(CImportaNotaTest, LoteEVolumeDoEstoqueLidosCadaUmPorSi) {
+  // Produto 11, sem controle de lote nem de arma: com o lote de estoque ligado, o lote
+  // e o volume que cada detalhe aponta vêm do estoque; o que não foi lido, do detalhe.
+  const long a = PosicaoTeste(95);
+  const std::string s = std::to_string(a);
+  m_empresa.Executa(NotaTeste(a, "iQtdItensProduto", "1") +
+                    ItemTeste(a, 0, 11, "", 40'000, 100'000'000, 40'000, "iQtdDetalhes", "4") +
+                    "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, regLote_lPonteiroLoteES, "
+                    "regLote_szNumeroLote, regVolume_lPonteiroVolumeES, regVolume_szVolume, cyQuantidade, iLocal) "
+                    "VALUES (" + s + ", 0, 0, 502, 'DET-0', 601, 'VOL-0', 10000, 1), (" +
+                    s + ", 0, 1, 0, 'DET-1', 601, 'VOL-1', 10000, 1), (" +
+                    s + ", 0, 2, 502, 'DET-2', 0, 'VOL-2', 10000, 1), (" +
+                    s + ", 0, 3, 0, 'DET-3', 0, 'VOL-3', 10000, 1);");
+  constexpr struct {
+    BYTE byLoteES;
+    const char* aLote[4];
+    const char* aVolume[4];
+  } kCasos[] = {
+      {1, {"RX-7781", "DET-1", "RX-7781", "DET-3"}, {"CX-01/03", "CX-01/03", "VOL-2", "VOL-3"}},
+      {0, {"DET-0", "DET-1", "DET-2", "DET-3"}, {"VOL-0", "VOL-1", "VOL-2", "VOL-3"}},
+  };
+  for (const auto& c : kCasos) {
+    m_tratador.SetUsaLoteES(c.byLoteES);
+    const TCMREItemProduto item = Importa({a}).GetProduto(0);
+    ASSERT_EQ(item.GetQuantidadeEntradaEstoque(), 4);
+    for (int d = 0; d < 4; ++d) {
+      SCOPED_TRACE(testing::Message() << "lote de estoque " << int{c.byLoteES} << ", detalhe " << d);
+      EXPECT_EQ(item.GetEntradaEstoque(d).GetLoteESNumero(), CString(c.aLote[d]));
+      EXPECT_EQ(item.GetEntradaEstoque(d).GetLoteESVolume(), CString(c.aVolume[d]));
+    }
+  }
 }
 
 TEST_F(CImportaNotaTest, MuitosItensSeJuntamPelaChaveDeProdutoEComplemento) {
