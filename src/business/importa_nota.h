@@ -7,7 +7,6 @@
 
 #include <memory>
 #include <source_location>
-#include <unordered_map>
 
 #include "indice_juncao.h"
 #include "vrmwnd/business/CTrataDadosREWnd.h"
@@ -187,10 +186,6 @@ class CImportaNotaComercial {
   bool m_bFilialTributadaIPI = false;
   bool m_bNaturezaImportacao = false;
   bool m_bUsaDI = false;
-  // Respostas que não mudam dentro de uma nota (filial) ou de uma chamada (cadastro de
-  // situações tributárias): lidas uma vez, não a cada item.
-  int m_nCSTCOFINSDaFilial = -1;  // -1: ainda não perguntado nesta nota
-  std::unordered_map<BYTE, REG_SIT_TRIB_PRODUTOPS> m_situacoes;
   CIndiceJuncao m_indiceProdutos;
   CIndiceJuncao m_indiceServicos;
 };

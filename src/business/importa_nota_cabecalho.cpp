@@ -91,7 +91,6 @@ void CImportaNotaComercial::ImportaNota(int nIndice, long lPosicaoComercial) {
   Verifica(usa.LeDFNotasFiscais(m_t.m_ppINotasFiscais, lPosicaoComercial, &pRegNF), importa::kLeNota);
   m_pNF.reset(pRegNF);
   m_pNFOrigem.reset();
-  m_nCSTCOFINSDaFilial = -1;
   LeCadastros();
   if (nIndice == 0) PreencheCabecalho();
   AcumulaValores();
@@ -122,7 +121,9 @@ void CImportaNotaComercial::ReservaProdutos(int nIndice) {
   const INT_PTR nAlocados = produtos.GetAllocSize();
   const INT_PTR nItens = m_pNF->iQtdItensProduto();
   if (nUsados + nItens <= nAlocados) return;
-  const INT_PTR nEsperados = nUsados + nItens * (m_nNotas - nIndice);
+  // A estimativa vai no máximo a kReservaMaxima itens além dos usados (uns 50 MB).
+  constexpr INT_PTR kReservaMaxima = 65'536;
+  const INT_PTR nEsperados = nUsados + std::min<INT_PTR>(nItens * (m_nNotas - nIndice), kReservaMaxima);
   const INT_PTR nPasso = std::max({nEsperados - nAlocados, nAlocados, T_Lista<int>::PASSO_CRESCIMENTO});
   produtos.SetSize(nUsados, nPasso);
 }

@@ -151,9 +151,7 @@ void CImportaNotaComercial::PreencheProdutoNovo(const tagREG_ITENS_PRODUTO_NFPS&
                                                 TCMREItemProduto& item) {
   if (importa::TipoNotaTributado(m_pNF->byTipoNota())) {
     const BYTE byChave = nfItem.byPonteiroSitTributaria();
-    auto it = m_situacoes.find(byChave);
-    if (it == m_situacoes.end()) it = m_situacoes.emplace(byChave, m_t.LeDFSitTribProduto(byChave)).first;
-    const REG_SIT_TRIB_PRODUTOPS& rSituacao = it->second;
+    const REG_SIT_TRIB_PRODUTOPS rSituacao = m_t.LeDFSitTribProduto(byChave);
     if (rSituacao.byEhCST() != 0) item.SetPonteiroSituacaoTributaria(byChave);
     if (rSituacao.byEhCSOSN() != 0) item.SetPonteiroCSOSN(byChave);
   }
