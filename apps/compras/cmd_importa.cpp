@@ -103,7 +103,7 @@ void MostraEntradas(CEscritor& e, const TCMREItemProduto& item) {
 }
 
 void MostraProdutos(CEscritor& e, const TCMRERegistroEntrada& r, CServidoresCompartilhados& s) {
-  const T_Lista<TCMREItemProduto>& produtos = r.GetListaProdutoRef();
+  const auto& produtos = r.GetListaProdutoRef();
   e.AbreLista("produtos", "Itens de produto", static_cast<std::size_t>(produtos.GetSize()));
   for (INT_PTR i = 0; i < produtos.GetSize(); ++i) {
     const TCMREItemProduto& p = produtos[i];
@@ -131,7 +131,7 @@ void MostraProdutos(CEscritor& e, const TCMRERegistroEntrada& r, CServidoresComp
 }
 
 void MostraServicos(CEscritor& e, const TCMRERegistroEntrada& r) {
-  const T_Lista<TCMREItemServico>& servicos = r.GetListaServicoRef();
+  const auto& servicos = r.GetListaServicoRef();
   e.AbreLista("servicos", "Itens de serviço", static_cast<std::size_t>(servicos.GetSize()));
   for (INT_PTR i = 0; i < servicos.GetSize(); ++i) {
     const TCMREItemServico& s = servicos[i];

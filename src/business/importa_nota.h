@@ -7,9 +7,8 @@
 
 #include <memory>
 #include <source_location>
-#include <string>
-#include <unordered_map>
 
+#include "indice_juncao.h"
 #include "vrmwnd/business/CTrataDadosREWnd.h"
 #include "vrmwnd/suite/CQZDadosFT_NF.h"
 #include "vrmwnd/suite/CVRMSVRUtil.h"
@@ -115,14 +114,17 @@ CY Percentual(WORD iPalavra);
 
 // O estado de uma chamada: a nota corrente, a sua origem, os cadastros lidos, as
 // marcas de imposto e os índices de produtos e serviços já no registro pela sua chave
-// de junção (o último igual ganha, sem percorrer o registro a cada item).
+// de junção (sem percorrer o registro a cada item: com a junção ligada, a chave de um
+// item novo não está no registro, então o igual achado é o único, e o último).
 class CImportaNotaComercial {
  public:
-  CImportaNotaComercial(CTrataDadosREWnd& tratador, TCMRERegistroEntrada& registro)
-      : m_t(tratador), m_r(registro) {}
+  CImportaNotaComercial(CTrataDadosREWnd& tratador, TCMRERegistroEntrada& registro, int nNotas)
+      : m_t(tratador), m_r(registro), m_nNotas(nNotas) {}
   // Uma nota da lista (nIndice 0 é a nota principal); a nota e a sua origem são
   // liberadas ao fim, também quando uma leitura falha.
   void ImportaNota(int nIndice, long lPosicaoComercial);
+  // Devolve a reserva da lista de produtos quando mais da metade ficou sem uso.
+  void DevolveSobra();
   // Os totais do registro, com as mensagens desligadas e religadas depois.
   void Recalcula();
 
@@ -136,6 +138,7 @@ class CImportaNotaComercial {
   void AdicionaReferidasDevolucao();
   void AdicionaMensagens();
   void LeMarcasImposto();
+  void ReservaProdutos(int nIndice);
   void AdicionaParcelas();
   // Itens de produto e serviço (importa_nota_itens.cpp).
   void ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFPS& nfItem);
@@ -168,6 +171,7 @@ class CImportaNotaComercial {
 
   CTrataDadosREWnd& m_t;
   TCMRERegistroEntrada& m_r;
+  int m_nNotas;
   long m_lPosicaoComercial = 0;
   importa::TNota m_pNF;
   importa::TNota m_pNFOrigem;
@@ -182,10 +186,6 @@ class CImportaNotaComercial {
   bool m_bFilialTributadaIPI = false;
   bool m_bNaturezaImportacao = false;
   bool m_bUsaDI = false;
-  // Respostas que não mudam dentro de uma nota (filial) ou de uma chamada (cadastro de
-  // situações tributárias): lidas uma vez, não a cada item.
-  int m_nCSTCOFINSDaFilial = -1;  // -1: ainda não perguntado nesta nota
-  std::unordered_map<BYTE, REG_SIT_TRIB_PRODUTOPS> m_situacoes;
-  std::unordered_map<std::string, int> m_indiceProdutos;
-  std::unordered_map<std::string, int> m_indiceServicos;
+  CIndiceJuncao m_indiceProdutos;
+  CIndiceJuncao m_indiceServicos;
 };

@@ -64,8 +64,12 @@ CY Acumula(TGet get, TSet set, CY cyNota) {
 TCMRERegistroEntrada CTrataDadosREWnd::ImportaNotaComercial(T_Lista<long> aPosicoes) {
   TCMRERegistroEntrada registro;
   if (aPosicoes.GetSize() == 0) return registro;
-  CImportaNotaComercial importacao(*this, registro);
+  // As notas e os cadastros lidos num só estado do banco; o mesmo cadastro lido de
+  // novo (o produto, a natureza e a unidade de cada item) não volta ao banco.
+  const vrmsuite::CLeituraConsistente leitura = LeituraConsistente();
+  CImportaNotaComercial importacao(*this, registro, static_cast<int>(aPosicoes.GetSize()));
   for (int i = 0; i < aPosicoes.GetSize(); ++i) importacao.ImportaNota(i, aPosicoes.GetAt(i));
+  importacao.DevolveSobra();
   importacao.Recalcula();
   return registro;
 }
@@ -87,7 +91,6 @@ void CImportaNotaComercial::ImportaNota(int nIndice, long lPosicaoComercial) {
   Verifica(usa.LeDFNotasFiscais(m_t.m_ppINotasFiscais, lPosicaoComercial, &pRegNF), importa::kLeNota);
   m_pNF.reset(pRegNF);
   m_pNFOrigem.reset();
-  m_nCSTCOFINSDaFilial = -1;
   LeCadastros();
   if (nIndice == 0) PreencheCabecalho();
   AcumulaValores();
@@ -95,10 +98,7 @@ void CImportaNotaComercial::ImportaNota(int nIndice, long lPosicaoComercial) {
   if (m_pNF->iQtdMensagens() != 0) AdicionaMensagens();
   LeMarcasImposto();
 
-  // A lista de produtos cresce em dobro: muitas notas não a recopiam a cada 100 itens.
-  T_Lista<TCMREItemProduto>& produtos = m_r.GetListaProdutoRef();
-  produtos.SetSize(produtos.GetSize(), std::max<INT_PTR>(T_Lista<int>::PASSO_CRESCIMENTO,
-                                                          produtos.GetSize()));
+  ReservaProdutos(nIndice);
   const auto itens = m_pNF->ItensProduto();
   for (std::size_t j = 0; j < itens.size(); ++j)
     if (itens[j].byIgnorar() == 0) ImportaProduto(static_cast<int>(j), itens[j]);
@@ -108,6 +108,29 @@ void CImportaNotaComercial::ImportaNota(int nIndice, long lPosicaoComercial) {
   m_r.SetValorDescontoNaNota(m_pNF->cyDesconto1() + m_pNF->cyDesconto2());
   m_pNFOrigem.reset();
   m_pNF.reset();
+}
+
+// A lista de produtos do registro é alocada de uma vez para o que as notas devem
+// trazer (os itens desta nota vezes as notas que faltam, o caso de notas parecidas) e
+// cresce em dobro além disso: recopiar milhares de itens a cada poucas notas, ou tocar
+// blocos novos a cada dobra, custaria mais que a própria importação. Reservar além do
+// usado não toca a memória; a sobra grande volta ao fim (DevolveSobra).
+void CImportaNotaComercial::ReservaProdutos(int nIndice) {
+  auto& produtos = m_r.GetListaProdutoRef();
+  const INT_PTR nUsados = produtos.GetSize();
+  const INT_PTR nAlocados = produtos.GetAllocSize();
+  const INT_PTR nItens = m_pNF->iQtdItensProduto();
+  if (nUsados + nItens <= nAlocados) return;
+  // A estimativa vai no máximo a kReservaMaxima itens além dos usados (uns 50 MB).
+  constexpr INT_PTR kReservaMaxima = 65'536;
+  const INT_PTR nEsperados = nUsados + std::min<INT_PTR>(nItens * (m_nNotas - nIndice), kReservaMaxima);
+  const INT_PTR nPasso = std::max({nEsperados - nAlocados, nAlocados, T_Lista<int>::PASSO_CRESCIMENTO});
+  produtos.SetSize(nUsados, nPasso);
+}
+
+void CImportaNotaComercial::DevolveSobra() {
+  auto& produtos = m_r.GetListaProdutoRef();
+  if (produtos.GetSize() * 2 < produtos.GetAllocSize()) produtos.FreeExtra();
 }
 
 // Os totais saem do registro inteiro (cada chamada refaz todos eles), então recalcular
@@ -214,8 +237,12 @@ void CImportaNotaComercial::AcumulaValores() {
   TCMRERegistroEntrada& r = m_r;
 #define QZ_ACUMULA(Nome, cyNota) \
   Acumula([&r] { return r.Get##Nome(); }, [&r](CY cy) { r.Set##Nome(cy); }, (cyNota))
-  if (QZ_ACUMULA(ValorFreteDigitado, nf.cyFrete()) > g_cyZero) r.SetInformarValorFrete(1);
-  r.SetFretePorConta(nf.byFretePorConta());
+  // Com o frete somado acima de zero, a marca e o código de quem paga o frete (o desta
+  // nota); com a soma em zero, o código que já havia fica.
+  if (QZ_ACUMULA(ValorFreteDigitado, nf.cyFrete()) > g_cyZero) {
+    r.SetInformarValorFrete(1);
+    r.SetFretePorConta(nf.byFretePorConta());
+  }
   if (QZ_ACUMULA(ValorSeguroDigitado, nf.cySeguro()) > g_cyZero) r.SetInformarValorSeguro(1);
   if (QZ_ACUMULA(ValorDespesasAcessoriasDigitado, nf.cyDespesasAcessorias()) > g_cyZero)
     r.SetInformarValorDespesasAcessorias(1);

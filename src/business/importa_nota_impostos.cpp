@@ -70,9 +70,9 @@ void CImportaNotaComercial::PreencheImpostosNovo(const tagREG_ITENS_PRODUTO_NFPS
 void CImportaNotaComercial::PreenchePISCOFINSNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem,
                                                   TCMREItemProduto& item) {
   item.SetTipoIncidenciaPIS(nfItem.iIncidenciaPIS());
-  if (m_nCSTCOFINSDaFilial < 0) m_nCSTCOFINSDaFilial = m_t.HabilitarCST_COFINS(m_pNF->iPonteiroFilial()) ? 1 : 0;
-  const WORD iIncidenciaCOFINS = m_nCSTCOFINSDaFilial != 0 ? nfItem.iIncidenciaCOFINS()
-                                                            : item.GetTipoIncidenciaPIS();
+  const WORD iIncidenciaCOFINS = m_t.HabilitarCST_COFINS(m_pNF->iPonteiroFilial())
+                                     ? nfItem.iIncidenciaCOFINS()
+                                     : item.GetTipoIncidenciaPIS();
   item.SetTipoIncidenciaCOFINS(iIncidenciaCOFINS);
   // A alíquota ou o valor por unidade, conforme o modo do imposto na nota.
   const auto preenche = [](bool bHabilitado, CY cyAliquotaOuValor, BYTE byModo, auto setAliquota,

@@ -2,7 +2,8 @@
 // serviços iguais (pelo índice da chave de junção), os campos copiados uma vez e os
 // somados, as entradas em estoque com lote, volume, arma de fogo e o movimento de
 // origem das devoluções.
-#include <cstring>
+#include <cstdint>
+#include <string_view>
 
 #include "importa_nota.h"
 #include "vrmwnd/base/CQZCurrencyEx8.h"
@@ -13,19 +14,21 @@ namespace {
 
 CString Texto(std::string_view s) { return CString(std::string(s).c_str()); }
 
-// A chave de junção de um produto: a posição (quatro campos) e o complemento.
-std::string ChaveProduto(const TCMPosicaoProduto& posicao, std::string_view sComplemento) {
-  std::string strChave(sizeof(long) + 3 * sizeof(unsigned short), '\0');
-  std::memcpy(strChave.data(), &posicao.lPonteiroProduto, sizeof(long));
-  const unsigned short aGrade[3] = {posicao.iGrade1, posicao.iGrade2, posicao.iGrade3};
-  std::memcpy(strChave.data() + sizeof(long), aGrade, sizeof aGrade);
-  return strChave.append(sComplemento);
+// O hash da chave de junção de um produto (a posição, quatro campos, e o complemento)
+// e de um serviço (a chave e o complemento).
+std::uint64_t HashProduto(const TCMPosicaoProduto& posicao, std::string_view sComplemento) {
+  const std::uint64_t nGrade =
+      (std::uint64_t{posicao.iGrade1} << 32) | (std::uint64_t{posicao.iGrade2} << 16) | posicao.iGrade3;
+  const auto nProduto = static_cast<std::uint64_t>(posicao.lPonteiroProduto);
+  return CIndiceJuncao::Hash(nProduto ^ (nGrade << 13), sComplemento);
 }
 
-std::string ChaveServico(long lServico, std::string_view sComplemento) {
-  std::string strChave(sizeof(long), '\0');
-  std::memcpy(strChave.data(), &lServico, sizeof(long));
-  return strChave.append(sComplemento);
+std::uint64_t HashServico(long lServico, std::string_view sComplemento) {
+  return CIndiceJuncao::Hash(static_cast<std::uint64_t>(lServico), sComplemento);
+}
+
+bool MesmoTexto(const CString& str, std::string_view s) {
+  return std::string_view(str.GetString(), static_cast<std::size_t>(str.GetLength())) == s;
 }
 
 TCMPosicaoProduto PosicaoDoItem(const tagREG_ITENS_PRODUTO_NFPS& nfItem) {
@@ -45,15 +48,18 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   m_rNaturezaItemCopia = rNatureza;
   if (rNatureza.byPresente() == 0) iPonteiroCFOP = 0;
 
-  // Junção: o último produto igual (posição e complemento) já no registro.
+  // Junção: o produto igual (posição e complemento) já no registro.
   const TCMPosicaoProduto posicao = PosicaoDoItem(nfItem);
-  const std::string strChave = ChaveProduto(posicao, nfItem.szComplemento());
+  const std::string_view sComplemento = nfItem.szComplemento();
+  const std::uint64_t nHash = HashProduto(posicao, sComplemento);
   const bool bJunta = !CVRMSVRUtil::true_1(m_t.GetDadosCM_Mestre().GetPoderIncluirProdutosIguais()) &&
                       nfItem.lPosicaoProduto() != 0;
   int nIndice = -1;
   if (bJunta) {
-    const auto it = m_indiceProdutos.find(strChave);
-    if (it != m_indiceProdutos.end()) nIndice = it->second;
+    nIndice = m_indiceProdutos.Acha(nHash, [&](int i) {
+      const TCMREItemProduto& p = m_r.GetListaProdutoRef()[i];
+      return p.GetPosicaoProduto() == posicao && MesmoTexto(p.GetComplementoProduto(), sComplemento);
+    });
   }
   TCMREItemProduto novo;
   TCMREItemProduto& item = nIndice >= 0 ? m_r.GetListaProdutoRef()[nIndice] : novo;
@@ -94,11 +100,11 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   RateiaProduto(nfItem, item);
   if (bNovo) {
     // AdicionaProduto sem a cópia do item: ele passa para o registro.
-    T_Lista<TCMREItemProduto>& produtos = m_r.GetListaProdutoRef();
+    auto& produtos = m_r.GetListaProdutoRef();
     const INT_PTR n = produtos.GetSize();
     produtos.SetSize(n + 1);
     produtos[n] = std::move(item);
-    if (bJunta) m_indiceProdutos[strChave] = static_cast<int>(n);
+    if (bJunta) m_indiceProdutos.Inclui(nHash, static_cast<int>(n));
   }
 }
 
@@ -145,9 +151,7 @@ void CImportaNotaComercial::PreencheProdutoNovo(const tagREG_ITENS_PRODUTO_NFPS&
                                                 TCMREItemProduto& item) {
   if (importa::TipoNotaTributado(m_pNF->byTipoNota())) {
     const BYTE byChave = nfItem.byPonteiroSitTributaria();
-    auto it = m_situacoes.find(byChave);
-    if (it == m_situacoes.end()) it = m_situacoes.emplace(byChave, m_t.LeDFSitTribProduto(byChave)).first;
-    const REG_SIT_TRIB_PRODUTOPS& rSituacao = it->second;
+    const REG_SIT_TRIB_PRODUTOPS rSituacao = m_t.LeDFSitTribProduto(byChave);
     if (rSituacao.byEhCST() != 0) item.SetPonteiroSituacaoTributaria(byChave);
     if (rSituacao.byEhCSOSN() != 0) item.SetPonteiroCSOSN(byChave);
   }
@@ -171,6 +175,8 @@ void CImportaNotaComercial::SomaProduto(const tagREG_ITENS_PRODUTO_NFPS& nfItem,
   SomaPISCOFINS(nfItem, item);
 }
 
+// Com o lote de estoque ligado, o lote e o volume que o detalhe aponta vêm do estoque,
+// cada um por si; o que não foi lido vem do próprio detalhe.
 void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& detalhe,
                                          TCMREEntradaEstoque& entrada) {
   CUsaServidor& usa = *m_t.GetUsaServidor();
@@ -178,14 +184,17 @@ void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& deta
   const tagREG_VOLUME_DETALHE_NFPS volume = detalhe.regVolume();
   bool bLoteLido = false;
   bool bVolumeLido = false;
-  if (m_t.GetUsaLoteES() != 0 && lote.lPonteiroLoteES() != 0) {
-    REG_ES_LOTEPS RegLote;
-    Verifica(usa.LeESMovimentoLote(m_t.m_ppIMovimentoEs, lote.lPonteiroLoteES(), &RegLote), importa::kLeLote);
-    entrada.SetLoteESNumero(Texto(RegLote.szNumero()));
-    entrada.SetLoteESDataValidade(RegLote.dmaValidade());
-    entrada.SetLoteESDataFabricacao(RegLote.dmaFabricacao());
-    entrada.SetLoteESNumeroDeDiaValidade(RegLote.iDiasValidade());
-    bLoteLido = true;
+  if (m_t.GetUsaLoteES() != 0) {
+    if (lote.lPonteiroLoteES() != 0) {
+      REG_ES_LOTEPS RegLote;
+      Verifica(usa.LeESMovimentoLote(m_t.m_ppIMovimentoEs, lote.lPonteiroLoteES(), &RegLote),
+               importa::kLeLote);
+      entrada.SetLoteESNumero(Texto(RegLote.szNumero()));
+      entrada.SetLoteESDataValidade(RegLote.dmaValidade());
+      entrada.SetLoteESDataFabricacao(RegLote.dmaFabricacao());
+      entrada.SetLoteESNumeroDeDiaValidade(RegLote.iDiasValidade());
+      bLoteLido = true;
+    }
     if (volume.lPonteiroVolumeES() != 0) {
       REG_ES_VOLUMEPS RegVolume;
       Verifica(usa.LeESMovimentoVolume(m_t.m_ppIMovimentoEs, volume.lPonteiroVolumeES(), &RegVolume),
@@ -194,9 +203,8 @@ void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& deta
       bVolumeLido = true;
     }
   }
-  if (bLoteLido) return;
-  if (!lote.szNumeroLote().empty() || lote.dmaValidade() != 0 || lote.dmaFabricacao() != 0 ||
-      lote.iDiasValidade() != 0) {
+  if (!bLoteLido && (!lote.szNumeroLote().empty() || lote.dmaValidade() != 0 || lote.dmaFabricacao() != 0 ||
+                     lote.iDiasValidade() != 0)) {
     entrada.SetLoteESNumero(Texto(lote.szNumeroLote()));
     entrada.SetLoteESDataValidade(lote.dmaValidade());
     entrada.SetLoteESDataFabricacao(lote.dmaFabricacao());
@@ -278,11 +286,14 @@ void CTrataDadosREWnd::Get_DetalhesOrigem_lComplementoQuemGerou(
 void CImportaNotaComercial::ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfServico) {
   const tagREG_ITENS_SERVICO_NFPS RegItensServico = nfServico;
   const long lServico = RegItensServico.lPonteiroServico();
-  const std::string strChave = ChaveServico(lServico, RegItensServico.szComplemento());
+  const std::string_view sComplemento = RegItensServico.szComplemento();
+  const std::uint64_t nHash = HashServico(lServico, sComplemento);
   int nIndice = -1;
   if (lServico != 0) {
-    const auto it = m_indiceServicos.find(strChave);
-    if (it != m_indiceServicos.end()) nIndice = it->second;
+    nIndice = m_indiceServicos.Acha(nHash, [&](int i) {
+      const TCMREItemServico& s = m_r.GetListaServicoRef()[i];
+      return s.GetPonteiroServico() == lServico && MesmoTexto(s.GetComplementoServico(), sComplemento);
+    });
   }
   m_iPonteiroSituacaoServico = RegItensServico.iPonteiroSitServico();
   _REG_NATUREZAPS RegSitServico;
@@ -320,6 +331,6 @@ void CImportaNotaComercial::ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfSe
   if (cyLiquido != g_cyZero) item.SetValorLiquido(cyLiquido);
   if (bNovo) {
     m_r.AdicionaServico(item);
-    if (lServico != 0) m_indiceServicos[strChave] = m_r.GetQuantidadeServico() - 1;
+    if (lServico != 0) m_indiceServicos.Inclui(nHash, m_r.GetQuantidadeServico() - 1);
   }
 }

@@ -28,6 +28,21 @@ CY TotalEmCentavos(CY cyQuantidade, LONGLONG llUnitario) {
   return CyDeBruto(static_cast<LONGLONG>(nBruto));
 }
 
+// A conta de destino e o histórico da linha de rateio (nModo 0: só o que está em 0).
+void ClassificacaoEHistorico(int nModo, const TCMRERegistroEntrada& registro, const TCMREItemProduto& item,
+                             TCMRERateioProduto& rateio) {
+  const bool bSoVazios = nModo == 0;
+  if (!bSoVazios || rateio.GetPonteiroClassificacaoDestino() == 0) {
+    rateio.SetPonteiroClassificacaoDestino(item.GetPonteiroClassificacao() != 0
+                                               ? item.GetPonteiroClassificacao()
+                                               : registro.GetPonteiroClassificacao());
+  }
+  if (!bSoVazios || rateio.GetPonteiroHistorico() == 0) {
+    rateio.SetPonteiroHistorico(registro.GetPonteiroHistorico());
+    rateio.SetComplementoHistorico(registro.GetComplementoHistorico());
+  }
+}
+
 CY SomaImpostos(const T_Lista<TCMREImposto>& lista) {
   CY cyTotal = g_cyZero;
   for (const TCMREImposto& imposto : lista) cyTotal += imposto.GetValor();
@@ -197,16 +212,7 @@ void CTrataDadosRE::SetClassificacaoEHistoricoAutomaticoProduto(int nModo,
                                                                 const TCMRERegistroEntrada& registro,
                                                                 TCMREItemProduto& item, int nIndice,
                                                                 TCMRERateioProduto& rateio) {
-  const bool bSoVazios = nModo == 0;
-  if (!bSoVazios || rateio.GetPonteiroClassificacaoDestino() == 0) {
-    rateio.SetPonteiroClassificacaoDestino(item.GetPonteiroClassificacao() != 0
-                                               ? item.GetPonteiroClassificacao()
-                                               : registro.GetPonteiroClassificacao());
-  }
-  if (!bSoVazios || rateio.GetPonteiroHistorico() == 0) {
-    rateio.SetPonteiroHistorico(registro.GetPonteiroHistorico());
-    rateio.SetComplementoHistorico(registro.GetComplementoHistorico());
-  }
+  ClassificacaoEHistorico(nModo, registro, item, rateio);
   if (nIndice >= 0 && nIndice < item.GetQuantidadeRateio()) item.SetRateio(nIndice, rateio);
 }
 
@@ -215,8 +221,7 @@ T_Lista<TCMRERateioProduto> CTrataDadosRE::MontaClassificaoPeloCadastroProduto(
   TCMRERateioProduto rateio;
   rateio.SetNEWQuantidade(item.GetQuantidade());
   rateio.SetNEWValor(item.GetValorTotal());
-  TCMREItemProduto copia(item);
-  SetClassificacaoEHistoricoAutomaticoProduto(0, registro, copia, -1, rateio);
+  ClassificacaoEHistorico(0, registro, item, rateio);
   T_Lista<TCMRERateioProduto> lista;
   lista.Add(rateio);
   return lista;

@@ -2,6 +2,7 @@
 // registro na memória, roteiros de criação, comandos preparados guardados por texto.
 #include "vrmwnd/suite/banco_empresa.h"
 
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <unordered_map>
@@ -13,7 +14,7 @@
 namespace vrmsuite {
 
 CQZBancoEmpresa::TImpl::~TImpl() {
-  for (auto& [strSql, pComando] : mapComandos) sqlite3_finalize(pComando);
+  for (auto& [strSql, guardado] : mapComandos) sqlite3_finalize(guardado.pComando);
   sqlite3_close(pBanco);
 }
 
@@ -45,6 +46,7 @@ std::shared_ptr<CQZBancoEmpresa> CQZBancoEmpresa::AbreArquivo(const std::string&
 }
 
 HRESULT CQZBancoEmpresa::ExecutaRoteiro(const char* szSql, std::string& strErro) {
+  m_pImpl->registrosGuardados.clear();  // um roteiro pode gravar qualquer tabela
   char* szErro = nullptr;
   if (sqlite3_exec(m_pImpl->pBanco, szSql, nullptr, nullptr, &szErro) == SQLITE_OK) return S_OK;
   strErro = std::string("roteiro SQL falhou: ") + (szErro ? szErro : "?");
@@ -52,19 +54,32 @@ HRESULT CQZBancoEmpresa::ExecutaRoteiro(const char* szSql, std::string& strErro)
   return QZ_E_BANCO_DE_DADOS;
 }
 
-CComando::CComando(CQZBancoEmpresa& banco, const char* szSql) : m_pBanco(banco.Impl().pBanco) {
-  auto& mapa = banco.Impl().mapComandos;
-  auto it = mapa.find(szSql);
-  if (it != mapa.end()) {
-    m_pComando = it->second;
-    return;
+CComando::CComando(CQZBancoEmpresa& banco, const char* szSql)
+    : m_pImpl(&banco.Impl()), m_pBanco(banco.Impl().pBanco) {
+  auto& mapa = m_pImpl->mapComandos;
+  auto it = mapa.find(std::string_view(szSql));
+  if (it == mapa.end()) {
+    sqlite3_stmt* pComando = nullptr;
+    if (sqlite3_prepare_v2(m_pBanco, szSql, -1, &pComando, nullptr) != SQLITE_OK) {
+      m_strErro = std::string("comando inválido para o banco: ") + sqlite3_errmsg(m_pBanco);
+      return;
+    }
+    it = mapa.emplace(szSql, TComandoGuardado{pComando, sqlite3_stmt_readonly(pComando) != 0, {}}).first;
   }
-  if (sqlite3_prepare_v2(m_pBanco, szSql, -1, &m_pComando, nullptr) != SQLITE_OK) {
-    m_strErro = std::string("comando inválido para o banco: ") + sqlite3_errmsg(m_pBanco);
-    m_pComando = nullptr;
-    return;
+  m_pGuardado = &it->second;
+  m_pComando = m_pGuardado->pComando;
+}
+
+const TMapaColunas& CComando::Mapa(const TCampoLayout* pCampos, std::size_t nCampos) {
+  static const TMapaColunas kSemComando;
+  if (m_pGuardado == nullptr) return kSemComando;
+  const int nPreparos = sqlite3_stmt_status(m_pComando, SQLITE_STMTSTATUS_REPREPARE, 0);
+  for (TMapaColunas& mapa : m_pGuardado->mapas) {
+    if (mapa.pCampos != pCampos) continue;
+    if (mapa.nPreparos != nPreparos) mapa = MapeiaColunas(m_pComando, pCampos, nCampos);
+    return mapa;
   }
-  mapa.emplace(szSql, m_pComando);
+  return m_pGuardado->mapas.emplace_back(MapeiaColunas(m_pComando, pCampos, nCampos));
 }
 
 CComando::~CComando() {
@@ -83,12 +98,51 @@ CComando& CComando::Liga(int nParametro, const char* szValor) {
   return *this;
 }
 
+bool CComando::LeGuardado(const TCampoLayout* pCampos, long long llChave, BYTE* pDestino,
+                          std::size_t nTamanho) {
+  if (m_pGuardado == nullptr || !m_pImpl->GuardaValendo()) return false;
+  const auto it = m_pImpl->registrosGuardados.find({m_pGuardado, pCampos, llChave});
+  if (it == m_pImpl->registrosGuardados.end() || it->second.size() != nTamanho) return false;
+  if (nTamanho > 0) std::memcpy(pDestino, it->second.data(), nTamanho);
+  return true;
+}
+
+void CComando::Guarda(const TCampoLayout* pCampos, std::size_t nCampos, long long llChave,
+                      const BYTE* pOrigem, std::size_t nTamanho) {
+  if (m_pGuardado == nullptr || !m_pImpl->GuardaValendo()) return;
+  if (pCampos != nullptr && Mapa(pCampos, nCampos).bTemTextoAlocado) return;
+  m_pImpl->registrosGuardados.insert_or_assign(TChaveGuardada{m_pGuardado, pCampos, llChave},
+                                               std::string(reinterpret_cast<const char*>(pOrigem), nTamanho));
+}
+
 bool CComando::Proxima() {
   if (m_pComando == nullptr) return false;
+  if (!m_pGuardado->bSoLeitura) m_pImpl->registrosGuardados.clear();
   int rc = sqlite3_step(m_pComando);
   if (rc == SQLITE_ROW) return true;
   if (rc != SQLITE_DONE) m_strErro = std::string("erro do banco: ") + sqlite3_errmsg(m_pBanco);
   return false;
+}
+
+CLeituraConsistente::CLeituraConsistente(std::shared_ptr<CQZBancoEmpresa> pBanco)
+    : m_pBanco(std::move(pBanco)) {
+  if (!m_pBanco) return;
+  CQZBancoEmpresa::TImpl& impl = m_pBanco->Impl();
+  if (impl.nLeiturasConsistentes++ > 0) return;
+  impl.registrosGuardados.clear();
+  impl.bTransacaoPropria = sqlite3_get_autocommit(impl.pBanco) != 0 &&
+                           sqlite3_exec(impl.pBanco, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+CLeituraConsistente::~CLeituraConsistente() {
+  if (!m_pBanco) return;
+  CQZBancoEmpresa::TImpl& impl = m_pBanco->Impl();
+  if (--impl.nLeiturasConsistentes > 0) return;
+  impl.registrosGuardados.clear();
+  if (impl.bTransacaoPropria && sqlite3_get_autocommit(impl.pBanco) == 0 &&
+      sqlite3_exec(impl.pBanco, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+    sqlite3_exec(impl.pBanco, "ROLLBACK", nullptr, nullptr, nullptr);
+  impl.bTransacaoPropria = false;
 }
 
 // --- empresas pelo nome --------------------------------------------------------

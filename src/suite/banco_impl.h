@@ -1,20 +1,74 @@
 // Por dentro do banco da empresa: a conexão SQLite, os comandos preparados guardados
-// por texto SQL e o preenchimento de um registro de layout fixo a partir de uma linha.
+// por texto SQL com o mapa de colunas para cada layout que preenchem, e o
+// preenchimento de um registro de layout fixo a partir de uma linha.
 #pragma once
 
 #include <sqlite3.h>
 
-#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "vrmwnd/suite/banco_empresa.h"
 #include "vrmwnd/suite/layout_fixo.h"
 
 namespace vrmsuite {
 
+// Uma coluna de um comando que tem campo num layout: o campo (nunca um bloco) e o seu
+// deslocamento desde o início do registro (blocos aninhados somados).
+struct TColunaMapeada {
+  int nColuna;
+  const TCampoLayout* pCampo;
+  std::size_t nOffset;
+};
+
+// As colunas de um comando com campo num layout, na ordem das colunas. Vale enquanto
+// o SQLite não repreparar o comando (o esquema pode ter mudado as colunas).
+struct TMapaColunas {
+  const TCampoLayout* pCampos = nullptr;
+  int nPreparos = 0;
+  bool bTemTextoAlocado = false;  // alguma coluna vai para um campo H
+  std::vector<TColunaMapeada> colunas;
+};
+
+// Um comando preparado e guardado na conexão, com os mapas dos layouts que preenche.
+struct TComandoGuardado {
+  sqlite3_stmt* pComando = nullptr;
+  bool bSoLeitura = true;  // o comando não grava no banco
+  std::vector<TMapaColunas> mapas;
+};
+
+// Um registro guardado numa leitura consistente: o comando que o leu, o layout que
+// ele preencheu (nulo: só a existência da linha) e a chave.
+struct TChaveGuardada {
+  const TComandoGuardado* pComando;
+  const TCampoLayout* pCampos;
+  long long llChave;
+  bool operator==(const TChaveGuardada&) const = default;
+};
+
 struct CQZBancoEmpresa::TImpl {
+  struct THashTexto {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  struct THashChave {
+    std::size_t operator()(const TChaveGuardada& c) const {
+      const std::size_t h = std::hash<const void*>{}(c.pComando) ^ (std::hash<const void*>{}(c.pCampos) << 1);
+      return h ^ (std::hash<long long>{}(c.llChave) * 0x9E3779B97F4A7C15ULL);
+    }
+  };
   sqlite3* pBanco = nullptr;
-  std::map<std::string, sqlite3_stmt*, std::less<>> mapComandos;
+  std::unordered_map<std::string, TComandoGuardado, THashTexto, std::equal_to<>> mapComandos;
+  // Leituras consistentes abertas; a mais externa abriu a transação de leitura?
+  int nLeiturasConsistentes = 0;
+  bool bTransacaoPropria = false;
+  // Os registros lidos por chave enquanto há leitura consistente aberta (os bytes).
+  std::unordered_map<TChaveGuardada, std::string, THashChave> registrosGuardados;
+  // Guarda e devolve só numa leitura consistente dentro de uma transação: ali outra
+  // conexão não muda o que esta vê, e toda escrita desta esvazia o guardado.
+  bool GuardaValendo() const { return nLeiturasConsistentes > 0 && sqlite3_get_autocommit(pBanco) == 0; }
   ~TImpl();
 };
 
@@ -34,8 +88,20 @@ class CComando {
   // true com uma linha; false no fim ou no erro (Erro() diz qual).
   bool Proxima();
   sqlite3_stmt* Bruto() const { return m_pComando; }
+  // O mapa das colunas deste comando para o layout de pCampos (feito na primeira vez).
+  const TMapaColunas& Mapa(const TCampoLayout* pCampos, std::size_t nCampos);
+  // Numa leitura consistente: o registro de nTamanho bytes que este comando já leu
+  // com a chave e o layout pCampos, copiado em pDestino (true); pCampos nulo pergunta
+  // só se a linha já foi achada. Fora dela, sempre false.
+  bool LeGuardado(const TCampoLayout* pCampos, long long llChave, BYTE* pDestino, std::size_t nTamanho);
+  // Guarda o registro lido (numa leitura consistente; layouts com textos alocados,
+  // que cada leitura aloca de novo, não são guardados).
+  void Guarda(const TCampoLayout* pCampos, std::size_t nCampos, long long llChave, const BYTE* pOrigem,
+              std::size_t nTamanho);
 
  private:
+  CQZBancoEmpresa::TImpl* m_pImpl = nullptr;
+  TComandoGuardado* m_pGuardado = nullptr;
   sqlite3_stmt* m_pComando = nullptr;
   sqlite3* m_pBanco = nullptr;
   std::string m_strErro;
@@ -46,12 +112,14 @@ class CComando {
 // deixa o campo zerado. Textos de campos H são alocados com CoTaskMemAlloc e o
 // identificador vai para o campo. Falha QZ_E_REGISTRO_CORROMPIDO, com o motivo, para
 // texto maior que o campo, número fora do tipo, data inválida ou tipo de coluna errado.
-HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TCampoLayout* pCampos, std::size_t nCampos,
-                        BYTE* pBloco, const char* szRegistro, std::string& strErro);
+HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TMapaColunas& mapa, BYTE* pBloco,
+                        const char* szRegistro, std::string& strErro);
+// O mapa das colunas de um comando preparado para os campos de um layout.
+TMapaColunas MapeiaColunas(sqlite3_stmt* pComando, const TCampoLayout* pCampos, std::size_t nCampos);
 
 template <class TRegistro>
 HRESULT PreencheDaLinha(CComando& comando, TRegistro& reg, std::string& strErro) {
-  return PreencheDaLinha(comando.Bruto(), TRegistro::kCampos, std::size(TRegistro::kCampos),
+  return PreencheDaLinha(comando.Bruto(), comando.Mapa(TRegistro::kCampos, std::size(TRegistro::kCampos)),
                          reg.Bytes(), TRegistro::kNome, strErro);
 }
 

@@ -1,8 +1,9 @@
 // LeDFNotasFiscais: monta a nota fiscal comercial a partir do banco — a linha da nota,
 // os itens de produto com detalhes de estoque e rateio, os itens de serviço com
 // deduções e rateio, as parcelas, as mensagens e o rateio da nota inteira —, tudo
-// alocado pelo alocador de tarefas. Quantidades que não batem com as linhas e chaves
-// estrangeiras desconhecidas são falhas; na falha nada fica alocado.
+// alocado pelo alocador de tarefas, com uma consulta por tabela por nota. Quantidades
+// que não batem com as linhas e chaves estrangeiras desconhecidas são falhas; na falha
+// nada fica alocado.
 #include <cstring>
 #include <functional>
 
@@ -11,6 +12,76 @@
 namespace {
 
 using vrmsuite::CComando;
+
+// As linhas de uma consulta da nota (a posição é o parâmetro 1) lidas grupo a grupo: a
+// consulta traz o ordinal (coluna 0) e as colunas do grupo (1 a nGrupo), em ordem de
+// grupo e de ordinal; depois de Grupo(...), Proxima() dá as linhas desse grupo. Linhas
+// de um grupo que ninguém pede ficam de fora. Assim os detalhes, os rateios e as
+// deduções de todos os itens saem de uma consulta por nota, não de uma por item.
+class CLinhasAgrupadas {
+ public:
+  CLinhasAgrupadas(vrmsuite::CQZBancoEmpresa& banco, const char* szSql, int nGrupo, long lPosicao)
+      : m_comando(banco, szSql), m_nGrupo(nGrupo) {
+    m_comando.Liga(1, lPosicao);
+  }
+  CComando& Comando() { return m_comando; }
+  void Grupo(long long llPrimeira, long long llSegunda = 0) {
+    m_aGrupo[0] = llPrimeira;
+    m_aGrupo[1] = llSegunda;
+  }
+  // A próxima linha do grupo; false no fim dele ou no erro (Comando().Erro()).
+  bool Proxima() {
+    for (;;) {
+      if (!m_bPendente) {
+        if (m_bFim || !m_comando.Proxima()) {
+          m_bFim = true;  // o SQLite recomeçaria a consulta num passo depois do fim
+          return false;
+        }
+        m_bPendente = true;
+      }
+      const int nOrdem = ComparaGrupo();
+      if (nOrdem > 0) return false;  // a linha é de um grupo adiante
+      m_bPendente = false;
+      if (nOrdem == 0) return true;
+    }
+  }
+
+ private:
+  int ComparaGrupo() const {
+    for (int g = 0; g < m_nGrupo; ++g) {
+      const long long llLinha = sqlite3_column_int64(m_comando.Bruto(), g + 1);
+      if (llLinha != m_aGrupo[g]) return llLinha < m_aGrupo[g] ? -1 : 1;
+    }
+    return 0;
+  }
+
+  CComando m_comando;
+  int m_nGrupo;
+  long long m_aGrupo[2] = {0, 0};
+  bool m_bPendente = false;  // a linha corrente ainda não foi dada
+  bool m_bFim = false;
+};
+
+// As linhas de rateio de uma origem ('P', 'S' ou 'N') da nota e as suas linhas
+// gerenciais, cada uma numa consulta agrupada pelo item (e pela linha).
+struct TRateiosDaOrigem {
+  TRateiosDaOrigem(vrmsuite::CQZBancoEmpresa& banco, long lPosicao, const char* szOrigem)
+      : szOrigem(szOrigem),
+        linhas(banco,
+               "SELECT nLinha AS nOrdinal, nItem, * FROM nf_rateio WHERE lPosicaoNota = ? "
+               "AND cOrigem = ? ORDER BY nItem, nLinha",
+               1, lPosicao),
+        gerenciais(banco,
+                   "SELECT nGerencial AS nOrdinal, nItem, nLinha, * FROM nf_rateio_gerencial "
+                   "WHERE lPosicaoNota = ? AND cOrigem = ? ORDER BY nItem, nLinha, nGerencial",
+                   2, lPosicao) {
+    linhas.Comando().Liga(2, szOrigem);
+    gerenciais.Comando().Liga(2, szOrigem);
+  }
+  const char* szOrigem;
+  CLinhasAgrupadas linhas;
+  CLinhasAgrupadas gerenciais;
+};
 
 class CMontaNota {
  public:
@@ -25,19 +96,25 @@ class CMontaNota {
     return m_usa.Falha(QZ_E_REGISTRO_CORROMPIDO,
                        "nota fiscal " + std::to_string(m_lPosicao) + ": " + strMotivo);
   }
-  // Chave 0 é "nenhum"; outra chave tem de existir na tabela.
-  HRESULT Existe(const char* szSql, long long llChave, const std::string& strQuem);
+  // Chave 0 é "nenhum"; outra chave tem de existir na tabela (fQuem a nomeia na falha).
+  template <class FQuem>
+  HRESULT Existe(const char* szSql, long long llChave, FQuem fQuem);
   HRESULT ChavesDoCabecalho(const tagREG_NOTA_FISCALPS& nf);
-  HRESULT ItemProduto(tagREG_ITENS_PRODUTO_NFPS& item, long long nItem);
-  HRESULT ItemServico(tagREG_ITENS_SERVICO_NFPS& item, long long nItem);
-  HRESULT Rateio(const char* szOrigem, long long nItem, std::size_t nQtd,
+  HRESULT ItensProduto(tagREG_NOTA_FISCALPS& nf);
+  HRESULT ItensServico(tagREG_NOTA_FISCALPS& nf);
+  HRESULT Rateio(TRateiosDaOrigem& rateios, long long nItem, std::size_t nQtd,
                  const std::function<void(DWORD)>& fGravaBloco);
+  // Uma consulta de linhas da nota agrupadas por nGrupo colunas (0: um grupo só).
+  CLinhasAgrupadas DaNota(const char* szSql, int nGrupo = 0) {
+    return CLinhasAgrupadas(m_banco, szSql, nGrupo, m_lPosicao);
+  }
 
-  // Lê as linhas de szSql (a primeira coluna, nOrdinal, é 0, 1, …) num vetor de nQtd
+  // Lê as linhas do grupo corrente de linhas (o ordinal é 0, 1, …) num vetor de nQtd
   // elementos; o identificador vai para o registro pai antes de qualquer linha, para
-  // que a liberação o alcance numa falha. fFilhos lê o que pende de cada elemento.
-  template <class TElem, class FLiga, class FFilhos>
-  HRESULT LeVetor(const char* szSql, FLiga fLiga, std::size_t nQtd, const std::string& strQuem,
+  // que a liberação o alcance numa falha. fQuem dá o nome do vetor para as falhas;
+  // fFilhos lê o que pende de cada elemento.
+  template <class TElem, class FQuem, class FFilhos>
+  HRESULT LeVetor(CLinhasAgrupadas& linhas, std::size_t nQtd, FQuem fQuem,
                   const std::function<void(DWORD)>& fGravaBloco, FFilhos fFilhos);
 
   CUsaServidor& m_usa;
@@ -45,13 +122,18 @@ class CMontaNota {
   long m_lPosicao;
 };
 
-HRESULT CMontaNota::Existe(const char* szSql, long long llChave, const std::string& strQuem) {
+template <class FQuem>
+HRESULT CMontaNota::Existe(const char* szSql, long long llChave, FQuem fQuem) {
   if (llChave == 0) return S_OK;
   CComando comando(m_banco, szSql);
+  if (comando.LeGuardado(nullptr, llChave, nullptr, 0)) return S_OK;
   comando.Liga(1, llChave);
-  if (comando.Proxima()) return S_OK;
+  if (comando.Proxima()) {
+    comando.Guarda(nullptr, 0, llChave, nullptr, 0);
+    return S_OK;
+  }
   if (!comando.Erro().empty()) return m_usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
-  return Corrompido(strQuem + " " + std::to_string(llChave) + " não existe");
+  return Corrompido(fQuem() + " " + std::to_string(llChave) + " não existe");
 }
 
 constexpr const char* kSqlConta = "SELECT 1 FROM conta WHERE lPonteiro = ?";
@@ -86,142 +168,150 @@ HRESULT CMontaNota::ChavesDoCabecalho(const tagREG_NOTA_FISCALPS& nf) {
   };
   if (nf.lPonteiroCliente() == 0) return Corrompido("a nota não tem cliente");
   for (const auto& c : kChaves)
-    if (HRESULT hr = Existe(c.szSql, c.llChave, c.szQuem); hr != S_OK) return hr;
+    if (HRESULT hr = Existe(c.szSql, c.llChave, [&c] { return std::string(c.szQuem); }); hr != S_OK)
+      return hr;
   return S_OK;
 }
 
-template <class TElem, class FLiga, class FFilhos>
-HRESULT CMontaNota::LeVetor(const char* szSql, FLiga fLiga, std::size_t nQtd,
-                            const std::string& strQuem,
+template <class TElem, class FQuem, class FFilhos>
+HRESULT CMontaNota::LeVetor(CLinhasAgrupadas& linhas, std::size_t nQtd, FQuem fQuem,
                             const std::function<void(DWORD)>& fGravaBloco, FFilhos fFilhos) {
   TElem* pVetor = nullptr;
   if (nQtd > 0) {
     pVetor = static_cast<TElem*>(CoTaskMemAlloc(nQtd * sizeof(TElem)));
-    if (pVetor == nullptr) return m_usa.Falha(E_OUTOFMEMORY, "sem memória para " + strQuem);
+    if (pVetor == nullptr) return m_usa.Falha(E_OUTOFMEMORY, "sem memória para " + fQuem());
     std::memset(static_cast<void*>(pVetor), 0, nQtd * sizeof(TElem));
     fGravaBloco(CoTaskMemHandle(pVetor));
   }
-  CComando comando(m_banco, szSql);
-  fLiga(comando);
+  CComando& comando = linhas.Comando();
   std::size_t i = 0;
-  for (; comando.Proxima(); ++i) {
+  for (; linhas.Proxima(); ++i) {
     if (i >= nQtd)
-      return Corrompido(strQuem + ": há mais linhas no banco que a quantidade " +
+      return Corrompido(fQuem() + ": há mais linhas no banco que a quantidade " +
                         std::to_string(nQtd) + " do registro");
     long long nOrdinal = sqlite3_column_int64(comando.Bruto(), 0);
     if (nOrdinal != static_cast<long long>(i))
-      return Corrompido(strQuem + ": esperava a linha " + std::to_string(i) + ", veio a " +
+      return Corrompido(fQuem() + ": esperava a linha " + std::to_string(i) + ", veio a " +
                         std::to_string(nOrdinal));
     std::string strErro;
     if (HRESULT hr = vrmsuite::PreencheDaLinha(comando, pVetor[i], strErro); hr != S_OK)
-      return m_usa.Falha(hr, "nota fiscal " + std::to_string(m_lPosicao) + ", " + strQuem + " " +
+      return m_usa.Falha(hr, "nota fiscal " + std::to_string(m_lPosicao) + ", " + fQuem() + " " +
                                  std::to_string(i) + ": " + strErro);
     if (HRESULT hr = fFilhos(pVetor[i], nOrdinal); hr != S_OK) return hr;
   }
   if (!comando.Erro().empty()) return m_usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   if (i < nQtd)
-    return Corrompido(strQuem + ": o registro diz " + std::to_string(nQtd) + " e o banco tem " +
+    return Corrompido(fQuem() + ": o registro diz " + std::to_string(nQtd) + " e o banco tem " +
                       std::to_string(i) + " linhas");
   return S_OK;
 }
 
-HRESULT CMontaNota::Rateio(const char* szOrigem, long long nItem, std::size_t nQtd,
+HRESULT CMontaNota::Rateio(TRateiosDaOrigem& rateios, long long nItem, std::size_t nQtd,
                            const std::function<void(DWORD)>& fGravaBloco) {
-  std::string strQuem = std::string("rateio ") + szOrigem + " do item " + std::to_string(nItem);
+  const auto fQuem = [&] {
+    return std::string("rateio ") + rateios.szOrigem + " do item " + std::to_string(nItem);
+  };
+  rateios.linhas.Grupo(nItem);
   return LeVetor<tagREG_RATEIO_NFPS>(
-      "SELECT nLinha AS nOrdinal, * FROM nf_rateio WHERE lPosicaoNota = ? AND cOrigem = ? "
-      "AND nItem = ? ORDER BY nLinha",
-      [&](CComando& c) { c.Liga(1, m_lPosicao).Liga(2, szOrigem).Liga(3, nItem); }, nQtd, strQuem,
-      fGravaBloco, [&](tagREG_RATEIO_NFPS& linha, long long nLinha) {
-        if (HRESULT hr = Existe(kSqlConta, linha.lContaEmpresarialNF(), strQuem + ": a conta");
-            hr != S_OK)
-          return hr;
+      rateios.linhas, nQtd, fQuem, fGravaBloco, [&](tagREG_RATEIO_NFPS& linha, long long nLinha) {
+        const auto fConta = [&] { return fQuem() + ": a conta"; };
+        if (HRESULT hr = Existe(kSqlConta, linha.lContaEmpresarialNF(), fConta); hr != S_OK) return hr;
+        rateios.gerenciais.Grupo(nItem, nLinha);
         return LeVetor<tagREG_RATEIO_GERENCIAL_NFPS>(
-            "SELECT nGerencial AS nOrdinal, * FROM nf_rateio_gerencial WHERE lPosicaoNota = ? "
-            "AND cOrigem = ? AND nItem = ? AND nLinha = ? ORDER BY nGerencial",
-            [&](CComando& c) {
-              c.Liga(1, m_lPosicao).Liga(2, szOrigem).Liga(3, nItem).Liga(4, nLinha);
-            },
-            linha.iQtdGerencial(), strQuem + ", linhas gerenciais da linha " + std::to_string(nLinha),
+            rateios.gerenciais, linha.iQtdGerencial(),
+            [&] { return fQuem() + ", linhas gerenciais da linha " + std::to_string(nLinha); },
             [&](DWORD h) { linha.Set_hGerencial(h); },
             [](tagREG_RATEIO_GERENCIAL_NFPS&, long long) { return S_OK; });
       });
 }
 
-HRESULT CMontaNota::ItemProduto(tagREG_ITENS_PRODUTO_NFPS& item, long long nItem) {
-  std::string strQuem = "item de produto " + std::to_string(nItem);
-  if (HRESULT hr = Existe("SELECT 1 FROM produto WHERE lPonteiro = ?", item.lPosicaoProduto(),
-                          strQuem + ": o produto");
-      hr != S_OK)
-    return hr;
-  if (HRESULT hr = Existe(kSqlUnidade, item.iPonteiroUnidadeMedida(), strQuem + ": a unidade");
-      hr != S_OK)
-    return hr;
-  if (HRESULT hr = Existe(kSqlNatureza, item.iPonteiroCFOP(), strQuem + ": o CFOP"); hr != S_OK)
-    return hr;
-  HRESULT hr = LeVetor<tagREG_DETALHE_ESTOQUE_NFPS>(
-      "SELECT nDetalhe AS nOrdinal, * FROM nf_detalhe_estoque WHERE lPosicaoNota = ? AND nItem = ? "
-      "ORDER BY nDetalhe",
-      [&](CComando& c) { c.Liga(1, m_lPosicao).Liga(2, nItem); }, item.iQtdDetalhes(),
-      "detalhes de estoque do " + strQuem, [&](DWORD h) { item.Set_hDetalhes(h); },
-      [](tagREG_DETALHE_ESTOQUE_NFPS&, long long) { return S_OK; });
-  if (hr != S_OK) return hr;
-  return Rateio("P", nItem, item.iQtdRateio(), [&](DWORD h) { item.Set_hRateio(h); });
+HRESULT CMontaNota::ItensProduto(tagREG_NOTA_FISCALPS& nf) {
+  CLinhasAgrupadas itens = DaNota(
+      "SELECT nItem AS nOrdinal, * FROM nf_item_produto WHERE lPosicaoNota = ? ORDER BY nItem");
+  CLinhasAgrupadas detalhes = DaNota(
+      "SELECT nDetalhe AS nOrdinal, nItem, * FROM nf_detalhe_estoque WHERE lPosicaoNota = ? "
+      "ORDER BY nItem, nDetalhe",
+      1);
+  TRateiosDaOrigem rateios(m_banco, m_lPosicao, "P");
+  return LeVetor<tagREG_ITENS_PRODUTO_NFPS>(
+      itens, nf.iQtdItensProduto(), [] { return std::string("itens de produto"); },
+      [&](DWORD h) { nf.Set_hItensProduto(h); },
+      [&](tagREG_ITENS_PRODUTO_NFPS& item, long long nItem) {
+        const auto fQuem = [nItem] { return "item de produto " + std::to_string(nItem); };
+        const struct {
+          const char* szSql;
+          long long llChave;
+          const char* szQuem;
+        } kChaves[] = {{"SELECT 1 FROM produto WHERE lPonteiro = ?", item.lPosicaoProduto(), ": o produto"},
+                       {kSqlUnidade, item.iPonteiroUnidadeMedida(), ": a unidade"},
+                       {kSqlNatureza, item.iPonteiroCFOP(), ": o CFOP"}};
+        for (const auto& c : kChaves)
+          if (HRESULT hr = Existe(c.szSql, c.llChave, [&] { return fQuem() + c.szQuem; }); hr != S_OK)
+            return hr;
+        detalhes.Grupo(nItem);
+        HRESULT hr = LeVetor<tagREG_DETALHE_ESTOQUE_NFPS>(
+            detalhes, item.iQtdDetalhes(), [&] { return "detalhes de estoque do " + fQuem(); },
+            [&](DWORD h) { item.Set_hDetalhes(h); },
+            [](tagREG_DETALHE_ESTOQUE_NFPS&, long long) { return S_OK; });
+        if (hr != S_OK) return hr;
+        return Rateio(rateios, nItem, item.iQtdRateio(), [&](DWORD h) { item.Set_hRateio(h); });
+      });
 }
-
-HRESULT CMontaNota::ItemServico(tagREG_ITENS_SERVICO_NFPS& item, long long nItem) {
-  std::string strQuem = "item de serviço " + std::to_string(nItem);
-  if (HRESULT hr = Existe(kSqlUnidade, item.iUnidadeMedida(), strQuem + ": a unidade"); hr != S_OK)
-    return hr;
-  if (HRESULT hr = Existe(kSqlNatureza, item.iPonteiroSitServico(), strQuem + ": a situação");
-      hr != S_OK)
-    return hr;
-  const struct {
-    int nRetencao;
-    std::size_t nQtd;
-    void (tagREG_ITENS_SERVICO_NFPS::*pGrava)(DWORD);
-  } kDeducoes[] = {{1, item.byQtdDeducoes1(), &tagREG_ITENS_SERVICO_NFPS::Set_hDeducoes1},
-                   {5, item.byQtdDeducoes5(), &tagREG_ITENS_SERVICO_NFPS::Set_hDeducoes5},
-                   {6, item.byQtdDeducoes6(), &tagREG_ITENS_SERVICO_NFPS::Set_hDeducoes6}};
-  for (const auto& d : kDeducoes) {
-    HRESULT hr = LeVetor<tagREG_DEDUCAO_NFPS>(
-        "SELECT nOrdem AS nOrdinal, * FROM nf_deducao WHERE lPosicaoNota = ? AND nItem = ? "
-        "AND nRetencao = ? ORDER BY nOrdem",
-        [&](CComando& c) { c.Liga(1, m_lPosicao).Liga(2, nItem).Liga(3, d.nRetencao); }, d.nQtd,
-        "deduções da retenção " + std::to_string(d.nRetencao) + " do " + strQuem,
-        [&](DWORD h) { (item.*d.pGrava)(h); },
-        [](tagREG_DEDUCAO_NFPS&, long long) { return S_OK; });
-    if (hr != S_OK) return hr;
-  }
-  return Rateio("S", nItem, item.iQtdRateio(), [&](DWORD h) { item.Set_hRateio(h); });
+HRESULT CMontaNota::ItensServico(tagREG_NOTA_FISCALPS& nf) {
+  CLinhasAgrupadas itens = DaNota(
+      "SELECT nItem AS nOrdinal, * FROM nf_item_servico WHERE lPosicaoNota = ? ORDER BY nItem");
+  CLinhasAgrupadas deducoes = DaNota(
+      "SELECT nOrdem AS nOrdinal, nItem, nRetencao, * FROM nf_deducao WHERE lPosicaoNota = ? "
+      "ORDER BY nItem, nRetencao, nOrdem",
+      2);
+  TRateiosDaOrigem rateios(m_banco, m_lPosicao, "S");
+  return LeVetor<tagREG_ITENS_SERVICO_NFPS>(
+      itens, nf.iQtdItensServico(), [] { return std::string("itens de serviço"); },
+      [&](DWORD h) { nf.Set_hItensServico(h); },
+      [&](tagREG_ITENS_SERVICO_NFPS& item, long long nItem) {
+        const auto fQuem = [nItem] { return "item de serviço " + std::to_string(nItem); };
+        const auto fUnidade = [&] { return fQuem() + ": a unidade"; };
+        if (HRESULT hr = Existe(kSqlUnidade, item.iUnidadeMedida(), fUnidade); hr != S_OK) return hr;
+        const auto fSituacao = [&] { return fQuem() + ": a situação"; };
+        if (HRESULT hr = Existe(kSqlNatureza, item.iPonteiroSitServico(), fSituacao); hr != S_OK) return hr;
+        // As retenções em ordem crescente, a ordem das linhas da consulta.
+        const struct {
+          int nRetencao;
+          std::size_t nQtd;
+          void (tagREG_ITENS_SERVICO_NFPS::*pGrava)(DWORD);
+        } kDeducoes[] = {{1, item.byQtdDeducoes1(), &tagREG_ITENS_SERVICO_NFPS::Set_hDeducoes1},
+                         {5, item.byQtdDeducoes5(), &tagREG_ITENS_SERVICO_NFPS::Set_hDeducoes5},
+                         {6, item.byQtdDeducoes6(), &tagREG_ITENS_SERVICO_NFPS::Set_hDeducoes6}};
+        for (const auto& d : kDeducoes) {
+          deducoes.Grupo(nItem, d.nRetencao);
+          HRESULT hr = LeVetor<tagREG_DEDUCAO_NFPS>(
+              deducoes, d.nQtd,
+              [&] { return "deduções da retenção " + std::to_string(d.nRetencao) + " do " + fQuem(); },
+              [&](DWORD h) { (item.*d.pGrava)(h); }, [](tagREG_DEDUCAO_NFPS&, long long) { return S_OK; });
+          if (hr != S_OK) return hr;
+        }
+        return Rateio(rateios, nItem, item.iQtdRateio(), [&](DWORD h) { item.Set_hRateio(h); });
+      });
 }
 
 HRESULT CMontaNota::Vetores(tagREG_NOTA_FISCALPS& nf) {
-  auto fLigaNota = [&](CComando& c) { c.Liga(1, m_lPosicao); };
-  HRESULT hr = LeVetor<tagREG_ITENS_PRODUTO_NFPS>(
-      "SELECT nItem AS nOrdinal, * FROM nf_item_produto WHERE lPosicaoNota = ? ORDER BY nItem",
-      fLigaNota, nf.iQtdItensProduto(), "itens de produto",
-      [&](DWORD h) { nf.Set_hItensProduto(h); },
-      [&](tagREG_ITENS_PRODUTO_NFPS& item, long long n) { return ItemProduto(item, n); });
+  if (HRESULT hr = ItensProduto(nf); hr != S_OK) return hr;
+  if (HRESULT hr = ItensServico(nf); hr != S_OK) return hr;
+  CLinhasAgrupadas parcelas =
+      DaNota("SELECT byOrdem AS nOrdinal, * FROM nf_parcela WHERE lPosicaoNota = ? ORDER BY byOrdem");
+  HRESULT hr = LeVetor<tagREG_PARCELA_NFPS>(
+      parcelas, nf.byQtdParcelas(), [] { return std::string("parcelas"); },
+      [&](DWORD h) { nf.Set_hParcelas(h); }, [](tagREG_PARCELA_NFPS&, long long) { return S_OK; });
   if (hr != S_OK) return hr;
-  hr = LeVetor<tagREG_ITENS_SERVICO_NFPS>(
-      "SELECT nItem AS nOrdinal, * FROM nf_item_servico WHERE lPosicaoNota = ? ORDER BY nItem",
-      fLigaNota, nf.iQtdItensServico(), "itens de serviço",
-      [&](DWORD h) { nf.Set_hItensServico(h); },
-      [&](tagREG_ITENS_SERVICO_NFPS& item, long long n) { return ItemServico(item, n); });
-  if (hr != S_OK) return hr;
-  hr = LeVetor<tagREG_PARCELA_NFPS>(
-      "SELECT byOrdem AS nOrdinal, * FROM nf_parcela WHERE lPosicaoNota = ? ORDER BY byOrdem",
-      fLigaNota, nf.byQtdParcelas(), "parcelas", [&](DWORD h) { nf.Set_hParcelas(h); },
-      [](tagREG_PARCELA_NFPS&, long long) { return S_OK; });
-  if (hr != S_OK) return hr;
+  CLinhasAgrupadas mensagens =
+      DaNota("SELECT nOrdem AS nOrdinal, * FROM nf_mensagem WHERE lPosicaoNota = ? ORDER BY nOrdem");
   hr = LeVetor<tagREG_MENSAGEM_INFORMADA_NFPS>(
-      "SELECT nOrdem AS nOrdinal, * FROM nf_mensagem WHERE lPosicaoNota = ? ORDER BY nOrdem",
-      fLigaNota, nf.iQtdMensagens(), "mensagens informadas",
+      mensagens, nf.iQtdMensagens(), [] { return std::string("mensagens informadas"); },
       [&](DWORD h) { nf.Set_hMensagens(h); },
       [](tagREG_MENSAGEM_INFORMADA_NFPS&, long long) { return S_OK; });
   if (hr != S_OK) return hr;
-  return Rateio("N", 0, nf.iQtdRateioTotal(), [&](DWORD h) { nf.Set_hRateioTotal(h); });
+  TRateiosDaOrigem rateios(m_banco, m_lPosicao, "N");
+  return Rateio(rateios, 0, nf.iQtdRateioTotal(), [&](DWORD h) { nf.Set_hRateioTotal(h); });
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // O caminho comum das leituras de um registro: gancho de teste, interface ligada e
-// do tipo certo, registro zerado, um comando preparado pela chave e o preenchimento.
+// do tipo certo, registro zerado, o guardado da leitura consistente aberta ou um
+// comando preparado pela chave e o preenchimento.
 #pragma once
 
 #include "banco_impl.h"
@@ -23,6 +24,7 @@ HRESULT LeRegistro(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
   if (hr != S_OK || llChave == 0) return hr;
   CComando comando((*ppI)->GetBanco(), szSql);
   if (!comando.Preparado()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
+  if (comando.LeGuardado(TRegistro::kCampos, llChave, pReg->Bytes(), TRegistro::kTamanho)) return S_OK;
   comando.Liga(1, llChave);
   if (!comando.Proxima()) {
     if (!comando.Erro().empty()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
@@ -35,6 +37,8 @@ HRESULT LeRegistro(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
     pReg->Zera();
     return usa.Falha(hr, std::string(szDescricao) + " " + std::to_string(llChave) + ": " + strErro);
   }
+  comando.Guarda(TRegistro::kCampos, std::size(TRegistro::kCampos), llChave, pReg->Bytes(),
+                 TRegistro::kTamanho);
   return S_OK;
 }
 

@@ -1,5 +1,6 @@
-// Preenchimento de um registro de layout fixo a partir de uma linha do banco: cada
-// coluna com o nome de um campo é convertida para o tipo do campo, com verificação
+// Preenchimento de um registro de layout fixo a partir de uma linha do banco: o mapa
+// das colunas de um comando para os campos de um layout (pelo nome, feito uma vez por
+// comando), e cada coluna mapeada convertida para o tipo do seu campo, com verificação
 // de faixa, de largura do texto e de data, e gravada no seu deslocamento.
 #include <cstdio>
 #include <cstring>
@@ -52,44 +53,43 @@ bool LeData(const char* sz, REG_QZDMA* pDma) {
   return *pDma != 0;
 }
 
+// Converte as colunas mapeadas da linha corrente. Cada coluna é lida uma vez como
+// valor do SQLite (sqlite3_column_value) e convertida pelas rotinas sqlite3_value_*,
+// que não voltam à conexão: a conexão da empresa é usada por uma linha de execução.
 class CPreenchedor {
  public:
   CPreenchedor(sqlite3_stmt* pComando, const char* szRegistro, std::string& strErro)
       : m_pComando(pComando), m_szRegistro(szRegistro), m_strErro(strErro) {}
 
-  HRESULT Coluna(int nColuna, const TCampoLayout* pCampos, std::size_t nCampos, BYTE* pBloco,
-                 std::string_view sColuna) {
-    std::string_view sResto;
-    const TCampoLayout* pCampo = AchaCampo(pCampos, nCampos, sColuna, &sResto);
-    if (pCampo == nullptr) return S_OK;
-    BYTE* pDestino = pBloco + pCampo->nOffset;
-    if (pCampo->eTipo == ETipoCampo::Bloco)
-      return Coluna(nColuna, pCampo->pSubcampos, pCampo->nSubcampos, pDestino, sResto);
-    int nTipo = sqlite3_column_type(m_pComando, nColuna);
+  HRESULT Coluna(const TColunaMapeada& coluna, BYTE* pBloco) {
+    sqlite3_value* pValor = sqlite3_column_value(m_pComando, coluna.nColuna);
+    const int nTipo = sqlite3_value_type(pValor);
     if (nTipo == SQLITE_NULL) return S_OK;
-    m_szColuna = sqlite3_column_name(m_pComando, nColuna);
-    switch (pCampo->eTipo) {
-      case ETipoCampo::Texto: return Texto(nColuna, *pCampo, pDestino);
-      case ETipoCampo::Handle: return TextoAlocado(nColuna, pDestino);
-      case ETipoCampo::Data: return Data(nColuna, pDestino);
+    m_nColuna = coluna.nColuna;
+    BYTE* pDestino = pBloco + coluna.nOffset;
+    const TCampoLayout& campo = *coluna.pCampo;
+    switch (campo.eTipo) {
+      case ETipoCampo::Texto: return Texto(pValor, nTipo, campo, pDestino);
+      case ETipoCampo::Handle: return TextoAlocado(pValor, nTipo, pDestino);
+      case ETipoCampo::Data: return Data(pValor, nTipo, pDestino);
       case ETipoCampo::Caractere:
-        if (nTipo == SQLITE_TEXT) return Caractere(nColuna, pDestino);
+        if (nTipo == SQLITE_TEXT) return Caractere(pValor, pDestino);
         [[fallthrough]];
-      default: return Numero(nColuna, *pCampo, pDestino);
+      default: return Numero(pValor, nTipo, campo, pDestino);
     }
   }
 
  private:
   HRESULT Corrompido(const std::string& strMotivo) {
-    m_strErro = std::string(m_szRegistro) + ", coluna " + m_szColuna + ": " + strMotivo;
+    m_strErro = std::string(m_szRegistro) + ", coluna " + sqlite3_column_name(m_pComando, m_nColuna) +
+                ": " + strMotivo;
     return QZ_E_REGISTRO_CORROMPIDO;
   }
 
-  HRESULT Texto(int nColuna, const TCampoLayout& campo, BYTE* pDestino) {
-    if (sqlite3_column_type(m_pComando, nColuna) != SQLITE_TEXT)
-      return Corrompido("esperava texto");
-    const auto* p = sqlite3_column_text(m_pComando, nColuna);
-    std::size_t n = static_cast<std::size_t>(sqlite3_column_bytes(m_pComando, nColuna));
+  HRESULT Texto(sqlite3_value* pValor, int nTipo, const TCampoLayout& campo, BYTE* pDestino) {
+    if (nTipo != SQLITE_TEXT) return Corrompido("esperava texto");
+    const auto* p = sqlite3_value_text(pValor);
+    std::size_t n = static_cast<std::size_t>(sqlite3_value_bytes(pValor));
     if (n >= campo.nLargura)
       return Corrompido("texto de " + std::to_string(n) + " bytes não cabe no campo de " +
                         std::to_string(campo.nLargura) + " bytes (com o terminador)");
@@ -99,11 +99,10 @@ class CPreenchedor {
     return S_OK;
   }
 
-  HRESULT TextoAlocado(int nColuna, BYTE* pDestino) {
-    if (sqlite3_column_type(m_pComando, nColuna) != SQLITE_TEXT)
-      return Corrompido("esperava texto");
-    const auto* p = sqlite3_column_text(m_pComando, nColuna);
-    std::size_t n = static_cast<std::size_t>(sqlite3_column_bytes(m_pComando, nColuna));
+  HRESULT TextoAlocado(sqlite3_value* pValor, int nTipo, BYTE* pDestino) {
+    if (nTipo != SQLITE_TEXT) return Corrompido("esperava texto");
+    const auto* p = sqlite3_value_text(pValor);
+    std::size_t n = static_cast<std::size_t>(sqlite3_value_bytes(pValor));
     auto* pTexto = static_cast<char*>(CoTaskMemAlloc(n + 1));
     if (pTexto == nullptr) return E_OUTOFMEMORY;
     std::memcpy(pTexto, p, n);
@@ -113,26 +112,26 @@ class CPreenchedor {
     return S_OK;
   }
 
-  HRESULT Data(int nColuna, BYTE* pDestino) {
-    const char* sz = reinterpret_cast<const char*>(sqlite3_column_text(m_pComando, nColuna));
+  HRESULT Data(sqlite3_value* pValor, int nTipo, BYTE* pDestino) {
+    const char* sz = reinterpret_cast<const char*>(sqlite3_value_text(pValor));
     REG_QZDMA dma = 0;
-    if (sqlite3_column_type(m_pComando, nColuna) != SQLITE_TEXT || !LeData(sz, &dma))
+    if (nTipo != SQLITE_TEXT || !LeData(sz, &dma))
       return Corrompido(std::string("data inválida \"") + (sz ? sz : "") + "\" (use AAAA-MM-DD)");
     std::memcpy(pDestino, &dma, sizeof dma);
     return S_OK;
   }
 
-  HRESULT Caractere(int nColuna, BYTE* pDestino) {
-    int n = sqlite3_column_bytes(m_pComando, nColuna);
+  HRESULT Caractere(sqlite3_value* pValor, BYTE* pDestino) {
+    const auto* p = sqlite3_value_text(pValor);
+    const int n = sqlite3_value_bytes(pValor);
     if (n > 1) return Corrompido("esperava um caractere, veio um texto de " + std::to_string(n) + " bytes");
-    *pDestino = n == 1 ? sqlite3_column_text(m_pComando, nColuna)[0] : 0;
+    *pDestino = n == 1 ? p[0] : 0;
     return S_OK;
   }
 
-  HRESULT Numero(int nColuna, const TCampoLayout& campo, BYTE* pDestino) {
-    if (sqlite3_column_type(m_pComando, nColuna) != SQLITE_INTEGER)
-      return Corrompido("esperava número inteiro");
-    long long llValor = sqlite3_column_int64(m_pComando, nColuna);
+  HRESULT Numero(sqlite3_value* pValor, int nTipo, const TCampoLayout& campo, BYTE* pDestino) {
+    if (nTipo != SQLITE_INTEGER) return Corrompido("esperava número inteiro");
+    long long llValor = sqlite3_value_int64(pValor);
     TFaixa faixa = FaixaDoTipo(campo.eTipo);
     if (llValor < faixa.llMin || llValor > faixa.llMax)
       return Corrompido("valor " + std::to_string(llValor) + " fora da faixa do campo (" +
@@ -144,20 +143,44 @@ class CPreenchedor {
 
   sqlite3_stmt* m_pComando;
   const char* m_szRegistro;
-  const char* m_szColuna = "";
+  int m_nColuna = 0;
   std::string& m_strErro;
 };
 
 }  // namespace
 
-HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TCampoLayout* pCampos, std::size_t nCampos,
-                        BYTE* pBloco, const char* szRegistro, std::string& strErro) {
-  CPreenchedor preenchedor(pComando, szRegistro, strErro);
-  int nColunas = sqlite3_column_count(pComando);
-  for (int i = 0; i < nColunas; ++i) {
-    HRESULT hr = preenchedor.Coluna(i, pCampos, nCampos, pBloco, sqlite3_column_name(pComando, i));
-    if (hr != S_OK) return hr;
+TMapaColunas MapeiaColunas(sqlite3_stmt* pComando, const TCampoLayout* pCampos, std::size_t nCampos) {
+  TMapaColunas mapa;
+  mapa.pCampos = pCampos;
+  mapa.nPreparos = sqlite3_stmt_status(pComando, SQLITE_STMTSTATUS_REPREPARE, 0);
+  for (int i = 0, n = sqlite3_column_count(pComando); i < n; ++i) {
+    std::string_view sColuna = sqlite3_column_name(pComando, i);
+    const TCampoLayout* pTabela = pCampos;
+    std::size_t nTabela = nCampos;
+    std::size_t nOffset = 0;
+    for (;;) {
+      std::string_view sResto;
+      const TCampoLayout* pCampo = AchaCampo(pTabela, nTabela, sColuna, &sResto);
+      if (pCampo == nullptr) break;
+      nOffset += pCampo->nOffset;
+      if (pCampo->eTipo != ETipoCampo::Bloco) {
+        mapa.colunas.push_back({i, pCampo, nOffset});
+        mapa.bTemTextoAlocado = mapa.bTemTextoAlocado || pCampo->eTipo == ETipoCampo::Handle;
+        break;
+      }
+      pTabela = pCampo->pSubcampos;
+      nTabela = pCampo->nSubcampos;
+      sColuna = sResto;
+    }
   }
+  return mapa;
+}
+
+HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TMapaColunas& mapa, BYTE* pBloco,
+                        const char* szRegistro, std::string& strErro) {
+  CPreenchedor preenchedor(pComando, szRegistro, strErro);
+  for (const TColunaMapeada& coluna : mapa.colunas)
+    if (HRESULT hr = preenchedor.Coluna(coluna, pBloco); hr != S_OK) return hr;
   return S_OK;
 }
 

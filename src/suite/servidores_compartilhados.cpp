@@ -63,6 +63,11 @@ void CServidoresCompartilhados::Desliga() {
   }
 }
 
+vrmsuite::CLeituraConsistente CServidoresCompartilhados::LeituraConsistente() const {
+  return vrmsuite::CLeituraConsistente(m_pINotasFiscais ? m_pINotasFiscais->GetBancoCompartilhado()
+                                                        : nullptr);
+}
+
 REG_DF_FILIALPS CServidoresCompartilhados::LeDFFilial(WORD iFilial) {
   REG_DF_FILIALPS reg;
   m_UsaServidor.LeDFFilial(m_ppIFilial, iFilial, &reg);

@@ -267,6 +267,27 @@ TEST_F(NotaFiscalTest, LinhaCorrompidaFalhaComMensagemClaraENadaAlocado) {
   }
 }
 
+TEST_F(NotaFiscalTest, LinhasDeItemQueNaoExisteFicamDeFora) {
+  // Detalhes, rateios e linhas gerenciais de itens antes do primeiro e depois do último
+  // não entram em item nenhum, e os dos itens de verdade continuam os mesmos.
+  m_empresa.Executa(
+      "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, cyQuantidade) VALUES "
+      "(6144, -1, 0, 1), (6144, 7, 0, 1), (6144, 7, 1, 1);"
+      "INSERT INTO nf_rateio VALUES (6144, 'P', -3, 0, 1, 1, 5001, 1), (6144, 'P', 9, 0, 1, 1, 5001, 0);"
+      "INSERT INTO nf_rateio_gerencial VALUES (6144, 'P', -3, 0, 0, 1, 6001, 6001), "
+      "(6144, 'P', 0, 7, 0, 1, 6001, 6001);");
+  tagREG_NOTA_FISCALPS* pNF = nullptr;
+  ASSERT_EQ(Le(6144, &pNF), S_OK) << m_servidores.GetUsaServidor()->GetUltimoErro();
+  const auto itens = pNF->ItensProduto();
+  ASSERT_EQ(itens.size(), 2u);
+  EXPECT_EQ(itens[0].Detalhes().size(), 1u);
+  EXPECT_EQ(itens[1].Detalhes().size(), 2u);
+  EXPECT_EQ(itens[1].Detalhes()[1].regVolume().szVolume(), "PALETE 7");
+  EXPECT_EQ(itens[0].Rateio().size(), 2u);
+  EXPECT_EQ(itens[0].Rateio()[0].Gerencial().size(), 2u);
+  Libera(pNF);
+}
+
 TEST_F(NotaFiscalTest, GanchoFazANotaFalharSemAlocarNada) {
   vrmsuite::ProgramaFalhaLeitura("LeDFNotasFiscais", E_OUTOFMEMORY, 2);
   tagREG_NOTA_FISCALPS* pNF = nullptr;

@@ -1,12 +1,14 @@
 // Os registros de valor da entrada de mercadorias: cópias independentes até o fundo
-// das listas, comparação campo a campo (também a da base nas classes derivadas) e a
-// chave de acesso da NF-e que sobrevive à liberação da nota de onde veio.
+// das listas, comparação campo a campo (também a da base nas classes derivadas), as
+// listas que entram e saem como T_Lista e a chave de acesso da NF-e que sobrevive à
+// liberação da nota de onde veio.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "empresa_teste.h"
 #include "vrmwnd/suite/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/CTrataDadosRE.h"
 #include "vrmwnd/suite/TCMRERegistroEntrada.h"
 
 namespace {
@@ -90,6 +92,28 @@ TEST(RegistrosEntradaTest, CopiaDoRegistroEhIndependenteAteAsLinhasGerenciais) {
   TCMRERateioProduto soBase = rateio;
   soBase.SetNEWQuantidade(Cy(1));  // campo da base
   EXPECT_NE(soBase, rateio) << "a derivada compara também os campos da base";
+}
+
+TEST(RegistrosEntradaTest, ListasEntramESaemComoTLista) {
+  T_Lista<TCMREImposto> impostos;
+  for (BYTE byTipo : {BYTE{2}, BYTE{3}, BYTE{4}}) {
+    TCMREImposto imposto;
+    imposto.SetTipoImposto(byTipo);
+    imposto.SetValor(Cy(1000 * byTipo));
+    impostos.Add(imposto);
+  }
+  TCMREItemProduto item;
+  item.SetListaImposto(impostos);
+  item.SetListaRateio(CTrataDadosRE::MontaClassificaoPeloCadastroProduto(item, TCMRERegistroEntrada{}));
+  const T_Lista<TCMREImposto> devolvida = item.GetListaImposto();
+  ASSERT_EQ(devolvida.GetSize(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(devolvida[i], impostos[i]);
+  EXPECT_EQ(devolvida.GetAllocSize(), T_Lista<int>::PASSO_CRESCIMENTO)
+      << "a lista que sai cresce de 100 em 100";
+  item.AdicionaImposto(impostos[0]);
+  EXPECT_EQ(item.GetQuantidadeImposto(), 4);
+  EXPECT_EQ(impostos.GetSize(), 3) << "a lista dada não muda com o item";
+  EXPECT_EQ(item.GetQuantidadeRateio(), 1) << "uma lista temporária também entra";
 }
 
 TEST(RegistrosEntradaTest, ChaveDaNFeSobreviveALiberacaoDaNota) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -14,6 +15,13 @@
 #include "vrmwnd/platform/CException.h"
 
 using INT_PTR = std::intptr_t;
+
+namespace detail {
+// Blocks of this size and more are worth backing with huge pages.
+inline constexpr std::size_t kLargeArrayBlock = std::size_t{4} << 20;
+// Hints the kernel to back the block with huge pages (large blocks only); never fails.
+void advise_large_block(void* block, std::size_t bytes) noexcept;
+}  // namespace detail
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray {
@@ -114,9 +122,14 @@ void CArray<TYPE, ARG_TYPE>::release() noexcept {
   m_nMaxSize = 0;
 }
 
+// A large block (thousands of records) is hinted for huge pages before anything touches
+// it: faulting tens of megabytes in 4 KB pages can cost more than filling them.
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::reallocate(INT_PTR nNewMax) {
   TYPE* pNew = std::allocator<TYPE>().allocate(static_cast<std::size_t>(nNewMax));
+  if (const std::size_t nBytes = static_cast<std::size_t>(nNewMax) * sizeof(TYPE);
+      nBytes >= detail::kLargeArrayBlock)
+    detail::advise_large_block(pNew, nBytes);
   const INT_PTR nSize = m_nSize;
   if (m_pData != nullptr && nSize > 0) std::uninitialized_move(m_pData, m_pData + nSize, pNew);
   release();

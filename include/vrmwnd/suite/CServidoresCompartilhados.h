@@ -22,13 +22,10 @@
 #include "vrmwnd/suite/_REG_UNIDADES_MEDIDAPS.h"
 #include "vrmwnd/suite/_RegCFRT.h"
 #include "vrmwnd/suite/_RegContaPS.h"
+#include "vrmwnd/suite/banco_empresa.h"
 #include "vrmwnd/suite/resultados.h"
 #include "vrmwnd/suite/tagREG_CADDOCPS.h"
 #include "vrmwnd/suite/tagREG_NOTA_FISCALPS.h"
-
-namespace vrmsuite {
-class CQZBancoEmpresa;
-}
 
 // Uma interface de servidor ligada ao banco de uma empresa; o tipo diz que leituras
 // ela atende (uma leitura por interface de outro tipo falha com E_NOINTERFACE).
@@ -42,6 +39,7 @@ class IQZServidor {
       : m_eTipo(eTipo), m_pBanco(std::move(pBanco)) {}
   ETipo GetTipo() const { return m_eTipo; }
   vrmsuite::CQZBancoEmpresa& GetBanco() const { return *m_pBanco; }
+  const std::shared_ptr<vrmsuite::CQZBancoEmpresa>& GetBancoCompartilhado() const { return m_pBanco; }
 
   // Interface de movimentos de estoque (MOVIMENTO_ES). BuscaQuantidadeNotaFiscal
   // conta os movimentos que a origem gerou e a guarda; BuscaRegistrosNotaFiscal
@@ -136,6 +134,10 @@ class CServidoresCompartilhados : public CQZBaseParaRotinas {
 
   CUsaServidor* GetUsaServidor() { return &m_UsaServidor; }
   CQZTimer* GetTimer() const { return m_pTimer; }
+  // Uma leitura consistente do banco dos servidores ligados (vrmsuite::CLeituraConsistente):
+  // enquanto ela vive, as leituras veem um só estado do banco e um cadastro lido de
+  // novo pela mesma chave não volta ao SQLite. Sem servidores ligados, não faz nada.
+  vrmsuite::CLeituraConsistente LeituraConsistente() const;
 
   // Leituras de uma chave pelas interfaces próprias; na falha, registro zerado (ou
   // false) e o motivo em GetUsaServidor()->GetUltimoErro().

@@ -104,10 +104,10 @@ class TCMRERegistroEntrada {
   void SetServico(int i, const TCMREItemServico& item) { m_listaServico.SetAt(i, item); }
   void AdicionaServico(const TCMREItemServico& item) { m_listaServico.Add(item); }
   // As listas no lugar, sem cópia (somas de totais, importação de muitos itens).
-  const T_Lista<TCMREItemProduto>& GetListaProdutoRef() const { return m_listaProduto; }
-  T_Lista<TCMREItemProduto>& GetListaProdutoRef() { return m_listaProduto; }
-  const T_Lista<TCMREItemServico>& GetListaServicoRef() const { return m_listaServico; }
-  T_Lista<TCMREItemServico>& GetListaServicoRef() { return m_listaServico; }
+  const vrmsuite::TListaRegistro<TCMREItemProduto>& GetListaProdutoRef() const { return m_listaProduto; }
+  vrmsuite::TListaRegistro<TCMREItemProduto>& GetListaProdutoRef() { return m_listaProduto; }
+  const vrmsuite::TListaRegistro<TCMREItemServico>& GetListaServicoRef() const { return m_listaServico; }
+  vrmsuite::TListaRegistro<TCMREItemServico>& GetListaServicoRef() { return m_listaServico; }
   // A condição de pagamento do registro, para acrescentar parcelas no lugar.
   TCMCondicaoPagamento& GetCondicaoPagamentoRef() { return m_condicaoPagamento; }
 

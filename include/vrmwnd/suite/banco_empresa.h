@@ -33,6 +33,24 @@ class CQZBancoEmpresa {
   std::unique_ptr<TImpl> m_pImpl;
 };
 
+// Uma leitura consistente do banco: enquanto o objeto vive, as leituras veem um só
+// estado do banco (uma transação de leitura, aberta aqui quando a conexão não está em
+// uma) e cada cadastro lido por chave fica guardado, de modo que ler a mesma chave de
+// novo não volta ao SQLite. Toda escrita por esta conexão (comando que grava ou
+// roteiro) esvazia o guardado; a transação não deixa outra conexão mudar o que esta
+// vê. Aninhável: ao fim da mais externa o guardado é descartado e a transação aberta
+// aqui, encerrada. Banco nulo: não faz nada.
+class CLeituraConsistente {
+ public:
+  explicit CLeituraConsistente(std::shared_ptr<CQZBancoEmpresa> pBanco);
+  ~CLeituraConsistente();
+  CLeituraConsistente(const CLeituraConsistente&) = delete;
+  CLeituraConsistente& operator=(const CLeituraConsistente&) = delete;
+
+ private:
+  std::shared_ptr<CQZBancoEmpresa> m_pBanco;
+};
+
 // Esquema (data/schema.sql) e empresa de amostra (data/sample/*.sql) embutidos.
 const char* EsquemaEmpresa();
 const char* AmostraEmpresa();

@@ -1,7 +1,8 @@
 // A importação de notas comerciais num registro de entrada, sobre a empresa de amostra
-// e notas montadas no teste: cabeçalho e datas, várias notas num registro, junção de
-// itens iguais, impostos e retenções, estoque com lote, arma e movimento de origem,
-// notas referidas, parcelas e rateios que fecham com os seus itens.
+// e notas montadas no teste: cabeçalho e datas, código do frete, várias notas num
+// registro, junção de itens iguais (também de centenas de itens), impostos e
+// retenções, estoque com lote, volume, arma e movimento de origem, notas referidas,
+// parcelas e rateios que fecham com os seus itens.
 #include "importa_teste.h"
 
 #include "vrmwnd/base/CQZQuemGerou.h"
@@ -57,6 +58,34 @@ TEST_F(CImportaNotaTest, CodigosDoCabecalhoConvertidos) {
     EXPECT_EQ(r.GetTipoAssinante(), c.nAssinanteEsperado);
     EXPECT_EQ(r.GetInformarValorFrete(), 0) << "sem frete a marca não liga";
     EXPECT_EQ(r.GetSituacao(), 0);
+  }
+}
+
+TEST_F(CImportaNotaTest, CodigoDoFreteSoComFreteSomadoAcimaDeZero) {
+  constexpr struct {
+    const char* szCaso;
+    int nNotas;
+    struct { int nFrete, nCodigo; } aNotas[2];
+    int nCodigoEsperado, nInformarEsperado;
+  } kCasos[] = {
+      {"sem frete, o código não entra", 1, {{0, 2}}, 0, 0},
+      {"com frete, o código da nota", 1, {{100000, 2}}, 2, 1},
+      {"a segunda sem frete, com a soma acima de zero", 2, {{100000, 1}, {0, 2}}, 2, 1},
+      {"só a segunda com frete", 2, {{0, 2}, {100000, 1}}, 1, 1},
+      {"a soma volta a zero: fica o código de antes", 2, {{100000, 1}, {-100000, 2}}, 1, 1},
+  };
+  long n = 100;
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    T_Lista<long> posicoes;
+    for (int i = 0; i < c.nNotas; ++i) {
+      posicoes.Add(PosicaoTeste(++n));
+      m_empresa.Executa(NotaTeste(posicoes[i], "cyFrete, byFretePorConta",
+                                  std::to_string(c.aNotas[i].nFrete) + ", " + std::to_string(c.aNotas[i].nCodigo)));
+    }
+    const TCMRERegistroEntrada r = m_tratador.ImportaNotaComercial(posicoes);
+    EXPECT_EQ(r.GetFretePorConta(), c.nCodigoEsperado);
+    EXPECT_EQ(r.GetInformarValorFrete(), c.nInformarEsperado) << "a marca não volta a 0";
   }
 }
 
@@ -254,6 +283,65 @@ TEST_F(CImportaNotaTest, EstoqueComLoteArmaEVolume) {
   for (const auto& m : kMovimentos)
     EXPECT_EQ(comLote.GetProduto(m.nItem).GetEntradaEstoque(m.nDetalhe).GetPonteiroMovimentoOrigemEstoque(),
               (m.lSequencia << 12) | 2048u) << "item " << m.nItem << " detalhe " << m.nDetalhe;
+}
+
+TEST_F(CImportaNotaTest, LoteEVolumeDoEstoqueLidosCadaUmPorSi) {
+  // Produto 11, sem controle de lote nem de arma: com o lote de estoque ligado, o lote
+  // e o volume que cada detalhe aponta vêm do estoque; o que não foi lido, do detalhe.
+  const long a = PosicaoTeste(95);
+  const std::string s = std::to_string(a);
+  m_empresa.Executa(NotaTeste(a, "iQtdItensProduto", "1") +
+                    ItemTeste(a, 0, 11, "", 40'000, 100'000'000, 40'000, "iQtdDetalhes", "4") +
+                    "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, regLote_lPonteiroLoteES, "
+                    "regLote_szNumeroLote, regVolume_lPonteiroVolumeES, regVolume_szVolume, cyQuantidade, iLocal) "
+                    "VALUES (" + s + ", 0, 0, 502, 'DET-0', 601, 'VOL-0', 10000, 1), (" +
+                    s + ", 0, 1, 0, 'DET-1', 601, 'VOL-1', 10000, 1), (" +
+                    s + ", 0, 2, 502, 'DET-2', 0, 'VOL-2', 10000, 1), (" +
+                    s + ", 0, 3, 0, 'DET-3', 0, 'VOL-3', 10000, 1);");
+  constexpr struct {
+    BYTE byLoteES;
+    const char* aLote[4];
+    const char* aVolume[4];
+  } kCasos[] = {
+      {1, {"RX-7781", "DET-1", "RX-7781", "DET-3"}, {"CX-01/03", "CX-01/03", "VOL-2", "VOL-3"}},
+      {0, {"DET-0", "DET-1", "DET-2", "DET-3"}, {"VOL-0", "VOL-1", "VOL-2", "VOL-3"}},
+  };
+  for (const auto& c : kCasos) {
+    m_tratador.SetUsaLoteES(c.byLoteES);
+    const TCMREItemProduto item = Importa({a}).GetProduto(0);
+    ASSERT_EQ(item.GetQuantidadeEntradaEstoque(), 4);
+    for (int d = 0; d < 4; ++d) {
+      SCOPED_TRACE(testing::Message() << "lote de estoque " << int{c.byLoteES} << ", detalhe " << d);
+      EXPECT_EQ(item.GetEntradaEstoque(d).GetLoteESNumero(), CString(c.aLote[d]));
+      EXPECT_EQ(item.GetEntradaEstoque(d).GetLoteESVolume(), CString(c.aVolume[d]));
+    }
+  }
+}
+
+TEST_F(CImportaNotaTest, MuitosItensSeJuntamPelaChaveDeProdutoEComplemento) {
+  // Três notas de 150 itens do produto 10: a segunda repete os complementos da
+  // primeira, a terceira tem outros; a busca pela chave passa por várias dobras do
+  // índice.
+  std::string strSql;
+  const char* aComplemento[] = {"'c' || j", "'c' || j", "'x' || j"};
+  for (int k = 0; k < 3; ++k) {
+    const std::string s = std::to_string(PosicaoTeste(200 + k));
+    strSql += NotaTeste(PosicaoTeste(200 + k), "iQtdItensProduto", "150") +
+              "WITH RECURSIVE i(j) AS (SELECT 0 UNION ALL SELECT j + 1 FROM i WHERE j < 149) "
+              "INSERT INTO nf_item_produto (lPosicaoNota, nItem, lPosicaoProduto, szComplemento, cyQuantidade, "
+              "llValorUnitarioV8, cyValorTotal, iPonteiroUnidadeMedida, iPonteiroCFOP) SELECT " + s +
+              ", j, 10, " + aComplemento[k] + ", 10000 * (j + 1), 100000000, 10000 * (j + 1), 1, 1 FROM i;";
+  }
+  m_empresa.Executa(strSql);
+  const TCMRERegistroEntrada r = Importa({PosicaoTeste(200), PosicaoTeste(201), PosicaoTeste(202)});
+  ASSERT_EQ(r.GetQuantidadeProduto(), 300);
+  for (int j : {0, 63, 64, 149}) {
+    SCOPED_TRACE(testing::Message() << "item " << j);
+    EXPECT_EQ(r.GetProduto(j).GetComplementoProduto(), CString(("c" + std::to_string(j)).c_str()));
+    EXPECT_EQ(r.GetProduto(j).GetQuantidade().int64, 2 * 10'000 * (j + 1)) << "as duas notas somadas";
+    EXPECT_EQ(r.GetProduto(150 + j).GetComplementoProduto(), CString(("x" + std::to_string(j)).c_str()));
+    EXPECT_EQ(r.GetProduto(150 + j).GetQuantidade().int64, 10'000 * (j + 1));
+  }
 }
 
 TEST_F(CImportaNotaTest, DevolucaoAchaOMovimentoDaNotaDeOrigem) {
