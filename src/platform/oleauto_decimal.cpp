@@ -1,8 +1,7 @@
 // DECIMAL conversions and arithmetic as OLEAUT32 gives them: exact results kept to
 // 96 bits and at most 28 places, digits that do not fit dropped half to even; a
-// double enters with 15 significant digits.
+// double enters with the 15 digits of its value scaled in double arithmetic.
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <string>

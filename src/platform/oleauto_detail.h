@@ -1,6 +1,7 @@
 // Internal helpers shared by the OLE Automation routines: a DECIMAL unpacked into a
 // 128-bit magnitude, a 256-bit scratch integer for products and aligned sums, powers
-// of ten, half-to-even reduction to 96 bits, and the separators of the known locales.
+// of ten, half-to-even reduction to 96 bits, a double read as OLEAUT32 reads it, a
+// 128-by-64-bit division, and the separators of the known locales.
 #pragma once
 
 #include <array>
@@ -191,6 +192,27 @@ inline HRESULT r8_to_decimal_parts(double in, u128* magnitude, int* scale) {
   }
   *magnitude = u128{whole} * kPow10[static_cast<std::size_t>(-power)];
   return *magnitude > kMax96 ? DISP_E_OVERFLOW : S_OK;
+}
+
+// Quotient and remainder of dividend / divisor when the quotient fits 64 bits
+// (dividend >> 64 < divisor): one hardware division on x86-64.
+inline std::uint64_t divide_128_by_64(u128 dividend, std::uint64_t divisor,
+                                      std::uint64_t* remainder) {
+#if defined(__x86_64__)
+  std::uint64_t quotient = 0;
+  std::uint64_t rest = 0;
+  __asm__("divq %[divisor]"
+          : "=a"(quotient), "=d"(rest)
+          : [divisor] "rm"(divisor), "a"(static_cast<std::uint64_t>(dividend)),
+            "d"(static_cast<std::uint64_t>(dividend >> 64))
+          : "cc");
+  *remainder = rest;
+  return quotient;
+#else
+  const auto quotient = static_cast<std::uint64_t>(dividend / divisor);
+  *remainder = static_cast<std::uint64_t>(dividend - u128{quotient} * divisor);
+  return quotient;
+#endif
 }
 
 // Separators of the locales the suite runs under: 1046 (pt-BR) for the user and

@@ -103,6 +103,16 @@ HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right);  // VARCMP_*
 // As VarBstrFromCy, over the DECIMAL's own scale.
 HRESULT VarBstrFromDec(const DECIMAL* in, LCID lcid, ULONG flags, BSTR* out);
 
+// The money shortcuts: the CY of the DECIMAL route (VarDecFromCy and VarDecFromR8
+// for the operands, VarDecMul or VarDecDiv, VarCyFromDec) and its failure codes,
+// computed in 64- and 128-bit integers. A CY over a CY is the exact quotient rounded
+// once, half to even. With a double the DECIMAL's own rounding to 28-29 digits can
+// leave a half that the fourth place then rounds to even, and so it does here:
+// 150,000,000,000.0006 x 0.333333333333333 is 50,000,000,000.0002.
+HRESULT CyDivViaDecimal(CY left, CY right, LPCY result);
+HRESULT CyMulR8ViaDecimal(CY left, DOUBLE right, LPCY result);
+HRESULT CyDivR8ViaDecimal(CY left, DOUBLE right, LPCY result);
+
 constexpr HRESULT VARCMP_LT = 0;
 constexpr HRESULT VARCMP_EQ = 1;
 constexpr HRESULT VARCMP_GT = 2;
