@@ -44,7 +44,7 @@ bool rounds_up(u128 whole, u128 rest, u128 divisor) {
 // Whether rounding rest / divisor to `extra` places (1..24) gives exactly 0.5,
 // the fraction itself not being 0.5: off by no more than half a unit of that
 // place, and at one place by less, since a tie there goes to the even 4 or 6.
-bool lands_on_half(u128 rest, u128 divisor, int extra) {
+[[gnu::noinline]] bool lands_on_half(u128 rest, u128 divisor, int extra) {
   const u128 twice = rest * 2;
   const u128 off = twice > divisor ? twice - divisor : divisor - twice;  // |2 rest - divisor|
   if (off == 0) return false;
@@ -70,7 +70,7 @@ bool divide(u128 numerator, u128 divisor, u128* whole, u128* rest) {
 
 // The CY whole + rest / divisor as the DECIMAL route leaves it when its DECIMAL kept
 // `extra` places beyond the fourth (0: none, or no half within reach).
-HRESULT store_rounded(u128 whole, u128 rest, u128 divisor, int extra, bool negative,
+[[gnu::always_inline]] inline HRESULT store_rounded(u128 whole, u128 rest, u128 divisor, int extra, bool negative,
                       LPCY result) {
   const bool up = extra > 0 && lands_on_half(rest, divisor, extra)
                       ? (whole & 1) != 0
@@ -163,10 +163,13 @@ HRESULT CyDivR8ViaDecimal(CY left, DOUBLE right, LPCY result) {
   const HRESULT hr = read_operands(left, right, result, &in);
   if (FAILED(hr)) return hr;
   if (in.other == 0) return DISP_E_DIVBYZERO;
-  // The ten-thousandths of the quotient: amount x 10^scale / divisor.
-  u128 numerator = 0;
-  if (__builtin_mul_overflow(u128{in.amount}, detail::pow10_u128(in.scale), &numerator)) {
-    return DISP_E_OVERFLOW;  // above 2^128 / 10^15 ten-thousandths
+  // The ten-thousandths of the quotient: amount x 10^scale / divisor, which from 10^20
+  // on may pass 2^128 (and the quotient 2^128 / 10^15).
+  constexpr int kNarrowPower = 19;
+  const int wide = std::max(0, in.scale - kNarrowPower);
+  u128 numerator = u128{in.amount} * static_cast<std::uint64_t>(detail::kPow10[in.scale - wide]);
+  if (wide > 0 && __builtin_mul_overflow(numerator, detail::pow10_u128(wide), &numerator)) {
+    return DISP_E_OVERFLOW;
   }
   u128 whole = 0;
   u128 rest = 0;

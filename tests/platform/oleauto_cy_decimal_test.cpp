@@ -92,6 +92,9 @@ TEST(OleAutoCyDecimalTest, CyOverDoubleAsTheDecimalRoute) {
       {20'000, 3.0, S_OK, 6'667},
       {10'000, 0.3095286099317255, S_OK, 32'307},
       {10'000, 0.0001, S_OK, 100'000'000},
+      {1, 1.234e-6, S_OK, 810'373},                  // 20 places: past 64 bits
+      {123'456'789, 1.234e-6, S_OK, 100'046'020'259'319},
+      {kMax, 1.234e-6, kOverflow, 0},                // past 128 bits
       {1, 2.0, S_OK, 0},
       {3, 2.0, S_OK, 2},
       {kMax, 2.0, S_OK, 4'611'686'018'427'387'904},
