@@ -107,6 +107,30 @@ void BaseCyDivididoPorCy(benchmark::State& state) {
 }
 BENCHMARK(BaseCyDivididoPorCy);
 
+void CyDivididoPorDouble(benchmark::State& state) {
+  const auto& v = Dados();
+  size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(v[i & 1023] / 1.2345);
+    ++i;
+  }
+}
+BENCHMARK(CyDivididoPorDouble);
+
+// O divisor double vira ponto fixo de oito casas a cada operação.
+void BaseCyDivididoPorDouble(benchmark::State& state) {
+  const auto& v = Dados();
+  double dDivisor = 1.2345;
+  size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(dDivisor);
+    const std::int64_t nDivisor = std::llround(dDivisor * 1e8);
+    benchmark::DoNotOptimize(BaseArredondaPar(static_cast<__int128>(v[i & 1023].int64) * 100'000'000, nDivisor));
+    ++i;
+  }
+}
+BENCHMARK(BaseCyDivididoPorDouble);
+
 void ArredondaModo(benchmark::State& state) {
   const auto& v = Dados();
   const int nModo = static_cast<int>(state.range(0));

@@ -1,4 +1,6 @@
-// As operações livres sobre CY, todas pelas rotinas de automação da plataforma.
+// As operações livres sobre CY, todas pelas rotinas de automação da plataforma: o
+// produto com double e os quocientes de CY pelos atalhos que dão o mesmo CY da rota
+// DECIMAL; o double dividido por CY pela própria rota.
 #include "vrmwnd/base/cy_operacoes.h"
 
 CY CyDeDouble(double valor) {
@@ -31,13 +33,12 @@ CY OperacaoDecimal(const DECIMAL& esquerda, const DECIMAL& direita, bool bDivide
   return cy;
 }
 
-// Conversão de um operando double: a falha do passo anula a operação inteira.
-bool DecimalDeDouble(double valor, DECIMAL* pDec) { return SUCCEEDED(VarDecFromR8(valor, pDec)); }
-
-CY ProdutoComDouble(CY a, double b) {
-  DECIMAL decB{};
-  if (!DecimalDeDouble(b, &decB)) return g_cyZero;
-  return CyProdutoDecimal(DecDeCy(a), decB);
+// Um atalho da plataforma: a falha (divisão por zero, estouro) dá 0.
+template <typename TOperando>
+CY Atalho(HRESULT (*pAtalho)(CY, TOperando, LPCY), CY a, TOperando b) {
+  CY r = g_cyZero;
+  if (FAILED(pAtalho(a, b, &r))) return g_cyZero;
+  return r;
 }
 
 }  // namespace
@@ -73,20 +74,16 @@ CY operator*(CY a, CY b) {
   return r;
 }
 
-CY operator*(CY a, double b) { return ProdutoComDouble(a, b); }
-CY operator*(double a, CY b) { return ProdutoComDouble(b, a); }
+CY operator*(CY a, double b) { return Atalho(CyMulR8ViaDecimal, a, b); }
+CY operator*(double a, CY b) { return Atalho(CyMulR8ViaDecimal, b, a); }
 
-CY operator/(CY a, CY b) { return CyQuocienteDecimal(DecDeCy(a), DecDeCy(b)); }
+CY operator/(CY a, CY b) { return Atalho(CyDivViaDecimal, a, b); }
 
-CY operator/(CY a, double b) {
-  DECIMAL decB{};
-  if (!DecimalDeDouble(b, &decB)) return g_cyZero;
-  return CyQuocienteDecimal(DecDeCy(a), decB);
-}
+CY operator/(CY a, double b) { return Atalho(CyDivR8ViaDecimal, a, b); }
 
 CY operator/(double a, CY b) {
   DECIMAL decA{};
-  if (!DecimalDeDouble(a, &decA)) return g_cyZero;
+  if (FAILED(VarDecFromR8(a, &decA))) return g_cyZero;
   return CyQuocienteDecimal(decA, DecDeCy(b));
 }
 

@@ -86,9 +86,14 @@ HRESULT VarCyFromI4(LONG in, CY* out) {
   return S_OK;
 }
 
+// Windows bounds the input by the 64-bit limits divided by 10,000 and refuses both
+// bounds, so 922,337,203,685,477 overflows although its CY would fit.
 HRESULT VarCyFromI8(LONGLONG in, CY* out) {
   if (!out) return E_INVALIDARG;
-  return store_exact(static_cast<__int128>(in) * kCyScale, out);
+  constexpr LONGLONG kBound = std::numeric_limits<LONGLONG>::max() / kCyScale;
+  if (in >= kBound || in <= -kBound) return DISP_E_OVERFLOW;
+  out->int64 = in * kCyScale;
+  return S_OK;
 }
 
 HRESULT VarR8FromCy(CY in, DOUBLE* out) {
@@ -98,7 +103,7 @@ HRESULT VarR8FromCy(CY in, DOUBLE* out) {
 }
 
 HRESULT VarCyFromDec(const DECIMAL* in, CY* out) {
-  if (!in || !out || in->scale > DECIMAL_MAX_SCALE) return E_INVALIDARG;
+  if (!in || !out || !detail::is_valid_decimal(*in)) return E_INVALIDARG;
   const detail::Decimal value = detail::unpack(*in);
   u128 magnitude = value.magnitude;
   if (value.scale > kCyPlaces) {

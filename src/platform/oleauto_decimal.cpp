@@ -1,8 +1,7 @@
 // DECIMAL conversions and arithmetic as OLEAUT32 gives them: exact results kept to
 // 96 bits and at most 28 places, digits that do not fit dropped half to even; a
-// double enters with 15 significant digits.
+// double enters with the 15 digits of its value scaled in double arithmetic.
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -16,31 +15,7 @@ using detail::u128;
 namespace detail {
 namespace {
 
-constexpr int kR8Digits = 15;
-constexpr std::uint64_t kLowest15 = 100'000'000'000'000;  // 10^14
 constexpr int kMaxChunk = 38;
-
-// Reads "d.ddd...e±x" or "ddd.ddd" as produced by std::to_chars into digits and the
-// power of ten of the last digit.
-void read_digits(const char* first, const char* last, u128* digits, int* exponent) {
-  u128 value = 0;
-  int fraction = 0;
-  bool in_fraction = false;
-  int power = 0;
-  for (const char* p = first; p != last; ++p) {
-    if (*p >= '0' && *p <= '9') {
-      value = value * 10 + static_cast<unsigned>(*p - '0');
-      if (in_fraction) ++fraction;
-    } else if (*p == '.') {
-      in_fraction = true;
-    } else if (*p == 'e') {
-      std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), last, power);
-      break;
-    }
-  }
-  *digits = value;
-  *exponent = power - fraction;
-}
 
 // The inverse of an odd number modulo 2^128, by Newton's iteration (each step
 // doubles the bits that are right; an odd a is its own inverse modulo 8).
@@ -125,55 +100,6 @@ int decimal_digits_within(int bits) { return bits <= 0 ? 0 : (bits * 1233) >> 12
 
 }  // namespace
 
-void r8_digits_by_text(double magnitude, u128* digits, int* exponent) {
-  char text[64];
-  auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific,
-                         kR8Digits - 1);
-  read_digits(text, r.ptr, digits, exponent);
-  if (-*exponent > kMaxScale) {
-    // Too small for 15 digits within 28 places: round once, at the 28th place.
-    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::fixed, kMaxScale);
-    read_digits(text, r.ptr, digits, exponent);
-  }
-}
-
-// magnitude = m x 2^e exactly; its 15 digits are m x 10^s / 2^-e for the s that
-// puts the integer part in [10^14, 10^15), the bits shifted out rounding it half to
-// even. For 1e-8 <= magnitude < 1e15, s is 0..22 and m x 10^s < 2^127.
-bool r8_digits_by_bits(double magnitude, u128* digits, int* exponent) {
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-  if (bits == 0) {
-    *digits = 0;
-    *exponent = -(kR8Digits - 1);
-    return true;
-  }
-  const int biased = static_cast<int>(bits >> 52);
-  if (biased == 0 || biased == 0x7FF || (bits >> 63) != 0) return false;
-  const u128 mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-  const int shift = 1075 - biased;
-  // floor(log10 2^(biased - 1023)), which is the decimal exponent or one below it.
-  const int power = ((biased - 1023) * 78913) >> 18;
-  int places = kR8Digits - 1 - power;
-  for (int attempt = 0; attempt < 2; ++attempt, --places) {
-    if (places < 0 || places > 22 || shift <= 0 || shift >= 127) return false;
-    const u128 scaled = mantissa * kPow10[static_cast<std::size_t>(places)];
-    u128 whole = scaled >> shift;
-    if (whole >= u128{kLowest15} * 10) continue;
-    if (whole < kLowest15) return false;
-    const u128 rest = scaled - (whole << shift);
-    const u128 half = u128{1} << (shift - 1);
-    if (rest > half || (rest == half && (whole & 1) != 0)) ++whole;
-    if (whole == u128{kLowest15} * 10) {
-      whole = kLowest15;  // 999...95 rounded up to a new leading digit
-      --places;
-    }
-    *digits = whole;
-    *exponent = -places;
-    return true;
-  }
-  return false;
-}
-
 LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk) {
   LongDivision r;
   if (((dividend | divisor) >> 64) == 0) {
@@ -182,6 +108,7 @@ LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk) 
     r.quotient = dividend / divisor;
   }
   r.remainder = dividend - r.quotient * divisor;
+  r.exact_start = r.remainder == 0;
   r.scale = scale;
   // remainder < divisor < 2^bits, so remainder x 10^fit stays below 2^128.
   const int fit = decimal_digits_within(128 - bit_length(divisor));
@@ -242,34 +169,39 @@ HRESULT VarDecFromI8(LONGLONG in, DECIMAL* out) {
 
 HRESULT VarDecFromI4(LONG in, DECIMAL* out) { return VarDecFromI8(in, out); }
 
+// The parts of r8_to_decimal_parts; at a scale p > 0 trailing zeros are divided
+// out by 10^8, 10^4, 10^2 and 10, each tried once, never more than min(p, 14)
+// places: 0.99999999999999989 scales to 10^15 at 15 places and comes out as 10 at
+// scale 1. A value that rounds to 0 is a plain 0.
 HRESULT VarDecFromR8(DOUBLE in, DECIMAL* out) {
   if (!out) return E_INVALIDARG;
-  if (!std::isfinite(in) || std::fabs(in) >= 1e29) return DISP_E_OVERFLOW;
-  const double magnitude = std::fabs(in);
-  u128 digits = 0;
-  int exponent = 0;
-  if (!detail::r8_digits_by_bits(magnitude, &digits, &exponent)) {
-    detail::r8_digits_by_text(magnitude, &digits, &exponent);
-  }
   Decimal value;
-  if (exponent >= 0) {
-    const U256 whole = U256::product(digits, detail::pow10_u128(exponent));
-    if (!whole.fits_96()) return DISP_E_OVERFLOW;
-    value.magnitude = whole.low128();
-  } else {
-    value.magnitude = digits;
-    value.scale = -exponent;
+  const HRESULT hr = detail::r8_to_decimal_parts(in, &value.magnitude, &value.scale);
+  if (FAILED(hr)) return hr;
+  if (value.magnitude == 0) {
+    detail::pack({}, out);
+    return S_OK;
   }
-  value = detail::strip_zeros(value);
-  value.negative = std::signbit(in) && value.magnitude != 0;
+  if (value.scale > 0) {
+    auto mantissa = static_cast<std::uint64_t>(value.magnitude);  // at most 10^15
+    int most = std::min(value.scale, 14);
+    for (const int digits : {8, 4, 2, 1}) {
+      const auto divisor = static_cast<std::uint64_t>(detail::pow10_u128(digits));
+      if (digits > most || mantissa % divisor != 0) continue;
+      mantissa /= divisor;
+      value.scale -= digits;
+      most -= digits;
+    }
+    value.magnitude = mantissa;
+  }
+  value.negative = std::signbit(in);
   detail::pack(value, out);
   return S_OK;
 }
 
 HRESULT VarR8FromDec(const DECIMAL* in, DOUBLE* out) {
-  if (!in || !out) return E_INVALIDARG;
+  if (!in || !out || !detail::is_valid_decimal(*in)) return E_INVALIDARG;
   const Decimal value = detail::unpack(*in);
-  if (value.scale > detail::kMaxScale) return E_INVALIDARG;
   std::u16string text = detail::plain_text(value.magnitude, value.scale, value.negative, u'.');
   std::string narrow(text.begin(), text.end());
   double result = 0;
@@ -325,29 +257,53 @@ HRESULT VarDecSub(const DECIMAL* left, const DECIMAL* right, DECIMAL* result) {
   return add_signed(detail::unpack(*left), negated, result);
 }
 
+// Two mantissas below 2^32 make a 64-bit product kept with the operands' sign (a
+// zero too) at their summed scale; above 28 places it is divided by 10^(scale - 28)
+// half to even, or is a plain 0 when that takes more than 19 digits. Any other
+// product is brought to 96 bits and 28 places half to even, and a zero product is
+// a plain 0 (scale 0).
 HRESULT VarDecMul(const DECIMAL* left, const DECIMAL* right, DECIMAL* result) {
   if (!valid(left) || !valid(right) || !result) return E_INVALIDARG;
   const Decimal a = detail::unpack(*left);
   const Decimal b = detail::unpack(*right);
-  if ((a.magnitude >> 64) == 0 && (b.magnitude >> 64) == 0 && a.scale + b.scale <= detail::kMaxScale) {
-    // A 64 x 64-bit product that fits 96 bits at a valid scale is kept as it is.
+  const int scale = a.scale + b.scale;
+  const bool negative = a.negative != b.negative;
+  if (((a.magnitude | b.magnitude) >> 32) == 0) {
+    const u128 product = a.magnitude * b.magnitude;
+    const int excess = scale - detail::kMaxScale;
+    if (excess > 19) {
+      detail::pack({}, result);
+    } else if (excess > 0) {
+      detail::pack({detail::divide_pow10_half_even(product, excess), detail::kMaxScale, negative},
+                   result);
+    } else {
+      detail::pack({product, scale, negative}, result);
+    }
+    return S_OK;
+  }
+  if (a.magnitude == 0 || b.magnitude == 0) {
+    detail::pack({}, result);
+    return S_OK;
+  }
+  if (((a.magnitude | b.magnitude) >> 64) == 0 && scale <= detail::kMaxScale) {
     const u128 narrow = a.magnitude * b.magnitude;
     if (narrow <= detail::kMax96) {
-      detail::pack({narrow, a.scale + b.scale, a.negative != b.negative && narrow != 0}, result);
+      detail::pack({narrow, scale, negative}, result);
       return S_OK;
     }
   }
-  const U256 product = U256::product(a.magnitude, b.magnitude);
-  const bool negative = a.negative != b.negative && !product.is_zero();
   Decimal value;
-  const HRESULT hr = detail::reduce_to_decimal(product, a.scale + b.scale, negative, &value);
+  const HRESULT hr =
+      detail::reduce_to_decimal(U256::product(a.magnitude, b.magnitude), scale, negative, &value);
   if (SUCCEEDED(hr)) detail::pack(value, result);
   return hr;
 }
 
 // Long division: the quotient takes as many places as 96 bits and 28 places allow
-// while a remainder is left, then rounds half to even. An exact quotient keeps the
-// dividend's places less the divisor's (never below 0).
+// while a remainder is left, then rounds half to even and drops the trailing zeros
+// of its places (1 / 4 is 0.25). When the mantissas divide exactly the quotient
+// keeps the dividend's places less the divisor's, raised to 0 when negative
+// (1.00 / 1 is 1.00). The sign is the operands' (a zero quotient too).
 HRESULT VarDecDiv(const DECIMAL* left, const DECIMAL* right, DECIMAL* result) {
   if (!valid(left) || !valid(right) || !result) return E_INVALIDARG;
   const Decimal a = detail::unpack(*left);
@@ -361,12 +317,13 @@ HRESULT VarDecDiv(const DECIMAL* left, const DECIMAL* right, DECIMAL* result) {
     const u128 twice = division.remainder * 2;
     if (twice > b.magnitude || (twice == b.magnitude && (quotient & 1) != 0)) ++quotient;
   }
-  const bool negative = a.negative != b.negative && quotient != 0;
   Decimal value;
-  const HRESULT hr =
-      detail::reduce_to_decimal(U256::from(quotient), division.scale, negative, &value);
-  if (SUCCEEDED(hr)) detail::pack(value, result);
-  return hr;
+  const HRESULT hr = detail::reduce_to_decimal(U256::from(quotient), division.scale,
+                                               a.negative != b.negative, &value);
+  if (FAILED(hr)) return hr;
+  if (!division.exact_start) value = detail::strip_zeros(value);
+  detail::pack(value, result);
+  return S_OK;
 }
 
 HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right) {

@@ -1,9 +1,11 @@
 // Internal helpers shared by the OLE Automation routines: a DECIMAL unpacked into a
 // 128-bit magnitude, a 256-bit scratch integer for products and aligned sums, powers
-// of ten, half-to-even reduction to 96 bits, and the separators of the known locales.
+// of ten, half-to-even reduction to 96 bits, a double read as OLEAUT32 reads it, a
+// 128-by-64-bit division, and the separators of the known locales.
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -37,6 +39,12 @@ struct Decimal {
   int scale = 0;
   bool negative = false;
 };
+
+// What the conversions out of DECIMAL accept: a scale of at most 28 and a sign byte
+// of 0 or DECIMAL_NEG; anything else is E_INVALIDARG.
+inline bool is_valid_decimal(const DECIMAL& in) {
+  return in.scale <= kMaxScale && (in.sign & ~DECIMAL_NEG) == 0;
+}
 
 inline Decimal unpack(const DECIMAL& in) {
   return {(u128{in.Hi32} << 64) | in.Lo64, in.scale, (in.sign & DECIMAL_NEG) != 0};
@@ -129,7 +137,8 @@ struct LongDivision {
   u128 quotient = 0;
   u128 remainder = 0;
   int scale = 0;
-  bool overflow = false;  // the integer part does not fit 96 bits
+  bool overflow = false;     // the integer part does not fit 96 bits
+  bool exact_start = false;  // the first integer division left no remainder
 };
 
 // Divides dividend by divisor (not 0) giving the result scale places: at least 0
@@ -139,13 +148,72 @@ struct LongDivision {
 // chunk stops exactly where it would.
 LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk);
 
-// The 15 significant digits of a double (finite, >= 0, < 1e29) as digits x
-// 10^exponent, correctly rounded half to even from its exact binary value; when 15
-// digits would need more than 28 places, the value rounded at the 28th place.
-void r8_digits_by_text(double magnitude, u128* digits, int* exponent);
-// The same digits in integer arithmetic, for 0 and for magnitudes from about 1e-8
-// up to 1e15; false, leaving the outputs alone, for any other magnitude.
-bool r8_digits_by_bits(double magnitude, u128* digits, int* exponent);
+// A double as OLEAUT32 brings it into DECIMAL, before any trailing zero is dropped:
+// with |in| = f x 2^e and 0.5 <= f < 1, e < -94 is 0 and e > 96 (infinities and
+// NaN too) is DISP_E_OVERFLOW. Otherwise p = 14 - floor(e x 19728 / 65536), and
+// |in| is scaled by one IEEE multiply by 1e<min(p, 28)> or, for p < 0, one IEEE
+// division by 1e<-p> (none when p = -1 and |in| < 1e15, p becoming 0); below 1e14
+// with p < 28 it is multiplied by 10 once more (p + 1). The scaled double rounded
+// half to even is the magnitude at scale p, or, for p < 0, times 10^-p at scale 0.
+// The sign is left out.
+inline constexpr double kR8Pow10[29] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22, 1e23,
+                                        1e24, 1e25, 1e26, 1e27, 1e28};
+
+inline HRESULT r8_to_decimal_parts(double in, u128* magnitude, int* scale) {
+  const auto bits = std::bit_cast<std::uint64_t>(in);
+  const int exponent = static_cast<int>((bits >> 52) & 0x7FF) - 1022;
+  *magnitude = 0;
+  *scale = 0;
+  if (exponent < -94) return S_OK;
+  if (exponent > 96) return DISP_E_OVERFLOW;
+  double scaled = std::bit_cast<double>(bits & ~(std::uint64_t{1} << 63));
+  int power = 14 - ((exponent * 19728) >> 16);
+  if (power >= 0) {
+    power = power < kMaxScale ? power : kMaxScale;
+    scaled *= kR8Pow10[power];
+  } else if (power != -1 || scaled >= 1e15) {
+    scaled /= kR8Pow10[-power];
+  } else {
+    power = 0;
+  }
+  if (scaled < 1e14 && power < kMaxScale) {
+    scaled *= 10;
+    ++power;
+  }
+  auto whole = static_cast<std::uint64_t>(scaled);  // below 2^53: exact, as is the rest
+  const double rest = scaled - static_cast<double>(whole);
+  if (rest > 0.5 || (rest == 0.5 && (whole & 1) != 0)) ++whole;
+  if (power >= 0) {
+    *magnitude = whole;
+    *scale = power;
+    return S_OK;
+  }
+  *magnitude = u128{whole} * kPow10[static_cast<std::size_t>(-power)];
+  return *magnitude > kMax96 ? DISP_E_OVERFLOW : S_OK;
+}
+
+// Quotient and remainder of dividend / divisor when the quotient fits 64 bits
+// (dividend >> 64 < divisor): one hardware division on x86-64.
+inline std::uint64_t divide_128_by_64(u128 dividend, std::uint64_t divisor,
+                                      std::uint64_t* remainder) {
+#if defined(__x86_64__)
+  std::uint64_t quotient = 0;
+  std::uint64_t rest = 0;
+  __asm__("divq %[divisor]"
+          : "=a"(quotient), "=d"(rest)
+          : [divisor] "rm"(divisor), "a"(static_cast<std::uint64_t>(dividend)),
+            "d"(static_cast<std::uint64_t>(dividend >> 64))
+          : "cc");
+  *remainder = rest;
+  return quotient;
+#else
+  const auto quotient = static_cast<std::uint64_t>(dividend / divisor);
+  *remainder = static_cast<std::uint64_t>(dividend - u128{quotient} * divisor);
+  return quotient;
+#endif
+}
 
 // Separators of the locales the suite runs under: 1046 (pt-BR) for the user and
 // system defaults and for LCID 0, 1033 (en-US). False for any other locale.

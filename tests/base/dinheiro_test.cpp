@@ -88,6 +88,10 @@ TEST(CQZCurrencyExTest, OperacoesNoLugarArredondam) {
   EXPECT_EQ(v.GetInt64(), 50'000);
   v /= 0.0;
   EXPECT_EQ(v.GetInt64(), 0) << "divisão por zero dá 0";
+
+  CQZCurrencyEx w(CyDeBruto(1'500'000'000'000'006));
+  w *= 0.333333333333333;  // 50.000.000.000,000149999...: o DECIMAL cai no meio
+  EXPECT_EQ(w.GetInt64(), 500'000'000'000'002);
 }
 
 TEST(CyOperacoesTest, AritmeticaLivre) {
@@ -107,6 +111,16 @@ TEST(CyOperacoesTest, AritmeticaLivre) {
       {"1 - 0,0002", CyDeBruto(10'000) - 0.0002, 9'998},
       {"2,5 - 1", 2.5 - CyDeBruto(10'000), 15'000},
       {"-(-5)", -CyDeBruto(-50'000), 50'000},
+      // O double entra em DECIMAL com 15 dígitos do double escalado, não do valor binário.
+      {"1 x 92208149871,34465", CyDeBruto(10'000) * 92208149871.34465, 922'081'498'713'446},
+      {"92208149871,34465 / 1", 92208149871.34465 / CyDeBruto(10'000), 922'081'498'713'446},
+      // O DECIMAL arredonda a 28-29 dígitos e cai no meio, que a quarta casa leva ao par.
+      {"150.000.000.000,0006 x 0,333333333333333",
+       CyDeBruto(1'500'000'000'000'006) * 0.333333333333333, 500'000'000'000'002},
+      {"3.855.626.851,6805 / 0,000123456789012347",
+       CyDeBruto(38'556'268'516'805) / 0.000123456789012347, 312'305'777'796'869'158},
+      {"máximo / mínimo", CyDeBruto(kMaxCy) / CyDeBruto(-kMaxCy - 1), -10'000},
+      {"mínimo / -0,0001 estoura", CyDeBruto(-kMaxCy - 1) / CyDeBruto(-1), 0},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.nome);
@@ -197,6 +211,8 @@ TEST(CQZCurrencyEx8Test, OitoCasas) {
   EXPECT_STREQ(CQZCurrencyEx8(0.123456789).Formata(), "0,12345679");
   EXPECT_STREQ(CQZCurrencyEx8(-1234.5).Formata(), "-1.234,50000000");
   EXPECT_EQ(g_cur8Zero.GetInt64(), 0);
+  // 15 dígitos do double escalado: 92208149871,3446, não ...3447 do valor binário.
+  EXPECT_EQ(CQZCurrencyEx8(92208149871.34465).GetInt64(), 9'220'814'987'134'460'000);
 
   const struct { int64_t bruto; int casas; int modo; int64_t esperado; } kCasos[] = {
       {123'456'789, 2, ARREDONDA_MEIO, 123'000'000},

@@ -135,10 +135,22 @@ TEST(OleAutoCyTest, IntegerAndDoubleConversions) {
   CY result = MakeCy(0);
   EXPECT_EQ(VarCyFromI4(-5, &result), S_OK);
   EXPECT_EQ(result.int64, -50'000);
-  EXPECT_EQ(VarCyFromI8(922'337'203'685'477, &result), S_OK);
-  EXPECT_EQ(result.int64, 9'223'372'036'854'770'000);
-  EXPECT_EQ(VarCyFromI8(922'337'203'685'478, &result), DISP_E_OVERFLOW);
-  EXPECT_EQ(VarCyFromI8(-922'337'203'685'478, &result), DISP_E_OVERFLOW);
+  // The bound is the 64-bit limit over 10,000, itself refused though it would fit.
+  constexpr struct { LONGLONG in; HRESULT hr; LONGLONG raw; } kI8[] = {
+      {922'337'203'685'476, S_OK, 9'223'372'036'854'760'000},
+      {-922'337'203'685'476, S_OK, -9'223'372'036'854'760'000},
+      {922'337'203'685'477, DISP_E_OVERFLOW, 0},
+      {-922'337'203'685'477, DISP_E_OVERFLOW, 0},
+      {kMax, DISP_E_OVERFLOW, 0},
+      {kMin, DISP_E_OVERFLOW, 0},
+      {0, S_OK, 0},
+  };
+  for (const auto& c : kI8) {
+    SCOPED_TRACE(c.in);
+    result = MakeCy(-1);
+    EXPECT_EQ(VarCyFromI8(c.in, &result), c.hr);
+    EXPECT_EQ(result.int64, c.hr == S_OK ? c.raw : -1);
+  }
   double d = 0;
   EXPECT_EQ(VarR8FromCy(MakeCy(1'000), &d), S_OK);
   EXPECT_EQ(d, 0.1);

@@ -40,10 +40,53 @@ TEST(OleAutoDecimalTest, FromR8KeepsFifteenSignificantDigits) {
       EXPECT_EQ(DecimalText(d), c.text);
     }
   }
-  DECIMAL tenth{};
-  ASSERT_EQ(VarDecFromR8(0.1, &tenth), S_OK);
-  EXPECT_EQ(tenth.Lo64, 1u);
-  EXPECT_EQ(tenth.scale, 1);
+}
+
+// The double is scaled to 15 digits by a double power of ten and that double is
+// rounded, not the exact binary value: 92208149871.34465 is just above the tie
+// ...344650 but scales to exactly ...3446.5, which goes to the even 6.
+TEST(OleAutoDecimalTest, FromR8RoundsTheScaledDoubleAndDropsFewZeros) {
+  constexpr ULONG kAllOnes32 = 0xFFFFFFFFu;
+  const struct {
+    double in;
+    HRESULT hr;
+    ULONGLONG lo64;
+    ULONG hi32;
+    int scale;
+    bool negative;
+  } kCases[] = {
+      {0.1, S_OK, 1, 0, 1, false},
+      {92208149871.34465, S_OK, 922'081'498'713'446, 0, 4, false},
+      {0.3095286099317255, S_OK, 309'528'609'931'726, 0, 15, false},  // exact: ...725 48
+      {0.99999999999999989, S_OK, 10, 0, 1, false},  // 10^15 at 15 places, 14 zeros dropped
+      {999'999'999'999'999.9, S_OK, 1'000'000'000'000'000, 0, 0, false},
+      {1e15, S_OK, 1'000'000'000'000'000, 0, 0, false},  // 10^14 x 10
+      {123'456'789'012'345'678.0, S_OK, 123'456'789'012'346'000, 0, 0, false},
+      {100'000'000'000'000.5, S_OK, 100'000'000'000'000, 0, 0, false},  // a tie: to even
+      {100'000'000'000'001.5, S_OK, 100'000'000'000'002, 0, 0, false},
+      {-2.5, S_OK, 25, 0, 1, true},
+      {1.5e-15, S_OK, 15, 0, 16, false},
+      {1e-28, S_OK, 1, 0, 28, false},
+      {5e-29, S_OK, 0, 0, 0, false},     // scaled to 28 places: 0.4999...
+      {0x1p-95, S_OK, 0, 0, 0, false},   // exponent -94 still scales: rounds to 0
+      {0x1p-96, S_OK, 0, 0, 0, false},   // exponent -95: 0 without scaling
+      {4.9e-324, S_OK, 0, 0, 0, false},
+      {-0.0, S_OK, 0, 0, 0, false},
+      {std::nextafter(0x1p96, 0.0), S_OK, 18'446'706'480'165'601'280u, kAllOnes32, 0, false},
+      {0x1p96, DISP_E_OVERFLOW, 0, 0, 0, false},
+      {-0x1p96, DISP_E_OVERFLOW, 0, 0, 0, false},
+      {std::numeric_limits<double>::infinity(), DISP_E_OVERFLOW, 0, 0, 0, false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << std::hexfloat << c.in);
+    DECIMAL d = MakeDecimal(77, 3, true, 1);
+    ASSERT_EQ(VarDecFromR8(c.in, &d), c.hr);
+    if (c.hr != S_OK) continue;
+    EXPECT_EQ(d.Lo64, c.lo64);
+    EXPECT_EQ(d.Hi32, c.hi32);
+    EXPECT_EQ(d.scale, c.scale);
+    EXPECT_EQ(d.sign, c.negative ? DECIMAL_NEG : 0);
+  }
 }
 
 TEST(OleAutoDecimalTest, DivKeepsAllDigitsThatFitAndRoundsTheLast) {
@@ -110,6 +153,98 @@ TEST(OleAutoDecimalTest, MulAddSubKeepScaleAndRoundWhatDoesNotFit) {
   ASSERT_EQ(VarDecMul(&half, &five, &product), S_OK);
   EXPECT_EQ(product.scale, 5) << "an exact product keeps every place";
   EXPECT_EQ(product.Lo64, 250'000u);
+}
+
+// The mantissa, scale and sign a routine left, beside the expected ones.
+struct Parts {
+  ULONGLONG lo64;
+  ULONG hi32;
+  int scale;
+  bool negative;
+};
+
+void ExpectParts(const DECIMAL& d, const Parts& expected) {
+  EXPECT_EQ(d.Lo64, expected.lo64);
+  EXPECT_EQ(d.Hi32, expected.hi32);
+  EXPECT_EQ(d.scale, expected.scale);
+  EXPECT_EQ(d.sign, expected.negative ? DECIMAL_NEG : 0);
+}
+
+// A quotient that needed rounding drops its trailing zeros, never below scale 0; an
+// exact one keeps the dividend's places less the divisor's, or 0 when negative.
+TEST(OleAutoDecimalTest, DivDropsZerosOnlyWhenTheMantissasDoNotDivide) {
+  // 5 x 10^28 - 1: 1999999999999999999999999999.96 when divided by 25.
+  const DECIMAL kFiveE28Less1 = MakeDecimal(0x36B90BE54FFFFFFF, 0, false, 0xA18F07D7);
+  const DECIMAL kThreeE28 = MakeDecimal(0xBA6F072330000000, 0, false, 0x60EF6B1A);
+  const DECIMAL k39E26Less1 = MakeDecimal(0xA279F420BBFFFFFF, 0, false, 0x0C9A011F);
+  const struct { DECIMAL left; DECIMAL right; Parts expected; } kCases[] = {
+      {MakeDecimal(1, 0), MakeDecimal(4, 0), {25, 0, 2, false}},
+      {MakeDecimal(100, 2), MakeDecimal(1, 0), {100, 0, 2, false}},       // 1.00 stays 1.00
+      {MakeDecimal(500, 2), MakeDecimal(5, 0), {100, 0, 2, false}},       // exact: 1.00
+      {MakeDecimal(1000, 3), MakeDecimal(8, 0), {125, 0, 3, false}},      // exact: 0.125
+      {MakeDecimal(10, 1), MakeDecimal(8, 0), {125, 0, 3, false}},        // 1.0 / 8: 0.125
+      {MakeDecimal(10, 0), MakeDecimal(5, 1), {20, 0, 0, false}},         // 10 / 0.5: scale 0
+      {MakeDecimal(7, 0), MakeDecimal(2, 3), {3500, 0, 0, false}},        // 7 / 0.002
+      {MakeDecimal(6, 0, true), MakeDecimal(3, 0), {2, 0, 0, true}},
+      {MakeDecimal(0, 4), MakeDecimal(3, 0, true), {0, 0, 4, true}},      // the sign of a 0 too
+      // 0.1299999999999999999999999999|67 rounds up to 0.13 and drops 26 zeros.
+      {k39E26Less1, kThreeE28, {13, 0, 2, false}},
+      // ...9999.9|6 rounds to 2 x 10^28 at one place and drops only that zero.
+      {kFiveE28Less1, MakeDecimal(25, 0), {0x3FA10079D0000000, 0x6765C79, 0, false}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << DecimalText(c.left) << " / " << DecimalText(c.right));
+    DECIMAL result{};
+    ASSERT_EQ(VarDecDiv(&c.left, &c.right, &result), S_OK);
+    ExpectParts(result, c.expected);
+  }
+}
+
+// Mantissas below 2^32 keep the product's sign and scale even for 0, rounding half
+// to even down to 28 places; more than 19 places past 28 is a plain 0. Any other
+// zero product is a plain 0.
+TEST(OleAutoDecimalTest, MulKeepsNarrowZerosAndRoundsPast28Places) {
+  constexpr ULONGLONG kMax32 = 0xFFFFFFFF;
+  const struct { DECIMAL left; DECIMAL right; Parts expected; } kCases[] = {
+      {MakeDecimal(0, 5), MakeDecimal(7, 3, true), {0, 0, 8, true}},
+      {MakeDecimal(0, 5), MakeDecimal(1ULL << 40, 3, true), {0, 0, 0, false}},
+      {MakeDecimal(0, 5, true), MakeDecimal(0, 0, false, 1), {0, 0, 0, false}},
+      {MakeDecimal(15, 28), MakeDecimal(1, 1), {2, 0, 28, false}},           // 1.5 -> 2
+      {MakeDecimal(25, 28), MakeDecimal(1, 1, true), {2, 0, 28, true}},      // 2.5 -> 2
+      {MakeDecimal(35, 28), MakeDecimal(1, 1), {4, 0, 28, false}},           // 3.5 -> 4
+      {MakeDecimal(1, 28, true), MakeDecimal(15, 5), {0, 0, 28, true}},      // 0.00015 -> 0
+      {MakeDecimal(kMax32, 28), MakeDecimal(kMax32, 19), {2, 0, 28, false}},  // 1.84 -> 2
+      {MakeDecimal(kMax32, 28), MakeDecimal(kMax32, 20, true), {0, 0, 0, false}},
+      {MakeDecimal(1ULL << 32, 28), MakeDecimal(15, 1), {6'442'450'944, 0, 28, false}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << DecimalText(c.left) << " x " << DecimalText(c.right));
+    DECIMAL result = MakeDecimal(99, 9, true, 9);
+    ASSERT_EQ(VarDecMul(&c.left, &c.right, &result), S_OK);
+    ExpectParts(result, c.expected);
+  }
+}
+
+// A sign byte other than 0 or DECIMAL_NEG, like a scale above 28, is refused by the
+// conversions out of DECIMAL.
+TEST(OleAutoDecimalTest, ConversionsRefuseABadSignByteOrScale) {
+  const struct { BYTE sign; BYTE scale; HRESULT hr; } kCases[] = {
+      {0x00, 4, S_OK},          {DECIMAL_NEG, 4, S_OK},   {0x01, 4, E_INVALIDARG},
+      {0x7F, 4, E_INVALIDARG},  {0x81, 4, E_INVALIDARG},  {0xFF, 0, E_INVALIDARG},
+      {0x00, 28, S_OK},         {0x00, 29, E_INVALIDARG}, {DECIMAL_NEG, 29, E_INVALIDARG},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << "sign " << int{c.sign} << " scale " << int{c.scale});
+    DECIMAL d = MakeDecimal(12'345, c.scale);
+    d.sign = c.sign;
+    CY cy = MakeCy(-7);
+    double r8 = -7;
+    EXPECT_EQ(VarCyFromDec(&d, &cy), c.hr);
+    EXPECT_EQ(VarR8FromDec(&d, &r8), c.hr);
+    if (c.hr != S_OK) {
+      EXPECT_EQ(cy.int64, -7) << "nothing written";
+    }
+  }
 }
 
 TEST(OleAutoDecimalTest, CmpAcrossScalesAndSigns) {

@@ -1,9 +1,7 @@
 // The fast paths of the OLE Automation arithmetic pinned against the general paths
 // they stand in for, over many random inputs plus halves, boundaries, zero and
-// overflow: 64-bit rounding division, chunked long division, the digits of a
-// double from its bits, and the narrow DECIMAL product.
-#include <bit>
-#include <cmath>
+// overflow: 64-bit rounding division, chunked long division and the narrow DECIMAL
+// product.
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -122,50 +120,6 @@ TEST(OleAutoFastPathTest, ChunkedLongDivisionStopsWhereTheDigitLoopStops) {
   for (const auto& c : kCases) ExpectSameDivision(c.dividend, c.divisor, c.scale);
 }
 
-void ExpectSameDigits(double magnitude, int* fast) {
-  u128 fast_digits = 0;
-  int fast_exponent = 0;
-  if (!detail::r8_digits_by_bits(magnitude, &fast_digits, &fast_exponent)) return;
-  ++*fast;
-  u128 digits = 0;
-  int exponent = 0;
-  detail::r8_digits_by_text(magnitude, &digits, &exponent);
-  ASSERT_TRUE(digits == fast_digits && exponent == fast_exponent)
-      << std::hexfloat << magnitude << ": exponent " << exponent << " vs " << fast_exponent;
-}
-
-TEST(OleAutoFastPathTest, DigitsOfADoubleFromItsBitsMatchTheText) {
-  std::mt19937_64 rng(1848);
-  int fast = 0;
-  int tries = 0;
-  for (int i = 0; i < 100'000; ++i, ++tries) {
-    // Any bit pattern between about 1e-10 and 1e17.
-    const std::uint64_t exponent = 989 + rng() % 100;
-    const double any = std::bit_cast<double>((exponent << 52) | (rng() >> 12));
-    ExpectSameDigits(any, &fast);
-    // Exact halves of the 15th digit: a 16-digit integer plus one half, and such
-    // integers over small powers of two.
-    const auto whole = static_cast<double>(100'000'000'000'000 + rng() % 900'000'000'000'000);
-    ExpectSameDigits(std::ldexp(whole + 0.5, -static_cast<int>(rng() % 8)), &fast);
-    ExpectSameDigits(std::ldexp(whole, -static_cast<int>(rng() % 60)), &fast);
-    // Money-like values with up to eight places.
-    ExpectSameDigits(static_cast<double>(rng() % 10'000'000'000'000) / 1e8, &fast);
-    tries += 3;
-  }
-  for (int power = -10; power <= 16; ++power) {
-    const double ten = std::pow(10.0, power);
-    for (const double near : {ten, std::nextafter(ten, 0.0), std::nextafter(ten, 1e30),
-                              9.999999999999995 * ten, 9.999999999999994 * ten}) {
-      ExpectSameDigits(near, &fast);
-    }
-  }
-  for (const double edge : {0.0, 999'999'999'999'999.5, 999'999'999'999'999.4,
-                            123'456'789'012'345.5, 123'456'789'012'344.5, 0.5, 2.345, 1.2345}) {
-    ExpectSameDigits(edge, &fast);
-  }
-  EXPECT_GT(fast, tries / 2) << "the integer digits should cover most of these values";
-}
-
 TEST(OleAutoFastPathTest, NarrowDecimalProductMatchesTheWideOne) {
   std::mt19937_64 rng(42);
   for (int i = 0; i < 100'000; ++i) {
@@ -179,10 +133,16 @@ TEST(OleAutoFastPathTest, NarrowDecimalProductMatchesTheWideOne) {
                                      static_cast<ULONG>(a >> 64));
     const DECIMAL right = MakeDecimal(static_cast<ULONGLONG>(b), right_scale, b_negative,
                                       static_cast<ULONG>(b >> 64));
+    // Windows' rule for zeros: mantissas below 2^32 keep sign and scale, unless the
+    // scale is more than 19 past 28; any other zero product is a plain 0.
+    const int scale = left_scale + right_scale;
+    const bool keeps_zero = ((a | b) >> 32) == 0 ? scale - 28 <= 19 : a != 0 && b != 0;
     detail::Decimal expected;
-    const HRESULT expected_hr = detail::reduce_to_decimal(
-        detail::U256::product(a, b), left_scale + right_scale,
-        a_negative != b_negative && a != 0 && b != 0, &expected);
+    HRESULT expected_hr = S_OK;
+    if (keeps_zero) {
+      expected_hr = detail::reduce_to_decimal(detail::U256::product(a, b), scale,
+                                              a_negative != b_negative, &expected);
+    }
     DECIMAL product{};
     ASSERT_EQ(VarDecMul(&left, &right, &product), expected_hr) << Hex(a) << " x " << Hex(b);
     if (FAILED(expected_hr)) continue;

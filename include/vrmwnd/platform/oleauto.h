@@ -8,7 +8,7 @@
 // | VarCyMul           | exact product, half to even at four places               |
 // | VarCyFromR8        | the double's exact binary value, half to even            |
 // | VarCyFromDec       | half to even at four places                              |
-// | VarDecFromR8       | 15 significant digits                                    |
+// | VarDecFromR8       | 15 digits of the double scaled by a double power of ten  |
 // | VarDecMul, Div     | up to 28-29 significant digits, half to even when cut     |
 #pragma once
 
@@ -63,8 +63,11 @@ HRESULT VarCyMul(CY left, CY right, LPCY result);
 HRESULT VarCyMulI4(CY left, LONG right, LPCY result);
 HRESULT VarCyFromR8(DOUBLE in, CY* out);
 HRESULT VarCyFromI4(LONG in, CY* out);
+// DISP_E_OVERFLOW from |in| >= 922,337,203,685,477 on, as on Windows.
 HRESULT VarCyFromI8(LONGLONG in, CY* out);
 HRESULT VarR8FromCy(CY in, DOUBLE* out);
+// E_INVALIDARG for a DECIMAL whose scale is above 28 or whose sign byte is neither
+// 0 nor DECIMAL_NEG (VarR8FromDec too).
 HRESULT VarCyFromDec(const DECIMAL* in, CY* out);
 // Text routines know the separators of 1046 (pt-BR: decimal ',', thousands '.',
 // currency "R$"), which also stands for LCID 0 and the user and system defaults, and
@@ -79,21 +82,36 @@ HRESULT VarCyFromStr(LPCOLESTR in, LCID lcid, ULONG flags, CY* out);
 HRESULT VarBstrFromCy(CY in, LCID lcid, ULONG flags, BSTR* out);
 
 HRESULT VarDecFromCy(CY in, DECIMAL* out);
-// 15 significant digits of the double, rounded half to even on its exact value, at
-// most 28 places, trailing fraction zeros dropped (0.1 is 1 at scale 1).
+// The double scaled to 15 digits by one multiply (or division) by a power of ten in
+// double arithmetic, that double rounded half to even: not the exact binary value,
+// so 92208149871.34465 gives 92208149871.3446. Trailing zeros are dropped (0.1 is
+// 1 at scale 1); 0 below about half the 28th place; DISP_E_OVERFLOW from 2^96 on.
 HRESULT VarDecFromR8(DOUBLE in, DECIMAL* out);
 HRESULT VarDecFromI4(LONG in, DECIMAL* out);
 HRESULT VarDecFromI8(LONGLONG in, DECIMAL* out);
 HRESULT VarR8FromDec(const DECIMAL* in, DOUBLE* out);
 HRESULT VarDecAdd(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
 HRESULT VarDecSub(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
+// Mantissas both below 2^32 give a product that keeps its sign and scale even when
+// 0, divided down half to even to 28 places; any other zero product is a plain 0.
 HRESULT VarDecMul(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
 // DISP_E_DIVBYZERO for a zero divisor (also 0 / 0). 1 / 3 is 0.333... with 28 places;
-// an exact quotient keeps no more places than it needs (1 / 4 is 0.25).
+// a quotient that needed rounding drops its trailing zeros (1 / 4 is 0.25), an exact
+// one keeps the places of the operands (1.00 / 1 is 1.00).
 HRESULT VarDecDiv(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
 HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right);  // VARCMP_*
 // As VarBstrFromCy, over the DECIMAL's own scale.
 HRESULT VarBstrFromDec(const DECIMAL* in, LCID lcid, ULONG flags, BSTR* out);
+
+// The money shortcuts: the CY of the DECIMAL route (VarDecFromCy and VarDecFromR8
+// for the operands, VarDecMul or VarDecDiv, VarCyFromDec) and its failure codes,
+// computed in 64- and 128-bit integers. A CY over a CY is the exact quotient rounded
+// once, half to even. With a double the DECIMAL's own rounding to 28-29 digits can
+// leave a half that the fourth place then rounds to even, and so it does here:
+// 150,000,000,000.0006 x 0.333333333333333 is 50,000,000,000.0002.
+HRESULT CyDivViaDecimal(CY left, CY right, LPCY result);
+HRESULT CyMulR8ViaDecimal(CY left, DOUBLE right, LPCY result);
+HRESULT CyDivR8ViaDecimal(CY left, DOUBLE right, LPCY result);
 
 constexpr HRESULT VARCMP_LT = 0;
 constexpr HRESULT VARCMP_EQ = 1;
