@@ -2,7 +2,6 @@
 #pragma once
 
 #include "vrmwnd/base.h"
-#include "vrmwnd/suite/modulos.h"
 #include "vrmwnd/suite/layout_fixo.h"
 #include "vrmwnd/suite/_RegContaPS.h"
 #include "vrmwnd/suite/_RegCFRT.h"
