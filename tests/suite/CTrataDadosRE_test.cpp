@@ -11,7 +11,7 @@
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/cy_operacoes.h"
-#include "vrmwnd/suite/CTrataDadosRE.h"
+#include "vrmwnd/suite/regras/CTrataDadosRE.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "instalacao_teste.h"
 #include "vrmwnd/base/QZResultado.h"
-#include "vrmwnd/suite/CServidoresCompartilhados.h"
-#include "vrmwnd/suite/QZMens.h"
+#include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/mensagens/QZMens.h"
 
 namespace {
 

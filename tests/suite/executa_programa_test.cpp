@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "instalacao_teste.h"
-#include "vrmwnd/suite/CVRMSVRUtil.h"
+#include "vrmwnd/suite/regras/CVRMSVRUtil.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "ambiente_teste.h"
 #include "janelas_teste.h"
 #include "vrmwnd/platform/afxapp.h"
-#include "vrmwnd/suite/CQZBrowserWnd.h"
+#include "vrmwnd/suite/grade/CQZBrowserWnd.h"
 
 namespace {
 

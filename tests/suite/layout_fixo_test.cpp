@@ -3,7 +3,7 @@
 // rotina de liberação da nota, que libera o que pode sem ler além de nenhum bloco.
 #include <gtest/gtest.h>
 
-#include "vrmwnd/suite/tagREG_NOTA_FISCALPS.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "ambiente_teste.h"
 #include "empresa_teste.h"
-#include "vrmwnd/suite/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
 
 namespace {
 

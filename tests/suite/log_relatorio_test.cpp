@@ -10,10 +10,10 @@
 #include "empresa_teste.h"
 #include "janelas_teste.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
-#include "vrmwnd/suite/CChamaVisualizadorRel.h"
-#include "vrmwnd/suite/IQZDF_Log.h"
-#include "vrmwnd/suite/relatorios.h"
-#include "vrmwnd/suite/resultados.h"
+#include "vrmwnd/suite/relatorios/CChamaVisualizadorRel.h"
+#include "vrmwnd/suite/servidor/IQZDF_Log.h"
+#include "vrmwnd/suite/relatorios/relatorios.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "empresa_teste.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
-#include "vrmwnd/suite/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "empresa_teste.h"
-#include "vrmwnd/suite/CServidoresCompartilhados.h"
-#include "vrmwnd/suite/CTrataDadosRE.h"
-#include "vrmwnd/suite/TCMRERegistroEntrada.h"
+#include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/regras/CTrataDadosRE.h"
+#include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <random>
 
 #include "empresa_teste.h"
-#include "vrmwnd/suite/CManipulaListaValores.h"
-#include "vrmwnd/suite/CQZDadosCM_Mestre.h"
-#include "vrmwnd/suite/CQZDadosFT_NF.h"
-#include "vrmwnd/suite/CVRMSVRUtil.h"
+#include "vrmwnd/suite/regras/CManipulaListaValores.h"
+#include "vrmwnd/suite/regras/CQZDadosCM_Mestre.h"
+#include "vrmwnd/suite/regras/CQZDadosFT_NF.h"
+#include "vrmwnd/suite/regras/CVRMSVRUtil.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // a liberação de acesso passa, sem nada acrescentar, à biblioteca da empresa.
 #pragma once
 
-#include "vrmwnd/suite/CInteracaoComTelaBase.h"
+#include "vrmwnd/suite/regras/CInteracaoComTelaBase.h"
 
 class CInteracaoComTelaWnd : public CInteracaoComTelaBase {
  public:

@@ -5,7 +5,7 @@
 
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/platform/CArray.h"
-#include "vrmwnd/suite/CConsisteDados.h"
+#include "vrmwnd/suite/regras/CConsisteDados.h"
 
 class CImportaNotaComercial;
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "vrmwnd/business/CTrataDadosREWnd.h"
-#include "vrmwnd/suite/CConsisteDados.h"
+#include "vrmwnd/suite/regras/CConsisteDados.h"
 
 // Os tratadores sem operações próprias: o cronômetro passa sem mudança à base.
 #define QZ_DECLARA_TRATA_DADOS_WND(Codigo)                                     \

@@ -4,7 +4,7 @@
 // pedido não está na lista.
 #pragma once
 
-#include "vrmwnd/suite/TCMREQualEntradaEstoque.h"
+#include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
 
 class C4_CComboBoxRESituacao : public C4_CComboBox {

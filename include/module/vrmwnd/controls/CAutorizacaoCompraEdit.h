@@ -4,8 +4,8 @@
 // Lê pelo servidor IQZCM_AutorizacaoCompra que a tela entrega com SetAC.
 #pragma once
 
-#include "vrmwnd/suite/CBaseEditExDF.h"
-#include "vrmwnd/suite/IQZCM_AutorizacaoCompra.h"
+#include "vrmwnd/suite/edits/CBaseEditExDF.h"
+#include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
 
 class CAutorizacaoCompraEditImplement {
  public:

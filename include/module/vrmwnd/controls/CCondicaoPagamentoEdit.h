@@ -6,9 +6,9 @@
 #pragma once
 
 #include "vrmwnd/base/datas.h"
-#include "vrmwnd/suite/CBaseEditExDF.h"
-#include "vrmwnd/suite/IQZDF_Materiais.h"
-#include "vrmwnd/suite/IQZDF_Periodo.h"
+#include "vrmwnd/suite/edits/CBaseEditExDF.h"
+#include "vrmwnd/suite/servidor/IQZDF_Materiais.h"
+#include "vrmwnd/suite/servidor/IQZDF_Periodo.h"
 
 class CCondicaoPagamentoEditImplement {
  public:

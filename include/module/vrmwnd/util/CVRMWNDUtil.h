@@ -6,7 +6,7 @@
 
 #include "vrmwnd/base/REG_QZDMC.h"
 #include "vrmwnd/platform/afxwin.h"
-#include "vrmwnd/suite/TQZCMConsisteRetorno.h"
+#include "vrmwnd/suite/registros/TQZCMConsisteRetorno.h"
 
 class CQZGrid;
 class CQZBrowserWnd;

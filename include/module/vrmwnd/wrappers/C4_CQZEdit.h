@@ -3,8 +3,8 @@
 // fechou a porta de eventos, e marca o controle como modificado a cada mudança real.
 #pragma once
 
-#include "vrmwnd/suite/CQZEditMascara.h"
-#include "vrmwnd/suite/CQZEditValor.h"
+#include "vrmwnd/suite/edits/CQZEditMascara.h"
+#include "vrmwnd/suite/edits/CQZEditValor.h"
 #include "vrmwnd/wrappers/C4_Base.h"
 
 class C4_CQZEdit : public CQZEdit, public C4_Base {
