@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "oleauto_detail.h"
+#include "oleauto/oleauto_detail.h"
 #include "oleauto_test_util.h"
 
 namespace cy_decimal_pairs {

@@ -11,7 +11,7 @@
 #include <map>
 #include <memory>
 
-#include "utf8.h"
+#include "values/utf8.h"
 #include "vrmwnd/platform/wingdi.h"
 #include "window_detail.h"
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <deque>
 
-#include "utf8.h"
+#include "values/utf8.h"
 #include "vrmwnd/platform/clock.h"
 #include "vrmwnd/platform/useragent.h"
 #include "window_detail.h"

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "utf8.h"
+#include "values/utf8.h"
 #include "vrmwnd/platform/gxgrid.h"
 #include "vrmwnd/platform/wingdi.h"
 

@@ -12,7 +12,7 @@
 
 #include "vrmwnd/platform/numfmt.h"
 
-#include "oleauto_detail.h"
+#include "oleauto/oleauto_detail.h"
 
 namespace detail {
 namespace {

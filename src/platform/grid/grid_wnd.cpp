@@ -3,7 +3,7 @@
 #include <map>
 
 #include "vrmwnd/platform/gxwnd.h"
-#include "window_detail.h"
+#include "windows/window_detail.h"
 
 namespace detail {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "vrmwnd/platform/useragent.h"
-#include "utf8.h"
+#include "values/utf8.h"
 #include "window_detail.h"
 
 namespace detail {

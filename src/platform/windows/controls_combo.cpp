@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "utf8.h"
+#include "values/utf8.h"
 #include "window_detail.h"
 
 namespace detail {
