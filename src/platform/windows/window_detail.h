@@ -79,7 +79,7 @@ CString encode_char(UINT code_point);
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
 
-// MFC attaches the CWnd being created before WM_NCCREATE (cwnd.cpp).
+// MFC attaches the CWnd being created before WM_NCCREATE (CWnd.cpp).
 void hook_window_creation(HWND hwnd);
 // Forgets the focus, without messages, when it is inside a window being destroyed.
 void forget_focus_within(HWND hwnd);
