@@ -1,7 +1,5 @@
-// A liberação de acesso da biblioteca da empresa, com a política do processo, e o
-// cronômetro das regras.
+// A liberação de acesso da biblioteca da empresa, com a política do processo.
 #include "vrmwnd/suite/regras/CInteracaoComTelaBase.h"
-#include "vrmwnd/platform/clock.h"
 
 namespace {
 vrmsuite::TPoliticaLiberaAcesso& Politica() {
@@ -28,7 +26,3 @@ bool QZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave
   unsigned short nConcedido = 0;
   return QZLiberaAcesso3(szOperacao, nUsuario, lChave, nModulo, nNivel, nConcedido, pPai) != 0;
 }
-
-CTimer2::CTimer2() : m_nInicio(GetTickCount64()) {}
-void CTimer2::Reinicia() { m_nInicio = GetTickCount64(); }
-ULONGLONG CTimer2::GetDecorrido() const { return GetTickCount64() - m_nInicio; }

@@ -1,10 +1,9 @@
-// Regras de valores e de mensagens do módulo: o reescalonamento de uma lista de
-// valores para um novo total e a conversão das mensagens informadas de uma nota.
+// O reescalonamento de uma lista de valores para um novo total: partes proporcionais
+// aos pesos, na unidade das casas pedidas, e a sobra que fecha a soma no total.
 #include <limits>
 #include <vector>
 
 #include "vrmwnd/suite/regras/CManipulaListaValores.h"
-#include "vrmwnd/suite/regras/CQZDadosFT_NF.h"
 
 namespace {
 
@@ -63,20 +62,4 @@ bool CManipulaListaValores::SetNovoTotal(CY cyTotal, int nCasas) {
   for (std::size_t i = 0; i < partes.size(); ++i)
     m_listaValores.SetAt(static_cast<INT_PTR>(i), ParaCY(partes[i]));
   return true;
-}
-
-void CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(
-    int nQtd, const tagREG_MENSAGEM_INFORMADA_NFPS* pMensagens, CString& strFisco,
-    CString& strContribuinte, char cSeparador) {
-  strFisco = CString();
-  strContribuinte = CString();
-  for (int i = 0; i < nQtd; ++i) {
-    const std::string strTexto(pMensagens[i].szTexto());
-    if (strTexto.empty()) continue;
-    CString& strDestino =
-        pMensagens[i].byDestino() == tagREG_MENSAGEM_INFORMADA_NFPS::kDestinoFisco ? strFisco
-                                                                                    : strContribuinte;
-    if (!strDestino.IsEmpty()) strDestino += cSeparador;
-    strDestino += strTexto.c_str();
-  }
 }
