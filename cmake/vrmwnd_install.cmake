@@ -8,7 +8,10 @@ install(TARGETS vrmwnd_platform vrmwnd_base vrmwnd_suite vrmwnd
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS compras RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${VRMWND_INCLUDE_DIR}/vrmwnd DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The four include roots meet again in one vrmwnd/ folder.
+foreach(root IN ITEMS platform base suite module)
+  install(DIRECTORY ${VRMWND_INCLUDE_DIR}/${root}/vrmwnd DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+endforeach()
 install(EXPORT vrmwndTargets NAMESPACE vrmwnd::
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vrmwnd)
 

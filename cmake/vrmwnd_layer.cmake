@@ -1,9 +1,11 @@
-# vrmwnd_layer(NAME <export name> OUTPUT <library file name> SOURCES ... [LINKS ...])
+# vrmwnd_layer(NAME <export name> OUTPUT <library file name> INCLUDE <root> SOURCES ...
+#              [LINKS ...])
 # Declares one layer as a shared library with the alias vrmwnd::<export name>.
-# Every layer sees the one public include tree; the guard tests keep each layer
-# from including the headers of the layers above it.
+# Each layer has an include root of its own (include/<layer>, holding vrmwnd/...):
+# a layer sees its own root and, through what it links, the roots of the layers
+# below it, so a header of a layer above does not compile there.
 function(vrmwnd_layer target)
-  cmake_parse_arguments(L "" "NAME;OUTPUT" "SOURCES;LINKS;PRIVATE_LINKS" ${ARGN})
+  cmake_parse_arguments(L "" "NAME;OUTPUT;INCLUDE" "SOURCES;LINKS;PRIVATE_LINKS" ${ARGN})
   add_library(${target} SHARED ${L_SOURCES})
   add_library(vrmwnd::${L_NAME} ALIAS ${target})
   set_target_properties(${target} PROPERTIES
@@ -12,7 +14,7 @@ function(vrmwnd_layer target)
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR})
   target_include_directories(${target} PUBLIC
-    $<BUILD_INTERFACE:${VRMWND_INCLUDE_DIR}>
+    $<BUILD_INTERFACE:${VRMWND_INCLUDE_DIR}/${L_INCLUDE}>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
   target_compile_features(${target} PUBLIC cxx_std_20)
   if(L_LINKS)

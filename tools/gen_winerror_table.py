@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Builds src/platform/winerror_names.inc, the symbolic names of Windows result
+"""Builds src/platform/system/winerror_names.inc, the symbolic names of Windows result
 codes (FACILITY_* values, Win32 ERROR_* codes and HRESULT values), from a copy of
 the public header winerror.h.
 
 Run it once when the table must change, from the repository root:
 
-    python3 tools/gen_winerror_table.py PATH/TO/winerror.h > src/platform/winerror_names.inc
+    python3 tools/gen_winerror_table.py PATH/TO/winerror.h > src/platform/system/winerror_names.inc
 
 Any public copy of the header will do; the checked-in table was made from the
 mingw-w64 runtime's include/winerror.h (Debian package mingw-w64-common,
@@ -63,7 +63,7 @@ def emit(out, array, table, width):
 
 def main():
     if len(sys.argv) != 2:
-        sys.exit("usage: gen_winerror_table.py PATH/TO/winerror.h > src/platform/winerror_names.inc")
+        sys.exit("usage: gen_winerror_table.py PATH/TO/winerror.h > src/platform/system/winerror_names.inc")
     with open(sys.argv[1], encoding="latin-1") as f:
         facilities, errors, results = collect(f)
     out = sys.stdout

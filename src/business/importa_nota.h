@@ -10,8 +10,8 @@
 
 #include "indice_juncao.h"
 #include "vrmwnd/business/CTrataDadosREWnd.h"
-#include "vrmwnd/suite/CQZDadosFT_NF.h"
-#include "vrmwnd/suite/CVRMSVRUtil.h"
+#include "vrmwnd/suite/regras/CQZDadosFT_NF.h"
+#include "vrmwnd/suite/regras/CVRMSVRUtil.h"
 
 namespace importa {
 

@@ -6,7 +6,7 @@
 
 #include "importa_nota.h"
 #include "vrmwnd/base/cy_operacoes.h"
-#include "vrmwnd/suite/CManipulaListaValores.h"
+#include "vrmwnd/suite/regras/CManipulaListaValores.h"
 
 using importa::Percentual;
 

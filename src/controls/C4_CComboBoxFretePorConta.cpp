@@ -1,7 +1,7 @@
 // A lista da responsabilidade pelo frete e a altura do campo dos combos de lista fixa.
 #include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
 
-#include "vrmwnd/suite/CQZEditDF.h"
+#include "vrmwnd/suite/edits/CQZEditDF.h"
 #include "vrmwnd/wrappers/C4_regras.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZResultado.h"
-#include "vrmwnd/suite/QZMens.h"
+#include "vrmwnd/suite/mensagens/QZMens.h"
 #include "vrmwnd/util/modulo.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZResultado.h"
 #include "vrmwnd/platform/objbase.h"
-#include "vrmwnd/suite/CVRMSVRUtil.h"
-#include "vrmwnd/suite/QZMens.h"
-#include "vrmwnd/suite/resultados.h"
+#include "vrmwnd/suite/regras/CVRMSVRUtil.h"
+#include "vrmwnd/suite/mensagens/QZMens.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 #include "vrmwnd/util/modulo.h"
 
 namespace {

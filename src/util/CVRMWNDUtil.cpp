@@ -3,9 +3,9 @@
 #include "vrmwnd/util/CVRMWNDUtil.h"
 
 #include "vrmwnd/base/QZModulos.h"
-#include "vrmwnd/suite/CQZBrowserWnd.h"
-#include "vrmwnd/suite/CQZTabCtrl.h"
-#include "vrmwnd/suite/QZMens.h"
+#include "vrmwnd/suite/grade/CQZBrowserWnd.h"
+#include "vrmwnd/suite/grade/CQZTabCtrl.h"
+#include "vrmwnd/suite/mensagens/QZMens.h"
 #include "vrmwnd/util/modulo.h"
 
 // As cores são membros exportados: têm endereço na biblioteca.

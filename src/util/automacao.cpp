@@ -2,7 +2,7 @@
 // do módulo com o seu tipo; achar, iniciar e relatar falhas é de ExecutaProgramaTarvo.
 #include "vrmwnd/util/automacao.h"
 
-#include "vrmwnd/suite/CVRMSVRUtil.h"
+#include "vrmwnd/suite/regras/CVRMSVRUtil.h"
 #include "vrmwnd/util/modulo.h"
 
 namespace {

@@ -1,5 +1,6 @@
-# Fails when a file of one layer includes a header of a layer above it, or when
-# anything but the suite layer reaches the database library directly.
+# Fails when a file of one layer includes a header of a layer above it, when a
+# header sits in another layer's include root, or when anything but the suite layer
+# reaches the database library directly.
 # Ranks: platform 0, base 1, suite 2, module 3 (wrappers, controls, dialogs,
 # business, util), host 4.
 set(ranks platform 0 base 1 suite 2 wrappers 3 controls 3 dialogs 3 business 3 util 3 vrmwnd 3)
@@ -15,13 +16,26 @@ function(rank_of name out)
   endif()
 endfunction()
 
+# The include root (include/<root>/vrmwnd/...) that holds each layer's headers.
+set(roots platform platform base base suite suite wrappers module controls module
+    dialogs module business module util module vrmwnd module)
+
+function(root_of name out)
+  list(FIND roots ${name} i)
+  math(EXPR j "${i} + 1")
+  list(GET roots ${j} r)
+  set(${out} ${r} PARENT_SCOPE)
+endfunction()
+
 set(failures "")
 foreach(layer platform base suite wrappers controls dialogs business util)
   rank_of(${layer} own)
-  file(GLOB_RECURSE files ${ROOT}/include/vrmwnd/${layer}/*.h ${ROOT}/src/${layer}/*.h
+  root_of(${layer} root)
+  set(public ${ROOT}/include/${root}/vrmwnd)
+  file(GLOB_RECURSE files ${public}/${layer}/*.h ${ROOT}/src/${layer}/*.h
        ${ROOT}/src/${layer}/*.cpp)
-  if(EXISTS ${ROOT}/include/vrmwnd/${layer}.h)
-    list(APPEND files ${ROOT}/include/vrmwnd/${layer}.h)
+  if(EXISTS ${public}/${layer}.h)
+    list(APPEND files ${public}/${layer}.h)
   endif()
   foreach(f IN LISTS files)
     file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include")
@@ -39,7 +53,25 @@ foreach(layer platform base suite wrappers controls dialogs business util)
   endforeach()
 endforeach()
 
+# Each root holds only its own layers' headers, so that a layer's target, which sees
+# its own root and those below, cannot reach a header placed in the wrong root.
+file(GLOB entries RELATIVE ${ROOT}/include ${ROOT}/include/*/vrmwnd/*)
+foreach(entry IN LISTS entries)
+  string(REGEX MATCH "^([^/]+)/vrmwnd/([A-Za-z_]+)" _ ${entry})
+  set(root ${CMAKE_MATCH_1})
+  set(name ${CMAKE_MATCH_2})
+  list(FIND roots ${name} i)
+  if(i EQUAL -1)
+    string(APPEND failures "include/${entry}: no layer is called ${name}\n")
+  else()
+    root_of(${name} expected)
+    if(NOT root STREQUAL expected)
+      string(APPEND failures "include/${entry}: belongs in include/${expected}\n")
+    endif()
+  endif()
+endforeach()
+
 if(failures)
-  message(FATAL_ERROR "Upward includes:\n${failures}")
+  message(FATAL_ERROR "Layers out of place:\n${failures}")
 endif()
 message(STATUS "layers: no upward include")

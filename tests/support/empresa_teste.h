@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "vrmwnd/suite/banco_empresa.h"
+#include "vrmwnd/suite/servidor/banco_empresa.h"
 
 class CEmpresaTeste {
  public:

@@ -10,8 +10,8 @@
 #include "instalacao_teste.h"
 #include "vrmwnd/base/CQZComPtr.h"
 #include "vrmwnd/base/QZProfiler.h"
-#include "vrmwnd/suite/IQZDF_Log.h"
-#include "vrmwnd/suite/resultados.h"
+#include "vrmwnd/suite/servidor/IQZDF_Log.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace {
 

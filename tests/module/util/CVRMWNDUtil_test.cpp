@@ -8,8 +8,8 @@
 #include "instalacao_teste.h"
 #include "janelas_teste.h"
 #include "vrmwnd/platform/afxdlg.h"
-#include "vrmwnd/suite/CQZBrowserWnd.h"
-#include "vrmwnd/suite/CQZTabCtrl.h"
+#include "vrmwnd/suite/grade/CQZBrowserWnd.h"
+#include "vrmwnd/suite/grade/CQZTabCtrl.h"
 #include "vrmwnd/util/CVRMWNDUtil.h"
 
 namespace {

@@ -13,10 +13,10 @@
 #include "vrmwnd/base/CQZComPtr.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
 #include "vrmwnd/base/QZInstalacao.h"
-#include "vrmwnd/suite/CChamaVisualizadorRel.h"
-#include "vrmwnd/suite/IQZDF_Log.h"
-#include "vrmwnd/suite/relatorios.h"
-#include "vrmwnd/suite/resultados.h"
+#include "vrmwnd/suite/relatorios/CChamaVisualizadorRel.h"
+#include "vrmwnd/suite/servidor/IQZDF_Log.h"
+#include "vrmwnd/suite/relatorios/relatorios.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 #include "vrmwnd/util/CVRMWNDUtil.h"
 
 namespace {

@@ -1,0 +1,32 @@
+// Os tratadores de documento da camada de janelas (CTrataDados<código>Wnd): cada um
+// deriva da consistência do seu documento e é o contexto do profiler dos erros que
+// grava. As telas os constroem no lugar das classes de regras, que os chamam de volta.
+#pragma once
+
+#include "vrmwnd/business/CTrataDadosREWnd.h"
+#include "vrmwnd/suite/regras/CConsisteDados.h"
+
+// Os tratadores sem operações próprias: o cronômetro passa sem mudança à base.
+#define QZ_DECLARA_TRATA_DADOS_WND(Codigo)                                     \
+  class CTrataDados##Codigo##Wnd : public CConsisteDados##Codigo,              \
+                                   public CQZProfilerEmpresa {                 \
+   public:                                                                     \
+    explicit CTrataDados##Codigo##Wnd(CTimer2* pTimer);                        \
+    ~CTrataDados##Codigo##Wnd() override;                                      \
+  };
+QZ_DECLARA_TRATA_DADOS_WND(AC)
+QZ_DECLARA_TRATA_DADOS_WND(CC)
+QZ_DECLARA_TRATA_DADOS_WND(CP)
+QZ_DECLARA_TRATA_DADOS_WND(CT)
+QZ_DECLARA_TRATA_DADOS_WND(OC)
+QZ_DECLARA_TRATA_DADOS_WND(OP)
+#undef QZ_DECLARA_TRATA_DADOS_WND
+
+// A solicitação de compra cria, antes da sua base, o tratador de cotação com o mesmo
+// cronômetro e o entrega à base, que fica com ele (e o destrói); assim as regras da
+// solicitação perguntam pela tela através do tratador de cotação desta camada.
+class CTrataDadosSCWnd : public CConsisteDadosSC, public CQZProfilerEmpresa {
+ public:
+  explicit CTrataDadosSCWnd(CTimer2* pTimer);
+  ~CTrataDadosSCWnd() override;
+};

@@ -1,0 +1,49 @@
+// Família de edits da suíte (qzdfedit): CQZEditDF com os tratadores refletidos que
+// devolvem o BOOL que os wrappers repassam (TRUE consome a notificação, FALSE deixa
+// o pai ouvir também), CQZEdit, CQZMultiLineEdit e a conversão DLU_TO_Pixel_Y.
+#pragma once
+
+#include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/suite/registros/TQZBase.h"
+
+
+// Se o edit segue a personalização de movimentos da empresa (campos que a empresa
+// torna obrigatórios ou somente leitura).
+class CQZDFEditPersonalizaMovimento {
+ public:
+  void SetPersonalizaMovimento(bool b) { m_bPersonalizaMovimento = b; }
+  bool GetPersonalizaMovimento() const { return m_bPersonalizaMovimento; }
+
+ protected:
+  bool m_bPersonalizaMovimento = false;
+};
+
+class CQZEditDF : public CEdit, public CQZBaseParaRotinas, public CQZDFEditPersonalizaMovimento {
+ public:
+  // Verdadeiro desde a última mudança de texto até SetAlterado(false).
+  bool GetAlterado() const { return m_bAlterado; }
+  void SetAlterado(bool b) { m_bAlterado = b; }
+
+  // Tratadores refletidos: marcam o estado do edit e devolvem FALSE (o pai ouve).
+  virtual BOOL OnCONTROL_REFLECT_EX_Change();
+  // Ao ganhar o foco seleciona o texto todo.
+  virtual BOOL OnCONTROL_REFLECT_EX_SetFocus();
+  virtual BOOL OnCONTROL_REFLECT_EX_KillFocus();
+
+ protected:
+  // O tratador de EN_SETFOCUS que os derivados podem mapear diretamente.
+  BOOL OnSetfocus() { return CQZEditDF::OnCONTROL_REFLECT_EX_SetFocus(); }
+  bool m_bAlterado = false;
+  DECLARE_MESSAGE_MAP()
+};
+
+// CQZEdit não tem mapa de mensagens próprio: herda o de CQZEditDF.
+class CQZEdit : public CQZEditDF {};
+
+class CQZMultiLineEdit : public CQZEditDF {
+ public:
+  int GetQuantidadeLinhas() const { return static_cast<int>(SendMessage(EM_GETLINECOUNT)); }
+};
+
+// Pixels de nDlu unidades verticais de diálogo na janela (arredondado).
+int DLU_TO_Pixel_Y(CWnd* pWnd, int nDlu);

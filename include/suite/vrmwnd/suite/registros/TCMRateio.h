@@ -1,0 +1,49 @@
+// Rateio de valores por contas: a linha gerencial (TQZGerencial), a base comum dos
+// rateios (TCMRateioBase: valor, quantidade, conta, histórico e linhas gerenciais) e os rateios
+// de item de produto e de serviço da entrada de mercadorias.
+#pragma once
+
+#include "vrmwnd/suite/registros/registro_valor.h"
+
+#define QZ_PROPS_TQZGerencial(P)                          \
+  P(CY, Valor, m_cyValor)                                 \
+  P(long, PonteiroPlanoEmpresarial, m_lPlanoEmpresarial)  \
+  P(long, PonteiroPlanoGerencial, m_lPlanoGerencial)
+
+class TQZGerencial {
+  QZ_REGISTRO_VALOR(TQZGerencial, QZ_PROPS_TQZGerencial)
+};
+
+#define QZ_PROPS_TCMRateioBase(P)                             \
+  P(CY, NEWValor, m_cyValor)                                  \
+  P(CY, NEWQuantidade, m_cyQuantidade)                        \
+  P(unsigned short, PonteiroFilial, m_iPonteiroFilial)        \
+  P(long, PonteiroClassificacao, m_lPonteiroClassificacao)    \
+  P(unsigned short, PonteiroHistorico, m_iPonteiroHistorico)  \
+  P(CString, ComplementoHistorico, m_strComplementoHistorico) \
+  P(T_Lista<TQZGerencial>, ListaGerencial, m_listaGerencial)
+
+class TCMRateioBase {
+  QZ_REGISTRO_VALOR(TCMRateioBase, QZ_PROPS_TCMRateioBase)
+
+ public:
+  virtual ~TCMRateioBase() = default;
+  int GetQuantidadeGerencial() const { return static_cast<int>(m_listaGerencial.GetSize()); }
+  TQZGerencial GetGerencial(int i) const { return m_listaGerencial[i]; }
+  void AdicionaGerencial(const TQZGerencial& gerencial) { m_listaGerencial.Add(gerencial); }
+};
+
+#define QZ_PROPS_TCMRERateioProduto(P) \
+  P(long, PonteiroClassificacaoDestino, m_lPonteiroClassificacaoDestino)
+
+class TCMRERateioProduto : public TCMRateioBase {
+  QZ_REGISTRO_VALOR_DERIVADO(TCMRERateioProduto, TCMRateioBase, QZ_PROPS_TCMRERateioProduto)
+};
+
+#define QZ_PROPS_TCMRERateioServico(P)                                \
+  P(unsigned short, PonteiroSitServicoRateio, m_iPonteiroSitServico)  \
+  P(unsigned char, Destino_deprecated, m_byDestino)
+
+class TCMRERateioServico : public TCMRateioBase {
+  QZ_REGISTRO_VALOR_DERIVADO(TCMRERateioServico, TCMRateioBase, QZ_PROPS_TCMRERateioServico)
+};

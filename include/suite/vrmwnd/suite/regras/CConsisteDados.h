@@ -1,0 +1,79 @@
+// As regras de negócio por documento da suíte: CTrataDados<código> (AC, CC, CP, CT,
+// OC, OP, SC; a do RE está em CTrataDadosRE.h) e as classes de consistência
+// CConsisteDados<código> de que as telas derivam os seus tratadores. A consistência
+// do RE e do CT liga os servidores e lê as configurações do módulo de uma vez.
+#pragma once
+
+#include <memory>
+
+#include "vrmwnd/suite/regras/CTrataDadosRE.h"
+
+#define QZ_DECLARA_TRATA_DADOS(Codigo)                  \
+  class CTrataDados##Codigo : public CTrataDadosBase {  \
+   public:                                              \
+    using CTrataDadosBase::CTrataDadosBase;             \
+  };
+QZ_DECLARA_TRATA_DADOS(AC)
+QZ_DECLARA_TRATA_DADOS(CC)
+QZ_DECLARA_TRATA_DADOS(CP)
+QZ_DECLARA_TRATA_DADOS(CT)
+QZ_DECLARA_TRATA_DADOS(OC)
+QZ_DECLARA_TRATA_DADOS(OP)
+QZ_DECLARA_TRATA_DADOS(SC)
+#undef QZ_DECLARA_TRATA_DADOS
+
+#define QZ_DECLARA_CONSISTE_DADOS(Codigo)                                \
+  class CConsisteDados##Codigo : public CTrataDados##Codigo {           \
+   public:                                                              \
+    explicit CConsisteDados##Codigo(CTimer2* pTimer = nullptr)          \
+        : CTrataDados##Codigo(pTimer) {}                                \
+  };
+QZ_DECLARA_CONSISTE_DADOS(AC)
+QZ_DECLARA_CONSISTE_DADOS(CC)
+QZ_DECLARA_CONSISTE_DADOS(CP)
+QZ_DECLARA_CONSISTE_DADOS(OC)
+QZ_DECLARA_CONSISTE_DADOS(OP)
+#undef QZ_DECLARA_CONSISTE_DADOS
+
+// Consistência que liga os servidores e lê as configurações mestras do módulo
+// (OnLerParametros) na mesma chamada; a falha da leitura desliga de novo e é
+// devolvida. OnSetMostrarMensagens acompanha a licença do processo: sem licença as
+// regras suprimem as suas perguntas.
+template <class TRegras>
+class CConsisteDadosComParametros : public TRegras {
+ public:
+  explicit CConsisteDadosComParametros(CTimer2* pTimer) : TRegras(pTimer) {}
+  HRESULT OnInicializa(const char* szEmpresa = nullptr) override {
+    HRESULT hr = TRegras::OnInicializa(szEmpresa);
+    if (hr < 0) return hr;
+    hr = this->OnLerParametros();
+    if (hr != 0) TRegras::OnFinaliza();
+    return hr;
+  }
+  HRESULT OnFinaliza() override { return TRegras::OnFinaliza(); }
+  void OnSetMostrarMensagens() override {
+    this->SetSuprimeMensagens(!CQZInicializador::GetPodeMostrarMensagens());
+  }
+};
+
+class CConsisteDadosCT : public CConsisteDadosComParametros<CTrataDadosCT> {
+ public:
+  explicit CConsisteDadosCT(CTimer2* pTimer = nullptr) : CConsisteDadosComParametros(pTimer) {}
+};
+
+class CConsisteDadosRE : public CConsisteDadosComParametros<CTrataDadosRE> {
+ public:
+  explicit CConsisteDadosRE(CTimer2* pTimer = nullptr) : CConsisteDadosComParametros(pTimer) {}
+};
+
+// A solicitação de compra consulta cotações pelas regras de cotação que recebe: o
+// objeto passa a ser da solicitação, que o destrói com ela.
+class CConsisteDadosSC : public CTrataDadosSC {
+ public:
+  CConsisteDadosSC(CTimer2* pTimer, CConsisteDadosCP* pCotacao)
+      : CTrataDadosSC(pTimer), m_pCotacao(pCotacao) {}
+  CConsisteDadosCP* GetCotacao() const { return m_pCotacao.get(); }
+
+ private:
+  std::unique_ptr<CConsisteDadosCP> m_pCotacao;
+};
