@@ -152,6 +152,7 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT r
     if (remove & PM_REMOVE) q.quit = false;
     return TRUE;
   }
+  detail::refresh_user_agent();
   return FALSE;
 }
 
@@ -163,10 +164,11 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) {
 }
 
 BOOL TranslateMessage(const MSG* msg) {
-  if (msg == nullptr || msg->message != WM_KEYDOWN) return FALSE;
+  if (msg == nullptr || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
   UINT ch = detail::char_of_key(static_cast<int>(msg->wParam));
   if (ch == 0) return FALSE;
-  detail::queue().posted.push_front(MSG{msg->hwnd, WM_CHAR, ch, msg->lParam, msg->time, {}});
+  const UINT message = msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
+  detail::queue().posted.push_front(MSG{msg->hwnd, message, ch, msg->lParam, msg->time, {}});
   return TRUE;
 }
 

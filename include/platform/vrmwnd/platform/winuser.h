@@ -24,6 +24,11 @@ BOOL RegisterClassName(LPCSTR class_name, WNDPROC proc);
 // Children first (WM_DESTROY to the parent before its children, WM_NCDESTROY after).
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
+// Every top-level window (owned ones included, visible or not) from the top of the
+// Z order down, until `proc` returns FALSE. Without a screen nothing activates a
+// window but its creation, so the last created is on top.
+using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
+BOOL EnumWindows(WNDENUMPROC proc, LPARAM lparam);
 
 LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 inline LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -51,7 +56,8 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max);
 inline BOOL GetMessage(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) {
   return GetMessageA(msg, hwnd, filter_min, filter_max);
 }
-// WM_KEYDOWN of a key that types a character posts the WM_CHAR after it.
+// WM_KEYDOWN of a key that types a character posts the WM_CHAR after it;
+// WM_SYSKEYDOWN (the key pressed with Alt) posts WM_SYSCHAR.
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);
 inline LRESULT DispatchMessage(const MSG* msg) { return DispatchMessageA(msg); }
