@@ -130,8 +130,11 @@ void PostQuitMessage(int exit_code) {
   detail::queue().quit_code = exit_code;
 }
 
-BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
-  auto& q = detail::queue();
+namespace detail {
+namespace {
+
+BOOL peek(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
+  auto& q = queue();
   if (detail::take(q.posted, msg, hwnd, filter_min, filter_max, remove)) return TRUE;
   // Input is taken in order; keyboard input goes to the window that has the focus
   // when it leaves the queue.
@@ -152,8 +155,18 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT r
     if (remove & PM_REMOVE) q.quit = false;
     return TRUE;
   }
-  detail::refresh_user_agent();
   return FALSE;
+}
+
+}  // namespace
+}  // namespace detail
+
+// An empty queue lets the user agent show the windows; what it queues then is taken
+// at once.
+BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
+  if (detail::peek(msg, hwnd, filter_min, filter_max, remove)) return TRUE;
+  detail::refresh_user_agent();
+  return detail::peek(msg, hwnd, filter_min, filter_max, remove);
 }
 
 BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) {
