@@ -4,6 +4,8 @@
 #include <cstring>
 #include <iterator>
 
+#include <unistd.h>
+
 #include "comandos.h"
 #include "vrmwnd/vrmwnd.h"
 
@@ -31,6 +33,8 @@ constexpr TComando kComandos[] = {
      ComandoNota},
     {"alerta", "alerta TIPO", "abre o configurador de alertas do tipo (2 a 9) pelo ponto de automação", ComandoAlerta},
     {"consulta", "consulta autorizacao|condicao CODIGO [--modulo N] [--data DD/MM/AAAA] [--empresa NOME]", "digita o código no edit de consulta e mostra o que ele mostra", ComandoConsulta},
+    {"tela", "tela [--empresa NOME]", "as telas do módulo no terminal (também \"compras\" sem argumentos num terminal)",
+     ComandoTela},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
 
@@ -59,6 +63,11 @@ int UsoErrado(const TComando& comando, const char* szMotivo) {
 
 int main(int argc, char** argv) {
   using namespace compras;
+  // Sem argumentos num terminal, as telas; fora de um terminal, a ajuda.
+  if (argc < 2 && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+    GaranteInstalacao(false);
+    return Comando("tela").pExecuta(0, nullptr);
+  }
   if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
     return Comando("ajuda").pExecuta(0, nullptr);
   if (std::strcmp(argv[1], "instalar") != 0) GaranteInstalacao(false);  // primeiro uso
