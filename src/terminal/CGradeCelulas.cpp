@@ -132,6 +132,7 @@ std::string CGradeCelulas::Estilos() const {
   static constexpr char kCores[] = {'k', 'r', 'g', 'y', 'b', 'p', 'c', 'w'};
   return TextoPorLinhas(m_nColunas, m_nLinhas, [this](int x, int y) {
     const TCelula& c = Celula(x, y);
+    if (c.bSublinhado) return std::string(1, '^');
     return std::string(1, c.nCorTexto == kSemCor ? LetraDoEstilo(c.estilo) : kCores[CorBasica(c.nCorTexto)]);
   });
 }

@@ -227,6 +227,7 @@ std::optional<TEvento> CTerminalCurses::Le(int nEsperaMs) {
     if (evento && evento->tipo == TEvento::ETipo::Tecla) evento->modificadores.push_back(VK_LMENU);
     return evento;
   }
+  if (nLidoSeguinte == OK) unget_wch(static_cast<wchar_t>(nSeguinte));  // o outro Escape fica para a próxima
   return TEvento::Tecla(VK_ESCAPE);
 }
 

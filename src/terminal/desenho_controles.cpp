@@ -26,16 +26,25 @@ int EscreveRotulo(CGradeCelulas& grade, int x, int y, const TRotulo& rotulo, EEs
 }
 
 // O texto de um botão de apertar na largura: "[ OK ]" ("[» OK «]" o padrão), sem
-// espaços quando não cabe, por fim cortado.
-std::string MolduraDoBotao(const std::string& strTexto, bool bPadrao, int nLargura) {
+// espaços quando não cabe, por fim o texto cortado entre colchetes; nAntes são as
+// células antes do texto.
+struct TBotao {
+  std::string strTexto;
+  int nAntes = 0;
+};
+TBotao MolduraDoBotao(const std::string& strTexto, bool bPadrao, int nLargura) {
   const std::string kFormas[][2] = {{"[ ", " ]"}, {"[", "]"}};
   const std::string kPadrao[][2] = {{"[» ", " «]"}, {"»", "«"}};
   for (int i = 0; i < 2; ++i) {
     const auto& forma = bPadrao ? kPadrao[i] : kFormas[i];
     const std::string strBotao = forma[0] + strTexto + forma[1];
-    if (LarguraDoTexto(strBotao) <= nLargura) return strBotao;
+    if (LarguraDoTexto(strBotao) <= nLargura) return {strBotao, LarguraDoTexto(forma[0])};
   }
-  return strTexto;
+  if (nLargura < 3) return {strTexto, 0};
+  std::string strCortado;
+  const std::vector<std::string> celulas = CelulasDoTexto(strTexto);
+  for (int i = 0; i < nLargura - 2; ++i) strCortado += celulas[static_cast<std::size_t>(i)];
+  return {"[" + strCortado + "]", 1};
 }
 
 void DesenhaIcone(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
@@ -55,6 +64,7 @@ void DesenhaMarcavel(CContextoDesenho& ctx, HWND h, const TRetangulo& ret, const
     xMarca = ret.Direita() - 3;
     xTexto = ret.x;
   }
+  grade.Preenche({ret.x, y, ret.nLargura, 1}, EEstilo::Janela);
   grade.Escreve(xMarca, y, strMarca, estilo, 3);
   EscreveRotulo(grade, xTexto, y, rotulo, estilo, ret.nLargura - 4);
   if (ctx.Foco() == h) {
@@ -112,12 +122,12 @@ void DesenhaBotao(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
   const EEstilo estilo = !CContextoDesenho::Habilitada(h) ? EEstilo::Desabilitado
                          : (ctx.Foco() == h || bApertado) ? EEstilo::BotaoFoco
                                                           : EEstilo::Botao;
-  const std::string strBotao = MolduraDoBotao(rotulo.strTexto, bPadrao, ret.nLargura);
-  const int nLargura = std::min(LarguraDoTexto(strBotao), ret.nLargura);
+  const TBotao botao = MolduraDoBotao(rotulo.strTexto, bPadrao, ret.nLargura);
+  const int nLargura = std::min(LarguraDoTexto(botao.strTexto), ret.nLargura);
   const int x = ret.x + (ret.nLargura - nLargura) / 2, y = ctx.LinhaDoMeio(ret);
-  grade.Escreve(x, y, strBotao, estilo, nLargura);
-  const int nAntes = LarguraDoTexto(strBotao) - LarguraDoTexto(rotulo.strTexto);
-  if (rotulo.nAtalho >= 0) grade.Sublinha(x + (strBotao == rotulo.strTexto ? 0 : nAntes / 2) + rotulo.nAtalho, y);
+  grade.Escreve(x, y, botao.strTexto, estilo, nLargura);
+  if (rotulo.nAtalho >= 0 && botao.nAntes + rotulo.nAtalho < nLargura - botao.nAntes)
+    grade.Sublinha(x + botao.nAntes + rotulo.nAtalho, y);
   if (ctx.Foco() == h) ctx.Cursor(x, y);
   ctx.AlvoLinear(ret, h);
 }

@@ -11,35 +11,67 @@
 namespace vrmwnd::terminal {
 namespace {
 
-// Uma linha do edit como aparece: as células e o índice (em caracteres do texto) da
-// primeira delas.
+// Uma linha do edit como aparece: as células e o índice (em caracteres do texto) de
+// cada uma; nInicio é o índice do primeiro caractere da linha.
 struct TLinhaEdit {
   int nInicio = 0;
   std::vector<std::string> celulas;
+  std::vector<int> indices;
 };
 
+// Quebra a linha cheia entre palavras, como o edit faz: o que vem depois do último
+// espaço passa para uma linha nova; sem espaço, a palavra é cortada na largura.
+void QuebraLinhaCheia(std::vector<TLinhaEdit>& linhas, int nIndice) {
+  TLinhaEdit& cheia = linhas.back();
+  std::size_t nEspaco = cheia.celulas.size();
+  while (nEspaco > 0 && cheia.celulas[nEspaco - 1] != " ") --nEspaco;
+  if (nEspaco == 0 || nEspaco == cheia.celulas.size()) {
+    linhas.push_back(TLinhaEdit{nIndice, {}, {}});
+    return;
+  }
+  TLinhaEdit nova{cheia.indices[nEspaco], {}, {}};
+  nova.celulas.assign(cheia.celulas.begin() + static_cast<long>(nEspaco), cheia.celulas.end());
+  nova.indices.assign(cheia.indices.begin() + static_cast<long>(nEspaco), cheia.indices.end());
+  cheia.celulas.resize(nEspaco);
+  cheia.indices.resize(nEspaco);
+  linhas.push_back(std::move(nova));
+}
+
 // As linhas do texto: "\r\n" e "\n" quebram (e contam como caracteres); com
-// nQuebra > 0 uma linha mais larga continua na seguinte.
+// nQuebra > 0 uma linha mais larga continua na seguinte, quebrada entre palavras, e
+// o espaço da quebra fica no fim da linha de cima, sem célula.
 std::vector<TLinhaEdit> LinhasDoEdit(const std::string& strTexto, int nQuebra) {
   std::vector<TLinhaEdit> linhas(1);
   const std::u32string pontos = PontosDeCodigo(strTexto);
   for (std::size_t i = 0; i < pontos.size(); ++i) {
     const char32_t cp = pontos[i];
+    const int nIndice = static_cast<int>(i);
     if (cp == U'\r' && i + 1 < pontos.size() && pontos[i + 1] == U'\n') continue;
     if (cp == U'\n') {
-      linhas.push_back(TLinhaEdit{static_cast<int>(i) + 1, {}});
+      linhas.push_back(TLinhaEdit{nIndice + 1, {}, {}});
       continue;
     }
-    TLinhaEdit& linha = linhas.back();
-    if (MarcaCombinante(cp) && !linha.celulas.empty()) {
-      linha.celulas.back() += Utf8DoPonto(cp);
+    if (MarcaCombinante(cp) && !linhas.back().celulas.empty()) {
+      linhas.back().celulas.back() += Utf8DoPonto(cp);
       continue;
     }
-    if (nQuebra > 0 && static_cast<int>(linha.celulas.size()) == nQuebra)
-      linhas.push_back(TLinhaEdit{static_cast<int>(i), {}});
+    if (nQuebra > 0 && static_cast<int>(linhas.back().celulas.size()) == nQuebra) {
+      if (cp == U' ') {
+        linhas.push_back(TLinhaEdit{nIndice + 1, {}, {}});
+        continue;
+      }
+      QuebraLinhaCheia(linhas, nIndice);
+    }
     linhas.back().celulas.push_back(cp < 0x20 ? " " : Utf8DoPonto(cp));
+    linhas.back().indices.push_back(nIndice);
   }
   return linhas;
+}
+
+// A coluna do caractere nIndice na linha: as células dos caracteres antes dele.
+int ColunaDoIndice(const TLinhaEdit& linha, int nIndice) {
+  return static_cast<int>(std::count_if(linha.indices.begin(), linha.indices.end(),
+                                        [nIndice](int n) { return n < nIndice; }));
 }
 
 // A linha em que está o caractere nIndice (a última que começa antes dele).
@@ -84,7 +116,7 @@ void DesenhaEdit(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
   const std::vector<TLinhaEdit> linhas = LinhasDoEdit(strTexto, nQuebra);
   const int nLinhaCaret = LinhaDoIndice(linhas, nCaret);
   const TLinhaEdit& linhaCaret = linhas[static_cast<std::size_t>(nLinhaCaret)];
-  const int nColunaCaret = std::min(nCaret - linhaCaret.nInicio, static_cast<int>(linhaCaret.celulas.size()));
+  const int nColunaCaret = ColunaDoIndice(linhaCaret, nCaret);
 
   TPonto& rolagem = ctx.Rolagem(h);
   rolagem.y = std::clamp(Rola(rolagem.y, nLinhaCaret, area.nAltura), 0, static_cast<int>(linhas.size()) - 1);
@@ -101,7 +133,7 @@ void DesenhaEdit(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
       const int x = x0 + c;
       if (x < area.x || x >= area.Direita()) continue;
       grade.Escreve(x, y, linha.celulas[static_cast<std::size_t>(c)], estilo, 1);
-      const int nIndice = linha.nInicio + c;
+      const int nIndice = linha.indices[static_cast<std::size_t>(c)];
       if ((bFoco || (nEstilo & ES_NOHIDESEL)) && nIndice >= static_cast<int>(nInicioSel) &&
           nIndice < static_cast<int>(nFimSel))
         grade.Pinta({x, y, 1, 1}, EEstilo::Selecao);

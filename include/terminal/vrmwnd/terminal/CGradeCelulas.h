@@ -110,7 +110,8 @@ class CGradeCelulas {
   std::string Texto() const;
   // Uma letra de estilo por célula (LetraDoEstilo), no mesmo formato; uma célula
   // com cor de texto dada pelo programa mostra a letra da cor (r vermelho, g verde,
-  // b azul, y amarelo/oliva, c ciano, p magenta, k preto, w branco).
+  // b azul, y amarelo/oliva, c ciano, p magenta, k preto, w branco) e a letra de
+  // atalho sublinhada mostra ^.
   std::string Estilos() const;
 
  private:
