@@ -4,11 +4,11 @@
 // edge blanks, so every value reads back exactly as written.
 #include "vrmwnd/platform/registry.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "ini_text.h"
+#include "vrmwnd/platform/home.h"
 
 struct HKEY__ {
   std::string path;  // section name: root name, then "\" and the sub path
@@ -126,13 +126,6 @@ std::string value_key(LPCSTR name) { return name && *name ? name : "@"; }
 }  // namespace
 }  // namespace detail
 
-std::string GetPlatformHomeDirectory() {
-  if (const char* home = std::getenv("VRMWND_HOME"); home && *home) return home;
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data)
-    return std::string(data) + "/vrmwnd";
-  const char* user_home = std::getenv("HOME");
-  return std::string(user_home && *user_home ? user_home : ".") + "/.local/share/vrmwnd";
-}
 
 LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD, REGSAM, PHKEY result) {
   if (result == nullptr) return ERROR_INVALID_PARAMETER;

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "vrmwnd/platform/CString.h"
-#include "vrmwnd/platform/registry.h"
+#include "vrmwnd/platform/wintypes.h"
 
 inline constexpr const char* QZ_CHAVE_FABRICANTE = "SOFTWARE\\Telvaro\\";
 inline constexpr const char* QZ_TITULO_EMPRESARIAL = "Tarvo Empresarial";

@@ -7,6 +7,7 @@
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/afxmsg.h"
 #include "vrmwnd/platform/afxtypes.h"
+#include "vrmwnd/platform/msgbox.h"
 #include "vrmwnd/platform/wingdi.h"
 #include "vrmwnd/platform/winuser.h"
 

@@ -3,12 +3,7 @@
 // slot of a fixed record layout can name it and a reader can check it before use.
 #pragma once
 
-#include <cstddef>
-
 #include "vrmwnd/platform/wintypes.h"
-
-using SIZE_T = std::size_t;
-using LPVOID = void*;
 
 // Allocates cb bytes (not zeroed, as on Windows); nullptr when out of memory. A
 // request of 0 bytes still returns a distinct live block.

@@ -6,7 +6,7 @@
 
 #include <cstdarg>
 
-#include "vrmwnd/platform/registry.h"
+#include "vrmwnd/platform/wintypes.h"
 
 constexpr UINT SEVERITY_SUCCESS = 0;
 constexpr UINT SEVERITY_ERROR = 1;

@@ -4,10 +4,7 @@
 // written to standard error and answered with its default button.
 #pragma once
 
-#include "vrmwnd/platform/registry.h"
-
-struct HWND__;
-using HWND = HWND__*;
+#include "vrmwnd/platform/windef.h"
 
 constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_OKCANCEL = 0x1;

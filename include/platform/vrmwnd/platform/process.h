@@ -1,15 +1,12 @@
 // Facts about the running process, as kernel32, advapi32, psapi, version.dll and
 // ole32 report them: the main module's path, the user name, the thread id, the
-// process's private memory, physical memory, new GUIDs and their text, and the
+// process's private memory, physical memory, new GUIDs (guiddef.h) and their text, and the
 // version resource of the main executable and of "kernel32.dll" (which stands for
 // the platform library; both are built in, not read from the files).
 #pragma once
 
-#include "vrmwnd/platform/registry.h"
-
-using HMODULE = void*;
-using HANDLE = void*;
-using SIZE_T = std::size_t;
+#include "vrmwnd/platform/guiddef.h"
+#include "vrmwnd/platform/wintypes.h"
 
 // The path of the main executable (`module` null); cut to size - 1 characters
 // and terminated, with ERROR_INSUFFICIENT_BUFFER, when it does not fit. Returns the
@@ -54,16 +51,6 @@ typedef struct _MEMORYSTATUSEX {
 
 // Needs dwLength = sizeof(MEMORYSTATUSEX). Physical memory from /proc/meminfo.
 BOOL GlobalMemoryStatusEx(LPMEMORYSTATUSEX status);
-
-#ifndef GUID_DEFINED
-#define GUID_DEFINED
-typedef struct _GUID {
-  std::uint32_t Data1;
-  std::uint16_t Data2;
-  std::uint16_t Data3;
-  std::uint8_t Data4[8];
-} GUID;
-#endif
 
 // A new random GUID (version 4).
 HRESULT CoCreateGuid(GUID* guid);

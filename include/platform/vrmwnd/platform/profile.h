@@ -3,7 +3,7 @@
 // matching quotes loses them. Paths may use backslashes.
 #pragma once
 
-#include "vrmwnd/platform/registry.h"
+#include "vrmwnd/platform/wintypes.h"
 
 // The key's number: blanks, sign, then decimal digits or "0x" and hex digits, up to
 // the first other character ("12abc" is 12, "abc" is 0). A missing or empty key

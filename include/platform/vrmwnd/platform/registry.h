@@ -1,22 +1,17 @@
 // The registry stand-in: HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER with keys by path
 // and REG_SZ / REG_DWORD values, kept in the text file "registry.ini" (one section
-// per key path) under the platform home folder. Writers lock and replace the file
-// whole, so concurrent writers never corrupt it; readers always see a whole file.
+// per key path) under the platform home folder (home.h). Writers lock and replace
+// the file whole, so concurrent writers never corrupt it; readers always see a
+// whole file.
 #pragma once
 
-#include <string>
+#include <cstdint>
 
 #include "vrmwnd/platform/wintypes.h"
 
-struct HKEY__;
-using HKEY = HKEY__*;
 using PHKEY = HKEY*;
 using LSTATUS = LONG;
 using REGSAM = DWORD;
-using LPCSTR = const char*;
-using LPSTR = char*;
-using LPBYTE = BYTE*;
-using LPDWORD = DWORD*;
 
 #define HKEY_CLASSES_ROOT (reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000000u)))
 #define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(0x80000001u)))
@@ -60,8 +55,3 @@ LSTATUS RegSetValueExA(HKEY key, LPCSTR value_name, DWORD reserved, DWORD type, 
 LSTATUS RegDeleteValueA(HKEY key, LPCSTR value_name);
 // Closing a root key does nothing; closing an opened key frees it.
 LSTATUS RegCloseKey(HKEY key);
-
-// The platform home folder: $VRMWND_HOME when set and not empty, otherwise
-// $XDG_DATA_HOME/vrmwnd, otherwise ~/.local/share/vrmwnd. Read at every call, so a
-// test may point it elsewhere. Not created here.
-std::string GetPlatformHomeDirectory();

@@ -1,11 +1,12 @@
 // IUnknown, the first three slots of every COM interface: QueryInterface, AddRef
-// and Release, in that order. Interface identifiers are GUIDs (process.h).
+// and Release, in that order. Interface identifiers are GUIDs (guiddef.h).
 #pragma once
 
 #include <algorithm>
 #include <iterator>
 
-#include "vrmwnd/platform/process.h"
+#include "vrmwnd/platform/guiddef.h"
+#include "vrmwnd/platform/wintypes.h"
 
 using IID = GUID;
 using REFIID = const IID&;

@@ -5,9 +5,10 @@
 
 #include <cstdint>
 
-#include "vrmwnd/platform/msgbox.h"
-#include "vrmwnd/platform/process.h"
+#include "vrmwnd/platform/wintypes.h"
 
+struct HWND__;
+using HWND = HWND__*;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;

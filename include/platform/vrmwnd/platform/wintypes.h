@@ -1,8 +1,10 @@
-// The Win32 scalar types, result codes and error codes that the layers above use,
-// with the values Windows gives them. HRESULT is a 32-bit signed long as on Windows;
-// the 64-bit Linux `long` is not used for it.
+// The Win32 scalar, pointer and handle types, result codes and error codes that the
+// layers above use, with the values Windows gives them. HRESULT is a 32-bit signed
+// long as on Windows; the 64-bit Linux `long` is not used for it. Window handles
+// and the other USER32 types are in windef.h.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 using BOOL = int;
@@ -19,6 +21,20 @@ using ULONGLONG = std::uint64_t;
 using LCID = DWORD;
 using HRESULT = std::int32_t;
 using SCODE = std::int32_t;
+using SIZE_T = std::size_t;
+
+// Pointers to text, bytes and numbers, named as Win32 signatures name them.
+using LPVOID = void*;
+using LPCSTR = const char*;
+using LPSTR = char*;
+using LPBYTE = BYTE*;
+using LPDWORD = DWORD*;
+
+// Kernel objects and modules are opaque pointers; a registry key has its own type.
+using HANDLE = void*;
+using HMODULE = void*;
+struct HKEY__;
+using HKEY = HKEY__*;
 
 #ifndef TRUE
 #define TRUE 1
