@@ -5,6 +5,7 @@
 
 #include "banco_impl.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace vrmsuite {
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "empresa_teste.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
 #include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"

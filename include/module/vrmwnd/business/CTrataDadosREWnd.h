@@ -5,6 +5,8 @@
 
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/platform/CArray.h"
+#include "vrmwnd/suite/leiautes/leiautes_fwd.h"
+#include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
 #include "vrmwnd/suite/regras/CConsisteDados.h"
 
 class CImportaNotaComercial;

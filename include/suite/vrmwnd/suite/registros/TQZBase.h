@@ -6,9 +6,10 @@
 
 #include <string>
 
-#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/wintypes.h"
+
+class IQZDF_Profiler;
 
 // Raiz polimórfica das rotinas: a destruição virtual e os dois avisos que a suíte dá
 // a toda rotina. Por padrão nenhum deles faz nada.

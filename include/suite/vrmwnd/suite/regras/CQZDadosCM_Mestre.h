@@ -4,7 +4,10 @@
 #pragma once
 
 #include "vrmwnd/base/datas.h"
-#include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/platform/wintypes.h"
+
+class CUsaServidor;
+class IQZServidor;
 
 class CQZDadosCM_Mestre {
  public:

@@ -4,10 +4,11 @@
 // mensagens e a regra de local da entrada em estoque.
 #pragma once
 
-#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/suite/regras/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
-#include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
+
+class IQZDF_Profiler;
+class TCMREQualEntradaEstoque;
 
 class CTrataDadosBase : public CServidoresCompartilhados {
  public:

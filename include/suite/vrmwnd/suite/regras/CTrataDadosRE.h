@@ -4,8 +4,18 @@
 // automática do rateio.
 #pragma once
 
+#include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/suite/regras/CTrataDadosBase.h"
-#include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
+
+// Os registros de valor que as regras recebem e devolvem (registros/).
+class TCMRERegistroEntrada;
+class TCMREItemProduto;
+class TCMREItemServico;
+class TCMREEntradaEstoque;
+class TCMREImposto;
+class TCMRERateioProduto;
+class TCMRERateioServico;
+struct TCMPosicaoProduto;
 
 // Opções de CTrataDadosRE::AtualizaValoresEx (bits).
 enum {

@@ -7,25 +7,18 @@
 #include <memory>
 #include <string>
 
-#include "vrmwnd/suite/leiautes/REG_CM_CFGALERTAPS.h"
-#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/REG_QZDMC.h"
-#include "vrmwnd/base/T_Lista.h"
-#include "vrmwnd/suite/leiautes/REG_ES_LOTEPS.h"
-#include "vrmwnd/suite/leiautes/REG_ES_MOVIMENTOPS.h"
-#include "vrmwnd/suite/leiautes/REG_FILIALPS.h"
-#include "vrmwnd/suite/leiautes/REG_HISTORICOPS.h"
-#include "vrmwnd/suite/leiautes/REG_SIT_TRIB_PRODUTOPS.h"
+#include "vrmwnd/base/datas.h"
+#include "vrmwnd/suite/leiautes/leiautes_fwd.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
-#include "vrmwnd/suite/leiautes/_REG_NATUREZAPS.h"
-#include "vrmwnd/suite/leiautes/_REG_PRODUTOPS.h"
-#include "vrmwnd/suite/leiautes/_REG_UNIDADES_MEDIDAPS.h"
-#include "vrmwnd/suite/leiautes/_RegCFRT.h"
-#include "vrmwnd/suite/leiautes/_RegContaPS.h"
-#include "vrmwnd/suite/servidor/banco_empresa.h"
-#include "vrmwnd/suite/servidor/resultados.h"
-#include "vrmwnd/suite/leiautes/tagREG_CADDOCPS.h"
-#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
+
+template <class T>
+class T_Lista;
+
+namespace vrmsuite {
+class CQZBancoEmpresa;
+class CLeituraConsistente;
+}  // namespace vrmsuite
 
 // Uma interface de servidor ligada ao banco de uma empresa; o tipo diz que leituras
 // ela atende (uma leitura por interface de outro tipo falha com E_NOINTERFACE).
