@@ -9,6 +9,7 @@
 
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/base/ganchos_teste.h"
 #include "vrmwnd/platform/registry.h"
 
 CInstalacaoTeste::CInstalacaoTeste(EConteudo eConteudo) {

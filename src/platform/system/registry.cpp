@@ -14,7 +14,7 @@ struct HKEY__ {
   std::string path;  // section name: root name, then "\" and the sub path
 };
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 const char* root_name(HKEY key) {
@@ -124,7 +124,7 @@ bool store(SetRequest& request) {
 std::string value_key(LPCSTR name) { return name && *name ? name : "@"; }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 
 LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD, REGSAM, PHKEY result) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "banco_impl.h"
+#include "falhas_leitura.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
 #include "vrmwnd/suite/servidor/resultados.h"

@@ -14,6 +14,7 @@
 #include "vrmwnd/base/CQZQuemGerou.h"
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/platform/registry.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/relatorios/CChamaVisualizadorRel.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
 #include "vrmwnd/suite/relatorios/relatorios.h"

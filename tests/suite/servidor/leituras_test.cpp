@@ -11,6 +11,7 @@
 #include "ambiente_teste.h"
 #include "empresa_teste.h"
 #include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/leiautes/REG_CM_CFGALERTAPS.h"
 #include "vrmwnd/suite/leiautes/REG_ES_LOTEPS.h"
 #include "vrmwnd/suite/leiautes/REG_FILIALPS.h"

@@ -13,6 +13,8 @@
 
 #include <cstdint>
 
+#include "vrmwnd/base/exporta.h"
+
 enum {
   ARREDONDA_MEIO = 0,
   TRUNCA = 1,
@@ -21,4 +23,5 @@ enum {
 };
 
 // nCasas em 0..nCasasImplicitas (o chamador garante); devolve o bruto arredondado.
-std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo, int nCasasImplicitas);
+VRMWND_BASE_API std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo,
+                                              int nCasasImplicitas);

@@ -8,10 +8,11 @@
 #include "vrmwnd/suite/leiautes/leiautes_fwd.h"
 #include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
 #include "vrmwnd/suite/regras/CConsisteDados.h"
+#include "vrmwnd/util/exporta.h"
 
 class CImportaNotaComercial;
 
-class CTrataDadosREWnd : public CConsisteDadosRE, public CQZProfilerEmpresa {
+class VRMWND_API CTrataDadosREWnd : public CConsisteDadosRE, public CQZProfilerEmpresa {
  public:
   // O cronômetro vai sem mudança à base; o próprio tratador é o contexto do profiler
   // dos erros das regras.

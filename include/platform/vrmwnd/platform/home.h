@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "vrmwnd/platform/export.h"
+
 // $VRMWND_HOME when set and not empty, otherwise $XDG_DATA_HOME/vrmwnd, otherwise
 // ~/.local/share/vrmwnd. Read at every call, so a test may point it elsewhere. Not
 // created here.
-std::string GetPlatformHomeDirectory();
+VRMWND_PLATFORM_API std::string GetPlatformHomeDirectory();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/guiddef.h"
 #include "vrmwnd/platform/wintypes.h"
 
@@ -19,7 +20,7 @@ inline bool operator==(const GUID& a, const GUID& b) {
 // {00000000-0000-0000-C000-000000000046}
 inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
-class IUnknown {
+class VRMWND_PLATFORM_API IUnknown {
  public:
   virtual HRESULT QueryInterface(REFIID riid, void** ppvObject) = 0;
   virtual ULONG AddRef() = 0;

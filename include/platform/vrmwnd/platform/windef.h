@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/wintypes.h"
 
 struct HWND__;
@@ -72,7 +73,7 @@ constexpr BYTE LOBYTE(std::uintptr_t w) { return static_cast<BYTE>(w & 0xFF); }
 
 // number * numerator / denominator with a 64-bit intermediate, rounded half away
 // from zero; -1 when the denominator is 0.
-int MulDiv(int number, int numerator, int denominator);
+VRMWND_PLATFORM_API int MulDiv(int number, int numerator, int denominator);
 
-BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
-BOOL OffsetRect(LPRECT rect, int dx, int dy);
+VRMWND_PLATFORM_API BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
+VRMWND_PLATFORM_API BOOL OffsetRect(LPRECT rect, int dx, int dy);

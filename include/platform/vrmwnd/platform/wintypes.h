@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "vrmwnd/platform/export.h"
+
 using BOOL = int;
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
@@ -81,5 +83,5 @@ constexpr LCID LCID_ENGLISH_US = 1033;
 constexpr DWORD LOCALE_NOUSEROVERRIDE = 0x80000000u;
 
 // Thread-local last error, as kernel32 keeps it.
-DWORD GetLastError();
-void SetLastError(DWORD error);
+VRMWND_PLATFORM_API DWORD GetLastError();
+VRMWND_PLATFORM_API void SetLastError(DWORD error);

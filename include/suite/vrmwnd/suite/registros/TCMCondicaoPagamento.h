@@ -2,6 +2,7 @@
 // condição (TCMCondicaoPagamento) que as guarda, com a data do primeiro vencimento.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/registro_valor.h"
 
 #define QZ_PROPS_TCMParcela(P)                                      \
@@ -21,7 +22,7 @@ class TCMParcela {
   P(REG_QZDMA, DataPrimeiroVencimento, m_dmaPrimeiroVencimento)  \
   P(T_Lista<TCMParcela>, ListaParcela, m_listaParcela)
 
-class TCMCondicaoPagamento {
+class VRMWND_SUITE_API TCMCondicaoPagamento {
   QZ_REGISTRO_VALOR(TCMCondicaoPagamento, QZ_PROPS_TCMCondicaoPagamento)
 
  public:

@@ -3,6 +3,7 @@
 // produtos, serviços e a condição de pagamento com as parcelas.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/TCMCondicaoPagamento.h"
 #include "vrmwnd/suite/registros/TCMREItemProduto.h"
 #include "vrmwnd/suite/registros/TCMREItemServico.h"
@@ -84,7 +85,7 @@
   QZ_PROPS_TCMRERegistroEntrada_CABECALHO(P) QZ_PROPS_TCMRERegistroEntrada_TRANSPORTE(P) \
   QZ_PROPS_TCMRERegistroEntrada_VALORES(P) QZ_PROPS_TCMRERegistroEntrada_LISTAS(P)
 
-class TCMRERegistroEntrada {
+class VRMWND_SUITE_API TCMRERegistroEntrada {
   QZ_REGISTRO_VALOR(TCMRERegistroEntrada, QZ_PROPS_TCMRERegistroEntrada)
 
  public:

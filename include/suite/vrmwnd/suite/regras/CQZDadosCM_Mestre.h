@@ -5,11 +5,12 @@
 
 #include "vrmwnd/base/datas.h"
 #include "vrmwnd/platform/wintypes.h"
+#include "vrmwnd/suite/exporta.h"
 
 class CUsaServidor;
 class IQZServidor;
 
-class CQZDadosCM_Mestre {
+class VRMWND_SUITE_API CQZDadosCM_Mestre {
  public:
   // Lê a configuração pela interface mestre; sem linha de configuração valem os
   // padrões (nada bloqueado, 12 meses, sem mês base, produtos iguais somados).

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "vrmwnd/platform/oleauto.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/regras/CTrataDadosBase.h"
 
 // Os registros de valor que as regras recebem e devolvem (registros/).
@@ -23,7 +24,7 @@ enum {
   CM_RE_ATUALIZA_PARCELAS = 1,  // também reparte o líquido pelas parcelas
 };
 
-class CTrataDadosRE : public CTrataDadosBase {
+class VRMWND_SUITE_API CTrataDadosRE : public CTrataDadosBase {
  public:
   using CTrataDadosBase::CTrataDadosBase;
 

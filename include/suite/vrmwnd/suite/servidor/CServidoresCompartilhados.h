@@ -9,6 +9,7 @@
 
 #include "vrmwnd/base/REG_QZDMC.h"
 #include "vrmwnd/base/datas.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/leiautes_fwd.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
 
@@ -22,7 +23,7 @@ class CLeituraConsistente;
 
 // Uma interface de servidor ligada ao banco de uma empresa; o tipo diz que leituras
 // ela atende (uma leitura por interface de outro tipo falha com E_NOINTERFACE).
-class IQZServidor {
+class VRMWND_SUITE_API IQZServidor {
  public:
   enum ETipo {
     NOTAS_FISCAIS, PLANO, DOCUMENTO, FILIAL, CFOP, CFRT, PRODUTO, MOVIMENTO_ES, CM_MESTRE,
@@ -56,7 +57,7 @@ class IQZServidor {
 // As leituras. Cada uma zera o registro de saída, lê pela interface dada e devolve 0
 // ou um código de falha (resultados.h), com o motivo em GetUltimoErro(). Chave 0 quer
 // dizer "nenhum": a leitura devolve 0 com o registro zerado (exceto a nota fiscal).
-class CUsaServidor {
+class VRMWND_SUITE_API CUsaServidor {
  public:
   // Aloca a nota e todos os seus vetores e textos com CoTaskMemAlloc; o chamador chama
   // (*ppRegNF)->Libera() e depois CoTaskMemFree(*ppRegNF). Na falha *ppRegNF é nulo e
@@ -112,7 +113,7 @@ class CUsaServidor {
 // Base dos objetos que leem dos servidores: OnInicializa liga os slots ao banco da
 // empresa, OnFinaliza os desliga; nada é lido antes de um nem depois do outro. Herda
 // de CQZInicializador a empresa do processo e a licença de mostrar mensagens.
-class CServidoresCompartilhados : public CQZBaseParaRotinas {
+class VRMWND_SUITE_API CServidoresCompartilhados : public CQZBaseParaRotinas {
  public:
   explicit CServidoresCompartilhados(CQZTimer* pTimer = nullptr);
   virtual ~CServidoresCompartilhados();
