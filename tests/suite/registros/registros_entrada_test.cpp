@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "empresa_teste.h"
+#include "excecoes_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
@@ -109,6 +110,23 @@ TEST(RegistrosEntradaTest, ListasEntramESaemComoTLista) {
   EXPECT_EQ(item.GetQuantidadeImposto(), 4);
   EXPECT_EQ(impostos.GetSize(), 3) << "a lista dada não muda com o item";
   EXPECT_EQ(item.GetQuantidadeRateio(), 1) << "uma lista temporária também entra";
+}
+
+TEST(RegistrosEntradaTest, ElementoDaListaPorIndice) {
+  TCMImpostoDeducao dependente, material;
+  dependente.SetDescricao("Dependente");
+  material.SetDescricao("Material aplicado");
+  TCMREImposto imposto;
+  imposto.AdicionaDeducao(dependente);
+  imposto.AdicionaDeducao(dependente);
+  imposto.SetDeducao(1, material);
+  ASSERT_EQ(imposto.GetQuantidadeDeducao(), 2);
+  EXPECT_EQ(imposto.GetDeducao(0), dependente);
+  EXPECT_EQ(imposto.GetDeducao(1), material);
+  EXPECT_EQ(imposto.GetListaDeducao()[1], material) << "a lista inteira vê o elemento trocado";
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { imposto.GetDeducao(2); }));
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { imposto.SetDeducao(-1, material); }));
+  EXPECT_EQ(imposto.GetQuantidadeDeducao(), 2) << "o índice recusado não muda a lista";
 }
 
 TEST(RegistrosEntradaTest, ChaveDaNFeSobreviveALiberacaoDaNota) {
