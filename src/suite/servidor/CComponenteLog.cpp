@@ -2,6 +2,7 @@
 // da empresa, a chave do documento em texto para o filtro e o registro do componente
 // na tabela de classes do processo.
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "TObjetoCom.h"
@@ -16,6 +17,7 @@ constexpr HRESULT kArquivoNaoAbre = static_cast<HRESULT>(0x80070003u);
 constexpr const char* kSelecionaEntrada =
     "SELECT lChave, dwDocBaixo, dwDocAlto, byTipoDocumento, nUsuario, szMomento, szOperacao, "
     "szDescricao FROM log_transacao";
+const std::string kLeEntrada = std::string(kSelecionaEntrada) + " WHERE lChave = ?";
 // ?1 usuário, ?2 e ?3 datas AAAAMMDD (−1: qualquer), ?4 1 quando há documento, ?5 e
 // ?6 as palavras do documento, ?7 tipo de documento (0: qualquer).
 constexpr const char* kCondicaoFiltro =
@@ -33,17 +35,10 @@ using vrmsuite::FalhaProgramada;
 class CComponenteLog final : public vrmsuite::TObjetoCom<IQZDF_Log, IID_IQZDF_Log> {
  public:
   HRESULT Quantidade(DWORD* pnQtd) override {
-    if (pnQtd == nullptr) return E_POINTER;
-    *pnQtd = 0;
-    if (HRESULT hr = Entrada("IQZDF_Log::Quantidade"); hr != S_OK) return hr;
-    CComando comando(*m_pBanco, "SELECT COUNT(*) FROM log_transacao");
-    return Conta(comando, pnQtd);
+    return LeQuantidade("IQZDF_Log::Quantidade", "SELECT COUNT(*) FROM log_transacao", pnQtd);
   }
   HRESULT Le(DWORD lChave, REG_LOGPS* pReg) override {
-    if (pReg == nullptr) return E_POINTER;
-    pReg->Zera();
-    if (HRESULT hr = Entrada("IQZDF_Log::Le"); hr != S_OK) return hr;
-    return LeUma(lChave, pReg);
+    return LeRegistro("IQZDF_Log::Le", kLeEntrada.c_str(), static_cast<long long>(lChave), pReg);
   }
   HRESULT Abre(BSTR bstrEmpresa, unsigned short nUsuario) override {
     if (HRESULT hr = FalhaProgramada("IQZDF_Log::Abre"); hr != S_OK) return hr;
@@ -104,7 +99,7 @@ class CComponenteLog final : public vrmsuite::TObjetoCom<IQZDF_Log, IID_IQZDF_Lo
 
  private:
   HRESULT LeUma(DWORD lChave, REG_LOGPS* pReg) const {
-    return LeUm((std::string(kSelecionaEntrada) + " WHERE lChave = ?").c_str(), static_cast<long long>(lChave), pReg);
+    return LeUm(kLeEntrada.c_str(), static_cast<long long>(lChave), pReg);
   }
   static HRESULT LigaFiltro(const REG_FILTRO_LOGPS& filtro, CComando& comando);
   HRESULT Extremo(const char* szOperacao, const REG_FILTRO_LOGPS* pFiltro, const char* szOrdem,

@@ -72,10 +72,28 @@ class TObjetoCom : public TInterface {
     return hr;
   }
   // O número da primeira coluna da linha de um SELECT COUNT(*) já ligado.
-  static HRESULT Conta(CComando& comando, DWORD* pnQtd) {
+  template <class TQtd>
+  static HRESULT Conta(CComando& comando, TQtd* pnQtd) {
     if (!comando.Preparado() || !comando.Proxima()) return QZ_E_BANCO_DE_DADOS;
-    *pnQtd = static_cast<DWORD>(sqlite3_column_int64(comando.Bruto(), 0));
+    *pnQtd = static_cast<TQtd>(sqlite3_column_int64(comando.Bruto(), 0));
     return S_OK;
+  }
+  // A operação szLeitura que lê um registro: *pReg zerado, a entrada e LeUm.
+  template <class TRegistro, class TParam>
+  HRESULT LeRegistro(const char* szLeitura, const char* szSql, TParam param, TRegistro* pReg) const {
+    if (pReg == nullptr) return E_POINTER;
+    pReg->Zera();
+    if (HRESULT hr = Entrada(szLeitura); hr != S_OK) return hr;
+    return LeUm(szSql, param, pReg);
+  }
+  // A operação szLeitura que conta: *pnQtd zerado, a entrada e o SELECT COUNT(*) szSql.
+  template <class TQtd>
+  HRESULT LeQuantidade(const char* szLeitura, const char* szSql, TQtd* pnQtd) const {
+    if (pnQtd == nullptr) return E_POINTER;
+    *pnQtd = 0;
+    if (HRESULT hr = Entrada(szLeitura); hr != S_OK) return hr;
+    CComando comando(*m_pBanco, szSql);
+    return Conta(comando, pnQtd);
   }
   // As chaves (primeira coluna) das linhas de um comando já ligado.
   static HRESULT Chaves(CComando& comando, std::vector<long long>& chaves) {
