@@ -6,6 +6,7 @@
 
 #include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
+#include "vrmwnd/wrappers/C4_regras_combo.h"
 
 class C4_CComboBoxRESituacao : public C4_CComboBox {
  public:
@@ -16,13 +17,10 @@ class C4_CComboBoxRESituacao : public C4_CComboBox {
   void SetDado(unsigned char nCodigo);
   // 255 sem seleção.
   unsigned char GetDado() const;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  afx_msg BOOL OnChange();
   void Monta(unsigned char nFiltro);
-  CString m_strTextoAnterior;
-  DECLARE_MESSAGE_MAP()
 };
 
 class C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
@@ -34,11 +32,8 @@ class C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
   void SetDado(unsigned char nCodigo);
   // 0 sem seleção.
   unsigned char GetDado() const;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  afx_msg BOOL OnChange();
-  CString m_strTextoAnterior;
   T_Lista<TCMREQualEntradaEstoqueTipo> m_listaTipos;
-  DECLARE_MESSAGE_MAP()
 };
