@@ -9,7 +9,7 @@
 #include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CString.h"
 
-class VRMWND_BASE_API CQZCurrencyEx {
+class VRMWND_BASE_API CQZCurrencyEx : public TQZAjustesArredondamento<CQZCurrencyEx, 4> {
  public:
   // 0, quatro casas, trunca.
   constexpr CQZCurrencyEx() : m_cyValor(g_cyZero), m_nCasasDecimais(4), m_nModoArredondamento(TRUNCA) {}
@@ -37,16 +37,13 @@ class VRMWND_BASE_API CQZCurrencyEx {
 
   operator CY() const { return m_cyValor; }
 
-  // n fora de 0..4 vale 4.
+  // n fora de 0..4 vale 4. SetCasasDecimais(bool, bool), SetArredonda,
+  // SetModoArredondamento e Arredonda vêm de TQZAjustesArredondamento.
   void SetCasasDecimais(short n);
-  void SetCasasDecimais(bool bDuasCasas, bool bArredonda);
+  using TQZAjustesArredondamento::SetCasasDecimais;
   void SetZeroCasasDecimais() { SetCasasDecimais(short{0}); }
   void SetDuasCasasDecimais() { SetCasasDecimais(short{2}); }
   void SetQuatroCasasDecimais() { SetCasasDecimais(short{4}); }
-  void SetArredonda(bool bArredonda);
-  // Aceita qualquer int; fora de 0..3 os valores deixam de ser arredondados.
-  void SetModoArredondamento(int nModo);
-  void Arredonda();
 
   short GetCasasDecimais() const { return m_nCasasDecimais; }
   bool IsZeroCasasDecimais() const { return m_nCasasDecimais == 0; }
@@ -79,6 +76,7 @@ class VRMWND_BASE_API CQZCurrencyEx {
   CY Percentual(const CQZCurrencyEx& percentual) const;
 
  private:
+  friend class TQZAjustesArredondamento<CQZCurrencyEx, 4>;
   void Atribui(const CY& valor);
 
   CY m_cyValor;

@@ -5,9 +5,7 @@
 
 #include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
-
-// Altura do campo de seleção dos combos de lista fixa: 14 DLU menos as duas bordas.
-void AjustaAlturaDoCampo(CComboBox& combo);
+#include "vrmwnd/wrappers/C4_regras_combo.h"
 
 class VRMWND_API C4_CComboBoxFretePorConta : public C4_CComboBox {
  public:
@@ -19,11 +17,8 @@ class VRMWND_API C4_CComboBoxFretePorConta : public C4_CComboBox {
   void SetDado(unsigned char nCodigo);
   // Byte baixo do dado do item selecionado; 255 sem seleção.
   unsigned char GetDado() const;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  afx_msg BOOL OnChange();
-  CString m_strTextoAnterior;
   bool m_bIgnorarTransporteProprio = false;
-  DECLARE_MESSAGE_MAP()
 };

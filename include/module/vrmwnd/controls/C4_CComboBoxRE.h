@@ -7,6 +7,7 @@
 #include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
 #include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
+#include "vrmwnd/wrappers/C4_regras_combo.h"
 
 class VRMWND_API C4_CComboBoxRESituacao : public C4_CComboBox {
  public:
@@ -17,13 +18,10 @@ class VRMWND_API C4_CComboBoxRESituacao : public C4_CComboBox {
   void SetDado(unsigned char nCodigo);
   // 255 sem seleção.
   unsigned char GetDado() const;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  afx_msg BOOL OnChange();
   void Monta(unsigned char nFiltro);
-  CString m_strTextoAnterior;
-  DECLARE_MESSAGE_MAP()
 };
 
 class VRMWND_API C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
@@ -35,11 +33,8 @@ class VRMWND_API C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
   void SetDado(unsigned char nCodigo);
   // 0 sem seleção.
   unsigned char GetDado() const;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  afx_msg BOOL OnChange();
-  CString m_strTextoAnterior;
   T_Lista<TCMREQualEntradaEstoqueTipo> m_listaTipos;
-  DECLARE_MESSAGE_MAP()
 };

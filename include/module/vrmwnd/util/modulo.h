@@ -1,6 +1,7 @@
-// Identidade da biblioteca de janelas do módulo de Compras: código e número do
-// módulo, o nome de arquivo pelo qual a biblioteca acha o próprio recurso e o
-// registro da biblioteca quando o processo a carrega.
+// Identidade da biblioteca de janelas do módulo de Compras: o código do módulo (o
+// número, 7, é QZ_MODULO_COMPRAS da tabela de módulos da base), o nome de arquivo
+// pelo qual a biblioteca acha o próprio recurso e o registro da biblioteca quando o
+// processo a carrega.
 #pragma once
 
 #include "vrmwnd/platform/resources.h"
@@ -9,7 +10,6 @@
 namespace vrmwnd {
 
 inline constexpr const char* kCodigoModulo = "CM";
-inline constexpr int kNumeroModulo = 7;
 inline constexpr const char* kArquivoModulo = "vrmwnd.dll";
 
 // Versão desta biblioteca, "maior.menor.revisão".

@@ -21,17 +21,15 @@ class TQZGerencial {
   P(unsigned short, PonteiroFilial, m_iPonteiroFilial)        \
   P(long, PonteiroClassificacao, m_lPonteiroClassificacao)    \
   P(unsigned short, PonteiroHistorico, m_iPonteiroHistorico)  \
-  P(CString, ComplementoHistorico, m_strComplementoHistorico) \
-  P(T_Lista<TQZGerencial>, ListaGerencial, m_listaGerencial)
+  P(CString, ComplementoHistorico, m_strComplementoHistorico)
+
+#define QZ_LISTAS_TCMRateioBase(L) L(TQZGerencial, Gerencial, m_listaGerencial)
 
 class VRMWND_SUITE_API TCMRateioBase {
-  QZ_REGISTRO_VALOR(TCMRateioBase, QZ_PROPS_TCMRateioBase)
+  QZ_REGISTRO_VALOR_COM_LISTAS(TCMRateioBase, QZ_PROPS_TCMRateioBase, QZ_LISTAS_TCMRateioBase)
 
  public:
   virtual ~TCMRateioBase() = default;
-  int GetQuantidadeGerencial() const { return static_cast<int>(m_listaGerencial.GetSize()); }
-  TQZGerencial GetGerencial(int i) const { return m_listaGerencial[i]; }
-  void AdicionaGerencial(const TQZGerencial& gerencial) { m_listaGerencial.Add(gerencial); }
 };
 
 #define QZ_PROPS_TCMRERateioProduto(P) \

@@ -52,6 +52,9 @@ QZ_LAYOUT_VERIFICA(REG_FILTRO_LOGPS, 64);
 // {b2f706fe-7e3d-11d2-9ff1-00a0c9b6fb26}: a classe do componente.
 inline constexpr GUID CLSID_QZDF_Log = {
     0xb2f706fe, 0x7e3d, 0x11d2, {0x9f, 0xf1, 0x00, 0xa0, 0xc9, 0xb6, 0xfb, 0x26}};
+// {5c0e7a31-2b8d-4f6a-9d14-7e3b1a6c2f58}
+inline constexpr IID IID_IQZDF_Log = {
+    0x5c0e7a31, 0x2b8d, 0x4f6a, {0x9d, 0x14, 0x7e, 0x3b, 0x1a, 0x6c, 0x2f, 0x58}};
 
 // Resultado de GeraRelatorio quando não há entradas para mostrar.
 inline constexpr HRESULT QZ_S_LOG_SEM_ENTRADAS = 1;
