@@ -10,6 +10,8 @@
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZTemporario.h"
+#include "vrmwnd/platform/process.h"
+#include "vrmwnd/platform/registry.h"
 #include "vrmwnd/suite/relatorios/CChamaVisualizadorRel.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
 #include "vrmwnd/suite/mensagens/QZMens.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "vrmwnd/platform/clock.h"
+#include "vrmwnd/platform/testing.h"
 #include "vrmwnd/platform/msgbox.h"
 
 // Aponta VRMWND_HOME para uma pasta nova enquanto vive; devolve o valor anterior.

@@ -12,7 +12,7 @@
 #include "vrmwnd/platform/useragent.h"
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct ThreadQueue {
@@ -99,7 +99,7 @@ void forget_focus_within(HWND hwnd) {
   if (focus == hwnd || IsChild(hwnd, focus)) focus = nullptr;
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 using detail::find_window;
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "banco_impl.h"
+#include "falhas_leitura.h"
 #include "TObjetoCom.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "banco_impl.h"
+#include "falhas_leitura.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/comalloc.h"
 #include "vrmwnd/platform/unknwn.h"

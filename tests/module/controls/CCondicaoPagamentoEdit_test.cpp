@@ -7,6 +7,7 @@
 
 #include "edit_consulta_teste.h"
 #include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "empresa_teste.h"
 #include "excecoes_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
 #include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"

@@ -7,10 +7,13 @@
 
 #include "empresa_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/suite/leiautes/tagREG_MENSAGEM_INFORMADA_NFPS.h"
 #include "vrmwnd/suite/regras/CManipulaListaValores.h"
 #include "vrmwnd/suite/regras/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/regras/CQZDadosFT_NF.h"
 #include "vrmwnd/suite/regras/CVRMSVRUtil.h"
+#include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 TEST(CManipulaListaValoresTest, SomaSempreFechaNoTotalComPartesProporcionais) {
   std::mt19937_64 gerador(20180813);

@@ -6,9 +6,10 @@
 
 #include "vrmwnd/base/arredondamento.h"
 #include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CString.h"
 
-class CQZCurrencyEx : public TQZAjustesArredondamento<CQZCurrencyEx, 4> {
+class VRMWND_BASE_API CQZCurrencyEx : public TQZAjustesArredondamento<CQZCurrencyEx, 4> {
  public:
   // 0, quatro casas, trunca.
   constexpr CQZCurrencyEx() : m_cyValor(g_cyZero), m_nCasasDecimais(4), m_nModoArredondamento(TRUNCA) {}
@@ -85,8 +86,9 @@ class CQZCurrencyEx : public TQZAjustesArredondamento<CQZCurrencyEx, 4> {
 
 // a op b sobre os valores ('*', '+', '-', '/'), atribuído a *pResultado, que
 // arredonda pelos seus próprios ajustes. Outro op deixa *pResultado como está.
-void Calcula(const CQZCurrencyEx& a, char op, const CQZCurrencyEx& b, CQZCurrencyEx* pResultado);
-void Calcula(const CQZCurrencyEx& a, char op, LONG b, CQZCurrencyEx* pResultado);
+VRMWND_BASE_API void Calcula(const CQZCurrencyEx& a, char op, const CQZCurrencyEx& b,
+                             CQZCurrencyEx* pResultado);
+VRMWND_BASE_API void Calcula(const CQZCurrencyEx& a, char op, LONG b, CQZCurrencyEx* pResultado);
 
 // Zero compartilhado, devolvido pelas conversões decimais da biblioteca que falham.
-extern const CQZCurrencyEx g_curZero;
+VRMWND_BASE_API extern const CQZCurrencyEx g_curZero;

@@ -5,8 +5,9 @@
 #pragma once
 
 #include "vrmwnd/base/CQZCurrencyEx.h"
+#include "vrmwnd/base/exporta.h"
 
-class CQZCurrencyEx8 : public TQZAjustesArredondamento<CQZCurrencyEx8, 8> {
+class VRMWND_BASE_API CQZCurrencyEx8 : public TQZAjustesArredondamento<CQZCurrencyEx8, 8> {
  public:
   constexpr CQZCurrencyEx8() : m_cyValor(g_cyZero), m_nCasasDecimais(8), m_nModoArredondamento(ARREDONDA_MEIO) {}
   // O double vai a DECIMAL, é multiplicado por 10.000 e volta a CY; falha dá zero.
@@ -76,4 +77,4 @@ class CQZCurrencyEx8 : public TQZAjustesArredondamento<CQZCurrencyEx8, 8> {
   int m_nModoArredondamento;
 };
 
-extern const CQZCurrencyEx8 g_cur8Zero;
+VRMWND_BASE_API extern const CQZCurrencyEx8 g_cur8Zero;

@@ -14,6 +14,8 @@
 
 #include <cstdint>
 
+#include "vrmwnd/base/exporta.h"
+
 enum {
   ARREDONDA_MEIO = 0,
   TRUNCA = 1,
@@ -22,7 +24,8 @@ enum {
 };
 
 // nCasas em 0..nCasasImplicitas (o chamador garante); devolve o bruto arredondado.
-std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo, int nCasasImplicitas);
+VRMWND_BASE_API std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo,
+                                              int nCasasImplicitas);
 
 // Os ajustes de um valor TValor de kCasasImplicitas casas implícitas, sobre os seus
 // m_cyValor, m_nCasasDecimais e m_nModoArredondamento: toda mudança arredonda de novo

@@ -3,10 +3,11 @@
 // como dado de cada item e a regra de mudanças de C4_CComboBox.
 #pragma once
 
+#include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
 #include "vrmwnd/wrappers/C4_regras_combo.h"
 
-class C4_CComboBoxFretePorConta : public C4_CComboBox {
+class VRMWND_API C4_CComboBoxFretePorConta : public C4_CComboBox {
  public:
   // Tira os dois itens de transporte próprio; vale só antes de Inicializa.
   void IgnorarTransporteProprio() { m_bIgnorarTransporteProprio = true; }

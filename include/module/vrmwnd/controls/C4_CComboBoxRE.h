@@ -5,10 +5,11 @@
 #pragma once
 
 #include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
+#include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
 #include "vrmwnd/wrappers/C4_regras_combo.h"
 
-class C4_CComboBoxRESituacao : public C4_CComboBox {
+class VRMWND_API C4_CComboBoxRESituacao : public C4_CComboBox {
  public:
   // Ajusta a altura, refaz a lista com Normal e Extemporânea e mantém o código.
   void Inicializa();
@@ -23,7 +24,7 @@ class C4_CComboBoxRESituacao : public C4_CComboBox {
   void Monta(unsigned char nFiltro);
 };
 
-class C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
+class VRMWND_API C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
  public:
   // Ajusta a altura e aplica um filtro novo (os tipos da suíte).
   void Inicializa();

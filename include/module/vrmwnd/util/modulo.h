@@ -5,6 +5,7 @@
 #pragma once
 
 #include "vrmwnd/platform/resources.h"
+#include "vrmwnd/util/exporta.h"
 
 namespace vrmwnd {
 
@@ -12,11 +13,11 @@ inline constexpr const char* kCodigoModulo = "CM";
 inline constexpr const char* kArquivoModulo = "vrmwnd.dll";
 
 // Versão desta biblioteca, "maior.menor.revisão".
-const char* VersaoBiblioteca();
+VRMWND_API const char* VersaoBiblioteca();
 
 // O módulo desta biblioteca entre os recursos do processo, registrado quando a
 // biblioteca carrega: GetModuleHandle("vrmwnd.dll") o acha, e os diálogos do módulo
 // trocam para ele enquanto estão abertos.
-HINSTANCE InstanciaModulo();
+VRMWND_API HINSTANCE InstanciaModulo();
 
 }  // namespace vrmwnd

@@ -2,6 +2,7 @@
 // condição (TCMCondicaoPagamento) que as guarda, com a data do primeiro vencimento.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/registro_valor.h"
 
 #define QZ_PROPS_TCMParcela(P)                                      \
@@ -22,7 +23,7 @@ class TCMParcela {
 
 #define QZ_LISTAS_TCMCondicaoPagamento(L) L(TCMParcela, Parcela, m_listaParcela)
 
-class TCMCondicaoPagamento {
+class VRMWND_SUITE_API TCMCondicaoPagamento {
   QZ_REGISTRO_VALOR_COM_LISTAS(TCMCondicaoPagamento, QZ_PROPS_TCMCondicaoPagamento,
                                QZ_LISTAS_TCMCondicaoPagamento)
 

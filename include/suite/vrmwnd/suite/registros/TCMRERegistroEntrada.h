@@ -3,6 +3,7 @@
 // produtos, serviços e a condição de pagamento com as parcelas.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/TCMCondicaoPagamento.h"
 #include "vrmwnd/suite/registros/TCMREItemProduto.h"
 #include "vrmwnd/suite/registros/TCMREItemServico.h"
@@ -84,7 +85,7 @@
   L(TCMREItemProduto, Produto, m_listaProduto)       \
   L(TCMREItemServico, Servico, m_listaServico)
 
-class TCMRERegistroEntrada {
+class VRMWND_SUITE_API TCMRERegistroEntrada {
   QZ_REGISTRO_VALOR_COM_LISTAS(TCMRERegistroEntrada, QZ_PROPS_TCMRERegistroEntrada, QZ_LISTAS_TCMRERegistroEntrada)
 
  public:

@@ -3,6 +3,7 @@
 // de item de produto e de serviço da entrada de mercadorias.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/registro_valor.h"
 
 #define QZ_PROPS_TQZGerencial(P)                          \
@@ -24,7 +25,7 @@ class TQZGerencial {
 
 #define QZ_LISTAS_TCMRateioBase(L) L(TQZGerencial, Gerencial, m_listaGerencial)
 
-class TCMRateioBase {
+class VRMWND_SUITE_API TCMRateioBase {
   QZ_REGISTRO_VALOR_COM_LISTAS(TCMRateioBase, QZ_PROPS_TCMRateioBase, QZ_LISTAS_TCMRateioBase)
 
  public:
@@ -34,7 +35,7 @@ class TCMRateioBase {
 #define QZ_PROPS_TCMRERateioProduto(P) \
   P(long, PonteiroClassificacaoDestino, m_lPonteiroClassificacaoDestino)
 
-class TCMRERateioProduto : public TCMRateioBase {
+class VRMWND_SUITE_API TCMRERateioProduto : public TCMRateioBase {
   QZ_REGISTRO_VALOR_DERIVADO(TCMRERateioProduto, TCMRateioBase, QZ_PROPS_TCMRERateioProduto)
 };
 
@@ -42,6 +43,6 @@ class TCMRERateioProduto : public TCMRateioBase {
   P(unsigned short, PonteiroSitServicoRateio, m_iPonteiroSitServico)  \
   P(unsigned char, Destino_deprecated, m_byDestino)
 
-class TCMRERateioServico : public TCMRateioBase {
+class VRMWND_SUITE_API TCMRERateioServico : public TCMRateioBase {
   QZ_REGISTRO_VALOR_DERIVADO(TCMRERateioServico, TCMRateioBase, QZ_PROPS_TCMRERateioServico)
 };
