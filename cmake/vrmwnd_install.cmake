@@ -8,9 +8,12 @@ install(TARGETS vrmwnd_platform vrmwnd_base vrmwnd_suite vrmwnd
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS compras RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The four include roots meet again in one vrmwnd/ folder.
+# The four include roots meet again in one vrmwnd/ folder. The test hooks' headers
+# stay behind: a screen built elsewhere has no business stopping the clock.
 foreach(root IN ITEMS platform base suite module)
-  install(DIRECTORY ${VRMWND_INCLUDE_DIR}/${root}/vrmwnd DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  install(DIRECTORY ${VRMWND_INCLUDE_DIR}/${root}/vrmwnd DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+          PATTERN testing.h EXCLUDE
+          PATTERN ganchos_teste.h EXCLUDE)
 endforeach()
 install(EXPORT vrmwndTargets NAMESPACE vrmwnd::
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vrmwnd)

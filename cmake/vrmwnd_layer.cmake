@@ -4,6 +4,8 @@
 # Each layer has an include root of its own (include/<layer>, holding vrmwnd/...):
 # a layer sees its own root and, through what it links, the roots of the layers
 # below it, so a header of a layer above does not compile there.
+# Symbols are hidden unless a header marks them with the layer's export macro
+# (vrmwnd/<layer>/export.h or exporta.h): the library exports its public API only.
 function(vrmwnd_layer target)
   cmake_parse_arguments(L "" "NAME;OUTPUT;INCLUDE" "SOURCES;LINKS;PRIVATE_LINKS" ${ARGN})
   add_library(${target} SHARED ${L_SOURCES})
@@ -12,7 +14,9 @@ function(vrmwnd_layer target)
     EXPORT_NAME ${L_NAME}
     OUTPUT_NAME ${L_OUTPUT}
     VERSION ${PROJECT_VERSION}
-    SOVERSION ${PROJECT_VERSION_MAJOR})
+    SOVERSION ${PROJECT_VERSION_MAJOR}
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
   target_include_directories(${target} PUBLIC
     $<BUILD_INTERFACE:${VRMWND_INCLUDE_DIR}/${L_INCLUDE}>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)

@@ -4,6 +4,8 @@
 
 #include "comandos.h"
 #include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/platform/home.h"
+#include "vrmwnd/platform/registry.h"
 
 namespace compras {
 

@@ -9,6 +9,7 @@
 
 #include "comandos.h"
 #include "telas.h"
+#include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/terminal.h"
 #include "vrmwnd/vrmwnd.h"
 
@@ -28,7 +29,7 @@ class CAgenteInstalado {
 };
 
 vrmwnd::terminal::TMolduraTela MolduraDaTela(const char* szEmpresa) {
-  return {std::string("compras — módulo de Compras (CM, módulo ") + std::to_string(vrmwnd::kNumeroModulo) +
+  return {std::string("compras — módulo de Compras (CM, módulo ") + std::to_string(QZ_MODULO_COMPRAS) +
               ") — empresa " + szEmpresa,
           "Tab próximo campo · Enter confirma · Esc cancela · F2 consulta · Alt+letra atalho · Ctrl+C sai"};
 }

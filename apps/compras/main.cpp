@@ -40,7 +40,7 @@ constexpr TComando kComandos[] = {
 
 int ComandoAjuda(int, char**) {
   std::printf("compras %s — módulo de Compras (CM, módulo %d)\n\nUso: compras COMANDO [ARGUMENTOS]\n\n",
-              vrmwnd::VersaoBiblioteca(), vrmwnd::kNumeroModulo);
+              vrmwnd::VersaoBiblioteca(), QZ_MODULO_COMPRAS);
   for (const TComando& c : kComandos) std::printf("  %-40s %s\n", c.szUso, c.szResumo);
   std::printf("\n\"compras COMANDO --help\" explica o comando.\n");
   return 0;

@@ -63,8 +63,10 @@ INSERT INTO nf_mensagem VALUES
   (6144, 1, 40, 1, 'Pedido 778 - entregar no almoxarifado 2.');
 
 -- 10240: compra de outro fornecedor na mesma matriz: o mesmo produto 11 de 6144
--- (produtos iguais em notas diferentes), uma pistola (controle de arma de fogo) e
--- rateio da nota inteira com linhas gerenciais; a segunda linha sem quantidade.
+-- (produtos iguais em notas diferentes), uma pistola (controle de arma de fogo) com o
+-- seu detalhe de estoque (a caixa marcada no detalhe não vira lote nem volume: a arma
+-- leva só os dados da arma) e rateio da nota inteira com linhas gerenciais; a segunda
+-- linha sem quantidade.
 INSERT INTO nota_fiscal (lPosicao, cyFrete, cySeguro, cyDesconto1, lNumero, lPonteiroCliente,
   iPonteiroFilial, dmaEmissao, dmaSaida, iPonteiroDocumento, iPonteiroCFOP, iQtdItensProduto,
   iQtdRateioTotal, szSerie, byTipoNota, byQtdParcelas, byViaTransporte, byFretePorConta, lNSU)
@@ -73,11 +75,14 @@ VALUES (10240, 0, 0, 50000, 20877, 2002, 1, '2018-08-20', NULL, 1, 1, 2, 2, '3',
 INSERT INTO nf_item_produto (lPosicaoNota, nItem, lPosicaoProduto, cyQuantidade, llValorUnitarioV8,
   cyValorTotal, iPonteiroUnidadeMedida, iPonteiroCFOP, szComplemento, byArmaFogoTipo,
   szArmaFogoSerie, szArmaFogoCano, szArmaFogoDescricao, iAliquotaICMS, byPonteiroSitTributaria,
-  byCasasValorUnitario)
+  byCasasValorUnitario, iQtdDetalhes)
 VALUES
-  (10240, 0, 11, 500000, 410000000, 2050000, 2, 2, 'bobina 1200 mm', 0, '', '', '', 1200, 101, 2),
+  (10240, 0, 11, 500000, 410000000, 2050000, 2, 2, 'bobina 1200 mm', 0, '', '', '', 1200, 101, 2, 0),
   (10240, 1, 12, 10000, 45000000000, 4500000, 1, 1, '', 1, 'KGB-338812', 'CN-99812',
-   'Pistola .380 com dois carregadores', 1800, 0, 2);
+   'Pistola .380 com dois carregadores', 1800, 0, 2, 1);
+
+INSERT INTO nf_detalhe_estoque VALUES
+  (10240, 1, 0, 0, NULL, NULL, 0, 'CX-PST-01', 0, 'CAIXA LACRADA', 10000, 2, 0);
 
 INSERT INTO nf_rateio VALUES
   (10240, 'N', 0, 0, 4000000, 30000, 5001, 1),

@@ -76,27 +76,6 @@ void CQZCurrencyEx::SetCasasDecimais(short n) {
   Arredonda();
 }
 
-void CQZCurrencyEx::SetCasasDecimais(bool bDuasCasas, bool bArredonda) {
-  m_nCasasDecimais = bDuasCasas ? 2 : 4;
-  m_nModoArredondamento = bArredonda ? ARREDONDA_MEIO : TRUNCA;
-  Arredonda();
-}
-
-void CQZCurrencyEx::SetArredonda(bool bArredonda) {
-  m_nModoArredondamento = bArredonda ? ARREDONDA_MEIO : TRUNCA;
-  Arredonda();
-}
-
-void CQZCurrencyEx::SetModoArredondamento(int nModo) {
-  m_nModoArredondamento = nModo;
-  Arredonda();
-}
-
-void CQZCurrencyEx::Arredonda() {
-  m_cyValor.int64 = QZArredondaBruto(m_cyValor.int64, m_nCasasDecimais, m_nModoArredondamento,
-                                     kCasasImplicitas);
-}
-
 double CQZCurrencyEx::GetDouble() const {
   double d = 0;
   VarR8FromCy(m_cyValor, &d);

@@ -55,27 +55,6 @@ void CQZCurrencyEx8::SetCasasDecimais(int n) {
   Arredonda();
 }
 
-void CQZCurrencyEx8::SetCasasDecimais(bool bDuasCasas, bool bArredonda) {
-  m_nCasasDecimais = bDuasCasas ? 2 : kCasasImplicitas;
-  m_nModoArredondamento = bArredonda ? ARREDONDA_MEIO : TRUNCA;
-  Arredonda();
-}
-
-void CQZCurrencyEx8::SetArredonda(bool bArredonda) {
-  m_nModoArredondamento = bArredonda ? ARREDONDA_MEIO : TRUNCA;
-  Arredonda();
-}
-
-void CQZCurrencyEx8::SetModoArredondamento(int nModo) {
-  m_nModoArredondamento = nModo;
-  Arredonda();
-}
-
-void CQZCurrencyEx8::Arredonda() {
-  m_cyValor.int64 = QZArredondaBruto(m_cyValor.int64, m_nCasasDecimais, m_nModoArredondamento,
-                                     kCasasImplicitas);
-}
-
 DECIMAL CQZCurrencyEx8::ParaDecimal() const {
   const DECIMAL dezMil = DezMil();
   DECIMAL quatroCasas = DecDeCy(m_cyValor), real{};

@@ -3,6 +3,8 @@
 // rastro de criações.
 #include "vrmwnd/base/CQZComPtr.h"
 
+#include "vrmwnd/platform/process.h"
+
 namespace {
 
 // O servidor caiu no meio da chamada; outra tentativa pode achá-lo de pé.

@@ -3,6 +3,9 @@
 
 #include <cstring>
 
+#include "vrmwnd/platform/home.h"
+#include "vrmwnd/platform/registry.h"
+
 CString QZChaveEmpresarial() {
   CString strChave(QZ_CHAVE_FABRICANTE);
   strChave += QZ_TITULO_EMPRESARIAL;

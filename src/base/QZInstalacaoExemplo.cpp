@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/platform/home.h"
+#include "vrmwnd/platform/registry.h"
 
 namespace {
 

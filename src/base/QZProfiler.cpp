@@ -8,6 +8,7 @@
 
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZResultado.h"
+#include "vrmwnd/base/ganchos_teste.h"
 #include "vrmwnd/platform/CException.h"
 #include "vrmwnd/platform/process.h"
 #include "vrmwnd/platform/profile.h"

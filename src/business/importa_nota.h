@@ -10,6 +10,12 @@
 
 #include "indice_juncao.h"
 #include "vrmwnd/business/CTrataDadosREWnd.h"
+#include "vrmwnd/suite/leiautes/_REG_NATUREZAPS.h"
+#include "vrmwnd/suite/leiautes/_REG_PRODUTOPS.h"
+#include "vrmwnd/suite/leiautes/_RegCFRT.h"
+#include "vrmwnd/suite/leiautes/_RegContaPS.h"
+#include "vrmwnd/suite/leiautes/tagREG_CADDOCPS.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 #include "vrmwnd/suite/regras/CQZDadosFT_NF.h"
 #include "vrmwnd/suite/regras/CVRMSVRUtil.h"
 

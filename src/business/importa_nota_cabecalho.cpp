@@ -9,6 +9,7 @@
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/platform/clock.h"
+#include "vrmwnd/suite/servidor/banco_empresa.h"
 
 namespace importa {
 

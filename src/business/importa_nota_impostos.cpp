@@ -6,6 +6,7 @@
 
 #include "importa_nota.h"
 #include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/suite/leiautes/_REG_UNIDADES_MEDIDAPS.h"
 #include "vrmwnd/suite/regras/CManipulaListaValores.h"
 
 using importa::Percentual;

@@ -9,6 +9,9 @@
 #include "vrmwnd/base/CQZCurrencyEx8.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
 #include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/suite/leiautes/REG_ES_LOTEPS.h"
+#include "vrmwnd/suite/leiautes/REG_ES_MOVIMENTOPS.h"
+#include "vrmwnd/suite/leiautes/REG_SIT_TRIB_PRODUTOPS.h"
 
 namespace {
 

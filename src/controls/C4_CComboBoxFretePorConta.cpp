@@ -1,8 +1,5 @@
-// A lista da responsabilidade pelo frete e a altura do campo dos combos de lista fixa.
+// A lista da responsabilidade pelo frete.
 #include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
-
-#include "vrmwnd/suite/edits/CQZEditDF.h"
-#include "vrmwnd/wrappers/C4_regras.h"
 
 namespace {
 
@@ -23,26 +20,7 @@ constexpr TFrete kFretes[] = {
 
 }  // namespace
 
-void AjustaAlturaDoCampo(CComboBox& combo) {
-  int nAltura = DLU_TO_Pixel_Y(&combo, 14) - 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
-  combo.SetItemHeight(-1, static_cast<WORD>(nAltura));
-}
-
-BEGIN_MESSAGE_MAP(C4_CComboBoxFretePorConta, C4_CComboBox)
-  ON_CONTROL_REFLECT_EX(CBN_SELCHANGE, &C4_CComboBoxFretePorConta::OnChange)
-  ON_CONTROL_REFLECT_EX(CBN_EDITCHANGE, &C4_CComboBoxFretePorConta::OnChange)
-END_MESSAGE_MAP()
-
-BOOL C4_CComboBoxFretePorConta::OnChange() {
-  CString strTexto;
-  GetWindowText(strTexto);
-  return FiltraMudancaDeCombo(*this, m_strTextoAnterior, strTexto);
-}
-
-LRESULT C4_CComboBoxFretePorConta::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (AtualizaAntes(message)) OnChange();
-  return C4_CComboBox::WindowProc(message, wParam, lParam);
-}
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CComboBoxFretePorConta, C4_CComboBox)
 
 void C4_CComboBoxFretePorConta::Inicializa() {
   AjustaAlturaDoCampo(*this);

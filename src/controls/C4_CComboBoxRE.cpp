@@ -1,9 +1,6 @@
 // As listas da situação e do tipo de entrada em estoque do registro de entrada.
 #include "vrmwnd/controls/C4_CComboBoxRE.h"
 
-#include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
-#include "vrmwnd/wrappers/C4_regras.h"
-
 namespace {
 
 // Seleciona o primeiro item do código; sem ele, o primeiro de código 0; sem este
@@ -27,21 +24,7 @@ void Adiciona(CComboBox& combo, const char* szTexto, unsigned char nCodigo) {
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(C4_CComboBoxRESituacao, C4_CComboBox)
-  ON_CONTROL_REFLECT_EX(CBN_SELCHANGE, &C4_CComboBoxRESituacao::OnChange)
-  ON_CONTROL_REFLECT_EX(CBN_EDITCHANGE, &C4_CComboBoxRESituacao::OnChange)
-END_MESSAGE_MAP()
-
-BOOL C4_CComboBoxRESituacao::OnChange() {
-  CString strTexto;
-  GetWindowText(strTexto);
-  return FiltraMudancaDeCombo(*this, m_strTextoAnterior, strTexto);
-}
-
-LRESULT C4_CComboBoxRESituacao::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (AtualizaAntes(message)) OnChange();
-  return C4_CComboBox::WindowProc(message, wParam, lParam);
-}
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CComboBoxRESituacao, C4_CComboBox)
 
 void C4_CComboBoxRESituacao::Monta(unsigned char nFiltro) {
   unsigned char nCodigo = GetDado();
@@ -68,21 +51,7 @@ unsigned char C4_CComboBoxRESituacao::GetDado() const {
   return static_cast<unsigned char>(GetItemData(GetCurSel()) & 0xFF);
 }
 
-BEGIN_MESSAGE_MAP(C4_CComboBoxREEntradaEstoque, C4_CComboBox)
-  ON_CONTROL_REFLECT_EX(CBN_SELCHANGE, &C4_CComboBoxREEntradaEstoque::OnChange)
-  ON_CONTROL_REFLECT_EX(CBN_EDITCHANGE, &C4_CComboBoxREEntradaEstoque::OnChange)
-END_MESSAGE_MAP()
-
-BOOL C4_CComboBoxREEntradaEstoque::OnChange() {
-  CString strTexto;
-  GetWindowText(strTexto);
-  return FiltraMudancaDeCombo(*this, m_strTextoAnterior, strTexto);
-}
-
-LRESULT C4_CComboBoxREEntradaEstoque::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (AtualizaAntes(message)) OnChange();
-  return C4_CComboBox::WindowProc(message, wParam, lParam);
-}
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CComboBoxREEntradaEstoque, C4_CComboBox)
 
 void C4_CComboBoxREEntradaEstoque::Inicializa() {
   AjustaAlturaDoCampo(*this);

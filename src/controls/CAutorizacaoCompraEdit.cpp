@@ -134,7 +134,8 @@ CString CAutorizacaoCompraEdit::GetStaticText() {
 }
 
 void CAutorizacaoCompraEdit::MandaMensagem() {
-  if (m_pImplement->m_nMensagem != 0) QZMensagem(static_cast<unsigned long>(m_pImplement->m_nMensagem), CString("CM"));
+  if (m_pImplement->m_nMensagem != 0)
+    QZMensagem(static_cast<unsigned long>(m_pImplement->m_nMensagem), CString(vrmwnd::kCodigoModulo));
 }
 
 void CAutorizacaoCompraEdit::OnConsulta(CConsulta* pConsulta) {

@@ -301,5 +301,5 @@ void CCondicaoPagamentoEdit::ChamaTelaCadastro() {
 
 // O cadastro de condições da pasta de instalação da suíte, sem shell.
 void CCondicaoPagamentoEdit::AbreCadastro(const CString& strParametros) {
-  CVRMSVRUtil::ExecutaProgramaLinhaDeComando(kPrograma, "CM", strParametros);
+  CVRMSVRUtil::ExecutaProgramaLinhaDeComando(kPrograma, vrmwnd::kCodigoModulo, strParametros);
 }

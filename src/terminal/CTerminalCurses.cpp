@@ -111,10 +111,10 @@ CTerminalCurses::CTerminalCurses() : m_pEstado(std::make_unique<TEstado>()) {
   if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO))
     throw std::runtime_error("a entrada e a saída precisam ser um terminal");
   EscolheLocale();
-  restauracao::Prepara(STDOUT_FILENO);
+  detail::restauracao::Prepara(STDOUT_FILENO);
   m_pEstado->pTela = newterm(nullptr, stdout, stdin);
   if (m_pEstado->pTela == nullptr) {
-    restauracao::Restaura();
+    detail::restauracao::Restaura();
     const char* szTerm = std::getenv("TERM");
     throw std::runtime_error(std::string("o terminal \"") + (szTerm ? szTerm : "") + "\" não abriu");
   }
@@ -134,14 +134,14 @@ CTerminalCurses::CTerminalCurses() : m_pEstado(std::make_unique<TEstado>()) {
     start_color();
     m_pEstado->bCores = COLORS >= 8 && COLOR_PAIRS >= 16;
   }
-  restauracao::Ativa(Capacidade("rmcup") + Capacidade("cnorm") + Capacidade("sgr0") + Capacidade("rmkx") +
+  detail::restauracao::Ativa(Capacidade("rmcup") + Capacidade("cnorm") + Capacidade("sgr0") + Capacidade("rmkx") +
                      (has_mouse() ? "\033[?1000l\033[?1002l\033[?1006l" : ""));
 }
 
 CTerminalCurses::~CTerminalCurses() {
   endwin();
   delscreen(m_pEstado->pTela);
-  restauracao::Restaura();
+  detail::restauracao::Restaura();
 }
 
 bool CTerminalCurses::Colorido() const { return m_pEstado->bCores; }

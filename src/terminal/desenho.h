@@ -11,7 +11,7 @@
 #include "vrmwnd/terminal/CDesenhista.h"
 #include "vrmwnd/terminal/texto_celulas.h"
 
-namespace vrmwnd::terminal {
+namespace vrmwnd::terminal::detail {
 
 class CContextoDesenho {
  public:
@@ -76,4 +76,4 @@ void DesenhaAbas(CContextoDesenho& ctx, HWND h, const TRetangulo& ret);
 void DesenhaProgresso(CContextoDesenho& ctx, HWND h, const TRetangulo& ret);
 void DesenhaBarraDeRolagem(CContextoDesenho& ctx, HWND h, const TRetangulo& ret);
 
-}  // namespace vrmwnd::terminal
+}  // namespace vrmwnd::terminal::detail

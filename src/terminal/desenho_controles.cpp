@@ -9,7 +9,7 @@
 #include "vrmwnd/platform/winctrl.h"
 #include "vrmwnd/terminal/texto_celulas.h"
 
-namespace vrmwnd::terminal {
+namespace vrmwnd::terminal::detail {
 namespace {
 
 constexpr DWORD kBsLeftText = 0x20;
@@ -185,4 +185,4 @@ void DesenhaCombo(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
     });
 }
 
-}  // namespace vrmwnd::terminal
+}  // namespace vrmwnd::terminal::detail

@@ -8,7 +8,7 @@
 #include "vrmwnd/platform/winctrl.h"
 #include "vrmwnd/terminal/texto_celulas.h"
 
-namespace vrmwnd::terminal {
+namespace vrmwnd::terminal::detail {
 namespace {
 
 // Uma linha do edit como aparece: as células e o índice (em caracteres do texto) de
@@ -142,4 +142,4 @@ void DesenhaEdit(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
   }
 }
 
-}  // namespace vrmwnd::terminal
+}  // namespace vrmwnd::terminal::detail

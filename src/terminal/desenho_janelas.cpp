@@ -23,6 +23,9 @@
 
 namespace vrmwnd::terminal {
 
+using detail::CContextoDesenho;
+using detail::TextoDaJanela;
+
 void CMapaTela::Adiciona(const TAlvo& alvo) {
   if (!alvo.ret.Vazio()) m_alvos.push_back(alvo);
 }
@@ -33,7 +36,7 @@ const TAlvo* CMapaTela::AlvoEm(int x, int y) const {
   return nullptr;
 }
 
-std::string TextoDaJanela(HWND hJanela) {
+std::string detail::TextoDaJanela(HWND hJanela) {
   const int nTamanho = GetWindowTextLengthA(hJanela);
   if (nTamanho <= 0) return std::string();
   std::string strTexto(static_cast<std::size_t>(nTamanho) + 1, '\0');
@@ -42,7 +45,7 @@ std::string TextoDaJanela(HWND hJanela) {
   return strTexto;
 }
 
-std::string ClasseDaJanela(HWND hJanela) {
+std::string detail::ClasseDaJanela(HWND hJanela) {
   char szClasse[64] = "";
   GetClassNameA(hJanela, szClasse, sizeof szClasse);
   std::string strClasse = szClasse;
@@ -50,7 +53,7 @@ std::string ClasseDaJanela(HWND hJanela) {
   return strClasse;
 }
 
-void EscreveAlinhado(CGradeCelulas& grade, const TRetangulo& linha, const std::string& strTexto, int nAlinhamento,
+void detail::EscreveAlinhado(CGradeCelulas& grade, const TRetangulo& linha, const std::string& strTexto, int nAlinhamento,
                      EEstilo estilo) {
   const int nLargura = std::min(LarguraDoTexto(strTexto), linha.nLargura);
   const int nSobra = linha.nLargura - nLargura;
@@ -58,7 +61,7 @@ void EscreveAlinhado(CGradeCelulas& grade, const TRetangulo& linha, const std::s
   grade.Escreve(x, linha.y, strTexto, estilo, nLargura);
 }
 
-bool CContextoDesenho::Habilitada(HWND hJanela) {
+bool detail::CContextoDesenho::Habilitada(HWND hJanela) {
   for (HWND h = hJanela; h != nullptr; h = GetParent(h)) {
     if (!IsWindowEnabled(h)) return false;
     if (!(GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) break;
@@ -66,7 +69,7 @@ bool CContextoDesenho::Habilitada(HWND hJanela) {
   return true;
 }
 
-void CContextoDesenho::Alvo(const TRetangulo& ret, HWND hJanela, int xPixel, int yPixel, int nPassoX, int nPassoY) {
+void detail::CContextoDesenho::Alvo(const TRetangulo& ret, HWND hJanela, int xPixel, int yPixel, int nPassoX, int nPassoY) {
   TAlvo alvo{ret.Intersecao(m_grade.GetRecorte()), Habilitada(hJanela) ? hJanela : nullptr, xPixel, yPixel, nPassoX,
              nPassoY};
   // O ponto acompanha o recorte: a célula do canto pode ter sido cortada.
@@ -75,11 +78,11 @@ void CContextoDesenho::Alvo(const TRetangulo& ret, HWND hJanela, int xPixel, int
   m_desenhista.m_mapa.Adiciona(alvo);
 }
 
-void CContextoDesenho::Cursor(int x, int y) {
+void detail::CContextoDesenho::Cursor(int x, int y) {
   if (m_grade.GetRecorte().Contem(x, y)) m_grade.SetCursor(TPonto{x, y});
 }
 
-void CContextoDesenho::DesenhaTopo(HWND hJanela, TPonto canto, bool bAtiva) {
+void detail::CContextoDesenho::DesenhaTopo(HWND hJanela, TPonto canto, bool bAtiva) {
   const TTamanho tamanho = CDesenhista::TamanhoEmCelulas(hJanela);
   const TRetangulo ret{canto.x, canto.y, tamanho.nColunas, tamanho.nLinhas};
   m_grade.SetRecorte(m_grade.Toda());
@@ -100,7 +103,7 @@ void CContextoDesenho::DesenhaTopo(HWND hJanela, TPonto canto, bool bAtiva) {
   m_grade.SetRecorte(m_grade.Toda());
 }
 
-void CContextoDesenho::DesenhaFilhas(HWND hPai, const TRetangulo& cliente, const TRetangulo& recorte) {
+void detail::CContextoDesenho::DesenhaFilhas(HWND hPai, const TRetangulo& cliente, const TRetangulo& recorte) {
   POINT origem{0, 0};
   ClientToScreen(hPai, &origem);
   for (HWND h = GetWindow(hPai, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) {
@@ -121,7 +124,7 @@ void CContextoDesenho::DesenhaFilhas(HWND hPai, const TRetangulo& cliente, const
   }
 }
 
-void CContextoDesenho::DesenhaControle(HWND h, const TRetangulo& ret) {
+void detail::CContextoDesenho::DesenhaControle(HWND h, const TRetangulo& ret) {
   using TDesenho = void (*)(CContextoDesenho&, HWND, const TRetangulo&);
   static const std::pair<const char*, TDesenho> kClasses[] = {
       {"static", DesenhaEstatico},

@@ -12,7 +12,7 @@
 #include "vrmwnd/platform/winctrl.h"
 #include "vrmwnd/terminal/texto_celulas.h"
 
-namespace vrmwnd::terminal {
+namespace vrmwnd::terminal::detail {
 namespace {
 
 // Os números do Windows para a barra de progresso, a barra de rolagem e as abas.
@@ -247,4 +247,4 @@ void DesenhaBarraDeRolagem(CContextoDesenho& ctx, HWND h, const TRetangulo& ret)
   ctx.AlvoLinear(ret, h);
 }
 
-}  // namespace vrmwnd::terminal
+}  // namespace vrmwnd::terminal::detail

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <exception>
 
-namespace vrmwnd::terminal::restauracao {
+namespace vrmwnd::terminal::detail::restauracao {
 namespace {
 
 constexpr int kSinais[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
@@ -124,4 +124,4 @@ void Restaura() {
   g_estado.bPreparada = false;
 }
 
-}  // namespace vrmwnd::terminal::restauracao
+}  // namespace vrmwnd::terminal::detail::restauracao

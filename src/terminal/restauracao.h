@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace vrmwnd::terminal::restauracao {
+namespace vrmwnd::terminal::detail::restauracao {
 
 // Antes de abrir a tela: guarda o modo do terminal e as ações dos sinais e desvia a
 // saída de erros.
@@ -19,4 +19,4 @@ void Ativa(std::string strSequencia);
 // com o que foi escrito nela. Chamar de novo não faz nada.
 void Restaura();
 
-}  // namespace vrmwnd::terminal::restauracao
+}  // namespace vrmwnd::terminal::detail::restauracao

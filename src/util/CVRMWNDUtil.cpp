@@ -112,6 +112,6 @@ void CVRMWNDUtil::MensagemGrid(const TQZCMConsisteRetorno* pRetorno, bool bPosic
   if (item.GetCodigoQZMensagem() != 0) {
     QZMensagem(item.GetCodigoQZMensagem(), item.GeteModuloCodigoQZMensagem());
   } else if (!item.GetErro().IsEmpty()) {
-    QZMessageBoxEx(item.GetErro(), QZTituloModulo(vrmwnd::kNumeroModulo), MB_ICONEXCLAMATION, nullptr);
+    QZMessageBoxEx(item.GetErro(), QZTituloModulo(QZ_MODULO_COMPRAS), MB_ICONEXCLAMATION, nullptr);
   }
 }

@@ -10,6 +10,8 @@
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZTemporario.h"
+#include "vrmwnd/platform/process.h"
+#include "vrmwnd/platform/registry.h"
 #include "vrmwnd/suite/relatorios/CChamaVisualizadorRel.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
 #include "vrmwnd/suite/mensagens/QZMens.h"
@@ -120,7 +122,7 @@ void CVRMWNDUtil::LogTransacao(REG_QZDMC rDocumento, const CString& strEmpresa, 
   hr = pLog->GeraRelatorio(bstrRelatorio.bstr, bstrConfiguracao.bstr, bstrTexto2.bstr, &rFiltro, nQtd,
                            chaves.data());
   if (hr == QZ_S_LOG_SEM_ENTRADAS) {
-    QZMensagem(kMensagemSemDados, CString("CM"));
+    QZMensagem(kMensagemSemDados, CString(vrmwnd::kCodigoModulo));
   } else {
     if (hr != S_OK) MostraFalha(hr, kLocalRelatorio, strEmpresa, __LINE__);
     CChamaVisualizadorRel visualizador;

@@ -1,32 +1,17 @@
-// O wrapper do combo: instantâneo do texto, seleção por programa notada com atraso
-// e a largura da lista pelo maior item.
+// O wrapper do combo: instantâneo do texto, seleção por programa notada com atraso,
+// a largura da lista pelo maior item e a altura do campo dos combos de lista fixa.
 #include "vrmwnd/wrappers/C4_CComboBox.h"
 
 #include <algorithm>
 
-#include "vrmwnd/wrappers/C4_regras.h"
+#include "vrmwnd/suite/edits/CQZEditDF.h"
 
 BEGIN_MESSAGE_MAP(C4_CComboBox, CComboBox)
-  ON_CONTROL_REFLECT_EX(CBN_SELCHANGE, &C4_CComboBox::OnChange)
-  ON_CONTROL_REFLECT_EX(CBN_EDITCHANGE, &C4_CComboBox::OnChange)
+  C4_COMBO_ENTRADAS_MUDANCAS(C4_CComboBox)
   ON_CONTROL_REFLECT(CBN_DROPDOWN, &C4_CComboBox::OnDropdown)
 END_MESSAGE_MAP()
 
-BOOL C4_CComboBox::OnChange() {
-  CString strTexto;
-  GetWindowText(strTexto);
-  return FiltraMudancaDeCombo(*this, m_strTextoAnterior, strTexto);
-}
-
-bool C4_CComboBox::AtualizaAntes(UINT message) {
-  return message == CB_SETCURSEL || message == CB_GETCURSEL || message == CB_SELECTSTRING ||
-         message == CB_RESETCONTENT || message == CB_SETITEMDATA;
-}
-
-LRESULT C4_CComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (AtualizaAntes(message)) OnChange();
-  return CComboBox::WindowProc(message, wParam, lParam);
-}
+C4_COMBO_TRATADORES(C4_CComboBox, CComboBox)
 
 void C4_CComboBox::OnDropdown() {
   if (m_bRecalculaTamanhoPeloTexto) RecalculaEdit();
@@ -45,4 +30,9 @@ void C4_CComboBox::RecalculaEdit() {
   }
   SetDroppedWidth(static_cast<UINT>(nLargura + dc.GetTextExtent("0").cx));
   dc.SelectObject(pFonteAnterior);
+}
+
+void AjustaAlturaDoCampo(CComboBox& combo) {
+  int nAltura = DLU_TO_Pixel_Y(&combo, 14) - 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
+  combo.SetItemHeight(-1, static_cast<WORD>(nAltura));
 }

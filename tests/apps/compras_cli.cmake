@@ -56,10 +56,11 @@ run(0 "^POS +Número +Fornecedor +Emissão +Total\n6144 +1001 +Metalúrgica Ipir
 run(1 "não está registrada" nota listar --empresa NINGUEM)
 run(2 "opção desconhecida" nota listar --json)
 
-# Importing invoices into a goods receipt: the report, the machine form and a failed read
-# with the line it left in the error log.
+# Importing invoices into a goods receipt: the report, a stock entry with its firearm, the
+# machine form and a failed read with the line it left in the error log.
 run(0 "Origem: +Módulo Comercial - Nota Fiscal - Mês/Ano: 08/2018 - Chave: 1\n.*Nome do fornecedor: +Metalúrgica Ipiranga Ltda\n.*Itens de produto \\(3\\):.*Parcelas \\(3\\):.*Total da nota: +2\\.095,50" nota importar 6144 10240)
 run(0 "^\\{\"origem\": \"Módulo Comercial.*\"totalNota\": 1438\\.0000" nota importar 6144 --json)
+run(0 "Local: +2\n +Classificação: +4001\n +Arma: série: +KGB-338812\n +Arma: descrição: +Pistola \\.380 com dois carregadores\n" nota importar 10240)
 run(1 "a leitura falhou: nota fiscal 99 não existe.*Linha gravada no log de erros:\n.*CTrataDadosREWnd::ImportaNotaComercial.*GetUsaServidor\\(\\)->LeDFNotasFiscais\\(m_ppINotasFiscais, lPosicaoComercial, &pRegNF\\)" nota importar 99)
 run(2 "diga ao menos uma posição" nota importar)
 # The lookup edits answer as they do on a screen: description and key, or the message.

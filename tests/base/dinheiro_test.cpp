@@ -242,6 +242,60 @@ TEST(CQZCurrencyEx8Test, OitoCasas) {
   EXPECT_EQ(CQZCurrencyEx8(LONGLONG{123'465'000}).GetCurrencyEx().GetInt64(), 12'346);
 }
 
+namespace {
+
+// Os ajustes que CQZCurrencyEx e CQZCurrencyEx8 dividem, cada caso a partir de um
+// valor dado em quatro casas: os dois devem chegar ao mesmo valor real, com as suas
+// próprias casas implícitas quando pedidas.
+enum EAjuste { DUAS_E_MEIO, DUAS_E_TRUNCA, TODAS_E_MEIO, SEM_MODO_DEPOIS_ARREDONDA, SEM_MODO_DEPOIS_TRUNCA,
+               SEM_MODO_DEPOIS_CIMA };
+constexpr struct {
+  const char* szCaso;
+  EAjuste eAjuste;
+  int64_t bruto4, esperado4;
+  int nCasas;  // -1: as casas implícitas do valor
+  int nModo;
+} kAjustes[] = {
+    {"duas casas, meio", DUAS_E_MEIO, 12'351, 12'400, 2, ARREDONDA_MEIO},
+    {"duas casas, trunca", DUAS_E_TRUNCA, 12'351, 12'300, 2, TRUNCA},
+    {"todas as casas", TODAS_E_MEIO, 12'351, 12'351, -1, ARREDONDA_MEIO},
+    {"modo desconhecido, depois arredonda", SEM_MODO_DEPOIS_ARREDONDA, -12'351, -12'400, 2, ARREDONDA_MEIO},
+    {"modo desconhecido, depois trunca", SEM_MODO_DEPOIS_TRUNCA, 12'359, 12'300, 2, TRUNCA},
+    {"modo desconhecido, depois para cima", SEM_MODO_DEPOIS_CIMA, 12'311, 12'400, 2, ARREDONDA_CIMA},
+};
+
+template <class TValor>
+void ConfereAjustes(TValor (*fDeBruto4)(int64_t), int64_t nEscala, int nCasasImplicitas) {
+  for (const auto& c : kAjustes) {
+    SCOPED_TRACE(c.szCaso);
+    TValor v = fDeBruto4(c.bruto4);
+    if (c.eAjuste >= SEM_MODO_DEPOIS_ARREDONDA) {
+      v.SetModoArredondamento(7);  // com modo desconhecido as casas não arredondam
+      v.SetCasasDecimais(2);
+      ASSERT_EQ(v.GetInt64(), c.bruto4 * nEscala);
+    }
+    switch (c.eAjuste) {
+      case DUAS_E_MEIO: v.SetCasasDecimais(true, true); break;
+      case DUAS_E_TRUNCA: v.SetCasasDecimais(true, false); break;
+      case TODAS_E_MEIO: v.SetCasasDecimais(false, true); break;
+      case SEM_MODO_DEPOIS_ARREDONDA: v.SetArredonda(true); break;
+      case SEM_MODO_DEPOIS_TRUNCA: v.SetArredonda(false); break;
+      case SEM_MODO_DEPOIS_CIMA: v.SetModoArredondamento(ARREDONDA_CIMA); break;
+    }
+    EXPECT_EQ(v.GetInt64(), c.esperado4 * nEscala);
+    EXPECT_EQ(v.GetCasasDecimais(), c.nCasas < 0 ? nCasasImplicitas : c.nCasas);
+    EXPECT_EQ(v.GetModoArredondamento(), c.nModo);
+  }
+}
+
+}  // namespace
+
+TEST(AjustesArredondamentoTest, CasasEModoArredondamAoMudarNosDoisValores) {
+  ConfereAjustes<CQZCurrencyEx>([](int64_t bruto4) { return CQZCurrencyEx(CyDeBruto(bruto4)); }, 1, 4);
+  ConfereAjustes<CQZCurrencyEx8>([](int64_t bruto4) { return CQZCurrencyEx8(LONGLONG{bruto4 * 10'000}); },
+                                 10'000, 8);
+}
+
 TEST(CQZCurrencyTest, CentavosTextoEFormato) {
   CQZCurrency v(CyDeBruto(-12'399));
   v.TruncaCentavos();

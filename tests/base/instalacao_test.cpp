@@ -9,6 +9,7 @@
 #include "ambiente_teste.h"
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/platform/registry.h"
 
 TEST(QZCriaInstalacaoExemploTest, GravaRegistraEMantemOuSobrescreveOQueJaExiste) {
   for (const bool bSobrescreve : {false, true}) {

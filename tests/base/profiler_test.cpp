@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "profiler_teste.h"
+#include "vrmwnd/base/ganchos_teste.h"
 
 namespace {
 

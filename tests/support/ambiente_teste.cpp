@@ -1,11 +1,13 @@
 // A pasta VRMWND_HOME temporária, o relógio fixo e o apresentador de caixas.
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "ambiente_teste.h"
 
@@ -75,4 +77,15 @@ std::string LeArquivo(const std::string& strCaminho) {
 void EscreveArquivo(const std::string& strCaminho, const std::string& strTexto) {
   std::ofstream arquivo(strCaminho, std::ios::binary | std::ios::trunc);
   arquivo << strTexto;
+}
+
+std::string EsperaArquivo(const std::string& strCaminho, const std::function<bool(const std::string&)>& fPronto,
+                          int nSegundos) {
+  const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(nSegundos);
+  std::string strTexto = LeArquivo(strCaminho);
+  while (!fPronto(strTexto) && std::chrono::steady_clock::now() < prazo) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    strTexto = LeArquivo(strCaminho);
+  }
+  return strTexto;
 }

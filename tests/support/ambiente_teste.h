@@ -1,12 +1,14 @@
 // Apoio dos testes ao ambiente da plataforma: uma pasta VRMWND_HOME temporária
-// (apagada no fim), o relógio fixo e um apresentador de caixas de mensagem que
-// registra cada caixa e responde com o botão combinado.
+// (apagada no fim), o relógio fixo, um apresentador de caixas de mensagem que
+// registra cada caixa e responde com o botão combinado, e a espera pelo arquivo que
+// um programa iniciado à parte escreve.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "vrmwnd/platform/clock.h"
+#include "vrmwnd/platform/testing.h"
 #include "vrmwnd/platform/msgbox.h"
 
 // Aponta VRMWND_HOME para uma pasta nova enquanto vive; devolve o valor anterior.
@@ -60,3 +62,10 @@ class CRelogioFixo {
 // Conteúdo inteiro de um arquivo ("" quando não existe) e escrita de um arquivo.
 std::string LeArquivo(const std::string& strCaminho);
 void EscreveArquivo(const std::string& strCaminho, const std::string& strTexto);
+
+// Relê o arquivo que um programa iniciado à parte escreve até que fPronto aceite o
+// texto ou passem nSegundos; devolve o último texto lido ("" sem arquivo). O prazo é
+// largo de propósito: sob AddressSanitizer e com a máquina ocupada o programa demora,
+// e a espera só dura tudo isso quando o teste já vai falhar.
+std::string EsperaArquivo(const std::string& strCaminho, const std::function<bool(const std::string&)>& fPronto,
+                          int nSegundos = 60);

@@ -12,6 +12,7 @@
 #include "instalacao_teste.h"
 #include "janelas_teste.h"
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 
 template <class TEdit>

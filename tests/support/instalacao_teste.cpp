@@ -9,6 +9,8 @@
 
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/base/ganchos_teste.h"
+#include "vrmwnd/platform/registry.h"
 
 CInstalacaoTeste::CInstalacaoTeste(EConteudo eConteudo) {
   m_strInstalacao = m_home.CriaSubpasta("instalacao");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vrmwnd/platform/wintypes.h"
+#include "vrmwnd/platform/guiddef.h"
 #include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/platform/numfmt.h"
 #include "vrmwnd/platform/comalloc.h"
@@ -12,6 +13,7 @@
 #include "vrmwnd/platform/CList.h"
 #include "vrmwnd/platform/COleCurrency.h"
 #include "vrmwnd/platform/clock.h"
+#include "vrmwnd/platform/home.h"
 #include "vrmwnd/platform/registry.h"
 #include "vrmwnd/platform/profile.h"
 #include "vrmwnd/platform/process.h"

@@ -8,4 +8,5 @@
 #include "vrmwnd/terminal/CTerminalCurses.h"
 #include "vrmwnd/terminal/CUsuarioTerminal.h"
 #include "vrmwnd/terminal/ITerminal.h"
+#include "vrmwnd/terminal/exporta.h"
 #include "vrmwnd/terminal/texto_celulas.h"

@@ -15,7 +15,7 @@
 #include "vrmwnd/platform/gxgrid.h"
 #include "vrmwnd/platform/wingdi.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 // A Brazilian number scaled by 10^4, and how many decimals it was written with.
@@ -114,7 +114,7 @@ CString fit(const CString& text, int width, DWORD alignment) {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 CString CGXGridCore::TotalOf(ROWCOL col) {
   std::int64_t sum = 0;

@@ -6,7 +6,7 @@
 #include "vrmwnd/platform/gxwnd.h"
 #include "windows/window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 std::map<HWND, int>& invalidations() {
@@ -17,7 +17,7 @@ std::map<HWND, int>& invalidations() {
 [[maybe_unused]] const bool kGridClassRegistered = RegisterClassName(CGXBrowserWnd::kClassName, DefWindowProcA);
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
   detail::Window* w = detail::find_window(hwnd);

@@ -4,9 +4,10 @@
 #include <map>
 #include <mutex>
 
+#include "platform_detail.h"
 #include "vrmwnd/platform/objbase.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct GuidLess {
@@ -30,7 +31,7 @@ int hex_value(char c) {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 HRESULT CLSIDFromString(LPCSTR text, CLSID* clsid) {
   if (text == nullptr || clsid == nullptr) return E_INVALIDARG;

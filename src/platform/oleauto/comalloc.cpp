@@ -7,7 +7,9 @@
 #include <mutex>
 #include <unordered_map>
 
-namespace detail {
+#include "platform_detail.h"
+
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct Block {
@@ -114,7 +116,7 @@ HandleTable& table() {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 LPVOID CoTaskMemAlloc(SIZE_T cb) { return detail::table().allocate(cb); }
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 
 U256 U256::from(u128 value) {
   U256 result;
@@ -167,4 +167,4 @@ std::u16string plain_text(u128 magnitude, int scale, bool negative, char16_t dec
   return std::u16string(write_plain_text(magnitude, scale, negative, decimal, end), end);
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -15,9 +15,10 @@
 #include <emmintrin.h>
 #endif
 
+#include "platform_detail.h"
 #include "vrmwnd/platform/oleauto.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 
 using u128 = unsigned __int128;
 constexpr u128 kMax96 = (u128{1} << 96) - 1;
@@ -147,6 +148,10 @@ struct LongDivision {
 // division; max_chunk 1 is the plain digit-at-a-time division, and every larger
 // chunk stops exactly where it would.
 LongDivision long_divide(u128 dividend, u128 divisor, int scale, int max_chunk);
+// The chunk VarDecDiv divides by: as many digits as a 128-bit division can take.
+inline constexpr int kMaxChunk = 38;
+// The value with its trailing zero places dropped (the scale never below 0).
+Decimal strip_zeros(Decimal value);
 
 // A double as OLEAUT32 brings it into DECIMAL, before any trailing zero is dropped:
 // with |in| = f x 2^e and 0.5 <= f < 1, e < -94 is 0 and e > 96 (infinities and
@@ -234,4 +239,4 @@ constexpr int kPlainTextCapacity = 48;
 char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
                            char16_t* end);
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "vrmwnd/platform/afxapp.h"
+#include "vrmwnd/platform/home.h"
 #include "vrmwnd/platform/profile.h"
 
 CString CWinApp::GetProfileFileName() { return (GetPlatformHomeDirectory() + "/profile.ini").c_str(); }

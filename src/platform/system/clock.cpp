@@ -6,7 +6,10 @@
 #include <ctime>
 #include <mutex>
 
-namespace detail {
+#include "platform_detail.h"
+#include "vrmwnd/platform/testing.h"
+
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct FixedClock {
@@ -76,7 +79,7 @@ SYSTEMTIME real_local_time() {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 void GetLocalTime(LPSYSTEMTIME time) {
   if (time == nullptr) return;

@@ -8,7 +8,9 @@
 #include <string>
 #include <thread>
 
-namespace detail {
+#include "platform_detail.h"
+
+namespace vrmwnd::platform::detail {
 namespace {
 
 // Takes the lock, waiting up to the conflict wait; false when it stays taken.
@@ -25,7 +27,7 @@ bool take_lock(int fd, int operation) {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 std::FILE* _fsopen(const char* file_name, const char* mode, int share_flag) {
   if (file_name == nullptr || mode == nullptr) {

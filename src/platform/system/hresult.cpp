@@ -7,7 +7,9 @@
 #include <iterator>
 #include <string>
 
-namespace detail {
+#include "platform_detail.h"
+
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct NameEntry {
@@ -60,7 +62,7 @@ constexpr NameEntry kSystemTexts[] = {
 };
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 const char* GetHResultName(HRESULT hr) {
   return detail::find_name(detail::kHResultNames, static_cast<std::uint32_t>(hr));

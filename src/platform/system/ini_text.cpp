@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 std::string_view trim(std::string_view s) {
@@ -172,4 +172,4 @@ bool edit_file_locked(const std::string& path, void (*edit)(std::string* text, v
   return ok;
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

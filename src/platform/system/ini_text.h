@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace detail {
+#include "platform_detail.h"
+
+namespace vrmwnd::platform::detail {
 
 struct IniEntry {
   std::string key;
@@ -50,4 +52,4 @@ bool make_directories(const std::string& path);
 bool edit_file_locked(const std::string& path, void (*edit)(std::string* text, void* ctx),
                       void* ctx);
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -13,13 +13,15 @@
 #include <random>
 #include <string>
 
+#include "platform_detail.h"
+
 #ifndef VRMWND_VERSION_MAJOR
 #define VRMWND_VERSION_MAJOR 0
 #define VRMWND_VERSION_MINOR 0
 #define VRMWND_VERSION_PATCH 0
 #endif
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 std::string main_module_path() {
@@ -72,7 +74,7 @@ VS_FIXEDFILEINFO fixed_info() {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 DWORD GetModuleFileNameA(HMODULE module, LPSTR file_name, DWORD size) {
   if (module != nullptr || file_name == nullptr || size == 0) {

@@ -10,7 +10,7 @@
 
 #include "ini_text.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 bool load_profile(LPCSTR file_name, IniText* ini) {
@@ -88,7 +88,7 @@ void apply_write(std::string* text, void* ctx) {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 UINT GetPrivateProfileIntA(LPCSTR app_name, LPCSTR key_name, int default_value,
                            LPCSTR file_name) {

@@ -4,17 +4,17 @@
 // edge blanks, so every value reads back exactly as written.
 #include "vrmwnd/platform/registry.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "ini_text.h"
+#include "vrmwnd/platform/home.h"
 
 struct HKEY__ {
   std::string path;  // section name: root name, then "\" and the sub path
 };
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 const char* root_name(HKEY key) {
@@ -124,15 +124,8 @@ bool store(SetRequest& request) {
 std::string value_key(LPCSTR name) { return name && *name ? name : "@"; }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
-std::string GetPlatformHomeDirectory() {
-  if (const char* home = std::getenv("VRMWND_HOME"); home && *home) return home;
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data)
-    return std::string(data) + "/vrmwnd";
-  const char* user_home = std::getenv("HOME");
-  return std::string(user_home && *user_home ? user_home : ".") + "/.local/share/vrmwnd";
-}
 
 LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD, REGSAM, PHKEY result) {
   if (result == nullptr) return ERROR_INVALID_PARAMETER;

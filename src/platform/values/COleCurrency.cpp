@@ -3,8 +3,10 @@
 
 #include <string>
 
+#include "platform_detail.h"
 
-namespace detail {
+
+namespace vrmwnd::platform::detail {
 namespace {
 
 CY cy_of(LONGLONG raw) {
@@ -22,7 +24,7 @@ COleCurrency::CurrencyStatus combined(const COleCurrency& a, const COleCurrency&
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 COleCurrency::COleCurrency() : m_cur(detail::cy_of(0)), m_status(valid) {}
 COleCurrency::COleCurrency(CY cySrc) : m_cur(cySrc), m_status(valid) {}

@@ -7,7 +7,7 @@
 
 #include "vrmwnd/platform/CArray.h"
 
-namespace detail {
+namespace vrmwnd::platform {
 
 void advise_large_block(void* block, std::size_t bytes) noexcept {
   constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
@@ -18,4 +18,4 @@ void advise_large_block(void* block, std::size_t bytes) noexcept {
   if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform

@@ -14,7 +14,7 @@
 
 #include "oleauto/oleauto_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 constexpr UINT kMaxNumDigits = 9;
@@ -159,7 +159,7 @@ int fail(DWORD error) {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMTA* format,
                      char* number, int cchNumber) {

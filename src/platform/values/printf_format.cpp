@@ -24,7 +24,7 @@
 #include "utf8.h"
 #include "vrmwnd/platform/CException.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 
 namespace {
 
@@ -258,4 +258,4 @@ void format_append(std::string& out, const char* format, va_list args) {
   out.swap(result);
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -5,8 +5,10 @@
 #include <cstdarg>
 #include <string>
 
-namespace detail {
+#include "platform_detail.h"
+
+namespace vrmwnd::platform::detail {
 
 void format_append(std::string& out, const char* format, va_list args);
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

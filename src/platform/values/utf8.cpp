@@ -3,7 +3,7 @@
 // become U+FFFD.
 #include "utf8.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 
 namespace {
 
@@ -89,4 +89,4 @@ std::u16string utf8_to_utf16(std::string_view text) {
   return out;
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace detail {
+#include "platform_detail.h"
+
+namespace vrmwnd::platform::detail {
 
 inline constexpr char32_t kReplacementChar = 0xFFFD;
 
@@ -21,4 +23,4 @@ inline bool utf8_is_continuation(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -8,7 +8,7 @@
 #include "vrmwnd/platform/afxdlg.h"
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct CurrentMessage {
@@ -31,7 +31,7 @@ void hook_window_creation(HWND hwnd) {
   wnd->SubclassWindow(hwnd);
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
   static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, AfxSig_end, {}}};

@@ -6,7 +6,7 @@
 
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct ButtonState : ControlState {
@@ -130,4 +130,4 @@ LRESULT static_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -20,7 +20,7 @@
 #include "values/utf8.h"
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 constexpr UINT kEditId = 1001;
@@ -289,7 +289,7 @@ LRESULT combo_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 BOOL GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info) {
   auto* st = detail::control_state<detail::ComboState>(combo);

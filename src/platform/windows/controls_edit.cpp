@@ -17,7 +17,7 @@
 
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 constexpr int kDefaultLimit = 32767;
@@ -206,4 +206,4 @@ LRESULT edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -11,7 +11,7 @@
 #include "vrmwnd/platform/commctrl.h"
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct ListColumn {
@@ -271,4 +271,4 @@ LRESULT listview_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

@@ -7,7 +7,7 @@
 #include "vrmwnd/platform/afxtabctrl.h"
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct TabState : ControlState {
@@ -52,7 +52,7 @@ LRESULT tab_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
 [[maybe_unused]] const bool kTabClassRegistered = RegisterClassName(WC_TABCONTROLA, tab_proc);
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
 

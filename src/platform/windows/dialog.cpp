@@ -18,7 +18,7 @@
 #include "vrmwnd/platform/afxdlg.h"
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct DialogState : ControlState {
@@ -171,7 +171,7 @@ void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result) {
   pop_modal(dialog);
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 using detail::find_window;
 

@@ -12,7 +12,7 @@
 #include "vrmwnd/platform/useragent.h"
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct ThreadQueue {
@@ -99,7 +99,7 @@ void forget_focus_within(HWND hwnd) {
   if (focus == hwnd || IsChild(hwnd, focus)) focus = nullptr;
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 using detail::find_window;
 
@@ -130,7 +130,7 @@ void PostQuitMessage(int exit_code) {
   detail::queue().quit_code = exit_code;
 }
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 BOOL peek(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
@@ -159,7 +159,7 @@ BOOL peek(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 // An empty queue lets the user agent show the windows; what it queues then is taken
 // at once.

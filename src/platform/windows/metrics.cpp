@@ -43,7 +43,7 @@ BOOL MapDialogRect(HWND dialog, LPRECT rect) {
   return TRUE;
 }
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct DeviceContext {
@@ -77,7 +77,7 @@ CString encode_char(UINT code_point) {
   return CString(out.data(), static_cast<int>(out.size()));
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 HFONT GetDialogFont() {
   static int dialog_font = 0;

@@ -2,16 +2,17 @@
 // when a user agent is there to answer it, else a line on standard error.
 #include "vrmwnd/platform/msgbox.h"
 
+#include "platform_detail.h"
 #include "vrmwnd/platform/msgbox_window.h"
 #include "vrmwnd/platform/useragent.h"
 
 #include <cstdio>
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 IMessageBoxPresenter* g_presenter = nullptr;
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter) {
   IMessageBoxPresenter* previous = detail::g_presenter;

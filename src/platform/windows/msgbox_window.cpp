@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform_detail.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct ButtonText {
@@ -95,7 +96,7 @@ class MessageBoxDialog : public CDialog {
 };
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 int WindowMessageBoxPresenter::Present(HWND owner, const char* text, const char* caption, UINT flags) {
   detail::MessageBoxDialog box(flags, CWnd::FromHandle(owner));

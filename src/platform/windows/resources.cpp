@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "platform_detail.h"
 #include "vrmwnd/platform/resources.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 struct Module {
@@ -47,7 +48,7 @@ Module* module_of(HINSTANCE instance) {
 }
 
 }  // namespace
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 HINSTANCE AfxRegisterModule(LPCSTR file_name) {
   if (HMODULE existing = GetModuleHandleA(file_name)) return existing;

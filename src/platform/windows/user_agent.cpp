@@ -7,7 +7,7 @@
 #include "values/utf8.h"
 #include "window_detail.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 IUserAgent* g_agent = nullptr;
@@ -57,7 +57,7 @@ void refresh_user_agent() {
 void push_modal(HWND hwnd) { g_modal.push_back(hwnd); }
 void pop_modal(HWND hwnd) { std::erase(g_modal, hwnd); }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 IUserAgent* SetUserAgent(IUserAgent* agent) {
   IUserAgent* previous = detail::g_agent;

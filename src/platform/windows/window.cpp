@@ -10,7 +10,7 @@
 #include "window_detail.h"
 #include "vrmwnd/platform/afxwin.h"
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 namespace {
 
 constexpr DWORD kErrorInvalidWindowHandle = 1400;
@@ -97,7 +97,7 @@ void notify_parent(HWND hwnd, WORD code) {
                reinterpret_cast<LPARAM>(hwnd));
 }
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail
 
 using detail::find_window;
 using detail::Window;

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "platform_detail.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/winctrl.h"
 #include "vrmwnd/platform/winuser.h"
 
 class CWnd;
 
-namespace detail {
+namespace vrmwnd::platform::detail {
 
 // State of a standard control (edit text selection, combo items, ...).
 struct ControlState {
@@ -99,4 +100,4 @@ void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result);
 void push_modal(HWND hwnd);
 void pop_modal(HWND hwnd);
 
-}  // namespace detail
+}  // namespace vrmwnd::platform::detail

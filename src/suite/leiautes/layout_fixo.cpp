@@ -28,7 +28,7 @@ CQZErroLayout::CQZErroLayout(const char* szRegistro, const char* szCampo, std::s
                              const std::string& strMotivo)
     : std::runtime_error(MontaMensagem(szRegistro, szCampo, nOffset, strMotivo)) {}
 
-namespace detalhe {
+namespace acesso {
 
 void* ResolveVetor(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
                    const char* szRegistro, const char* szCampo, std::size_t nOffset) {
@@ -87,5 +87,5 @@ std::string_view TextoAlocado(DWORD hTexto, const char* szRegistro, const char* 
   return TextoDoCampo(static_cast<const BYTE*>(p), nBytes, szRegistro, szCampo, nOffset);
 }
 
-}  // namespace detalhe
+}  // namespace acesso
 }  // namespace vrmsuite

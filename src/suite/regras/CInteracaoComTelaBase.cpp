@@ -1,6 +1,8 @@
 // A liberação de acesso da biblioteca da empresa, com a política do processo.
 #include "vrmwnd/suite/regras/CInteracaoComTelaBase.h"
 
+#include "vrmwnd/suite/ganchos_teste.h"
+
 namespace {
 vrmsuite::TPoliticaLiberaAcesso& Politica() {
   static auto* pPolitica = new vrmsuite::TPoliticaLiberaAcesso;

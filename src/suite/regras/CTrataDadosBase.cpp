@@ -4,6 +4,8 @@
 
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZModulos.h"
+#include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
 
 TCMREQualEntradaEstoque CTrataDadosBase::GetLocalEntradaEstoqueObrigatorio(BYTE byTipo,
                                                                            BYTE byTipoOperacao,

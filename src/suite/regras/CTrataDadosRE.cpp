@@ -2,7 +2,11 @@
 // servidores da empresa, totais em aritmética exata de V8 e CY, impostos e rateio.
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
 
+#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/suite/leiautes/REG_FILIALPS.h"
+#include "vrmwnd/suite/leiautes/_REG_PRODUTOPS.h"
+#include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
 #include "vrmwnd/suite/regras/CManipulaListaValores.h"
 
 namespace {

@@ -1,16 +1,15 @@
 // O componente de log de transações (IQZDF_Log) sobre a tabela log_transacao do banco
 // da empresa, a chave do documento em texto para o filtro e o registro do componente
 // na tabela de classes do processo.
-#include <sqlite3.h>
-
-#include <atomic>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "banco_impl.h"
+#include "falhas_leitura.h"
+#include "TObjetoCom.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
-#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace {
 
@@ -20,6 +19,7 @@ constexpr HRESULT kArquivoNaoAbre = static_cast<HRESULT>(0x80070003u);
 constexpr const char* kSelecionaEntrada =
     "SELECT lChave, dwDocBaixo, dwDocAlto, byTipoDocumento, nUsuario, szMomento, szOperacao, "
     "szDescricao FROM log_transacao";
+const std::string kLeEntrada = std::string(kSelecionaEntrada) + " WHERE lChave = ?";
 // ?1 usuário, ?2 e ?3 datas AAAAMMDD (−1: qualquer), ?4 1 quando há documento, ?5 e
 // ?6 as palavras do documento, ?7 tipo de documento (0: qualquer).
 constexpr const char* kCondicaoFiltro =
@@ -34,44 +34,18 @@ using vrmsuite::CComando;
 BSTR Bstr(const CString& str) { return SysAllocString(Utf8ToUtf16(str.GetString()).c_str()); }
 using vrmsuite::FalhaProgramada;
 
-class CComponenteLog final : public IQZDF_Log {
+class CComponenteLog final : public vrmsuite::TObjetoCom<IQZDF_Log, IID_IQZDF_Log> {
  public:
-  HRESULT QueryInterface(REFIID riid, void** ppv) override {
-    if (ppv == nullptr) return E_POINTER;
-    *ppv = nullptr;
-    if (!(riid == IID_IUnknown) && !(riid == uuidof<IQZDF_Log>())) return E_NOINTERFACE;
-    *ppv = static_cast<IQZDF_Log*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG AddRef() override { return ++m_nReferencias; }
-  ULONG Release() override {
-    const ULONG n = --m_nReferencias;
-    if (n == 0) delete this;
-    return n;
-  }
-
   HRESULT Quantidade(DWORD* pnQtd) override {
-    if (pnQtd == nullptr) return E_POINTER;
-    *pnQtd = 0;
-    if (HRESULT hr = Entrada("IQZDF_Log::Quantidade"); hr != S_OK) return hr;
-    CComando comando(*m_pBanco, "SELECT COUNT(*) FROM log_transacao");
-    return Conta(comando, pnQtd);
+    return LeQuantidade("IQZDF_Log::Quantidade", "SELECT COUNT(*) FROM log_transacao", pnQtd);
   }
   HRESULT Le(DWORD lChave, REG_LOGPS* pReg) override {
-    if (pReg == nullptr) return E_POINTER;
-    pReg->Zera();
-    if (HRESULT hr = Entrada("IQZDF_Log::Le"); hr != S_OK) return hr;
-    return LeUma(lChave, pReg);
+    return LeRegistro("IQZDF_Log::Le", kLeEntrada.c_str(), static_cast<long long>(lChave), pReg);
   }
   HRESULT Abre(BSTR bstrEmpresa, unsigned short nUsuario) override {
     if (HRESULT hr = FalhaProgramada("IQZDF_Log::Abre"); hr != S_OK) return hr;
-    if (bstrEmpresa == nullptr) return E_INVALIDARG;
-    std::string strErro;
-    const CString strEmpresa(bstrEmpresa);
-    m_pBanco = vrmsuite::AbreEmpresa(strEmpresa.GetString(), strErro);
-    if (!m_pBanco) return QZ_E_EMPRESA_NAO_ENCONTRADA;
-    m_strEmpresa = strEmpresa;
+    if (HRESULT hr = Liga(bstrEmpresa); hr != S_OK) return hr;
+    m_strEmpresa = CString(bstrEmpresa);
     m_nUsuario = nUsuario;
     return S_OK;
   }
@@ -126,29 +100,8 @@ class CComponenteLog final : public IQZDF_Log {
                         DWORD nQtd, const DWORD* aChaves) override;
 
  private:
-  ~CComponenteLog() = default;
-
-  HRESULT Entrada(const char* szOperacao) const {
-    if (HRESULT hr = FalhaProgramada(szOperacao); hr != S_OK) return hr;
-    return m_pBanco ? S_OK : QZ_E_SEM_CONEXAO;
-  }
-  static HRESULT Conta(CComando& comando, DWORD* pnQtd) {
-    if (!comando.Preparado() || !comando.Proxima()) return QZ_E_BANCO_DE_DADOS;
-    *pnQtd = static_cast<DWORD>(sqlite3_column_int64(comando.Bruto(), 0));
-    return S_OK;
-  }
   HRESULT LeUma(DWORD lChave, REG_LOGPS* pReg) const {
-    CComando comando(*m_pBanco, (std::string(kSelecionaEntrada) + " WHERE lChave = ?").c_str());
-    if (!comando.Preparado()) return QZ_E_BANCO_DE_DADOS;
-    comando.Liga(1, static_cast<long long>(lChave));
-    return Preenche(comando, pReg);
-  }
-  static HRESULT Preenche(CComando& comando, REG_LOGPS* pReg) {
-    if (!comando.Proxima()) return comando.Erro().empty() ? QZ_E_REGISTRO_NAO_ENCONTRADO : QZ_E_BANCO_DE_DADOS;
-    std::string strErro;
-    const HRESULT hr = vrmsuite::PreencheDaLinha(comando, *pReg, strErro);
-    if (hr != S_OK) pReg->Zera();
-    return hr;
+    return LeUm(kLeEntrada.c_str(), static_cast<long long>(lChave), pReg);
   }
   static HRESULT LigaFiltro(const REG_FILTRO_LOGPS& filtro, CComando& comando);
   HRESULT Extremo(const char* szOperacao, const REG_FILTRO_LOGPS* pFiltro, const char* szOrdem,
@@ -158,7 +111,7 @@ class CComponenteLog final : public IQZDF_Log {
     if (HRESULT hr = Entrada(szOperacao); hr != S_OK) return hr;
     CComando comando(*m_pBanco, (std::string(kSelecionaEntrada) + kCondicaoFiltro + szOrdem).c_str());
     if (HRESULT hr = LigaFiltro(*pFiltro, comando); hr != S_OK) return hr;
-    return Preenche(comando, pReg);
+    return LeLinha(comando, pReg);
   }
   static CString Linha(const REG_LOGPS& reg) {
     CString str;
@@ -167,8 +120,6 @@ class CComponenteLog final : public IQZDF_Log {
     return str;
   }
 
-  std::atomic<ULONG> m_nReferencias{1};
-  std::shared_ptr<vrmsuite::CQZBancoEmpresa> m_pBanco;
   CString m_strEmpresa;
   unsigned short m_nUsuario = 0;
 };
@@ -286,13 +237,7 @@ HRESULT CComponenteLog::GeraRelatorio(BSTR bstrArquivo, BSTR bstrConfiguracao, B
 }
 
 HRESULT CriaComponenteLog(REFIID riid, void** ppv) {
-  if (ppv == nullptr) return E_POINTER;
-  *ppv = nullptr;
-  if (HRESULT hr = FalhaProgramada("IQZDF_Log::Cria"); hr != S_OK) return hr;
-  auto* pComponente = new CComponenteLog;
-  const HRESULT hr = pComponente->QueryInterface(riid, ppv);
-  pComponente->Release();
-  return hr;
+  return vrmsuite::CriaObjetoCom<CComponenteLog>("IQZDF_Log::Cria", riid, ppv);
 }
 
 // A biblioteca registra o componente ao carregar.

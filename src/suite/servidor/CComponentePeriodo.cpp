@@ -12,20 +12,11 @@ namespace {
 class CComponentePeriodo final : public TObjetoCom<IQZDF_Periodo, IID_IQZDF_Periodo> {
  public:
   HRESULT Quantidade(DWORD* pnQtd) override {
-    if (pnQtd == nullptr) return E_POINTER;
-    *pnQtd = 0;
-    if (HRESULT hr = Entrada("IQZDF_Periodo::Quantidade"); hr != S_OK) return hr;
-    CComando comando(*m_pBanco, "SELECT COUNT(*) FROM periodicidade");
-    std::vector<long long> v;
-    if (HRESULT hr = Chaves(comando, v); hr != S_OK) return hr;
-    *pnQtd = v.empty() ? 0 : static_cast<DWORD>(v[0]);
-    return S_OK;
+    return LeQuantidade("IQZDF_Periodo::Quantidade", "SELECT COUNT(*) FROM periodicidade", pnQtd);
   }
   HRESULT Le(WORD iCodigo, REG_PERIODICIDADEPS* pReg) override {
-    if (pReg == nullptr) return E_POINTER;
-    pReg->Zera();
-    if (HRESULT hr = Entrada("IQZDF_Periodo::Le"); hr != S_OK) return hr;
-    return LeUm("SELECT * FROM periodicidade WHERE iCodigo = ? ORDER BY iPonteiro", static_cast<long long>(iCodigo), pReg);
+    return LeRegistro("IQZDF_Periodo::Le", "SELECT * FROM periodicidade WHERE iCodigo = ? ORDER BY iPonteiro",
+                      static_cast<long long>(iCodigo), pReg);
   }
   HRESULT LeVarios(DWORD nQtd, const WORD* piChaves, REG_PERIODICIDADEPS* aEntradas) override {
     if (nQtd > 0 && (piChaves == nullptr || aEntradas == nullptr)) return E_POINTER;
@@ -68,13 +59,7 @@ class CComponentePeriodo final : public TObjetoCom<IQZDF_Periodo, IID_IQZDF_Peri
 namespace {
 
 HRESULT CriaComponentePeriodo(REFIID riid, void** ppv) {
-  if (ppv == nullptr) return E_POINTER;
-  *ppv = nullptr;
-  if (HRESULT hr = vrmsuite::FalhaProgramada("IQZDF_Periodo::Cria"); hr != S_OK) return hr;
-  auto* pComponente = new vrmsuite::CComponentePeriodo;
-  const HRESULT hr = pComponente->QueryInterface(riid, ppv);
-  pComponente->Release();
-  return hr;
+  return vrmsuite::CriaObjetoCom<vrmsuite::CComponentePeriodo>("IQZDF_Periodo::Cria", riid, ppv);
 }
 
 // A biblioteca registra o componente ao carregar.

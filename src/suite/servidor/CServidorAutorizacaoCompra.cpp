@@ -19,14 +19,7 @@ class CServidorAutorizacaoCompra final
     return S_OK;
   }
   HRESULT Quantidade(long* plQtd) override {
-    if (plQtd == nullptr) return E_POINTER;
-    *plQtd = 0;
-    if (HRESULT hr = Entrada("IQZCM_AutorizacaoCompra::Quantidade"); hr != S_OK) return hr;
-    CComando comando(*m_pBanco, "SELECT COUNT(*) FROM autorizacao_compra");
-    std::vector<long long> v;
-    if (HRESULT hr = Chaves(comando, v); hr != S_OK) return hr;
-    *plQtd = v.empty() ? 0 : static_cast<long>(v[0]);
-    return S_OK;
+    return LeQuantidade("IQZCM_AutorizacaoCompra::Quantidade", "SELECT COUNT(*) FROM autorizacao_compra", plQtd);
   }
   HRESULT BuscaChave(BSTR bstrCodigo, DWORD* plChave) override {
     if (plChave == nullptr || bstrCodigo == nullptr) return E_POINTER;
@@ -73,10 +66,8 @@ class CServidorAutorizacaoCompra final
     return S_OK;
   }
   HRESULT LeLight(DWORD lChave, REG_AUTORIZACAO_COMPRA_LIGHTPS* pReg) override {
-    if (pReg == nullptr) return E_POINTER;
-    pReg->Zera();
-    if (HRESULT hr = Entrada("IQZCM_AutorizacaoCompra::LeLight"); hr != S_OK) return hr;
-    return LeUm("SELECT * FROM autorizacao_compra WHERE lPonteiro = ?", static_cast<long long>(lChave), pReg);
+    return LeRegistro("IQZCM_AutorizacaoCompra::LeLight", "SELECT * FROM autorizacao_compra WHERE lPonteiro = ?",
+                      static_cast<long long>(lChave), pReg);
   }
 };
 

@@ -25,10 +25,8 @@ class CServidorMateriais final : public TObjetoCom<IQZDF_Materiais, IID_IQZDF_Ma
   HRESULT LeUnidade(WORD, void*) override { return E_NOTIMPL; }
   HRESULT LeGrupo(WORD, void*) override { return E_NOTIMPL; }
   HRESULT LeCondicaoPagamento(WORD iChave, REG_CONDICAO_PAGAMENTOPS* pReg) override {
-    if (pReg == nullptr) return E_POINTER;
-    pReg->Zera();
-    if (HRESULT hr = Entrada("IQZDF_Materiais::LeCondicaoPagamento"); hr != S_OK) return hr;
-    return LeUm("SELECT * FROM condicao_pagamento WHERE iPonteiro = ?", static_cast<long long>(iChave), pReg);
+    return LeRegistro("IQZDF_Materiais::LeCondicaoPagamento", "SELECT * FROM condicao_pagamento WHERE iPonteiro = ?",
+                      static_cast<long long>(iChave), pReg);
   }
   HRESULT LeCondicaoPagamentoCodigo(BSTR bstrCodigo, WORD* piChave, REG_CONDICAO_PAGAMENTOPS* pReg) override {
     if (pReg == nullptr || piChave == nullptr || bstrCodigo == nullptr) return E_POINTER;

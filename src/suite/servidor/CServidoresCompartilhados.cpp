@@ -3,6 +3,11 @@
 #include <mutex>
 
 #include "leitura_comum.h"
+#include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/suite/leiautes/REG_FILIALPS.h"
+#include "vrmwnd/suite/leiautes/REG_SIT_TRIB_PRODUTOPS.h"
+#include "vrmwnd/suite/leiautes/_RegCFRT.h"
+#include "vrmwnd/suite/leiautes/_RegContaPS.h"
 
 
 namespace {

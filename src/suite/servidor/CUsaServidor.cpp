@@ -3,6 +3,19 @@
 // caminho comum de entrada de toda leitura.
 #include "leitura_comum.h"
 
+#include "vrmwnd/base/T_Lista.h"
+#include "vrmwnd/suite/leiautes/REG_CM_CFGALERTAPS.h"
+#include "vrmwnd/suite/leiautes/REG_ES_LOTEPS.h"
+#include "vrmwnd/suite/leiautes/REG_FILIALPS.h"
+#include "vrmwnd/suite/leiautes/REG_HISTORICOPS.h"
+#include "vrmwnd/suite/leiautes/REG_SIT_TRIB_PRODUTOPS.h"
+#include "vrmwnd/suite/leiautes/_REG_NATUREZAPS.h"
+#include "vrmwnd/suite/leiautes/_REG_PRODUTOPS.h"
+#include "vrmwnd/suite/leiautes/_REG_UNIDADES_MEDIDAPS.h"
+#include "vrmwnd/suite/leiautes/_RegCFRT.h"
+#include "vrmwnd/suite/leiautes/_RegContaPS.h"
+#include "vrmwnd/suite/leiautes/tagREG_CADDOCPS.h"
+
 namespace vrmsuite {
 
 HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,

@@ -1,7 +1,8 @@
-// A base dos servidores das consultas do módulo sobre o banco da empresa: a contagem
-// de referências e o QueryInterface de um objeto de uma interface só, a empresa
-// ligada, a entrada de cada leitura pelo gancho de teste com o nome
-// "Interface::Metodo" e as leituras de uma linha e de chaves.
+// A base dos objetos COM da suíte sobre o banco da empresa (servidores das consultas e
+// componentes de periodicidades e de log): a contagem de referências e o
+// QueryInterface de um objeto de uma interface só, a criação pela tabela de classes,
+// a empresa ligada, a entrada de cada leitura pelo gancho de teste com o nome
+// "Interface::Metodo" e as leituras de uma linha, de uma contagem e de chaves.
 #pragma once
 
 #include <atomic>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "banco_impl.h"
+#include "falhas_leitura.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/comalloc.h"
 #include "vrmwnd/platform/unknwn.h"
@@ -58,11 +60,41 @@ class TObjetoCom : public TInterface {
     CComando comando(*m_pBanco, szSql);
     if (!comando.Preparado()) return QZ_E_BANCO_DE_DADOS;
     comando.Liga(1, param);
+    return LeLinha(comando, pReg);
+  }
+  // A próxima linha de um comando já ligado em *pReg; sem linha,
+  // QZ_E_REGISTRO_NAO_ENCONTRADO. Uma linha que não cabe no registro o deixa zerado.
+  template <class TRegistro>
+  static HRESULT LeLinha(CComando& comando, TRegistro* pReg) {
     if (!comando.Proxima()) return comando.Erro().empty() ? QZ_E_REGISTRO_NAO_ENCONTRADO : QZ_E_BANCO_DE_DADOS;
     std::string strErro;
     const HRESULT hr = PreencheDaLinha(comando, *pReg, strErro);
     if (hr != S_OK) pReg->Zera();
     return hr;
+  }
+  // O número da primeira coluna da linha de um SELECT COUNT(*) já ligado.
+  template <class TQtd>
+  static HRESULT Conta(CComando& comando, TQtd* pnQtd) {
+    if (!comando.Preparado() || !comando.Proxima()) return QZ_E_BANCO_DE_DADOS;
+    *pnQtd = static_cast<TQtd>(sqlite3_column_int64(comando.Bruto(), 0));
+    return S_OK;
+  }
+  // A operação szLeitura que lê um registro: *pReg zerado, a entrada e LeUm.
+  template <class TRegistro, class TParam>
+  HRESULT LeRegistro(const char* szLeitura, const char* szSql, TParam param, TRegistro* pReg) const {
+    if (pReg == nullptr) return E_POINTER;
+    pReg->Zera();
+    if (HRESULT hr = Entrada(szLeitura); hr != S_OK) return hr;
+    return LeUm(szSql, param, pReg);
+  }
+  // A operação szLeitura que conta: *pnQtd zerado, a entrada e o SELECT COUNT(*) szSql.
+  template <class TQtd>
+  HRESULT LeQuantidade(const char* szLeitura, const char* szSql, TQtd* pnQtd) const {
+    if (pnQtd == nullptr) return E_POINTER;
+    *pnQtd = 0;
+    if (HRESULT hr = Entrada(szLeitura); hr != S_OK) return hr;
+    CComando comando(*m_pBanco, szSql);
+    return Conta(comando, pnQtd);
   }
   // As chaves (primeira coluna) das linhas de um comando já ligado.
   static HRESULT Chaves(CComando& comando, std::vector<long long>& chaves) {
@@ -85,5 +117,18 @@ class TObjetoCom : public TInterface {
  private:
   std::atomic<ULONG> m_nReferencias{1};
 };
+
+// O criador de um objeto T para a tabela de classes: a falha programada szCriacao
+// ("Interface::Cria"), depois a interface pedida, que o objeto pode não ter.
+template <class T>
+HRESULT CriaObjetoCom(const char* szCriacao, REFIID riid, void** ppv) {
+  if (ppv == nullptr) return E_POINTER;
+  *ppv = nullptr;
+  if (HRESULT hr = FalhaProgramada(szCriacao); hr != S_OK) return hr;
+  auto* pObjeto = new T;
+  const HRESULT hr = pObjeto->QueryInterface(riid, ppv);
+  pObjeto->Release();
+  return hr;
+}
 
 }  // namespace vrmsuite

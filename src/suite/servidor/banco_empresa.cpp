@@ -9,6 +9,8 @@
 
 #include "banco_impl.h"
 #include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/platform/home.h"
+#include "vrmwnd/platform/registry.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 
 namespace vrmsuite {

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <string>
 
+#include "falhas_leitura.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 
 namespace vrmsuite {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "leitura_comum.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 
 namespace {
 

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "banco_impl.h"
+#include "falhas_leitura.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace vrmsuite {
 

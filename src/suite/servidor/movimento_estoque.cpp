@@ -2,6 +2,8 @@
 // próprios movimentos, em ordem de sequência, com a observação alocada pelo servidor.
 #include "leitura_comum.h"
 
+#include "vrmwnd/suite/leiautes/REG_ES_MOVIMENTOPS.h"
+
 using vrmsuite::CComando;
 
 HRESULT IQZServidor::Falha(HRESULT hr, std::string strMotivo) {

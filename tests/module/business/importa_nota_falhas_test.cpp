@@ -8,6 +8,8 @@
 
 #include "importa_teste.h"
 #include "vrmwnd/base/QZException.h"
+#include "vrmwnd/suite/ganchos_teste.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 
 namespace {
 

@@ -267,7 +267,16 @@ TEST_F(CImportaNotaTest, EstoqueComLoteArmaEVolume) {
   EXPECT_EQ(palete.GetLoteESVolume(), CString("PALETE 7"));
   EXPECT_EQ(palete.GetPonteiroMovimentoOrigemEstoque(), 0u) << "sem lote de estoque não busca movimento";
   const TCMREItemProduto pistola = r.GetProduto(2);
-  EXPECT_EQ(pistola.GetQuantidadeEntradaEstoque(), 0);
+  ASSERT_EQ(pistola.GetQuantidadeEntradaEstoque(), 1);
+  const TCMREEntradaEstoque arma = pistola.GetEntradaEstoque(0);
+  EXPECT_EQ(arma.GetArmaFogo_Tipo(), 1) << "a arma do item, pelo cadastro que a controla";
+  EXPECT_EQ(arma.GetArmaFogo_Serie(), CString("KGB-338812"));
+  EXPECT_EQ(arma.GetArmaFogo_Cano(), CString("CN-99812"));
+  EXPECT_EQ(arma.GetArmaFogo_Descricao(), CString("Pistola .380 com dois carregadores"));
+  EXPECT_EQ(arma.GetQuantidade().int64, 10'000);
+  EXPECT_EQ(arma.GetLoteESNumero(), CString()) << "com a arma, nem o lote do detalhe";
+  EXPECT_EQ(arma.GetLoteESVolume(), CString()) << "nem o volume do detalhe";
+  EXPECT_EQ(r.GetProduto(0).GetEntradaEstoque(0).GetArmaFogo_Serie(), CString()) << "produto sem arma";
 
   m_tratador.SetUsaLoteES(1);
   m_empresa.Executa("UPDATE nf_detalhe_estoque SET regLote_lPonteiroLoteES = 502, regVolume_lPonteiroVolumeES = 601 "

@@ -12,6 +12,7 @@
 #include "instalacao_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/business/CTrataDadosREWnd.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 
 // A posição de dados de uma nota de teste: sequência n no mês de agosto de 2018.
 constexpr long PosicaoTeste(long n) { return n * 4096 + 2048; }

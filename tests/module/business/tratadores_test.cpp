@@ -5,6 +5,7 @@
 
 #include "vrmwnd/business/CInteracaoComTelaWnd.h"
 #include "vrmwnd/business/CTrataDadosWnd.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 
 namespace {
 

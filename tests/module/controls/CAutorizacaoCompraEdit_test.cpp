@@ -4,6 +4,7 @@
 // com a expressão exata, ou à caixa de erro, como o controle promete.
 #include "edit_consulta_teste.h"
 #include "vrmwnd/controls/CAutorizacaoCompraEdit.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 
 namespace {
 

@@ -4,12 +4,10 @@
 // o cadastro CADCPAG com a linha de comando exata, e as falhas forçadas do servidor
 // vão ao log de erros ou à caixa de erro com o local de cada passo.
 #include <algorithm>
-#include <chrono>
-#include <filesystem>
-#include <thread>
 
 #include "edit_consulta_teste.h"
 #include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 
 namespace {
 
@@ -24,14 +22,9 @@ class CCondicaoPagamentoEditTest : public CEditConsultaTeste<CCondicaoPagamentoE
   }
   // As linhas que o cadastro de exemplo anotou, esperando-o terminar (roda à parte).
   std::string LinhasDoCadastro(std::size_t nLinhas) const {
-    const std::string strArquivo = m_instalacao.Arquivo("CADCPAG.log");
-    std::string strTexto;
-    for (int i = 0; i < 500; ++i) {
-      strTexto = std::filesystem::exists(strArquivo) ? LeArquivo(strArquivo) : std::string();
-      if (static_cast<std::size_t>(std::count(strTexto.begin(), strTexto.end(), '\n')) >= nLinhas) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return strTexto;
+    return EsperaArquivo(m_instalacao.Arquivo("CADCPAG.log"), [nLinhas](const std::string& s) {
+      return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n')) >= nLinhas;
+    });
   }
 };
 

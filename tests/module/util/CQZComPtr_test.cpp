@@ -10,6 +10,8 @@
 #include "instalacao_teste.h"
 #include "vrmwnd/base/CQZComPtr.h"
 #include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/base/ganchos_teste.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 

@@ -4,9 +4,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "instalacao_teste.h"
 
@@ -38,11 +36,8 @@ TEST(AutomacaoTest, PontosExportadosAbremOConfiguradorComOTipo) {
     ASSERT_NE(pFuncao, nullptr) << "sem decoração na tabela de exportação";
     std::filesystem::remove(strLog);
     pFuncao("EMPRESA X", 65535, -2);
-    std::string strTexto;
-    for (int i = 0; i < 500 && (strTexto.empty() || strTexto.back() != '\n'); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      strTexto = LeArquivo(strLog);
-    }
+    const std::string strTexto =
+        EsperaArquivo(strLog, [](const std::string& s) { return !s.empty() && s.back() == '\n'; });
     EXPECT_EQ(strTexto, std::string("Configurar alerta ") + c.szAnotado +
                             ": módulo CM, empresa EMPRESA X, usuário 65535, sessão -2\n");
   }

@@ -13,6 +13,8 @@
 #include "vrmwnd/base/CQZComPtr.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
 #include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/platform/registry.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/relatorios/CChamaVisualizadorRel.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
 #include "vrmwnd/suite/relatorios/relatorios.h"

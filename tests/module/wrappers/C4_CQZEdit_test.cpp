@@ -1,8 +1,12 @@
 // Wrappers de edit: a porta de eventos, o instantâneo do texto e do valor, o
 // indicador de modificado e o de mudança (IsChanged), vistos pelo pai e pela tela
-// como o usuário os provoca.
+// como o usuário os provoca; e a tabela de cada wrapper com o que o pai recebe das
+// mesmas ações, com e sem porta.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
 
 #include "janelas_teste.h"
 #include "vrmwnd/vrmwnd.h"
@@ -190,6 +194,118 @@ TEST_F(C4CQZEditTest, IsChangedDizSeAUltimaMudancaFoiRealELimpaAoLer) {
       EXPECT_FALSE(edit.IsChanged()) << "a leitura limpa";
       EXPECT_EQ(edit.Get_C4_Modify(), 1) << "o modificado sobe com a porta aberta ou fechada";
       SetFocus(nullptr);
+    }
+  }
+}
+
+// Um wrapper de edit sob teste, como janela (para o usuário) e como C4_Base (para a
+// porta e o modificado).
+struct TEditSobTeste {
+  std::unique_ptr<CWnd> pJanela;
+  C4_Base* pBase;
+};
+
+template <class TWrapper>
+TEditSobTeste NovoEdit() {
+  auto pWrapper = std::make_unique<TWrapper>();
+  C4_Base* pBase = pWrapper.get();
+  return {std::move(pWrapper), pBase};
+}
+
+// Os códigos que chegaram ao pai vindos do controle nId, separados por espaço.
+std::string CodigosDe(const CPaiGravador& pai, int nId) {
+  std::ostringstream os;
+  for (const TNotificacao& n : pai.Recebidas())
+    if (n.nId == nId) os << (os.tellp() > 0 ? " " : "") << n.strCodigo.substr(3);
+  return os.str();
+}
+
+// O que o pai recebe de cada wrapper nas mesmas ações, com a porta fechada e com ela
+// aberta (sem porta é como aberta). A porta governa só o que o wrapper mapeia: o
+// EN_CHANGE de todos e o foco de C4_CQZEdit, C4_CQZEditDF e dos de valor (os dois) e
+// de C4_CQZEditMascara (só a saída); o foco que o wrapper não mapeia segue ao pai
+// pelo edit importado. EN_UPDATE ninguém consome. Os de valor reformatam o texto ao
+// sair pelo tratador importado, que a porta fechada não deixa rodar; o valor igual
+// engole o EN_CHANGE da reformatação. O edit de várias linhas não avisa do texto
+// posto por programa.
+TEST_F(C4CQZEditTest, CadaWrapperNasMesmasAcoesDaPortaAoPai) {
+  struct TWrapper {
+    const char* szWrapper;
+    TEditSobTeste (*fCria)();
+    DWORD nEstilo;
+    const char* szDigitaESaiAberta;
+    const char* szDigitaESaiFechada;
+    const char* szPrograma;         // a tela escreve "12", porta aberta
+    const char* szProgramaEngolido;  // porta fechada, ou o mesmo texto de novo
+    int nModifyPrograma;
+  };
+  const TWrapper kWrappers[] = {
+      {"C4_CQZEdit", NovoEdit<C4_CQZEdit>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "UPDATE UPDATE",
+       "UPDATE CHANGE", "UPDATE", 1},
+      {"C4_CQZEditDF", NovoEdit<C4_CQZEditDF>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS",
+       "UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
+      {"C4_CQZEditValor", NovoEdit<C4_CQZEditValor>, 0,
+       "SETFOCUS UPDATE CHANGE UPDATE CHANGE UPDATE KILLFOCUS", "UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
+      {"C4_CQZEditValorEx", NovoEdit<C4_CQZEditValorEx>, 0,
+       "SETFOCUS UPDATE CHANGE UPDATE CHANGE UPDATE KILLFOCUS", "UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
+      {"C4_CQZEditMascara",
+       [] {
+         TEditSobTeste e = NovoEdit<C4_CQZEditMascara>();
+         static_cast<C4_CQZEditMascara&>(*e.pJanela).SetMascara("9999");
+         return e;
+       },
+       0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "SETFOCUS UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
+      {"C4_CQZEditNFEChaveDeAcesso", NovoEdit<C4_CQZEditNFEChaveDeAcesso>, 0,
+       "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "SETFOCUS UPDATE UPDATE KILLFOCUS", "UPDATE CHANGE",
+       "UPDATE", 1},
+      {"C4_CQZEditRegDma", NovoEdit<C4_CQZEditRegDma>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS",
+       "SETFOCUS UPDATE UPDATE KILLFOCUS", "UPDATE CHANGE", "UPDATE", 1},
+      {"C4_CQZMultiLineEdit", NovoEdit<C4_CQZMultiLineEdit>, ES_MULTILINE,
+       "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "SETFOCUS UPDATE UPDATE KILLFOCUS", "", "", 0},
+  };
+  enum EAcao { DIGITA_E_SAI, PROGRAMA, PROGRAMA_DE_NOVO };
+  constexpr struct {
+    const char* szAcao;
+    EAcao eAcao;
+  } kAcoes[] = {
+      {"a pessoa entra, digita \"12\" e sai", DIGITA_E_SAI},
+      {"a tela escreve \"12\"", PROGRAMA},
+      {"a tela escreve \"12\" de novo: o mesmo texto não muda nada", PROGRAMA_DE_NOVO},
+  };
+  constexpr struct {
+    const char* szPorta;
+    int nPorta;  // -1 sem porta, 0 fechada, 1 aberta
+  } kPortas[] = {{"sem porta", -1}, {"porta fechada", 0}, {"porta aberta", 1}};
+
+  CEdit outro;
+  PoeNoPai(outro, m_pai, 1999);
+  int nId = 5000;
+  for (const TWrapper& w : kWrappers) {
+    for (const auto& a : kAcoes) {
+      for (const auto& p : kPortas) {
+        SCOPED_TRACE(testing::Message() << w.szWrapper << ", " << a.szAcao << ", " << p.szPorta);
+        TEditSobTeste edit = w.fCria();
+        PoeNoPai(*edit.pJanela, m_pai, ++nId, w.nEstilo);
+        bool bPorta = p.nPorta == 1;
+        if (p.nPorta >= 0) edit.pBase->SetCanSendChangeEvents(&bPorta);
+        if (a.eAcao == PROGRAMA_DE_NOVO) edit.pJanela->SetWindowText("12");
+        edit.pBase->Set_C4_Modify(0);
+        m_pai.Limpa();
+
+        std::string strEsperado;
+        int nModify = 1;
+        if (a.eAcao == DIGITA_E_SAI) {
+          m_usuario.Digita(*edit.pJanela, "12");
+          m_usuario.Clica(outro);
+          strEsperado = p.nPorta == 0 ? w.szDigitaESaiFechada : w.szDigitaESaiAberta;
+        } else {
+          edit.pJanela->SetWindowText("12");
+          strEsperado = p.nPorta == 0 || a.eAcao == PROGRAMA_DE_NOVO ? w.szProgramaEngolido : w.szPrograma;
+          nModify = a.eAcao == PROGRAMA ? w.nModifyPrograma : 0;
+        }
+        EXPECT_EQ(CodigosDe(m_pai, nId), strEsperado);
+        EXPECT_EQ(edit.pBase->Get_C4_Modify(), nModify) << "o modificado sobe com a porta aberta ou fechada";
+      }
     }
   }
 }

@@ -6,23 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "vrmwnd/platform/CException.h"
+#include "excecoes_teste.h"
 #include "vrmwnd/platform/CString.h"
 
 namespace {
-
-// Runs f and reports whether it threw a CInvalidArgException*, freeing it.
-template <typename F>
-bool ThrowsInvalidArg(F&& f) {
-  try {
-    f();
-  } catch (CException* e) {
-    const bool ok = dynamic_cast<CInvalidArgException*>(e) != nullptr;
-    e->Delete();
-    return ok;
-  }
-  return false;
-}
 
 TEST(CStringTest, FormatFollowsMsvcSizePrefixes) {
   CString s;
@@ -56,7 +43,7 @@ TEST(CStringTest, BadFormatRaisesAndKeepsText) {
   for (const char* format : {"%n", "%", "%5", "%y", "%I64"}) {
     SCOPED_TRACE(format);
     CString s("antes");
-    EXPECT_TRUE(ThrowsInvalidArg([&] { s.AppendFormat(format, 1); }));
+    EXPECT_TRUE(LancaArgumentoInvalido([&] { s.AppendFormat(format, 1); }));
     EXPECT_STREQ(s, "antes");
   }
 }
@@ -228,9 +215,9 @@ TEST(CStringTest, ByteAccessChecksTheRange) {
   EXPECT_EQ(s.GetAt(3), '\0');
   s.SetAt(1, 'X');
   EXPECT_EQ(s[1], 'X');
-  EXPECT_TRUE(ThrowsInvalidArg([&] { s.GetAt(4); }));
-  EXPECT_TRUE(ThrowsInvalidArg([&] { s.SetAt(3, 'x'); }));
-  EXPECT_TRUE(ThrowsInvalidArg([&] { s.GetAt(-1); }));
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { s.GetAt(4); }));
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { s.SetAt(3, 'x'); }));
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { s.GetAt(-1); }));
 }
 
 TEST(CStringTest, TokenizeSkipsEmptyTokensAndSpansStopAtTheSet) {

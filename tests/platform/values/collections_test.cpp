@@ -7,23 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "excecoes_teste.h"
 #include "vrmwnd/platform/CArray.h"
 #include "vrmwnd/platform/CList.h"
 #include "vrmwnd/platform/CString.h"
 
 namespace {
-
-template <typename F>
-bool ThrowsInvalidArg(F&& f) {
-  try {
-    f();
-  } catch (CException* e) {
-    const bool ok = dynamic_cast<CInvalidArgException*>(e) != nullptr;
-    e->Delete();
-    return ok;
-  }
-  return false;
-}
 
 template <class T, class A>
 std::string Joined(const CArray<T, A>& a) {
@@ -116,7 +105,7 @@ TEST(CArrayTest, OutOfRangeRaisesInvalidArg) {
   };
   for (const auto& [nome, f] : kCasos) {
     SCOPED_TRACE(nome);
-    EXPECT_TRUE(ThrowsInvalidArg(f));
+    EXPECT_TRUE(LancaArgumentoInvalido(f));
   }
   EXPECT_EQ(a.GetSize(), 2) << "a failed call changes nothing";
   EXPECT_EQ(a[1], 2);
@@ -181,10 +170,10 @@ TEST(CListTest, NodesComeInBlocksAndGoBackWhenEmpty) {
   EXPECT_EQ(l.GetAllocSize(), 8) << "a freed node is used again";
   while (!l.IsEmpty()) l.RemoveTail();
   EXPECT_EQ(l.GetAllocSize(), 0);
-  EXPECT_TRUE(ThrowsInvalidArg([&] { l.RemoveHead(); }));
-  EXPECT_TRUE(ThrowsInvalidArg([&] { l.GetAt(nullptr); }));
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { l.RemoveHead(); }));
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { l.GetAt(nullptr); }));
   POSITION fim = nullptr;
-  EXPECT_TRUE(ThrowsInvalidArg([&] { l.GetNext(fim); }));
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { l.GetNext(fim); }));
 }
 
 }  // namespace

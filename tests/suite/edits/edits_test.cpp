@@ -161,6 +161,38 @@ TEST_F(EditsTest, BaseDeConsultaValidaAoSairEConsultaNoF2) {
   EXPECT_EQ(edit.m_nConsultas, 1) << "finalizado não consulta";
 }
 
+TEST_F(EditsTest, ComboBaseEscolheELePorCodigoSemAvisarOPai) {
+  CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 100, 80, m_pai.m_hWnd, 601,
+                  nullptr, nullptr);
+  CComboBase combo;
+  ASSERT_TRUE(combo.SubclassDlgItem(601, &m_pai));
+  constexpr struct { const char* szTexto; DWORD_PTR nCodigo; int nIndice; } kItens[] = {
+      {"Metro", 3, 0}, {"Caixa", 7, 0}, {"Unidade", 1, 2}, {"Litro", 7, 1},  // lista ordenada pelo texto
+  };
+  for (const auto& i : kItens) EXPECT_EQ(combo.AdicionaItem(i.szTexto, i.nCodigo), i.nIndice) << i.szTexto;
+  m_pai.Limpa();
+
+  const struct {
+    DWORD_PTR nCodigo;
+    bool bAchou;
+    const char* szSelecionado;  // "" sem seleção
+  } kCasos[] = {
+      {3, true, "Metro"},
+      {7, true, "Caixa"},  // o primeiro item com o código, na ordem da lista
+      {1, true, "Unidade"},
+      {99, false, ""},     // código que não está: fica sem seleção, mesmo havendo uma antes
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.nCodigo);
+    EXPECT_EQ(combo.SelecionaPorCodigo(c.nCodigo), c.bAchou);
+    CString strTexto;
+    combo.GetWindowText(strTexto);
+    EXPECT_EQ(strTexto, c.szSelecionado);
+    EXPECT_EQ(combo.GetCodigoSelecionado(555), c.bAchou ? c.nCodigo : 555u);
+  }
+  EXPECT_THAT(m_pai.Codigos(), testing::IsEmpty()) << "a seleção por código é do programa: o pai não ouve";
+}
+
 TEST_F(EditsTest, ComboPorCodigoEAlturaEmDLU) {
   CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100, 80, m_pai.m_hWnd, 600, nullptr, nullptr);
   CQZComboBox combo;

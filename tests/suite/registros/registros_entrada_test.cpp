@@ -7,17 +7,14 @@
 #include <functional>
 
 #include "empresa_teste.h"
+#include "excecoes_teste.h"
+#include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
 #include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
 
 namespace {
-
-CY Cy(LONGLONG llBruto) {
-  CY cy;
-  cy.int64 = llBruto;
-  return cy;
-}
 
 TCMRENFReferidas Referida() {
   TCMRENFReferidas r;
@@ -25,7 +22,7 @@ TCMRENFReferidas Referida() {
   r.SetSerieNotaFiscalOrigem("1");
   r.SetModeloNotaFiscalOrigem("55");
   r.SetRegDataEmissaoNotaFiscalOrigem(QZDMA(13, 8, 2018));
-  r.SetValorTotalNotaFiscalOrigem(Cy(128100000));
+  r.SetValorTotalNotaFiscalOrigem(CyDeBruto(128100000));
   r.SetPonteiroNF(6144);
   r.SetTipoNota(0);
   return r;
@@ -39,7 +36,7 @@ TEST(RegistrosEntradaTest, ReferidasDiferemPorQualquerCampo) {
       [](TCMRENFReferidas& r) { r.SetSerieNotaFiscalOrigem("2"); },
       [](TCMRENFReferidas& r) { r.SetModeloNotaFiscalOrigem("65"); },
       [](TCMRENFReferidas& r) { r.SetRegDataEmissaoNotaFiscalOrigem(QZDMA(14, 8, 2018)); },
-      [](TCMRENFReferidas& r) { r.SetValorTotalNotaFiscalOrigem(Cy(128100001)); },
+      [](TCMRENFReferidas& r) { r.SetValorTotalNotaFiscalOrigem(CyDeBruto(128100001)); },
       [](TCMRENFReferidas& r) { r.SetPonteiroNF(10240); },
       [](TCMRENFReferidas& r) { r.SetTipoNota(2); },
       [](TCMRENFReferidas& r) { r.SetChaveAcessoNFe("3518"); },
@@ -57,10 +54,10 @@ TEST(RegistrosEntradaTest, ReferidasDiferemPorQualquerCampo) {
 
 TEST(RegistrosEntradaTest, CopiaDoRegistroEhIndependenteAteAsLinhasGerenciais) {
   TQZGerencial gerencial;
-  gerencial.SetValor(Cy(1500000));
+  gerencial.SetValor(CyDeBruto(1500000));
   gerencial.SetPonteiroPlanoGerencial(6001);
   TCMRERateioProduto rateio;
-  rateio.SetNEWValor(Cy(2500000));
+  rateio.SetNEWValor(CyDeBruto(2500000));
   rateio.SetPonteiroClassificacaoDestino(5001);
   rateio.AdicionaGerencial(gerencial);
   TCMREItemProduto item;
@@ -68,7 +65,7 @@ TEST(RegistrosEntradaTest, CopiaDoRegistroEhIndependenteAteAsLinhasGerenciais) {
   TCMRERegistroEntrada registro;
   registro.AdicionaProduto(item);
   TCMParcela parcela;
-  parcela.SetValorParcelaDigitado(Cy(4000000));
+  parcela.SetValorParcelaDigitado(CyDeBruto(4000000));
   registro.GetCondicaoPagamentoRef().AdicionaParcela(parcela);
 
   TCMRERegistroEntrada copia = registro;
@@ -76,7 +73,7 @@ TEST(RegistrosEntradaTest, CopiaDoRegistroEhIndependenteAteAsLinhasGerenciais) {
   TCMREItemProduto itemCopia = copia.GetProduto(0);
   TCMRERateioProduto rateioCopia = itemCopia.GetRateio(0);
   TQZGerencial gerencialMudado = gerencial;
-  gerencialMudado.SetValor(Cy(1500001));
+  gerencialMudado.SetValor(CyDeBruto(1500001));
   T_Lista<TQZGerencial> lista;
   lista.Add(gerencialMudado);
   rateioCopia.SetListaGerencial(lista);
@@ -90,7 +87,7 @@ TEST(RegistrosEntradaTest, CopiaDoRegistroEhIndependenteAteAsLinhasGerenciais) {
       << "o original não mudou";
 
   TCMRERateioProduto soBase = rateio;
-  soBase.SetNEWQuantidade(Cy(1));  // campo da base
+  soBase.SetNEWQuantidade(CyDeBruto(1));  // campo da base
   EXPECT_NE(soBase, rateio) << "a derivada compara também os campos da base";
 }
 
@@ -99,7 +96,7 @@ TEST(RegistrosEntradaTest, ListasEntramESaemComoTLista) {
   for (BYTE byTipo : {BYTE{2}, BYTE{3}, BYTE{4}}) {
     TCMREImposto imposto;
     imposto.SetTipoImposto(byTipo);
-    imposto.SetValor(Cy(1000 * byTipo));
+    imposto.SetValor(CyDeBruto(1000 * byTipo));
     impostos.Add(imposto);
   }
   TCMREItemProduto item;
@@ -114,6 +111,23 @@ TEST(RegistrosEntradaTest, ListasEntramESaemComoTLista) {
   EXPECT_EQ(item.GetQuantidadeImposto(), 4);
   EXPECT_EQ(impostos.GetSize(), 3) << "a lista dada não muda com o item";
   EXPECT_EQ(item.GetQuantidadeRateio(), 1) << "uma lista temporária também entra";
+}
+
+TEST(RegistrosEntradaTest, ElementoDaListaPorIndice) {
+  TCMImpostoDeducao dependente, material;
+  dependente.SetDescricao("Dependente");
+  material.SetDescricao("Material aplicado");
+  TCMREImposto imposto;
+  imposto.AdicionaDeducao(dependente);
+  imposto.AdicionaDeducao(dependente);
+  imposto.SetDeducao(1, material);
+  ASSERT_EQ(imposto.GetQuantidadeDeducao(), 2);
+  EXPECT_EQ(imposto.GetDeducao(0), dependente);
+  EXPECT_EQ(imposto.GetDeducao(1), material);
+  EXPECT_EQ(imposto.GetListaDeducao()[1], material) << "a lista inteira vê o elemento trocado";
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { imposto.GetDeducao(2); }));
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { imposto.SetDeducao(-1, material); }));
+  EXPECT_EQ(imposto.GetQuantidadeDeducao(), 2) << "o índice recusado não muda a lista";
 }
 
 TEST(RegistrosEntradaTest, ChaveDaNFeSobreviveALiberacaoDaNota) {

@@ -11,7 +11,11 @@
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/suite/ganchos_teste.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
+#include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace {
 

@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <chrono>
-#include <thread>
-
 #include "instalacao_teste.h"
 #include "vrmwnd/suite/regras/CVRMSVRUtil.h"
 
@@ -29,11 +26,8 @@ TEST_F(ExecutaProgramaTest, ProgramaDaInstalacaoRecebeOsArgumentos) {
   ::chmod(strPrograma.c_str(), 0755);
 
   CVRMSVRUtil::ExecutaProgramaTarvo("ALRTCONF.EXE", "CM", "EMPRESA 1", 4, 99, "-T7  -X");
-  std::string strArgs;
-  for (int i = 0; i < 500 && strArgs.empty(); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    strArgs = LeArquivo(strPrograma + ".args");
-  }
+  const std::string strArgs =
+      EsperaArquivo(strPrograma + ".args", [](const std::string& s) { return !s.empty(); });
   EXPECT_EQ(strArgs, "CM\nEMPRESA 1\n4\n99\n-T7\n-X\n");
   EXPECT_TRUE(m_apresentador.Caixas().empty());
 }

@@ -6,20 +6,14 @@
 #include <random>
 
 #include "empresa_teste.h"
+#include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/suite/leiautes/tagREG_MENSAGEM_INFORMADA_NFPS.h"
 #include "vrmwnd/suite/regras/CManipulaListaValores.h"
 #include "vrmwnd/suite/regras/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/regras/CQZDadosFT_NF.h"
 #include "vrmwnd/suite/regras/CVRMSVRUtil.h"
-
-namespace {
-
-CY Cy(LONGLONG llBruto) {
-  CY cy;
-  cy.int64 = llBruto;
-  return cy;
-}
-
-}  // namespace
+#include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 TEST(CManipulaListaValoresTest, SomaSempreFechaNoTotalComPartesProporcionais) {
   std::mt19937_64 gerador(20180813);
@@ -33,10 +27,10 @@ TEST(CManipulaListaValoresTest, SomaSempreFechaNoTotalComPartesProporcionais) {
     for (int i = 0; i < n; ++i) {
       LONGLONG llPeso = gerador() % 4 == 0 ? 0 : static_cast<LONGLONG>(gerador() % 1'000'000'000ULL);
       pesos.push_back(llPeso);
-      lista.Adiciona(Cy(llPeso));
+      lista.Adiciona(CyDeBruto(llPeso));
     }
     SCOPED_TRACE(testing::Message() << "caso " << nCaso << " total " << llTotal << " casas " << nCasas);
-    ASSERT_TRUE(lista.SetNovoTotal(Cy(llTotal), nCasas));
+    ASSERT_TRUE(lista.SetNovoTotal(CyDeBruto(llTotal), nCasas));
     __int128 soma = 0, somaPesos = 0;
     LONGLONG llUnidade = 1;
     for (int i = nCasas; i < 4; ++i) llUnidade *= 10;
@@ -80,15 +74,15 @@ TEST(CManipulaListaValoresTest, ParaOndeVaiASobra) {
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << "total " << c.llTotal);
     CManipulaListaValores lista(c.bArredonda);
-    for (LONGLONG p : c.pesos) lista.Adiciona(Cy(p));
-    ASSERT_TRUE(lista.SetNovoTotal(Cy(c.llTotal), c.nCasas));
+    for (LONGLONG p : c.pesos) lista.Adiciona(CyDeBruto(p));
+    ASSERT_TRUE(lista.SetNovoTotal(CyDeBruto(c.llTotal), c.nCasas));
     for (std::size_t i = 0; i < c.esperados.size(); ++i)
       EXPECT_EQ(lista.GetValor(static_cast<int>(i)).int64, c.esperados[i]) << "parte " << i;
   }
   CManipulaListaValores quaseAnulados(true);
-  quaseAnulados.Adiciona(Cy(4'000'000'000'000'000'000LL));
-  quaseAnulados.Adiciona(Cy(-3'999'999'999'999'999'999LL));
-  EXPECT_FALSE(quaseAnulados.SetNovoTotal(Cy(1'000'000), 2));
+  quaseAnulados.Adiciona(CyDeBruto(4'000'000'000'000'000'000LL));
+  quaseAnulados.Adiciona(CyDeBruto(-3'999'999'999'999'999'999LL));
+  EXPECT_FALSE(quaseAnulados.SetNovoTotal(CyDeBruto(1'000'000), 2));
   EXPECT_EQ(quaseAnulados.GetValor(0).int64, 4'000'000'000'000'000'000LL) << "lista intacta";
 }
 
@@ -154,5 +148,5 @@ TEST(CVRMSVRUtilTest, TextosEPercentuais) {
                    {"1102", "", "1102"}};
   for (const auto& c : kMascaras)
     EXPECT_EQ(CVRMSVRUtil::FormataMascara(c.szCodigo, c.szMascara), CString(c.szSaida)) << c.szCodigo;
-  EXPECT_EQ(CVRMSVRUtil::ToStringV4(Cy(12'345'678), 2), CString("1.234,56"));
+  EXPECT_EQ(CVRMSVRUtil::ToStringV4(CyDeBruto(12'345'678), 2), CString("1.234,56"));
 }

@@ -5,6 +5,7 @@
 
 #include "empresa_teste.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 

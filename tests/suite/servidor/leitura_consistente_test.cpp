@@ -8,6 +8,10 @@
 
 #include "ambiente_teste.h"
 #include "empresa_teste.h"
+#include "vrmwnd/suite/leiautes/REG_FILIALPS.h"
+#include "vrmwnd/suite/leiautes/_REG_NATUREZAPS.h"
+#include "vrmwnd/suite/leiautes/_REG_PRODUTOPS.h"
+#include "vrmwnd/suite/leiautes/_REG_UNIDADES_MEDIDAPS.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
 
 namespace {

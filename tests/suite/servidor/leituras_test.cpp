@@ -10,7 +10,22 @@
 
 #include "ambiente_teste.h"
 #include "empresa_teste.h"
+#include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/suite/ganchos_teste.h"
+#include "vrmwnd/suite/leiautes/REG_CM_CFGALERTAPS.h"
+#include "vrmwnd/suite/leiautes/REG_ES_LOTEPS.h"
+#include "vrmwnd/suite/leiautes/REG_FILIALPS.h"
+#include "vrmwnd/suite/leiautes/REG_HISTORICOPS.h"
+#include "vrmwnd/suite/leiautes/REG_SIT_TRIB_PRODUTOPS.h"
+#include "vrmwnd/suite/leiautes/_REG_NATUREZAPS.h"
+#include "vrmwnd/suite/leiautes/_REG_PRODUTOPS.h"
+#include "vrmwnd/suite/leiautes/_REG_UNIDADES_MEDIDAPS.h"
+#include "vrmwnd/suite/leiautes/_RegCFRT.h"
+#include "vrmwnd/suite/leiautes/_RegContaPS.h"
+#include "vrmwnd/suite/leiautes/tagREG_CADDOCPS.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace {
 

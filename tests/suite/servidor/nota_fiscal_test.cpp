@@ -8,7 +8,12 @@
 
 #include "empresa_teste.h"
 #include "vrmwnd/base/CQZQuemGerou.h"
+#include "vrmwnd/base/T_Lista.h"
+#include "vrmwnd/suite/ganchos_teste.h"
+#include "vrmwnd/suite/leiautes/REG_ES_MOVIMENTOPS.h"
+#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace {
 

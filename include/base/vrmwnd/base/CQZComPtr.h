@@ -6,6 +6,7 @@
 #include <string>
 
 #include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/objbase.h"
 
 // Opções de QZCoCreateInstance; o módulo passa sempre as duas juntas (3).
@@ -31,8 +32,9 @@ struct TQZLocalCriacao {
 // final é registrada uma vez no local dado. O sucesso grava COCREATE quando o
 // rastro de criações está ligado, com a classe em texto como ProgID e a fonte do
 // local como módulo.
-HRESULT QZCoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD dwClsContext, REFIID riid, void** ppv,
-                           DWORD nOpcoes, const TQZLocalCriacao& local = {});
+VRMWND_BASE_API HRESULT QZCoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD dwClsContext,
+                                           REFIID riid, void** ppv, DWORD nOpcoes,
+                                           const TQZLocalCriacao& local = {});
 
 // Ponteiro COM dono de uma referência; T precisa de DECLARE_INTERFACE_IID.
 template <class T>

@@ -4,9 +4,10 @@
 // separa os decimais.
 #pragma once
 
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/COleCurrency.h"
 
-class CQZCurrency : public COleCurrency {
+class VRMWND_BASE_API CQZCurrency : public COleCurrency {
  public:
   CQZCurrency() = default;
   CQZCurrency(const COleCurrency& valor) : COleCurrency(valor) {}

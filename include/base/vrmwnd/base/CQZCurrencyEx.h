@@ -6,9 +6,10 @@
 
 #include "vrmwnd/base/arredondamento.h"
 #include "vrmwnd/base/cy_operacoes.h"
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CString.h"
 
-class CQZCurrencyEx {
+class VRMWND_BASE_API CQZCurrencyEx : public TQZAjustesArredondamento<CQZCurrencyEx, 4> {
  public:
   // 0, quatro casas, trunca.
   constexpr CQZCurrencyEx() : m_cyValor(g_cyZero), m_nCasasDecimais(4), m_nModoArredondamento(TRUNCA) {}
@@ -36,16 +37,13 @@ class CQZCurrencyEx {
 
   operator CY() const { return m_cyValor; }
 
-  // n fora de 0..4 vale 4.
+  // n fora de 0..4 vale 4. SetCasasDecimais(bool, bool), SetArredonda,
+  // SetModoArredondamento e Arredonda vêm de TQZAjustesArredondamento.
   void SetCasasDecimais(short n);
-  void SetCasasDecimais(bool bDuasCasas, bool bArredonda);
+  using TQZAjustesArredondamento::SetCasasDecimais;
   void SetZeroCasasDecimais() { SetCasasDecimais(short{0}); }
   void SetDuasCasasDecimais() { SetCasasDecimais(short{2}); }
   void SetQuatroCasasDecimais() { SetCasasDecimais(short{4}); }
-  void SetArredonda(bool bArredonda);
-  // Aceita qualquer int; fora de 0..3 os valores deixam de ser arredondados.
-  void SetModoArredondamento(int nModo);
-  void Arredonda();
 
   short GetCasasDecimais() const { return m_nCasasDecimais; }
   bool IsZeroCasasDecimais() const { return m_nCasasDecimais == 0; }
@@ -78,6 +76,7 @@ class CQZCurrencyEx {
   CY Percentual(const CQZCurrencyEx& percentual) const;
 
  private:
+  friend class TQZAjustesArredondamento<CQZCurrencyEx, 4>;
   void Atribui(const CY& valor);
 
   CY m_cyValor;
@@ -87,8 +86,9 @@ class CQZCurrencyEx {
 
 // a op b sobre os valores ('*', '+', '-', '/'), atribuído a *pResultado, que
 // arredonda pelos seus próprios ajustes. Outro op deixa *pResultado como está.
-void Calcula(const CQZCurrencyEx& a, char op, const CQZCurrencyEx& b, CQZCurrencyEx* pResultado);
-void Calcula(const CQZCurrencyEx& a, char op, LONG b, CQZCurrencyEx* pResultado);
+VRMWND_BASE_API void Calcula(const CQZCurrencyEx& a, char op, const CQZCurrencyEx& b,
+                             CQZCurrencyEx* pResultado);
+VRMWND_BASE_API void Calcula(const CQZCurrencyEx& a, char op, LONG b, CQZCurrencyEx* pResultado);
 
 // Zero compartilhado, devolvido pelas conversões decimais da biblioteca que falham.
-extern const CQZCurrencyEx g_curZero;
+VRMWND_BASE_API extern const CQZCurrencyEx g_curZero;

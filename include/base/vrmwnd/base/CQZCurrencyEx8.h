@@ -5,8 +5,9 @@
 #pragma once
 
 #include "vrmwnd/base/CQZCurrencyEx.h"
+#include "vrmwnd/base/exporta.h"
 
-class CQZCurrencyEx8 {
+class VRMWND_BASE_API CQZCurrencyEx8 : public TQZAjustesArredondamento<CQZCurrencyEx8, 8> {
  public:
   constexpr CQZCurrencyEx8() : m_cyValor(g_cyZero), m_nCasasDecimais(8), m_nModoArredondamento(ARREDONDA_MEIO) {}
   // O double vai a DECIMAL, é multiplicado por 10.000 e volta a CY; falha dá zero.
@@ -20,15 +21,13 @@ class CQZCurrencyEx8 {
   CQZCurrencyEx8& operator=(const CQZCurrencyEx8& outro);
   CQZCurrencyEx8& operator=(double valor);
 
-  // Sem verificação: 0..8 fica por conta do chamador.
+  // Sem verificação: 0..8 fica por conta do chamador. SetCasasDecimais(bool, bool)
+  // (duas casas ou oito), SetArredonda, SetModoArredondamento e Arredonda vêm de
+  // TQZAjustesArredondamento.
   void SetCasasDecimais(int n);
+  using TQZAjustesArredondamento::SetCasasDecimais;
   int GetCasasDecimais() const { return m_nCasasDecimais; }
-  // Duas casas se bDuasCasas, senão oito; modo 0 se bArredonda, senão 1.
-  void SetCasasDecimais(bool bDuasCasas, bool bArredonda);
-  void SetArredonda(bool bArredonda);
-  void SetModoArredondamento(int nModo);
   int GetModoArredondamento() const { return m_nModoArredondamento; }
-  void Arredonda();
 
   double GetDouble() const { return static_cast<double>(m_cyValor.int64) / 100'000'000.0; }
   LONGLONG GetInt64() const { return m_cyValor.int64; }
@@ -66,6 +65,7 @@ class CQZCurrencyEx8 {
   operator CQZCurrencyEx() const { return GetCurrencyEx(); }
 
  private:
+  friend class TQZAjustesArredondamento<CQZCurrencyEx8, 8>;
   void Atribui(LONGLONG bruto);
   // O valor real como DECIMAL e a volta de um DECIMAL real ao bruto de 8 casas.
   DECIMAL ParaDecimal() const;
@@ -77,4 +77,4 @@ class CQZCurrencyEx8 {
   int m_nModoArredondamento;
 };
 
-extern const CQZCurrencyEx8 g_cur8Zero;
+VRMWND_BASE_API extern const CQZCurrencyEx8 g_cur8Zero;

@@ -5,10 +5,11 @@
 
 #include "vrmwnd/base/REG_QZDMC.h"
 #include "vrmwnd/base/datas.h"
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/wintypes.h"
 
-class CQZQuemGerou {
+class VRMWND_BASE_API CQZQuemGerou {
  public:
   CQZQuemGerou() = default;
   CQZQuemGerou(const REG_QZDMC& reg) : m_reg(reg) {}

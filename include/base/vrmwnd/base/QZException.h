@@ -4,13 +4,14 @@
 // texto vem dos arquivos de mensagens ("QZ%sMens.txt" da pasta "Mensagens").
 #pragma once
 
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CException.h"
 #include "vrmwnd/platform/CString.h"
 
 // Data e hora de compilação da fonte ("Dec  5 2026 03:48:15") para CQZExceptionEx.
 #define QZ_COMPILACAO __DATE__ " " __TIME__
 
-class CQZExceptionEx {
+class VRMWND_BASE_API CQZExceptionEx {
  public:
   CQZExceptionEx(HRESULT hr, LONG lLocal, LONG lModulo, const CString& strEmpresa,
                  const CString& strArquivo, int nLinha, const CString& strCompilacao);
@@ -41,7 +42,7 @@ class CQZExceptionEx {
   CString m_strCompilacao;
 };
 
-class CQZException : public CException {
+class VRMWND_BASE_API CQZException : public CException {
  public:
   // Código de mensagem com texto vazio, ou texto com código 0. lModulo é um número
   // da tabela de módulos (1 a 30); dwErroSO, o de GetLastError.
@@ -76,6 +77,6 @@ inline constexpr int QZ_TAMANHO_LINHA_MENSAGEM = 1024;  // 1.023 caracteres e o 
 // primeira linha cujo número inicial é nCodigo, a partir do nono caractere, com
 // "\n" (barra e n) virando quebra de linha. Vazio quando nenhuma linha casa. Um
 // arquivo que não abre mostra a caixa "Erro" e dá o texto vazio.
-CString QZTextoMensagem(LONG nCodigo, const char* szSigla);
+VRMWND_BASE_API CString QZTextoMensagem(LONG nCodigo, const char* szSigla);
 // O mesmo pelo número do módulo (1 a 30).
-CString QZTextoMensagem(LONG nCodigo, int nModulo);
+VRMWND_BASE_API CString QZTextoMensagem(LONG nCodigo, int nModulo);

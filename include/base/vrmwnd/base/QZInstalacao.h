@@ -4,28 +4,29 @@
 // empresa, valor "Path" da subchave "Empresas\<empresa>".
 #pragma once
 
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CString.h"
-#include "vrmwnd/platform/registry.h"
+#include "vrmwnd/platform/wintypes.h"
 
 inline constexpr const char* QZ_CHAVE_FABRICANTE = "SOFTWARE\\Telvaro\\";
 inline constexpr const char* QZ_TITULO_EMPRESARIAL = "Tarvo Empresarial";
 inline constexpr const char* QZ_SUBCHAVE_EMPRESAS = "Empresas";
 
 // "SOFTWARE\Telvaro\Tarvo Empresarial".
-CString QZChaveEmpresarial();
+VRMWND_BASE_API CString QZChaveEmpresarial();
 // Valor texto do registro; vazio quando a chave ou o valor não existem.
-CString QZLeRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor);
+VRMWND_BASE_API CString QZLeRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor);
 // Grava um valor texto, criando a chave; false quando não consegue.
-bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor,
-                          const char* szTexto);
+VRMWND_BASE_API bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor,
+                                          const char* szTexto);
 // Acrescenta a barra invertida que falta ao fim de uma pasta não vazia.
-CString QZComBarraFinal(const CString& strPasta);
+VRMWND_BASE_API CString QZComBarraFinal(const CString& strPasta);
 // Pasta de instalação com a barra final; sem o valor "Path", a pasta da plataforma.
-CString QZDiretorioInstalacao();
+VRMWND_BASE_API CString QZDiretorioInstalacao();
 // Pasta dos arquivos de mensagens ("Mensagens") com a barra final; vazio sem o valor.
-CString QZDiretorioMensagens();
+VRMWND_BASE_API CString QZDiretorioMensagens();
 // Pasta de dados da empresa com a barra final; vazio quando não está registrada.
-CString QZDiretorioEmpresa(const char* szEmpresa);
+VRMWND_BASE_API CString QZDiretorioEmpresa(const char* szEmpresa);
 
 // Um arquivo da instalação de exemplo: nome e conteúdo.
 struct TQZArquivoExemplo {
@@ -34,10 +35,11 @@ struct TQZArquivoExemplo {
 };
 // Os arquivos da instalação de exemplo (log.ini, os arquivos de mensagens de cada
 // módulo e os programas de exemplo), embutidos na biblioteca; termina com nomes nulos.
-extern const TQZArquivoExemplo kQZInstalacaoExemplo[];
+VRMWND_BASE_API extern const TQZArquivoExemplo kQZInstalacaoExemplo[];
 // Grava a instalação de exemplo em szPasta (criada quando falta; os programas, que
 // começam por "#!", ficam executáveis) e registra "Path" e "Mensagens" apontando para
 // ela. Com bSobrescreve false, os arquivos que já existem ficam como estão. Devolve
 // false quando um arquivo ou o registro não pôde ser gravado; pstrFalha, quando dado,
 // recebe o caminho do arquivo ou do registro que falhou.
-bool QZCriaInstalacaoExemplo(const char* szPasta, bool bSobrescreve, CString* pstrFalha = nullptr);
+VRMWND_BASE_API bool QZCriaInstalacaoExemplo(const char* szPasta, bool bSobrescreve,
+                                             CString* pstrFalha = nullptr);

@@ -3,6 +3,8 @@
 // mensagens (pelo código de duas letras) e o título das caixas de mensagem.
 #pragma once
 
+#include "vrmwnd/base/exporta.h"
+
 struct TQZModulo {
   int nModulo;            // 1 a 30
   const char* szTitulo;   // "Tarvo Compras"
@@ -17,9 +19,9 @@ inline constexpr int QZ_MODULO_COMPRAS = 7;
 inline constexpr int QZ_QUANTIDADE_MODULOS = 30;
 
 // O módulo de número nModulo (1 a 30), ou nullptr fora disso.
-const TQZModulo* QZModulo(int nModulo);
+VRMWND_BASE_API const TQZModulo* QZModulo(int nModulo);
 // O módulo de sigla szSigla (sem diferença de caixa), ou nullptr.
-const TQZModulo* QZModuloPorSigla(const char* szSigla);
+VRMWND_BASE_API const TQZModulo* QZModuloPorSigla(const char* szSigla);
 // Título e sigla do módulo; texto vazio para um número fora da tabela.
-const char* QZTituloModulo(int nModulo);
-const char* QZSiglaModulo(int nModulo);
+VRMWND_BASE_API const char* QZTituloModulo(int nModulo);
+VRMWND_BASE_API const char* QZSiglaModulo(int nModulo);

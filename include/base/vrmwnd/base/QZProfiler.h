@@ -7,9 +7,10 @@
 #pragma once
 
 #include "vrmwnd/base/QZProfilerRegistro.h"
+#include "vrmwnd/base/exporta.h"
 
 // Contexto do profiler; três operações, nesta ordem.
-class IQZDF_Profiler {
+class VRMWND_BASE_API IQZDF_Profiler {
  public:
   virtual ~IQZDF_Profiler() = default;
   virtual CString GetEmpresaProfiler() const = 0;
@@ -18,7 +19,7 @@ class IQZDF_Profiler {
 };
 
 // O contexto com os três campos; telas, controles e tratadores derivam dele.
-class CQZProfilerEmpresa : public IQZDF_Profiler {
+class VRMWND_BASE_API CQZProfilerEmpresa : public IQZDF_Profiler {
  public:
   CQZProfilerEmpresa() = default;
   CQZProfilerEmpresa(const CString& strEmpresa, unsigned short nUsuario, LONG lSessao)
@@ -40,7 +41,7 @@ class CQZProfilerEmpresa : public IQZDF_Profiler {
 
 // Escopo rastreado: Entra grava ENTROU (conforme log.ini) e a destruição grava SAIU
 // quando entrou. Sem Entra, a destruição não grava nada.
-class CQZProfiler {
+class VRMWND_BASE_API CQZProfiler {
  public:
   explicit CQZProfiler(const IQZDF_Profiler* pContexto);
   ~CQZProfiler();
@@ -58,14 +59,15 @@ class CQZProfiler {
 // Registra uma falha (ERRO), sempre: nenhuma chave de log.ini nem o filtro de
 // processos a impedem. szFormato é de printf; um formato inválido grava o próprio
 // formato. pContexto pode ser nulo (empresa vazia, usuário e sessão 0).
-void QZProfilerErro(const IQZDF_Profiler* pContexto, const char* szClasseFuncao,
-                    const char* szArquivo, int nLinha, const char* szFormato, ...);
+VRMWND_BASE_API void QZProfilerErro(const IQZDF_Profiler* pContexto, const char* szClasseFuncao,
+                                    const char* szArquivo, int nLinha, const char* szFormato, ...);
 // Registra a criação de um objeto COM (COCREATE) quando CoCreateInstance=1 e o
 // filtro de processos aceita este processo.
-void QZProfilerCoCreate(const char* szClasseFuncao, const char* szProgID, const char* szModulo);
+VRMWND_BASE_API void QZProfilerCoCreate(const char* szClasseFuncao, const char* szProgID,
+                                        const char* szModulo);
 // Rastreamento ativo e registro de criações ativo; cada um relê log.ini quando é hora.
-bool QZProfilerAtivo();
-bool QZProfilerCoCreateAtivo();
+VRMWND_BASE_API bool QZProfilerAtivo();
+VRMWND_BASE_API bool QZProfilerCoCreateAtivo();
 
 // Regra do ponto de falha: as chamadas herdadas OnInicializa/OnFinaliza falham com
 // resultado negativo; leituras e criações no servidor, com qualquer resultado não 0.
@@ -76,9 +78,10 @@ enum eQZRegraFalha { eQZFalhaSeNegativo, eQZFalhaSeNaoZero };
 // QZTextoFalha(szExpressao, hr); devolve hr sempre. szClasseFuncao pode ser
 // "Classe::Funcao" ou a assinatura de __PRETTY_FUNCTION__, da qual se tira
 // "Classe::Funcao". szArquivo é reduzido ao nome do arquivo.
-HRESULT QZVerificaHR(HRESULT hr, eQZRegraFalha eRegra, const IQZDF_Profiler* pContexto,
-                     const char* szClasseFuncao, const char* szArquivo, int nLinha,
-                     const char* szExpressao, const HRESULT* pToleradas = nullptr);
+VRMWND_BASE_API HRESULT QZVerificaHR(HRESULT hr, eQZRegraFalha eRegra,
+                                     const IQZDF_Profiler* pContexto, const char* szClasseFuncao,
+                                     const char* szArquivo, int nLinha, const char* szExpressao,
+                                     const HRESULT* pToleradas = nullptr);
 
 // Uso: hr = QZ_VERIFICA_HR(this, eQZFalhaSeNaoZero, m_pServidor->LeDFPlano(...));
 // Avalia a expressão uma vez, registra a falha com classe::função, arquivo, linha e
@@ -89,8 +92,4 @@ HRESULT QZVerificaHR(HRESULT hr, eQZRegraFalha eRegra, const IQZDF_Profiler* pCo
 
 // "Classe::Funcao" de uma assinatura ("virtual long CFoo::Bar(int)" -> "CFoo::Bar");
 // um texto sem parênteses volta como está.
-CString QZClasseFuncao(const char* szAssinatura);
-
-// Esquece configurações, caminhos e versões guardados no processo, como se o
-// processo começasse agora (testes e troca de instalação).
-void QZProfilerReinicia();
+VRMWND_BASE_API CString QZClasseFuncao(const char* szAssinatura);

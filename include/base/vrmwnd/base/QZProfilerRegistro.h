@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/clock.h"
 
@@ -47,24 +48,26 @@ struct TQZAmbienteLinha {
   DWORD dwThread;
 };
 
-extern const char* const QZ_CABECALHO_RASTRO;  // ENTROU, SAIU, COCREATE
-extern const char* const QZ_CABECALHO_ERROS;   // ERRO
+VRMWND_BASE_API extern const char* const QZ_CABECALHO_RASTRO;  // ENTROU, SAIU, COCREATE
+VRMWND_BASE_API extern const char* const QZ_CABECALHO_ERROS;   // ERRO
 
-const char* QZNomeTipoRegistro(eQZTipoRegistro eTipo);  // "ENTROU", ...
+VRMWND_BASE_API const char* QZNomeTipoRegistro(eQZTipoRegistro eTipo);  // "ENTROU", ...
 // A linha do registro, terminada por "\n".
-CString QZFormataLinha(const TQZRegistroProfiler& registro, eQZTipoRegistro eTipo,
-                       const TQZAmbienteLinha& ambiente);
+VRMWND_BASE_API CString QZFormataLinha(const TQZRegistroProfiler& registro, eQZTipoRegistro eTipo,
+                                       const TQZAmbienteLinha& ambiente);
 // Memória disponível e total, e a thread atual.
-TQZAmbienteLinha QZAmbienteAtual();
+VRMWND_BASE_API TQZAmbienteLinha QZAmbienteAtual();
 
 // Nome do arquivo (sem pasta) de um registro do tipo no mês dado: "QZProfiler.dat",
 // "QZProfilerErros_Base_AAAAMM.dat" (com empresa) ou "QZProfilerErros_Pgms_AAAAMM.dat".
-CString QZNomeArquivoProfiler(eQZTipoRegistro eTipo, bool bComEmpresa, int nAno, int nMes);
+VRMWND_BASE_API CString QZNomeArquivoProfiler(eQZTipoRegistro eTipo, bool bComEmpresa, int nAno,
+                                              int nMes);
 
 // Anexa szTexto (que termina em "\n") ao arquivo, criando-o com o cabeçalho quando
 // está vazio; os outros ficam impedidos de gravar enquanto isso. Uma abertura que
 // falha é repetida na hora, até 19 tentativas; para antes quando o arquivo ou a
 // pasta não existem, o caminho é inválido ou há erro de entrada e saída. Devolve
 // false quando a linha se perdeu; nunca lança.
-bool QZAnexaLinha(const char* szArquivo, const char* szCabecalho, const char* szTexto);
+VRMWND_BASE_API bool QZAnexaLinha(const char* szArquivo, const char* szCabecalho,
+                                  const char* szTexto);
 inline constexpr int QZ_TENTATIVAS_GRAVACAO = 19;

@@ -3,6 +3,7 @@
 // português dos códigos da suíte e dos códigos do Windows que a suíte devolve.
 #pragma once
 
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/hresult.h"
 
@@ -40,10 +41,10 @@ struct TQZResultadoDecodificado {
   const char* szDescricao;   // português; texto de desconhecido quando não há
 };
 
-TQZResultadoDecodificado QZDecodificaResultado(HRESULT hr);
+VRMWND_BASE_API TQZResultadoDecodificado QZDecodificaResultado(HRESULT hr);
 // Nome da facilidade: as da suíte, as do Windows, ou o texto de desconhecido.
-const char* QZNomeFacilidade(UINT nFacilidade);
+VRMWND_BASE_API const char* QZNomeFacilidade(UINT nFacilidade);
 // A mensagem do log de uma falha: "hr = <expressão>\thr = 0X80004005 E_FAIL\t
 // SEVERITY = 1 SEVERITY_ERROR\tFACILITY = 0 FACILITY_NULL\tCODE = 16389 ...\t
 // Descrição = ...".
-CString QZTextoFalha(const char* szExpressao, HRESULT hr);
+VRMWND_BASE_API CString QZTextoFalha(const char* szExpressao, HRESULT hr);

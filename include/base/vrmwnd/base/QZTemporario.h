@@ -3,8 +3,9 @@
 // ninguém mais o tome.
 #pragma once
 
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CString.h"
 
 // "<pasta temporária>/<prefixo><número>.<extensão>", criado vazio; vazio quando a
 // pasta não aceita arquivos.
-CString QZArquivoTemporario(const char* szPrefixo, const char* szExtensao);
+VRMWND_BASE_API CString QZArquivoTemporario(const char* szPrefixo, const char* szExtensao);

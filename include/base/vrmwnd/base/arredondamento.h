@@ -1,5 +1,6 @@
 // Arredondamento dos valores de casas fixas da biblioteca base: um inteiro bruto com
-// P casas implícitas (4 no CQZCurrencyEx, 8 no CQZCurrencyEx8) levado a d casas.
+// P casas implícitas (4 no CQZCurrencyEx, 8 no CQZCurrencyEx8) levado a d casas, e
+// os ajustes de casas e modo que os dois valores dividem.
 //
 // | modo | nome             | regra                                              |
 // |------|------------------|----------------------------------------------------|
@@ -13,6 +14,8 @@
 
 #include <cstdint>
 
+#include "vrmwnd/base/exporta.h"
+
 enum {
   ARREDONDA_MEIO = 0,
   TRUNCA = 1,
@@ -21,4 +24,36 @@ enum {
 };
 
 // nCasas em 0..nCasasImplicitas (o chamador garante); devolve o bruto arredondado.
-std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo, int nCasasImplicitas);
+VRMWND_BASE_API std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo,
+                                              int nCasasImplicitas);
+
+// Os ajustes de um valor TValor de kCasasImplicitas casas implícitas, sobre os seus
+// m_cyValor, m_nCasasDecimais e m_nModoArredondamento: toda mudança arredonda de novo
+// o valor guardado. TValor deriva desta classe e a declara amiga.
+template <class TValor, int kCasasImplicitas>
+class TQZAjustesArredondamento {
+ public:
+  // Duas casas se bDuasCasas, senão as kCasasImplicitas; modo 0 se bArredonda, senão 1.
+  void SetCasasDecimais(bool bDuasCasas, bool bArredonda) {
+    TValor& v = Valor();
+    v.m_nCasasDecimais = static_cast<decltype(v.m_nCasasDecimais)>(bDuasCasas ? 2 : kCasasImplicitas);
+    v.m_nModoArredondamento = bArredonda ? ARREDONDA_MEIO : TRUNCA;
+    Arredonda();
+  }
+  // Modo 0 se bArredonda, senão 1.
+  void SetArredonda(bool bArredonda) { SetModoArredondamento(bArredonda ? ARREDONDA_MEIO : TRUNCA); }
+  // Aceita qualquer int; fora de 0..3 os valores deixam de ser arredondados.
+  void SetModoArredondamento(int nModo) {
+    Valor().m_nModoArredondamento = nModo;
+    Arredonda();
+  }
+  // Arredonda de novo com as casas e o modo atuais.
+  void Arredonda() {
+    TValor& v = Valor();
+    v.m_cyValor.int64 = QZArredondaBruto(v.m_cyValor.int64, v.m_nCasasDecimais, v.m_nModoArredondamento,
+                                         kCasasImplicitas);
+  }
+
+ private:
+  TValor& Valor() { return static_cast<TValor&>(*this); }
+};

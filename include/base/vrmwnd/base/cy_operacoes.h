@@ -4,6 +4,7 @@
 // (divisão por zero, estouro da faixa do CY) dá 0; nada aqui lança exceção.
 #pragma once
 
+#include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/oleauto.h"
 
 // CY a partir do inteiro bruto (valor x 10.000).
@@ -13,56 +14,56 @@ constexpr CY CyDeBruto(LONGLONG bruto) {
   return cy;
 }
 // CY de um double pelo arredondamento da plataforma; 0 quando não cabe.
-CY CyDeDouble(double valor);
+VRMWND_BASE_API CY CyDeDouble(double valor);
 
 // Produto e quociente decimais: resultado 0 quando qualquer passo falha.
-CY CyProdutoDecimal(const DECIMAL& esquerda, const DECIMAL& direita);
-CY CyQuocienteDecimal(const DECIMAL& esquerda, const DECIMAL& direita);
-DECIMAL DecDeCy(CY valor);
-DECIMAL DecDeDouble(double valor);
+VRMWND_BASE_API CY CyProdutoDecimal(const DECIMAL& esquerda, const DECIMAL& direita);
+VRMWND_BASE_API CY CyQuocienteDecimal(const DECIMAL& esquerda, const DECIMAL& direita);
+VRMWND_BASE_API DECIMAL DecDeCy(CY valor);
+VRMWND_BASE_API DECIMAL DecDeDouble(double valor);
 
-CY operator+(CY a, CY b);
-CY operator-(CY a, CY b);
-CY operator+(CY a, double b);
-CY operator+(double a, CY b);
-CY operator-(CY a, double b);
-CY operator-(double a, CY b);
-CY operator*(CY a, CY b);
-CY operator*(CY a, double b);
-CY operator*(double a, CY b);
-CY operator/(CY a, CY b);
-CY operator/(CY a, double b);
-CY operator/(double a, CY b);
-CY operator-(CY a);
+VRMWND_BASE_API CY operator+(CY a, CY b);
+VRMWND_BASE_API CY operator-(CY a, CY b);
+VRMWND_BASE_API CY operator+(CY a, double b);
+VRMWND_BASE_API CY operator+(double a, CY b);
+VRMWND_BASE_API CY operator-(CY a, double b);
+VRMWND_BASE_API CY operator-(double a, CY b);
+VRMWND_BASE_API CY operator*(CY a, CY b);
+VRMWND_BASE_API CY operator*(CY a, double b);
+VRMWND_BASE_API CY operator*(double a, CY b);
+VRMWND_BASE_API CY operator/(CY a, CY b);
+VRMWND_BASE_API CY operator/(CY a, double b);
+VRMWND_BASE_API CY operator/(double a, CY b);
+VRMWND_BASE_API CY operator-(CY a);
 
-CY& operator+=(CY& a, CY b);
-CY& operator-=(CY& a, CY b);
-CY& operator+=(CY& a, double b);
-CY& operator-=(CY& a, double b);
-CY& operator*=(CY& a, CY b);
-CY& operator*=(CY& a, double b);
-CY& operator/=(CY& a, CY b);
-CY& operator/=(CY& a, double b);
+VRMWND_BASE_API CY& operator+=(CY& a, CY b);
+VRMWND_BASE_API CY& operator-=(CY& a, CY b);
+VRMWND_BASE_API CY& operator+=(CY& a, double b);
+VRMWND_BASE_API CY& operator-=(CY& a, double b);
+VRMWND_BASE_API CY& operator*=(CY& a, CY b);
+VRMWND_BASE_API CY& operator*=(CY& a, double b);
+VRMWND_BASE_API CY& operator/=(CY& a, CY b);
+VRMWND_BASE_API CY& operator/=(CY& a, double b);
 
 // Comparações exatas dos inteiros de 64 bits; o double vira CY antes.
-bool operator==(CY a, CY b);
-bool operator!=(CY a, CY b);
-bool operator<(CY a, CY b);
-bool operator>(CY a, CY b);
-bool operator<=(CY a, CY b);
-bool operator>=(CY a, CY b);
-bool operator==(CY a, double b);
-bool operator!=(CY a, double b);
-bool operator<(CY a, double b);
-bool operator>(CY a, double b);
-bool operator<=(CY a, double b);
-bool operator>=(CY a, double b);
-bool operator==(double a, CY b);
-bool operator!=(double a, CY b);
-bool operator<(double a, CY b);
-bool operator>(double a, CY b);
-bool operator<=(double a, CY b);
-bool operator>=(double a, CY b);
+VRMWND_BASE_API bool operator==(CY a, CY b);
+VRMWND_BASE_API bool operator!=(CY a, CY b);
+VRMWND_BASE_API bool operator<(CY a, CY b);
+VRMWND_BASE_API bool operator>(CY a, CY b);
+VRMWND_BASE_API bool operator<=(CY a, CY b);
+VRMWND_BASE_API bool operator>=(CY a, CY b);
+VRMWND_BASE_API bool operator==(CY a, double b);
+VRMWND_BASE_API bool operator!=(CY a, double b);
+VRMWND_BASE_API bool operator<(CY a, double b);
+VRMWND_BASE_API bool operator>(CY a, double b);
+VRMWND_BASE_API bool operator<=(CY a, double b);
+VRMWND_BASE_API bool operator>=(CY a, double b);
+VRMWND_BASE_API bool operator==(double a, CY b);
+VRMWND_BASE_API bool operator!=(double a, CY b);
+VRMWND_BASE_API bool operator<(double a, CY b);
+VRMWND_BASE_API bool operator>(double a, CY b);
+VRMWND_BASE_API bool operator<=(double a, CY b);
+VRMWND_BASE_API bool operator>=(double a, CY b);
 
 // Constantes compartilhadas, prontas quando a biblioteca carrega e nunca alteradas.
 inline constexpr CY g_cyZero = CyDeBruto(0);

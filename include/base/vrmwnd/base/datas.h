@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "vrmwnd/base/exporta.h"
+
 // Número do dia: 2 é 1º de janeiro de 1848; 0 é "sem data". Válidos: 2 a 1.048.247.
 using REG_QZDMA = std::uint32_t;
 // Código do mês: mês + (ano - 1848) * 12; 0 é "sem mês". Válidos: 1 a 34.440.
@@ -17,30 +19,30 @@ inline constexpr int QZ_ANO_MINIMO = 1848;
 inline constexpr int QZ_ANO_MAXIMO = 4717;
 
 // Ano abaixo de 100 vira 2000 + ano quando abaixo de 84, senão 1900 + ano.
-int QZCompletaAno(int nAno);
-bool QZAnoBissexto(int nAno);
+VRMWND_BASE_API int QZCompletaAno(int nAno);
+VRMWND_BASE_API bool QZAnoBissexto(int nAno);
 // Último dia do mês (1..12) no ano dado; 0 para mês inválido.
-int QZUltimoDiaDoMes(int nMes, int nAno);
+VRMWND_BASE_API int QZUltimoDiaDoMes(int nMes, int nAno);
 
 // Número do dia de (dia, mês, ano). Completa o ano; dia além do fim do mês vira o
 // último dia (31/04 -> 30/04, 29/02 de ano comum -> 28/02). Data inválida: 0.
-REG_QZDMA QZDMA(int nDia, int nMes, int nAno);
-bool QZDMAValida(REG_QZDMA dma);
+VRMWND_BASE_API REG_QZDMA QZDMA(int nDia, int nMes, int nAno);
+VRMWND_BASE_API bool QZDMAValida(REG_QZDMA dma);
 // Dia, mês e ano do número do dia; sem data (fora de 2..1.048.247) dá 0, 0, 0.
-void QZDMAParaData(REG_QZDMA dma, int* pnDia, int* pnMes, int* pnAno);
+VRMWND_BASE_API void QZDMAParaData(REG_QZDMA dma, int* pnDia, int* pnMes, int* pnAno);
 // 1 = domingo ... 7 = sábado; 0 para sem data.
-int QZDiaDaSemana(REG_QZDMA dma);
+VRMWND_BASE_API int QZDiaDaSemana(REG_QZDMA dma);
 
 // Código do mês de (mês, ano), com o ano completado; inválido: 0.
-REG_QZMA QZMA(int nMes, int nAno);
-bool QZMAValido(REG_QZMA ma);
+VRMWND_BASE_API REG_QZMA QZMA(int nMes, int nAno);
+VRMWND_BASE_API bool QZMAValido(REG_QZMA ma);
 // Mês e ano do código; código inválido dá 0, 0.
-void QZMAParaData(REG_QZMA ma, int* pnMes, int* pnAno);
+VRMWND_BASE_API void QZMAParaData(REG_QZMA ma, int* pnMes, int* pnAno);
 
 // Nomes por índice 1..12 ("Janeiro", "Jan") e 1..7 ("Domingo"); fora disso, "".
-const char* QZNomeMes(int nMes);
-const char* QZNomeMesAbreviado(int nMes);
-const char* QZNomeDiaDaSemana(int nDiaDaSemana);
+VRMWND_BASE_API const char* QZNomeMes(int nMes);
+VRMWND_BASE_API const char* QZNomeMesAbreviado(int nMes);
+VRMWND_BASE_API const char* QZNomeDiaDaSemana(int nDiaDaSemana);
 
 // Estilos do texto de data.
 // | estilo | ordem          | ano                                                  |
@@ -66,8 +68,8 @@ enum {
 // menor que o texto, quando o dia passa de 31, o mês de 12, o ano (completado) cai
 // em 101..1847 ou passa de 4717, ou o estilo não existe. Nunca escreve além de
 // nTamanho.
-char* QZDataTexto(char* szBuffer, int nTamanho, int nDia, int nMes, int nAno, int nEstilo,
-                  char cSeparador, bool bAno4Digitos);
+VRMWND_BASE_API char* QZDataTexto(char* szBuffer, int nTamanho, int nDia, int nMes, int nAno,
+                                  int nEstilo, char cSeparador, bool bAno4Digitos);
 // O mesmo a partir do número do dia; sem data dá o texto vazio.
-char* QZDataTexto(char* szBuffer, int nTamanho, REG_QZDMA dma, int nEstilo, char cSeparador,
-                  bool bAno4Digitos);
+VRMWND_BASE_API char* QZDataTexto(char* szBuffer, int nTamanho, REG_QZDMA dma, int nEstilo,
+                                  char cSeparador, bool bAno4Digitos);

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "vrmwnd/suite/regras/CInteracaoComTelaBase.h"
+#include "vrmwnd/util/exporta.h"
 
-class CInteracaoComTelaWnd : public CInteracaoComTelaBase {
+class VRMWND_API CInteracaoComTelaWnd : public CInteracaoComTelaBase {
  public:
   CInteracaoComTelaWnd() = default;
   CInteracaoComTelaWnd(const CInteracaoComTelaWnd& outro) : CInteracaoComTelaBase(outro) {}

@@ -5,11 +5,14 @@
 
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/platform/CArray.h"
+#include "vrmwnd/suite/leiautes/leiautes_fwd.h"
+#include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
 #include "vrmwnd/suite/regras/CConsisteDados.h"
+#include "vrmwnd/util/exporta.h"
 
 class CImportaNotaComercial;
 
-class CTrataDadosREWnd : public CConsisteDadosRE, public CQZProfilerEmpresa {
+class VRMWND_API CTrataDadosREWnd : public CConsisteDadosRE, public CQZProfilerEmpresa {
  public:
   // O cronômetro vai sem mudança à base; o próprio tratador é o contexto do profiler
   // dos erros das regras.

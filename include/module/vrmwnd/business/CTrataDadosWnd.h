@@ -5,11 +5,12 @@
 
 #include "vrmwnd/business/CTrataDadosREWnd.h"
 #include "vrmwnd/suite/regras/CConsisteDados.h"
+#include "vrmwnd/util/exporta.h"
 
 // Os tratadores sem operações próprias: o cronômetro passa sem mudança à base.
 #define QZ_DECLARA_TRATA_DADOS_WND(Codigo)                                     \
-  class CTrataDados##Codigo##Wnd : public CConsisteDados##Codigo,              \
-                                   public CQZProfilerEmpresa {                 \
+  class VRMWND_API CTrataDados##Codigo##Wnd : public CConsisteDados##Codigo,   \
+                                              public CQZProfilerEmpresa {      \
    public:                                                                     \
     explicit CTrataDados##Codigo##Wnd(CTimer2* pTimer);                        \
     ~CTrataDados##Codigo##Wnd() override;                                      \
@@ -25,7 +26,7 @@ QZ_DECLARA_TRATA_DADOS_WND(OP)
 // A solicitação de compra cria, antes da sua base, o tratador de cotação com o mesmo
 // cronômetro e o entrega à base, que fica com ele (e o destrói); assim as regras da
 // solicitação perguntam pela tela através do tratador de cotação desta camada.
-class CTrataDadosSCWnd : public CConsisteDadosSC, public CQZProfilerEmpresa {
+class VRMWND_API CTrataDadosSCWnd : public CConsisteDadosSC, public CQZProfilerEmpresa {
  public:
   explicit CTrataDadosSCWnd(CTimer2* pTimer);
   ~CTrataDadosSCWnd() override;

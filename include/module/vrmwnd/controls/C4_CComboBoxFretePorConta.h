@@ -3,12 +3,11 @@
 // como dado de cada item e a regra de mudanças de C4_CComboBox.
 #pragma once
 
+#include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
+#include "vrmwnd/wrappers/C4_regras_combo.h"
 
-// Altura do campo de seleção dos combos de lista fixa: 14 DLU menos as duas bordas.
-void AjustaAlturaDoCampo(CComboBox& combo);
-
-class C4_CComboBoxFretePorConta : public C4_CComboBox {
+class VRMWND_API C4_CComboBoxFretePorConta : public C4_CComboBox {
  public:
   // Tira os dois itens de transporte próprio; vale só antes de Inicializa.
   void IgnorarTransporteProprio() { m_bIgnorarTransporteProprio = true; }
@@ -18,11 +17,8 @@ class C4_CComboBoxFretePorConta : public C4_CComboBox {
   void SetDado(unsigned char nCodigo);
   // Byte baixo do dado do item selecionado; 255 sem seleção.
   unsigned char GetDado() const;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  afx_msg BOOL OnChange();
-  CString m_strTextoAnterior;
   bool m_bIgnorarTransporteProprio = false;
-  DECLARE_MESSAGE_MAP()
 };

@@ -5,9 +5,11 @@
 #pragma once
 
 #include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
+#include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
+#include "vrmwnd/wrappers/C4_regras_combo.h"
 
-class C4_CComboBoxRESituacao : public C4_CComboBox {
+class VRMWND_API C4_CComboBoxRESituacao : public C4_CComboBox {
  public:
   // Ajusta a altura, refaz a lista com Normal e Extemporânea e mantém o código.
   void Inicializa();
@@ -16,16 +18,13 @@ class C4_CComboBoxRESituacao : public C4_CComboBox {
   void SetDado(unsigned char nCodigo);
   // 255 sem seleção.
   unsigned char GetDado() const;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  afx_msg BOOL OnChange();
   void Monta(unsigned char nFiltro);
-  CString m_strTextoAnterior;
-  DECLARE_MESSAGE_MAP()
 };
 
-class C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
+class VRMWND_API C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
  public:
   // Ajusta a altura e aplica um filtro novo (os tipos da suíte).
   void Inicializa();
@@ -34,11 +33,8 @@ class C4_CComboBoxREEntradaEstoque : public C4_CComboBox {
   void SetDado(unsigned char nCodigo);
   // 0 sem seleção.
   unsigned char GetDado() const;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  afx_msg BOOL OnChange();
-  CString m_strTextoAnterior;
   T_Lista<TCMREQualEntradaEstoqueTipo> m_listaTipos;
-  DECLARE_MESSAGE_MAP()
 };

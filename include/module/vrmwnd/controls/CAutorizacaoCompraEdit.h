@@ -6,8 +6,9 @@
 
 #include "vrmwnd/suite/edits/CBaseEditExDF.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
+#include "vrmwnd/util/exporta.h"
 
-class CAutorizacaoCompraEditImplement {
+class VRMWND_API CAutorizacaoCompraEditImplement {
  public:
   virtual ~CAutorizacaoCompraEditImplement() = default;
   IQZCM_AutorizacaoCompra* m_pIAC = nullptr;  // não é dono, não conta referência
@@ -16,7 +17,7 @@ class CAutorizacaoCompraEditImplement {
   unsigned long m_lChave = 0;
 };
 
-class CAutorizacaoCompraEdit : public CBaseEditExDF {
+class VRMWND_API CAutorizacaoCompraEdit : public CBaseEditExDF {
  public:
   CAutorizacaoCompraEdit();
   ~CAutorizacaoCompraEdit() override;

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_Base.h"
 
-class CCMComboTipoAlerta : public CComboBox, public C4_Base {
+class VRMWND_API CCMComboTipoAlerta : public CComboBox, public C4_Base {
  public:
   // Acrescenta os dez itens na ordem dos códigos 0 a 9; não esvazia antes.
   void InicializaControles();

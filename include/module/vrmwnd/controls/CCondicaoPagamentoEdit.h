@@ -9,8 +9,9 @@
 #include "vrmwnd/suite/edits/CBaseEditExDF.h"
 #include "vrmwnd/suite/servidor/IQZDF_Materiais.h"
 #include "vrmwnd/suite/servidor/IQZDF_Periodo.h"
+#include "vrmwnd/util/exporta.h"
 
-class CCondicaoPagamentoEditImplement {
+class VRMWND_API CCondicaoPagamentoEditImplement {
  public:
   virtual ~CCondicaoPagamentoEditImplement() { delete[] m_pPeriodos; }
   CConexaoCondicaoPagamento m_conexao;
@@ -22,7 +23,7 @@ class CCondicaoPagamentoEditImplement {
   CString m_strDescricao;
 };
 
-class CCondicaoPagamentoEdit : public CBaseEditExDF {
+class VRMWND_API CCondicaoPagamentoEdit : public CBaseEditExDF {
  public:
   CCondicaoPagamentoEdit();
   ~CCondicaoPagamentoEdit() override;

@@ -7,11 +7,12 @@
 #include "vrmwnd/base/REG_QZDMC.h"
 #include "vrmwnd/platform/afxwin.h"
 #include "vrmwnd/suite/registros/TQZCMConsisteRetorno.h"
+#include "vrmwnd/util/exporta.h"
 
 class CQZGrid;
 class CQZBrowserWnd;
 
-class CVRMWNDUtil {
+class VRMWND_API CVRMWNDUtil {
  public:
   // COLORREF, 0x00BBGGRR. COR_MARROM é 135, 135, 0 (oliva), como sempre foi.
   static const int COR_VERDE = 0x0000FF00;

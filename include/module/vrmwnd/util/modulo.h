@@ -1,22 +1,23 @@
-// Identidade da biblioteca de janelas do módulo de Compras: código e número do
-// módulo, o nome de arquivo pelo qual a biblioteca acha o próprio recurso e o
-// registro da biblioteca quando o processo a carrega.
+// Identidade da biblioteca de janelas do módulo de Compras: o código do módulo (o
+// número, 7, é QZ_MODULO_COMPRAS da tabela de módulos da base), o nome de arquivo
+// pelo qual a biblioteca acha o próprio recurso e o registro da biblioteca quando o
+// processo a carrega.
 #pragma once
 
 #include "vrmwnd/platform/resources.h"
+#include "vrmwnd/util/exporta.h"
 
 namespace vrmwnd {
 
 inline constexpr const char* kCodigoModulo = "CM";
-inline constexpr int kNumeroModulo = 7;
 inline constexpr const char* kArquivoModulo = "vrmwnd.dll";
 
 // Versão desta biblioteca, "maior.menor.revisão".
-const char* VersaoBiblioteca();
+VRMWND_API const char* VersaoBiblioteca();
 
 // O módulo desta biblioteca entre os recursos do processo, registrado quando a
 // biblioteca carrega: GetModuleHandle("vrmwnd.dll") o acha, e os diálogos do módulo
 // trocam para ele enquanto estão abertos.
-HINSTANCE InstanciaModulo();
+VRMWND_API HINSTANCE InstanciaModulo();
 
 }  // namespace vrmwnd

@@ -6,8 +6,9 @@
 #pragma once
 
 #include "vrmwnd/platform/CList.h"
+#include "vrmwnd/util/exporta.h"
 
-class C4_Base {
+class VRMWND_API C4_Base {
  public:
   C4_Base() = default;
   C4_Base(const C4_Base&) = default;
@@ -31,7 +32,7 @@ class C4_Base {
 // C4_CPedeContaExComGerencial, C4_CTabPrecoEdit), terceira base do wrapper: cada
 // EN_CHANGE o reescreve com "o texto mudou de fato e a porta estava aberta"
 // (FiltraMudancaDeTexto), e IsChanged() o lê e o limpa.
-class C4_IndicadorMudanca {
+class VRMWND_API C4_IndicadorMudanca {
  public:
   // Devolve m_bChanged e o deixa false: uma segunda leitura sem mudança nova dá false.
   bool IsChanged() {
@@ -44,7 +45,7 @@ class C4_IndicadorMudanca {
   bool m_bChanged = false;
 };
 
-class CCanSendChangeEvents {
+class VRMWND_API CCanSendChangeEvents {
  public:
   CCanSendChangeEvents() : m_pilha(10) {}
   virtual ~CCanSendChangeEvents() = default;

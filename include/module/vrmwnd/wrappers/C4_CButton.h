@@ -4,9 +4,10 @@
 #pragma once
 
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_Base.h"
 
-class C4_CButton : public CButton, public C4_Base {
+class VRMWND_API C4_CButton : public CButton, public C4_Base {
   DECLARE_DYNAMIC(C4_CButton)
 
  protected:

@@ -4,23 +4,22 @@
 #pragma once
 
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_Base.h"
+#include "vrmwnd/wrappers/C4_regras_combo.h"
 
-class C4_CComboBox : public CComboBox, public C4_Base {
+class VRMWND_API C4_CComboBox : public CComboBox, public C4_Base {
  public:
   void SetRecalculaTamanhoPeloTexto(bool b) { m_bRecalculaTamanhoPeloTexto = b; }
   // Largura da lista = maior (texto do item + barra de rolagem) + largura de "0".
   void RecalculaEdit();
-  // Antes de CB_SETCURSEL, CB_GETCURSEL, CB_SELECTSTRING, CB_RESETCONTENT e
-  // CB_SETITEMDATA roda OnChange (resultado ignorado): a seleção feita por programa
+
+  // WindowProc: antes de CB_SETCURSEL, CB_GETCURSEL, CB_SELECTSTRING, CB_RESETCONTENT
+  // e CB_SETITEMDATA roda OnChange (resultado ignorado): a seleção feita por programa
   // é notada na mensagem seguinte, sobe o modificado e não notifica o pai.
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  C4_COMBO_DECLARA_MUDANCAS()
 
  protected:
-  static bool AtualizaAntes(UINT message);
-  afx_msg BOOL OnChange();
   afx_msg void OnDropdown();
-  CString m_strTextoAnterior;
   bool m_bRecalculaTamanhoPeloTexto = false;
-  DECLARE_MESSAGE_MAP()
 };

@@ -5,9 +5,10 @@
 
 #include "vrmwnd/suite/edits/CQZEditMascara.h"
 #include "vrmwnd/suite/edits/CQZEditValor.h"
+#include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_Base.h"
 
-class C4_CQZEdit : public CQZEdit, public C4_Base {
+class VRMWND_API C4_CQZEdit : public CQZEdit, public C4_Base {
  protected:
   // EN_CHANGE: pelo slot virtual de CQZEditDF::OnCONTROL_REFLECT_EX_Change.
   afx_msg BOOL OnChange();
@@ -18,7 +19,7 @@ class C4_CQZEdit : public CQZEdit, public C4_Base {
   DECLARE_MESSAGE_MAP()
 };
 
-class C4_CQZEditDF : public CQZEditDF, public C4_Base {
+class VRMWND_API C4_CQZEditDF : public CQZEditDF, public C4_Base {
  protected:
   afx_msg BOOL OnChange();
   afx_msg BOOL OnKillFocus();
@@ -27,7 +28,7 @@ class C4_CQZEditDF : public CQZEditDF, public C4_Base {
   DECLARE_MESSAGE_MAP()
 };
 
-class C4_CQZEditValor : public CQZEditValor, public C4_Base {
+class VRMWND_API C4_CQZEditValor : public CQZEditValor, public C4_Base {
  public:
   C4_CQZEditValor() { m_cyValorAnterior.int64 = 0; }
 
@@ -39,7 +40,7 @@ class C4_CQZEditValor : public CQZEditValor, public C4_Base {
   DECLARE_MESSAGE_MAP()
 };
 
-class C4_CQZEditValorEx : public CQZEditValorEx, public C4_Base {
+class VRMWND_API C4_CQZEditValorEx : public CQZEditValorEx, public C4_Base {
  public:
   C4_CQZEditValorEx() { m_cyValorAnterior.int64 = 0; }
 
@@ -52,7 +53,7 @@ class C4_CQZEditValorEx : public CQZEditValorEx, public C4_Base {
 };
 
 // Mapeia só EN_CHANGE e EN_KILLFOCUS.
-class C4_CQZEditMascara : public CQZEditMascara, public C4_Base {
+class VRMWND_API C4_CQZEditMascara : public CQZEditMascara, public C4_Base {
  protected:
   afx_msg BOOL OnChange();
   afx_msg BOOL OnKillFocus();
@@ -60,7 +61,7 @@ class C4_CQZEditMascara : public CQZEditMascara, public C4_Base {
   DECLARE_MESSAGE_MAP()
 };
 
-class C4_CQZEditNFEChaveDeAcesso : public CQZEditNFEChaveDeAcesso, public C4_Base {
+class VRMWND_API C4_CQZEditNFEChaveDeAcesso : public CQZEditNFEChaveDeAcesso, public C4_Base {
  public:
   // Seleciona o texto todo e rola o cursor para a vista; devolve FALSE. Não está no
   // mapa de mensagens (EN_SETFOCUS vai ao OnSetfocus de CQZEditDF).
@@ -72,14 +73,14 @@ class C4_CQZEditNFEChaveDeAcesso : public CQZEditNFEChaveDeAcesso, public C4_Bas
   DECLARE_MESSAGE_MAP()
 };
 
-class C4_CQZEditRegDma : public CQZEditRegDma, public C4_Base {
+class VRMWND_API C4_CQZEditRegDma : public CQZEditRegDma, public C4_Base {
  protected:
   afx_msg BOOL OnChange();
   CString m_strTextoAnterior;
   DECLARE_MESSAGE_MAP()
 };
 
-class C4_CQZMultiLineEdit : public CQZMultiLineEdit, public C4_Base {
+class VRMWND_API C4_CQZMultiLineEdit : public CQZMultiLineEdit, public C4_Base {
  protected:
   afx_msg BOOL OnChange();
   CString m_strTextoAnterior;

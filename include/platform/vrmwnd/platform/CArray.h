@@ -13,15 +13,18 @@
 #include <utility>
 
 #include "vrmwnd/platform/CException.h"
+#include "vrmwnd/platform/export.h"
 
 using INT_PTR = std::intptr_t;
 
-namespace detail {
+// What CArray's blocks, allocated in whichever library instantiates it, call in the
+// platform library.
+namespace vrmwnd::platform {
 // Blocks of this size and more are worth backing with huge pages.
 inline constexpr std::size_t kLargeArrayBlock = std::size_t{4} << 20;
 // Hints the kernel to back the block with huge pages (large blocks only); never fails.
-void advise_large_block(void* block, std::size_t bytes) noexcept;
-}  // namespace detail
+VRMWND_PLATFORM_API void advise_large_block(void* block, std::size_t bytes) noexcept;
+}  // namespace vrmwnd::platform
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray {
@@ -128,8 +131,8 @@ template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::reallocate(INT_PTR nNewMax) {
   TYPE* pNew = std::allocator<TYPE>().allocate(static_cast<std::size_t>(nNewMax));
   if (const std::size_t nBytes = static_cast<std::size_t>(nNewMax) * sizeof(TYPE);
-      nBytes >= detail::kLargeArrayBlock)
-    detail::advise_large_block(pNew, nBytes);
+      nBytes >= vrmwnd::platform::kLargeArrayBlock)
+    vrmwnd::platform::advise_large_block(pNew, nBytes);
   const INT_PTR nSize = m_nSize;
   if (m_pData != nullptr && nSize > 0) std::uninitialized_move(m_pData, m_pData + nSize, pNew);
   release();

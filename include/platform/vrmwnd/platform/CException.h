@@ -3,9 +3,10 @@
 // As in MFC, exceptions are thrown as heap pointers; the catcher calls Delete().
 #pragma once
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/wintypes.h"
 
-class CException {
+class VRMWND_PLATFORM_API CException {
  public:
   CException();
   // bAutoDelete FALSE marks an exception object that Delete() must not free
@@ -37,7 +38,7 @@ class CException {
 };
 
 // Invalid argument: an index out of range, a bad format, a negative size.
-class CInvalidArgException : public CException {
+class VRMWND_PLATFORM_API CInvalidArgException : public CException {
  public:
   using CException::CException;
   BOOL GetErrorMessage(char* lpszError, UINT nMaxError,
@@ -45,7 +46,7 @@ class CInvalidArgException : public CException {
 };
 
 // Allocation failure.
-class CMemoryException : public CException {
+class VRMWND_PLATFORM_API CMemoryException : public CException {
  public:
   using CException::CException;
   BOOL GetErrorMessage(char* lpszError, UINT nMaxError,
@@ -53,10 +54,10 @@ class CMemoryException : public CException {
 };
 
 // Throw a new heap exception, as MFC does: catch (CException* e) { ...; e->Delete(); }
-[[noreturn]] void AfxThrowInvalidArgException();
-[[noreturn]] void AfxThrowMemoryException();
+[[noreturn]] VRMWND_PLATFORM_API void AfxThrowInvalidArgException();
+[[noreturn]] VRMWND_PLATFORM_API void AfxThrowMemoryException();
 
 // Shows the text of CException::ReportError with a MessageBox style and returns the
 // button chosen. Returns the previous handler; nullptr removes it.
 using AFX_REPORT_ERROR_HANDLER = int (*)(const char* text, UINT nType);
-AFX_REPORT_ERROR_HANDLER AfxSetReportErrorHandler(AFX_REPORT_ERROR_HANDLER handler);
+VRMWND_PLATFORM_API AFX_REPORT_ERROR_HANDLER AfxSetReportErrorHandler(AFX_REPORT_ERROR_HANDLER handler);

@@ -3,9 +3,10 @@
 #pragma once
 
 #include "vrmwnd/platform/CString.h"
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/oleauto.h"
 
-class COleCurrency {
+class VRMWND_PLATFORM_API COleCurrency {
  public:
   enum CurrencyStatus { valid = 0, invalid = 1, null = 2 };
 

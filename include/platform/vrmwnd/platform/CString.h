@@ -10,6 +10,7 @@
 #include <string>
 #include <type_traits>
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/wintypes.h"
 
 using TCHAR = char;
@@ -21,7 +22,7 @@ using LPCTSTR = const char*;
 #define _T(x) x
 #endif
 
-class CString {
+class VRMWND_PLATFORM_API CString {
  public:
   CString() = default;
   CString(const char* psz);                    // nullptr gives ""
@@ -151,20 +152,21 @@ class CString {
   std::string data_;
 };
 
-CString operator+(const CString& a, const CString& b);
-CString operator+(const CString& a, const char* b);
-CString operator+(const char* a, const CString& b);
-CString operator+(const CString& a, char b);
-CString operator+(char a, const CString& b);
+VRMWND_PLATFORM_API CString operator+(const CString& a, const CString& b);
+VRMWND_PLATFORM_API CString operator+(const CString& a, const char* b);
+VRMWND_PLATFORM_API CString operator+(const char* a, const CString& b);
+VRMWND_PLATFORM_API CString operator+(const CString& a, char b);
+VRMWND_PLATFORM_API CString operator+(char a, const CString& b);
 
 // Characters (code points) of a UTF-8 text; nullptr counts 0.
-int Utf8CharCount(const char* psz);
+VRMWND_PLATFORM_API int Utf8CharCount(const char* psz);
 // Bytes of the longest prefix of psz[0..nLength) that has at most nMaxBytes bytes
 // and ends on a character boundary (for fixed-size fields of binary layouts).
-std::size_t Utf8PrefixBytes(const char* psz, std::size_t nLength, std::size_t nMaxBytes);
+VRMWND_PLATFORM_API std::size_t Utf8PrefixBytes(const char* psz, std::size_t nLength,
+                                                std::size_t nMaxBytes);
 // The text cut to at most nMaxBytes bytes / nMaxChars characters, never inside
 // a character.
-CString Utf8CutToBytes(const char* psz, int nMaxBytes);
-CString Utf8CutToChars(const char* psz, int nMaxChars);
+VRMWND_PLATFORM_API CString Utf8CutToBytes(const char* psz, int nMaxBytes);
+VRMWND_PLATFORM_API CString Utf8CutToChars(const char* psz, int nMaxChars);
 // UTF-8 to UTF-16 (for BSTR and OLECHAR texts). Invalid bytes become U+FFFD.
-std::u16string Utf8ToUtf16(const char* psz);
+VRMWND_PLATFORM_API std::u16string Utf8ToUtf16(const char* psz);

@@ -4,8 +4,9 @@
 #pragma once
 
 #include "vrmwnd/platform/CString.h"
+#include "vrmwnd/platform/export.h"
 
-class CWinApp {
+class VRMWND_PLATFORM_API CWinApp {
  public:
   // The profile file: <platform home>/profile.ini, read at every call.
   static CString GetProfileFileName();
@@ -17,4 +18,4 @@ class CWinApp {
   BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
 };
 
-CWinApp* AfxGetApp();
+VRMWND_PLATFORM_API CWinApp* AfxGetApp();

@@ -4,8 +4,9 @@
 
 #include "vrmwnd/platform/afxwin.h"
 #include "vrmwnd/platform/commctrl.h"
+#include "vrmwnd/platform/export.h"
 
-class CListCtrl : public CWnd {
+class VRMWND_PLATFORM_API CListCtrl : public CWnd {
   DECLARE_DYNAMIC(CListCtrl)
 
  public:

@@ -4,8 +4,9 @@
 #pragma once
 
 #include "vrmwnd/platform/afxwin.h"
+#include "vrmwnd/platform/export.h"
 
-class CEdit : public CWnd {
+class VRMWND_PLATFORM_API CEdit : public CWnd {
   DECLARE_DYNAMIC(CEdit)
 
  public:
@@ -22,7 +23,7 @@ class CEdit : public CWnd {
   void SetModify(BOOL bModified = TRUE);
 };
 
-class CComboBox : public CWnd {
+class VRMWND_PLATFORM_API CComboBox : public CWnd {
   DECLARE_DYNAMIC(CComboBox)
 
  public:
@@ -51,7 +52,7 @@ class CComboBox : public CWnd {
   BOOL LimitText(int nMaxChars);
 };
 
-class CButton : public CWnd {
+class VRMWND_PLATFORM_API CButton : public CWnd {
   DECLARE_DYNAMIC(CButton)
 
  public:
@@ -62,7 +63,7 @@ class CButton : public CWnd {
   void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
 };
 
-class CStatic : public CWnd {
+class VRMWND_PLATFORM_API CStatic : public CWnd {
   DECLARE_DYNAMIC(CStatic)
 
  public:

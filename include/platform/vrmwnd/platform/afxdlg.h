@@ -6,9 +6,10 @@
 
 #include "vrmwnd/platform/CException.h"
 #include "vrmwnd/platform/afxwin.h"
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/resources.h"
 
-class CDataExchange {
+class VRMWND_PLATFORM_API CDataExchange {
  public:
   CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
       : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
@@ -20,11 +21,11 @@ class CDataExchange {
 
 // Subclasses dialog item nIDC into rControl the first time (a control already
 // attached is left as it is).
-void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
-void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+VRMWND_PLATFORM_API void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+VRMWND_PLATFORM_API void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+VRMWND_PLATFORM_API void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 
-class CDialog : public CWnd {
+class VRMWND_PLATFORM_API CDialog : public CWnd {
   DECLARE_DYNAMIC(CDialog)
 
  public:
@@ -69,4 +70,5 @@ class CDialog : public CWnd {
 // Creates a dialog window and its controls from a template: positions converted
 // from dialog units with the fixed base units (wingdi.h), every control given the
 // dialog font, then WM_INITDIALOG. Returns the dialog (not yet shown).
-HWND CreateDialogFromTemplate(const DLGTEMPLATEDESC& dialog, HWND owner, LPARAM init_param);
+VRMWND_PLATFORM_API HWND CreateDialogFromTemplate(const DLGTEMPLATEDESC& dialog, HWND owner,
+                                                  LPARAM init_param);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "vrmwnd/platform/afxwin.h"
+#include "vrmwnd/platform/export.h"
 
 constexpr const char* WC_TABCONTROLA = "SysTabControl32";
 constexpr UINT TCM_FIRST = 0x1300;
@@ -22,7 +23,7 @@ typedef struct tagTCITEMA {
   LPARAM lParam;
 } TCITEMA;
 
-class CTabCtrl : public CWnd {
+class VRMWND_PLATFORM_API CTabCtrl : public CWnd {
   DECLARE_DYNAMIC(CTabCtrl)
 
  public:

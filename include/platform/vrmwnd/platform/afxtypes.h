@@ -3,6 +3,7 @@
 // CPoint, CSize and CRect over the Win32 structures.
 #pragma once
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/windef.h"
 
 struct CRuntimeClass {
@@ -27,7 +28,7 @@ struct CRuntimeClass {
                                                        RUNTIME_CLASS(base_class_name)}; \
   const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
-class CObject {
+class VRMWND_PLATFORM_API CObject {
  public:
   virtual ~CObject() = default;
   static const CRuntimeClass classCObject;

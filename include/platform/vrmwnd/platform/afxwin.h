@@ -7,12 +7,14 @@
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/afxmsg.h"
 #include "vrmwnd/platform/afxtypes.h"
+#include "vrmwnd/platform/export.h"
+#include "vrmwnd/platform/msgbox.h"
 #include "vrmwnd/platform/wingdi.h"
 #include "vrmwnd/platform/winuser.h"
 
 class CDataExchange;
 
-class CCmdTarget : public CObject {
+class VRMWND_PLATFORM_API CCmdTarget : public CObject {
  public:
   // Offers a command or control notification to this object's message map
   // (ON_COMMAND, ON_CONTROL, ON_BN_CLICKED, ...); TRUE when a handler took it.
@@ -25,14 +27,14 @@ class CCmdTarget : public CObject {
   const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const;
 };
 
-class CFont : public CObject {
+class VRMWND_PLATFORM_API CFont : public CObject {
  public:
   HFONT m_hObject = nullptr;
   operator HFONT() const { return m_hObject; }
   static CFont* FromHandle(HFONT hFont);
 };
 
-class CDC : public CObject {
+class VRMWND_PLATFORM_API CDC : public CObject {
  public:
   HDC m_hDC = nullptr;
   CFont* SelectObject(CFont* pFont);  // returns the font it replaces
@@ -40,7 +42,7 @@ class CDC : public CObject {
   CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
 };
 
-class CWnd : public CCmdTarget {
+class VRMWND_PLATFORM_API CWnd : public CCmdTarget {
   DECLARE_DYNAMIC(CWnd)
 
  public:
@@ -146,14 +148,14 @@ class CWnd : public CCmdTarget {
 };
 
 // The window procedure of every window attached to a CWnd.
-LRESULT AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+VRMWND_PLATFORM_API LRESULT AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 
 // Processes one message of the queue as MFC's message pump does: PreTranslateMessage
 // up the window tree, else TranslateMessage and DispatchMessage. FALSE when the
 // queue was empty; *pbQuit is set on WM_QUIT.
-BOOL AfxPumpMessage(BOOL* pbQuit = nullptr);
+VRMWND_PLATFORM_API BOOL AfxPumpMessage(BOOL* pbQuit = nullptr);
 
-class CClientDC : public CDC {
+class VRMWND_PLATFORM_API CClientDC : public CDC {
  public:
   explicit CClientDC(CWnd* pWnd);
   ~CClientDC() override;

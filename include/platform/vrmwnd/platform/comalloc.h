@@ -3,21 +3,17 @@
 // slot of a fixed record layout can name it and a reader can check it before use.
 #pragma once
 
-#include <cstddef>
-
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/wintypes.h"
-
-using SIZE_T = std::size_t;
-using LPVOID = void*;
 
 // Allocates cb bytes (not zeroed, as on Windows); nullptr when out of memory. A
 // request of 0 bytes still returns a distinct live block.
-LPVOID CoTaskMemAlloc(SIZE_T cb);
+VRMWND_PLATFORM_API LPVOID CoTaskMemAlloc(SIZE_T cb);
 // Grows or shrinks a block, keeping its handle; nullptr pv allocates, cb 0 frees.
-LPVOID CoTaskMemRealloc(LPVOID pv, SIZE_T cb);
+VRMWND_PLATFORM_API LPVOID CoTaskMemRealloc(LPVOID pv, SIZE_T cb);
 // Frees a block. nullptr does nothing; a pointer the allocator does not know (never
 // allocated, or already freed) is ignored and counted, never passed to the heap.
-void CoTaskMemFree(LPVOID pv);
+VRMWND_PLATFORM_API void CoTaskMemFree(LPVOID pv);
 
 // Handle table (extension of this stand-in, no Windows counterpart).
 // | call                       | result                                                |
@@ -26,10 +22,10 @@ void CoTaskMemFree(LPVOID pv);
 // | CoTaskMemFromHandle(h, &n) | the block and its size; nullptr (n 0) for a bad handle|
 // Handles are never reused within a process run, so a handle kept after its block
 // was freed is detected as bad instead of naming a newer block.
-DWORD CoTaskMemHandle(const void* pv);
-LPVOID CoTaskMemFromHandle(DWORD handle, SIZE_T* pcb);
+VRMWND_PLATFORM_API DWORD CoTaskMemHandle(const void* pv);
+VRMWND_PLATFORM_API LPVOID CoTaskMemFromHandle(DWORD handle, SIZE_T* pcb);
 // Size of a live block; 0 for an unknown pointer.
-SIZE_T CoTaskMemSize(const void* pv);
+VRMWND_PLATFORM_API SIZE_T CoTaskMemSize(const void* pv);
 // Live blocks, and frees of unknown pointers, since the process started.
-SIZE_T CoTaskMemLiveBlocks();
-SIZE_T CoTaskMemBadFrees();
+VRMWND_PLATFORM_API SIZE_T CoTaskMemLiveBlocks();
+VRMWND_PLATFORM_API SIZE_T CoTaskMemBadFrees();

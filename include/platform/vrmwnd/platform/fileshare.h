@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+#include "vrmwnd/platform/export.h"
+
 constexpr int _SH_DENYRW = 0x10;
 constexpr int _SH_DENYWR = 0x20;
 constexpr int _SH_DENYRD = 0x30;
@@ -21,4 +23,4 @@ constexpr int kShareConflictWaitMilliseconds = 100;
 // | writing    | _SH_DENYNO, _SH_DENYRD | shared     | a writer denying writes |
 // | reading    | any                   | none       | nothing                |
 // Failures leave errno as the open left it (ENOENT, EACCES, EISDIR, ...).
-std::FILE* _fsopen(const char* file_name, const char* mode, int share_flag);
+VRMWND_PLATFORM_API std::FILE* _fsopen(const char* file_name, const char* mode, int share_flag);

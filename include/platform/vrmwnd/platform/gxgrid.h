@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "vrmwnd/platform/CString.h"
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/windef.h"
 
 using ROWCOL = DWORD;
@@ -24,7 +25,7 @@ constexpr DWORD DT_LEFT = 0, DT_CENTER = 1, DT_RIGHT = 2;
 
 // A cell's style: each attribute is either included (set) or left to the layers below
 // (column style, then the grid's defaults: black on white, left, editable).
-class CGXStyle {
+class VRMWND_PLATFORM_API CGXStyle {
  public:
   CGXStyle& SetValue(LPCTSTR value);
   CGXStyle& SetValue(long value);
@@ -57,7 +58,7 @@ class CGXStyle {
 // is the totals line and the records start at row 2. Each data row shows one record
 // (0-based); the mapping is the identity until SortRows reorders it. Values set on
 // data cells travel with their record when the rows are sorted.
-class CGXGridCore {
+class VRMWND_PLATFORM_API CGXGridCore {
  public:
   static constexpr int kHeaderHeight = 22;  // pixels of the header row
   static constexpr int kRowHeight = 19;     // pixels of every other row

@@ -6,7 +6,8 @@
 
 #include <cstdarg>
 
-#include "vrmwnd/platform/registry.h"
+#include "vrmwnd/platform/export.h"
+#include "vrmwnd/platform/wintypes.h"
 
 constexpr UINT SEVERITY_SUCCESS = 0;
 constexpr UINT SEVERITY_ERROR = 1;
@@ -32,11 +33,11 @@ constexpr HRESULT HRESULT_FROM_WIN32(DWORD error) {
 
 // The symbolic name of a value, or null when the Windows tables have none.
 // Where several names share a value the table keeps one (S_OK over SEC_E_OK).
-const char* GetHResultName(HRESULT hr);
-const char* GetFacilityName(UINT facility);
-const char* GetWin32ErrorName(DWORD error);
+VRMWND_PLATFORM_API const char* GetHResultName(HRESULT hr);
+VRMWND_PLATFORM_API const char* GetFacilityName(UINT facility);
+VRMWND_PLATFORM_API const char* GetWin32ErrorName(DWORD error);
 // "SEVERITY_SUCCESS" or "SEVERITY_ERROR".
-const char* GetSeverityName(UINT severity);
+VRMWND_PLATFORM_API const char* GetSeverityName(UINT severity);
 
 constexpr DWORD FORMAT_MESSAGE_IGNORE_INSERTS = 0x00000200;
 constexpr DWORD FORMAT_MESSAGE_FROM_SYSTEM = 0x00001000;
@@ -47,5 +48,6 @@ constexpr DWORD ERROR_MR_MID_NOT_FOUND = 317;
 // HRESULT (a FACILITY_WIN32 one by its code), ending "\r\n" as Windows writes it,
 // cut to size - 1 characters. Returns its length, or 0 with ERROR_MR_MID_NOT_FOUND
 // for a code the system has no text for. Language and arguments are ignored.
-DWORD FormatMessageA(DWORD flags, const void* source, DWORD message_id, DWORD language_id,
-                     LPSTR buffer, DWORD size, va_list* arguments);
+VRMWND_PLATFORM_API DWORD FormatMessageA(DWORD flags, const void* source, DWORD message_id,
+                                         DWORD language_id, LPSTR buffer, DWORD size,
+                                         va_list* arguments);

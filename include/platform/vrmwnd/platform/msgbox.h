@@ -4,10 +4,8 @@
 // written to standard error and answered with its default button.
 #pragma once
 
-#include "vrmwnd/platform/registry.h"
-
-struct HWND__;
-using HWND = HWND__*;
+#include "vrmwnd/platform/export.h"
+#include "vrmwnd/platform/windef.h"
 
 constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_OKCANCEL = 0x1;
@@ -38,7 +36,7 @@ constexpr int IDIGNORE = 5;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
-class IMessageBoxPresenter {
+class VRMWND_PLATFORM_API IMessageBoxPresenter {
  public:
   virtual ~IMessageBoxPresenter() = default;
   // Shows the box and returns the button pressed (IDOK, IDYES, ...).
@@ -47,12 +45,12 @@ class IMessageBoxPresenter {
 
 // Installs `presenter` (null: none) and returns the one it replaces. The caller
 // keeps ownership.
-IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter);
+VRMWND_PLATFORM_API IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter);
 
 // Null text or caption counts as "" (Windows shows "Error" for a null caption).
-int MessageBoxA(HWND owner, const char* text, const char* caption, UINT flags);
+VRMWND_PLATFORM_API int MessageBoxA(HWND owner, const char* text, const char* caption, UINT flags);
 inline int MessageBox(HWND owner, const char* text, const char* caption, UINT flags) {
   return MessageBoxA(owner, text, caption, flags);
 }
 // The button that Enter presses in a box of these flags.
-int DefaultMessageBoxButton(UINT flags);
+VRMWND_PLATFORM_API int DefaultMessageBoxButton(UINT flags);

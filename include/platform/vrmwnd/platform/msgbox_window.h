@@ -7,11 +7,12 @@
 // only OK, and nothing otherwise.
 #pragma once
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/msgbox.h"
 
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-class WindowMessageBoxPresenter : public IMessageBoxPresenter {
+class VRMWND_PLATFORM_API WindowMessageBoxPresenter : public IMessageBoxPresenter {
  public:
   int Present(HWND owner, const char* text, const char* caption, UINT flags) override;
 };

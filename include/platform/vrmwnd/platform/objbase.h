@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/unknwn.h"
 
 using CLSID = GUID;
@@ -23,9 +24,9 @@ constexpr HRESULT CO_E_CLASSSTRING = static_cast<HRESULT>(0x800401F3u);
 
 // "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}" (braces optional, any case) to a GUID;
 // CO_E_CLASSSTRING for anything else.
-HRESULT CLSIDFromString(LPCSTR text, CLSID* clsid);
+VRMWND_PLATFORM_API HRESULT CLSIDFromString(LPCSTR text, CLSID* clsid);
 // The same for identifiers written in the program; an invalid text gives GUID{}.
-GUID GuidFromText(LPCSTR text);
+VRMWND_PLATFORM_API GUID GuidFromText(LPCSTR text);
 
 // An interface's identifier and name: DECLARE_INTERFACE_IID(IFoo, "...") after the
 // interface, at namespace scope; uuidof<IFoo>() reads it.
@@ -51,7 +52,8 @@ DECLARE_INTERFACE_IID(IUnknown, "00000000-0000-0000-C000-000000000046")
 using ClassCreator = std::function<HRESULT(REFIID riid, void** ppv)>;
 // Registers (or replaces) the class; an empty creator removes it. Returns the
 // creator it replaces.
-ClassCreator CoRegisterClassCreator(REFCLSID clsid, ClassCreator creator);
+VRMWND_PLATFORM_API ClassCreator CoRegisterClassCreator(REFCLSID clsid, ClassCreator creator);
 // REGDB_E_CLASSNOTREG for a class nobody registered, CLASS_E_NOAGGREGATION with an
 // outer object, E_POINTER without ppv; otherwise the creator's result.
-HRESULT CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD dwClsContext, REFIID riid, void** ppv);
+VRMWND_PLATFORM_API HRESULT CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter,
+                                             DWORD dwClsContext, REFIID riid, void** ppv);

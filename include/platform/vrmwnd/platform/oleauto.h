@@ -12,6 +12,7 @@
 // | VarDecMul, Div     | up to 28-29 significant digits, half to even when cut     |
 #pragma once
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/wintypes.h"
 
 using OLECHAR = char16_t;
@@ -52,23 +53,23 @@ constexpr BYTE DECIMAL_MAX_SCALE = 28;
 
 // BSTR: a UTF-16 string whose length is kept before its first character.
 // SysAllocString(nullptr) and SysFreeString(nullptr) do nothing, as on Windows.
-BSTR SysAllocString(const OLECHAR* text);
-BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
-void SysFreeString(BSTR text);
-UINT SysStringLen(BSTR text);
+VRMWND_PLATFORM_API BSTR SysAllocString(const OLECHAR* text);
+VRMWND_PLATFORM_API BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
+VRMWND_PLATFORM_API void SysFreeString(BSTR text);
+VRMWND_PLATFORM_API UINT SysStringLen(BSTR text);
 
-HRESULT VarCyAdd(CY left, CY right, LPCY result);
-HRESULT VarCySub(CY left, CY right, LPCY result);
-HRESULT VarCyMul(CY left, CY right, LPCY result);
-HRESULT VarCyMulI4(CY left, LONG right, LPCY result);
-HRESULT VarCyFromR8(DOUBLE in, CY* out);
-HRESULT VarCyFromI4(LONG in, CY* out);
+VRMWND_PLATFORM_API HRESULT VarCyAdd(CY left, CY right, LPCY result);
+VRMWND_PLATFORM_API HRESULT VarCySub(CY left, CY right, LPCY result);
+VRMWND_PLATFORM_API HRESULT VarCyMul(CY left, CY right, LPCY result);
+VRMWND_PLATFORM_API HRESULT VarCyMulI4(CY left, LONG right, LPCY result);
+VRMWND_PLATFORM_API HRESULT VarCyFromR8(DOUBLE in, CY* out);
+VRMWND_PLATFORM_API HRESULT VarCyFromI4(LONG in, CY* out);
 // DISP_E_OVERFLOW from |in| >= 922,337,203,685,477 on, as on Windows.
-HRESULT VarCyFromI8(LONGLONG in, CY* out);
-HRESULT VarR8FromCy(CY in, DOUBLE* out);
+VRMWND_PLATFORM_API HRESULT VarCyFromI8(LONGLONG in, CY* out);
+VRMWND_PLATFORM_API HRESULT VarR8FromCy(CY in, DOUBLE* out);
 // E_INVALIDARG for a DECIMAL whose scale is above 28 or whose sign byte is neither
 // 0 nor DECIMAL_NEG (VarR8FromDec too).
-HRESULT VarCyFromDec(const DECIMAL* in, CY* out);
+VRMWND_PLATFORM_API HRESULT VarCyFromDec(const DECIMAL* in, CY* out);
 // Text routines know the separators of 1046 (pt-BR: decimal ',', thousands '.',
 // currency "R$"), which also stands for LCID 0 and the user and system defaults, and
 // of 1033 (en-US: '.', ',', "$"); any other LCID gives E_INVALIDARG. The flags
@@ -77,31 +78,31 @@ HRESULT VarCyFromDec(const DECIMAL* in, CY* out);
 // a negative value, the currency symbol, thousands separators anywhere in the integer
 // part, one decimal separator and an exponent ("1,5E-2"); rounds half to even at the
 // fourth place. DISP_E_TYPEMISMATCH for anything else, DISP_E_OVERFLOW out of range.
-HRESULT VarCyFromStr(LPCOLESTR in, LCID lcid, ULONG flags, CY* out);
+VRMWND_PLATFORM_API HRESULT VarCyFromStr(LPCOLESTR in, LCID lcid, ULONG flags, CY* out);
 // "-1234.5": plain digits, no grouping, trailing fraction zeros dropped, "0" for zero.
-HRESULT VarBstrFromCy(CY in, LCID lcid, ULONG flags, BSTR* out);
+VRMWND_PLATFORM_API HRESULT VarBstrFromCy(CY in, LCID lcid, ULONG flags, BSTR* out);
 
-HRESULT VarDecFromCy(CY in, DECIMAL* out);
+VRMWND_PLATFORM_API HRESULT VarDecFromCy(CY in, DECIMAL* out);
 // The double scaled to 15 digits by one multiply (or division) by a power of ten in
 // double arithmetic, that double rounded half to even: not the exact binary value,
 // so 92208149871.34465 gives 92208149871.3446. Trailing zeros are dropped (0.1 is
 // 1 at scale 1); 0 below about half the 28th place; DISP_E_OVERFLOW from 2^96 on.
-HRESULT VarDecFromR8(DOUBLE in, DECIMAL* out);
-HRESULT VarDecFromI4(LONG in, DECIMAL* out);
-HRESULT VarDecFromI8(LONGLONG in, DECIMAL* out);
-HRESULT VarR8FromDec(const DECIMAL* in, DOUBLE* out);
-HRESULT VarDecAdd(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
-HRESULT VarDecSub(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
+VRMWND_PLATFORM_API HRESULT VarDecFromR8(DOUBLE in, DECIMAL* out);
+VRMWND_PLATFORM_API HRESULT VarDecFromI4(LONG in, DECIMAL* out);
+VRMWND_PLATFORM_API HRESULT VarDecFromI8(LONGLONG in, DECIMAL* out);
+VRMWND_PLATFORM_API HRESULT VarR8FromDec(const DECIMAL* in, DOUBLE* out);
+VRMWND_PLATFORM_API HRESULT VarDecAdd(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
+VRMWND_PLATFORM_API HRESULT VarDecSub(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
 // Mantissas both below 2^32 give a product that keeps its sign and scale even when
 // 0, divided down half to even to 28 places; any other zero product is a plain 0.
-HRESULT VarDecMul(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
+VRMWND_PLATFORM_API HRESULT VarDecMul(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
 // DISP_E_DIVBYZERO for a zero divisor (also 0 / 0). 1 / 3 is 0.333... with 28 places;
 // a quotient that needed rounding drops its trailing zeros (1 / 4 is 0.25), an exact
 // one keeps the places of the operands (1.00 / 1 is 1.00).
-HRESULT VarDecDiv(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
-HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right);  // VARCMP_*
+VRMWND_PLATFORM_API HRESULT VarDecDiv(const DECIMAL* left, const DECIMAL* right, DECIMAL* result);
+VRMWND_PLATFORM_API HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right);  // VARCMP_*
 // As VarBstrFromCy, over the DECIMAL's own scale.
-HRESULT VarBstrFromDec(const DECIMAL* in, LCID lcid, ULONG flags, BSTR* out);
+VRMWND_PLATFORM_API HRESULT VarBstrFromDec(const DECIMAL* in, LCID lcid, ULONG flags, BSTR* out);
 
 // The money shortcuts: the CY of the DECIMAL route (VarDecFromCy and VarDecFromR8
 // for the operands, VarDecMul or VarDecDiv, VarCyFromDec) and its failure codes,
@@ -109,9 +110,9 @@ HRESULT VarBstrFromDec(const DECIMAL* in, LCID lcid, ULONG flags, BSTR* out);
 // once, half to even. With a double the DECIMAL's own rounding to 28-29 digits can
 // leave a half that the fourth place then rounds to even, and so it does here:
 // 150,000,000,000.0006 x 0.333333333333333 is 50,000,000,000.0002.
-HRESULT CyDivViaDecimal(CY left, CY right, LPCY result);
-HRESULT CyMulR8ViaDecimal(CY left, DOUBLE right, LPCY result);
-HRESULT CyDivR8ViaDecimal(CY left, DOUBLE right, LPCY result);
+VRMWND_PLATFORM_API HRESULT CyDivViaDecimal(CY left, CY right, LPCY result);
+VRMWND_PLATFORM_API HRESULT CyMulR8ViaDecimal(CY left, DOUBLE right, LPCY result);
+VRMWND_PLATFORM_API HRESULT CyDivR8ViaDecimal(CY left, DOUBLE right, LPCY result);
 
 constexpr HRESULT VARCMP_LT = 0;
 constexpr HRESULT VARCMP_EQ = 1;

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/windef.h"
 
 // One control of a dialog template, in dialog units. WS_CHILD is always added;
@@ -30,17 +31,18 @@ struct DLGTEMPLATEDESC {
 };
 
 // The module of a file name, registered on first call (the same handle after).
-HINSTANCE AfxRegisterModule(LPCSTR file_name);
+VRMWND_PLATFORM_API HINSTANCE AfxRegisterModule(LPCSTR file_name);
 // A registered module by file name (case and folder ignored), or the main program
 // for nullptr; NULL with ERROR_MOD_NOT_FOUND for a module nobody registered.
-HMODULE GetModuleHandleA(LPCSTR module_name);
+VRMWND_PLATFORM_API HMODULE GetModuleHandleA(LPCSTR module_name);
 inline HMODULE GetModuleHandle(LPCSTR module_name) { return GetModuleHandleA(module_name); }
 
-HINSTANCE AfxGetResourceHandle();  // the main program until changed
-void AfxSetResourceHandle(HINSTANCE instance);
-HINSTANCE AfxGetInstanceHandle();
+VRMWND_PLATFORM_API HINSTANCE AfxGetResourceHandle();  // the main program until changed
+VRMWND_PLATFORM_API void AfxSetResourceHandle(HINSTANCE instance);
+VRMWND_PLATFORM_API HINSTANCE AfxGetInstanceHandle();
 
 // Adds (or replaces) the template `id` of `module`.
-void AfxRegisterDialogTemplate(HINSTANCE module, UINT id, const DLGTEMPLATEDESC& dialog);
+VRMWND_PLATFORM_API void AfxRegisterDialogTemplate(HINSTANCE module, UINT id,
+    const DLGTEMPLATEDESC& dialog);
 // The template `id` from the resource chain, or nullptr.
-const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id);
+VRMWND_PLATFORM_API const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id);

@@ -1,11 +1,13 @@
 // IUnknown, the first three slots of every COM interface: QueryInterface, AddRef
-// and Release, in that order. Interface identifiers are GUIDs (process.h).
+// and Release, in that order. Interface identifiers are GUIDs (guiddef.h).
 #pragma once
 
 #include <algorithm>
 #include <iterator>
 
-#include "vrmwnd/platform/process.h"
+#include "vrmwnd/platform/export.h"
+#include "vrmwnd/platform/guiddef.h"
+#include "vrmwnd/platform/wintypes.h"
 
 using IID = GUID;
 using REFIID = const IID&;
@@ -18,7 +20,7 @@ inline bool operator==(const GUID& a, const GUID& b) {
 // {00000000-0000-0000-C000-000000000046}
 inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
-class IUnknown {
+class VRMWND_PLATFORM_API IUnknown {
  public:
   virtual HRESULT QueryInterface(REFIID riid, void** ppvObject) = 0;
   virtual ULONG AddRef() = 0;

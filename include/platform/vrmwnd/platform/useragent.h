@@ -7,9 +7,10 @@
 
 #include <initializer_list>
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/winuser.h"
 
-class IUserAgent {
+class VRMWND_PLATFORM_API IUserAgent {
  public:
   virtual ~IUserAgent() = default;
   // Acts once on the top modal window (nullptr outside any modal loop) and returns
@@ -24,10 +25,10 @@ class IUserAgent {
 
 // Installs `agent` (nullptr: none) and returns the one it replaces; the caller
 // keeps ownership.
-IUserAgent* SetUserAgent(IUserAgent* agent);
-IUserAgent* GetUserAgent();
+VRMWND_PLATFORM_API IUserAgent* SetUserAgent(IUserAgent* agent);
+VRMWND_PLATFORM_API IUserAgent* GetUserAgent();
 // The innermost modal window, or nullptr.
-HWND GetModalWindow();
+VRMWND_PLATFORM_API HWND GetModalWindow();
 
 // Input as a person gives it, queued behind the messages already posted; keys and
 // characters go to the window that has the focus when they leave the queue.
@@ -35,15 +36,15 @@ HWND GetModalWindow();
 // the modifiers (VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTROL, VK_LMENU) are
 // pressed before and released after, so GetKeyState sees them while the key is
 // processed.
-void InputKey(int virtual_key, std::initializer_list<int> modifiers = {});
+VRMWND_PLATFORM_API void InputKey(int virtual_key, std::initializer_list<int> modifiers = {});
 // Types a UTF-8 text one character at a time: one WM_CHAR per code point.
-void InputText(LPCSTR text);
+VRMWND_PLATFORM_API void InputText(LPCSTR text);
 // A left click: WM_LBUTTONDOWN and WM_LBUTTONUP at client point (x, y).
-void InputClick(HWND hwnd, int x = 1, int y = 1);
+VRMWND_PLATFORM_API void InputClick(HWND hwnd, int x = 1, int y = 1);
 // A double click, as Windows delivers it: WM_LBUTTONDOWN, WM_LBUTTONUP,
 // WM_LBUTTONDBLCLK and WM_LBUTTONUP at client point (x, y).
-void InputDoubleClick(HWND hwnd, int x = 1, int y = 1);
+VRMWND_PLATFORM_API void InputDoubleClick(HWND hwnd, int x = 1, int y = 1);
 // The mouse wheel turned over hwnd at client point (x, y): WM_MOUSEWHEEL with the
 // delta (WHEEL_DELTA a notch, positive away from the person) and the point in
 // screen coordinates, to the window under the mouse.
-void InputWheel(HWND hwnd, int delta, int x = 1, int y = 1);
+VRMWND_PLATFORM_API void InputWheel(HWND hwnd, int delta, int x = 1, int y = 1);

@@ -3,6 +3,7 @@
 // Notifications reach the parent as WM_COMMAND(MAKEWPARAM(id, code), control).
 #pragma once
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/windef.h"
 #include "vrmwnd/platform/winmsg.h"
 
@@ -58,4 +59,4 @@ typedef struct tagCOMBOBOXINFO {
   HWND hwndItem;
   HWND hwndList;
 } COMBOBOXINFO, *PCOMBOBOXINFO;
-BOOL GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info);
+VRMWND_PLATFORM_API BOOL GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info);

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 
-#include "vrmwnd/platform/msgbox.h"
-#include "vrmwnd/platform/process.h"
+#include "vrmwnd/platform/export.h"
+#include "vrmwnd/platform/wintypes.h"
 
+struct HWND__;
+using HWND = HWND__*;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
@@ -71,7 +73,7 @@ constexpr BYTE LOBYTE(std::uintptr_t w) { return static_cast<BYTE>(w & 0xFF); }
 
 // number * numerator / denominator with a 64-bit intermediate, rounded half away
 // from zero; -1 when the denominator is 0.
-int MulDiv(int number, int numerator, int denominator);
+VRMWND_PLATFORM_API int MulDiv(int number, int numerator, int denominator);
 
-BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
-BOOL OffsetRect(LPRECT rect, int dx, int dy);
+VRMWND_PLATFORM_API BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
+VRMWND_PLATFORM_API BOOL OffsetRect(LPRECT rect, int dx, int dy);

@@ -1,9 +1,13 @@
-// The Win32 scalar types, result codes and error codes that the layers above use,
-// with the values Windows gives them. HRESULT is a 32-bit signed long as on Windows;
-// the 64-bit Linux `long` is not used for it.
+// The Win32 scalar, pointer and handle types, result codes and error codes that the
+// layers above use, with the values Windows gives them. HRESULT is a 32-bit signed
+// long as on Windows; the 64-bit Linux `long` is not used for it. Window handles
+// and the other USER32 types are in windef.h.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+#include "vrmwnd/platform/export.h"
 
 using BOOL = int;
 using BYTE = std::uint8_t;
@@ -19,6 +23,20 @@ using ULONGLONG = std::uint64_t;
 using LCID = DWORD;
 using HRESULT = std::int32_t;
 using SCODE = std::int32_t;
+using SIZE_T = std::size_t;
+
+// Pointers to text, bytes and numbers, named as Win32 signatures name them.
+using LPVOID = void*;
+using LPCSTR = const char*;
+using LPSTR = char*;
+using LPBYTE = BYTE*;
+using LPDWORD = DWORD*;
+
+// Kernel objects and modules are opaque pointers; a registry key has its own type.
+using HANDLE = void*;
+using HMODULE = void*;
+struct HKEY__;
+using HKEY = HKEY__*;
 
 #ifndef TRUE
 #define TRUE 1
@@ -65,5 +83,5 @@ constexpr LCID LCID_ENGLISH_US = 1033;
 constexpr DWORD LOCALE_NOUSEROVERRIDE = 0x80000000u;
 
 // Thread-local last error, as kernel32 keeps it.
-DWORD GetLastError();
-void SetLastError(DWORD error);
+VRMWND_PLATFORM_API DWORD GetLastError();
+VRMWND_PLATFORM_API void SetLastError(DWORD error);

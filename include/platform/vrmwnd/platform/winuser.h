@@ -4,15 +4,16 @@
 // state, system metrics and the dialog manager's calls.
 #pragma once
 
+#include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/windef.h"
 #include "vrmwnd/platform/winmsg.h"
 
 // Creation. A class name is one of the built-in classes ("EDIT", "COMBOBOX",
 // "BUTTON", "STATIC", "#32770" for dialogs) or a name given to RegisterClassName.
 // Positions are client coordinates of the parent (screen coordinates without one).
-HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name, DWORD style,
-                     int x, int y, int width, int height, HWND parent, UINT id,
-                     HINSTANCE instance, void* param);
+VRMWND_PLATFORM_API HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name,
+                                         DWORD style, int x, int y, int width, int height,
+                                         HWND parent, UINT id, HINSTANCE instance, void* param);
 inline HWND CreateWindowEx(DWORD ex_style, LPCSTR class_name, LPCSTR window_name,
                            DWORD style, int x, int y, int width, int height, HWND parent,
                            UINT id, HINSTANCE instance, void* param) {
@@ -20,98 +21,100 @@ inline HWND CreateWindowEx(DWORD ex_style, LPCSTR class_name, LPCSTR window_name
                          parent, id, instance, param);
 }
 // Registers a window class by name with its procedure; FALSE when the name exists.
-BOOL RegisterClassName(LPCSTR class_name, WNDPROC proc);
+VRMWND_PLATFORM_API BOOL RegisterClassName(LPCSTR class_name, WNDPROC proc);
 // Children first (WM_DESTROY to the parent before its children, WM_NCDESTROY after).
-BOOL DestroyWindow(HWND hwnd);
-BOOL IsWindow(HWND hwnd);
+VRMWND_PLATFORM_API BOOL DestroyWindow(HWND hwnd);
+VRMWND_PLATFORM_API BOOL IsWindow(HWND hwnd);
 // Every top-level window (owned ones included, visible or not) from the top of the
 // Z order down, until `proc` returns FALSE. Without a screen nothing activates a
 // window but its creation, so the last created is on top.
 using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
-BOOL EnumWindows(WNDENUMPROC proc, LPARAM lparam);
+VRMWND_PLATFORM_API BOOL EnumWindows(WNDENUMPROC proc, LPARAM lparam);
 
-LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+VRMWND_PLATFORM_API LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 inline LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   return SendMessageA(hwnd, message, wparam, lparam);
 }
-BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+VRMWND_PLATFORM_API BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 inline BOOL PostMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   return PostMessageA(hwnd, message, wparam, lparam);
 }
-void PostQuitMessage(int exit_code);
-LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+VRMWND_PLATFORM_API void PostQuitMessage(int exit_code);
+VRMWND_PLATFORM_API LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WPARAM wparam,
+                                            LPARAM lparam);
+VRMWND_PLATFORM_API LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 inline LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }
-LRESULT DefDlgProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+VRMWND_PLATFORM_API LRESULT DefDlgProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
 // The queue. Nothing blocks: GetMessage on an empty queue asks the installed user
 // agent to act (useragent.h) and returns -1 when nobody does.
-BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove);
+VRMWND_PLATFORM_API BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max,
+                                      UINT remove);
 inline BOOL PeekMessage(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
   return PeekMessageA(msg, hwnd, filter_min, filter_max, remove);
 }
-BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max);
+VRMWND_PLATFORM_API BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max);
 inline BOOL GetMessage(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) {
   return GetMessageA(msg, hwnd, filter_min, filter_max);
 }
 // WM_KEYDOWN of a key that types a character posts the WM_CHAR after it;
 // WM_SYSKEYDOWN (the key pressed with Alt) posts WM_SYSCHAR.
-BOOL TranslateMessage(const MSG* msg);
-LRESULT DispatchMessageA(const MSG* msg);
+VRMWND_PLATFORM_API BOOL TranslateMessage(const MSG* msg);
+VRMWND_PLATFORM_API LRESULT DispatchMessageA(const MSG* msg);
 inline LRESULT DispatchMessage(const MSG* msg) { return DispatchMessageA(msg); }
-BOOL IsDialogMessageA(HWND dialog, LPMSG msg);
+VRMWND_PLATFORM_API BOOL IsDialogMessageA(HWND dialog, LPMSG msg);
 inline BOOL IsDialogMessage(HWND dialog, LPMSG msg) { return IsDialogMessageA(dialog, msg); }
 
 // Window state.
-LONG_PTR GetWindowLongPtrA(HWND hwnd, int index);
-LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value);
+VRMWND_PLATFORM_API LONG_PTR GetWindowLongPtrA(HWND hwnd, int index);
+VRMWND_PLATFORM_API LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value);
 inline LONG GetWindowLong(HWND hwnd, int index) {
   return static_cast<LONG>(GetWindowLongPtrA(hwnd, index));
 }
 inline LONG SetWindowLong(HWND hwnd, int index, LONG value) {
   return static_cast<LONG>(SetWindowLongPtrA(hwnd, index, value));
 }
-int GetClassNameA(HWND hwnd, LPSTR buffer, int size);
-int GetWindowTextA(HWND hwnd, LPSTR buffer, int size);
-int GetWindowTextLengthA(HWND hwnd);
-BOOL SetWindowTextA(HWND hwnd, LPCSTR text);
+VRMWND_PLATFORM_API int GetClassNameA(HWND hwnd, LPSTR buffer, int size);
+VRMWND_PLATFORM_API int GetWindowTextA(HWND hwnd, LPSTR buffer, int size);
+VRMWND_PLATFORM_API int GetWindowTextLengthA(HWND hwnd);
+VRMWND_PLATFORM_API BOOL SetWindowTextA(HWND hwnd, LPCSTR text);
 inline BOOL SetWindowText(HWND hwnd, LPCSTR text) { return SetWindowTextA(hwnd, text); }
-HWND GetParent(HWND hwnd);
-HWND GetWindow(HWND hwnd, UINT command);  // GW_CHILD, GW_HWNDNEXT, GW_HWNDPREV, GW_OWNER
-BOOL IsChild(HWND parent, HWND hwnd);
-HWND GetDlgItem(HWND dialog, int id);
-int GetDlgCtrlID(HWND hwnd);
-UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size);
-BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
-BOOL EnableWindow(HWND hwnd, BOOL enable);  // returns TRUE when it was disabled
-BOOL IsWindowEnabled(HWND hwnd);
-BOOL ShowWindow(HWND hwnd, int command);    // returns TRUE when it was visible
-BOOL IsWindowVisible(HWND hwnd);            // visible and every ancestor visible
-BOOL GetWindowRect(HWND hwnd, LPRECT rect); // screen coordinates
-BOOL GetClientRect(HWND hwnd, LPRECT rect); // (0, 0, width, height)
-BOOL ScreenToClient(HWND hwnd, LPPOINT point);
-BOOL ClientToScreen(HWND hwnd, LPPOINT point);
-BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
+VRMWND_PLATFORM_API HWND GetParent(HWND hwnd);
+VRMWND_PLATFORM_API HWND GetWindow(HWND hwnd, UINT command);  // GW_CHILD, GW_HWNDNEXT, GW_HWNDPREV, GW_OWNER
+VRMWND_PLATFORM_API BOOL IsChild(HWND parent, HWND hwnd);
+VRMWND_PLATFORM_API HWND GetDlgItem(HWND dialog, int id);
+VRMWND_PLATFORM_API int GetDlgCtrlID(HWND hwnd);
+VRMWND_PLATFORM_API UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size);
+VRMWND_PLATFORM_API BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
+VRMWND_PLATFORM_API BOOL EnableWindow(HWND hwnd, BOOL enable);  // returns TRUE when it was disabled
+VRMWND_PLATFORM_API BOOL IsWindowEnabled(HWND hwnd);
+VRMWND_PLATFORM_API BOOL ShowWindow(HWND hwnd, int command);    // returns TRUE when it was visible
+VRMWND_PLATFORM_API BOOL IsWindowVisible(HWND hwnd);  // visible and every ancestor visible
+VRMWND_PLATFORM_API BOOL GetWindowRect(HWND hwnd, LPRECT rect); // screen coordinates
+VRMWND_PLATFORM_API BOOL GetClientRect(HWND hwnd, LPRECT rect); // (0, 0, width, height)
+VRMWND_PLATFORM_API BOOL ScreenToClient(HWND hwnd, LPPOINT point);
+VRMWND_PLATFORM_API BOOL ClientToScreen(HWND hwnd, LPPOINT point);
+VRMWND_PLATFORM_API BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 
 // Focus: WM_KILLFOCUS to the window losing it, then WM_SETFOCUS to the one
 // getting it; a disabled window, or one of a disabled top-level window, cannot
 // take it (NULL is returned and nothing is sent).
-HWND SetFocus(HWND hwnd);
-HWND GetFocus();
-HWND GetActiveWindow();
+VRMWND_PLATFORM_API HWND SetFocus(HWND hwnd);
+VRMWND_PLATFORM_API HWND GetFocus();
+VRMWND_PLATFORM_API HWND GetActiveWindow();
 
 // Dialog navigation over visible, enabled WS_TABSTOP children, wrapping around.
-HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
-BOOL MapDialogRect(HWND dialog, LPRECT rect);
-LONG GetDialogBaseUnits();
-BOOL EndDialog(HWND dialog, INT_PTR result);
+VRMWND_PLATFORM_API HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+VRMWND_PLATFORM_API BOOL MapDialogRect(HWND dialog, LPRECT rect);
+VRMWND_PLATFORM_API LONG GetDialogBaseUnits();
+VRMWND_PLATFORM_API BOOL EndDialog(HWND dialog, INT_PTR result);
 
 // The keyboard state as of the last keyboard message taken from the queue: high
 // bit = down, low bit = toggled. VK_SHIFT and VK_CONTROL are down when either the
 // left or the right key is.
-SHORT GetKeyState(int virtual_key);
+VRMWND_PLATFORM_API SHORT GetKeyState(int virtual_key);
 
 // Fixed metrics (metrics.cpp has the table); unknown indexes give 0.
-int GetSystemMetrics(int index);
+VRMWND_PLATFORM_API int GetSystemMetrics(int index);

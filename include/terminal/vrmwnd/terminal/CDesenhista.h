@@ -12,8 +12,13 @@
 
 #include "vrmwnd/platform/winuser.h"
 #include "vrmwnd/terminal/CGradeCelulas.h"
+#include "vrmwnd/terminal/exporta.h"
 
 namespace vrmwnd::terminal {
+
+namespace detail {
+class CContextoDesenho;
+}  // namespace detail
 
 // Pixels de uma célula: a largura do caractere e a altura da linha da fonte fixa.
 constexpr int kPixelsPorColuna = 6;
@@ -34,7 +39,7 @@ struct TAlvo {
   }
 };
 
-class CMapaTela {
+class VRMWND_TERMINAL_API CMapaTela {
  public:
   void Limpa() { m_alvos.clear(); }
   void Adiciona(const TAlvo& alvo);
@@ -52,7 +57,7 @@ struct TMolduraTela {
   std::string strTeclas;
 };
 
-class CDesenhista {
+class VRMWND_TERMINAL_API CDesenhista {
  public:
   // A tela toda: área de trabalho, barras e todas as janelas de topo visíveis.
   void DesenhaTela(CGradeCelulas& grade, const TMolduraTela& moldura);
@@ -74,7 +79,7 @@ class CDesenhista {
   static int Linha(int yPixel) { return (2 * yPixel + kPixelsPorLinha) / (2 * kPixelsPorLinha); }
 
  private:
-  friend class CContextoDesenho;
+  friend class detail::CContextoDesenho;
   // Primeira linha/coluna à vista de cada controle que rola (edits, listas), para
   // que a vista não salte entre um desenho e outro.
   std::map<HWND, TPonto> m_rolagem;

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "vrmwnd/terminal/exporta.h"
+
 namespace vrmwnd::terminal {
 
 struct TPonto {
@@ -26,7 +28,7 @@ struct TTamanho {
 
 // Retângulo de células: (x, y) é o canto de cima à esquerda; Direita e Baixo ficam
 // fora dele.
-struct TRetangulo {
+struct VRMWND_TERMINAL_API TRetangulo {
   int x = 0;
   int y = 0;
   int nLargura = 0;
@@ -60,7 +62,7 @@ enum class EEstilo : unsigned char {
   Lista,           // (L) lista aberta de um combo
   Aviso,           // (!) o aviso de terminal pequeno demais
 };
-char LetraDoEstilo(EEstilo estilo);
+VRMWND_TERMINAL_API char LetraDoEstilo(EEstilo estilo);
 
 // Sem cor dada pelo programa: a do estilo.
 constexpr long kSemCor = -1;
@@ -73,7 +75,7 @@ struct TCelula {
   bool bSublinhado = false;  // a letra de atalho de um rótulo
 };
 
-class CGradeCelulas {
+class VRMWND_TERMINAL_API CGradeCelulas {
  public:
   CGradeCelulas(int nColunas, int nLinhas);
 
@@ -128,6 +130,6 @@ class CGradeCelulas {
 // A cor básica mais próxima de um COLORREF, pela letra de Estilos(): uma das oito
 // cores dos terminais (0 preto, 1 vermelho, 2 verde, 3 amarelo, 4 azul, 5 magenta,
 // 6 ciano, 7 branco).
-int CorBasica(long nCor);
+VRMWND_TERMINAL_API int CorBasica(long nCor);
 
 }  // namespace vrmwnd::terminal

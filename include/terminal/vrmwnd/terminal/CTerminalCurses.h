@@ -13,10 +13,11 @@
 #include <string_view>
 
 #include "vrmwnd/terminal/ITerminal.h"
+#include "vrmwnd/terminal/exporta.h"
 
 namespace vrmwnd::terminal {
 
-class CTerminalCurses : public ITerminal {
+class VRMWND_TERMINAL_API CTerminalCurses : public ITerminal {
  public:
   // Lança std::runtime_error (com a mensagem em português) quando a entrada ou a
   // saída não são um terminal ou o terminal não abre.
@@ -41,11 +42,11 @@ class CTerminalCurses : public ITerminal {
 // A tecla especial do ncurses (KEY_UP, KEY_F(14), ...; szNome é o keyname dela,
 // que diz os modificadores das teclas estendidas: "kUP5" é Ctrl+Seta para cima) como
 // evento; nenhum para o que não é tecla.
-std::optional<TEvento> EventoDaTeclaCurses(int nCodigo, std::string_view strNome);
+VRMWND_TERMINAL_API std::optional<TEvento> EventoDaTeclaCurses(int nCodigo, std::string_view strNome);
 // Um caractere lido (com Alt quando veio depois de um Escape) como evento: Tab,
 // Enter, Escape, Backspace e Ctrl+letra como teclas, o resto como texto.
-std::optional<TEvento> EventoDoCaractere(char32_t cCaractere, bool bAlt);
+VRMWND_TERMINAL_API std::optional<TEvento> EventoDoCaractere(char32_t cCaractere, bool bAlt);
 // A sequência OSC 52 que põe o texto na área de transferência do terminal.
-std::string SequenciaOsc52(std::string_view strTexto);
+VRMWND_TERMINAL_API std::string SequenciaOsc52(std::string_view strTexto);
 
 }  // namespace vrmwnd::terminal

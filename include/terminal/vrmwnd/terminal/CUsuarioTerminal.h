@@ -11,6 +11,7 @@
 #include "vrmwnd/platform/useragent.h"
 #include "vrmwnd/terminal/CDesenhista.h"
 #include "vrmwnd/terminal/ITerminal.h"
+#include "vrmwnd/terminal/exporta.h"
 
 namespace vrmwnd::terminal {
 
@@ -19,9 +20,9 @@ namespace vrmwnd::terminal {
 // maiúscula), o espaço como VK_SPACE, outro caractere como WM_CHAR; o clique, o
 // clique duplo e a roda na janela da célula. Devolve false quando nada entrou na fila
 // (célula sem janela ou de janela desabilitada, evento que não é entrada).
-bool EntregaEvento(const TEvento& evento, const CMapaTela& mapa);
+VRMWND_TERMINAL_API bool EntregaEvento(const TEvento& evento, const CMapaTela& mapa);
 
-class CUsuarioTerminal : public IUserAgent {
+class VRMWND_TERMINAL_API CUsuarioTerminal : public IUserAgent {
  public:
   CUsuarioTerminal(ITerminal& terminal, TMolduraTela moldura);
 

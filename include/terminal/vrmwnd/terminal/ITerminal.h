@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "vrmwnd/terminal/CGradeCelulas.h"
+#include "vrmwnd/terminal/exporta.h"
 
 namespace vrmwnd::terminal {
 
@@ -53,7 +54,7 @@ struct TEvento {
   }
 };
 
-class ITerminal {
+class VRMWND_TERMINAL_API ITerminal {
  public:
   virtual ~ITerminal() = default;
   virtual TTamanho Tamanho() = 0;

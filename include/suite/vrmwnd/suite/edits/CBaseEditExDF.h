@@ -9,8 +9,9 @@
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/suite/edits/CConsulta.h"
 #include "vrmwnd/suite/edits/CQZEditDF.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CBaseEditExDF : public CQZEditDF, public CQZProfilerEmpresa {
+class VRMWND_SUITE_API CBaseEditExDF : public CQZEditDF, public CQZProfilerEmpresa {
  public:
   // Estados de validação que os derivados gravam.
   enum : LONG { ESTADO_VALIDO = 0, ESTADO_INVALIDO = 1, ESTADO_TRANSITORIO = 2, ESTADO_VAZIO = 3 };

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CComboBase : public CComboBox {
+class VRMWND_SUITE_API CComboBase : public CComboBox {
  public:
   // Acrescenta o item com o código; devolve o índice (CB_ERR em falha).
   int AdicionaItem(const char* szTexto, DWORD_PTR nCodigo);
@@ -17,7 +18,7 @@ class CComboBase : public CComboBox {
   DWORD_PTR GetCodigoSelecionado(DWORD_PTR nPadrao) const;
 };
 
-class CQZComboBox : public CComboBase {
+class VRMWND_SUITE_API CQZComboBox : public CComboBase {
  public:
   // Esvazia e carrega os itens na ordem dada, mantendo o código selecionado se ele
   // ainda existir.

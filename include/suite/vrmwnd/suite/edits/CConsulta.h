@@ -9,6 +9,7 @@
 
 #include "vrmwnd/platform/afxcmn.h"
 #include "vrmwnd/suite/edits/CQZDialog.h"
+#include "vrmwnd/suite/exporta.h"
 
 // Pedidos à função de linha.
 enum : unsigned short { CONSULTA_PREENCHE_LINHA = 1, CONSULTA_INCLUI = 2 };
@@ -18,7 +19,7 @@ enum : unsigned short { CONSULTA_PREENCHE_LINHA = 1, CONSULTA_INCLUI = 2 };
 using PFN_CONSULTA_LINHA = void (*)(long lDono, unsigned short nPedido, long lChave,
                                     unsigned short nReservado, CString* pColunas);
 
-class CConsulta : public CQZDialog {
+class VRMWND_SUITE_API CConsulta : public CQZDialog {
  public:
   enum { IDC_LISTA = 1001, IDC_INCLUIR = 1002 };
 

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "vrmwnd/platform/afxdlg.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CQZDialog : public CDialog {
+class VRMWND_SUITE_API CQZDialog : public CDialog {
  public:
   CQZDialog() = default;
   explicit CQZDialog(UINT nIDTemplate, CWnd* pParent = nullptr) : CDialog(nIDTemplate, pParent) {}

@@ -4,12 +4,13 @@
 #pragma once
 
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
 
 
 // Se o edit segue a personalização de movimentos da empresa (campos que a empresa
 // torna obrigatórios ou somente leitura).
-class CQZDFEditPersonalizaMovimento {
+class VRMWND_SUITE_API CQZDFEditPersonalizaMovimento {
  public:
   void SetPersonalizaMovimento(bool b) { m_bPersonalizaMovimento = b; }
   bool GetPersonalizaMovimento() const { return m_bPersonalizaMovimento; }
@@ -18,7 +19,7 @@ class CQZDFEditPersonalizaMovimento {
   bool m_bPersonalizaMovimento = false;
 };
 
-class CQZEditDF : public CEdit, public CQZBaseParaRotinas, public CQZDFEditPersonalizaMovimento {
+class VRMWND_SUITE_API CQZEditDF : public CEdit, public CQZBaseParaRotinas, public CQZDFEditPersonalizaMovimento {
  public:
   // Verdadeiro desde a última mudança de texto até SetAlterado(false).
   bool GetAlterado() const { return m_bAlterado; }
@@ -46,4 +47,4 @@ class CQZMultiLineEdit : public CQZEditDF {
 };
 
 // Pixels de nDlu unidades verticais de diálogo na janela (arredondado).
-int DLU_TO_Pixel_Y(CWnd* pWnd, int nDlu);
+VRMWND_SUITE_API int DLU_TO_Pixel_Y(CWnd* pWnd, int nDlu);

@@ -6,8 +6,9 @@
 
 #include "vrmwnd/base/datas.h"
 #include "vrmwnd/suite/edits/CQZEditDF.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CQZEditMascara : public CQZEditDF {
+class VRMWND_SUITE_API CQZEditMascara : public CQZEditDF {
  public:
   // Troca a máscara e reaplica ao texto já digitado.
   void SetMascara(const char* szMascara);
@@ -30,7 +31,7 @@ class CQZEditMascara : public CQZEditDF {
   DECLARE_MESSAGE_MAP()
 };
 
-class CQZEditRegDma : public CQZEditMascara {
+class VRMWND_SUITE_API CQZEditRegDma : public CQZEditMascara {
  public:
   CQZEditRegDma() { m_strMascara = "99/99/9999"; }
   // 0 quando a data está incompleta ou não existe (29/02 de ano comum, mês 13).
@@ -38,7 +39,7 @@ class CQZEditRegDma : public CQZEditMascara {
   void SetData(REG_QZDMA dma);
 };
 
-class CQZEditNFEChaveDeAcesso : public CQZEditDF {
+class VRMWND_SUITE_API CQZEditNFEChaveDeAcesso : public CQZEditDF {
  public:
   static constexpr int TAMANHO_CHAVE = 44;
   CString GetChave() const;

@@ -6,8 +6,9 @@
 
 #include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/suite/edits/CQZEditDF.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CQZEditValor : public CQZEditDF {
+class VRMWND_SUITE_API CQZEditValor : public CQZEditDF {
  public:
   // O valor do texto; texto vazio ou ilegível vale 0.
   CY GetValor() const;
@@ -27,7 +28,7 @@ class CQZEditValor : public CQZEditDF {
   DECLARE_MESSAGE_MAP()
 };
 
-class CQZEditValorEx : public CQZEditValor {
+class VRMWND_SUITE_API CQZEditValorEx : public CQZEditValor {
  public:
   CQZEditValorEx() { m_bPermiteNegativo = true; }
   // 0 a 4; fora disso fica como estava.

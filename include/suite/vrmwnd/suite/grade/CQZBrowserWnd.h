@@ -8,6 +8,7 @@
 
 #include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/platform/gxwnd.h"
+#include "vrmwnd/suite/exporta.h"
 
 // Registro de uma coluna, preenchido pela tela no retorno de descrição de coluna.
 // m_nOpcoes: QZCOL_TOTALIZAVEL | QZCOL_NUMERICA (258) soma a coluna na linha de
@@ -26,7 +27,7 @@ struct TQZColunaBrowse {
 
 class CQZBrowserWnd;
 
-class CQZGrid {
+class VRMWND_SUITE_API CQZGrid {
  public:
   explicit CQZGrid(CQZBrowserWnd& janela) : m_Janela(janela) {}
 
@@ -70,7 +71,7 @@ class CQZGrid {
   bool m_bTotalizacao = false;
 };
 
-class CQZBrowserWnd : public CGXBrowserWnd {
+class VRMWND_SUITE_API CQZBrowserWnd : public CGXBrowserWnd {
   DECLARE_DYNAMIC(CQZBrowserWnd)
 
  public:
@@ -127,6 +128,6 @@ class CQZBrowserWnd : public CGXBrowserWnd {
 };
 
 // A grade da suíte mostrada como vista de um documento.
-class CQZBrowserView : public CQZBrowserWnd {
+class VRMWND_SUITE_API CQZBrowserView : public CQZBrowserWnd {
   DECLARE_DYNAMIC(CQZBrowserView)
 };

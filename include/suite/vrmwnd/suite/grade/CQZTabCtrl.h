@@ -3,8 +3,9 @@
 #pragma once
 
 #include "vrmwnd/platform/afxtabctrl.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CQZTabCtrl : public CTabCtrl {
+class VRMWND_SUITE_API CQZTabCtrl : public CTabCtrl {
   DECLARE_DYNAMIC(CQZTabCtrl)
 
  public:
@@ -16,6 +17,6 @@ class CQZTabCtrl : public CTabCtrl {
   virtual void OnPastaSelecionada(int) {}
 };
 
-class CQZTabCtrlOnSize : public CQZTabCtrl {
+class VRMWND_SUITE_API CQZTabCtrlOnSize : public CQZTabCtrl {
   DECLARE_DYNAMIC(CQZTabCtrlOnSize)
 };

@@ -4,6 +4,7 @@
 // TESMovimento::ZerarGlobalAlloc libera.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/layout_fixo.h"
 
 // Escolhas nossas: produto em 0, quantidade em 8, origem em 600, observação em 700.
@@ -24,7 +25,7 @@ struct REG_ES_MOVIMENTOPS : vrmsuite::TBlocoFixo<REG_ES_MOVIMENTOPS, 744> {
 QZ_LAYOUT_VERIFICA(REG_ES_MOVIMENTOPS, 744);
 
 // Registros de movimento devolvidos pelo servidor.
-class TESMovimento {
+class VRMWND_SUITE_API TESMovimento {
  public:
   // Libera o que o servidor alocou dentro do movimento (a observação) e zera o
   // identificador; identificador inválido não libera nada.

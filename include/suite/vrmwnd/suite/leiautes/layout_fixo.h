@@ -16,13 +16,14 @@
 #include "vrmwnd/base/datas.h"
 #include "vrmwnd/platform/comalloc.h"
 #include "vrmwnd/platform/oleauto.h"
+#include "vrmwnd/suite/exporta.h"
 
 namespace vrmsuite {
 
 // Um campo que um layout não comporta: texto sem terminador, identificador de bloco
 // inválido, quantidade maior que o bloco, índice fora do vetor. A mensagem diz o
 // registro, o campo e o deslocamento.
-class CQZErroLayout : public std::runtime_error {
+class VRMWND_SUITE_API CQZErroLayout : public std::runtime_error {
  public:
   CQZErroLayout(const char* szRegistro, const char* szCampo, std::size_t nOffset,
                 const std::string& strMotivo);
@@ -100,21 +101,26 @@ class TVetorLayout {
   const char* m_szCampo;
 };
 
-namespace detalhe {
+// O acesso conferido que os acessores abaixo chamam: os layouts são instanciados em
+// cada biblioteca que os usa, e estas funções ficam na da suíte.
+namespace acesso {
 // Resolve o identificador de um vetor de nQtd elementos de nTamanhoElem bytes;
 // lança CQZErroLayout quando o identificador é inválido ou o bloco é pequeno demais.
-void* ResolveVetor(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
-                   const char* szRegistro, const char* szCampo, std::size_t nOffset);
+VRMWND_SUITE_API void* ResolveVetor(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
+                                    const char* szRegistro, const char* szCampo,
+                                    std::size_t nOffset);
 // Quantos elementos cabem de fato no bloco (0 para identificador inválido); não lança.
-std::size_t ElementosQueCabem(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
-                              void** ppBloco);
-std::string_view TextoDoCampo(const BYTE* pCampo, std::size_t nLargura, const char* szRegistro,
-                              const char* szCampo, std::size_t nOffset);
+VRMWND_SUITE_API std::size_t ElementosQueCabem(DWORD hBloco, std::size_t nQtd,
+                                               std::size_t nTamanhoElem, void** ppBloco);
+VRMWND_SUITE_API std::string_view TextoDoCampo(const BYTE* pCampo, std::size_t nLargura,
+                                               const char* szRegistro, const char* szCampo,
+                                               std::size_t nOffset);
 // Grava o texto cortado em fronteira de caractere UTF-8; false quando precisou cortar.
-bool GravaTextoNoCampo(BYTE* pCampo, std::size_t nLargura, std::string_view sTexto);
-std::string_view TextoAlocado(DWORD hTexto, const char* szRegistro, const char* szCampo,
-                              std::size_t nOffset);
-}  // namespace detalhe
+VRMWND_SUITE_API bool GravaTextoNoCampo(BYTE* pCampo, std::size_t nLargura,
+                                        std::string_view sTexto);
+VRMWND_SUITE_API std::string_view TextoAlocado(DWORD hTexto, const char* szRegistro,
+                                               const char* szCampo, std::size_t nOffset);
+}  // namespace acesso
 
 // TDerivado dá o nome do registro em kNome. O bloco tem alinhamento 1 e exatamente
 // nTamanho bytes; zerado com TRegistro r{} ou Zera().
@@ -143,29 +149,29 @@ struct TBlocoFixo {
   template <std::size_t nOffset, std::size_t nLargura>
   std::string_view LeTexto(const char* szCampo) const {
     static_assert(nOffset + nLargura <= nTamanho, "campo além do fim do registro");
-    return detalhe::TextoDoCampo(m_abBytes + nOffset, nLargura, TDerivado::kNome, szCampo, nOffset);
+    return acesso::TextoDoCampo(m_abBytes + nOffset, nLargura, TDerivado::kNome, szCampo, nOffset);
   }
   template <std::size_t nOffset, std::size_t nLargura>
   bool GravaTexto(std::string_view sTexto) {
     static_assert(nOffset + nLargura <= nTamanho, "campo além do fim do registro");
-    return detalhe::GravaTextoNoCampo(m_abBytes + nOffset, nLargura, sTexto);
+    return acesso::GravaTextoNoCampo(m_abBytes + nOffset, nLargura, sTexto);
   }
   // Texto alocado pelo servidor cujo identificador está no campo; 0 dá "".
   template <std::size_t nOffset>
   std::string_view LeTextoAlocado(const char* szCampo) const {
-    return detalhe::TextoAlocado(Le<DWORD, nOffset>(), TDerivado::kNome, szCampo, nOffset);
+    return acesso::TextoAlocado(Le<DWORD, nOffset>(), TDerivado::kNome, szCampo, nOffset);
   }
   template <class TElem, std::size_t nOffset>
   TVetorLayout<const TElem> Vetor(std::size_t nQtd, const char* szCampo) const {
     if (nQtd == 0) return {nullptr, 0, TDerivado::kNome, szCampo};
-    void* p = detalhe::ResolveVetor(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), TDerivado::kNome,
+    void* p = acesso::ResolveVetor(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), TDerivado::kNome,
                                     szCampo, nOffset);
     return {static_cast<const TElem*>(p), nQtd, TDerivado::kNome, szCampo};
   }
   template <class TElem, std::size_t nOffset>
   TVetorLayout<TElem> Vetor(std::size_t nQtd, const char* szCampo) {
     if (nQtd == 0) return {nullptr, 0, TDerivado::kNome, szCampo};
-    void* p = detalhe::ResolveVetor(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), TDerivado::kNome,
+    void* p = acesso::ResolveVetor(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), TDerivado::kNome,
                                     szCampo, nOffset);
     return {static_cast<TElem*>(p), nQtd, TDerivado::kNome, szCampo};
   }
@@ -173,7 +179,7 @@ struct TBlocoFixo {
   template <class TElem, std::size_t nOffset>
   TVetorLayout<TElem> VetorQueCabe(std::size_t nQtd) {
     void* p = nullptr;
-    std::size_t n = detalhe::ElementosQueCabem(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), &p);
+    std::size_t n = acesso::ElementosQueCabem(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), &p);
     return {static_cast<TElem*>(p), n, TDerivado::kNome, ""};
   }
   // Libera o bloco do campo (identificador inválido não libera nada) e zera o campo.

@@ -3,6 +3,7 @@
 // quantidades e valores, e os vetores de detalhes de estoque e de rateio.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/tagREG_DETALHE_ESTOQUE_NFPS.h"
 #include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCAL_ORIGEM_NFPS.h"
 #include "vrmwnd/suite/leiautes/tagREG_RATEIO_NFPS.h"
@@ -99,7 +100,7 @@
   H(hDetalhes, 4360)                                        \
   H(hRateio, 4364)
 
-struct tagREG_ITENS_PRODUTO_NFPS : vrmsuite::TBlocoFixo<tagREG_ITENS_PRODUTO_NFPS, 4368> {
+struct VRMWND_SUITE_API tagREG_ITENS_PRODUTO_NFPS : vrmsuite::TBlocoFixo<tagREG_ITENS_PRODUTO_NFPS, 4368> {
   static constexpr const char* kNome = "tagREG_ITENS_PRODUTO_NFPS";
   QZ_LAYOUT_CAMPOS(QZ_CAMPOS_tagREG_ITENS_PRODUTO_NFPS)
   auto Detalhes() const {

@@ -3,6 +3,7 @@
 // deduções e o vetor de rateio.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/tagREG_DEDUCAO_NFPS.h"
 #include "vrmwnd/suite/leiautes/tagREG_RATEIO_NFPS.h"
 
@@ -54,7 +55,7 @@
   H(hDeducoes1, 2796)                                      \
   H(hRateio, 2800)
 
-struct tagREG_ITENS_SERVICO_NFPS : vrmsuite::TBlocoFixo<tagREG_ITENS_SERVICO_NFPS, 2808> {
+struct VRMWND_SUITE_API tagREG_ITENS_SERVICO_NFPS : vrmsuite::TBlocoFixo<tagREG_ITENS_SERVICO_NFPS, 2808> {
   static constexpr const char* kNome = "tagREG_ITENS_SERVICO_NFPS";
   QZ_LAYOUT_CAMPOS(QZ_CAMPOS_tagREG_ITENS_SERVICO_NFPS)
   auto Deducoes6() const {

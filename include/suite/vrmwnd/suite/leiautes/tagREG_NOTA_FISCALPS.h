@@ -4,6 +4,7 @@
 // tarefas. Quem recebe a nota de LeDFNotasFiscais chama Libera e depois CoTaskMemFree.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/tagREG_ITENS_PRODUTO_NFPS.h"
 #include "vrmwnd/suite/leiautes/tagREG_ITENS_SERVICO_NFPS.h"
 #include "vrmwnd/suite/leiautes/tagREG_MENSAGEM_INFORMADA_NFPS.h"
@@ -71,7 +72,7 @@
   H(hParcelas, 4896)                                  \
   H(hRateioTotal, 4904)
 
-struct tagREG_NOTA_FISCALPS : vrmsuite::TBlocoFixo<tagREG_NOTA_FISCALPS, 4912> {
+struct VRMWND_SUITE_API tagREG_NOTA_FISCALPS : vrmsuite::TBlocoFixo<tagREG_NOTA_FISCALPS, 4912> {
   static constexpr const char* kNome = "tagREG_NOTA_FISCALPS";
   QZ_LAYOUT_CAMPOS(QZ_CAMPOS_tagREG_NOTA_FISCALPS)
 

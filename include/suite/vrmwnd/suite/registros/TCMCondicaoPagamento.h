@@ -2,6 +2,7 @@
 // condição (TCMCondicaoPagamento) que as guarda, com a data do primeiro vencimento.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/registro_valor.h"
 
 #define QZ_PROPS_TCMParcela(P)                                      \
@@ -18,17 +19,15 @@ class TCMParcela {
 
 #define QZ_PROPS_TCMCondicaoPagamento(P)                         \
   P(unsigned short, PonteiroCondicao, m_iPonteiroCondicao)       \
-  P(REG_QZDMA, DataPrimeiroVencimento, m_dmaPrimeiroVencimento)  \
-  P(T_Lista<TCMParcela>, ListaParcela, m_listaParcela)
+  P(REG_QZDMA, DataPrimeiroVencimento, m_dmaPrimeiroVencimento)
 
-class TCMCondicaoPagamento {
-  QZ_REGISTRO_VALOR(TCMCondicaoPagamento, QZ_PROPS_TCMCondicaoPagamento)
+#define QZ_LISTAS_TCMCondicaoPagamento(L) L(TCMParcela, Parcela, m_listaParcela)
+
+class VRMWND_SUITE_API TCMCondicaoPagamento {
+  QZ_REGISTRO_VALOR_COM_LISTAS(TCMCondicaoPagamento, QZ_PROPS_TCMCondicaoPagamento,
+                               QZ_LISTAS_TCMCondicaoPagamento)
 
  public:
-  int GetQuantidadeParcela() const { return static_cast<int>(m_listaParcela.GetSize()); }
-  TCMParcela GetParcela(int i) const { return m_listaParcela[i]; }
-  void SetParcela(int i, const TCMParcela& parcela) { m_listaParcela.SetAt(i, parcela); }
-  void AdicionaParcela(const TCMParcela& parcela) { m_listaParcela.Add(parcela); }
   // Soma dos valores digitados das parcelas.
   CY GetValorTotalParcelas() const;
 };

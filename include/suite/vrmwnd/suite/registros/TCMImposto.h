@@ -30,14 +30,10 @@ enum {
   P(CY, Valor, m_cyValor)                            \
   P(CY, Base, m_cyBase)                              \
   P(CY, Aliquota, m_cyAliquota)                      \
-  P(long, CodigoReceita, m_lCodigoReceita)           \
-  P(T_Lista<TCMImpostoDeducao>, ListaDeducao, m_listaDeducao)
+  P(long, CodigoReceita, m_lCodigoReceita)
+
+#define QZ_LISTAS_TCMREImposto(L) L(TCMImpostoDeducao, Deducao, m_listaDeducao)
 
 class TCMREImposto {
-  QZ_REGISTRO_VALOR(TCMREImposto, QZ_PROPS_TCMREImposto)
-
- public:
-  int GetQuantidadeDeducao() const { return static_cast<int>(m_listaDeducao.GetSize()); }
-  TCMImpostoDeducao GetDeducao(int i) const { return m_listaDeducao[i]; }
-  void AdicionaDeducao(const TCMImpostoDeducao& deducao) { m_listaDeducao.Add(deducao); }
+  QZ_REGISTRO_VALOR_COM_LISTAS(TCMREImposto, QZ_PROPS_TCMREImposto, QZ_LISTAS_TCMREImposto)
 };

@@ -92,29 +92,17 @@ struct TCMPosicaoProduto {
   P(CY, DI_ValorPIS_Importacao, m_cyDIPIS)                                  \
   P(CY, DI_ValorCOFINS_Importacao, m_cyDICOFINS)
 
-#define QZ_PROPS_TCMREItemProduto_LISTAS(P)                                 \
-  P(T_Lista<TCMREImposto>, ListaImposto, m_listaImposto)                    \
-  P(T_Lista<TCMREEntradaEstoque>, ListaEntradaEstoque, m_listaEntradaEstoque) \
-  P(T_Lista<TCMRERateioProduto>, ListaRateio, m_listaRateio)
-
 #define QZ_PROPS_TCMREItemProduto(P) \
-  QZ_PROPS_TCMREItemProduto_1(P) QZ_PROPS_TCMREItemProduto_2(P) \
-  QZ_PROPS_TCMREItemProduto_DI(P) QZ_PROPS_TCMREItemProduto_LISTAS(P)
+  QZ_PROPS_TCMREItemProduto_1(P) QZ_PROPS_TCMREItemProduto_2(P) QZ_PROPS_TCMREItemProduto_DI(P)
+
+#define QZ_LISTAS_TCMREItemProduto(L)                          \
+  L(TCMREImposto, Imposto, m_listaImposto)                     \
+  L(TCMREEntradaEstoque, EntradaEstoque, m_listaEntradaEstoque) \
+  L(TCMRERateioProduto, Rateio, m_listaRateio)
 
 class TCMREItemProduto {
-  QZ_REGISTRO_VALOR(TCMREItemProduto, QZ_PROPS_TCMREItemProduto)
+  QZ_REGISTRO_VALOR_COM_LISTAS(TCMREItemProduto, QZ_PROPS_TCMREItemProduto, QZ_LISTAS_TCMREItemProduto)
 
  public:
   long GetPonteiroProduto() const { return m_posicao.lPonteiroProduto; }
-  int GetQuantidadeImposto() const { return static_cast<int>(m_listaImposto.GetSize()); }
-  TCMREImposto GetImposto(int i) const { return m_listaImposto[i]; }
-  void SetImposto(int i, const TCMREImposto& imposto) { m_listaImposto.SetAt(i, imposto); }
-  void AdicionaImposto(const TCMREImposto& imposto) { m_listaImposto.Add(imposto); }
-  int GetQuantidadeEntradaEstoque() const { return static_cast<int>(m_listaEntradaEstoque.GetSize()); }
-  TCMREEntradaEstoque GetEntradaEstoque(int i) const { return m_listaEntradaEstoque[i]; }
-  void AdicionaEntradaEstoque(const TCMREEntradaEstoque& e) { m_listaEntradaEstoque.Add(e); }
-  int GetQuantidadeRateio() const { return static_cast<int>(m_listaRateio.GetSize()); }
-  TCMRERateioProduto GetRateio(int i) const { return m_listaRateio[i]; }
-  void SetRateio(int i, const TCMRERateioProduto& rateio) { m_listaRateio.SetAt(i, rateio); }
-  void AdicionaRateio(const TCMRERateioProduto& rateio) { m_listaRateio.Add(rateio); }
 };

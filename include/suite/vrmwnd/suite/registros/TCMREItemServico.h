@@ -19,20 +19,12 @@
   P(CY, ValorTotal, m_cyValorTotal)                                    \
   P(CY, ValorLiquido, m_cyValorLiquido)                                \
   P(CY, ValorBaixado, m_cyValorBaixado)                                \
-  P(CY, ValorDescontoTotal, m_cyValorDescontoTotal)                    \
-  P(T_Lista<TCMREImposto>, ListaImposto, m_listaImposto)               \
-  P(T_Lista<TCMRERateioServico>, ListaRateio, m_listaRateio)
+  P(CY, ValorDescontoTotal, m_cyValorDescontoTotal)
+
+#define QZ_LISTAS_TCMREItemServico(L)      \
+  L(TCMREImposto, Imposto, m_listaImposto) \
+  L(TCMRERateioServico, Rateio, m_listaRateio)
 
 class TCMREItemServico {
-  QZ_REGISTRO_VALOR(TCMREItemServico, QZ_PROPS_TCMREItemServico)
-
- public:
-  int GetQuantidadeImposto() const { return static_cast<int>(m_listaImposto.GetSize()); }
-  TCMREImposto GetImposto(int i) const { return m_listaImposto[i]; }
-  void SetImposto(int i, const TCMREImposto& imposto) { m_listaImposto.SetAt(i, imposto); }
-  void AdicionaImposto(const TCMREImposto& imposto) { m_listaImposto.Add(imposto); }
-  int GetQuantidadeRateio() const { return static_cast<int>(m_listaRateio.GetSize()); }
-  TCMRERateioServico GetRateio(int i) const { return m_listaRateio[i]; }
-  void SetRateio(int i, const TCMRERateioServico& rateio) { m_listaRateio.SetAt(i, rateio); }
-  void AdicionaRateio(const TCMRERateioServico& rateio) { m_listaRateio.Add(rateio); }
+  QZ_REGISTRO_VALOR_COM_LISTAS(TCMREItemServico, QZ_PROPS_TCMREItemServico, QZ_LISTAS_TCMREItemServico)
 };

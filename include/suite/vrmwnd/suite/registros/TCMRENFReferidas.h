@@ -3,6 +3,7 @@
 // NF-e é guardado com a cópia do texto da chave de acesso, que sobrevive à nota.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/_QZ_NFE_ps.h"
 #include "vrmwnd/suite/registros/registro_valor.h"
 
@@ -16,7 +17,7 @@
   P(unsigned char, TipoNota, m_byTipoNota)                             \
   P(CString, ChaveAcessoNFe, m_strChaveAcessoNFe)
 
-class TCMRENFReferidas {
+class VRMWND_SUITE_API TCMRENFReferidas {
   QZ_REGISTRO_VALOR(TCMRENFReferidas, QZ_PROPS_TCMRENFReferidas)
 
  public:

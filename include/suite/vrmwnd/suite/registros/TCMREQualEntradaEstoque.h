@@ -10,6 +10,7 @@
 
 #include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/platform/CString.h"
+#include "vrmwnd/suite/exporta.h"
 
 // Tipos de entrada em estoque (TCMREEntradaEstoque::GetTipo, TCMREItemProduto::
 // GetTipoEntradaEstoque); 0 é nenhum tipo.
@@ -42,7 +43,7 @@ enum ETipoQualEntradaEstoque : unsigned char {
   QUAL_ENTRADA_MOVIMENTO_ORIGEM = 2,
 };
 
-class TCMREQualEntradaEstoque {
+class VRMWND_SUITE_API TCMREQualEntradaEstoque {
  public:
   TCMREQualEntradaEstoque();
   // Filtro com exatamente esses tipos (vazio é permitido).

@@ -3,6 +3,7 @@
 // produtos, serviços e a condição de pagamento com as parcelas.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/TCMCondicaoPagamento.h"
 #include "vrmwnd/suite/registros/TCMREItemProduto.h"
 #include "vrmwnd/suite/registros/TCMREItemServico.h"
@@ -74,35 +75,24 @@
   P(CString, ObservacaoGeral, m_strObservacaoGeral)                           \
   P(CString, ObservacaoFisco, m_strObservacaoFisco)
 
-#define QZ_PROPS_TCMRERegistroEntrada_LISTAS(P)                           \
-  P(T_Lista<TCMRENFReferidas>, ListaReferidas, m_listaReferidas)          \
-  P(T_Lista<TCMREItemProduto>, ListaProduto, m_listaProduto)              \
-  P(T_Lista<TCMREItemServico>, ListaServico, m_listaServico)              \
-  P(TCMCondicaoPagamento, CondicaoPagamento, m_condicaoPagamento)
-
 #define QZ_PROPS_TCMRERegistroEntrada(P)                                          \
   QZ_PROPS_TCMRERegistroEntrada_CABECALHO(P) QZ_PROPS_TCMRERegistroEntrada_TRANSPORTE(P) \
-  QZ_PROPS_TCMRERegistroEntrada_VALORES(P) QZ_PROPS_TCMRERegistroEntrada_LISTAS(P)
+  QZ_PROPS_TCMRERegistroEntrada_VALORES(P)                                        \
+  P(TCMCondicaoPagamento, CondicaoPagamento, m_condicaoPagamento)
 
-class TCMRERegistroEntrada {
-  QZ_REGISTRO_VALOR(TCMRERegistroEntrada, QZ_PROPS_TCMRERegistroEntrada)
+#define QZ_LISTAS_TCMRERegistroEntrada(L)            \
+  L(TCMRENFReferidas, Referidas, m_listaReferidas)   \
+  L(TCMREItemProduto, Produto, m_listaProduto)       \
+  L(TCMREItemServico, Servico, m_listaServico)
+
+class VRMWND_SUITE_API TCMRERegistroEntrada {
+  QZ_REGISTRO_VALOR_COM_LISTAS(TCMRERegistroEntrada, QZ_PROPS_TCMRERegistroEntrada, QZ_LISTAS_TCMRERegistroEntrada)
 
  public:
   // Guarda o bloco NF-e sem o identificador e o texto da chave que ele nomeia.
   void SetRegNFe(const _QZ_NFE_ps& nfe);
   _QZ_NFE_ps GetRegNFe() const { return m_regNFe; }
 
-  int GetQuantidadeReferidas() const { return static_cast<int>(m_listaReferidas.GetSize()); }
-  TCMRENFReferidas GetReferidas(int i) const { return m_listaReferidas[i]; }
-  void AdicionaReferidas(const TCMRENFReferidas& referida) { m_listaReferidas.Add(referida); }
-  int GetQuantidadeProduto() const { return static_cast<int>(m_listaProduto.GetSize()); }
-  TCMREItemProduto GetProduto(int i) const { return m_listaProduto[i]; }
-  void SetProduto(int i, const TCMREItemProduto& item) { m_listaProduto.SetAt(i, item); }
-  void AdicionaProduto(const TCMREItemProduto& item) { m_listaProduto.Add(item); }
-  int GetQuantidadeServico() const { return static_cast<int>(m_listaServico.GetSize()); }
-  TCMREItemServico GetServico(int i) const { return m_listaServico[i]; }
-  void SetServico(int i, const TCMREItemServico& item) { m_listaServico.SetAt(i, item); }
-  void AdicionaServico(const TCMREItemServico& item) { m_listaServico.Add(item); }
   // As listas no lugar, sem cópia (somas de totais, importação de muitos itens).
   const vrmsuite::TListaRegistro<TCMREItemProduto>& GetListaProdutoRef() const { return m_listaProduto; }
   vrmsuite::TListaRegistro<TCMREItemProduto>& GetListaProdutoRef() { return m_listaProduto; }

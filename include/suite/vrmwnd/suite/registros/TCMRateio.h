@@ -3,6 +3,7 @@
 // de item de produto e de serviço da entrada de mercadorias.
 #pragma once
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/registro_valor.h"
 
 #define QZ_PROPS_TQZGerencial(P)                          \
@@ -20,23 +21,21 @@ class TQZGerencial {
   P(unsigned short, PonteiroFilial, m_iPonteiroFilial)        \
   P(long, PonteiroClassificacao, m_lPonteiroClassificacao)    \
   P(unsigned short, PonteiroHistorico, m_iPonteiroHistorico)  \
-  P(CString, ComplementoHistorico, m_strComplementoHistorico) \
-  P(T_Lista<TQZGerencial>, ListaGerencial, m_listaGerencial)
+  P(CString, ComplementoHistorico, m_strComplementoHistorico)
 
-class TCMRateioBase {
-  QZ_REGISTRO_VALOR(TCMRateioBase, QZ_PROPS_TCMRateioBase)
+#define QZ_LISTAS_TCMRateioBase(L) L(TQZGerencial, Gerencial, m_listaGerencial)
+
+class VRMWND_SUITE_API TCMRateioBase {
+  QZ_REGISTRO_VALOR_COM_LISTAS(TCMRateioBase, QZ_PROPS_TCMRateioBase, QZ_LISTAS_TCMRateioBase)
 
  public:
   virtual ~TCMRateioBase() = default;
-  int GetQuantidadeGerencial() const { return static_cast<int>(m_listaGerencial.GetSize()); }
-  TQZGerencial GetGerencial(int i) const { return m_listaGerencial[i]; }
-  void AdicionaGerencial(const TQZGerencial& gerencial) { m_listaGerencial.Add(gerencial); }
 };
 
 #define QZ_PROPS_TCMRERateioProduto(P) \
   P(long, PonteiroClassificacaoDestino, m_lPonteiroClassificacaoDestino)
 
-class TCMRERateioProduto : public TCMRateioBase {
+class VRMWND_SUITE_API TCMRERateioProduto : public TCMRateioBase {
   QZ_REGISTRO_VALOR_DERIVADO(TCMRERateioProduto, TCMRateioBase, QZ_PROPS_TCMRERateioProduto)
 };
 
@@ -44,6 +43,6 @@ class TCMRERateioProduto : public TCMRateioBase {
   P(unsigned short, PonteiroSitServicoRateio, m_iPonteiroSitServico)  \
   P(unsigned char, Destino_deprecated, m_byDestino)
 
-class TCMRERateioServico : public TCMRateioBase {
+class VRMWND_SUITE_API TCMRERateioServico : public TCMRateioBase {
   QZ_REGISTRO_VALOR_DERIVADO(TCMRERateioServico, TCMRateioBase, QZ_PROPS_TCMRERateioServico)
 };

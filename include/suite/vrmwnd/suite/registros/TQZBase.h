@@ -6,13 +6,15 @@
 
 #include <string>
 
-#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/wintypes.h"
+#include "vrmwnd/suite/exporta.h"
+
+class IQZDF_Profiler;
 
 // Raiz polimórfica das rotinas: a destruição virtual e os dois avisos que a suíte dá
 // a toda rotina. Por padrão nenhum deles faz nada.
-class TQZBase {
+class VRMWND_SUITE_API TQZBase {
  public:
   TQZBase() = default;
   TQZBase(const TQZBase&) = default;
@@ -25,7 +27,7 @@ class TQZBase {
 };
 
 // O último erro de uma rotina: o resultado e o motivo.
-class CQZDadosDF_Erro {
+class VRMWND_SUITE_API CQZDadosDF_Erro {
  public:
   HRESULT GetUltimoErroHR() const { return m_hrUltimoErro; }
   const std::string& GetUltimoErroTexto() const { return m_strUltimoErro; }
@@ -36,7 +38,7 @@ class CQZDadosDF_Erro {
 };
 
 // Guarda o último erro; LimpaUltimoErro volta a "nenhum" (0, texto vazio).
-class CQZUltimoErro : public CQZDadosDF_Erro {
+class VRMWND_SUITE_API CQZUltimoErro : public CQZDadosDF_Erro {
  public:
   virtual ~CQZUltimoErro() = default;
   void SetUltimoErro(HRESULT hr, std::string strMotivo) {
@@ -49,7 +51,7 @@ class CQZUltimoErro : public CQZDadosDF_Erro {
 // Inicialização das bibliotecas de servidor no processo: a empresa, o usuário e a
 // sessão correntes, e se as bibliotecas podem mostrar mensagens. O estado é do
 // processo; Finaliza o esquece.
-class CQZInicializador : public TQZBase {
+class VRMWND_SUITE_API CQZInicializador : public TQZBase {
  public:
   // Falha com QZ_E_EMPRESA_NAO_ENCONTRADA quando a empresa não tem banco.
   HRESULT Inicializa(const char* szEmpresa, long lUsuario, long lSessao);
@@ -64,7 +66,7 @@ class CQZInicializador : public TQZBase {
 
 // Base das rotinas da suíte: a inicialização do processo, o último erro e o nome da
 // rotina (para rastreio e ajuda; os edits da suíte o levam também).
-class CQZBaseParaRotinas : public CQZInicializador, public CQZUltimoErro {
+class VRMWND_SUITE_API CQZBaseParaRotinas : public CQZInicializador, public CQZUltimoErro {
  public:
   void SetNomeRotina(const CString& strNome) { m_strNomeRotina = strNome; }
   const CString& GetNomeRotina() const { return m_strNomeRotina; }
@@ -75,12 +77,12 @@ class CQZBaseParaRotinas : public CQZInicializador, public CQZUltimoErro {
 
 // O cronômetro da suíte: os relógios que as regras usam para medir as suas etapas.
 // A tela o cria e o passa às regras na construção; nada aqui o libera.
-class CQZTimer {
+class VRMWND_SUITE_API CQZTimer {
  public:
   virtual ~CQZTimer() = default;
 };
 
-class CTimer2 : public CQZTimer {
+class VRMWND_SUITE_API CTimer2 : public CQZTimer {
  public:
   // Começa a contar agora (relógio da plataforma).
   CTimer2();

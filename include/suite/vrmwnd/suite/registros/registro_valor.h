@@ -1,6 +1,7 @@
 // Base dos registros de valor da suíte (TCM…, TQZ…): cada classe lista as suas
 // propriedades uma vez (X-macro) e a lista gera o membro, Get/Set e a comparação
-// campo a campo. Valores CY comparam pelo inteiro; textos pelo conteúdo; listas
+// campo a campo; as listas de registros têm a sua forma, que gera também o acesso
+// por elemento. Valores CY comparam pelo inteiro; textos pelo conteúdo; listas
 // elemento a elemento.
 #pragma once
 
@@ -72,13 +73,37 @@ bool CampoIgual(const TListaRegistro<T>& a, const TListaRegistro<T>& b) {
  private:                                                                  \
   ::vrmsuite::TGuardado<Tipo> membro{};
 
+// L(Tipo, Nome, membro): uma lista de Tipo, guardada como TListaRegistro<Tipo>. A
+// lista inteira entra e sai como T_Lista<Tipo> (GetListaNome(), SetListaNome(lista));
+// por elemento, GetQuantidadeNome(), GetNome(i), SetNome(i, valor) e
+// AdicionaNome(valor). Um índice fora da lista levanta CInvalidArgException*.
+#define QZ_LISTA_DECLARA(Tipo, Nome, membro)                                     \
+  QZ_PROP_DECLARA(T_Lista<Tipo>, Lista##Nome, membro)                            \
+                                                                                 \
+ public:                                                                         \
+  int GetQuantidade##Nome() const { return static_cast<int>(membro.GetSize()); } \
+  Tipo Get##Nome(int i) const { return membro[i]; }                              \
+  void Set##Nome(int i, const Tipo& valor) { membro.SetAt(i, valor); }           \
+  void Adiciona##Nome(const Tipo& valor) { membro.Add(valor); }                  \
+                                                                                 \
+ private:
+
 #define QZ_PROP_COMPARA(Tipo, Nome, membro) &&::vrmsuite::CampoIgual(membro, outro.membro)
 
-#define QZ_REGISTRO_VALOR(Classe, LISTA)                                        \
-  LISTA(QZ_PROP_DECLARA)                                                       \
- public:                                                                        \
-  bool operator==(const Classe& outro) const { return true LISTA(QZ_PROP_COMPARA); } \
+// Um registro sem listas de registros.
+#define QZ_SEM_LISTAS(L)
+
+// O registro de propriedades LISTA e listas LISTAS: membros, acessos e a comparação.
+#define QZ_REGISTRO_VALOR_COM_LISTAS(Classe, LISTA, LISTAS)                         \
+  LISTA(QZ_PROP_DECLARA)                                                           \
+  LISTAS(QZ_LISTA_DECLARA)                                                         \
+ public:                                                                            \
+  bool operator==(const Classe& outro) const {                                     \
+    return true LISTA(QZ_PROP_COMPARA) LISTAS(QZ_PROP_COMPARA);                    \
+  }                                                                                 \
   bool operator!=(const Classe& outro) const { return !(*this == outro); }
+
+#define QZ_REGISTRO_VALOR(Classe, LISTA) QZ_REGISTRO_VALOR_COM_LISTAS(Classe, LISTA, QZ_SEM_LISTAS)
 
 // O mesmo para uma classe derivada: a comparação inclui a da base.
 #define QZ_REGISTRO_VALOR_DERIVADO(Classe, Base, LISTA)                            \

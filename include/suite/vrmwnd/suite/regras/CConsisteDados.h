@@ -6,12 +6,13 @@
 
 #include <memory>
 
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
 
-#define QZ_DECLARA_TRATA_DADOS(Codigo)                  \
-  class CTrataDados##Codigo : public CTrataDadosBase {  \
-   public:                                              \
-    using CTrataDadosBase::CTrataDadosBase;             \
+#define QZ_DECLARA_TRATA_DADOS(Codigo)                                   \
+  class VRMWND_SUITE_API CTrataDados##Codigo : public CTrataDadosBase {  \
+   public:                                                               \
+    using CTrataDadosBase::CTrataDadosBase;                              \
   };
 QZ_DECLARA_TRATA_DADOS(AC)
 QZ_DECLARA_TRATA_DADOS(CC)
@@ -22,11 +23,11 @@ QZ_DECLARA_TRATA_DADOS(OP)
 QZ_DECLARA_TRATA_DADOS(SC)
 #undef QZ_DECLARA_TRATA_DADOS
 
-#define QZ_DECLARA_CONSISTE_DADOS(Codigo)                                \
-  class CConsisteDados##Codigo : public CTrataDados##Codigo {           \
-   public:                                                              \
-    explicit CConsisteDados##Codigo(CTimer2* pTimer = nullptr)          \
-        : CTrataDados##Codigo(pTimer) {}                                \
+#define QZ_DECLARA_CONSISTE_DADOS(Codigo)                                         \
+  class VRMWND_SUITE_API CConsisteDados##Codigo : public CTrataDados##Codigo { \
+   public:                                                                     \
+    explicit CConsisteDados##Codigo(CTimer2* pTimer = nullptr)                 \
+        : CTrataDados##Codigo(pTimer) {}                                       \
   };
 QZ_DECLARA_CONSISTE_DADOS(AC)
 QZ_DECLARA_CONSISTE_DADOS(CC)
@@ -40,7 +41,7 @@ QZ_DECLARA_CONSISTE_DADOS(OP)
 // devolvida. OnSetMostrarMensagens acompanha a licença do processo: sem licença as
 // regras suprimem as suas perguntas.
 template <class TRegras>
-class CConsisteDadosComParametros : public TRegras {
+class VRMWND_SUITE_API CConsisteDadosComParametros : public TRegras {
  public:
   explicit CConsisteDadosComParametros(CTimer2* pTimer) : TRegras(pTimer) {}
   HRESULT OnInicializa(const char* szEmpresa = nullptr) override {
@@ -56,19 +57,19 @@ class CConsisteDadosComParametros : public TRegras {
   }
 };
 
-class CConsisteDadosCT : public CConsisteDadosComParametros<CTrataDadosCT> {
+class VRMWND_SUITE_API CConsisteDadosCT : public CConsisteDadosComParametros<CTrataDadosCT> {
  public:
   explicit CConsisteDadosCT(CTimer2* pTimer = nullptr) : CConsisteDadosComParametros(pTimer) {}
 };
 
-class CConsisteDadosRE : public CConsisteDadosComParametros<CTrataDadosRE> {
+class VRMWND_SUITE_API CConsisteDadosRE : public CConsisteDadosComParametros<CTrataDadosRE> {
  public:
   explicit CConsisteDadosRE(CTimer2* pTimer = nullptr) : CConsisteDadosComParametros(pTimer) {}
 };
 
 // A solicitação de compra consulta cotações pelas regras de cotação que recebe: o
 // objeto passa a ser da solicitação, que o destrói com ela.
-class CConsisteDadosSC : public CTrataDadosSC {
+class VRMWND_SUITE_API CConsisteDadosSC : public CTrataDadosSC {
  public:
   CConsisteDadosSC(CTimer2* pTimer, CConsisteDadosCP* pCotacao)
       : CTrataDadosSC(pTimer), m_pCotacao(pCotacao) {}

@@ -3,10 +3,9 @@
 // empresa (QZLiberaAcesso, QZLiberaAcesso3).
 #pragma once
 
-#include <functional>
-
 #include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/platform/CString.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
 #include "vrmwnd/suite/registros/TQZCMConsisteRetorno.h"
 
@@ -18,24 +17,17 @@ using QZModuloNumero = int;
 
 // Liberação de uma operação do usuário: szOperacao, o usuário, a chave do documento,
 // o módulo e o nível pedidos; a resposta da biblioteca da empresa (a pergunta, quando
-// há, é dela, sobre pPai). Sem política instalada, a operação é liberada.
-bool QZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
-                    unsigned short nNivel, CWnd* pPai);
+// há, é dela, sobre pPai). Sem política instalada (só os testes instalam uma), a
+// operação é liberada.
+VRMWND_SUITE_API bool QZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave,
+                                     QZModuloNumero nModulo, unsigned short nNivel, CWnd* pPai);
 // O mesmo com o nível concedido em nNivelConcedido; devolve 1 liberado, 0 negado.
-int QZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
-                    unsigned short nNivel, unsigned short& nNivelConcedido, CWnd* pPai);
-
-namespace vrmsuite {
-// A política de liberação do processo (testes e o programa hospedeiro): recebe os
-// argumentos de QZLiberaAcesso3 e decide. Função vazia volta ao padrão (tudo liberado,
-// nível concedido igual ao pedido).
-using TPoliticaLiberaAcesso = std::function<int(const char*, unsigned short, long, QZModuloNumero,
-                                                unsigned short, unsigned short&, CWnd*)>;
-void InstalaPoliticaLiberaAcesso(TPoliticaLiberaAcesso politica);
-}  // namespace vrmsuite
+VRMWND_SUITE_API int QZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave,
+                                     QZModuloNumero nModulo, unsigned short nNivel,
+                                     unsigned short& nNivelConcedido, CWnd* pPai);
 
 // A parte da tela que as regras chamam; as telas derivam dela.
-class CInteracaoComTelaBase : public TQZBase {
+class VRMWND_SUITE_API CInteracaoComTelaBase : public TQZBase {
  public:
   CInteracaoComTelaBase() = default;
   CInteracaoComTelaBase(const CInteracaoComTelaBase&) = default;

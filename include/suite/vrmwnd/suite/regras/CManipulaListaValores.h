@@ -4,6 +4,7 @@
 
 #include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/platform/oleauto.h"
+#include "vrmwnd/suite/exporta.h"
 
 // | situação                    | resultado de SetNovoTotal                             |
 // |-----------------------------|-------------------------------------------------------|
@@ -12,7 +13,7 @@
 // |                             | (o primeiro deles, no empate)                          |
 // | soma 0 (todos 0, ou + e -)  | o total em partes iguais; a sobra vai para o último   |
 // | lista vazia                 | nada                                                  |
-class CManipulaListaValores {
+class VRMWND_SUITE_API CManipulaListaValores {
  public:
   // bArredonda: arredonda a metade para longe do zero; false corta em direção ao zero.
   explicit CManipulaListaValores(bool bArredonda) : m_bArredonda(bArredonda) {}

@@ -4,9 +4,13 @@
 #pragma once
 
 #include "vrmwnd/base/datas.h"
-#include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/platform/wintypes.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CQZDadosCM_Mestre {
+class CUsaServidor;
+class IQZServidor;
+
+class VRMWND_SUITE_API CQZDadosCM_Mestre {
  public:
   // Lê a configuração pela interface mestre; sem linha de configuração valem os
   // padrões (nada bloqueado, 12 meses, sem mês base, produtos iguais somados).

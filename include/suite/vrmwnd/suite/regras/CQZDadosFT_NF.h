@@ -3,9 +3,10 @@
 #pragma once
 
 #include "vrmwnd/platform/CString.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/tagREG_MENSAGEM_INFORMADA_NFPS.h"
 
-class CQZDadosFT_NF {
+class VRMWND_SUITE_API CQZDadosFT_NF {
  public:
   // Junta, na ordem do vetor, os textos das mensagens destinadas ao fisco em
   // strFisco e os das destinadas ao contribuinte em strContribuinte, com cSeparador

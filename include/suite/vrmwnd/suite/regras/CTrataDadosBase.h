@@ -4,12 +4,14 @@
 // mensagens e a regra de local da entrada em estoque.
 #pragma once
 
-#include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/regras/CQZDadosCM_Mestre.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
-#include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
 
-class CTrataDadosBase : public CServidoresCompartilhados {
+class IQZDF_Profiler;
+class TCMREQualEntradaEstoque;
+
+class VRMWND_SUITE_API CTrataDadosBase : public CServidoresCompartilhados {
  public:
   // pContexto pode ser nulo e ser dado depois; não é do objeto. Sem ele, as falhas vão
   // ao log de erros sem empresa.

@@ -4,8 +4,19 @@
 // automática do rateio.
 #pragma once
 
+#include "vrmwnd/platform/oleauto.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/regras/CTrataDadosBase.h"
-#include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"
+
+// Os registros de valor que as regras recebem e devolvem (registros/).
+class TCMRERegistroEntrada;
+class TCMREItemProduto;
+class TCMREItemServico;
+class TCMREEntradaEstoque;
+class TCMREImposto;
+class TCMRERateioProduto;
+class TCMRERateioServico;
+struct TCMPosicaoProduto;
 
 // Opções de CTrataDadosRE::AtualizaValoresEx (bits).
 enum {
@@ -13,7 +24,7 @@ enum {
   CM_RE_ATUALIZA_PARCELAS = 1,  // também reparte o líquido pelas parcelas
 };
 
-class CTrataDadosRE : public CTrataDadosBase {
+class VRMWND_SUITE_API CTrataDadosRE : public CTrataDadosBase {
  public:
   using CTrataDadosBase::CTrataDadosBase;
 

@@ -8,8 +8,9 @@
 
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/oleauto.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CVRMSVRUtil {
+class VRMWND_SUITE_API CVRMSVRUtil {
  public:
   // A palavra guarda o percentual em centésimos (1800 = 18,00 %); o CY é o percentual
   // (18,0000).

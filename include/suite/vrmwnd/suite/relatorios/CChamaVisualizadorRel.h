@@ -4,8 +4,9 @@
 
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/hresult.h"
+#include "vrmwnd/suite/exporta.h"
 
-class CChamaVisualizadorRel {
+class VRMWND_SUITE_API CChamaVisualizadorRel {
  public:
   // Título da janela; a ação (1 a 5, as saídas do configurador) vem depois de " - ".
   static constexpr const char* kTitulo = "Visualizador de Relatórios";

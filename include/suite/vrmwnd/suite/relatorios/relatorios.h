@@ -4,6 +4,7 @@
 #pragma once
 
 #include "vrmwnd/platform/CString.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/layout_fixo.h"
 
 // Pedido ao configurador (164 bytes): nTamanho é o próprio tamanho (164); empresa,
@@ -35,7 +36,7 @@ inline constexpr int QZ_SAIDA_RELATORIO_PRIMEIRA = 4;
 inline constexpr int QZ_SAIDA_RELATORIO_ULTIMA = 8;
 // O nome da saída pela resposta (4 a 8) ou, com bPorAcao, pela ação (1 a 5); vazio
 // para outro número.
-const char* QZNomeSaidaRelatorio(int nNumero, bool bPorAcao = false);
+VRMWND_SUITE_API const char* QZNomeSaidaRelatorio(int nNumero, bool bPorAcao = false);
 
 // Identificador, no configurador, do texto que descreve o pedido:
 // "<título> (<módulo> <código>) - <empresa> - usuário <n>".
@@ -47,4 +48,5 @@ inline constexpr int QZ_IDC_SAIDA_RELATORIO = 1000;
 // do pedido e devolve a resposta: 4 a 8 pela saída escolhida, com o nome da
 // saída em *pstrTexto; 2 quando o usuário cancela; 0 sem mostrar nada quando o
 // pedido é nulo ou o seu nTamanho não é 164; −1 quando ninguém responde.
-int MostraConfiguradorRelatorio(const REG_CONFIG_RELATORIOPS* pPedido, CString* pstrTexto);
+VRMWND_SUITE_API int MostraConfiguradorRelatorio(const REG_CONFIG_RELATORIOPS* pPedido,
+                                                 CString* pstrTexto);

@@ -7,29 +7,23 @@
 #include <memory>
 #include <string>
 
-#include "vrmwnd/suite/leiautes/REG_CM_CFGALERTAPS.h"
-#include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/REG_QZDMC.h"
-#include "vrmwnd/base/T_Lista.h"
-#include "vrmwnd/suite/leiautes/REG_ES_LOTEPS.h"
-#include "vrmwnd/suite/leiautes/REG_ES_MOVIMENTOPS.h"
-#include "vrmwnd/suite/leiautes/REG_FILIALPS.h"
-#include "vrmwnd/suite/leiautes/REG_HISTORICOPS.h"
-#include "vrmwnd/suite/leiautes/REG_SIT_TRIB_PRODUTOPS.h"
+#include "vrmwnd/base/datas.h"
+#include "vrmwnd/suite/exporta.h"
+#include "vrmwnd/suite/leiautes/leiautes_fwd.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
-#include "vrmwnd/suite/leiautes/_REG_NATUREZAPS.h"
-#include "vrmwnd/suite/leiautes/_REG_PRODUTOPS.h"
-#include "vrmwnd/suite/leiautes/_REG_UNIDADES_MEDIDAPS.h"
-#include "vrmwnd/suite/leiautes/_RegCFRT.h"
-#include "vrmwnd/suite/leiautes/_RegContaPS.h"
-#include "vrmwnd/suite/servidor/banco_empresa.h"
-#include "vrmwnd/suite/servidor/resultados.h"
-#include "vrmwnd/suite/leiautes/tagREG_CADDOCPS.h"
-#include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
+
+template <class T>
+class T_Lista;
+
+namespace vrmsuite {
+class CQZBancoEmpresa;
+class CLeituraConsistente;
+}  // namespace vrmsuite
 
 // Uma interface de servidor ligada ao banco de uma empresa; o tipo diz que leituras
 // ela atende (uma leitura por interface de outro tipo falha com E_NOINTERFACE).
-class IQZServidor {
+class VRMWND_SUITE_API IQZServidor {
  public:
   enum ETipo {
     NOTAS_FISCAIS, PLANO, DOCUMENTO, FILIAL, CFOP, CFRT, PRODUTO, MOVIMENTO_ES, CM_MESTRE,
@@ -63,7 +57,7 @@ class IQZServidor {
 // As leituras. Cada uma zera o registro de saída, lê pela interface dada e devolve 0
 // ou um código de falha (resultados.h), com o motivo em GetUltimoErro(). Chave 0 quer
 // dizer "nenhum": a leitura devolve 0 com o registro zerado (exceto a nota fiscal).
-class CUsaServidor {
+class VRMWND_SUITE_API CUsaServidor {
  public:
   // Aloca a nota e todos os seus vetores e textos com CoTaskMemAlloc; o chamador chama
   // (*ppRegNF)->Libera() e depois CoTaskMemFree(*ppRegNF). Na falha *ppRegNF é nulo e
@@ -119,7 +113,7 @@ class CUsaServidor {
 // Base dos objetos que leem dos servidores: OnInicializa liga os slots ao banco da
 // empresa, OnFinaliza os desliga; nada é lido antes de um nem depois do outro. Herda
 // de CQZInicializador a empresa do processo e a licença de mostrar mensagens.
-class CServidoresCompartilhados : public CQZBaseParaRotinas {
+class VRMWND_SUITE_API CServidoresCompartilhados : public CQZBaseParaRotinas {
  public:
   explicit CServidoresCompartilhados(CQZTimer* pTimer = nullptr);
   virtual ~CServidoresCompartilhados();

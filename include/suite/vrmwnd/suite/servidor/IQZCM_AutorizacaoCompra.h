@@ -5,6 +5,7 @@
 
 #include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/platform/unknwn.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/layout_fixo.h"
 
 // Filtro da busca (128 bytes): o código procurado e a marca da lista (1 = todas as
@@ -25,7 +26,7 @@ QZ_LAYOUT_VERIFICA(REG_FILTRO_AUTORIZACAO_COMPRAPS, 128);
 // alocador e zera quantidade e ponteiro.
 #define QZ_CAMPOS_REG_ARRAY_CHAVEPS(N, D, H, T, B) N(DWORD, nQtd, 0)
 
-struct REG_ARRAY_CHAVEPS : vrmsuite::TBlocoFixo<REG_ARRAY_CHAVEPS, 16> {
+struct VRMWND_SUITE_API REG_ARRAY_CHAVEPS : vrmsuite::TBlocoFixo<REG_ARRAY_CHAVEPS, 16> {
   static constexpr const char* kNome = "REG_ARRAY_CHAVEPS";
   QZ_LAYOUT_CAMPOS(QZ_CAMPOS_REG_ARRAY_CHAVEPS)
   static constexpr std::size_t kOff_pChave = 8;
@@ -56,7 +57,7 @@ inline constexpr IID IID_IQZCM_AutorizacaoCompra = {
     0x5b1e0c31, 0x7a44, 0x4f0e, {0x9d, 0x3a, 0x0c, 0x6b, 0x2f, 0x1a, 0x7c, 0x01}};
 
 // Métodos na ordem dos slots (os três de IUnknown antes). Resultado 0 = sucesso.
-class IQZCM_AutorizacaoCompra : public IUnknown {
+class VRMWND_SUITE_API IQZCM_AutorizacaoCompra : public IUnknown {
  public:
   // 3: liga o servidor à empresa (o usuário e a sessão vão para o rastreio).
   virtual HRESULT Inicializa(BSTR bstrEmpresa, unsigned short nUsuario, long lSessao) = 0;
@@ -82,4 +83,4 @@ class IQZCM_AutorizacaoCompra : public IUnknown {
 // Cria o servidor com uma referência (o chamador chama Release). As leituras de
 // BuscaPonteiros e LeLight atendem ao gancho de teste pelos nomes
 // "IQZCM_AutorizacaoCompra::BuscaPonteiros" e "IQZCM_AutorizacaoCompra::LeLight".
-HRESULT QZCriaAutorizacaoCompra(IQZCM_AutorizacaoCompra** ppServidor);
+VRMWND_SUITE_API HRESULT QZCriaAutorizacaoCompra(IQZCM_AutorizacaoCompra** ppServidor);

@@ -10,6 +10,7 @@
 #include "vrmwnd/base/REG_QZDMC.h"
 #include "vrmwnd/platform/objbase.h"
 #include "vrmwnd/platform/oleauto.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/layout_fixo.h"
 
 // Uma entrada do log (256 bytes): a chave, o documento (REG_QZDMC, palavra baixa
@@ -51,6 +52,9 @@ QZ_LAYOUT_VERIFICA(REG_FILTRO_LOGPS, 64);
 // {b2f706fe-7e3d-11d2-9ff1-00a0c9b6fb26}: a classe do componente.
 inline constexpr GUID CLSID_QZDF_Log = {
     0xb2f706fe, 0x7e3d, 0x11d2, {0x9f, 0xf1, 0x00, 0xa0, 0xc9, 0xb6, 0xfb, 0x26}};
+// {5c0e7a31-2b8d-4f6a-9d14-7e3b1a6c2f58}
+inline constexpr IID IID_IQZDF_Log = {
+    0x5c0e7a31, 0x2b8d, 0x4f6a, {0x9d, 0x14, 0x7e, 0x3b, 0x1a, 0x6c, 0x2f, 0x58}};
 
 // Resultado de GeraRelatorio quando não há entradas para mostrar.
 inline constexpr HRESULT QZ_S_LOG_SEM_ENTRADAS = 1;
@@ -58,7 +62,7 @@ inline constexpr HRESULT QZ_S_LOG_SEM_ENTRADAS = 1;
 // Métodos na ordem dos slots (0 a 2 são de IUnknown). Toda operação passa antes
 // pelo gancho de teste com o nome "IQZDF_Log::Metodo"; a criação, "IQZDF_Log::Cria".
 // Antes de Abre (e depois de Fecha) as leituras devolvem QZ_E_SEM_CONEXAO.
-class IQZDF_Log : public IUnknown {
+class VRMWND_SUITE_API IQZDF_Log : public IUnknown {
  public:
   // 3: quantas entradas a empresa tem.
   virtual HRESULT Quantidade(DWORD* pnQtd) = 0;
@@ -104,10 +108,10 @@ DECLARE_INTERFACE_IID(IQZDF_Log, "5c0e7a31-2b8d-4f6a-9d14-7e3b1a6c2f58")
 
 // A chave do documento no filtro: os 64 bits em base 32 ("0"-"9", "A"-"V"), 13
 // caracteres com zeros à esquerda.
-std::string QZLogTextoDocumento(REG_QZDMC rDocumento);
+VRMWND_SUITE_API std::string QZLogTextoDocumento(REG_QZDMC rDocumento);
 // O inverso; false para texto que não tem 13 caracteres da base 32.
-bool QZLogDocumentoDoTexto(std::string_view sTexto, REG_QZDMC* pDocumento);
+VRMWND_SUITE_API bool QZLogDocumentoDoTexto(std::string_view sTexto, REG_QZDMC* pDocumento);
 // O tipo de documento do filtro pela origem da chave: solicitação de compra 5,
 // solicitação de cotação 6, cotação de preços 7, ordem de compra 8, contrato de
 // compras 9, conhecimento de transporte 13, registro de entradas 15; outra 0.
-BYTE QZLogTipoDocumento(REG_QZDMC rDocumento);
+VRMWND_SUITE_API BYTE QZLogTipoDocumento(REG_QZDMC rDocumento);

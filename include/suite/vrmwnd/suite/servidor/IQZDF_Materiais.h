@@ -8,6 +8,7 @@
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/platform/unknwn.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/layout_fixo.h"
 
 // Condição de pagamento (168 bytes): validade, código, nome, periodicidade, número
@@ -60,7 +61,7 @@ inline constexpr IID IID_IQZDF_Materiais = {
 // Os métodos de condição de pagamento do servidor de materiais, na ordem dos slots.
 // Os slots 3 a 5 e 8 a 11 são de outros cadastros de materiais que este servidor não
 // atende: devolvem E_NOTIMPL.
-class IQZDF_Materiais : public IUnknown {
+class VRMWND_SUITE_API IQZDF_Materiais : public IUnknown {
  public:
   virtual HRESULT LeProduto(long lChave, void* pReg) = 0;                     // 3
   virtual HRESULT LeUnidade(WORD iChave, void* pReg) = 0;                     // 4
@@ -88,7 +89,7 @@ class IQZDF_Materiais : public IUnknown {
 // CriaServidor, Conecta (2), Desconecta (3). Os nomes do gancho de teste são
 // "CConexaoCondicaoPagamento::Conecta" e os dos métodos, com o prefixo
 // "IQZDF_Materiais::".
-class CConexaoCondicaoPagamento {
+class VRMWND_SUITE_API CConexaoCondicaoPagamento {
  public:
   CConexaoCondicaoPagamento() = default;
   virtual ~CConexaoCondicaoPagamento();

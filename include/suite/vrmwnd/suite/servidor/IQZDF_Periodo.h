@@ -5,6 +5,7 @@
 
 #include "vrmwnd/platform/oleauto.h"
 #include "vrmwnd/platform/objbase.h"
+#include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/leiautes/layout_fixo.h"
 
 // Unidades de uma periodicidade.
@@ -54,7 +55,7 @@ inline constexpr IID IID_IQZDF_Periodo = {
 
 // Métodos na ordem dos slots. Os nomes do gancho de teste são os dos métodos com o
 // prefixo "IQZDF_Periodo::"; a criação, "IQZDF_Periodo::Cria".
-class IQZDF_Periodo : public IUnknown {
+class VRMWND_SUITE_API IQZDF_Periodo : public IUnknown {
  public:
   // 3: quantas periodicidades a empresa tem.
   virtual HRESULT Quantidade(DWORD* pnQtd) = 0;

@@ -7,10 +7,11 @@
 #include <string>
 
 #include "vrmwnd/platform/wintypes.h"
+#include "vrmwnd/suite/exporta.h"
 
 namespace vrmsuite {
 
-class CQZBancoEmpresa {
+class VRMWND_SUITE_API CQZBancoEmpresa {
  public:
   struct TImpl;
   explicit CQZBancoEmpresa(std::unique_ptr<TImpl> pImpl);
@@ -40,7 +41,7 @@ class CQZBancoEmpresa {
 // roteiro) esvazia o guardado; a transação não deixa outra conexão mudar o que esta
 // vê. Aninhável: ao fim da mais externa o guardado é descartado e a transação aberta
 // aqui, encerrada. Banco nulo: não faz nada.
-class CLeituraConsistente {
+class VRMWND_SUITE_API CLeituraConsistente {
  public:
   explicit CLeituraConsistente(std::shared_ptr<CQZBancoEmpresa> pBanco);
   ~CLeituraConsistente();
@@ -52,23 +53,25 @@ class CLeituraConsistente {
 };
 
 // Esquema (data/schema.sql) e empresa de amostra (data/sample/*.sql) embutidos.
-const char* EsquemaEmpresa();
-const char* AmostraEmpresa();
+VRMWND_SUITE_API const char* EsquemaEmpresa();
+VRMWND_SUITE_API const char* AmostraEmpresa();
 
 // O banco da empresa: "empresa.db" na pasta de dados que o registro dá à empresa
 // (valor "Path" da subchave "Empresas\NOME", QZDiretorioEmpresa); vazio quando não registrada.
-std::string ArquivoEmpresa(const std::string& strNome);
+VRMWND_SUITE_API std::string ArquivoEmpresa(const std::string& strNome);
 // Nome aceito: 1 a 64 letras, dígitos, '_' ou '-'.
-bool NomeEmpresaValido(const std::string& strNome);
+VRMWND_SUITE_API bool NomeEmpresaValido(const std::string& strNome);
 
 // Empresas registradas na memória têm precedência sobre os arquivos (testes).
-void RegistraEmpresaNaMemoria(const std::string& strNome, std::shared_ptr<CQZBancoEmpresa> pBanco);
-void RemoveEmpresaDaMemoria(const std::string& strNome);
+VRMWND_SUITE_API void RegistraEmpresaNaMemoria(const std::string& strNome,
+                                               std::shared_ptr<CQZBancoEmpresa> pBanco);
+VRMWND_SUITE_API void RemoveEmpresaDaMemoria(const std::string& strNome);
 // A empresa pelo nome: a registrada na memória, senão o arquivo de ArquivoEmpresa,
 // que precisa existir. nullptr e o motivo em strErro quando não há.
-std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::string& strErro);
+VRMWND_SUITE_API std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome,
+    std::string& strErro);
 // Cria a empresa de amostra em <pasta da plataforma>/empresas/NOME/empresa.db (esquema
 // e amostra) e registra a pasta como "Path" da empresa; falha se o banco já existe.
-HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro);
+VRMWND_SUITE_API HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro);
 
 }  // namespace vrmsuite

@@ -1,0 +1,15 @@
+// The platform's test hooks, for the whole process: the clock stopped at a moment
+// and moved by hand. Only tests use them; this header is not installed.
+#pragma once
+
+#include "vrmwnd/platform/clock.h"
+#include "vrmwnd/platform/export.h"
+
+// FixPlatformClock stops the clock at the given local time and tick count;
+// AdvancePlatformClock moves both forward together (the date rolls over days,
+// months and years); ReleasePlatformClock returns to the real clock. The day of
+// week of `local` is ignored and recomputed.
+VRMWND_PLATFORM_API void FixPlatformClock(const SYSTEMTIME& local, ULONGLONG tick);
+VRMWND_PLATFORM_API void AdvancePlatformClock(ULONGLONG milliseconds);
+VRMWND_PLATFORM_API void ReleasePlatformClock();
+VRMWND_PLATFORM_API bool IsPlatformClockFixed();

@@ -1,0 +1,34 @@
+// Ganchos de teste da suíte, para o processo todo: fazer uma leitura nomeada do
+// servidor falhar, estragar as notas que o servidor devolve e decidir a liberação de
+// acesso. Só os testes os usam; não vão para a instalação.
+#pragma once
+
+#include <functional>
+
+#include "vrmwnd/suite/exporta.h"
+#include "vrmwnd/suite/regras/CInteracaoComTelaBase.h"
+
+struct tagREG_NOTA_FISCALPS;
+
+namespace vrmsuite {
+
+// A leitura szLeitura ("LeDFPlano", …) devolve hr na nChamada-ésima chamada contada
+// a partir daqui (1 = a próxima), ou em todas quando nChamada é 0. Uma programação
+// por leitura; a nova substitui a anterior. Os códigos estão em servidor/resultados.h.
+VRMWND_SUITE_API void ProgramaFalhaLeitura(const char* szLeitura, HRESULT hr, int nChamada);
+VRMWND_SUITE_API void LimpaFalhasLeitura();
+
+// Registros malformados: a função recebe cada nota que LeDFNotasFiscais devolve com
+// sucesso e pode estragá-la (quantidade além do vetor, identificador inválido, texto
+// sem terminador), como um servidor com defeito faria. Nula desinstala.
+using TAlteraNota = void (*)(tagREG_NOTA_FISCALPS& nota);
+VRMWND_SUITE_API void ProgramaAlteracaoNota(TAlteraNota pAltera);
+
+// A política de liberação do processo: recebe os argumentos de QZLiberaAcesso3 e
+// decide. Função vazia volta ao padrão (tudo liberado, nível concedido igual ao
+// pedido).
+using TPoliticaLiberaAcesso = std::function<int(const char*, unsigned short, long, QZModuloNumero,
+                                                unsigned short, unsigned short&, CWnd*)>;
+VRMWND_SUITE_API void InstalaPoliticaLiberaAcesso(TPoliticaLiberaAcesso politica);
+
+}  // namespace vrmsuite
