@@ -15,10 +15,9 @@
 namespace vrmwnd::terminal::detail {
 namespace {
 
-// Os números do Windows para a barra de progresso, a barra de rolagem e as abas.
+// Os números do Windows para a barra de progresso e a barra de rolagem.
 constexpr UINT kPbmGetRange = WM_USER + 7, kPbmGetPos = WM_USER + 8;
 constexpr DWORD kSbsVert = 0x1, kSbsSizeGrip = 0x10;
-constexpr UINT kTcmGetItem = TCM_FIRST + 5;
 
 // Tira a moldura de um controle com borda e devolve o interior.
 TRetangulo Interior(CGradeCelulas& grade, HWND h, const TRetangulo& ret) {
@@ -207,7 +206,7 @@ void DesenhaAbas(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
   for (int i = 0; i < nAbas && x < ret.Direita(); ++i) {
     char szTexto[128] = "";
     TCITEMA item{TCIF_TEXT, 0, 0, szTexto, sizeof szTexto, 0, 0};
-    std::string strTexto = SendMessageA(h, kTcmGetItem, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item))
+    std::string strTexto = SendMessageA(h, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item))
                                ? RotuloSemAtalho(szTexto).strTexto
                                : "Aba " + std::to_string(i + 1);
     const EEstilo estilo = i == nAtual ? EEstilo::Selecao : EEstilo::Cabecalho;

@@ -33,6 +33,18 @@ LRESULT tab_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
       else if (index <= state->selected) ++state->selected;
       return index;
     }
+    case TCM_GETITEMA: {
+      auto* item = reinterpret_cast<TCITEMA*>(lparam);
+      const int index = static_cast<int>(wparam);
+      if (item == nullptr || index < 0 || index >= count) return FALSE;
+      if ((item->mask & TCIF_TEXT) && item->pszText != nullptr && item->cchTextMax > 0) {
+        const std::string& text = state->pages[static_cast<std::size_t>(index)];
+        const std::size_t n = std::min(text.size(), static_cast<std::size_t>(item->cchTextMax - 1));
+        text.copy(item->pszText, n);
+        item->pszText[n] = '\0';
+      }
+      return TRUE;
+    }
     case TCM_DELETEALLITEMS:
       state->pages.clear();
       state->selected = -1;

@@ -190,3 +190,26 @@ TEST(AbasTest, SelecaoPorProgramaEIndicesForaDasAbas) {
   EXPECT_EQ(abas.GetCurSel(), 1);
   EXPECT_TRUE(pai.Recebidas().empty());
 }
+
+TEST(AbasTest, TextoDaAbaCortadoNoBuffer) {
+  CPaiGravador pai;
+  CTabCtrl abas;
+  ASSERT_TRUE(abas.Create(WS_VISIBLE, CRect(0, 0, 100, 20), &pai, 7));
+  abas.InsertItem(0, "Observações");
+  struct TCaso {
+    int nAba;
+    int nBuffer;
+    BOOL bResultado;
+    const char* szTexto;
+  };
+  const TCaso casos[] = {{0, 64, TRUE, "Observações"}, {0, 4, TRUE, "Obs"}, {1, 64, FALSE, "intacto"},
+                         {-1, 64, FALSE, "intacto"}};
+  for (const TCaso& caso : casos) {
+    char szTexto[64] = "intacto";
+    TCITEMA item{TCIF_TEXT, 0, 0, szTexto, caso.nBuffer, 0, 0};
+    EXPECT_EQ(abas.SendMessage(TCM_GETITEMA, static_cast<WPARAM>(caso.nAba), reinterpret_cast<LPARAM>(&item)),
+              caso.bResultado)
+        << caso.nAba << "/" << caso.nBuffer;
+    EXPECT_STREQ(szTexto, caso.szTexto) << caso.nAba << "/" << caso.nBuffer;
+  }
+}

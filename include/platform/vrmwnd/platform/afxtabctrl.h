@@ -1,5 +1,6 @@
 // The tab control (window class "SysTabControl32") and MFC's CTabCtrl over it:
-// pages by index with their texts and the selected page. Selecting by program
+// pages by index with their texts (TCM_GETITEMA copies one, cut to the buffer) and
+// the selected page. Selecting by program
 // (TCM_SETCURSEL) notifies nobody, as on Windows.
 #pragma once
 
@@ -8,7 +9,7 @@
 
 constexpr const char* WC_TABCONTROLA = "SysTabControl32";
 constexpr UINT TCM_FIRST = 0x1300;
-constexpr UINT TCM_GETITEMCOUNT = TCM_FIRST + 4, TCM_INSERTITEMA = TCM_FIRST + 7,
+constexpr UINT TCM_GETITEMCOUNT = TCM_FIRST + 4, TCM_GETITEMA = TCM_FIRST + 5, TCM_INSERTITEMA = TCM_FIRST + 7,
                TCM_DELETEALLITEMS = TCM_FIRST + 9, TCM_GETCURSEL = TCM_FIRST + 11,
                TCM_SETCURSEL = TCM_FIRST + 12;
 constexpr UINT TCIF_TEXT = 0x0001;
