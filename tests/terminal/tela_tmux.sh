@@ -4,13 +4,16 @@
 # por send-keys e a tela é lida com capture-pane. Cada cenário espera o que uma
 # pessoa veria, com prazo; o servidor do tmux é derrubado em qualquer saída.
 #
-# Uso: tela_tmux.sh COMPRAS CASA CENARIO
+# Uso: tela_tmux.sh COMPRAS CASA CENARIO [FONTE BUILD]
+# (FONTE e BUILD, a pasta do projeto e a de build, para o cenário de make run)
 # Sem tmux o cenário é pulado (código 77), a não ser com VRMWND_EXIGE_TMUX=1 (o CI),
 # que faz a falta do tmux ser uma falha.
 set -u
 compras=$1
 casa=$2
 cenario=$3
+fonte=${4:-}
+build=${5:-}
 
 if ! command -v tmux >/dev/null 2>&1; then
   echo "tmux não está instalado: o cenário '$cenario' de compras tela precisa dele (apt-get install tmux)"
@@ -27,12 +30,13 @@ trap 't kill-server >/dev/null 2>&1; [ -n "$caminho" ] && rm -f "$caminho"' EXIT
 rm -rf "$casa"
 mkdir -p "$casa"
 
-# Abre compras tela num terminal de 100 x 32; quando o programa sai, o terminal
-# mostra o código de saída e fica aberto para ser lido.
+# Abre compras tela (ou o comando dado) num terminal de 100 x 32; quando o programa
+# sai, o terminal mostra o código de saída e fica aberto para ser lido.
 abre() {
+  local comando=${1:-"'$compras' tela"}
   t -f /dev/null new-session -d -x 100 -y 32 \
     -e HOME="$casa" -e VRMWND_HOME="$casa/vrmwnd" -e LANG=C.UTF-8 -e LC_ALL=C.UTF-8 -e TERM=tmux-256color \
-    "'$compras' tela; echo \"compras saiu com \$?\"; sleep 120"
+    "$comando; echo \"compras saiu com \$?\"; sleep 120"
   t set-option -g window-size manual >/dev/null
   caminho=$(t display -p '#{socket_path}')
 }
@@ -71,7 +75,7 @@ digita() { t send-keys -l "$1"; }
 
 # O menu aberto; o primeiro uso cria a instalação e a empresa de amostra.
 abre_menu() {
-  abre
+  abre "$@"
   espera "Escolha a tela com as setas e aperte Enter; Esc sai." 30
 }
 
@@ -155,6 +159,15 @@ case "$cenario" in
     pid=$(pgrep -P "$(t display -p '#{pane_pid}')" -x compras) || falha "o processo de compras não apareceu"
     kill -TERM "$pid"
     sai_e_confere_terminal 143
+    ;;
+  make_run)
+    # make run num terminal abre as telas; sem terminal, mostra a nota importada.
+    unset MAKEFLAGS MFLAGS MAKELEVEL
+    abre_menu "make -s -C '$fonte' run BUILD='$build'"
+    teclas Escape
+    sai_e_confere_terminal 0
+    saida=$(HOME="$casa" VRMWND_HOME="$casa/vrmwnd" make -s -C "$fonte" run BUILD="$build" </dev/null 2>&1 | cat)
+    grep -q "Líquido da nota: *12.397,50" <<<"$saida" || falha "make run sem terminal não mostrou a nota: $saida"
     ;;
   *)
     echo "cenário desconhecido: $cenario"
