@@ -31,7 +31,7 @@ class CAgenteInstalado {
 vrmwnd::terminal::TMolduraTela MolduraDaTela(const char* szEmpresa) {
   return {std::string("compras — módulo de Compras (CM, módulo ") + std::to_string(QZ_MODULO_COMPRAS) +
               ") — empresa " + szEmpresa,
-          "Tab próximo campo · Enter confirma · Esc cancela · F2 consulta · Alt+letra atalho · Ctrl+C sai"};
+          "Tab campo · Enter confirma · Esc cancela · F2 consulta · Alt+letra · ^C sai"};
 }
 
 }  // namespace

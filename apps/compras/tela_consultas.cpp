@@ -30,7 +30,7 @@ const DLGTEMPLATEDESC kModelo = {
         {IDC_CONDICAO, "EDIT", "", 100, 34, 60, 12, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL},
         {IDC_CONDICAO_DESCRICAO, "STATIC", "", 100, 48, 153, 8, WS_VISIBLE},
         {IDC_CADASTRO, "BUTTON", "Ca&dastro de condições", 100, 60, 100, 14, WS_VISIBLE | WS_TABSTOP},
-        {0xFFFF, "STATIC", "F2 abre a lista de consulta do campo; na lista, F6 abre o cadastro.", 7, 80, 246, 8,
+        {0xFFFF, "STATIC", "F2 abre a lista do campo; nela, F6 abre o cadastro.", 7, 80, 246, 8,
          WS_VISIBLE},
         {IDOK, "BUTTON", "OK", 149, 92, 50, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
         {IDCANCEL, "BUTTON", "Cancelar", 203, 92, 50, 14, WS_VISIBLE | WS_TABSTOP},
