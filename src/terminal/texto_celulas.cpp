@@ -1,67 +1,17 @@
-// Textos UTF-8 em células: decodificação tolerante (um byte ruim vira U+FFFD e nada
-// é lido além do texto), marcas combinantes na célula do caractere anterior, rótulos
+// Textos UTF-8 em células: a decodificação da plataforma (um byte ruim vira U+FFFD e
+// nada é lido além do texto), marcas combinantes na célula do caractere anterior, rótulos
 // com & e quebra de linhas por palavras.
 #include "vrmwnd/terminal/texto_celulas.h"
 
 #include <algorithm>
 
+#include "vrmwnd/platform/CString.h"
+
 namespace vrmwnd::terminal {
-namespace {
-
-constexpr char32_t kSubstituto = 0xFFFD;
-
-// O ponto de código em strTexto[nPos] e quantos bytes ele ocupa.
-char32_t Decodifica(std::string_view strTexto, std::size_t nPos, std::size_t& nBytes) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(strTexto[i]); };
-  const unsigned char c = byte(nPos);
-  nBytes = 1;
-  if (c < 0x80) return c;
-  int nSeguintes = 0;
-  char32_t cp = 0;
-  char32_t nMinimo = 0;
-  if ((c & 0xE0) == 0xC0) {
-    nSeguintes = 1, cp = c & 0x1F, nMinimo = 0x80;
-  } else if ((c & 0xF0) == 0xE0) {
-    nSeguintes = 2, cp = c & 0x0F, nMinimo = 0x800;
-  } else if ((c & 0xF8) == 0xF0) {
-    nSeguintes = 3, cp = c & 0x07, nMinimo = 0x10000;
-  } else {
-    return kSubstituto;
-  }
-  if (nPos + static_cast<std::size_t>(nSeguintes) >= strTexto.size()) return kSubstituto;
-  for (int i = 1; i <= nSeguintes; ++i) {
-    const unsigned char s = byte(nPos + static_cast<std::size_t>(i));
-    if ((s & 0xC0) != 0x80) return kSubstituto;
-    cp = (cp << 6) | (s & 0x3F);
-  }
-  if (cp < nMinimo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kSubstituto;
-  nBytes = static_cast<std::size_t>(nSeguintes) + 1;
-  return cp;
-}
-
-void Codifica(std::string& strSaida, char32_t cp) {
-  if (cp < 0x80) {
-    strSaida += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    strSaida += static_cast<char>(0xC0 | (cp >> 6));
-    strSaida += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    strSaida += static_cast<char>(0xE0 | (cp >> 12));
-    strSaida += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    strSaida += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    strSaida += static_cast<char>(0xF0 | (cp >> 18));
-    strSaida += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    strSaida += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    strSaida += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-}  // namespace
 
 std::string Utf8DoPonto(char32_t cp) {
   std::string strSaida;
-  Codifica(strSaida, cp);
+  Utf8Append(strSaida, cp);
   return strSaida;
 }
 
@@ -70,22 +20,17 @@ bool MarcaCombinante(char32_t cp) {
          (cp >= 0x20D0 && cp <= 0x20FF) || (cp >= 0xFE20 && cp <= 0xFE2F) || cp == 0x200D;
 }
 
-std::u32string PontosDeCodigo(std::string_view strTexto) {
-  std::u32string pontos;
-  for (std::size_t nPos = 0, nBytes = 0; nPos < strTexto.size(); nPos += nBytes)
-    pontos += Decodifica(strTexto, nPos, nBytes);
-  return pontos;
-}
+std::u32string PontosDeCodigo(std::string_view strTexto) { return Utf8ToCodePoints(strTexto); }
 
 std::vector<std::string> CelulasDoTexto(std::string_view strTexto) {
   std::vector<std::string> celulas;
   for (char32_t cp : PontosDeCodigo(strTexto)) {
     if (MarcaCombinante(cp) && !celulas.empty()) {
-      Codifica(celulas.back(), cp);
+      Utf8Append(celulas.back(), cp);
       continue;
     }
     celulas.emplace_back();
-    Codifica(celulas.back(), cp < 0x20 || cp == 0x7F ? U' ' : cp);
+    Utf8Append(celulas.back(), cp < 0x20 || cp == 0x7F ? U' ' : cp);
   }
   return celulas;
 }
