@@ -5,3 +5,4 @@
 #include "vrmwnd/wrappers/C4_CQZEdit.h"
 #include "vrmwnd/wrappers/C4_CComboBox.h"
 #include "vrmwnd/wrappers/C4_CButton.h"
+#include "vrmwnd/wrappers/C4_CEditsConsulta.h"
