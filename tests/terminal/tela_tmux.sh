@@ -29,12 +29,13 @@ trap 't kill-server >/dev/null 2>&1; [ -n "$caminho" ] && rm -f "$caminho"' EXIT
 
 rm -rf "$casa"
 mkdir -p "$casa"
+ambiente_extra=()
 
 # Abre compras tela (ou o comando dado) num terminal de 100 x 32; quando o programa
 # sai, o terminal mostra o código de saída e fica aberto para ser lido.
 abre() {
   local comando=${1:-"'$compras' tela"}
-  t -f /dev/null new-session -d -x 100 -y 32 \
+  t -f /dev/null new-session -d -x 100 -y 32 "${ambiente_extra[@]}" \
     -e HOME="$casa" -e VRMWND_HOME="$casa/vrmwnd" -e LANG=C.UTF-8 -e LC_ALL=C.UTF-8 -e TERM=tmux-256color \
     "$comando; echo \"compras saiu com \$?\"; sleep 120"
   t set-option -g window-size manual >/dev/null
@@ -159,6 +160,22 @@ case "$cenario" in
     pid=$(pgrep -P "$(t display -p '#{pane_pid}')" -x compras) || falha "o processo de compras não apareceu"
     kill -TERM "$pid"
     sai_e_confere_terminal 143
+    ;;
+  cores)
+    # Com cores o menu pinta fundo e texto; com NO_COLOR, só negrito, inverso e
+    # sublinhado.
+    cor='\[([0-9]+;)*(3[0-7]|4[0-7])[;m]'
+    abre_menu
+    t capture-pane -p -e | grep -qE "$cor" || falha "o menu não tem cores"
+    teclas Escape
+    sai_e_confere_terminal 0
+    t kill-server
+    ambiente_extra=(-e NO_COLOR=1)
+    abre_menu
+    ! t capture-pane -p -e | grep -qE "$cor" || falha "com NO_COLOR o menu ainda tem cores"
+    t capture-pane -p -e | grep -qF $'\e[7m' || falha "sem cores a seleção não ficou em inverso"
+    teclas Escape
+    sai_e_confere_terminal 0
     ;;
   make_run)
     # make run num terminal abre as telas; sem terminal, mostra a nota importada.
