@@ -4,6 +4,7 @@
 
 #include "vrmwnd/suite.h"
 #include "vrmwnd/util/modulo.h"
+#include "vrmwnd/util/CCMRecursoModulo.h"
 #include "vrmwnd/util/CVRMWNDUtil.h"
 #include "vrmwnd/util/automacao.h"
 #include "vrmwnd/wrappers/C4_Base.h"

@@ -85,6 +85,10 @@ void press_enter(HWND dialog) {
 // queue is empty the user agent acts, and a dialog nobody answers ends with -1.
 void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result) {
   push_modal(dialog);
+  struct PopOnExit {  // an exception from a handler or the agent leaves the stack right
+    HWND dialog;
+    ~PopOnExit() { pop_modal(dialog); }
+  } pop_on_exit{dialog};
   while (continue_modal && IsWindow(dialog)) {
     auto* state = control_state<DialogState>(dialog);
     if (state && state->ended) {
@@ -104,7 +108,6 @@ void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result) {
       break;
     }
   }
-  pop_modal(dialog);
 }
 
 }  // namespace vrmwnd::platform::detail
@@ -306,8 +309,17 @@ INT_PTR CDialog::DoModal() {
   if (dialog == nullptr) return -1;
   HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetActiveWindow();
   while (owner != nullptr && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
-  bool disabled_owner = owner != nullptr && ::IsWindowEnabled(owner);
-  if (disabled_owner) ::EnableWindow(owner, FALSE);
+  // On every way out, an exception included: the owner enabled again, the window gone.
+  struct Cleanup {
+    CDialog* dialog;
+    HWND owner;
+    bool disabled_owner;
+    ~Cleanup() {
+      if (disabled_owner) ::EnableWindow(owner, TRUE);
+      if (dialog->m_hWnd != nullptr) dialog->DestroyWindow();
+    }
+  } cleanup{this, owner, owner != nullptr && ::IsWindowEnabled(owner)};
+  if (cleanup.disabled_owner) ::EnableWindow(owner, FALSE);
   m_nModalResult = -1;
   m_bContinueModal = TRUE;
   if (CreateFromTemplate(*dialog, owner)) {
@@ -316,8 +328,6 @@ INT_PTR CDialog::DoModal() {
     if (::GetFocus() == m_hWnd || ::IsChild(m_hWnd, ::GetFocus())) ::SetFocus(nullptr);
     ShowWindow(SW_HIDE);
   }
-  if (disabled_owner) ::EnableWindow(owner, TRUE);
-  if (m_hWnd != nullptr) DestroyWindow();
   return m_nModalResult;
 }
 
