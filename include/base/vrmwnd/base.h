@@ -21,3 +21,4 @@
 #include "vrmwnd/base/CQZComPtr.h"
 #include "vrmwnd/base/QZTemporario.h"
 #include "vrmwnd/base/QZSegurancaCOM.h"
+#include "vrmwnd/base/CQZEnter.h"
