@@ -19,3 +19,4 @@
 #include "vrmwnd/business/CTrataDadosWnd.h"
 #include "vrmwnd/business/CInteracaoComTelaWnd.h"
 #include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
+#include "vrmwnd/dialogs/CDlgChave.h"
