@@ -20,3 +20,4 @@
 #include "vrmwnd/business/CInteracaoComTelaWnd.h"
 #include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
 #include "vrmwnd/dialogs/CDlgChave.h"
+#include "vrmwnd/dialogs/CCMProgressoDlg.h"
