@@ -21,3 +21,4 @@
 #include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
 #include "vrmwnd/dialogs/CDlgChave.h"
 #include "vrmwnd/dialogs/CCMProgressoDlg.h"
+#include "vrmwnd/dialogs/CDlgCotacaoWeb.h"
