@@ -1,11 +1,9 @@
 // O combo dos modelos de e-mail, lido da tabela cm_modelo_email da empresa corrente.
 #include "vrmwnd/suite/edits/CComboModeloEmail.h"
 
-#include <sqlite3.h>
-
-#include "../servidor/banco_impl.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
 #include "vrmwnd/suite/servidor/banco_empresa.h"
+#include "vrmwnd/suite/servidor/modelos_email.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 
 HRESULT CComboModeloEmail::Inicializa() {
@@ -18,17 +16,8 @@ int CComboModeloEmail::Atualiza() {
   ResetContent();
   m_modelos.clear();
   if (!m_pBanco) return 0;
-  vrmsuite::CComando cmd(*m_pBanco,
-                         "SELECT szNome, szArquivo FROM cm_modelo_email WHERE iExtensao = ? ORDER BY szNome");
-  cmd.Liga(1, static_cast<long long>(m_iExtensao));
-  while (cmd.Proxima()) {
-    auto Texto = [&](int nColuna) {
-      const unsigned char* sz = sqlite3_column_text(cmd.Bruto(), nColuna);
-      return CString(sz ? reinterpret_cast<const char*>(sz) : "");
-    };
-    m_modelos.push_back({Texto(0), Texto(1)});
-    AdicionaItem(m_modelos.back().strNome, m_modelos.size() - 1);
-  }
+  m_modelos = vrmsuite::LeModelosEmail(*m_pBanco, m_iExtensao);
+  for (std::size_t i = 0; i < m_modelos.size(); ++i) AdicionaItem(m_modelos[i].strNome, i);
   return static_cast<int>(m_modelos.size());
 }
 

@@ -9,10 +9,7 @@
 
 #include "vrmwnd/suite/edits/CComboBase.h"
 #include "vrmwnd/suite/exporta.h"
-
-namespace vrmsuite {
-class CQZBancoEmpresa;
-}
+#include "vrmwnd/suite/servidor/modelos_email.h"
 
 class VRMWND_SUITE_API CComboModeloEmail : public CComboBase {
  public:
@@ -30,11 +27,7 @@ class VRMWND_SUITE_API CComboModeloEmail : public CComboBase {
   CString GetModeloCompleto() const;
 
  private:
-  struct TModelo {
-    CString strNome;
-    CString strCompleto;
-  };
   std::shared_ptr<vrmsuite::CQZBancoEmpresa> m_pBanco;
   unsigned short m_iExtensao = 0;
-  std::vector<TModelo> m_modelos;  // o dado de cada item é o índice aqui
+  std::vector<vrmsuite::TModeloEmail> m_modelos;  // o dado de cada item é o índice aqui
 };
