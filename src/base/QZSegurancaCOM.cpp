@@ -1,4 +1,4 @@
-// A escolha do nível de autenticação da segurança COM do processo.
+// A escolha do nível de autenticação da segurança COM do processo e a sua inicialização.
 #include "vrmwnd/base/QZSegurancaCOM.h"
 
 namespace {
@@ -12,5 +12,10 @@ void QZSetDesabilitaAutenticacaoDCOM(bool bDesabilita) { g_bDesabilitaAutenticac
 bool QZGetDesabilitaAutenticacaoDCOM() { return g_bDesabilitaAutenticacao; }
 
 DWORD QZNivelAutenticacaoCOM() {
-  return g_bDesabilitaAutenticacao ? QZ_RPC_C_AUTHN_LEVEL_NONE : QZ_RPC_C_AUTHN_LEVEL_DEFAULT;
+  return g_bDesabilitaAutenticacao ? RPC_C_AUTHN_LEVEL_NONE : RPC_C_AUTHN_LEVEL_DEFAULT;
+}
+
+HRESULT QZInicializaSegurancaCOM() {
+  return CoInitializeSecurity(nullptr, -1, nullptr, nullptr, QZNivelAutenticacaoCOM(), RPC_C_IMP_LEVEL_IMPERSONATE,
+                              nullptr, EOAC_NONE, nullptr);
 }

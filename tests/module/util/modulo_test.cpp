@@ -10,6 +10,7 @@
 #include "janelas_teste.h"
 #include "vrmwnd/base/QZSegurancaCOM.h"
 #include "vrmwnd/platform/registry.h"
+#include "vrmwnd/platform/testing.h"
 #include "vrmwnd/util/CCMRecursoModulo.h"
 #include "vrmwnd/util/modulo.h"
 
@@ -91,11 +92,11 @@ TEST(CargaBibliotecaTest, DesabilitaAutenticacaoDCOMEscolheONivelDaSegurancaCOM)
     DWORD dwNivel;
   };
   constexpr TCaso kCasos[] = {
-      {"sem o valor", REG_NONE, 0, QZ_RPC_C_AUTHN_LEVEL_DEFAULT},
-      {"zero", REG_DWORD, 0, QZ_RPC_C_AUTHN_LEVEL_DEFAULT},
-      {"um", REG_DWORD, 1, QZ_RPC_C_AUTHN_LEVEL_NONE},
-      {"outro número", REG_DWORD, 7, QZ_RPC_C_AUTHN_LEVEL_NONE},
-      {"texto", REG_SZ, '1', QZ_RPC_C_AUTHN_LEVEL_DEFAULT},
+      {"sem o valor", REG_NONE, 0, RPC_C_AUTHN_LEVEL_DEFAULT},
+      {"zero", REG_DWORD, 0, RPC_C_AUTHN_LEVEL_DEFAULT},
+      {"um", REG_DWORD, 1, RPC_C_AUTHN_LEVEL_NONE},
+      {"outro número", REG_DWORD, 7, RPC_C_AUTHN_LEVEL_NONE},
+      {"texto", REG_SZ, '1', RPC_C_AUTHN_LEVEL_DEFAULT},
   };
   for (const TCaso& c : kCasos) {
     SCOPED_TRACE(c.szCaso);
@@ -113,7 +114,14 @@ TEST(CargaBibliotecaTest, DesabilitaAutenticacaoDCOMEscolheONivelDaSegurancaCOM)
     }
     vrmwnd::IniciaBiblioteca();
     EXPECT_EQ(QZNivelAutenticacaoCOM(), c.dwNivel);
+    ResetComSecurityForTesting();
+    EXPECT_EQ(QZInicializaSegurancaCOM(), S_OK);
+    DWORD dwNivel = 99;
+    EXPECT_TRUE(GetComSecurityForTesting(&dwNivel));
+    EXPECT_EQ(dwNivel, c.dwNivel) << "a segurança COM do processo usa o nível escolhido";
+    EXPECT_EQ(QZInicializaSegurancaCOM(), RPC_E_TOO_LATE) << "uma vez por processo";
   }
+  ResetComSecurityForTesting();
   vrmwnd::IniciaBiblioteca();
-  EXPECT_EQ(QZNivelAutenticacaoCOM(), QZ_RPC_C_AUTHN_LEVEL_DEFAULT);
+  EXPECT_EQ(QZNivelAutenticacaoCOM(), RPC_C_AUTHN_LEVEL_DEFAULT);
 }
