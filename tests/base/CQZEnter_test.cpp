@@ -45,6 +45,7 @@ class CDlgSimples : public CDialog {
     CDialog::OnInitDialog();
     m_enter.Inicializa(this);
     m_enter.SetEnterComoTab(m_bEnterComoTab);
+    m_enter.SetExcecoes(m_excecoes);
     return TRUE;
   }
   BOOL PreTranslateMessage(MSG* pMsg) override {
@@ -52,6 +53,7 @@ class CDlgSimples : public CDialog {
     return CDialog::PreTranslateMessage(pMsg);
   }
   CQZEnter m_enter;
+  CArray<UINT, UINT> m_excecoes;
 
  private:
   bool m_bEnterComoTab;
@@ -86,6 +88,8 @@ class CPagina : public CDialog {
     }
     return CDialog::WindowProc(message, wParam, lParam);
   }
+  // A notificação por chamada, no lugar da mensagem.
+  void AoTrocar(BOOL bParaTras) { m_pAvisos->push_back(bParaTras ? "chamada para trás" : "chamada para a frente"); }
   CQZEnter m_enter;
   BOOL m_bUltima = FALSE, m_bPular = FALSE;
   std::vector<std::string>* m_pAvisos = nullptr;
@@ -150,12 +154,14 @@ TEST_F(CQZEnterTest, EnterNoDialogoSimples) {
     INT_PTR nResultado;  // IDOK: o Enter fechou o diálogo
     int nFocoDepois;     // 0: o diálogo fechou
     const char* szNotas;
+    bool bNotasNaExcecao = false;
   };
   const TCaso kCasos[] = {
       {"Enter no OK clica o botão", true, 4, IDOK, 0, ""},
       {"Enter na caixa de marcar vai ao próximo controle sem marcar", true, 1, IDCANCEL, ID_NOTAS, ""},
       {"Enter no edit simples vai ao próximo", true, 0, IDCANCEL, ID_MARCA, ""},
       {"Enter no edit de várias linhas insere a linha", true, 2, IDCANCEL, ID_NOTAS, "\r\n"},
+      {"Enter no edit de várias linhas da lista de exceções segue", true, 2, IDCANCEL, ID_LEITURA, "", true},
       {"Enter no edit só de leitura segue", true, 3, IDCANCEL, IDOK, ""},
       {"sem Enter como Tab o Enter é do diálogo", false, 0, IDOK, 0, ""},
   };
@@ -174,6 +180,7 @@ TEST_F(CQZEnterTest, EnterNoDialogoSimples) {
       }).Tecla(VK_ESCAPE);
     }
     CDlgSimples dlg(c.bEnterComoTab);
+    if (c.bNotasNaExcecao) dlg.m_excecoes.Add(ID_NOTAS);
     EXPECT_EQ(dlg.DoModal(), c.nResultado);
     EXPECT_EQ(nFocoDepois, c.nFocoDepois);
     if (c.nResultado == IDCANCEL) {
@@ -298,4 +305,21 @@ TEST_F(CQZEnterTest, FocoPrimeiroPoeOFocoNaPaginaSemAvisar) {
   EXPECT_EQ(nSelecao, 2);
   EXPECT_EQ(nIdFoco, ID_ULTIMO) << "para trás, o último controle da página";
   EXPECT_TRUE(dlg.m_avisos.empty());
+}
+
+TEST_F(CQZEnterTest, TabTratadoTrocaDePaginaNaBordaENotificaPelaChamada) {
+  CDlgAbas dlg;
+  int nSelecao = -1;
+  m_usuario.QuandoAbrir("Abas")
+      .Confere([&](HWND) {
+        dlg.m_paginas[0].m_enter.SetTrataTab(true);
+        dlg.m_paginas[0].m_enter.SetNotificacao(static_cast<CQZEnter::PFN_NOTIFICACAO>(&CPagina::AoTrocar));
+        ClicaNaPagina(dlg, 0, ID_ULTIMO);
+      })
+      .Tecla(VK_TAB)
+      .Confere([&](HWND) { nSelecao = dlg.m_tab.GetCurSel(); })
+      .Clica(IDCANCEL);
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(nSelecao, 1);
+  EXPECT_EQ(dlg.m_avisos, std::vector<std::string>{"chamada para a frente"}) << "a chamada no lugar da mensagem";
 }
