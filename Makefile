@@ -43,7 +43,9 @@ bench: build-bench/CMakeCache.txt
 	$(CMAKE) --build build-bench -j $(JOBS)
 	build-bench/bench/vrmwnd_bench --benchmark_min_time=0.2
 
-install: build
+# Só as bibliotecas e o compras: a instalação não precisa dos testes.
+install: $(BUILD)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target vrmwnd compras
 	$(CMAKE) --install $(BUILD) --prefix $(or $(PREFIX),$(CURDIR)/install)
 
 clean:

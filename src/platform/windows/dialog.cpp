@@ -309,16 +309,20 @@ INT_PTR CDialog::DoModal() {
   if (dialog == nullptr) return -1;
   HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetActiveWindow();
   while (owner != nullptr && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
-  // On every way out, an exception included: the owner enabled again, the window gone.
+  // On every way out, an exception included: the owner enabled again, the window gone
+  // and, as closing an owned modal window reactivates its owner, the focus back on the
+  // control that had it when this window took over (unless something took it since).
   struct Cleanup {
     CDialog* dialog;
     HWND owner;
     bool disabled_owner;
+    HWND focus_before;
     ~Cleanup() {
       if (disabled_owner) ::EnableWindow(owner, TRUE);
       if (dialog->m_hWnd != nullptr) dialog->DestroyWindow();
+      if (::GetFocus() == nullptr && focus_before != nullptr && ::IsWindow(focus_before)) ::SetFocus(focus_before);
     }
-  } cleanup{this, owner, owner != nullptr && ::IsWindowEnabled(owner)};
+  } cleanup{this, owner, owner != nullptr && ::IsWindowEnabled(owner), ::GetFocus()};
   if (cleanup.disabled_owner) ::EnableWindow(owner, FALSE);
   m_nModalResult = -1;
   m_bContinueModal = TRUE;
