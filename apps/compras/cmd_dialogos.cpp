@@ -1,64 +1,25 @@
 // compras chave | cotacao-web | progresso: os diálogos do módulo abertos como numa
-// tela, com a pessoa representada por um agente que faz o que a linha de comando diz
-// (digita a chave, responde à pergunta, escolhe o modelo) e a saída do que o diálogo
-// devolveu. As funções Dialogo* abrem o mesmo diálogo com o agente que estiver
-// instalado (o de uma tela de verdade, no terminal).
+// tela, com a pessoa representada pelo usuário roteirizado, que faz o que a linha de
+// comando diz (digita a chave, responde à pergunta, escolhe o modelo), e a saída do
+// que o diálogo devolveu. As funções Dialogo* abrem o mesmo diálogo com o agente que
+// estiver instalado (o de uma tela de verdade, no terminal).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "comandos.h"
+#include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/vrmwnd.h"
 
 namespace compras {
 namespace {
 
-// A pessoa da linha de comando: para cada diálogo que abre, na ordem, a lista de
-// ações combinadas; um diálogo sem ações, ou que espera mais, fica sem resposta.
-class CPessoaDaLinha : public IUserAgent {
+// A pessoa da linha de comando: o usuário roteirizado da plataforma, calado; o que
+// o diálogo devolveu (ou não) é o que o comando mostra.
+class CPessoaDaLinha : public ScriptedUser {
  public:
-  using TAcao = void (*)(HWND hDialogo, const std::string& strArgumento);
-  struct TPasso {
-    TAcao pAcao;
-    std::string strArgumento;
-  };
-  CPessoaDaLinha() : m_pAnterior(SetUserAgent(this)) {}
-  ~CPessoaDaLinha() override { SetUserAgent(m_pAnterior); }
-  CPessoaDaLinha(const CPessoaDaLinha&) = delete;
-  CPessoaDaLinha& operator=(const CPessoaDaLinha&) = delete;
-  void Faz(TAcao pAcao, std::string strArgumento = {}) { m_passos.push_back({pAcao, std::move(strArgumento)}); }
-  bool Act(HWND hModal) override {
-    if (hModal == nullptr || m_nProximo >= m_passos.size()) return false;
-    const TPasso& p = m_passos[m_nProximo++];
-    p.pAcao(hModal, p.strArgumento);
-    return true;
-  }
-
-  static void Digita(HWND, const std::string& strTexto) { InputText(strTexto.c_str()); }
-  static void Enter(HWND, const std::string&) { InputKey(VK_RETURN); }
-  static void Escape(HWND, const std::string&) { InputKey(VK_ESCAPE); }
-  // Abre a lista do combo que tem o foco e clica no item de texto exato.
-  static void Escolhe(HWND, const std::string& strItem) {
-    HWND hCombo = GetFocus();
-    const LRESULT nItem = SendMessage(hCombo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                      reinterpret_cast<LPARAM>(strItem.c_str()));
-    if (nItem == CB_ERR) {
-      std::fprintf(stderr, "compras: o combo não tem o item \"%s\"\n", strItem.c_str());
-      return;
-    }
-    COMBOBOXINFO info{sizeof info, nullptr, nullptr, nullptr};
-    GetComboBoxInfo(hCombo, &info);
-    const int nAltura = static_cast<int>(SendMessage(hCombo, CB_GETITEMHEIGHT, 0, 0));
-    InputClick(hCombo);
-    InputClick(info.hwndList, 1, static_cast<int>(nItem) * nAltura + 1);
-  }
-
- private:
-  std::vector<TPasso> m_passos;
-  std::size_t m_nProximo = 0;
-  IUserAgent* m_pAnterior;
+  CPessoaDaLinha() : ScriptedUser([](const std::string&) {}) {}
 };
 
 // As caixas de mensagem vão para a saída e recebem a resposta combinada.
@@ -122,8 +83,7 @@ int ComandoChave(int argc, char** argv) {
   }
   if (szDigita == nullptr) return UsoErrado(eu, "diga o que digitar (--digita)");
   CPessoaDaLinha pessoa;
-  pessoa.Faz(CPessoaDaLinha::Digita, szDigita);
-  pessoa.Faz(bCancela ? CPessoaDaLinha::Escape : CPessoaDaLinha::Enter);
+  pessoa.WhenOpened("Compras - Chave").Write(szDigita).Key(bCancela ? VK_ESCAPE : VK_RETURN);
   return DialogoChave(static_cast<int>(nForma), static_cast<int>(nMovimento));
 }
 
@@ -177,8 +137,9 @@ int ComandoCotacaoWeb(int argc, char** argv) {
   if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
   CCaixasRespondidas caixas(nResposta);
   CPessoaDaLinha pessoa;
-  if (szModelo != nullptr) pessoa.Faz(CPessoaDaLinha::Escolhe, szModelo);
-  pessoa.Faz(bCancela ? CPessoaDaLinha::Escape : CPessoaDaLinha::Enter);
+  Script& roteiro = pessoa.WhenOpened("Cotação Web");
+  if (szModelo != nullptr) roteiro.Choose(CDlgCotacaoWeb::IDC_MODELO, szModelo);
+  roteiro.Key(bCancela ? VK_ESCAPE : VK_RETURN);
   return DialogoCotacaoWeb(szEmpresa);
 }
 
