@@ -36,6 +36,14 @@ int ComandoTela(int argc, char** argv);
 // O servidor de autorizações de compra aberto na empresa (o chamador o libera com
 // Release), ou nulo com o resultado da falha em hr.
 IQZCM_AutorizacaoCompra* AbreServidorDeAutorizacoes(const char* szEmpresa, HRESULT& hr);
+int ComandoChave(int argc, char** argv);
+int ComandoCotacaoWeb(int argc, char** argv);
+int ComandoProgresso(int argc, char** argv);
+// Os diálogos do módulo, abertos com o agente instalado (na tela, a pessoa): cada um
+// imprime o que o diálogo devolveu e dá 0, ou 1 quando não houve resultado.
+int DialogoChave(int nForma, int nMovimento);
+int DialogoCotacaoWeb(const char* szEmpresa);
+int DialogoProgresso(int nPassos, int nPasso);
 
 // A empresa que os comandos usam quando não se diz outra.
 inline constexpr const char* kEmpresaPadrao = "AMOSTRA";
