@@ -1,4 +1,5 @@
-# make run    builds compras and imports the sample company's invoices (ARGS overrides)
+# make run    builds compras and opens its screens on a terminal, or imports the sample
+#             company's invoices when not on one (ARGS overrides)
 # make test   builds everything and runs every test
 # make asan   the same tests under AddressSanitizer and UBSan
 # make bench  the benchmarks, in an optimised build
@@ -18,9 +19,14 @@ $(BUILD)/CMakeCache.txt:
 build: $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
 
-# Sem ARGS, importa as notas de amostra num registro de entrada.
+# Sem ARGS: num terminal, abre as telas do módulo (compras tela); sem terminal (um
+# pipe, o CI), importa as notas de amostra num registro de entrada e o mostra.
 run: build
-	$(BUILD)/apps/compras/compras $(or $(ARGS),nota importar 6144 10240 14336 18432)
+	@if [ -z "$(ARGS)" ] && [ -t 0 ] && [ -t 1 ]; then \
+	  $(BUILD)/apps/compras/compras tela; \
+	else \
+	  $(BUILD)/apps/compras/compras $(or $(ARGS),nota importar 6144 10240 14336 18432); \
+	fi
 
 test: build
 	$(CTEST) --test-dir $(BUILD) --output-on-failure -j $(JOBS)

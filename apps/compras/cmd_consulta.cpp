@@ -61,17 +61,11 @@ struct TTela {
 };
 
 int ConsultaAutorizacao(const char* szEmpresa, const char* szCodigo) {
-  IQZCM_AutorizacaoCompra* pIAC = nullptr;
-  HRESULT hr = QZCriaAutorizacaoCompra(&pIAC);
-  if (hr == S_OK) {
-    BSTR bstr = SysAllocString(Utf8ToUtf16(szEmpresa).c_str());
-    hr = pIAC->Inicializa(bstr, 1, 1);
-    SysFreeString(bstr);
-  }
-  if (hr != S_OK) {
+  HRESULT hr = S_OK;
+  IQZCM_AutorizacaoCompra* pIAC = AbreServidorDeAutorizacoes(szEmpresa, hr);
+  if (pIAC == nullptr) {
     std::fprintf(stderr, "compras consulta: o servidor de autorizações não abriu a empresa %s (0X%08lX)\n",
                  szEmpresa, static_cast<unsigned long>(static_cast<DWORD>(hr)));
-    if (pIAC) pIAC->Release();
     return 1;
   }
   int nSaida = 1;
@@ -114,6 +108,21 @@ int ConsultaCondicao(const char* szEmpresa, const char* szCodigo, int nModulo, R
 }
 
 }  // namespace
+
+IQZCM_AutorizacaoCompra* AbreServidorDeAutorizacoes(const char* szEmpresa, HRESULT& hr) {
+  IQZCM_AutorizacaoCompra* pIAC = nullptr;
+  hr = QZCriaAutorizacaoCompra(&pIAC);
+  if (hr == S_OK) {
+    BSTR bstr = SysAllocString(Utf8ToUtf16(szEmpresa).c_str());
+    hr = pIAC->Inicializa(bstr, 1, 1);
+    SysFreeString(bstr);
+  }
+  if (hr != S_OK && pIAC != nullptr) {
+    pIAC->Release();
+    pIAC = nullptr;
+  }
+  return pIAC;
+}
 
 int ComandoConsulta(int argc, char** argv) {
   const TComando& eu = Comando("consulta");

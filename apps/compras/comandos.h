@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
+
 namespace compras {
 
 struct TComando {
@@ -28,6 +30,12 @@ int ComandoAlerta(int argc, char** argv);
 // nota importar POS [POS...] [--json] [--empresa NOME]; argv[0] é "importar".
 int ComandoNotaImportar(int argc, char** argv);
 int ComandoConsulta(int argc, char** argv);
+// compras tela [--empresa NOME]: as telas do módulo no terminal.
+int ComandoTela(int argc, char** argv);
+
+// O servidor de autorizações de compra aberto na empresa (o chamador o libera com
+// Release), ou nulo com o resultado da falha em hr.
+IQZCM_AutorizacaoCompra* AbreServidorDeAutorizacoes(const char* szEmpresa, HRESULT& hr);
 int ComandoChave(int argc, char** argv);
 int ComandoCotacaoWeb(int argc, char** argv);
 int ComandoProgresso(int argc, char** argv);

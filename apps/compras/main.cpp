@@ -4,6 +4,8 @@
 #include <cstring>
 #include <iterator>
 
+#include <unistd.h>
+
 #include "comandos.h"
 #include "vrmwnd/vrmwnd.h"
 
@@ -34,6 +36,8 @@ constexpr TComando kComandos[] = {
     {"chave", "chave --digita TEXTO [--forma 0|1] [--movimento N] [--cancela]", "digita a chave de um documento no diálogo \"Compras - Chave\" e mostra a chave", ComandoChave},
     {"cotacao-web", "cotacao-web --responde sim|nao [--modelo NOME] [--cancela] [--empresa NOME]", "inclui uma cotação, responde se ela vai pela web e escolhe o modelo de e-mail", ComandoCotacaoWeb},
     {"progresso", "progresso [--passos N] [--passo P]", "avança a janela de progresso e mostra o percentual de cada passo", ComandoProgresso},
+    {"tela", "tela [--empresa NOME]", "as telas do módulo no terminal (também \"compras\" sem argumentos num terminal)",
+     ComandoTela},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},
 };
 
@@ -62,6 +66,11 @@ int UsoErrado(const TComando& comando, const char* szMotivo) {
 
 int main(int argc, char** argv) {
   using namespace compras;
+  // Sem argumentos num terminal, as telas; fora de um terminal, a ajuda.
+  if (argc < 2 && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+    GaranteInstalacao(false);
+    return Comando("tela").pExecuta(0, nullptr);
+  }
   if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
     return Comando("ajuda").pExecuta(0, nullptr);
   if (std::strcmp(argv[1], "instalar") != 0) GaranteInstalacao(false);  // primeiro uso

@@ -1,9 +1,10 @@
 # Fails when a file of one layer includes a header of a layer above it, when a
 # header sits in another layer's include root, or when anything but the suite layer
-# reaches the database library directly.
+# reaches the database library directly, and when the terminal front end reads more
+# than the platform.
 # Ranks: platform 0, base 1, suite 2, module 3 (wrappers, controls, dialogs,
-# business, util), host 4.
-set(ranks platform 0 base 1 suite 2 wrappers 3 controls 3 dialogs 3 business 3 util 3 vrmwnd 3)
+# business, util), terminal 4, host 5.
+set(ranks platform 0 base 1 suite 2 wrappers 3 controls 3 dialogs 3 business 3 util 3 vrmwnd 3 terminal 4)
 
 function(rank_of name out)
   list(FIND ranks ${name} i)
@@ -18,7 +19,7 @@ endfunction()
 
 # The include root (include/<root>/vrmwnd/...) that holds each layer's headers.
 set(roots platform platform base base suite suite wrappers module controls module
-    dialogs module business module util module vrmwnd module)
+    dialogs module business module util module vrmwnd module terminal terminal)
 
 function(root_of name out)
   list(FIND roots ${name} i)
@@ -28,7 +29,7 @@ function(root_of name out)
 endfunction()
 
 set(failures "")
-foreach(layer platform base suite wrappers controls dialogs business util)
+foreach(layer platform base suite wrappers controls dialogs business util terminal)
   rank_of(${layer} own)
   root_of(${layer} root)
   set(public ${ROOT}/include/${root}/vrmwnd)
@@ -44,6 +45,8 @@ foreach(layer platform base suite wrappers controls dialogs business util)
         rank_of(${CMAKE_MATCH_1} theirs)
         if(theirs GREATER own)
           string(APPEND failures "${f}: ${layer} includes ${line}\n")
+        elseif(layer STREQUAL "terminal" AND NOT CMAKE_MATCH_1 MATCHES "^(platform|terminal)$")
+          string(APPEND failures "${f}: the terminal draws the platform's windows only: ${line}\n")
         endif()
       endif()
       if(line MATCHES "sqlite3\\.h" AND NOT layer STREQUAL "suite")

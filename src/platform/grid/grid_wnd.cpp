@@ -1,5 +1,6 @@
 // The grid window: the "GXWND" class, scroll-bar and invalidation state, and the
 // keyboard and mouse that move the current cell.
+#include <algorithm>
 #include <map>
 
 #include "vrmwnd/platform/gxwnd.h"
@@ -43,6 +44,7 @@ BEGIN_MESSAGE_MAP(CGXBrowserWnd, CWnd)
   ON_WM_KEYDOWN()
   ON_WM_GETDLGCODE()
   ON_MESSAGE(WM_LBUTTONDOWN, &CGXBrowserWnd::OnLButtonDown)
+  ON_MESSAGE(WM_MOUSEWHEEL, &CGXBrowserWnd::OnMouseWheel)
 END_MESSAGE_MAP()
 
 void CGXBrowserWnd::Initialize() {
@@ -54,30 +56,61 @@ void CGXBrowserWnd::Initialize() {
 
 UINT CGXBrowserWnd::OnGetDlgCode() { return DLGC_WANTARROWS; }
 
+// | key        | current row                                      |
+// |------------|--------------------------------------------------|
+// | Up, Down   | the row above / below, stopping at the records' ends |
+// | Page Up/Dn | a view's worth of rows up / down, likewise       |
+// | Home, End  | the first / the last record row                  |
+// With no current cell any of them makes the first record row's first cell current.
 void CGXBrowserWnd::OnKeyDown(UINT nChar, UINT, UINT) {
   ROWCOL row = 0, col = 0;
-  const ROWCOL first = GetFirstRecordRow();
-  if (GetRowCount() < first) return;
+  const ROWCOL first = GetFirstRecordRow(), last = GetRowCount(), page = GetRowsInView();
+  if (last < first) return;
   if (!GetCurrentCell(row, col)) {
     row = first;
     col = 1;
-  } else if (nChar == static_cast<UINT>(VK_DOWN) && row < GetRowCount()) {
-    ++row;
-  } else if (nChar == static_cast<UINT>(VK_UP) && row > first) {
-    --row;
-  } else if (nChar == static_cast<UINT>(VK_HOME)) {
-    row = first;
-  } else if (nChar == static_cast<UINT>(VK_END)) {
-    row = GetRowCount();
   } else {
-    return;
+    const ROWCOL before = row;
+    switch (static_cast<int>(nChar)) {
+      case VK_DOWN: row = std::min(row + 1, last); break;
+      case VK_UP: row = std::max(row - 1, first); break;
+      case VK_NEXT: row = std::min(row + page, last); break;
+      case VK_PRIOR: row = row > first + page ? row - page : first; break;
+      case VK_HOME: row = first; break;
+      case VK_END: row = last; break;
+      default: return;
+    }
+    if (row == before) {  // already at that end: the current cell does not move
+      ScrollCellInView(row);
+      return;
+    }
   }
   SetCurrentCell(row, col);
+  ScrollCellInView(row);
+}
+
+ROWCOL CGXBrowserWnd::GetRowsInView() const {
+  RECT client{};
+  ::GetClientRect(m_hWnd, &client);
+  const int above = kHeaderHeight + (HasTotalsLine() ? kRowHeight : 0);
+  return static_cast<ROWCOL>(std::max(1, (client.bottom - above) / kRowHeight));
+}
+
+void CGXBrowserWnd::ScrollCellInView(ROWCOL row) {
+  const ROWCOL top = GetTopRow(), page = GetRowsInView();
+  if (row < GetFirstRecordRow() || row > GetRowCount()) return;
+  if (row < top) SetTopRow(row);
+  else if (row >= top + page) SetTopRow(row - page + 1);
 }
 
 BOOL CGXBrowserWnd::HitTest(POINT point, ROWCOL& row, ROWCOL& col) const {
   if (point.y < kHeaderHeight) return FALSE;
-  row = static_cast<ROWCOL>((point.y - kHeaderHeight) / kRowHeight) + 1;
+  const ROWCOL shown = static_cast<ROWCOL>((point.y - kHeaderHeight) / kRowHeight);
+  if (HasTotalsLine()) {
+    row = shown == 0 ? 1 : GetTopRow() + shown - 1;
+  } else {
+    row = GetTopRow() + shown;
+  }
   int x = GetColWidth(0);
   for (col = 1; col <= GetColCount(); ++col) {
     x += GetColWidth(col);
@@ -91,5 +124,15 @@ LRESULT CGXBrowserWnd::OnLButtonDown(WPARAM, LPARAM lParam) {
   ROWCOL row = 0, col = 0;
   const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   if (HitTest(point, row, col)) SetCurrentCell(row, col);
+  return 0;
+}
+
+// Three rows a notch (WHEEL_DELTA), up for a positive delta; the current cell stays.
+LRESULT CGXBrowserWnd::OnMouseWheel(WPARAM wParam, LPARAM) {
+  const int notches = static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA;
+  const long top = static_cast<long>(GetTopRow()) - 3L * notches;
+  const long page = static_cast<long>(GetRowsInView());
+  const long last_top = std::max(static_cast<long>(GetFirstRecordRow()), static_cast<long>(GetRowCount()) - page + 1);
+  SetTopRow(static_cast<ROWCOL>(std::clamp(top, static_cast<long>(GetFirstRecordRow()), last_top)));
   return 0;
 }

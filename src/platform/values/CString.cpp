@@ -398,6 +398,14 @@ int Utf8CharCount(const char* psz) {
   return count;
 }
 
+std::u32string Utf8ToCodePoints(std::string_view text) {
+  std::u32string points;
+  for (std::size_t pos = 0, size = 0; pos < text.size(); pos += size) points += detail::utf8_decode(text, pos, &size);
+  return points;
+}
+
+void Utf8Append(std::string& out, char32_t cp) { detail::utf8_append(out, cp); }
+
 std::size_t Utf8PrefixBytes(const char* psz, std::size_t nLength, std::size_t nMaxBytes) {
   if (!psz || nLength <= nMaxBytes) return psz ? nLength : 0;
   std::size_t end = nMaxBytes;

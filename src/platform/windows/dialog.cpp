@@ -9,6 +9,11 @@
 // | Enter            | a focused push button is clicked; else the default button       |
 // |                  | (DM_GETDEFID) if enabled; else WM_COMMAND IDOK                  |
 // | Escape           | WM_COMMAND IDCANCEL with the IDCANCEL control (or NULL)         |
+// | Alt+letter       | the control whose text marks the letter with & (from the focus  |
+// | (WM_SYSCHAR), or | on, wrapping): a static or group box sends the focus to the     |
+// | a letter to a    | next tab stop after it; a button is clicked. A letter without   |
+// | control without  | Alt is taken so only when the focused control does not want     |
+// | DLGC_WANTCHARS   | characters (a button, say).                                     |
 // A control whose WM_GETDLGCODE says DLGC_WANTALLKEYS gets the key itself.
 #include "vrmwnd/platform/afxdlg.h"
 #include "window_detail.h"
@@ -77,6 +82,65 @@ void press_enter(HWND dialog) {
     return;
   }
   SendMessageA(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+// The letter a control's text marks with & ("&Salvar" marks s; "&&" is a plain &),
+// folded to lower case; 0 when none.
+CString mnemonic_of(HWND hwnd) {
+  Window* w = find_window(hwnd);
+  if (w == nullptr) return CString();
+  const CString& text = w->text;
+  for (int i = 0; i + 1 < text.GetLength(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    int from = i + 1, to = from + 1;
+    while (to < text.GetLength() && (static_cast<unsigned char>(text[to]) & 0xC0) == 0x80) ++to;
+    CString letter = text.Mid(from, to - from);
+    return letter.MakeLower();
+  }
+  return CString();
+}
+
+// The control of `dialog` whose mnemonic is `ch`, searched from the one after the
+// focus, wrapping; hidden and disabled controls and statics marked SS_NOPREFIX are
+// passed over.
+HWND find_mnemonic(HWND dialog, UINT ch) {
+  CString wanted = encode_char(ch);
+  wanted.MakeLower();
+  const auto& items = find_window(dialog)->children;
+  const int n = static_cast<int>(items.size());
+  int start = 0;
+  HWND focused = direct_child(dialog, GetFocus());
+  for (int i = 0; i < n; ++i)
+    if (items[static_cast<std::size_t>(i)] == focused) start = i + 1;
+  for (int k = 0; k < n; ++k) {
+    HWND item = items[static_cast<std::size_t>((start + k) % n)];
+    Window* w = find_window(item);
+    if (!(w->style & WS_VISIBLE) || (w->style & WS_DISABLED)) continue;
+    if (lower_class(*w) == "static" && (w->style & SS_NOPREFIX)) continue;
+    if (mnemonic_of(item) == wanted) return item;
+  }
+  return nullptr;
+}
+
+// Alt+letter (or a letter the focused control does not want): TRUE when a control
+// took it.
+bool press_mnemonic(HWND dialog, UINT ch) {
+  if (ch <= ' ') return false;
+  HWND item = find_mnemonic(dialog, ch);
+  if (item == nullptr) return false;
+  UINT code = static_cast<UINT>(SendMessageA(item, WM_GETDLGCODE, 0, 0));
+  if (code & DLGC_STATIC) {
+    focus_control(dialog, GetNextDlgTabItem(dialog, item, FALSE));
+  } else if (code & DLGC_BUTTON) {
+    SendMessageA(item, BM_CLICK, 0, 0);
+  } else {
+    focus_control(dialog, item);
+  }
+  return true;
 }
 
 }  // namespace
@@ -193,6 +257,12 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg) {
     }
   }
   if (msg->message == WM_CHAR && msg->wParam == '\t' && !(code & DLGC_WANTTAB)) return TRUE;
+  if (msg->message == WM_SYSCHAR) {
+    detail::press_mnemonic(dialog, static_cast<UINT>(msg->wParam));
+    return TRUE;
+  }
+  if (msg->message == WM_CHAR && !(code & DLGC_WANTCHARS) && detail::press_mnemonic(dialog, static_cast<UINT>(msg->wParam)))
+    return TRUE;
   TranslateMessage(msg);
   DispatchMessageA(msg);
   return TRUE;

@@ -130,8 +130,11 @@ void PostQuitMessage(int exit_code) {
   detail::queue().quit_code = exit_code;
 }
 
-BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
-  auto& q = detail::queue();
+namespace vrmwnd::platform::detail {
+namespace {
+
+BOOL peek(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
+  auto& q = queue();
   if (detail::take(q.posted, msg, hwnd, filter_min, filter_max, remove)) return TRUE;
   // Input is taken in order; keyboard input goes to the window that has the focus
   // when it leaves the queue.
@@ -155,6 +158,17 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT r
   return FALSE;
 }
 
+}  // namespace
+}  // namespace vrmwnd::platform::detail
+
+// An empty queue lets the user agent show the windows; what it queues then is taken
+// at once.
+BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
+  if (detail::peek(msg, hwnd, filter_min, filter_max, remove)) return TRUE;
+  detail::refresh_user_agent();
+  return detail::peek(msg, hwnd, filter_min, filter_max, remove);
+}
+
 BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) {
   while (!PeekMessageA(msg, hwnd, filter_min, filter_max, PM_REMOVE)) {
     if (!detail::ask_user_agent()) return -1;
@@ -163,10 +177,11 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) {
 }
 
 BOOL TranslateMessage(const MSG* msg) {
-  if (msg == nullptr || msg->message != WM_KEYDOWN) return FALSE;
+  if (msg == nullptr || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
   UINT ch = detail::char_of_key(static_cast<int>(msg->wParam));
   if (ch == 0) return FALSE;
-  detail::queue().posted.push_front(MSG{msg->hwnd, WM_CHAR, ch, msg->lParam, msg->time, {}});
+  const UINT message = msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
+  detail::queue().posted.push_front(MSG{msg->hwnd, message, ch, msg->lParam, msg->time, {}});
   return TRUE;
 }
 

@@ -8,6 +8,7 @@
 #include "platform_detail.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
+#include "vrmwnd/platform/winctrl.h"
 
 namespace vrmwnd::platform::detail {
 namespace {
@@ -40,6 +41,8 @@ SIZE text_size_dlu(const CString& text) {
   return SIZE{MulDiv(widest * kFixedCharWidth, 4, 6), lines * 8};
 }
 
+constexpr short kIconSize = 20;
+
 // The message boxes on screen, innermost last, with their buttons.
 struct OpenBox {
   HWND hwnd;
@@ -64,11 +67,15 @@ class MessageBoxDialog : public CDialog {
   }
   INT_PTR Run(const char* text, const char* caption) {
     SIZE text_dlu = text_size_dlu(text);
+    // The icon of the flags, when there is one, stands left of the text.
+    const bool icon = (flags_ & MB_ICONMASK) != 0;
+    const short text_x = icon ? 7 + kIconSize + 7 : 7;
     short button_row = static_cast<short>(buttons_.size() * 54);
-    short width = static_cast<short>(std::max<LONG>(text_dlu.cx + 14, button_row + 10));
-    short height = static_cast<short>(text_dlu.cy + 14 + 14 + 7);
+    short width = static_cast<short>(std::max<LONG>(text_dlu.cx + text_x + 7, button_row + 10));
+    short height = static_cast<short>(std::max<LONG>(text_dlu.cy, icon ? kIconSize : 0) + 14 + 14 + 7);
     dialog_ = DLGTEMPLATEDESC{caption, 0, 0, width, height, WS_POPUP | WS_CAPTION | DS_MODALFRAME, {}};
-    dialog_.items.push_back({static_cast<UINT>(kMessageBoxTextId), "STATIC", text, 7, 7,
+    if (icon) dialog_.items.push_back({kMessageBoxIconId, "STATIC", "", 7, 7, kIconSize, kIconSize, WS_VISIBLE | SS_ICON});
+    dialog_.items.push_back({static_cast<UINT>(kMessageBoxTextId), "STATIC", text, text_x, 7,
                              static_cast<short>(text_dlu.cx), static_cast<short>(text_dlu.cy), WS_VISIBLE});
     short x = static_cast<short>(width - button_row);
     for (const ButtonText& b : buttons_) {
@@ -105,6 +112,8 @@ class MessageBoxDialog : public CDialog {
  protected:
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
+    if (HWND icon = ::GetDlgItem(m_hWnd, kMessageBoxIconId))
+      ::SendMessageA(icon, STM_SETICON, static_cast<WPARAM>(flags_ & MB_ICONMASK), 0);
     box_hwnd_ = m_hWnd;
     OpenBox box{m_hWnd, {}};
     for (const ButtonText& b : buttons_) box.buttons.push_back(b.id);

@@ -15,9 +15,15 @@ std::vector<HWND> g_modal;
 
 constexpr LPARAM kExtendedKey = 1 << 24;
 constexpr LPARAM kKeyUpBits = static_cast<LPARAM>(0xC0000000u);
+constexpr LPARAM kContextAlt = 1 << 29;
 
-// The generic key and the lParam that distinguish left from right.
-void key_message(int vk, bool down) {
+bool is_alt(int vk) { return vk == VK_MENU || vk == VK_LMENU || vk == VK_RMENU; }
+bool is_control(int vk) { return vk == VK_CONTROL || vk == VK_LCONTROL || vk == VK_RCONTROL; }
+
+// The generic key and the lParam that distinguish left from right. `system`: the
+// key goes as WM_SYSKEYDOWN / WM_SYSKEYUP, as a key pressed with Alt (and without
+// Ctrl) does.
+void key_message(int vk, bool down, bool system) {
   int generic = vk;
   LPARAM lparam = 1;
   switch (vk) {
@@ -30,13 +36,24 @@ void key_message(int vk, bool down) {
     default: break;
   }
   if (!down) lparam |= kKeyUpBits;
-  UINT message = down ? WM_KEYDOWN : WM_KEYUP;
+  if (system) lparam |= kContextAlt;
+  UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
   post_input(MSG{nullptr, message, static_cast<WPARAM>(generic), lparam, 0, {}});
 }
 
 }  // namespace
 
 bool ask_user_agent() { return g_agent != nullptr && g_agent->Act(GetModalWindow()); }
+
+void refresh_user_agent() {
+  static bool refreshing = false;
+  if (g_agent == nullptr || refreshing) return;
+  struct Guard {
+    Guard() { refreshing = true; }
+    ~Guard() { refreshing = false; }
+  } guard;
+  g_agent->Refresh();
+}
 void push_modal(HWND hwnd) { g_modal.push_back(hwnd); }
 void pop_modal(HWND hwnd) { std::erase(g_modal, hwnd); }
 
@@ -52,11 +69,27 @@ IUserAgent* GetUserAgent() { return detail::g_agent; }
 
 HWND GetModalWindow() { return detail::g_modal.empty() ? nullptr : detail::g_modal.back(); }
 
+// With Alt held (and no Ctrl), as Windows reports Alt+F:
+//
+// | key              | message                         |
+// |------------------|---------------------------------|
+// | Alt goes down    | WM_SYSKEYDOWN VK_MENU           |
+// | F goes down, up  | WM_SYSKEYDOWN 'F', WM_SYSKEYUP 'F' (TranslateMessage adds WM_SYSCHAR 'f') |
+// | Alt goes up      | WM_KEYUP VK_MENU                |
 void InputKey(int virtual_key, std::initializer_list<int> modifiers) {
-  for (int m : modifiers) detail::key_message(m, true);
-  detail::key_message(virtual_key, true);
-  detail::key_message(virtual_key, false);
-  for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) detail::key_message(*it, false);
+  bool alt = false, control = false;
+  for (int m : modifiers) {
+    alt = alt || detail::is_alt(m);
+    control = control || detail::is_control(m);
+    detail::key_message(m, true, alt && !control);
+  }
+  const bool system = alt && !control;
+  detail::key_message(virtual_key, true, system);
+  detail::key_message(virtual_key, false, system);
+  for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) {
+    if (detail::is_alt(*it)) alt = false;
+    detail::key_message(*it, false, alt && !control);
+  }
 }
 
 void InputText(LPCSTR text) {
@@ -81,4 +114,12 @@ void InputDoubleClick(HWND hwnd, int x, int y) {
   LPARAM point = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
   detail::post_input(MSG{hwnd, WM_LBUTTONDBLCLK, 1, point, 0, {}});
   detail::post_input(MSG{hwnd, WM_LBUTTONUP, 0, point, 0, {}});
+}
+
+void InputWheel(HWND hwnd, int delta, int x, int y) {
+  POINT point{x, y};
+  ClientToScreen(hwnd, &point);
+  const WPARAM wparam = MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta)));
+  detail::post_input(MSG{hwnd, WM_MOUSEWHEEL, wparam,
+                         MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)), 0, {}});
 }

@@ -3,6 +3,7 @@
 // Messages and focus are in message_queue.cpp; the dialog manager in dialog.cpp.
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <unordered_map>
 
@@ -162,6 +163,18 @@ BOOL DestroyWindow(HWND hwnd) {
 }
 
 BOOL IsWindow(HWND hwnd) { return find_window(hwnd) != nullptr; }
+
+BOOL EnumWindows(WNDENUMPROC proc, LPARAM lparam) {
+  if (proc == nullptr) return FALSE;
+  std::vector<HWND> top_level;
+  for (const auto& [hwnd, window] : detail::table().windows)
+    if (window->parent == nullptr) top_level.push_back(hwnd);
+  // Handles grow with each creation.
+  std::sort(top_level.begin(), top_level.end(), std::greater<>());
+  for (HWND hwnd : top_level)
+    if (IsWindow(hwnd) && !proc(hwnd, lparam)) return TRUE;
+  return TRUE;
+}
 
 LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) {
   Window* w = find_window(hwnd);

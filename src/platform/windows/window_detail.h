@@ -89,6 +89,8 @@ void post_input(const MSG& msg);
 // Asks the installed user agent to act; false when there is none or it has nothing
 // more to do (user_agent.cpp).
 bool ask_user_agent();
+// Lets the installed user agent show the windows between messages (user_agent.cpp).
+void refresh_user_agent();
 
 // The CWnd that the next CreateWindowEx attaches (nullptr: none).
 void hook_next_creation(CWnd* wnd);

@@ -124,6 +124,58 @@ TEST_F(GradeTest, SetasECliqueMovemACelulaCorrente) {
                                                 std::pair<ROWCOL, ROWCOL>{1, 1}));
 }
 
+TEST_F(GradeTest, PaginasERodaRolamAVistaEOCliqueContaDoTopo) {
+  // 200 pixels: cabeçalho de 22 e linhas de 19 dão 9 linhas à vista; 8 com totais.
+  m_grade.m_linhas.assign(40, {"x", "1", "01/01/2024"});
+  m_grade.SetRowCount(40);
+  m_grade.SetFocus();
+  CUsuarioRoteirizado usuario;
+  struct Caso {
+    const char* szCaso;
+    std::function<void()> acao;
+    ROWCOL nCorrente, nTopo;
+  };
+  const auto roda = [&](int nDelta) {
+    InputWheel(m_grade.m_hWnd, nDelta, 10, 50);
+    CUsuarioRoteirizado::ProcessaFila();
+  };
+  const Caso kCasos[] = {
+      {"a primeira seta põe a célula na primeira linha", [&] { usuario.Tecla(VK_DOWN); }, 1, 1},
+      {"Page Down desce uma vista", [&] { usuario.Tecla(VK_NEXT); }, 10, 2},
+      {"outra vez", [&] { usuario.Tecla(VK_NEXT); }, 19, 11},
+      {"Page Up sobe uma vista e a vista segue", [&] { usuario.Tecla(VK_PRIOR); }, 10, 10},
+      {"End vai à última", [&] { usuario.Tecla(VK_END); }, 40, 32},
+      {"Page Down na última não passa", [&] { usuario.Tecla(VK_NEXT); }, 40, 32},
+      {"a roda para cima rola três linhas e não move a célula", [&] { roda(WHEEL_DELTA); }, 40, 29},
+      {"dois dentes para baixo não passam do fim", [&] { roda(-2 * WHEEL_DELTA); }, 40, 32},
+      {"o clique conta as linhas do topo",
+       [&] {
+         InputClick(m_grade.m_hWnd, CGXGridCore::kDefaultColWidth + 5,
+                    CGXGridCore::kHeaderHeight + 2 * CGXGridCore::kRowHeight + 2);
+         CUsuarioRoteirizado::ProcessaFila();
+       },
+       34, 32},
+      {"Home volta ao começo", [&] { usuario.Tecla(VK_HOME); }, 1, 1},
+      {"Page Up no começo fica", [&] { usuario.Tecla(VK_PRIOR); }, 1, 1},
+      {"a roda não sobe antes do começo", [&] { roda(WHEEL_DELTA); }, 1, 1},
+      {"com totais a vista perde uma linha",
+       [&] {
+         m_grade.SetTotalsLine(TRUE);
+         usuario.Tecla(VK_HOME);
+         usuario.Tecla(VK_NEXT);
+       },
+       10, 3},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    c.acao();
+    ROWCOL nLinha = 0, nColuna = 0;
+    m_grade.GetCurrentCell(nLinha, nColuna);
+    EXPECT_EQ(nLinha, c.nCorrente);
+    EXPECT_EQ(m_grade.GetTopRow(), c.nTopo);
+  }
+}
+
 TEST(AbasTest, SelecaoPorProgramaEIndicesForaDasAbas) {
   CPaiGravador pai;
   CTabCtrl abas;
@@ -137,4 +189,27 @@ TEST(AbasTest, SelecaoPorProgramaEIndicesForaDasAbas) {
   EXPECT_EQ(abas.SetCurSel(-1), -1);
   EXPECT_EQ(abas.GetCurSel(), 1);
   EXPECT_TRUE(pai.Recebidas().empty());
+}
+
+TEST(AbasTest, TextoDaAbaCortadoNoBuffer) {
+  CPaiGravador pai;
+  CTabCtrl abas;
+  ASSERT_TRUE(abas.Create(WS_VISIBLE, CRect(0, 0, 100, 20), &pai, 7));
+  abas.InsertItem(0, "Observações");
+  struct TCaso {
+    int nAba;
+    int nBuffer;
+    BOOL bResultado;
+    const char* szTexto;
+  };
+  const TCaso casos[] = {{0, 64, TRUE, "Observações"}, {0, 4, TRUE, "Obs"}, {1, 64, FALSE, "intacto"},
+                         {-1, 64, FALSE, "intacto"}};
+  for (const TCaso& caso : casos) {
+    char szTexto[64] = "intacto";
+    TCITEMA item{TCIF_TEXT, 0, 0, szTexto, caso.nBuffer, 0, 0};
+    EXPECT_EQ(abas.SendMessage(TCM_GETITEMA, static_cast<WPARAM>(caso.nAba), reinterpret_cast<LPARAM>(&item)),
+              caso.bResultado)
+        << caso.nAba << "/" << caso.nBuffer;
+    EXPECT_STREQ(szTexto, caso.szTexto) << caso.nAba << "/" << caso.nBuffer;
+  }
 }

@@ -280,3 +280,27 @@ TEST(CExceptionTest, ReportErrorHandsTheTextToTheHandler) {
 }
 
 }  // namespace
+
+TEST(CStringTest, CodePointsOfUtf8AndBack) {
+  struct Case {
+    const char* text;
+    std::u32string points;
+  };
+  const Case cases[] = {
+      {"ação", U"ação"},
+      {"\xF0\x9F\x93\xA6 caixa", U"\U0001F4E6 caixa"},
+      {"a\xC0\xAF" "b", U"a\uFFFD\uFFFDb"},   // overlong: each byte is replaced
+      {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},  // an encoded surrogate
+      {"fim\xE2\x82", U"fim\uFFFD\uFFFD"},      // cut inside a character
+      {"", U""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Utf8ToCodePoints(c.text), c.points) << c.text;
+    std::string back;
+    for (char32_t cp : c.points) Utf8Append(back, cp);
+    EXPECT_EQ(Utf8ToCodePoints(back), c.points) << "re-encoded " << c.text;
+  }
+  std::string surrogate;
+  Utf8Append(surrogate, 0xD800);
+  EXPECT_EQ(surrogate, "\xEF\xBF\xBD") << "a surrogate code point is written as U+FFFD";
+}

@@ -261,6 +261,29 @@ TEST_F(DialogosTest, CaixaDeMensagemEUmaJanelaRespondidaPeloUsuario) {
   }
 }
 
+TEST_F(DialogosTest, CaixaDeMensagemMostraOIconeDasFlagsAntesDoTexto) {
+  const struct {
+    UINT nEstilo;
+    LRESULT nIcone;  // 0: sem ícone
+  } kCasos[] = {{MB_OK, 0}, {MB_YESNO | MB_ICONQUESTION, MB_ICONQUESTION}, {MB_OK | MB_ICONERROR, MB_ICONERROR}};
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.nEstilo);
+    LRESULT nIcone = -1;
+    RECT texto{};
+    m_usuario.QuandoAbrir("Compras")
+        .Confere([&](HWND h) {
+          HWND hIcone = GetDlgItem(h, kMessageBoxIconId);
+          nIcone = hIcone ? SendMessageA(hIcone, STM_GETICON, 0, 0) : 0;
+          GetWindowRect(GetDlgItem(h, kMessageBoxTextId), &texto);
+          ScreenToClient(h, reinterpret_cast<POINT*>(&texto));
+        })
+        .Tecla(VK_RETURN);
+    MessageBox(m_pai.m_hWnd, "Gravar?", "Compras", c.nEstilo);
+    EXPECT_EQ(nIcone, c.nIcone);
+    EXPECT_EQ(texto.left > 20, c.nIcone != 0) << "o texto fica à direita do ícone";
+  }
+}
+
 // Um diálogo cujo primeiro edit avisa numa caixa quando o deixam com "99", como um
 // edit de consulta que recusa o código.
 class CDlgAvisaAoSair : public CDlgTeste {

@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "vrmwnd/platform/export.h"
@@ -160,6 +161,11 @@ VRMWND_PLATFORM_API CString operator+(char a, const CString& b);
 
 // Characters (code points) of a UTF-8 text; nullptr counts 0.
 VRMWND_PLATFORM_API int Utf8CharCount(const char* psz);
+// The code points of a UTF-8 text, and a code point appended as UTF-8. Overlong
+// forms, encoded surrogates and truncated sequences decode as U+FFFD, one per bad
+// byte, never reading past the text.
+VRMWND_PLATFORM_API std::u32string Utf8ToCodePoints(std::string_view text);
+VRMWND_PLATFORM_API void Utf8Append(std::string& out, char32_t cp);
 // Bytes of the longest prefix of psz[0..nLength) that has at most nMaxBytes bytes
 // and ends on a character boundary (for fixed-size fields of binary layouts).
 VRMWND_PLATFORM_API std::size_t Utf8PrefixBytes(const char* psz, std::size_t nLength,

@@ -96,6 +96,11 @@ class VRMWND_PLATFORM_API CGXGridCore {
   BOOL GetCurrentCell(ROWCOL& row, ROWCOL& col) const;
   void ResetCurrentCell();
 
+  // Scrolling: the top row is the first record row shown under the header (the
+  // totals line stays in view above it). Out-of-range rows are brought into range.
+  void SetTopRow(ROWCOL row) { top_row_ = row; }
+  ROWCOL GetTopRow() const;
+
   // Whole-row selection.
   BOOL SelectRow(ROWCOL row, BOOL select = TRUE);
   void ClearSelection() { selected_.clear(); }
@@ -163,6 +168,7 @@ class VRMWND_PLATFORM_API CGXGridCore {
   std::vector<bool> summed_;
   std::vector<long> selected_;  // selected records
   ROWCOL current_row_ = 0, current_col_ = 0;
+  ROWCOL top_row_ = 0;
   bool locked_ = false;
   int redraws_ = 0;
   bool totals_line_ = false;

@@ -1,6 +1,6 @@
 // The message box as a real modal window, which MessageBox shows when no presenter
-// is installed and a user agent is: the caption, the text in a static of id
-// 0xFFFF, and the buttons of the flags left to right with the texts of a
+// is installed and a user agent is: the caption, the icon of the flags, the text in
+// a static of id 0xFFFF, and the buttons of the flags left to right with the texts of a
 // Portuguese Windows ("OK", "Cancelar", "Anular", "Repetir", "Ignorar", "Sim",
 // "Não"). The default button (MB_DEFBUTTONn) has the focus and answers Enter;
 // Escape answers IDCANCEL when the box has a Cancel button, IDOK for a box with
@@ -14,6 +14,9 @@
 #include "vrmwnd/platform/msgbox.h"
 
 constexpr int kMessageBoxTextId = 0xFFFF;
+// The icon of an MB_ICON* flag: an SS_ICON static left of the text whose icon
+// (STM_GETICON) is the flag itself.
+constexpr UINT kMessageBoxIconId = 0x14;
 
 class VRMWND_PLATFORM_API WindowMessageBoxPresenter : public IMessageBoxPresenter {
  public:

@@ -16,6 +16,11 @@ class VRMWND_PLATFORM_API IUserAgent {
   // Acts once on the top modal window (nullptr outside any modal loop) and returns
   // true, or returns false when it has nothing more to do there.
   virtual bool Act(HWND hwndModal) = 0;
+  // PeekMessage found the queue empty: a loop that pumps its own messages (a long
+  // task showing its progress) may be running. The agent may show the windows as
+  // they are now and queue input it already has, but must not wait for any. The
+  // default does nothing.
+  virtual void Refresh() {}
 };
 
 // Installs `agent` (nullptr: none) and returns the one it replaces; the caller
@@ -39,3 +44,7 @@ VRMWND_PLATFORM_API void InputClick(HWND hwnd, int x = 1, int y = 1);
 // A double click, as Windows delivers it: WM_LBUTTONDOWN, WM_LBUTTONUP,
 // WM_LBUTTONDBLCLK and WM_LBUTTONUP at client point (x, y).
 VRMWND_PLATFORM_API void InputDoubleClick(HWND hwnd, int x = 1, int y = 1);
+// The mouse wheel turned over hwnd at client point (x, y): WM_MOUSEWHEEL with the
+// delta (WHEEL_DELTA a notch, positive away from the person) and the point in
+// screen coordinates, to the window under the mouse.
+VRMWND_PLATFORM_API void InputWheel(HWND hwnd, int delta, int x = 1, int y = 1);

@@ -46,7 +46,9 @@ constexpr WORD BN_CLICKED = 0;
 constexpr int BST_UNCHECKED = 0, BST_CHECKED = 1, BST_INDETERMINATE = 2, BST_PUSHED = 4,
               BST_FOCUS = 8;
 
-constexpr DWORD SS_LEFT = 0x0, SS_ICON = 0x3, SS_NOTIFY = 0x100;
+constexpr DWORD SS_LEFT = 0x0, SS_CENTER = 0x1, SS_RIGHT = 0x2, SS_ICON = 0x3,
+                SS_LEFTNOWORDWRAP = 0xC, SS_TYPEMASK = 0x1F, SS_NOPREFIX = 0x80,
+                SS_NOTIFY = 0x100;
 constexpr UINT STM_SETICON = 0x0170, STM_GETICON = 0x0171;
 
 // The combo box's parts, as GetComboBoxInfo reports them: the edit of a

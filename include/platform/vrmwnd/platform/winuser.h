@@ -25,6 +25,11 @@ VRMWND_PLATFORM_API BOOL RegisterClassName(LPCSTR class_name, WNDPROC proc);
 // Children first (WM_DESTROY to the parent before its children, WM_NCDESTROY after).
 VRMWND_PLATFORM_API BOOL DestroyWindow(HWND hwnd);
 VRMWND_PLATFORM_API BOOL IsWindow(HWND hwnd);
+// Every top-level window (owned ones included, visible or not) from the top of the
+// Z order down, until `proc` returns FALSE. Without a screen nothing activates a
+// window but its creation, so the last created is on top.
+using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
+VRMWND_PLATFORM_API BOOL EnumWindows(WNDENUMPROC proc, LPARAM lparam);
 
 VRMWND_PLATFORM_API LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 inline LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -54,7 +59,8 @@ VRMWND_PLATFORM_API BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT
 inline BOOL GetMessage(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) {
   return GetMessageA(msg, hwnd, filter_min, filter_max);
 }
-// WM_KEYDOWN of a key that types a character posts the WM_CHAR after it.
+// WM_KEYDOWN of a key that types a character posts the WM_CHAR after it;
+// WM_SYSKEYDOWN (the key pressed with Alt) posts WM_SYSCHAR.
 VRMWND_PLATFORM_API BOOL TranslateMessage(const MSG* msg);
 VRMWND_PLATFORM_API LRESULT DispatchMessageA(const MSG* msg);
 inline LRESULT DispatchMessage(const MSG* msg) { return DispatchMessageA(msg); }

@@ -1,0 +1,18 @@
+# Fails when a layer's library exports a symbol of its internals (vrmwnd::<layer>::detail):
+# each layer is built with hidden visibility and exports only what its headers mark.
+set(failures "")
+foreach(lib IN LISTS LIBS)
+  execute_process(COMMAND ${NM} -D --defined-only -C ${lib} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    string(APPEND failures "${lib}: nm failed\n")
+    continue()
+  endif()
+  string(REGEX MATCHALL "[^\n]*vrmwnd::[A-Za-z_]+::detail::[^\n]*" internals "${symbols}")
+  foreach(symbol IN LISTS internals)
+    string(APPEND failures "${lib}: ${symbol}\n")
+  endforeach()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "Internals exported:\n${failures}")
+endif()
+message(STATUS "exports: no internals")
