@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -159,7 +160,11 @@ bool edit_file_locked(const std::string& path, void (*edit)(std::string* text, v
     read_file(path, &text);
     edit(&text, ctx);
     const std::string temp = path + ".tmp." + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Exclusive and never through a link: a leftover of an earlier process with this pid
+    // (or a link planted in its place) is removed, not written through.
+    constexpr int kFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(temp.c_str(), kFlags, 0644);
+    if (fd < 0 && errno == EEXIST && ::unlink(temp.c_str()) == 0) fd = ::open(temp.c_str(), kFlags, 0644);
     if (fd >= 0) {
       ok = write_all(fd, text) && ::fsync(fd) == 0;
       ok = ::close(fd) == 0 && ok;
