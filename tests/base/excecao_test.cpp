@@ -1,6 +1,8 @@
 // CQZExceptionEx, CQZException e os textos dos arquivos de mensagens.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "profiler_teste.h"
 
 TEST(QZTextoMensagemTest, LinhasDoArquivoDeMensagens) {
@@ -43,6 +45,38 @@ TEST(QZTextoMensagemTest, ArquivoAusenteAvisaEDaTextoVazio) {
   EXPECT_EQ(caixa.strTexto, "Não foi possível abrir o arquivo texto de Mensagens " +
                                 inst.Arquivo("") .substr(0, inst.Arquivo("").size() - 1) +
                                 "\\QZDFMens.txt. Caso o caminho esteja correto, atualize o arquivo.");
+}
+
+TEST(QZTextoMensagemTest, PastaNoLugarDoArquivoAvisaQueNaoAbre) {
+  CInstalacaoTeste inst(CInstalacaoTeste::VAZIA);
+  std::filesystem::create_directory(inst.Arquivo("QZDFMens.txt"));
+  CApresentadorTeste apresentador;
+  EXPECT_EQ(std::string(QZTextoMensagem(1607, "DF")), "");
+  ASSERT_EQ(apresentador.Caixas().size(), 1u);
+  EXPECT_EQ(apresentador.Caixas()[0].strTitulo, "Erro");
+  EXPECT_NE(apresentador.Caixas()[0].strTexto.find("Não foi possível abrir o arquivo texto de Mensagens"),
+            std::string::npos);
+}
+
+TEST(QZTextoMensagemTest, ArquivoEmWindows1252EhMostradoEmUtf8) {
+  CInstalacaoTeste inst;
+  // "Autorização não encontrada – € 5" em Windows-1252, e uma linha já em UTF-8.
+  EscreveArquivo(inst.Arquivo("QZCMMens.txt"),
+                 "1607    Autoriza\xE7\xE3o n\xE3o encontrada \x96 \x80 5\r\n"
+                 "1608    Já em UTF-8: ção\n"
+                 "1609    Byte sem caractere: \x81.\n");
+  constexpr struct {
+    long codigo;
+    const char* esperado;
+  } kCasos[] = {
+      {1607, "Autorização não encontrada – € 5"},
+      {1608, "Já em UTF-8: ção"},
+      {1609, "Byte sem caractere: \uFFFD."},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.codigo);
+    EXPECT_EQ(std::string(QZTextoMensagem(c.codigo, "CM")), c.esperado);
+  }
 }
 
 TEST(CQZExceptionTest, TextoMensagemEErroDoSistema) {

@@ -40,7 +40,8 @@ void GravaTexto(HKEY raiz, const char* chave, const char* valor, const char* tex
 TEST(RegistroTest, TextosVoltamComoForamGravados) {
   CHomeTemporaria home;
   const char* kTextos[] = {"C:\\Tarvo\\", " com brancos nas pontas ", "linha\nquebrada\r",
-                           "ção", "", "a=b;[x]"};
+                           "ção", "", "a=b;[x]", "tab no fim\t", "\tno começo", "\v", "fim\f",
+                           " \t \v\f\r\n ", "barra no fim\\", "\\t literal", "  dois  "};
   for (const char* texto : kTextos) {
     SCOPED_TRACE(texto);
     GravaTexto(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro\\Tarvo Empresarial", "Path", texto);
@@ -223,6 +224,17 @@ TEST(CompartilhamentoTest, QuemNegaGravacaoBloqueiaOutroGravador) {
   std::FILE* segundo = _fsopen(arquivo.c_str(), "at", _SH_DENYWR);
   EXPECT_NE(segundo, nullptr);
   if (segundo) std::fclose(segundo);
+}
+
+TEST(CompartilhamentoTest, PastaNaoAbreComoArquivo) {
+  CHomeTemporaria home;
+  const std::string pasta = home.CriaSubpasta("uma pasta");
+  for (const char* modo : {"rt", "r", "at"}) {
+    SCOPED_TRACE(modo);
+    errno = 0;
+    EXPECT_EQ(_fsopen(pasta.c_str(), modo, _SH_DENYNO), nullptr);
+    EXPECT_NE(errno, 0);
+  }
 }
 
 TEST(CaixaTest, ApresentadorRecebeACaixaEOPadraoRespondeOBotaoPadrao) {
