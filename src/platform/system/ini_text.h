@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform_detail.h"
@@ -37,6 +38,26 @@ class IniText {
 
  private:
   std::vector<IniSection> sections_;
+};
+
+// The sections of an ini text without their entries: the names, in file order, and
+// where each one's lines are, so that a large file is looked up by reading only the
+// section asked for. Finds what IniText::parse(text) would find.
+class IniIndex {
+ public:
+  explicit IniIndex(std::string text);
+  const std::vector<std::string>& section_names() const { return names_; }
+  // The value of `key` in `section`; false when there is none.
+  bool find(std::string_view section, std::string_view key, std::string* value) const;
+
+ private:
+  struct Lines {
+    std::size_t begin;
+    std::size_t end;
+  };
+  std::string text_;
+  std::vector<std::string> names_;
+  std::vector<std::vector<Lines>> lines_;  // per name: its runs of lines
 };
 
 bool iequals(std::string_view a, std::string_view b);

@@ -65,17 +65,18 @@ bool same_file(const struct stat& a, const struct stat& b) {
          a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
-// The parsed registry file, kept while the file stays the same one: every write
+// The registry file's sections, indexed without reading their values (a query reads
+// only the section it asks for), kept while the file stays the same one: every write
 // replaces it by a rename (a new inode), so a changed file is always seen, while a
-// large file is read and parsed once per change, not at every query. A file changed
-// in the last seconds is read again every time: an edit in place within one tick of
-// the file system's clock would keep its size and times.
-std::shared_ptr<const IniText> load() {
+// large file is read once per change, not at every query. A file changed in the last
+// seconds is read again every time: an edit in place within one tick of the file
+// system's clock would keep its size and times.
+std::shared_ptr<const IniIndex> load() {
   static std::mutex mutex;
-  static std::shared_ptr<const IniText> cached;
+  static std::shared_ptr<const IniIndex> cached;
   static std::string cached_path;
   static struct stat cached_stat {};
-  static const auto empty = std::make_shared<const IniText>();
+  static const auto empty = std::make_shared<const IniIndex>(std::string());
   if (GetPlatformHomeDirectory().empty()) return empty;
   const std::string path = registry_file();
   struct stat info;
@@ -83,23 +84,23 @@ std::shared_ptr<const IniText> load() {
   std::string text;
   if (std::time(nullptr) - info.st_mtim.tv_sec < 3) {
     read_file(path, &text);
-    return std::make_shared<const IniText>(IniText::parse(text));
+    return std::make_shared<const IniIndex>(std::move(text));
   }
   std::lock_guard lock(mutex);
   if (cached && cached_path == path && same_file(info, cached_stat)) return cached;
   read_file(path, &text);
-  cached = std::make_shared<const IniText>(IniText::parse(text));
+  cached = std::make_shared<const IniIndex>(std::move(text));
   cached_path = path;
   cached_stat = info;
   return cached;
 }
 
-bool key_exists(const IniText& ini, const std::string& path) {
+bool key_exists(const IniIndex& ini, const std::string& path) {
   if (path.find('\\') == std::string::npos) return true;  // a root always exists
-  for (const IniSection& s : ini.sections()) {
-    if (iequals(s.name, path)) return true;
-    if (s.name.size() > path.size() && s.name[path.size()] == '\\' &&
-        iequals(std::string_view(s.name).substr(0, path.size()), path))
+  for (const std::string& name : ini.section_names()) {
+    if (iequals(name, path)) return true;
+    if (name.size() > path.size() && name[path.size()] == '\\' &&
+        iequals(std::string_view(name).substr(0, path.size()), path))
       return true;
   }
   return false;
@@ -210,17 +211,16 @@ LSTATUS RegQueryValueExA(HKEY key, LPCSTR value_name, LPDWORD, LPDWORD type, LPB
   std::string path;
   if (!detail::key_path(key, &path)) return ERROR_INVALID_HANDLE;
   if (data != nullptr && data_size == nullptr) return ERROR_INVALID_PARAMETER;
-  const std::shared_ptr<const detail::IniText> ini = detail::load();
-  const detail::IniEntry* entry = ini->find(path, detail::value_key(value_name));
-  if (entry == nullptr) return ERROR_FILE_NOT_FOUND;
+  std::string stored;
+  if (!detail::load()->find(path, detail::value_key(value_name), &stored)) return ERROR_FILE_NOT_FOUND;
   std::string bytes;
   DWORD value_type = REG_NONE;
-  if (entry->value.rfind("dword:", 0) == 0) {
-    const DWORD number = static_cast<DWORD>(std::strtoul(entry->value.c_str() + 6, nullptr, 10));
+  if (stored.rfind("dword:", 0) == 0) {
+    const DWORD number = static_cast<DWORD>(std::strtoul(stored.c_str() + 6, nullptr, 10));
     bytes.assign(reinterpret_cast<const char*>(&number), sizeof number);
     value_type = REG_DWORD;
-  } else if (entry->value.rfind("sz:", 0) == 0) {
-    bytes = detail::unescape(std::string_view(entry->value).substr(3));
+  } else if (stored.rfind("sz:", 0) == 0) {
+    bytes = detail::unescape(std::string_view(stored).substr(3));
     bytes += '\0';
     value_type = REG_SZ;
   } else {

@@ -52,6 +52,46 @@ TEST(RegistroTest, TextosVoltamComoForamGravados) {
   }
 }
 
+TEST(RegistroTest, ArquivoEditadoAMaoLidoComoOIni) {
+  CHomeTemporaria home;
+  EscreveArquivo(home.Caminho("registry.ini"),
+                 "Solto=sz:antes de toda seção\n"
+                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                 "; comentário\n"
+                 "  Um = sz:primeiro  \n"
+                 "linha sem igual\n"
+                 "[hkey_local_machine\\software\\b]\n"
+                 "Um=sz:de B\n"
+                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                 "Um=sz:repetido, não lido\n"
+                 "Dois=sz:na segunda vez que A aparece\n"
+                 "[sem fim\n"
+                 "Tres=sz:ainda de A\n");
+  const struct {
+    const char* szChave;
+    const char* szValor;
+    const char* szEsperado;  // nulo: não existe
+  } kCasos[] = {
+      {"SOFTWARE\\A", "Um", "primeiro"},
+      {"SOFTWARE\\A", "Dois", "na segunda vez que A aparece"},
+      {"SOFTWARE\\A", "Tres", "ainda de A"},
+      {"SOFTWARE\\B", "UM", "de B"},
+      {"SOFTWARE\\A", "Solto", nullptr},
+      {"SOFTWARE\\C", "Um", nullptr},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(testing::Message() << c.szChave << " " << c.szValor);
+    LSTATUS status;
+    const std::string lido = LeTexto(HKEY_LOCAL_MACHINE, c.szChave, c.szValor, &status);
+    if (c.szEsperado) {
+      EXPECT_EQ(status, ERROR_SUCCESS);
+      EXPECT_EQ(lido, c.szEsperado);
+    } else {
+      EXPECT_NE(status, ERROR_SUCCESS);
+    }
+  }
+}
+
 TEST(RegistroTest, ChavesEValoresAusentesETamanhos) {
   CHomeTemporaria home;
   LSTATUS status;
