@@ -63,7 +63,9 @@ fuzz: fuzz-clang build-fuzz/CMakeCache.txt
 	$(CMAKE) --build build-fuzz -j $(JOBS)
 	tests/fuzz/roda.sh build-fuzz $(FUZZ_SECONDS)
 
-install: build
+# Só as bibliotecas e o compras: a instalação não precisa dos testes.
+install: $(BUILD)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target vrmwnd compras
 	$(CMAKE) --install $(BUILD) --prefix $(or $(PREFIX),$(CURDIR)/install)
 
 clean:

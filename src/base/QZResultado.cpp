@@ -58,6 +58,15 @@ constexpr TNome kDescricoes[] = {
 
 // Nomes dos resultados da própria suíte, que as tabelas do Windows não têm.
 constexpr TNome kNomesSuite[] = {
+    {0x8004A201u, "QZ_E_REGISTRO_NAO_ENCONTRADO"},
+    {0x8004A202u, "QZ_E_REGISTRO_JA_EXISTE"},
+    {0x8004A203u, "QZ_E_EMPRESA_NAO_ENCONTRADA"},
+    {0x8004A204u, "QZ_E_SEM_CONEXAO"},
+    {0x8004A205u, "QZ_E_BANCO_DE_DADOS"},
+    {0x8004A206u, "QZ_E_REGISTRO_CORROMPIDO"},
+    {0x8004A210u, "QZ_E_MODELO_RELATORIO"},
+    {0x8004A220u, "QZ_E_FALTA_CLASSIFICACAO"},
+    {0x8004A2FFu, "QZ_E_FALHA_PROVOCADA"},
     {0x80FF0AF8u, "ER_QZDF_CO_CREATE_INSTANCE_INTERFACE_NULA"},
 };
 

@@ -93,7 +93,7 @@ TEST(QZTextoFalhaTest, DecodificaNomesFacilidadesEDescricoes) {
        "hr = Le()\thr = 0X80070002 Desconhecido ou novo código de HRESULT\tSEVERITY = 1 SEVERITY_ERROR\t"
        "FACILITY = 7 FACILITY_WIN32\tCODE = 2 ERROR_FILE_NOT_FOUND\tDescrição = O arquivo não foi encontrado"},
       {QZ_E_REGISTRO_NAO_ENCONTRADO,
-       "hr = Le()\thr = 0X8004A201 Desconhecido ou novo código de HRESULT\tSEVERITY = 1 SEVERITY_ERROR\t"
+       "hr = Le()\thr = 0X8004A201 QZ_E_REGISTRO_NAO_ENCONTRADO\tSEVERITY = 1 SEVERITY_ERROR\t"
        "FACILITY = 4 FACILITY_ITF\tCODE = 41473 Desconhecido ou novo código de CODE\t"
        "Descrição = DFSREG: Registro não foi encontrado"},
       {MAKE_HRESULT(1, 247, 5),
@@ -112,6 +112,30 @@ TEST(QZTextoFalhaTest, DecodificaNomesFacilidadesEDescricoes) {
   EXPECT_STREQ(QZNomeFacilidade(236), "QZ_FACILITY_NE_NFEARQUIVO");
   EXPECT_STREQ(QZNomeFacilidade(269), "QZ_FACILITY_CF_QZECF");
   EXPECT_STREQ(QZNomeFacilidade(267), QZ_TEXTO_DESCONHECIDO_FACILITY);
+}
+
+// Todo resultado da própria suíte tem nome e descrição no texto de falha do log.
+TEST(QZDecodificaResultadoTest, ResultadosDaSuiteTemNomeEDescricao) {
+  const struct {
+    HRESULT hr;
+    const char* szNome;
+  } kCasos[] = {
+      {QZ_E_REGISTRO_NAO_ENCONTRADO, "QZ_E_REGISTRO_NAO_ENCONTRADO"},
+      {QZ_E_REGISTRO_JA_EXISTE, "QZ_E_REGISTRO_JA_EXISTE"},
+      {QZ_E_EMPRESA_NAO_ENCONTRADA, "QZ_E_EMPRESA_NAO_ENCONTRADA"},
+      {QZ_E_SEM_CONEXAO, "QZ_E_SEM_CONEXAO"},
+      {QZ_E_BANCO_DE_DADOS, "QZ_E_BANCO_DE_DADOS"},
+      {QZ_E_REGISTRO_CORROMPIDO, "QZ_E_REGISTRO_CORROMPIDO"},
+      {QZ_E_MODELO_RELATORIO, "QZ_E_MODELO_RELATORIO"},
+      {QZ_E_FALTA_CLASSIFICACAO, "QZ_E_FALTA_CLASSIFICACAO"},
+      {QZ_E_FALHA_PROVOCADA, "QZ_E_FALHA_PROVOCADA"},
+  };
+  for (const auto& c : kCasos) {
+    const TQZResultadoDecodificado r = QZDecodificaResultado(c.hr);
+    EXPECT_STREQ(r.szNome, c.szNome);
+    EXPECT_STRNE(r.szDescricao, QZ_TEXTO_SEM_DESCRICAO) << c.szNome;
+    EXPECT_STREQ(r.szFacilidade, "FACILITY_ITF") << c.szNome;
+  }
 }
 
 TEST(QZClasseFuncaoTest, TiraClasseEFuncaoDaAssinatura) {

@@ -107,6 +107,12 @@ CRoteiro& CRoteiro::Tecla(int nTecla, std::initializer_list<int> modificadores) 
   return *this;
 }
 
+CRoteiro& CRoteiro::Escreve(const char* szTexto) {
+  std::string strTexto = szTexto;
+  m_passos.push_back([strTexto](HWND) { InputText(strTexto.c_str()); });
+  return *this;
+}
+
 CRoteiro& CRoteiro::Clica(int nId) {
   m_passos.push_back([nId](HWND hDialogo) {
     if (HWND h = ItemDoDialogo(hDialogo, nId)) InputClick(h);

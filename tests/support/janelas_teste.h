@@ -54,6 +54,8 @@ class CRoteiro {
   CRoteiro& Digita(int nId, const char* szTexto);
   // Uma tecla no controle que tem o foco, com modificadores (VK_LSHIFT, ...).
   CRoteiro& Tecla(int nTecla, std::initializer_list<int> modificadores = {});
+  // Digita sem clicar: o texto vai ao controle que tem o foco.
+  CRoteiro& Escreve(const char* szTexto);
   CRoteiro& Clica(int nId);
   // Abre a lista do combo e clica no item de texto exato.
   CRoteiro& Escolhe(int nId, const char* szItem);

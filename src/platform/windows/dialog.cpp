@@ -307,6 +307,9 @@ INT_PTR CDialog::DoModal() {
   HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetActiveWindow();
   while (owner != nullptr && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
   bool disabled_owner = owner != nullptr && ::IsWindowEnabled(owner);
+  // The control that had the focus when this window took over: the owner's dialog
+  // manager remembers it on deactivation and gives it back on reactivation.
+  HWND focus_before = ::GetFocus();
   if (disabled_owner) ::EnableWindow(owner, FALSE);
   m_nModalResult = -1;
   m_bContinueModal = TRUE;
@@ -318,6 +321,9 @@ INT_PTR CDialog::DoModal() {
   }
   if (disabled_owner) ::EnableWindow(owner, TRUE);
   if (m_hWnd != nullptr) DestroyWindow();
+  // Closing an owned modal window reactivates its owner, and the focus returns where it
+  // was, unless something took it meanwhile.
+  if (::GetFocus() == nullptr && focus_before != nullptr && ::IsWindow(focus_before)) ::SetFocus(focus_before);
   return m_nModalResult;
 }
 

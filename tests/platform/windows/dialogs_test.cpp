@@ -261,4 +261,59 @@ TEST_F(DialogosTest, CaixaDeMensagemEUmaJanelaRespondidaPeloUsuario) {
   }
 }
 
+// Um diálogo cujo primeiro edit avisa numa caixa quando o deixam com "99", como um
+// edit de consulta que recusa o código.
+class CDlgAvisaAoSair : public CDlgTeste {
+ public:
+  using CDlgTeste::CDlgTeste;
+
+ protected:
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+    if (LOWORD(wParam) == 1001 && HIWORD(wParam) == EN_KILLFOCUS && m_edit.m_hWnd != nullptr) {
+      CString strTexto;
+      m_edit.GetWindowText(strTexto);
+      if (strTexto == "99") ::MessageBoxA(m_hWnd, "Código não encontrado.", "Aviso", MB_OK);
+    }
+    return CDlgTeste::OnCommand(wParam, lParam);
+  }
+};
+
+// Respondida a caixa (aberta ao sair do campo ou por cima do diálogo), o foco volta
+// ao controle que o tinha e a próxima tecla chega a ele.
+TEST_F(DialogosTest, DepoisDaCaixaOFocoVoltaAoControleQueOTinha) {
+  const struct {
+    const char* szCaso;
+    std::function<void(CRoteiro&)> abreCaixa;
+    int nFoco;
+    const char* szTexto;
+  } kCasos[] = {
+      {"caixa ao sair do campo", [](CRoteiro& r) { r.Escreve("99").Tecla(VK_TAB); }, 1004, "x"},
+      {"caixa por cima do diálogo",
+       [](CRoteiro& r) { r.Confere([](HWND h) { ::MessageBoxA(h, "Pedido gravado.", "Aviso", MB_OK); }); }, 1001,
+       "x"},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    int nFoco = 0;
+    std::string strTexto;
+    m_usuario.QuandoAbrir("Aviso").Tecla(VK_RETURN);
+    CRoteiro& roteiro = m_usuario.QuandoAbrir("Teste");
+    c.abreCaixa(roteiro);
+    roteiro.Escreve("x")
+        .Confere([&](HWND h) {
+          nFoco = FocoNoDialogo(h);
+          char sz[32] = "";
+          GetDlgItemTextA(h, c.nFoco, sz, sizeof sz);
+          strTexto = sz;
+        })
+        .Tecla(VK_ESCAPE);
+    CDlgAvisaAoSair dlg(&m_pai);
+    dlg.m_strQuatro = "4";
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(nFoco, c.nFoco);
+    EXPECT_EQ(strTexto, c.szTexto);
+  }
+  EXPECT_THAT(m_usuario.Abertos(), ElementsAre("Teste", "Aviso", "Teste", "Teste", "Aviso", "Teste"));
+}
+
 }  // namespace

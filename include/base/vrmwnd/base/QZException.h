@@ -14,6 +14,9 @@
 // Data e hora de compilação da fonte ("Dec  5 2026 03:48:15") para CQZExceptionEx.
 #define QZ_COMPILACAO __DATE__ " " __TIME__
 
+// Lançada por valor (throw CQZExceptionEx(...)) e apanhada por referência
+// (catch (const CQZExceptionEx& e)); nunca por ponteiro, nunca apagada por quem apanha,
+// ao contrário das exceções MFC como CQZException.
 class VRMWND_BASE_API CQZExceptionEx {
  public:
   CQZExceptionEx(HRESULT hr, LONG lLocal, LONG lModulo, const CString& strEmpresa,

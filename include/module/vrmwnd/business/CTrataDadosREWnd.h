@@ -22,7 +22,8 @@ class VRMWND_API CTrataDadosREWnd : public CConsisteDadosRE, public CQZProfilerE
   // Um registro de entrada a partir das notas comerciais nas posições dadas, na ordem
   // da lista: a primeira dá o cabeçalho, o fornecedor, as datas, a origem e as
   // parcelas; todas somam valores, itens (produtos e serviços iguais se juntam) e
-  // notas referidas. Lista vazia dá um registro vazio. Uma leitura que falha é
+  // notas referidas, menos o desconto na nota, que cada nota substitui: fica o da
+  // última. Lista vazia dá um registro vazio. Uma leitura que falha é
   // registrada uma vez no log de erros e lançada como CQZExceptionEx (local e módulo
   // da leitura); nada do que foi montado volta e nenhuma nota lida fica alocada. Um
   // registro de nota malformado lança vrmsuite::CQZErroLayout. Não mostra mensagem.

@@ -32,7 +32,10 @@ class VRMWND_API CCondicaoPagamentoEdit : public CBaseEditExDF {
 
   HRESULT CriaServidor() { return m_pImplement->m_conexao.CriaServidor(); }
   IQZDF_Materiais* GetInterface() { return m_pImplement->m_conexao.GetInterface(); }
-  // Número do módulo da suíte que usa o controle (13 por padrão; 0 aceita todas).
+  // Número do módulo da suíte que usa o controle; só estes valores significam algo:
+  // 13 (o padrão) e 19 aceitam as condições marcadas para o módulo 13, 14 as marcadas
+  // para o módulo 14, e 0 aceita todas. Qualquer outro número, inclusive o 7 das
+  // compras, recusa toda condição com a mensagem 5590.
   void SetModulo(unsigned char nModulo) { m_pImplement->m_nModulo = nModulo; }
   unsigned char GetModulo() const { return m_pImplement->m_nModulo; }
   // Data de referência da validade (0: não confere a validade).

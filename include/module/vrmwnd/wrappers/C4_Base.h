@@ -2,7 +2,9 @@
 // eventos; o indicador de mudança lido e limpo (IsChanged) de alguns edits; e
 // CCanSendChangeEvents, a porta do lado da tela, com a pilha de valores guardados.
 // Enquanto a porta aponta para false, os wrappers não passam ao pai as notificações
-// de mudança e de foco (mas marcam o modificado e a mudança).
+// de mudança e de foco (mas marcam o modificado e a mudança). A porta cala só os
+// wrappers C4_: um controle da suíte usado direto (um edit de consulta cujo
+// SetPonteiro roda em OnInitDialog, por exemplo) notifica o diálogo de qualquer modo.
 #pragma once
 
 #include "vrmwnd/platform/CList.h"
