@@ -92,6 +92,19 @@ TEST(RegistroTest, ArquivoEditadoAMaoLidoComoOIni) {
   }
 }
 
+TEST(RegistroTest, TemporarioPlantadoNaoEhSeguido) {
+  // Um link (ou um resto) no lugar do temporário desta gravação não é escrito através.
+  CHomeTemporaria home;
+  const std::string vitima = home.Caminho("vitima.txt");
+  EscreveArquivo(vitima, "intocada");
+  const std::string temporario = home.Caminho("registry.ini.tmp." + std::to_string(::getpid()));
+  ASSERT_EQ(::symlink(vitima.c_str(), temporario.c_str()), 0);
+  GravaTexto(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro", "Valor", "gravado");
+  LSTATUS status;
+  EXPECT_EQ(LeTexto(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro", "Valor", &status), "gravado");
+  EXPECT_EQ(LeArquivo(vitima), "intocada");
+}
+
 TEST(RegistroTest, ChavesEValoresAusentesETamanhos) {
   CHomeTemporaria home;
   LSTATUS status;
