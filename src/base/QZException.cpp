@@ -80,7 +80,7 @@ std::string QZWindows1252ParaUtf8(std::string_view texto) {
   for (const char c : texto) {
     const auto b = static_cast<unsigned char>(c);
     const char32_t ponto = b < 0x80 || b >= 0xA0 ? b : kWindows1252Altos[b - 0x80];
-    AcrescentaUtf8(utf8, ponto != 0 ? ponto : 0xFFFD);
+    AcrescentaUtf8(utf8, ponto != 0 || b == 0 ? ponto : 0xFFFD);
   }
   return utf8;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include "profiler_teste.h"
 
@@ -76,6 +77,26 @@ TEST(QZTextoMensagemTest, ArquivoEmWindows1252EhMostradoEmUtf8) {
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.codigo);
     EXPECT_EQ(std::string(QZTextoMensagem(c.codigo, "CM")), c.esperado);
+  }
+}
+
+TEST(QZTextoMensagemTest, Windows1252ParaUtf8ByteAByte) {
+  using namespace std::string_literals;
+  const struct {
+    std::string strEntrada;
+    std::string strEsperado;
+  } kCasos[] = {
+      {"a\xE7\xE3o", "ação"},
+      {"j\xC3\xA1 UTF-8", "já UTF-8"},                   // UTF-8 válido fica
+      {"\x80\x9F\xFF", "€Ÿÿ"},
+      {"\x81\x8D\x8F\x90\x9D", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},  // sem caractere no código
+      {"3\0o n\xE3o"s, "3\0o não"s},                   // o nulo é um caractere como outro
+      {"\xC3", "Ã"},                                    // início de UTF-8 sem continuação
+      {"\xED\xA0\x80", "í\u00A0€"},                    // substituto codificado: não é UTF-8
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.strEntrada);
+    EXPECT_EQ(QZWindows1252ParaUtf8(c.strEntrada), c.strEsperado);
   }
 }
 

@@ -2,6 +2,7 @@
 // uma data válida tem o número e o dia da semana que o calendário do C++ dá (a
 // referência mais lenta); todo número válido volta a si por dia, mês e ano; uma data
 // fora da faixa dá 0; o texto de data nunca passa do buffer e sempre termina nele.
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
@@ -31,14 +32,16 @@ void ConfereData(int nDia, int nMes, int nAno) {
     EXIGE(dma == 0, "%d/%d/%d deu %u", nDia, nMes, nAno, dma);
     return;
   }
-  const year_month_day data{year{nCompleto}, month{static_cast<unsigned>(nMes)}, day{static_cast<unsigned>(nDia)}};
-  if (!data.ok()) return;  // dia além do fim do mês: a suíte o leva ao último dia
+  // Um dia além do fim do mês vale o último dia do mês.
+  const year_month_day_last ultimo{year{nCompleto}, month_day_last{month{static_cast<unsigned>(nMes)}}};
+  const unsigned nDiaValido = std::min(static_cast<unsigned>(nDia), static_cast<unsigned>(ultimo.day()));
+  const year_month_day data{year{nCompleto}, month{static_cast<unsigned>(nMes)}, day{nDiaValido}};
   const auto dias = sys_days{data} - sys_days{year{1848} / January / 1};
   EXIGE(dma == static_cast<REG_QZDMA>(dias.count() + 2), "%d/%d/%d deu %u, o calendário %lld", nDia, nMes, nAno,
         dma, static_cast<long long>(dias.count() + 2));
   int d = 0, m = 0, a = 0;
   QZDMAParaData(dma, &d, &m, &a);
-  EXIGE(d == nDia && m == nMes && a == nCompleto, "%u voltou %d/%d/%d", dma, d, m, a);
+  EXIGE(d == static_cast<int>(nDiaValido) && m == nMes && a == nCompleto, "%u voltou %d/%d/%d", dma, d, m, a);
   EXIGE(QZDiaDaSemana(dma) == static_cast<int>(weekday{sys_days{data}}.c_encoding()) + 1, "dia da semana de %u", dma);
   EXIGE(QZMAValido(QZMA(nMes, nAno)) && QZMA(nMes, nAno) == nMes + (nCompleto - 1848) * 12, "mês de %d/%d", nMes, nAno);
 }
