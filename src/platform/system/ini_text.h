@@ -1,6 +1,7 @@
 // The text of an ini file held in memory: sections of (key, value) lines in file
-// order, looked up without regard to case as Windows does. Shared by the registry
-// file and the private profile files.
+// order, looked up without regard to case as Windows does, or only indexed by section
+// for a large file read many times. Shared by the registry file and the private
+// profile files.
 #pragma once
 
 #include <string>
