@@ -58,16 +58,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pDados, std::size_t nT
   if (pArquivo == nullptr) std::abort();
   std::fwrite(texto.data(), 1, texto.size(), pArquivo);
   std::fclose(pArquivo);
-  const long nCodigo = std::atol(texto.c_str());
+  // O código de uma mensagem é um LONG de 32 bits: só ele acha a sua linha.
+  const long nLido = std::atol(texto.c_str());
+  if (nLido < INT32_MIN || nLido > INT32_MAX) return 0;
+  const LONG nCodigo = static_cast<LONG>(nLido);
   const std::string lida(QZTextoMensagem(nCodigo, "CM").GetString());
-  EXIGE(Utf8Valido(lida), "mensagem %ld com UTF-8 inválido", nCodigo);
+  EXIGE(Utf8Valido(lida), "mensagem %ld com UTF-8 inválido", nLido);
   EXIGE(lida.find('\n') == std::string::npos || texto.find("\\n") != std::string::npos,
-        "mensagem %ld com o fim de linha", nCodigo);
+        "mensagem %ld com o fim de linha", nLido);
   // Uma primeira linha ASCII com o código dá exatamente o seu texto.
   const std::string primeira = texto.substr(0, texto.find('\n'));
   if (texto.find('\n') != std::string::npos && primeira.size() > 8 && primeira.size() < 1000 &&
       SoAscii(primeira) == primeira && primeira.find('\0') == std::string::npos &&
       primeira.find("\\n") == std::string::npos && primeira.back() != '\r')
-    EXIGE(lida == primeira.substr(8), "mensagem %ld: \"%s\", linha \"%s\"", nCodigo, lida.c_str(), primeira.c_str());
+    EXIGE(lida == primeira.substr(8), "mensagem %ld: \"%s\", linha \"%s\"", nLido, lida.c_str(), primeira.c_str());
   return 0;
 }
