@@ -1,5 +1,5 @@
-# Installs the build tree into a scratch prefix, builds the consumer project against
-# it and runs it.
+# Installs the build tree into a scratch prefix, builds the example screen against it
+# and runs it as roda_exemplo.cmake does in the tree.
 set(prefix ${WORK}/prefixo)
 set(build ${WORK}/consumidor)
 set(casa ${WORK}/casa)
@@ -24,7 +24,8 @@ foreach(gancho vrmwnd/platform/testing.h vrmwnd/base/ganchos_teste.h vrmwnd/suit
 endforeach()
 step(${CMAKE_COMMAND} -S ${SOURCE} -B ${build} -DCMAKE_PREFIX_PATH=${prefix})
 step(${CMAKE_COMMAND} --build ${build})
-step(${build}/consumidor)
-if(NOT out STREQUAL "1.234,50|Módulo Comercial - Nota Fiscal - Mês/Ano: 05/1848 - Chave: 42\n")
-  message(FATAL_ERROR "unexpected output: ${out}")
+execute_process(COMMAND ${CMAKE_COMMAND} -DEXE=${build}/tela_recebimento -DWORK=${WORK} -DESPERADO=${ESPERADO}
+                        -P ${RODA} RESULT_VARIABLE code)
+if(NOT code EQUAL 0)
+  message(FATAL_ERROR "the example built against the installed package did not show what it must")
 endif()

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "vrmwnd/platform/afxdlg.h"
-#include "vrmwnd/platform/useragent.h"
+#include "vrmwnd/platform/scripted_user.h"
 
 // Uma notificação recebida pelo pai: o controle, o nome do código (EN_CHANGE,
 // CBN_SELCHANGE, ...) e o texto do controle no momento em que ela chegou.
@@ -45,54 +45,51 @@ class CPaiGravador : public CWnd {
   std::vector<TNotificacao> m_recebidas;
 };
 
-class CUsuarioRoteirizado;
-
-// Os passos combinados para um diálogo; cada passo é uma ação da pessoa.
+// O usuário roteirizado da plataforma (vrmwnd/platform/scripted_user.h) com os nomes
+// dos testes; o que dá errado num roteiro vira falha do teste.
 class CRoteiro {
  public:
+  explicit CRoteiro(Script& roteiro) : m_roteiro(roteiro) {}
   // Clica no controle e digita o texto, um caractere por vez.
-  CRoteiro& Digita(int nId, const char* szTexto);
-  // Uma tecla no controle que tem o foco, com modificadores (VK_LSHIFT, ...).
-  CRoteiro& Tecla(int nTecla, std::initializer_list<int> modificadores = {});
+  CRoteiro& Digita(int nId, const char* szTexto) { return Passo(m_roteiro.Type(nId, szTexto)); }
   // Digita sem clicar: o texto vai ao controle que tem o foco.
-  CRoteiro& Escreve(const char* szTexto);
-  CRoteiro& Clica(int nId);
+  CRoteiro& Escreve(const char* szTexto) { return Passo(m_roteiro.Write(szTexto)); }
+  // Uma tecla no controle que tem o foco, com modificadores (VK_LSHIFT, ...).
+  CRoteiro& Tecla(int nTecla, std::initializer_list<int> modificadores = {}) {
+    return Passo(m_roteiro.Key(nTecla, modificadores));
+  }
+  CRoteiro& Clica(int nId) { return Passo(m_roteiro.Click(nId)); }
   // Abre a lista do combo e clica no item de texto exato.
-  CRoteiro& Escolhe(int nId, const char* szItem);
+  CRoteiro& Escolhe(int nId, const char* szItem) { return Passo(m_roteiro.Choose(nId, szItem)); }
+  // Responde uma caixa de mensagem com o botão (IDOK, IDYES, ...).
+  CRoteiro& Responde(int nBotao) { return Passo(m_roteiro.Answer(nBotao)); }
   // Observa o diálogo aberto (sem agir).
-  CRoteiro& Confere(std::function<void(HWND hDialogo)> fn);
+  CRoteiro& Confere(std::function<void(HWND hDialogo)> fn) { return Passo(m_roteiro.Check(std::move(fn))); }
 
  private:
-  friend class CUsuarioRoteirizado;
-  std::string m_strTitulo;
-  std::vector<std::function<void(HWND)>> m_passos;
-  std::size_t m_nProximo = 0;
+  CRoteiro& Passo(Script&) { return *this; }
+  Script& m_roteiro;
 };
 
-class CUsuarioRoteirizado : public IUserAgent {
+class CUsuarioRoteirizado {
  public:
   CUsuarioRoteirizado();
-  ~CUsuarioRoteirizado() override;
   CUsuarioRoteirizado(const CUsuarioRoteirizado&) = delete;
   CUsuarioRoteirizado& operator=(const CUsuarioRoteirizado&) = delete;
 
   // Roteiro para o próximo diálogo com esse título (os roteiros são usados na ordem).
   CRoteiro& QuandoAbrir(const char* szTitulo);
   // Títulos dos diálogos que abriram, na ordem.
-  const std::vector<std::string>& Abertos() const { return m_abertos; }
+  const std::vector<std::string>& Abertos() const { return m_usuario.Opened(); }
 
   // Ações na hora, fora de um diálogo modal: a fila é processada até esvaziar.
-  void Digita(CWnd& controle, const char* szTexto);
-  void Tecla(int nTecla, std::initializer_list<int> modificadores = {});
-  void Clica(CWnd& controle);
-  void Escolhe(CWnd& combo, const char* szItem);
-  static void ProcessaFila();
-
-  bool Act(HWND hwndModal) override;
+  void Digita(CWnd& controle, const char* szTexto) { m_usuario.Type(controle, szTexto); }
+  void Tecla(int nTecla, std::initializer_list<int> modificadores = {}) { m_usuario.Key(nTecla, modificadores); }
+  void Clica(CWnd& controle) { m_usuario.Click(controle); }
+  void Escolhe(CWnd& combo, const char* szItem) { m_usuario.Choose(combo, szItem); }
+  static void ProcessaFila() { ScriptedUser::PumpQueue(); }
 
  private:
+  ScriptedUser m_usuario;
   std::vector<std::unique_ptr<CRoteiro>> m_roteiros;
-  std::vector<std::string> m_abertos;
-  HWND m_hUltimo = nullptr;
-  IUserAgent* m_pAnterior = nullptr;
 };

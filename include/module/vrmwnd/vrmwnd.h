@@ -1,20 +1,11 @@
-// Cabeçalho guarda-chuva da biblioteca de janelas do módulo de Compras: o que uma
-// tela do módulo inclui para usar os controles, diálogos e tratadores.
+// Cabeçalho guarda-chuva da biblioteca de janelas do módulo de Compras: tudo o que
+// uma tela do módulo pode usar. Uma tela que usa só uma parte inclui o cabeçalho dela
+// (vrmwnd/wrappers.h, vrmwnd/controls.h, vrmwnd/business.h, vrmwnd/util.h), que
+// compila bem mais depressa.
 #pragma once
 
 #include "vrmwnd/suite.h"
-#include "vrmwnd/util/modulo.h"
-#include "vrmwnd/util/CVRMWNDUtil.h"
-#include "vrmwnd/util/automacao.h"
-#include "vrmwnd/wrappers/C4_Base.h"
-#include "vrmwnd/wrappers/C4_CQZEdit.h"
-#include "vrmwnd/wrappers/C4_CComboBox.h"
-#include "vrmwnd/wrappers/C4_CButton.h"
-#include "vrmwnd/controls/CCMComboTipoAlerta.h"
-#include "vrmwnd/controls/C4_CComboBoxFretePorConta.h"
-#include "vrmwnd/controls/C4_CComboBoxRE.h"
-#include "vrmwnd/controls/CAutorizacaoCompraEdit.h"
-#include "vrmwnd/business/CTrataDadosREWnd.h"
-#include "vrmwnd/business/CTrataDadosWnd.h"
-#include "vrmwnd/business/CInteracaoComTelaWnd.h"
-#include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
+#include "vrmwnd/util.h"
+#include "vrmwnd/wrappers.h"
+#include "vrmwnd/controls.h"
+#include "vrmwnd/business.h"

@@ -35,6 +35,7 @@
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
 #include "vrmwnd/platform/msgbox_window.h"
+#include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/platform/afxtabctrl.h"
 #include "vrmwnd/platform/afxapp.h"
 #include "vrmwnd/platform/objbase.h"

@@ -40,6 +40,22 @@ SIZE text_size_dlu(const CString& text) {
   return SIZE{MulDiv(widest * kFixedCharWidth, 4, 6), lines * 8};
 }
 
+// The message boxes on screen, innermost last, with their buttons.
+struct OpenBox {
+  HWND hwnd;
+  std::vector<int> buttons;
+};
+std::vector<OpenBox>& open_boxes() {
+  static std::vector<OpenBox> boxes;
+  return boxes;
+}
+
+const OpenBox* find_box(HWND hwnd) {
+  for (const OpenBox& b : open_boxes())
+    if (b.hwnd == hwnd) return &b;
+  return nullptr;
+}
+
 class MessageBoxDialog : public CDialog {
  public:
   MessageBoxDialog(UINT flags, CWnd* owner) : buttons_(buttons_of(flags)), flags_(flags) {
@@ -61,6 +77,15 @@ class MessageBoxDialog : public CDialog {
       x = static_cast<short>(x + 54);
     }
     InitModalIndirect(&dialog_, owner_);
+    // The box leaves the list however the modal loop ends.
+    struct Forget {
+      HWND& hwnd;
+      ~Forget() {
+        auto& boxes = open_boxes();
+        boxes.erase(std::remove_if(boxes.begin(), boxes.end(), [this](const OpenBox& b) { return b.hwnd == hwnd; }),
+                    boxes.end());
+      }
+    } forget{box_hwnd_};
     return DoModal();
   }
 
@@ -80,6 +105,10 @@ class MessageBoxDialog : public CDialog {
  protected:
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
+    box_hwnd_ = m_hWnd;
+    OpenBox box{m_hWnd, {}};
+    for (const ButtonText& b : buttons_) box.buttons.push_back(b.id);
+    open_boxes().push_back(std::move(box));
     GotoDlgCtrl(GetDlgItem(default_id_));
     return FALSE;
   }
@@ -92,6 +121,7 @@ class MessageBoxDialog : public CDialog {
   UINT flags_;
   int default_id_ = IDOK;
   CWnd* owner_ = nullptr;
+  HWND box_hwnd_ = nullptr;
   DLGTEMPLATEDESC dialog_{};
 };
 
@@ -102,4 +132,18 @@ int WindowMessageBoxPresenter::Present(HWND owner, const char* text, const char*
   detail::MessageBoxDialog box(flags, CWnd::FromHandle(owner));
   INT_PTR result = box.Run(text, caption);
   return result < 0 ? 0 : static_cast<int>(result);
+}
+
+bool IsMessageBoxWindow(HWND hwnd) { return hwnd != nullptr && detail::find_box(hwnd) != nullptr; }
+
+CString GetMessageBoxText(HWND hwnd) {
+  if (!IsMessageBoxWindow(hwnd)) return CString();
+  CString text;
+  CWnd::FromHandle(::GetDlgItem(hwnd, kMessageBoxTextId))->GetWindowText(text);
+  return text;
+}
+
+std::vector<int> GetMessageBoxButtons(HWND hwnd) {
+  const detail::OpenBox* box = detail::find_box(hwnd);
+  return box ? box->buttons : std::vector<int>{};
 }

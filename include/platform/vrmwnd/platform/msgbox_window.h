@@ -8,6 +8,9 @@
 #pragma once
 
 #include "vrmwnd/platform/export.h"
+#include <vector>
+
+#include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/msgbox.h"
 
 constexpr int kMessageBoxTextId = 0xFFFF;
@@ -16,3 +19,11 @@ class VRMWND_PLATFORM_API WindowMessageBoxPresenter : public IMessageBoxPresente
  public:
   int Present(HWND owner, const char* text, const char* caption, UINT flags) override;
 };
+
+// Whether `hwnd` is a message box shown by MessageBox (a dialog's label has the same
+// identifier as the box's text, so the identifier alone does not tell them apart).
+VRMWND_PLATFORM_API bool IsMessageBoxWindow(HWND hwnd);
+// The box's text, and its buttons' identifiers left to right (empty when `hwnd` is
+// not a message box).
+VRMWND_PLATFORM_API CString GetMessageBoxText(HWND hwnd);
+VRMWND_PLATFORM_API std::vector<int> GetMessageBoxButtons(HWND hwnd);

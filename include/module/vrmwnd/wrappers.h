@@ -1,0 +1,8 @@
+// Os wrappers exportados dos controles (C4_*) e a porta de eventos da tela.
+#pragma once
+
+#include "vrmwnd/wrappers/C4_Base.h"
+#include "vrmwnd/wrappers/C4_CQZEdit.h"
+#include "vrmwnd/wrappers/C4_CComboBox.h"
+#include "vrmwnd/wrappers/C4_CButton.h"
+#include "vrmwnd/wrappers/C4_CEditsConsulta.h"
