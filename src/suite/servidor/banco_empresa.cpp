@@ -163,6 +163,12 @@ bool Existe(const std::string& strArquivo) {
   return std::filesystem::exists(strArquivo, ec);
 }
 
+// As tabelas que o esquema ganhou depois que já havia empresas: criadas, quando faltam,
+// ao abrir o banco de uma empresa existente.
+constexpr const char* kTabelasAcrescentadas =
+    "CREATE TABLE IF NOT EXISTS cm_modelo_email (iModelo INTEGER PRIMARY KEY, iExtensao INTEGER NOT NULL,"
+    " szNome TEXT NOT NULL, szArquivo TEXT NOT NULL);";
+
 std::string ChaveEmpresa(const std::string& strNome) {
   return std::string(QZChaveEmpresarial().GetString()) + "\\" + QZ_SUBCHAVE_EMPRESAS + "\\" + strNome;
 }
@@ -224,7 +230,9 @@ std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::st
     strErro = "a empresa \"" + strNome + "\" não tem banco em " + strArquivo;
     return nullptr;
   }
-  return CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
+  auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
+  if (pBanco && pBanco->ExecutaRoteiro(kTabelasAcrescentadas, strErro) != S_OK) return nullptr;
+  return pBanco;
 }
 
 }  // namespace vrmsuite
