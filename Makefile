@@ -3,13 +3,18 @@
 # make test   builds everything and runs every test
 # make asan   the same tests under AddressSanitizer and UBSan
 # make bench  the benchmarks, in an optimised build
+# make fuzz   the fuzz targets under libFuzzer (clang), FUZZ_SECONDS each
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE ?= cmake
 CTEST ?= ctest
 ARGS ?=
 
-.PHONY: all build run test quick asan bench install clean
+FUZZ_SECONDS ?= 60
+CLANG ?= clang
+CLANGXX ?= clang++
+
+.PHONY: all build run test quick asan bench fuzz fuzz-clang install clean
 
 all: build
 
@@ -49,10 +54,25 @@ bench: build-bench/CMakeCache.txt
 	$(CMAKE) --build build-bench -j $(JOBS)
 	build-bench/bench/vrmwnd_bench --benchmark_min_time=0.2
 
+# Clang with libFuzzer and the sanitizers' runtime, installed on first use when missing.
+fuzz-clang:
+	@printf 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }\n' | \
+	  $(CLANGXX) -x c++ -fsanitize=fuzzer,address,undefined -o /dev/null - 2>/dev/null || \
+	  { $(if $(filter 0,$(shell id -u)),,sudo) apt-get update && \
+	    $(if $(filter 0,$(shell id -u)),,sudo) apt-get install -y clang libclang-rt-dev; }
+
+build-fuzz/CMakeCache.txt: | fuzz-clang
+	CC=$(CLANG) CXX=$(CLANGXX) $(CMAKE) -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVRMWND_FUZZ=ON -DBUILD_TESTING=OFF
+
+fuzz: fuzz-clang build-fuzz/CMakeCache.txt
+	$(CMAKE) --build build-fuzz -j $(JOBS)
+	tests/fuzz/roda.sh build-fuzz $(FUZZ_SECONDS)
+
 # Só as bibliotecas e o compras: a instalação não precisa dos testes.
 install: $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS) --target vrmwnd compras
 	$(CMAKE) --install $(BUILD) --prefix $(or $(PREFIX),$(CURDIR)/install)
 
 clean:
-	rm -rf $(BUILD) build-asan build-bench install
+	rm -rf $(BUILD) build-asan build-bench build-fuzz install

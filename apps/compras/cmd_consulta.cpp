@@ -130,6 +130,7 @@ int ComandoConsulta(int argc, char** argv) {
   const bool bAutorizacao = std::strcmp(argv[0], "autorizacao") == 0;
   if (!bAutorizacao && std::strcmp(argv[0], "condicao") != 0)
     return UsoErrado(eu, "o edit é autorizacao ou condicao");
+  if (*argv[1] == '\0') return UsoErrado(eu, "o código não pode ser vazio");
   const char* szEmpresa = kEmpresaPadrao;
   int nModulo = 13;
   REG_QZDMA dataValidade = 0;
@@ -139,7 +140,8 @@ int ComandoConsulta(int argc, char** argv) {
     } else if (!bAutorizacao && std::strcmp(argv[i], "--modulo") == 0 && i + 1 < argc) {
       char* pFim = nullptr;
       const long n = std::strtol(argv[++i], &pFim, 10);
-      if (*pFim != '\0' || n < 0 || n > 255) return UsoErrado(eu, "o módulo é um número de 0 a 255");
+      if (*argv[i] == '\0' || *pFim != '\0' || n < 0 || n > 255)
+        return UsoErrado(eu, "o módulo é um número de 0 a 255");
       nModulo = static_cast<int>(n);
     } else if (!bAutorizacao && std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
       int d = 0, m = 0, a = 0;

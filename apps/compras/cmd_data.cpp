@@ -1,5 +1,7 @@
 // compras data: uma data dada como dia/mês/ano ou como número do dia, com o número,
 // o dia da semana, o código do mês e o texto em cada estilo.
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,12 +12,16 @@
 namespace compras {
 namespace {
 
-// Lê um inteiro decimal inteiro (sem sobras); false quando o texto não é número.
+// Lê um inteiro decimal inteiro (sem sobras) que cabe num int; false quando o texto
+// não é número ou passa da faixa (nunca o resto de uma divisão por 2^32).
 bool LeInteiro(const char* sz, long* pValor) {
   if (sz == nullptr || *sz == '\0') return false;
   char* pFim = nullptr;
-  *pValor = std::strtol(sz, &pFim, 10);
-  return *pFim == '\0';
+  errno = 0;
+  const long long llValor = std::strtoll(sz, &pFim, 10);
+  if (*pFim != '\0' || errno == ERANGE || llValor < INT_MIN || llValor > INT_MAX) return false;
+  *pValor = static_cast<long>(llValor);
+  return true;
 }
 
 bool LeData(const char* sz, int* pDia, int* pMes, int* pAno) {

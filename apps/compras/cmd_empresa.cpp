@@ -11,10 +11,9 @@
 namespace compras {
 
 bool GaranteEmpresa(const char* szEmpresa) {
-  if (!vrmsuite::ArquivoEmpresa(szEmpresa).empty()) return true;
   if (std::strcmp(szEmpresa, kEmpresaPadrao) != 0) return true;  // quem abrir dirá o motivo
   std::string strErro;
-  if (vrmsuite::CriaEmpresaDeAmostra(szEmpresa, strErro) == S_OK) return true;
+  if (vrmsuite::GaranteEmpresaDeAmostra(szEmpresa, strErro) == S_OK) return true;
   std::fprintf(stderr, "compras: não foi possível criar a empresa %s: %s\n", szEmpresa,
                strErro.c_str());
   return false;
@@ -28,9 +27,15 @@ int ComandoEmpresa(int argc, char** argv) {
   if (!vrmsuite::NomeEmpresaValido(szNome))
     return UsoErrado(Comando("empresa"), "nome de empresa: 1 a 64 letras, dígitos, '_' ou '-'");
   std::string strErro;
-  if (vrmsuite::CriaEmpresaDeAmostra(szNome, strErro) != S_OK) {
+  const HRESULT hr = vrmsuite::CriaEmpresaDeAmostra(szNome, strErro);
+  if (FAILED(hr)) {
     std::fprintf(stderr, "compras empresa: %s\n", strErro.c_str());
     return 1;
+  }
+  if (hr == S_FALSE) {
+    std::printf("Empresa %s já tinha banco em %s, sem registro: registrada de novo\n", szNome,
+                vrmsuite::ArquivoEmpresa(szNome).c_str());
+    return 0;
   }
   std::printf("Empresa %s criada em %s\n", szNome, vrmsuite::ArquivoEmpresa(szNome).c_str());
   return 0;

@@ -68,9 +68,10 @@ int ComandoOrigem(int argc, char** argv) {
     Mostra(CQZQuemGerou(reg));
     return 0;
   }
-  if (std::strchr(szArgumento, '-') == nullptr)
+  CQZQuemGerou origem;
+  if (!origem.LeDescricaoCompleta(CString(szArgumento)))
     return UsoErrado(eu, "texto de origem ilegível: esperado \"FORMA - DATA - NÚMERO - ORIGEM\"");
-  Mostra(CQZQuemGerou(CString(szArgumento)));
+  Mostra(origem);
   return 0;
 }
 

@@ -50,6 +50,11 @@ int ComandoValor(int argc, char** argv) {
   if (hr == DISP_E_OVERFLOW) return UsoErrado(eu, "valor fora da faixa (±922.337.203.685.477,5807)");
   if (FAILED(hr)) return UsoErrado(eu, "valor ilegível; use a notação brasileira, por exemplo 1.234,56");
 
+  // Perto dos limites da faixa, arredondar para longe do zero não cabe mais num CY.
+  LONGLONG llArredondado = 0;
+  if (QZArredondaBrutoVerificado(cy.int64, nCasas, nModo, 4, &llArredondado) == DISP_E_OVERFLOW)
+    return UsoErrado(eu, "o valor arredondado sai da faixa (±922.337.203.685.477,5807)");
+
   CQZCurrencyEx valor;
   valor.SetModoArredondamento(nModo);
   valor.SetCasasDecimais(static_cast<short>(nCasas));

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include "comandos.h"
+#include "vrmwnd/base/QZInstalacao.h"
+#include "vrmwnd/platform/home.h"
 #include "vrmwnd/vrmwnd.h"
 
 namespace compras {
@@ -73,6 +75,17 @@ int main(int argc, char** argv) {
   }
   if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
     return Comando("ajuda").pExecuta(0, nullptr);
+  // Sem uma casa absoluta não há onde guardar a instalação nem as empresas, e uma
+  // pasta relativa no registro gravaria onde quer que o programa tenha sido aberto.
+  if (GetPlatformHomeDirectory().empty()) {
+    std::fprintf(stderr, "compras: não há pasta de dados: defina VRMWND_HOME ou HOME com um caminho absoluto\n");
+    return 2;
+  }
+  if (const CString strErrada = QZEntradaDePastaInvalida(); !strErrada.IsEmpty()) {
+    std::fprintf(stderr, "compras: %s (corrija o registro em %s/registry.ini)\n", strErrada.GetString(),
+                 GetPlatformHomeDirectory().c_str());
+    return 2;
+  }
   if (std::strcmp(argv[1], "instalar") != 0) GaranteInstalacao(false);  // primeiro uso
   for (const TComando& c : kComandos) {
     if (std::strcmp(c.szNome, argv[1]) == 0) {

@@ -1,8 +1,10 @@
 // CQZQuemGerou: campos de bits do REG_QZDMC, textos e leitura do texto de gravação.
 #include "vrmwnd/base/CQZQuemGerou.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "origens_rotulos.h"
 #include "vrmwnd/base/CQZArray.h"
@@ -57,6 +59,65 @@ ULONG DataDoToken(const CString& token, int nTipoChave) {
     return nTipoChave == QZDMC_TIPO_MA ? QZMA(a[0], a[1]) : QZDMA(a[0], a[1], a[2]);
   }
   return static_cast<ULONG>(std::atol(sz));
+}
+
+// Os campos do texto de gravação: sem brancos, partido em '-'. Uma parte vazia entre
+// duas é o sinal de um número negativo (o número gravado com "%d" passa de 2^31 - 1
+// e sai negativo) e se junta à parte seguinte.
+std::vector<CString> CamposDoTexto(const CString& texto) {
+  CString semBrancos(texto);
+  semBrancos.Remove(' ');
+  semBrancos.Remove('\t');
+  CQZArray<CQZString> partes;
+  partes.Split(semBrancos, '-');
+  std::vector<CString> campos;
+  for (INT_PTR i = 0; i < partes.GetSize(); ++i) {
+    if (partes[i].IsEmpty() && i > 0 && i + 1 < partes.GetSize()) {
+      campos.push_back("-" + CString(partes[++i]));
+      continue;
+    }
+    campos.push_back(CString(partes[i]));
+  }
+  return campos;
+}
+
+// Um inteiro inteiro (sinal opcional e até 18 algarismos, sem sobras) entre os limites.
+bool InteiroEstrito(const char* sz, long long llMinimo, long long llMaximo, long long* pValor) {
+  const bool bNegativo = *sz == '-';
+  const char* p = sz + (bNegativo ? 1 : 0);
+  const std::size_t nDigitos = std::strspn(p, "0123456789");
+  if (nDigitos == 0 || nDigitos > 18 || p[nDigitos] != '\0') return false;
+  const long long llValor = (bNegativo ? -1 : 1) * std::strtoll(p, nullptr, 10);
+  if (llValor < llMinimo || llValor > llMaximo) return false;
+  *pValor = llValor;
+  return true;
+}
+
+// A data como GetDescricaoCompleta a escreve: mês/ano ou dia/mês/ano válidos para as
+// formas 2 e 3, senão o número do campo de 18 bits.
+bool DataEstrita(const CString& campo, int nTipoChave) {
+  long long a[3] = {0, 0, 0};
+  if (campo.Find('/') < 0) return InteiroEstrito(campo, 0, (1 << 18) - 1, &a[0]);
+  CQZArray<CQZString> partes;
+  partes.Split(campo, '/');
+  const INT_PTR nPartes = nTipoChave == QZDMC_TIPO_MA ? 2 : nTipoChave == QZDMC_TIPO_DMA ? 3 : 0;
+  if (nPartes == 0 || partes.GetSize() != nPartes) return false;
+  for (INT_PTR i = 0; i < nPartes; ++i)
+    if (!InteiroEstrito(CString(partes[i]), 1, 9999, &a[i])) return false;
+  const int d = static_cast<int>(a[0]), m = static_cast<int>(a[1]), y = static_cast<int>(a[2]);
+  return nPartes == 2 ? QZMAValido(QZMA(d, m)) : QZDMAValida(QZDMA(d, m, y));
+}
+
+// A origem, talvez seguida do rótulo entre parênteses, que pode conter '-' e termina
+// o texto.
+bool OrigemEstrita(const std::vector<CString>& campos) {
+  const CString& campo = campos[3];
+  const int nParentese = campo.Find('(');
+  long long llOrigem = 0;
+  if (nParentese < 0) return campos.size() == 4 && InteiroEstrito(campo, 0, 4095, &llOrigem);
+  const CString& ultimo = campos.back();
+  return InteiroEstrito(campo.Left(nParentese), 0, 4095, &llOrigem) && !ultimo.IsEmpty() &&
+         ultimo[ultimo.GetLength() - 1] == ')';
 }
 
 }  // namespace
@@ -164,19 +225,31 @@ CString CQZQuemGerou::GetDescricaoCompleta() const {
 }
 
 void CQZQuemGerou::SetDescricaoCompleta(const CString& texto) {
-  CString semBrancos(texto);
-  semBrancos.Remove(' ');
-  semBrancos.Remove('\t');
-  CQZArray<CQZString> tokens;
-  tokens.Split(semBrancos, '-');
-  const auto token = [&tokens](int i) { return i < tokens.GetSize() ? CString(tokens[i]) : CString(); };
+  const std::vector<CString> campos = CamposDoTexto(texto);
+  const auto campo = [&campos](std::size_t i) { return i < campos.size() ? campos[i] : CString(); };
 
   m_reg = REG_QZDMC{};
-  const int nTipoChave = TipoChaveDoToken(token(0));
+  const int nTipoChave = TipoChaveDoToken(campo(0));
   SetTipoChave(nTipoChave);
-  SetData(DataDoToken(token(1), nTipoChave));
-  SetNumero(static_cast<ULONG>(std::atol(token(2))));
-  SetOrigem(static_cast<int>(std::atol(token(3))));
+  SetData(DataDoToken(campo(1), nTipoChave));
+  // "%d" de um número acima de 2^31 - 1 sai negativo: os 32 bits o restauram.
+  SetNumero(static_cast<ULONG>(std::strtoll(campo(2), nullptr, 10)));
+  SetOrigem(static_cast<int>(std::atol(campo(3))));
+}
+
+bool CQZQuemGerou::LeDescricaoCompleta(const CString& texto) {
+  const std::vector<CString> campos = CamposDoTexto(texto);
+  if (campos.size() < 4) return false;
+  static constexpr const char* kFormas[] = {"Nenhum", "0", "Ano", "1", "MA", "2", "DMA", "3"};
+  int nTipoChave = -1;
+  for (int i = 0; i < 8; ++i)
+    if (campos[0] == kFormas[i]) nTipoChave = i / 2;
+  long long llNumero = 0;
+  if (nTipoChave < 0 || !DataEstrita(campos[1], nTipoChave) ||
+      !InteiroEstrito(campos[2], INT32_MIN, UINT32_MAX, &llNumero) || !OrigemEstrita(campos))
+    return false;
+  SetDescricaoCompleta(texto);
+  return true;
 }
 
 CString CQZQuemGerou::GetDescricao() const {

@@ -49,22 +49,62 @@ CString QZComBarraFinal(const CString& strPasta) {
   return strCom;
 }
 
-CString QZDiretorioInstalacao() {
-  CString strPasta = QZLeRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path");
-  if (strPasta.IsEmpty()) strPasta = GetPlatformHomeDirectory().c_str();
-  return QZComBarraFinal(strPasta);
+bool QZPastaAbsoluta(const CString& strPasta) {
+  return !strPasta.IsEmpty() && (strPasta[0] == '/' || strPasta[0] == '\\');
 }
 
-CString QZDiretorioMensagens() {
-  return QZComBarraFinal(QZLeRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens"));
-}
+namespace {
 
-CString QZDiretorioEmpresa(const char* szEmpresa) {
-  if (szEmpresa == nullptr || *szEmpresa == '\0') return CString();
+CString ChaveDaEmpresa(const char* szEmpresa) {
   CString strChave = QZChaveEmpresarial();
   strChave += '\\';
   strChave += QZ_SUBCHAVE_EMPRESAS;
   strChave += '\\';
   strChave += szEmpresa;
-  return QZComBarraFinal(QZLeRegistroTexto(HKEY_LOCAL_MACHINE, strChave, "Path"));
+  return strChave;
+}
+
+// Uma pasta do registro: a absoluta, ou vazio (ausente ou relativa).
+CString PastaRegistrada(const char* szChave, const char* szValor) {
+  const CString strPasta = QZLeRegistroTexto(HKEY_LOCAL_MACHINE, szChave, szValor);
+  return QZPastaAbsoluta(strPasta) ? strPasta : CString();
+}
+
+}  // namespace
+
+CString QZDiretorioInstalacao() {
+  CString strPasta = PastaRegistrada(QZChaveEmpresarial(), "Path");
+  if (strPasta.IsEmpty()) strPasta = GetPlatformHomeDirectory().c_str();
+  return QZComBarraFinal(strPasta);
+}
+
+CString QZDiretorioMensagens() {
+  return QZComBarraFinal(PastaRegistrada(QZChaveEmpresarial(), "Mensagens"));
+}
+
+CString QZDiretorioEmpresa(const char* szEmpresa) {
+  if (szEmpresa == nullptr || *szEmpresa == '\0') return CString();
+  return QZComBarraFinal(PastaRegistrada(ChaveDaEmpresa(szEmpresa), "Path"));
+}
+
+CString QZEntradaDePastaInvalida(const char* szEmpresa) {
+  const CString strEmpresarial = QZChaveEmpresarial();
+  const struct {
+    CString strChave;
+    const char* szValor;
+  } kEntradas[] = {
+      {strEmpresarial, "Path"},
+      {strEmpresarial, "Mensagens"},
+      {szEmpresa && *szEmpresa ? ChaveDaEmpresa(szEmpresa) : CString(), "Path"},
+  };
+  for (const auto& e : kEntradas) {
+    if (e.strChave.IsEmpty()) continue;
+    const CString strPasta = QZLeRegistroTexto(HKEY_LOCAL_MACHINE, e.strChave, e.szValor);
+    if (strPasta.IsEmpty() || QZPastaAbsoluta(strPasta)) continue;
+    CString strErro;
+    strErro.Format("o valor \"%s\" de HKEY_LOCAL_MACHINE\\%s não é um caminho absoluto: \"%s\"", e.szValor,
+                   e.strChave.GetString(), strPasta.GetString());
+    return strErro;
+  }
+  return CString();
 }

@@ -1,7 +1,12 @@
 // A instalação de exemplo gravada numa pasta e registrada como a instalação da suíte:
 // o que "compras instalar" faz e o que cada teste monta na sua pasta temporária.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -11,19 +16,26 @@
 
 namespace {
 
+// Grava num temporário exclusivo e o renomeia para o lugar: quem lê o arquivo ao mesmo
+// tempo (outro processo no primeiro uso) vê o antigo ou o novo inteiro, nunca a metade.
 bool GravaArquivo(const std::string& strArquivo, const char* szConteudo) {
-  std::ofstream arquivo(strArquivo, std::ios::binary | std::ios::trunc);
-  arquivo << szConteudo;
-  arquivo.close();
-  if (!arquivo) return false;
+  const std::string strTemporario = strArquivo + ".tmp." + std::to_string(::getpid());
   // Os programas de exemplo (roteiros "#!") são instalados executáveis.
-  if (!std::string_view(szConteudo).starts_with("#!")) return true;
-  std::error_code erro;
-  std::filesystem::permissions(strArquivo,
-                               std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
-                                   std::filesystem::perms::others_exec,
-                               std::filesystem::perm_options::add, erro);
-  return !erro;
+  const mode_t nModo = std::string_view(szConteudo).starts_with("#!") ? 0755 : 0644;
+  const int fd = ::open(strTemporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, nModo);
+  if (fd < 0) return false;
+  const std::size_t nTamanho = std::strlen(szConteudo);
+  std::size_t nFeito = 0;
+  while (nFeito < nTamanho) {
+    const ssize_t n = ::write(fd, szConteudo + nFeito, nTamanho - nFeito);
+    if (n <= 0) break;
+    nFeito += static_cast<std::size_t>(n);
+  }
+  bool bOk = nFeito == nTamanho && ::fchmod(fd, nModo) == 0;
+  bOk = ::close(fd) == 0 && bOk;
+  bOk = bOk && std::rename(strTemporario.c_str(), strArquivo.c_str()) == 0;
+  if (!bOk) ::unlink(strTemporario.c_str());
+  return bOk;
 }
 
 bool Falha(CString* pstrFalha, const std::string& strOnde) {

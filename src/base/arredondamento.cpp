@@ -11,9 +11,12 @@ std::int64_t Potencia10(int n) {
 
 }  // namespace
 
-std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo, int nCasasImplicitas) {
-  if (nCasas >= nCasasImplicitas || nCasas < 0 || nModo < ARREDONDA_MEIO || nModo > ARREDONDA_CIMA)
-    return bruto;
+HRESULT QZArredondaBrutoVerificado(std::int64_t bruto, int nCasas, int nModo, int nCasasImplicitas,
+                                   std::int64_t* pResultado) {
+  if (nCasas >= nCasasImplicitas || nCasas < 0 || nModo < ARREDONDA_MEIO || nModo > ARREDONDA_CIMA) {
+    *pResultado = bruto;
+    return S_OK;
+  }
   const std::int64_t passo = Potencia10(nCasasImplicitas - nCasas);
   const bool bNegativo = bruto < 0;
   // Magnitude sem sinal: o bruto mais negativo também tem módulo representável.
@@ -36,7 +39,16 @@ std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo, int nCa
       if (resto != 0) ++quociente;
       break;
   }
+  // A magnitude cabe em 64 bits com sinal: até 2^63 - 1, ou 2^63 quando negativa.
+  const std::uint64_t kLimite = static_cast<std::uint64_t>(INT64_MAX) + (bNegativo ? 1 : 0);
+  if (quociente > kLimite / uPasso) return DISP_E_OVERFLOW;
   const std::uint64_t arredondado = quociente * uPasso;
-  return bNegativo ? static_cast<std::int64_t>(0ULL - arredondado)
-                   : static_cast<std::int64_t>(arredondado);
+  *pResultado = bNegativo ? static_cast<std::int64_t>(0ULL - arredondado) : static_cast<std::int64_t>(arredondado);
+  return S_OK;
+}
+
+std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo, int nCasasImplicitas) {
+  std::int64_t resultado = bruto;
+  QZArredondaBrutoVerificado(bruto, nCasas, nModo, nCasasImplicitas, &resultado);
+  return resultado;
 }

@@ -9,6 +9,7 @@
 #include <source_location>
 
 #include "indice_juncao.h"
+#include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/business/CTrataDadosREWnd.h"
 #include "vrmwnd/suite/leiautes/_REG_NATUREZAPS.h"
 #include "vrmwnd/suite/leiautes/_REG_PRODUTOPS.h"
@@ -98,6 +99,11 @@ inline constexpr TLeitura kLeUnidadeServico{
     "GetUsaServidor()->LeDFUnidadeMedidaServico(m_ppIProduto, RegItensServico.iUnidadeMedida, "
     "&rUnidadeMedidaServico)",
     497011, 24};
+// Os totais dos itens, que falham em vez de dar a volta quando não cabem num CY.
+inline constexpr TLeitura kTotalProduto{"CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyTotal)",
+                                        710104, QZ_MODULO_COMPRAS};
+inline constexpr TLeitura kTotalServico{"CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyBruto)",
+                                        710105, QZ_MODULO_COMPRAS};
 inline constexpr TLeitura kLeContaRateioServico{
     "GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateio.lContaEmpresarialNF, &rContaClassificacao)",
     387932, 1};

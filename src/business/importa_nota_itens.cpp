@@ -96,7 +96,9 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
     impostos.aEntrada[k].SetValor(impostos.aEntrada[k].GetValor() + aValores[k]);
   if (RegProduto.byICMSDispensado() == 1) item.SetICMSDispensado(nfItem.cyICMSDispensado());
   if (nfItem.lPosicaoProduto() == 0) item.SetQtdCasasVlrUnitario(nfItem.byCasasValorUnitario());
-  item.SetValorTotal(CTrataDadosRE::CalculaValorTotalBruto(item));
+  CY cyTotal = g_cyZero;
+  Verifica(CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyTotal), importa::kTotalProduto);
+  item.SetValorTotal(cyTotal);
   GravaImpostos(impostos, item);
 
   AdicionaEntradas(j, nfItem, RegProduto, item);
@@ -328,6 +330,7 @@ void CImportaNotaComercial::ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfSe
   if (lServico == 0) item.SetQtdCasasVlrUnitario(RegItensServico.byCasasValorUnitario());
   RateiaServico(RegItensServico, item);
   CY cyBruto = g_cyZero, cyLiquido = g_cyZero;
+  Verifica(CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyBruto), importa::kTotalServico);
   CTrataDadosRE::CalculaValorTotalLiquido(item, m_r.GetPonteiroSitServicoPrincipal(),
                                           m_r.GetPonteiroFornecedor(), cyBruto, cyLiquido);
   if (cyBruto != g_cyZero) item.SetValorTotal(cyBruto);

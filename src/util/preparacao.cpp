@@ -7,6 +7,7 @@
 #include "vrmwnd/platform/home.h"
 #include "vrmwnd/platform/registry.h"
 #include "vrmwnd/suite/servidor/banco_empresa.h"
+#include "vrmwnd/suite/servidor/criacao_empresa.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ HRESULT VRMPreparaAmbiente(const char* szEmpresa, CString* pstrFalha) {
   }
   if (!vrmsuite::ArquivoEmpresa(strEmpresa).empty()) return S_OK;
   std::string strErro;
-  if (vrmsuite::CriaEmpresaDeAmostra(strEmpresa, strErro) != S_OK)
+  if (vrmsuite::GaranteEmpresaDeAmostra(strEmpresa, strErro) != S_OK)
     return Falha(E_FAIL, pstrFalha,
                  CString("não foi possível criar a empresa ") + strEmpresa.c_str() + ": " + strErro.c_str());
   return S_OK;

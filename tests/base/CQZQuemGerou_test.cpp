@@ -149,3 +149,43 @@ TEST(CQZQuemGerouTest, Rotulos) {
   EXPECT_EQ(Rotulo(CQZQuemGerou::GetNomeOrigem, 9, 19), "Orvan Fiscal - Sa");
   EXPECT_EQ(Rotulo(CQZQuemGerou::GetNomeOrigem, 9, 20), "Orvan Fiscal - Saí");
 }
+
+TEST(CQZQuemGerouTest, NumeroAcimaDe31BitsVoltaPeloTextoDeGravacao) {
+  // "%d" escreve o número de 32 bits sem sinal como negativo; a leitura o restaura.
+  for (ULONG nNumero : {ULONG{2'147'483'647}, ULONG{2'147'483'648}, ULONG{3'000'000'000}, ULONG{4'294'967'295}}) {
+    for (int nTipo = 0; nTipo <= 3; ++nTipo) {
+      const ULONG nData = nTipo == QZDMC_TIPO_DMA ? QZDMA(1, 1, 1848) : nTipo == QZDMC_TIPO_MA ? QZMA(5, 1848) : 0x3FFFF;
+      const CQZQuemGerou original(nNumero, 5, nData, nTipo);
+      const CString texto = original.GetDescricaoCompleta();
+      SCOPED_TRACE(static_cast<const char*>(texto));
+      EXPECT_EQ(CQZQuemGerou(texto), original);
+      CQZQuemGerou estrita;
+      EXPECT_TRUE(estrita.LeDescricaoCompleta(texto));
+      EXPECT_EQ(estrita, original);
+    }
+  }
+  EXPECT_EQ(CQZQuemGerou(CString("MA - 05/1848 - -2147483648 - 5")).GetNumero(), 2'147'483'648u);
+}
+
+TEST(CQZQuemGerouTest, LeituraEstritaRecusaOQueNaoEhTextoDeGravacao) {
+  const char* kRecusados[] = {
+      "X - Y - Z - W", "-", "", "MA", "MA - 05/1848 - 42", "Mês - 05/1848 - 42 - 5",
+      "MA - 13/1848 - 42 - 5",          // mês que não existe
+      "MA - 05/1848/1 - 42 - 5",        // forma 2 com três partes
+      "DMA - 05/1848 - 42 - 5",         // forma 3 com duas
+      "MA - 05/1848 - 4294967296 - 5",  // número além de 32 bits
+      "MA - 05/1848 - 42 - 4096",       // origem além de 12 bits
+      "MA - 05/1848 - 42 - 5 - 6",      // campo a mais sem rótulo
+      "MA - 05/1848 - 42x - 5", "MA - 05/1848 - 42 - 5 (sem fim",
+  };
+  const CQZQuemGerou original(ULONG{7}, 9, QZMA(1, 2000), QZDMC_TIPO_MA);
+  for (const char* szTexto : kRecusados) {
+    SCOPED_TRACE(szTexto);
+    CQZQuemGerou q = original;
+    EXPECT_FALSE(q.LeDescricaoCompleta(CString(szTexto)));
+    EXPECT_EQ(q, original) << "os campos ficam intocados";
+  }
+  CQZQuemGerou q;
+  EXPECT_TRUE(q.LeDescricaoCompleta(CString("MA - 05/2018 - 42 - 5 (Comercial - Nota Fiscal)")));
+  EXPECT_EQ(q.GetNumero(), 42u);
+}

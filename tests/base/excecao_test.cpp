@@ -1,6 +1,9 @@
 // CQZExceptionEx, CQZException e os textos dos arquivos de mensagens.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "profiler_teste.h"
 
 TEST(QZTextoMensagemTest, LinhasDoArquivoDeMensagens) {
@@ -43,6 +46,58 @@ TEST(QZTextoMensagemTest, ArquivoAusenteAvisaEDaTextoVazio) {
   EXPECT_EQ(caixa.strTexto, "Não foi possível abrir o arquivo texto de Mensagens " +
                                 inst.Arquivo("") .substr(0, inst.Arquivo("").size() - 1) +
                                 "\\QZDFMens.txt. Caso o caminho esteja correto, atualize o arquivo.");
+}
+
+TEST(QZTextoMensagemTest, PastaNoLugarDoArquivoAvisaQueNaoAbre) {
+  CInstalacaoTeste inst(CInstalacaoTeste::VAZIA);
+  std::filesystem::create_directory(inst.Arquivo("QZDFMens.txt"));
+  CApresentadorTeste apresentador;
+  EXPECT_EQ(std::string(QZTextoMensagem(1607, "DF")), "");
+  ASSERT_EQ(apresentador.Caixas().size(), 1u);
+  EXPECT_EQ(apresentador.Caixas()[0].strTitulo, "Erro");
+  EXPECT_NE(apresentador.Caixas()[0].strTexto.find("Não foi possível abrir o arquivo texto de Mensagens"),
+            std::string::npos);
+}
+
+TEST(QZTextoMensagemTest, ArquivoEmWindows1252EhMostradoEmUtf8) {
+  CInstalacaoTeste inst;
+  // "Autorização não encontrada – € 5" em Windows-1252, e uma linha já em UTF-8.
+  EscreveArquivo(inst.Arquivo("QZCMMens.txt"),
+                 "1607    Autoriza\xE7\xE3o n\xE3o encontrada \x96 \x80 5\r\n"
+                 "1608    Já em UTF-8: ção\n"
+                 "1609    Byte sem caractere: \x81.\n");
+  constexpr struct {
+    long codigo;
+    const char* esperado;
+  } kCasos[] = {
+      {1607, "Autorização não encontrada – € 5"},
+      {1608, "Já em UTF-8: ção"},
+      {1609, "Byte sem caractere: \uFFFD."},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.codigo);
+    EXPECT_EQ(std::string(QZTextoMensagem(c.codigo, "CM")), c.esperado);
+  }
+}
+
+TEST(QZTextoMensagemTest, Windows1252ParaUtf8ByteAByte) {
+  using namespace std::string_literals;
+  const struct {
+    std::string strEntrada;
+    std::string strEsperado;
+  } kCasos[] = {
+      {"a\xE7\xE3o", "ação"},
+      {"j\xC3\xA1 UTF-8", "já UTF-8"},                   // UTF-8 válido fica
+      {"\x80\x9F\xFF", "€Ÿÿ"},
+      {"\x81\x8D\x8F\x90\x9D", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},  // sem caractere no código
+      {"3\0o n\xE3o"s, "3\0o não"s},                   // o nulo é um caractere como outro
+      {"\xC3", "Ã"},                                    // início de UTF-8 sem continuação
+      {"\xED\xA0\x80", "í\u00A0€"},                    // substituto codificado: não é UTF-8
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.strEntrada);
+    EXPECT_EQ(QZWindows1252ParaUtf8(c.strEntrada), c.strEsperado);
+  }
 }
 
 TEST(CQZExceptionTest, TextoMensagemEErroDoSistema) {

@@ -17,6 +17,7 @@
 #include "vrmwnd/suite/leiautes/REG_HISTORICOPS.h"
 #include "vrmwnd/suite/leiautes/REG_SIT_TRIB_PRODUTOPS.h"
 #include "vrmwnd/suite/servidor/banco_empresa.h"
+#include "vrmwnd/suite/servidor/criacao_empresa.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
 #include "vrmwnd/suite/registros/TCMRERegistroEntrada.h"

@@ -6,7 +6,11 @@
 #include "vrmwnd/platform/home.h"
 #include "vrmwnd/platform/profile.h"
 
-CString CWinApp::GetProfileFileName() { return (GetPlatformHomeDirectory() + "/profile.ini").c_str(); }
+// Without a home there is no profile: reads give the defaults, writes fail.
+CString CWinApp::GetProfileFileName() {
+  const std::string home = GetPlatformHomeDirectory();
+  return home.empty() ? CString() : CString((home + "/profile.ini").c_str());
+}
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault) {
   return GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, GetProfileFileName());
@@ -26,6 +30,7 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue) {
+  if (GetPlatformHomeDirectory().empty()) return FALSE;  // no home: nowhere to keep it
   std::error_code error;
   std::filesystem::create_directories(GetPlatformHomeDirectory(), error);
   return WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, GetProfileFileName());

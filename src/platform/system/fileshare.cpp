@@ -2,6 +2,7 @@
 #include "vrmwnd/platform/fileshare.h"
 
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <chrono>
@@ -46,6 +47,13 @@ std::FILE* _fsopen(const char* file_name, const char* mode, int share_flag) {
   }
   native_mode += 'e';  // close on exec
   std::FILE* file = std::fopen(path.c_str(), native_mode.c_str());
+  // A folder is not a file: Windows refuses to open one, whatever the mode.
+  struct stat info;
+  if (file != nullptr && ::fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
+    std::fclose(file);
+    errno = EACCES;
+    return nullptr;
+  }
   if (file == nullptr || !writes) return file;
   const bool denies_write = share_flag == _SH_DENYWR || share_flag == _SH_DENYRW;
   if (!detail::take_lock(fileno(file), denies_write ? LOCK_EX : LOCK_SH)) {

@@ -1,6 +1,7 @@
 // The text of an ini file held in memory: sections of (key, value) lines in file
-// order, looked up without regard to case as Windows does. Shared by the registry
-// file and the private profile files.
+// order, looked up without regard to case as Windows does, or only indexed by section
+// for a large file read many times. Shared by the registry file and the private
+// profile files.
 #pragma once
 
 #include <string>
@@ -37,6 +38,26 @@ class IniText {
 
  private:
   std::vector<IniSection> sections_;
+};
+
+// The sections of an ini text without their entries: the names, in file order, and
+// where each one's lines are, so that a large file is looked up by reading only the
+// section asked for. Finds what IniText::parse(text) would find.
+class IniIndex {
+ public:
+  explicit IniIndex(std::string text);
+  const std::vector<std::string>& section_names() const { return names_; }
+  // The value of `key` in `section`; false when there is none.
+  bool find(std::string_view section, std::string_view key, std::string* value) const;
+
+ private:
+  struct Lines {
+    std::size_t begin;
+    std::size_t end;
+  };
+  std::string text_;
+  std::vector<std::string> names_;
+  std::vector<std::vector<Lines>> lines_;  // per name: its runs of lines
 };
 
 bool iequals(std::string_view a, std::string_view b);

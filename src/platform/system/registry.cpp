@@ -1,10 +1,16 @@
 // Registry keys and values over "registry.ini": one section per key path, named
 // with its root ("[HKEY_LOCAL_MACHINE\SOFTWARE\Telvaro]"), values written
-// "Name=sz:text" or "Name=dword:123". Texts escape backslash, line breaks and
-// edge blanks, so every value reads back exactly as written.
+// "Name=sz:text" or "Name=dword:123". Texts escape backslash, line breaks, tabs,
+// vertical tabs, form feeds and edge spaces, so every value reads back exactly as
+// written.
 #include "vrmwnd/platform/registry.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
+#include <ctime>
+#include <memory>
+#include <mutex>
 #include <string_view>
 
 #include "ini_text.h"
@@ -53,23 +59,55 @@ std::string join(const std::string& base, const char* sub_key) {
 
 std::string registry_file() { return GetPlatformHomeDirectory() + "/registry.ini"; }
 
-IniText load() {
-  std::string text;
-  read_file(registry_file(), &text);
-  return IniText::parse(text);
+bool same_file(const struct stat& a, const struct stat& b) {
+  return a.st_ino == b.st_ino && a.st_dev == b.st_dev && a.st_size == b.st_size &&
+         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+         a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
-bool key_exists(const IniText& ini, const std::string& path) {
+// The registry file's sections, indexed without reading their values (a query reads
+// only the section it asks for), kept while the file stays the same one: every write
+// replaces it by a rename (a new inode), so a changed file is always seen, while a
+// large file is read once per change, not at every query. A file changed in the last
+// seconds is read again every time: an edit in place within one tick of the file
+// system's clock would keep its size and times.
+std::shared_ptr<const IniIndex> load() {
+  static std::mutex mutex;
+  static std::shared_ptr<const IniIndex> cached;
+  static std::string cached_path;
+  static struct stat cached_stat {};
+  static const auto empty = std::make_shared<const IniIndex>(std::string());
+  if (GetPlatformHomeDirectory().empty()) return empty;
+  const std::string path = registry_file();
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return empty;
+  std::string text;
+  if (std::time(nullptr) - info.st_mtim.tv_sec < 3) {
+    read_file(path, &text);
+    return std::make_shared<const IniIndex>(std::move(text));
+  }
+  std::lock_guard lock(mutex);
+  if (cached && cached_path == path && same_file(info, cached_stat)) return cached;
+  read_file(path, &text);
+  cached = std::make_shared<const IniIndex>(std::move(text));
+  cached_path = path;
+  cached_stat = info;
+  return cached;
+}
+
+bool key_exists(const IniIndex& ini, const std::string& path) {
   if (path.find('\\') == std::string::npos) return true;  // a root always exists
-  for (const IniSection& s : ini.sections()) {
-    if (iequals(s.name, path)) return true;
-    if (s.name.size() > path.size() && s.name[path.size()] == '\\' &&
-        iequals(std::string_view(s.name).substr(0, path.size()), path))
+  for (const std::string& name : ini.section_names()) {
+    if (iequals(name, path)) return true;
+    if (name.size() > path.size() && name[path.size()] == '\\' &&
+        iequals(std::string_view(name).substr(0, path.size()), path))
       return true;
   }
   return false;
 }
 
+// Every blank the ini reader trims (isspace: space, \t, \n, \v, \f, \r) is escaped
+// where trimming would lose it; the control blanks everywhere, the space at the edges.
 std::string escape(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -77,6 +115,9 @@ std::string escape(std::string_view text) {
     if (c == '\\') out += "\\\\";
     else if (c == '\n') out += "\\n";
     else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else if (c == '\v') out += "\\v";
+    else if (c == '\f') out += "\\f";
     else if (c == ' ' && (i == 0 || i + 1 == text.size())) out += "\\s";
     else out += c;
   }
@@ -91,7 +132,15 @@ std::string unescape(std::string_view text) {
       continue;
     }
     const char c = text[++i];
-    out += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 's' ? ' ' : c;
+    switch (c) {
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      case 's': out += ' '; break;
+      case 't': out += '\t'; break;
+      case 'v': out += '\v'; break;
+      case 'f': out += '\f'; break;
+      default: out += c; break;
+    }
   }
   return out;
 }
@@ -116,6 +165,7 @@ void apply_set(std::string* text, void* ctx) {
 }
 
 bool store(SetRequest& request) {
+  if (GetPlatformHomeDirectory().empty()) return false;  // no home: nowhere to keep it
   make_directories(GetPlatformHomeDirectory());
   return edit_file_locked(registry_file(), apply_set, &request);
 }
@@ -133,7 +183,7 @@ LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD, REGSAM, PHKEY result) {
   std::string base;
   if (!detail::key_path(key, &base)) return ERROR_INVALID_HANDLE;
   const std::string path = detail::join(base, sub_key);
-  if (path.find('\\') != std::string::npos && !detail::key_exists(detail::load(), path))
+  if (path.find('\\') != std::string::npos && !detail::key_exists(*detail::load(), path))
     return ERROR_FILE_NOT_FOUND;
   *result = detail::new_handle(path);
   return ERROR_SUCCESS;
@@ -146,7 +196,7 @@ LSTATUS RegCreateKeyExA(HKEY key, LPCSTR sub_key, DWORD, LPSTR, DWORD, REGSAM, c
   std::string base;
   if (!detail::key_path(key, &base)) return ERROR_INVALID_HANDLE;
   const std::string path = detail::join(base, sub_key);
-  const bool existed = detail::key_exists(detail::load(), path);
+  const bool existed = detail::key_exists(*detail::load(), path);
   if (!existed) {
     detail::SetRequest request{path, "", "", false, false};
     if (!detail::store(request)) return static_cast<LSTATUS>(ERROR_ACCESS_DENIED);
@@ -161,17 +211,16 @@ LSTATUS RegQueryValueExA(HKEY key, LPCSTR value_name, LPDWORD, LPDWORD type, LPB
   std::string path;
   if (!detail::key_path(key, &path)) return ERROR_INVALID_HANDLE;
   if (data != nullptr && data_size == nullptr) return ERROR_INVALID_PARAMETER;
-  const detail::IniText ini = detail::load();
-  const detail::IniEntry* entry = ini.find(path, detail::value_key(value_name));
-  if (entry == nullptr) return ERROR_FILE_NOT_FOUND;
+  std::string stored;
+  if (!detail::load()->find(path, detail::value_key(value_name), &stored)) return ERROR_FILE_NOT_FOUND;
   std::string bytes;
   DWORD value_type = REG_NONE;
-  if (entry->value.rfind("dword:", 0) == 0) {
-    const DWORD number = static_cast<DWORD>(std::strtoul(entry->value.c_str() + 6, nullptr, 10));
+  if (stored.rfind("dword:", 0) == 0) {
+    const DWORD number = static_cast<DWORD>(std::strtoul(stored.c_str() + 6, nullptr, 10));
     bytes.assign(reinterpret_cast<const char*>(&number), sizeof number);
     value_type = REG_DWORD;
-  } else if (entry->value.rfind("sz:", 0) == 0) {
-    bytes = detail::unescape(std::string_view(entry->value).substr(3));
+  } else if (stored.rfind("sz:", 0) == 0) {
+    bytes = detail::unescape(std::string_view(stored).substr(3));
     bytes += '\0';
     value_type = REG_SZ;
   } else {

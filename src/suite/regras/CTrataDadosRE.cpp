@@ -17,19 +17,22 @@ constexpr long kLocalCadastroProduto = 710101;
 constexpr long kLocalCadastroServico = 710102;
 constexpr long kLocalCadastroFilial = 710103;
 
-// quantidade (4 casas) × unitário V8 (8 casas) em centavos, meio para longe do zero,
-// devolvido como CY; fora da faixa, 0.
-CY TotalEmCentavos(CY cyQuantidade, LONGLONG llUnitario) {
+// quantidade (4 casas) × (unitário − desconto unitário) V8 (8 casas) em centavos, meio
+// para longe do zero, em 128 bits: |quantidade| ≤ 2^63 e |diferença| < 2^64 dão um
+// produto abaixo de 2^127. DISP_E_OVERFLOW quando o total não cabe num CY.
+HRESULT TotalEmCentavos(CY cyQuantidade, LONGLONG llUnitario, LONGLONG llDesconto, CY* pTotal) {
   using Int128 = __int128;
-  const Int128 nProduto = Int128{cyQuantidade.int64} * llUnitario;  // 12 casas
-  constexpr Int128 kPorCentavo = 10'000'000'000;                      // 12 - 2 casas
+  *pTotal = g_cyZero;
+  const Int128 nUnitario = Int128{llUnitario} - llDesconto;
+  const Int128 nProduto = Int128{cyQuantidade.int64} * nUnitario;  // 12 casas
+  constexpr Int128 kPorCentavo = 10'000'000'000;                     // 12 - 2 casas
   Int128 nCentavos = nProduto / kPorCentavo;
   const Int128 nResto = nProduto % kPorCentavo;
   if (nResto * 2 >= kPorCentavo) ++nCentavos;
   else if (nResto * 2 <= -kPorCentavo) --nCentavos;
-  const Int128 nBruto = nCentavos * 100;
-  if (nBruto > INT64_MAX || nBruto < INT64_MIN) return g_cyZero;
-  return CyDeBruto(static_cast<LONGLONG>(nBruto));
+  if (nCentavos > INT64_MAX / 100 || nCentavos < INT64_MIN / 100) return DISP_E_OVERFLOW;
+  *pTotal = CyDeBruto(static_cast<LONGLONG>(nCentavos * 100));
+  return S_OK;
 }
 
 // A conta de destino e o histórico da linha de rateio (nModo 0: só o que está em 0).
@@ -125,14 +128,25 @@ void CTrataDadosRE::SetClassificacaoELocalEstocagem(const TCMRERegistroEntrada& 
 }
 
 CY CTrataDadosRE::CalculaValorTotalBruto(const TCMREItemProduto& item) {
-  return TotalEmCentavos(item.GetQuantidade(),
-                         item.GetValorUnitarioV8() - item.GetValorDescontoUnitarioV8());
+  CY cyTotal = g_cyZero;
+  CalculaValorTotalBrutoVerificado(item, &cyTotal);
+  return cyTotal;
+}
+
+HRESULT CTrataDadosRE::CalculaValorTotalBrutoVerificado(const TCMREItemProduto& item, CY* pTotal) {
+  return TotalEmCentavos(item.GetQuantidade(), item.GetValorUnitarioV8(), item.GetValorDescontoUnitarioV8(),
+                         pTotal);
+}
+
+HRESULT CTrataDadosRE::CalculaValorTotalBrutoVerificado(const TCMREItemServico& item, CY* pTotal) {
+  return TotalEmCentavos(item.GetQuantidade(), item.GetValorUnitarioV8(), item.GetValorDescontoUnitarioV8(),
+                         pTotal);
 }
 
 void CTrataDadosRE::CalculaValorTotalLiquido(const TCMREItemServico& item, WORD /*iSitServico*/,
                                              long lFornecedor, CY& cyBruto, CY& cyLiquido) {
-  cyBruto = TotalEmCentavos(item.GetQuantidade(),
-                            item.GetValorUnitarioV8() - item.GetValorDescontoUnitarioV8());
+  cyBruto = g_cyZero;
+  CalculaValorTotalBrutoVerificado(item, &cyBruto);
   cyLiquido = cyBruto;
   if (lFornecedor != 0) cyLiquido -= SomaImpostos(item.GetListaImposto());
 }

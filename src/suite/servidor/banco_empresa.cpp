@@ -11,6 +11,7 @@
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/platform/home.h"
 #include "vrmwnd/platform/registry.h"
+#include "vrmwnd/suite/servidor/criacao_empresa.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 
 namespace vrmsuite {
@@ -32,6 +33,7 @@ std::shared_ptr<CQZBancoEmpresa> Abre(const char* szArquivo, int nModo, std::str
               (pImpl->pBanco ? sqlite3_errmsg(pImpl->pBanco) : sqlite3_errstr(rc));
     return nullptr;
   }
+  sqlite3_busy_timeout(pImpl->pBanco, 10000);  // outro processo pode estar gravando
   return std::make_shared<CQZBancoEmpresa>(std::move(pImpl));
 }
 }  // namespace
@@ -156,6 +158,11 @@ std::unordered_map<std::string, std::shared_ptr<CQZBancoEmpresa>>& EmpresasNaMem
   return *pMapa;
 }
 
+bool Existe(const std::string& strArquivo) {
+  std::error_code ec;
+  return std::filesystem::exists(strArquivo, ec);
+}
+
 // As tabelas que o esquema ganhou depois que já havia empresas: criadas, quando faltam,
 // ao abrir o banco de uma empresa existente.
 constexpr const char* kTabelasAcrescentadas =
@@ -203,46 +210,29 @@ std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::st
     strErro = "nome de empresa inválido: \"" + strNome + "\"";
     return nullptr;
   }
-  const std::string strArquivo = ArquivoEmpresa(strNome);
+  std::string strArquivo = ArquivoEmpresa(strNome);
+  std::string strAdocao;
+  if (strArquivo.empty() && Existe(PastaPadraoEmpresa(strNome) + "/empresa.db")) {
+    if (AdotaEmpresa(strNome, strAdocao) != S_OK) {
+      strErro = strAdocao;
+      return nullptr;
+    }
+    strArquivo = ArquivoEmpresa(strNome);
+  }
   if (strArquivo.empty()) {
-    strErro = "a empresa \"" + strNome + "\" não está registrada (\"Path\" de " +
-              ChaveEmpresa(strNome) + ")";
+    const CString strErrada = QZEntradaDePastaInvalida(strNome.c_str());
+    strErro = !strErrada.IsEmpty() ? std::string(strErrada.GetString())
+                                   : "a empresa \"" + strNome + "\" não está registrada (\"Path\" de " +
+                                         ChaveEmpresa(strNome) + ")";
     return nullptr;
   }
-  if (!std::filesystem::exists(strArquivo)) {
+  if (!Existe(strArquivo)) {
     strErro = "a empresa \"" + strNome + "\" não tem banco em " + strArquivo;
     return nullptr;
   }
   auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
   if (pBanco && pBanco->ExecutaRoteiro(kTabelasAcrescentadas, strErro) != S_OK) return nullptr;
   return pBanco;
-}
-
-HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro) {
-  if (!NomeEmpresaValido(strNome)) {
-    strErro = "nome de empresa inválido: \"" + strNome + "\"";
-    return E_INVALIDARG;
-  }
-  const std::string strPasta = GetPlatformHomeDirectory() + "/empresas/" + strNome;
-  const std::string strArquivo = strPasta + "/empresa.db";
-  std::error_code ec;
-  if (std::filesystem::exists(strArquivo, ec)) {
-    strErro = "a empresa \"" + strNome + "\" já existe em " + strArquivo;
-    return E_FAIL;
-  }
-  std::filesystem::create_directories(strPasta, ec);
-  auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, true, strErro);
-  if (!pBanco) return QZ_E_BANCO_DE_DADOS;
-  HRESULT hr = pBanco->ExecutaRoteiro(EsquemaEmpresa(), strErro);
-  if (hr == S_OK) hr = pBanco->ExecutaRoteiro(AmostraEmpresa(), strErro);
-  pBanco.reset();
-  if (hr == S_OK &&
-      !QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, ChaveEmpresa(strNome).c_str(), "Path", strPasta.c_str())) {
-    strErro = "não foi possível registrar a empresa em " + ChaveEmpresa(strNome);
-    hr = E_FAIL;
-  }
-  if (hr != S_OK) std::filesystem::remove(strArquivo, ec);
-  return hr;
 }
 
 }  // namespace vrmsuite

@@ -34,6 +34,12 @@ void LimpaFalhasLeitura() {
   Falhas().clear();
 }
 
+int ChamadasDaLeitura(const char* szLeitura) {
+  std::lock_guard trava(g_mtx);
+  const auto it = Falhas().find(std::string_view(szLeitura));
+  return it == Falhas().end() ? 0 : it->second.nContadas;
+}
+
 namespace {
 TAlteraNota g_pAlteraNota = nullptr;
 }  // namespace

@@ -40,7 +40,8 @@ void GravaTexto(HKEY raiz, const char* chave, const char* valor, const char* tex
 TEST(RegistroTest, TextosVoltamComoForamGravados) {
   CHomeTemporaria home;
   const char* kTextos[] = {"C:\\Tarvo\\", " com brancos nas pontas ", "linha\nquebrada\r",
-                           "ção", "", "a=b;[x]"};
+                           "ção", "", "a=b;[x]", "tab no fim\t", "\tno começo", "\v", "fim\f",
+                           " \t \v\f\r\n ", "barra no fim\\", "\\t literal", "  dois  "};
   for (const char* texto : kTextos) {
     SCOPED_TRACE(texto);
     GravaTexto(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro\\Tarvo Empresarial", "Path", texto);
@@ -49,6 +50,59 @@ TEST(RegistroTest, TextosVoltamComoForamGravados) {
               texto);
     EXPECT_EQ(status, ERROR_SUCCESS);
   }
+}
+
+TEST(RegistroTest, ArquivoEditadoAMaoLidoComoOIni) {
+  CHomeTemporaria home;
+  EscreveArquivo(home.Caminho("registry.ini"),
+                 "Solto=sz:antes de toda seção\n"
+                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                 "; comentário\n"
+                 "  Um = sz:primeiro  \n"
+                 "linha sem igual\n"
+                 "[hkey_local_machine\\software\\b]\n"
+                 "Um=sz:de B\n"
+                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                 "Um=sz:repetido, não lido\n"
+                 "Dois=sz:na segunda vez que A aparece\n"
+                 "[sem fim\n"
+                 "Tres=sz:ainda de A\n");
+  const struct {
+    const char* szChave;
+    const char* szValor;
+    const char* szEsperado;  // nulo: não existe
+  } kCasos[] = {
+      {"SOFTWARE\\A", "Um", "primeiro"},
+      {"SOFTWARE\\A", "Dois", "na segunda vez que A aparece"},
+      {"SOFTWARE\\A", "Tres", "ainda de A"},
+      {"SOFTWARE\\B", "UM", "de B"},
+      {"SOFTWARE\\A", "Solto", nullptr},
+      {"SOFTWARE\\C", "Um", nullptr},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(testing::Message() << c.szChave << " " << c.szValor);
+    LSTATUS status;
+    const std::string lido = LeTexto(HKEY_LOCAL_MACHINE, c.szChave, c.szValor, &status);
+    if (c.szEsperado) {
+      EXPECT_EQ(status, ERROR_SUCCESS);
+      EXPECT_EQ(lido, c.szEsperado);
+    } else {
+      EXPECT_NE(status, ERROR_SUCCESS);
+    }
+  }
+}
+
+TEST(RegistroTest, TemporarioPlantadoNaoEhSeguido) {
+  // Um link (ou um resto) no lugar do temporário desta gravação não é escrito através.
+  CHomeTemporaria home;
+  const std::string vitima = home.Caminho("vitima.txt");
+  EscreveArquivo(vitima, "intocada");
+  const std::string temporario = home.Caminho("registry.ini.tmp." + std::to_string(::getpid()));
+  ASSERT_EQ(::symlink(vitima.c_str(), temporario.c_str()), 0);
+  GravaTexto(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro", "Valor", "gravado");
+  LSTATUS status;
+  EXPECT_EQ(LeTexto(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro", "Valor", &status), "gravado");
+  EXPECT_EQ(LeArquivo(vitima), "intocada");
 }
 
 TEST(RegistroTest, ChavesEValoresAusentesETamanhos) {
@@ -223,6 +277,17 @@ TEST(CompartilhamentoTest, QuemNegaGravacaoBloqueiaOutroGravador) {
   std::FILE* segundo = _fsopen(arquivo.c_str(), "at", _SH_DENYWR);
   EXPECT_NE(segundo, nullptr);
   if (segundo) std::fclose(segundo);
+}
+
+TEST(CompartilhamentoTest, PastaNaoAbreComoArquivo) {
+  CHomeTemporaria home;
+  const std::string pasta = home.CriaSubpasta("uma pasta");
+  for (const char* modo : {"rt", "r", "at"}) {
+    SCOPED_TRACE(modo);
+    errno = 0;
+    EXPECT_EQ(_fsopen(pasta.c_str(), modo, _SH_DENYNO), nullptr);
+    EXPECT_NE(errno, 0);
+  }
 }
 
 TEST(CaixaTest, ApresentadorRecebeACaixaEOPadraoRespondeOBotaoPadrao) {

@@ -25,6 +25,7 @@
 #include "vrmwnd/suite/leiautes/tagREG_CADDOCPS.h"
 #include "vrmwnd/suite/leiautes/tagREG_NOTA_FISCALPS.h"
 #include "vrmwnd/suite/servidor/CServidoresCompartilhados.h"
+#include "vrmwnd/suite/servidor/criacao_empresa.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 
 namespace {

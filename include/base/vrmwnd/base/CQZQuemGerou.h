@@ -50,8 +50,13 @@ class VRMWND_BASE_API CQZQuemGerou {
   // o rótulo completo quando o tipo tem um.
   CString GetDescricaoCompleta() const;
   // Lê o texto acima (brancos ignorados; forma por nome ou dígito; tokens ausentes
-  // valem 0) e troca todos os campos.
+  // valem 0; um número negativo depois do " - " volta ao número de 32 bits sem sinal
+  // que "%d" escreveu) e troca todos os campos.
   void SetDescricaoCompleta(const CString& texto);
+  // Como SetDescricaoCompleta, mas só aceita um texto na forma que GetDescricaoCompleta
+  // escreve (forma, data, número e origem legíveis, rótulo opcional): false, com os
+  // campos intocados, para qualquer outro.
+  bool LeDescricaoCompleta(const CString& texto);
   // "Módulo Comercial - Nota Fiscal - Mês/Ano: 05/2018 - Chave: 42", até 255 caracteres.
   CString GetDescricao() const;
 

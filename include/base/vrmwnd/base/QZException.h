@@ -4,6 +4,9 @@
 // texto vem dos arquivos de mensagens ("QZ%sMens.txt" da pasta "Mensagens").
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "vrmwnd/base/exporta.h"
 #include "vrmwnd/platform/CException.h"
 #include "vrmwnd/platform/CString.h"
@@ -78,8 +81,13 @@ inline constexpr int QZ_TAMANHO_LINHA_MENSAGEM = 1024;  // 1.023 caracteres e o 
 
 // O texto da mensagem nCodigo no arquivo do módulo de sigla szSigla ("CM"): a
 // primeira linha cujo número inicial é nCodigo, a partir do nono caractere, com
-// "\n" (barra e n) virando quebra de linha. Vazio quando nenhuma linha casa. Um
-// arquivo que não abre mostra a caixa "Erro" e dá o texto vazio.
+// "\n" (barra e n) virando quebra de linha, em UTF-8 (QZWindows1252ParaUtf8). Vazio
+// quando nenhuma linha casa. Um arquivo que não abre (ou uma pasta no lugar dele)
+// mostra a caixa "Erro" e dá o texto vazio.
 VRMWND_BASE_API CString QZTextoMensagem(LONG nCodigo, const char* szSigla);
 // O mesmo pelo número do módulo (1 a 30).
 VRMWND_BASE_API CString QZTextoMensagem(LONG nCodigo, int nModulo);
+// Uma linha de um arquivo de mensagens em UTF-8: o que já é UTF-8 válido fica como
+// está; o resto é lido como Windows-1252, o código dos arquivos da suíte, byte a byte
+// (os cinco bytes que ele não define viram U+FFFD).
+VRMWND_BASE_API std::string QZWindows1252ParaUtf8(std::string_view texto);

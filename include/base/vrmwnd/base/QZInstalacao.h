@@ -21,12 +21,20 @@ VRMWND_BASE_API bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const
                                           const char* szTexto);
 // Acrescenta a barra invertida que falta ao fim de uma pasta não vazia.
 VRMWND_BASE_API CString QZComBarraFinal(const CString& strPasta);
+// As pastas lidas do registro só valem quando são caminhos absolutos ('/' ou '\' no
+// início): uma relativa conta como ausente (nada é criado nem gravado no lugar para
+// onde ela apontaria) e QZEntradaDePastaInvalida diz qual entrada está errada.
+VRMWND_BASE_API bool QZPastaAbsoluta(const CString& strPasta);
 // Pasta de instalação com a barra final; sem o valor "Path", a pasta da plataforma.
 VRMWND_BASE_API CString QZDiretorioInstalacao();
 // Pasta dos arquivos de mensagens ("Mensagens") com a barra final; vazio sem o valor.
 VRMWND_BASE_API CString QZDiretorioMensagens();
 // Pasta de dados da empresa com a barra final; vazio quando não está registrada.
 VRMWND_BASE_API CString QZDiretorioEmpresa(const char* szEmpresa);
+// O texto que diz qual pasta do registro não é absoluta ("o valor "Path" de
+// HKEY_LOCAL_MACHINE\... não é um caminho absoluto: "x""), olhando "Path" e
+// "Mensagens" da instalação e, dada, a "Path" da empresa; vazio quando estão certas.
+VRMWND_BASE_API CString QZEntradaDePastaInvalida(const char* szEmpresa = nullptr);
 
 // Um arquivo da instalação de exemplo: nome e conteúdo.
 struct TQZArquivoExemplo {

@@ -7,6 +7,9 @@
 #include "vrmwnd/platform/export.h"
 
 // $VRMWND_HOME when set and not empty, otherwise $XDG_DATA_HOME/vrmwnd, otherwise
-// ~/.local/share/vrmwnd. Read at every call, so a test may point it elsewhere. Not
-// created here.
+// $HOME/.local/share/vrmwnd. Read at every call, so a test may point it elsewhere. Not
+// created here. Only absolute paths count: with VRMWND_HOME relative, or with neither
+// an absolute XDG_DATA_HOME nor an absolute HOME, there is no home and the result is
+// empty — the registry then reads as empty and refuses writes, and nothing is written
+// into the current folder.
 VRMWND_PLATFORM_API std::string GetPlatformHomeDirectory();

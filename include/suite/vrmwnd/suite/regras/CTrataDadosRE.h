@@ -64,6 +64,10 @@ class VRMWND_SUITE_API CTrataDadosRE : public CTrataDadosBase {
   // resultado.
   static void CalculaValorTotalLiquido(const TCMREItemServico& item, WORD iSitServico,
                                        long lFornecedor, CY& cyBruto, CY& cyLiquido);
+  // O mesmo bruto, dizendo quando não cabe: S_OK e o total em *pTotal, ou
+  // DISP_E_OVERFLOW (o item falha; *pTotal fica 0, nunca um valor que deu a volta).
+  static HRESULT CalculaValorTotalBrutoVerificado(const TCMREItemProduto& item, CY* pTotal);
+  static HRESULT CalculaValorTotalBrutoVerificado(const TCMREItemServico& item, CY* pTotal);
 
   // Totais do registro: produtos (soma dos totais), serviços (soma dos totais),
   // retenções (impostos dos serviços), nota = produtos + serviços + IPI + ICMS-ST

@@ -67,11 +67,9 @@ VRMWND_SUITE_API void RegistraEmpresaNaMemoria(const std::string& strNome,
                                                std::shared_ptr<CQZBancoEmpresa> pBanco);
 VRMWND_SUITE_API void RemoveEmpresaDaMemoria(const std::string& strNome);
 // A empresa pelo nome: a registrada na memória, senão o arquivo de ArquivoEmpresa,
-// que precisa existir. nullptr e o motivo em strErro quando não há.
+// que precisa existir; sem registro, o banco da pasta padrão é adotado (AdotaEmpresa,
+// em criacao_empresa.h). nullptr e o motivo em strErro quando não há.
 VRMWND_SUITE_API std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome,
     std::string& strErro);
-// Cria a empresa de amostra em <pasta da plataforma>/empresas/NOME/empresa.db (esquema
-// e amostra) e registra a pasta como "Path" da empresa; falha se o banco já existe.
-VRMWND_SUITE_API HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro);
 
 }  // namespace vrmsuite
