@@ -14,6 +14,9 @@ constexpr TTela kTelas[] = {
      AbreConsultas},
     {"Combos de lista fixa", "tipo de alerta, frete por conta, situação e entrada em estoque", AbreCombosFixos},
     {"Caixa de mensagem", "uma mensagem do módulo com os botões e o ícone escolhidos", AbreCaixaDeMensagem},
+    {"Chave do documento", "mês/ano e número de um documento; OK mostra a chave e a descrição", AbreChave},
+    {"Cotação pela web", "a pergunta da cotação incluída e a escolha do modelo de e-mail", AbreCotacaoWeb},
+    {"Progresso", "a janela de progresso sobre o menu desabilitado, em 20 passos", AbreProgresso},
 };
 
 constexpr int kIdLista = 1001;

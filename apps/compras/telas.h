@@ -31,5 +31,8 @@ void RodaMenu(const TContextoTela& contexto);
 void AbreConsultas(const TContextoTela& contexto);
 void AbreCombosFixos(const TContextoTela& contexto);
 void AbreCaixaDeMensagem(const TContextoTela& contexto);
+void AbreChave(const TContextoTela& contexto);
+void AbreCotacaoWeb(const TContextoTela& contexto);
+void AbreProgresso(const TContextoTela& contexto);
 
 }  // namespace compras

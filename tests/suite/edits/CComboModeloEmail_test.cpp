@@ -11,6 +11,7 @@
 #include "janelas_teste.h"
 #include "vrmwnd/suite/edits/CComboModeloEmail.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
+#include "vrmwnd/suite/servidor/criacao_empresa.h"
 
 namespace {
 

@@ -1,0 +1,70 @@
+// As telas dos diálogos do módulo no menu: a chave do documento, a cotação pela web e
+// o progresso. O resultado vai numa caixa de mensagem, não para a saída padrão, que
+// é a tela do terminal.
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "telas.h"
+#include "vrmwnd/vrmwnd.h"
+
+namespace compras {
+namespace {
+
+void Mostra(const TContextoTela& contexto, const CString& strTexto, const char* szTitulo) {
+  MessageBox(contexto.pPai ? contexto.pPai->m_hWnd : nullptr, strTexto, szTitulo, MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+void AbreChave(const TContextoTela& contexto) {
+  CDlgChave dlg(static_cast<REG_QZDMC::MOVIMENTOS_DMC>(5), contexto.pPai);
+  dlg.SetTipo(0);
+  if (dlg.DoModal() != IDOK) return;
+  CQZQuemGerou chave(dlg.GetQZDMC());
+  CString strTexto;
+  strTexto.Format("Chave: %llu\nDescrição: %s", static_cast<unsigned long long>(dlg.GetQZDMC().Valor()),
+                  chave.GetDescricao().GetString());
+  Mostra(contexto, strTexto, "Compras - Chave");
+}
+
+void AbreCotacaoWeb(const TContextoTela& contexto) {
+  CTrataDadosCPWnd tratador(nullptr);
+  TLigacaoTratador ligacao(tratador, contexto.szEmpresa, contexto.nUsuario, contexto.lSessao);
+  if (ligacao.Resultado() != S_OK) {
+    Mostra(contexto, "As regras da cotação não abriram a empresa.", "Compras - Cotação Web");
+    return;
+  }
+  CString strTexto;
+  try {
+    TCMEnvioCotacaoWeb envio;
+    tratador.IncluiCotacao(1, envio);
+    strTexto.Format("Enviar pela web: %s\nModelo: %s", envio.bEnviar ? "sim" : "não",
+                    envio.strModelo.IsEmpty() ? "(nenhum)" : envio.strModelo.GetString());
+  } catch (const CQZExceptionEx& e) {
+    strTexto.Format("A configuração do alerta não pôde ser lida (0X%08lX).",
+                    static_cast<unsigned long>(static_cast<DWORD>(e.GetResultado())));
+  }
+  Mostra(contexto, strTexto, "Compras - Cotação Web");
+}
+
+void AbreProgresso(const TContextoTela& contexto) {
+  constexpr int kPassos = 20;
+  {
+    CCMProgressoDlg dlg;
+    if (!dlg.Create(contexto.pPai)) return;
+    dlg.ShowWindow(SW_SHOW);
+    dlg.SetStep(100 / kPassos);
+    for (int i = 1; i <= kPassos; ++i) {
+      CString strSituacao;
+      strSituacao.Format("Passo %d de %d", i, kPassos);
+      dlg.SetStatus(strSituacao);
+      dlg.StepIt();
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    dlg.DestroyWindow();
+  }
+  Mostra(contexto, "Os 20 passos terminaram.", "Compras - Progresso");
+}
+
+}  // namespace compras
