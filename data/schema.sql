@@ -11,10 +11,14 @@ CREATE TABLE filial (
   szCNPJ TEXT NOT NULL DEFAULT '',
   szUF TEXT NOT NULL DEFAULT '',
   byTributadaIPI INTEGER NOT NULL DEFAULT 0,
-  byCSTCOFINSProprio INTEGER NOT NULL DEFAULT 0
+  byCSTCOFINSProprio INTEGER NOT NULL DEFAULT 0,
+  byAtiva INTEGER NOT NULL DEFAULT 1
 );
 
--- Plano de contas e plano gerencial (byGerencial = 1).
+-- Plano de contas e plano gerencial (byGerencial = 1). cTipo 'A' analítica, 'T'
+-- sintética (totaliza as analíticas cujo código começa pelo dela e "."); a
+-- característica agrupa as contas para as consultas (4 fornecedores, 8 disponível,
+-- 16 estoque, 32 despesa; 0 nenhuma).
 CREATE TABLE conta (
   lPonteiro INTEGER PRIMARY KEY,
   szCodigo TEXT NOT NULL,
@@ -22,7 +26,9 @@ CREATE TABLE conta (
   byGerencial INTEGER NOT NULL DEFAULT 0,
   cRemetente2 TEXT NOT NULL DEFAULT 'N',
   cRemetente1 TEXT NOT NULL DEFAULT 'N',
-  cClassificacao TEXT NOT NULL DEFAULT 'N'
+  cClassificacao TEXT NOT NULL DEFAULT 'N',
+  cTipo TEXT NOT NULL DEFAULT 'A',
+  byCaracteristica INTEGER NOT NULL DEFAULT 0
 );
 
 -- Clientes, fornecedores e transportadoras, com as informações extras.

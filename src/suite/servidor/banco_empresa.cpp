@@ -7,6 +7,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "atualiza_esquema.h"
 #include "banco_impl.h"
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/platform/home.h"
@@ -161,6 +162,13 @@ std::string ChaveEmpresa(const std::string& strNome) {
 }
 }  // namespace
 
+// O banco de uma empresa de versão anterior ganha o que falta no esquema ao abrir.
+static std::shared_ptr<CQZBancoEmpresa> AbreAtualizado(const std::string& strArquivo, std::string& strErro) {
+  auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
+  if (pBanco && AtualizaEsquemaEmpresa(*pBanco, strErro) != S_OK) return nullptr;
+  return pBanco;
+}
+
 std::string ArquivoEmpresa(const std::string& strNome) {
   std::string strPasta = QZDiretorioEmpresa(strNome.c_str()).GetString();
   while (!strPasta.empty() && (strPasta.back() == '\\' || strPasta.back() == '/')) strPasta.pop_back();
@@ -207,7 +215,7 @@ std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::st
     strErro = "a empresa \"" + strNome + "\" não tem banco em " + strArquivo;
     return nullptr;
   }
-  return CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
+  return AbreAtualizado(strArquivo, strErro);
 }
 
 HRESULT CriaEmpresaDeAmostra(const std::string& strNome, std::string& strErro) {
