@@ -6,3 +6,4 @@
 #include "vrmwnd/wrappers/C4_CComboBox.h"
 #include "vrmwnd/wrappers/C4_CButton.h"
 #include "vrmwnd/wrappers/C4_CEditsConsulta.h"
+#include "vrmwnd/wrappers/C4_CEditsCadastro.h"
