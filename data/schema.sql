@@ -99,6 +99,44 @@ CREATE TABLE situacao_tributaria (
   byEhCSOSN INTEGER NOT NULL DEFAULT 0
 );
 
+-- Quem a suíte conhece pelo número: usuários, compradores (cada um é um usuário),
+-- departamentos (por filial; 0 = todas) e requerentes (de um departamento).
+CREATE TABLE usuario (
+  iPonteiro INTEGER PRIMARY KEY,
+  szLogin TEXT NOT NULL,
+  szNome TEXT NOT NULL,
+  byAtivo INTEGER NOT NULL DEFAULT 1
+);
+
+CREATE TABLE comprador (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szNome TEXT NOT NULL,
+  iPonteiroUsuario INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE departamento (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szNome TEXT NOT NULL,
+  iPonteiroFilial INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE requerente (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szNome TEXT NOT NULL,
+  iPonteiroDepartamento INTEGER NOT NULL DEFAULT 0
+);
+
+-- Municípios pelo código do IBGE, com a UF.
+CREATE TABLE municipio (
+  lPonteiro INTEGER PRIMARY KEY,
+  lCodigoIBGE INTEGER NOT NULL,
+  szNome TEXT NOT NULL,
+  szUF TEXT NOT NULL
+);
+
 CREATE TABLE historico (
   iPonteiro INTEGER PRIMARY KEY,
   szDescricao TEXT NOT NULL,

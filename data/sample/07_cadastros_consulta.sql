@@ -25,3 +25,31 @@ INSERT INTO natureza VALUES
 INSERT INTO historico VALUES
   (4, 'Frete sobre compras', 1),
   (5, 'Adiantamento a fornecedor', 1);
+
+INSERT INTO usuario VALUES
+  (1, 'admin', 'Administrador do sistema', 1),
+  (4, 'mcosta', 'Marina Costa', 1),
+  (7, 'jpedroso', 'João Pedroso', 1),
+  (9, 'rvieira', 'Renato Vieira (desligado)', 0);
+
+INSERT INTO comprador VALUES
+  (1, 'MCOSTA', 'Marina Costa — materiais', 4),
+  (2, 'JPEDROSO', 'João Pedroso — serviços', 7);
+
+INSERT INTO departamento VALUES
+  (1, 'ADM', 'Administração', 0),
+  (2, 'PROD', 'Produção', 1),
+  (3, 'MANUT', 'Manutenção', 1),
+  (4, 'LOG-PR', 'Logística Curitiba', 2);
+
+INSERT INTO requerente VALUES
+  (1, 'RFERRAZ', 'Rita Ferraz', 2),
+  (2, 'OLIMA', 'Otávio Lima', 3),
+  (3, 'CSOUZA', 'Carla Souza', 4);
+
+INSERT INTO municipio VALUES
+  (1, 3550308, 'São Paulo', 'SP'),
+  (2, 4106902, 'Curitiba', 'PR'),
+  (3, 1302603, 'Manaus', 'AM'),
+  (4, 2611606, 'Recife', 'PE'),
+  (5, 3509502, 'Campinas', 'SP');

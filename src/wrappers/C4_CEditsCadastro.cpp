@@ -35,6 +35,14 @@ C4_MAPA_CADASTRO(C4_CPedeContaEx, CPedeContaEx)
 C4_MAPA_CADASTRO(C4_CPedeContaExComGerencial, CPedeContaExComGerencial)
 C4_MAPA_CADASTRO(C4_CPedeHistEx, CPedeHistEx)
 C4_MAPA_CADASTRO(C4_CProdutoEdit, CProdutoEdit)
+C4_MAPA_CADASTRO(C4_CUnidadeMedidaEdit, CUnidadeMedidaEdit)
+C4_MAPA_CADASTRO(C4_CUsuarioEdit, CUsuarioEdit)
+C4_MAPA_CADASTRO(C4_CCompradorEdit, CCompradorEdit)
+C4_MAPA_CADASTRO(C4_CRequerenteEdit, CRequerenteEdit)
+C4_MAPA_CADASTRO(C4_CDepartamentoEdit, CDepartamentoEdit)
+C4_MAPA_CADASTRO(C4_CMunicipioEdit, CMunicipioEdit)
+C4_MAPA_CADASTRO(C4_CSituacaoTributariaEdit, CSituacaoTributariaEdit)
+C4_MAPA_CADASTRO(C4_CCadastroDocumentoEdit, CCadastroDocumentoEdit)
 
 BOOL C4_CFilialEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }
 unsigned short C4_CFilialEdit::GetPonteiro() { return PosicaoOuZero<unsigned short>(*this); }
@@ -81,3 +89,20 @@ void C4_CProdutoEdit::SetPosicao(long lProduto, unsigned long lIDItem) {
   CProdutoEdit::SetPosicao(lProduto);
   m_lIDItem = lIDItem;
 }
+
+BOOL C4_CSituacaoTributariaEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }
+long C4_CSituacaoTributariaEdit::GetChave() const {
+  long lSituacao = 0;
+  GetPosicao(lSituacao);
+  return lSituacao;
+}
+
+BOOL C4_CCadastroDocumentoEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }
+long C4_CCadastroDocumentoEdit::GetPonteiro() { return PosicaoOuZero<long>(*this); }
+
+BOOL C4_CUnidadeMedidaEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }
+BOOL C4_CUsuarioEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }
+BOOL C4_CCompradorEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }
+BOOL C4_CRequerenteEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }
+BOOL C4_CDepartamentoEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }
+BOOL C4_CMunicipioEdit::OnChange() { return MudancaDeCadastro(*this, m_strTextoAnterior); }

@@ -79,6 +79,8 @@ run(0 "historico 4: Frete sobre compras\n" consulta historico 4)
 run(0 "CHP-2MM\tChapa de aço 2 mm\nLUB-1L\t" consulta produto --lista)
 run(0 "^1102\tCompra para comercialização — Curitiba\n3102\t[^\n]*\n$" consulta natureza --lista --filial 2)
 run(2 "código ou --lista" consulta conta)
+run(0 "municipio 3550308: São Paulo\nChave: 1\n" consulta municipio 3550308)
+run(0 "^ADM\tAdministração\nLOG-PR\tLogística Curitiba\n$" consulta departamento --lista --filial 2)
 run(2 "DD/MM/AAAA" consulta condicao 30 --data amanhã)
 # The alert entry point of a type starts the sample install's alert configurator,
 # which notes the type it was asked for.

@@ -36,6 +36,39 @@ const TDescricaoCadastro kProduto{
     nullptr, nullptr, nullptr, nullptr, nullptr,
     "Relação de Produtos", "RelacaoProdutos", "Código", "Descrição", 6105, "DF", 20};
 
+const TDescricaoCadastro kUnidade{
+    "unidade", "unidade_medida", "iPonteiro", "szSigla", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Unidades de Medida", "RelacaoUnidadesMedida", "Sigla", "Descrição", 6106, "DF", 6};
+const TDescricaoCadastro kSituacao{
+    "situacao", "situacao_tributaria", "byPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Situações Tributárias", "RelacaoSituacoesTributarias", "Código", "Descrição", 6107, "DF", 3};
+const TDescricaoCadastro kDocumento{
+    "documento", "documento", "iPonteiro", "szCodigo", "szDescricao",
+    "byUsaNaEntrada = 1", nullptr, nullptr, nullptr, nullptr,
+    "Relação de Tipos de Documento", "RelacaoTiposDocumento", "Código", "Descrição", 6108, "DF", 6};
+const TDescricaoCadastro kUsuario{
+    "usuario", "usuario", "iPonteiro", "szLogin", "szNome",
+    "byAtivo = 1", nullptr, nullptr, nullptr, nullptr,
+    "Relação de Usuários", "RelacaoUsuarios", "Usuário", "Nome", 6109, "DF", 20};
+const TDescricaoCadastro kComprador{
+    "comprador", "comprador", "iPonteiro", "szCodigo", "szNome",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Compradores", "RelacaoCompradores", "Código", "Nome", 6110, "DF", 20};
+const TDescricaoCadastro kRequerente{
+    "requerente", "requerente", "iPonteiro", "szCodigo", "szNome",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Requerentes", "RelacaoRequerentes", "Código", "Nome", 6111, "DF", 20};
+const TDescricaoCadastro kDepartamento{
+    "departamento", "departamento", "iPonteiro", "szCodigo", "szNome",
+    nullptr, "iPonteiroFilial", nullptr, nullptr, nullptr,
+    "Relação de Departamentos", "RelacaoDepartamentos", "Código", "Nome", 6112, "DF", 10};
+const TDescricaoCadastro kMunicipio{
+    "municipio", "municipio", "lPonteiro", "lCodigoIBGE", "szNome",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Municípios", "RelacaoMunicipios", "IBGE", "Município", 6113, "DF", 7};
+
 // Lê pela posição de 32 bits e devolve a posição no tipo do edit.
 template <class T>
 bool PosicaoComo(CEditCadastro& edit, T& valor) {
@@ -48,8 +81,9 @@ bool PosicaoComo(CEditCadastro& edit, T& valor) {
 }  // namespace
 
 const std::vector<const TDescricaoCadastro*>& CadastrosDescritos() {
-  static const std::vector<const TDescricaoCadastro*> kTodos{&kFilial,  &kNatureza,  &kConta,
-                                                            &kContaComGerencial, &kHistorico, &kProduto};
+  static const std::vector<const TDescricaoCadastro*> kTodos{
+      &kFilial,   &kNatureza, &kConta,      &kContaComGerencial, &kHistorico, &kProduto,     &kUnidade,
+      &kSituacao, &kDocumento, &kUsuario,   &kComprador,         &kRequerente, &kDepartamento, &kMunicipio};
   return kTodos;
 }
 
@@ -112,3 +146,17 @@ bool CPedeHistEx::SetPosicao(unsigned short iHistorico) { return CEditCadastro::
 CProdutoEdit::CProdutoEdit() : CEditCadastro(kProduto) {}
 bool CProdutoEdit::GetPosicao(long& lProduto) { return PosicaoComo(*this, lProduto); }
 bool CProdutoEdit::SetPosicao(long lProduto) { return CEditCadastro::SetPosicao(static_cast<DWORD>(lProduto)); }
+
+CUnidadeMedidaEdit::CUnidadeMedidaEdit() : CEditCadastro(kUnidade) {}
+CSituacaoTributariaEdit::CSituacaoTributariaEdit() : CEditCadastro(kSituacao) {}
+bool CSituacaoTributariaEdit::GetPosicao(long& lSituacao) const {
+  lSituacao = m_nEstadoValidacao == ESTADO_VALIDO ? static_cast<long>(m_lChave) : 0;
+  return m_nEstadoValidacao == ESTADO_VALIDO;
+}
+CCadastroDocumentoEdit::CCadastroDocumentoEdit() : CEditCadastro(kDocumento) {}
+bool CCadastroDocumentoEdit::GetPosicao(long& lDocumento) { return PosicaoComo(*this, lDocumento); }
+CUsuarioEdit::CUsuarioEdit() : CEditCadastro(kUsuario) {}
+CCompradorEdit::CCompradorEdit() : CEditCadastro(kComprador) {}
+CRequerenteEdit::CRequerenteEdit() : CEditCadastro(kRequerente) {}
+CDepartamentoEdit::CDepartamentoEdit() : CEditCadastro(kDepartamento) {}
+CMunicipioEdit::CMunicipioEdit() : CEditCadastro(kMunicipio) {}

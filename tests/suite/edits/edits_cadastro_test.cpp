@@ -95,6 +95,30 @@ TEST_F(EditsCadastroTest, CodigoDescricaoMensagemELista) {
        "Histórico não encontrado ou desativado.", "Relação de Históricos", 4, 3, 5, "5"},
       {"produto", [] { return std::make_unique<CProdutoEdit>(); }, "CHP-2MM", "Chapa de aço 2 mm", 11, "XYZ",
        "Produto não encontrado.", "Relação de Produtos", 5, 4, 13, "ROL-6204"},
+      {"unidade", [] { return std::make_unique<CUnidadeMedidaEdit>(); }, "KG", "Quilograma", 2, "XX",
+       "Unidade de medida não encontrada.", "Relação de Unidades de Medida", 6, 0, 5, "H"},
+      {"situação", [] { return std::make_unique<CSituacaoTributariaEdit>(); }, "10",
+       "Tributada e com cobrança do ICMS por substituição", 10, "99", "Situação tributária não encontrada.",
+       "Relação de Situações Tributárias", 4, 2, 101, "101"},
+      {"documento", [] { return std::make_unique<CCadastroDocumentoEdit>(); }, "NFS", "Nota fiscal de serviço", 2,
+       "REC", "Tipo de documento não encontrado ou não usado na entrada.", "Relação de Tipos de Documento", 2, 0, 1,
+       "NFE"},
+      {"usuário", [] { return std::make_unique<CUsuarioEdit>(); }, "mcosta", "Marina Costa", 4, "rvieira",
+       "Usuário não encontrado ou desativado.", "Relação de Usuários", 3, 1, 7, "jpedroso"},
+      {"comprador", [] { return std::make_unique<CCompradorEdit>(); }, "MCOSTA", "Marina Costa — materiais", 1, "ZZ",
+       "Comprador não encontrado.", "Relação de Compradores", 2, 0, 2, "JPEDROSO"},
+      {"requerente", [] { return std::make_unique<CRequerenteEdit>(); }, "OLIMA", "Otávio Lima", 2, "X",
+       "Requerente não encontrado.", "Relação de Requerentes", 3, 2, 1, "RFERRAZ"},
+      {"departamento de Curitiba",
+       [] {
+         auto p = std::make_unique<CDepartamentoEdit>();
+         p->SetFilial(2);
+         return p;
+       },
+       "LOG-PR", "Logística Curitiba", 4, "PROD", "Departamento não encontrado para esta filial.",
+       "Relação de Departamentos", 2, 0, 1, "ADM"},
+      {"município", [] { return std::make_unique<CMunicipioEdit>(); }, "4106902", "Curitiba", 2, "1234567",
+       "Município não encontrado.", "Relação de Municípios", 5, 3, 1, "3550308"},
   };
   int nId = 200;
   for (const auto& c : kCasos) {

@@ -9,11 +9,14 @@
 
 namespace {
 
-// O esquema da versão anterior: sem filial.byAtiva, conta.cTipo, conta.byCaracteristica.
+// O esquema da versão anterior: sem filial.byAtiva, conta.cTipo, conta.byCaracteristica
+// e sem as tabelas de usuários, compradores, departamentos, requerentes e municípios.
 constexpr const char* kVoltaAoEsquemaAntigo =
     "ALTER TABLE filial DROP COLUMN byAtiva;"
     "ALTER TABLE conta DROP COLUMN cTipo;"
     "ALTER TABLE conta DROP COLUMN byCaracteristica;"
+    "DROP TABLE usuario; DROP TABLE comprador; DROP TABLE departamento; DROP TABLE requerente;"
+    "DROP TABLE municipio;"
     "INSERT INTO conta (lPonteiro, szCodigo, szDescricao) VALUES (7001, '9.9.99', 'Conta da versão antiga');";
 
 TEST(AtualizaEsquemaTest, EmpresaAntigaGanhaAsColunasSemPerderDados) {
@@ -43,6 +46,18 @@ TEST(AtualizaEsquemaTest, EmpresaAntigaGanhaAsColunasSemPerderDados) {
     EXPECT_EQ(filial.LeFiliaisAtivas(), S_OK);
     EXPECT_EQ(filial.GetQuantidadeFiliaisAtivas(), 4) << "as filiais antigas nascem ativas";
     filial.OnFinaliza();
+
+    auto pBanco = vrmsuite::AbreEmpresa("Antiga", strErro);
+    ASSERT_TRUE(pBanco) << strErro;
+    if (nVez == 1) {
+      ASSERT_EQ(pBanco->ExecutaRoteiro("INSERT INTO municipio VALUES (9, 3106200, 'Belo Horizonte', 'MG');", strErro),
+                S_OK) << "a tabela nova nasce vazia, com as colunas do esquema: " << strErro;
+    }
+    CMunicipioEdit municipio;
+    ASSERT_EQ(municipio.Inicializa("Antiga", 1, 1), S_OK);
+    EXPECT_TRUE(municipio.SetPosicao(9)) << "e a segunda abertura não a recria";
+    EXPECT_EQ(municipio.GetStaticText(), "Belo Horizonte");
+    municipio.OnFinaliza();
   }
 }
 

@@ -84,3 +84,68 @@ class VRMWND_API C4_CProdutoEdit : public CProdutoEdit, public C4_Base {
   unsigned long m_lIDItem = 0;
   DECLARE_MESSAGE_MAP()
 };
+
+// A posição da situação que o edit mostra, sem validar de novo (0 sem registro).
+class VRMWND_API C4_CSituacaoTributariaEdit : public CSituacaoTributariaEdit, public C4_Base {
+ public:
+  long GetChave() const;
+
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};
+
+class VRMWND_API C4_CCadastroDocumentoEdit : public CCadastroDocumentoEdit, public C4_Base {
+ public:
+  CBotaoConsulta* GetBotao() { return GetBtnConsulta(); }
+  long GetPonteiro();
+
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};
+
+// Os wrappers sem operações além da porta.
+class VRMWND_API C4_CUnidadeMedidaEdit : public CUnidadeMedidaEdit, public C4_Base {
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};
+
+class VRMWND_API C4_CUsuarioEdit : public CUsuarioEdit, public C4_Base {
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};
+
+class VRMWND_API C4_CCompradorEdit : public CCompradorEdit, public C4_Base {
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};
+
+class VRMWND_API C4_CRequerenteEdit : public CRequerenteEdit, public C4_Base {
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};
+
+class VRMWND_API C4_CDepartamentoEdit : public CDepartamentoEdit, public C4_Base {
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};
+
+class VRMWND_API C4_CMunicipioEdit : public CMunicipioEdit, public C4_Base {
+ protected:
+  afx_msg BOOL OnChange();
+  CString m_strTextoAnterior;
+  DECLARE_MESSAGE_MAP()
+};

@@ -1,7 +1,9 @@
 // Os edits de consulta dos cadastros da empresa, cada um uma descrição de cadastro
 // (CEditCadastro) com as operações que a suíte dá a ele: filiais, naturezas de
 // operação (CFOP, por filial), contas do plano (sintéticas 'T' e suas analíticas),
-// históricos e produtos. DescricaoCadastro acha a descrição pelo nome.
+// históricos, produtos, unidades, situações tributárias, tipos de documento, usuários,
+// compradores, requerentes, departamentos e municípios. DescricaoCadastro acha a
+// descrição pelo nome.
 #pragma once
 
 #include <vector>
@@ -82,4 +84,53 @@ class VRMWND_SUITE_API CProdutoEdit : public CEditCadastro {
   CProdutoEdit();
   bool GetPosicao(long& lProduto);
   bool SetPosicao(long lProduto);
+};
+
+// Unidades de medida, pela sigla.
+class VRMWND_SUITE_API CUnidadeMedidaEdit : public CEditCadastro {
+ public:
+  CUnidadeMedidaEdit();
+};
+
+// Situações tributárias, pelo código. GetPosicao não valida de novo: dá a chave do
+// registro que o edit mostra (0 sem registro).
+class VRMWND_SUITE_API CSituacaoTributariaEdit : public CEditCadastro {
+ public:
+  CSituacaoTributariaEdit();
+  bool GetPosicao(long& lSituacao) const;
+};
+
+// Tipos de documento usados na entrada, pelo código.
+class VRMWND_SUITE_API CCadastroDocumentoEdit : public CEditCadastro {
+ public:
+  CCadastroDocumentoEdit();
+  bool GetPosicao(long& lDocumento);
+};
+
+// Usuários ativos (pelo login), compradores, requerentes, departamentos (da filial do
+// edit e os de todas) e municípios (pelo código do IBGE).
+class VRMWND_SUITE_API CUsuarioEdit : public CEditCadastro {
+ public:
+  CUsuarioEdit();
+};
+
+class VRMWND_SUITE_API CCompradorEdit : public CEditCadastro {
+ public:
+  CCompradorEdit();
+};
+
+class VRMWND_SUITE_API CRequerenteEdit : public CEditCadastro {
+ public:
+  CRequerenteEdit();
+};
+
+class VRMWND_SUITE_API CDepartamentoEdit : public CEditCadastro {
+ public:
+  CDepartamentoEdit();
+  void SetFilial(unsigned short iFilial) { m_filtro.iFilial = iFilial; }
+};
+
+class VRMWND_SUITE_API CMunicipioEdit : public CEditCadastro {
+ public:
+  CMunicipioEdit();
 };
