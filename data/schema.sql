@@ -137,6 +137,13 @@ CREATE TABLE municipio (
   szUF TEXT NOT NULL
 );
 
+-- Leiautes de importação e de relatório, por módulo ("CM" este).
+CREATE TABLE leiaute (
+  iPonteiro INTEGER PRIMARY KEY,
+  szNome TEXT NOT NULL,
+  szModulo TEXT NOT NULL DEFAULT 'CM'
+);
+
 CREATE TABLE historico (
   iPonteiro INTEGER PRIMARY KEY,
   szDescricao TEXT NOT NULL,

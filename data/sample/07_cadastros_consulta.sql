@@ -53,3 +53,9 @@ INSERT INTO municipio VALUES
   (3, 1302603, 'Manaus', 'AM'),
   (4, 2611606, 'Recife', 'PE'),
   (5, 3509502, 'Campinas', 'SP');
+
+INSERT INTO leiaute VALUES
+  (1, 'Importação de NF-e padrão', 'CM'),
+  (2, 'Pedido de compra resumido', 'CM'),
+  (3, 'Cotação por fornecedor', 'CM'),
+  (4, 'Etiqueta de volume', 'ES');

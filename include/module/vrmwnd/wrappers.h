@@ -7,3 +7,4 @@
 #include "vrmwnd/wrappers/C4_CButton.h"
 #include "vrmwnd/wrappers/C4_CEditsConsulta.h"
 #include "vrmwnd/wrappers/C4_CEditsCadastro.h"
+#include "vrmwnd/wrappers/C4_CCombosCadastro.h"

@@ -38,6 +38,7 @@
 #include "vrmwnd/suite/edits/CBotaoConsulta.h"
 #include "vrmwnd/suite/edits/CEditCadastro.h"
 #include "vrmwnd/suite/edits/edits_cadastro.h"
+#include "vrmwnd/suite/edits/CComboCadastro.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
 #include "vrmwnd/suite/servidor/IQZDF_Materiais.h"
 #include "vrmwnd/suite/servidor/IQZDF_Periodo.h"

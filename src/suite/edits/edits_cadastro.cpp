@@ -69,6 +69,11 @@ const TDescricaoCadastro kMunicipio{
     nullptr, nullptr, nullptr, nullptr, nullptr,
     "Relação de Municípios", "RelacaoMunicipios", "IBGE", "Município", 6113, "DF", 7};
 
+const TDescricaoCadastro kLeiaute{
+    "leiaute", "leiaute", "iPonteiro", "iPonteiro", "szNome",
+    "szModulo = 'CM'", nullptr, nullptr, nullptr, nullptr,
+    "Relação de Leiautes", "RelacaoLeiautes", "Número", "Leiaute", 0, "DF", 5};
+
 // Lê pela posição de 32 bits e devolve a posição no tipo do edit.
 template <class T>
 bool PosicaoComo(CEditCadastro& edit, T& valor) {
@@ -83,7 +88,7 @@ bool PosicaoComo(CEditCadastro& edit, T& valor) {
 const std::vector<const TDescricaoCadastro*>& CadastrosDescritos() {
   static const std::vector<const TDescricaoCadastro*> kTodos{
       &kFilial,   &kNatureza, &kConta,      &kContaComGerencial, &kHistorico, &kProduto,     &kUnidade,
-      &kSituacao, &kDocumento, &kUsuario,   &kComprador,         &kRequerente, &kDepartamento, &kMunicipio};
+      &kSituacao, &kDocumento, &kUsuario,   &kComprador,         &kRequerente, &kDepartamento, &kMunicipio, &kLeiaute};
   return kTodos;
 }
 

@@ -17,7 +17,7 @@ struct TColunaNova {
 };
 
 // Tabelas criadas depois; a definição vem do esquema embutido (data/schema.sql).
-constexpr const char* kTabelasNovas[] = {"usuario", "comprador", "departamento", "requerente", "municipio"};
+constexpr const char* kTabelasNovas[] = {"usuario", "comprador", "departamento", "requerente", "municipio", "leiaute"};
 
 // Mesmas definições de data/schema.sql.
 constexpr TColunaNova kColunasNovas[] = {
