@@ -186,6 +186,15 @@ CREATE TABLE cm_cfg_alerta (
   szDestinatarios TEXT NOT NULL DEFAULT ''
 );
 
+-- Modelos de e-mail da empresa: o nome mostrado, o arquivo (o nome completo) e a
+-- extensão, o tipo de documento a que o modelo serve (7: cotação de preços pela web).
+CREATE TABLE IF NOT EXISTS cm_modelo_email (
+  iModelo INTEGER PRIMARY KEY,
+  iExtensao INTEGER NOT NULL,
+  szNome TEXT NOT NULL,
+  szArquivo TEXT NOT NULL
+);
+
 -- Configuração mestre do módulo de Compras (uma linha).
 CREATE TABLE cm_mestre (
   id INTEGER PRIMARY KEY CHECK (id = 1),

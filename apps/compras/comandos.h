@@ -28,6 +28,14 @@ int ComandoAlerta(int argc, char** argv);
 // nota importar POS [POS...] [--json] [--empresa NOME]; argv[0] é "importar".
 int ComandoNotaImportar(int argc, char** argv);
 int ComandoConsulta(int argc, char** argv);
+int ComandoChave(int argc, char** argv);
+int ComandoCotacaoWeb(int argc, char** argv);
+int ComandoProgresso(int argc, char** argv);
+// Os diálogos do módulo, abertos com o agente instalado (na tela, a pessoa): cada um
+// imprime o que o diálogo devolveu e dá 0, ou 1 quando não houve resultado.
+int DialogoChave(int nForma, int nMovimento);
+int DialogoCotacaoWeb(const char* szEmpresa);
+int DialogoProgresso(int nPassos, int nPasso);
 
 // A empresa que os comandos usam quando não se diz outra.
 inline constexpr const char* kEmpresaPadrao = "AMOSTRA";

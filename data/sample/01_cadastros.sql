@@ -99,4 +99,11 @@ INSERT INTO cm_cfg_alerta VALUES
   (2, 4294967295, 'autorizacao.html', '', 0, 'Autorização de compra', 'diretoria@empresa.com.br'),
   (3, 4294967295, '', 'Pedido acima do orçado.', 0, 'Excedente', 'controladoria@empresa.com.br');
 
+INSERT INTO cm_modelo_email VALUES
+  (1, 7, 'Cotação web', 'cotacao_web.html'),
+  (2, 7, 'Cotação web - urgente', 'cotacao_urgente.html'),
+  (3, 7, 'Cotação de serviços', 'cotacao_servicos.html'),
+  (4, 2, 'Autorização de compra', 'autorizacao.html'),
+  (5, 5, 'Situação da ordem de compra', 'situacao_oc.html');
+
 INSERT INTO cm_mestre VALUES (1, 0, 1, 12, 2048, 0);

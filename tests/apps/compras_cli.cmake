@@ -86,6 +86,20 @@ run(2 "DD/MM/AAAA" consulta condicao 30 --data amanhã)
 # which notes the type it was asked for.
 run(0 "ParaAUTO_STATUSOCFORNECEDOR_CFG\\(\"AMOSTRA\", 1, 1\\)\nConfigurar alerta 6 \\(Situação da OC ao Fornecedor\\): módulo CM, empresa AMOSTRA, usuário 1, sessão 1\n" alerta 6)
 run(2 "tipo de alerta desconhecido" alerta 1)
+# The module's dialogs, with the person's answers from the command line.
+run(0 "Chave: [0-9]+\nNúmero: 42\nMovimento: 5\nPeríodo: 2048 \\(tipo 2\\)\nDescrição: " chave --forma 0 --movimento 5 --digita 0818-000042)
+run(0 "Número: 4567\nMovimento: 0\nPeríodo: 0 \\(tipo 0\\)" chave --forma 1 --movimento 5 --digita 004567)
+run(1 "^Cancelado\\.\n$" chave --forma 1 --digita 004567 --cancela)
+run(1 "não foi confirmada" chave --digita 0000000000)
+run(2 "a forma é 0" chave --forma 3 --digita 1)
+run(0 "Pergunta \\(Tarvo Compras\\): Deseja enviar a cotação pela web aos fornecedores\\? Não\nEnviar pela web: não\nModelo: \\(nenhum\\)\n" cotacao-web --responde nao)
+run(0 "Enviar pela web: sim\nModelo: cotacao_web.html\n" cotacao-web --responde sim)
+run(0 "Enviar pela web: sim\nModelo: cotacao_servicos.html\n" cotacao-web --responde sim --modelo "Cotação de serviços")
+run(0 "Enviar pela web: não\nModelo: cotacao_web.html\n" cotacao-web --responde sim --cancela)
+run(2 "sim ou nao" cotacao-web --responde talvez)
+run(0 "habilitada: não\nPasso 1 de 10: 10%\n.*Passo 9 de 10: 90%\nPasso 10 de 10: 100%\nJanela principal habilitada: sim\n$" progresso)
+run(0 "Passo 2 de 3: 80%\nPasso 3 de 3: 20%\n" progresso --passos 3 --passo 40)
+run(2 "o passo é de 1 a 100" progresso --passo 0)
 
 # A new user's machine: no VRMWND_HOME, an empty HOME. The first command creates the
 # install and the company under ~/.local/share/vrmwnd and answers.

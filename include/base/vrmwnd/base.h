@@ -20,3 +20,5 @@
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/CQZComPtr.h"
 #include "vrmwnd/base/QZTemporario.h"
+#include "vrmwnd/base/QZSegurancaCOM.h"
+#include "vrmwnd/base/CQZEnter.h"

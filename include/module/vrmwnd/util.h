@@ -2,6 +2,7 @@
 #pragma once
 
 #include "vrmwnd/util/modulo.h"
+#include "vrmwnd/util/CCMRecursoModulo.h"
 #include "vrmwnd/util/CVRMWNDUtil.h"
 #include "vrmwnd/util/automacao.h"
 #include "vrmwnd/util/preparacao.h"

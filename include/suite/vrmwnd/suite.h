@@ -43,6 +43,7 @@
 #include "vrmwnd/suite/servidor/IQZDF_Materiais.h"
 #include "vrmwnd/suite/servidor/IQZDF_Periodo.h"
 #include "vrmwnd/suite/edits/CComboBase.h"
+#include "vrmwnd/suite/edits/CComboModeloEmail.h"
 #include "vrmwnd/suite/edits/CQZDialog.h"
 #include "vrmwnd/suite/grade/CQZBrowserWnd.h"
 #include "vrmwnd/suite/grade/CQZTabCtrl.h"

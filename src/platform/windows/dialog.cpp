@@ -85,6 +85,10 @@ void press_enter(HWND dialog) {
 // queue is empty the user agent acts, and a dialog nobody answers ends with -1.
 void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result) {
   push_modal(dialog);
+  struct PopOnExit {  // an exception from a handler or the agent leaves the stack right
+    HWND dialog;
+    ~PopOnExit() { pop_modal(dialog); }
+  } pop_on_exit{dialog};
   while (continue_modal && IsWindow(dialog)) {
     auto* state = control_state<DialogState>(dialog);
     if (state && state->ended) {
@@ -104,7 +108,6 @@ void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result) {
       break;
     }
   }
-  pop_modal(dialog);
 }
 
 }  // namespace vrmwnd::platform::detail
@@ -306,11 +309,21 @@ INT_PTR CDialog::DoModal() {
   if (dialog == nullptr) return -1;
   HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : GetActiveWindow();
   while (owner != nullptr && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
-  bool disabled_owner = owner != nullptr && ::IsWindowEnabled(owner);
-  // The control that had the focus when this window took over: the owner's dialog
-  // manager remembers it on deactivation and gives it back on reactivation.
-  HWND focus_before = ::GetFocus();
-  if (disabled_owner) ::EnableWindow(owner, FALSE);
+  // On every way out, an exception included: the owner enabled again, the window gone
+  // and, as closing an owned modal window reactivates its owner, the focus back on the
+  // control that had it when this window took over (unless something took it since).
+  struct Cleanup {
+    CDialog* dialog;
+    HWND owner;
+    bool disabled_owner;
+    HWND focus_before;
+    ~Cleanup() {
+      if (disabled_owner) ::EnableWindow(owner, TRUE);
+      if (dialog->m_hWnd != nullptr) dialog->DestroyWindow();
+      if (::GetFocus() == nullptr && focus_before != nullptr && ::IsWindow(focus_before)) ::SetFocus(focus_before);
+    }
+  } cleanup{this, owner, owner != nullptr && ::IsWindowEnabled(owner), ::GetFocus()};
+  if (cleanup.disabled_owner) ::EnableWindow(owner, FALSE);
   m_nModalResult = -1;
   m_bContinueModal = TRUE;
   if (CreateFromTemplate(*dialog, owner)) {
@@ -319,11 +332,6 @@ INT_PTR CDialog::DoModal() {
     if (::GetFocus() == m_hWnd || ::IsChild(m_hWnd, ::GetFocus())) ::SetFocus(nullptr);
     ShowWindow(SW_HIDE);
   }
-  if (disabled_owner) ::EnableWindow(owner, TRUE);
-  if (m_hWnd != nullptr) DestroyWindow();
-  // Closing an owned modal window reactivates its owner, and the focus returns where it
-  // was, unless something took it meanwhile.
-  if (::GetFocus() == nullptr && focus_before != nullptr && ::IsWindow(focus_before)) ::SetFocus(focus_before);
   return m_nModalResult;
 }
 

@@ -15,6 +15,7 @@ namespace {
 struct Module {
   std::string name;  // lower-case base name
   std::map<UINT, DLGTEMPLATEDESC> dialogs;
+  bool in_chain = true;
 };
 
 struct Modules {
@@ -83,6 +84,22 @@ const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id) {
   };
   if (auto* found = find_in(detail::module_of(AfxGetResourceHandle()))) return found;
   for (auto& m : detail::modules().list)
-    if (auto* found = find_in(m.get())) return found;
+    if (m->in_chain)
+      if (auto* found = find_in(m.get())) return found;
   return nullptr;
+}
+
+BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
+  detail::Module* m = detail::module_of(hModule);
+  if (m == nullptr) return FALSE;
+  m->in_chain = true;
+  state.bInitialized = TRUE;
+  state.hModule = state.hResource = hModule;
+  return TRUE;
+}
+
+void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL) {
+  if (!state.bInitialized) return;
+  if (detail::Module* m = detail::module_of(state.hModule)) m->in_chain = false;
+  state.bInitialized = FALSE;
 }

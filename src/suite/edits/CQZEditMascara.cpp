@@ -15,8 +15,13 @@ BEGIN_MESSAGE_MAP(CQZEditMascara, CQZEditDF)
   ON_WM_CHAR()
 END_MESSAGE_MAP()
 
+bool CQZEditMascara::EhPosicao(char cMascara) const {
+  return m_bNumerica ? cMascara == '9' || cMascara == '0' : EhMarcador(cMascara);
+}
+
 bool CQZEditMascara::PosicaoAceita(char cMascara, UINT nChar) {
   switch (cMascara) {
+    case '0':
     case '9': return nChar >= '0' && nChar <= '9';
     case 'A': return nChar < 0x80 ? std::isalpha(static_cast<int>(nChar)) != 0 : nChar >= 0xC0;
     default: return nChar >= 0x20;
@@ -28,12 +33,14 @@ CString CQZEditMascara::Monta(const CString& strDigitado) const {
   int nUsados = 0, nTotal = strDigitado.GetLength();
   for (int i = 0; i < m_strMascara.GetLength(); ++i) {
     char c = m_strMascara[i];
-    if (!EhMarcador(c)) {
-      if (nUsados < nTotal || m_bMostrarMascara) strTexto += c;
+    if (!EhPosicao(c)) {
+      if (nUsados < nTotal || m_bMostrarMascara || m_bPreencheZeros) strTexto += c;
       continue;
     }
     if (nUsados < nTotal) {
       strTexto += strDigitado[nUsados++];
+    } else if (m_bPreencheZeros) {
+      strTexto += '0';
     } else if (m_bMostrarMascara) {
       strTexto += kVazio;
     } else {
@@ -46,22 +53,30 @@ CString CQZEditMascara::Monta(const CString& strDigitado) const {
 CString CQZEditMascara::GetTextoSemMascara() const {
   CString strTexto, strDigitado;
   GetWindowText(strTexto);
-  for (int i = 0; i < strTexto.GetLength() && i < m_strMascara.GetLength(); ++i)
-    if (EhMarcador(m_strMascara[i]) && strTexto[i] != kVazio) strDigitado += strTexto[i];
+  for (int i = 0; i < strTexto.GetLength() && i < m_strMascara.GetLength(); ++i) {
+    if (m_bPreencheZeros && strDigitado.GetLength() >= m_nDigitados) break;
+    if (EhPosicao(m_strMascara[i]) && strTexto[i] != kVazio) strDigitado += strTexto[i];
+  }
   return strDigitado;
 }
 
 bool CQZEditMascara::IsCompleto() const {
   int nPosicoes = 0;
-  for (int i = 0; i < m_strMascara.GetLength(); ++i) nPosicoes += EhMarcador(m_strMascara[i]) ? 1 : 0;
+  for (int i = 0; i < m_strMascara.GetLength(); ++i) nPosicoes += EhPosicao(m_strMascara[i]) ? 1 : 0;
   return GetTextoSemMascara().GetLength() == nPosicoes;
 }
 
 void CQZEditMascara::Exibe(const CString& strDigitado) {
   CString strTexto = Monta(strDigitado);
+  m_nDigitados = strDigitado.GetLength();
   SetSel(0, -1);
   ReplaceSel(strTexto);
   int nCursor = strTexto.Find(kVazio);
+  if (m_bPreencheZeros) {  // o cursor fica na primeira posição ainda não digitada
+    nCursor = -1;
+    for (int i = 0, nUsados = 0; i < m_strMascara.GetLength() && nCursor < 0; ++i)
+      if (EhPosicao(m_strMascara[i]) && nUsados++ == m_nDigitados) nCursor = i;
+  }
   if (nCursor < 0) nCursor = strTexto.GetLength();
   SetSel(nCursor, nCursor);
 }
@@ -69,7 +84,23 @@ void CQZEditMascara::Exibe(const CString& strDigitado) {
 void CQZEditMascara::SetMascara(const char* szMascara) {
   CString strDigitado = GetTextoSemMascara();
   m_strMascara = szMascara;
+  m_bNumerica = m_bPreencheZeros = false;
+  m_nDigitados = strDigitado.GetLength();
   if (m_hWnd != nullptr) SetWindowText(Monta(strDigitado));
+}
+
+void CQZEditMascara::SetMascara(int nTipo, const CString& strMascara, int bPreencheZeros) {
+  CString strDigitado = m_hWnd != nullptr ? GetTextoSemMascara() : CString();
+  m_strMascara = strMascara;
+  m_bNumerica = nTipo == 0;
+  m_bPreencheZeros = bPreencheZeros != 0;
+  int nPosicoes = 0;
+  for (int i = 0; i < m_strMascara.GetLength(); ++i) nPosicoes += EhPosicao(m_strMascara[i]) ? 1 : 0;
+  CString strValido;  // o que já havia e cabe na máscara nova
+  for (int i = 0, j = 0; i < strDigitado.GetLength() && j < nPosicoes; ++i)
+    if (!m_bNumerica || (strDigitado[i] >= '0' && strDigitado[i] <= '9')) strValido += strDigitado[i], ++j;
+  m_nDigitados = strValido.GetLength();
+  if (m_hWnd != nullptr) SetWindowText(Monta(strValido));
 }
 
 void CQZEditMascara::SetMostrarMascara(bool b) {
@@ -88,7 +119,7 @@ void CQZEditMascara::OnChar(UINT nChar, UINT, UINT) {
   if (nChar < 0x20 || nChar >= 0x80) return;  // a máscara trabalha com ASCII
   int nPosicao = 0;
   for (int nUsados = 0; nPosicao < m_strMascara.GetLength(); ++nPosicao)
-    if (EhMarcador(m_strMascara[nPosicao]) && nUsados++ == strDigitado.GetLength()) break;
+    if (EhPosicao(m_strMascara[nPosicao]) && nUsados++ == strDigitado.GetLength()) break;
   if (nPosicao >= m_strMascara.GetLength() || !PosicaoAceita(m_strMascara[nPosicao], nChar)) return;
   Exibe(strDigitado + static_cast<char>(nChar));
 }

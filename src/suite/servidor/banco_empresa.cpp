@@ -157,6 +157,12 @@ std::unordered_map<std::string, std::shared_ptr<CQZBancoEmpresa>>& EmpresasNaMem
   return *pMapa;
 }
 
+// As tabelas que o esquema ganhou depois que já havia empresas: criadas, quando faltam,
+// ao abrir o banco de uma empresa existente.
+constexpr const char* kTabelasAcrescentadas =
+    "CREATE TABLE IF NOT EXISTS cm_modelo_email (iModelo INTEGER PRIMARY KEY, iExtensao INTEGER NOT NULL,"
+    " szNome TEXT NOT NULL, szArquivo TEXT NOT NULL);";
+
 std::string ChaveEmpresa(const std::string& strNome) {
   return std::string(QZChaveEmpresarial().GetString()) + "\\" + QZ_SUBCHAVE_EMPRESAS + "\\" + strNome;
 }
@@ -165,7 +171,9 @@ std::string ChaveEmpresa(const std::string& strNome) {
 // O banco de uma empresa de versão anterior ganha o que falta no esquema ao abrir.
 static std::shared_ptr<CQZBancoEmpresa> AbreAtualizado(const std::string& strArquivo, std::string& strErro) {
   auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
-  if (pBanco && AtualizaEsquemaEmpresa(*pBanco, strErro) != S_OK) return nullptr;
+  if (pBanco && (pBanco->ExecutaRoteiro(kTabelasAcrescentadas, strErro) != S_OK ||
+                 AtualizaEsquemaEmpresa(*pBanco, strErro) != S_OK))
+    return nullptr;
   return pBanco;
 }
 

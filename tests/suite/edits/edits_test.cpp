@@ -85,6 +85,33 @@ TEST_F(EditsTest, MascaraAceitaSoOQueCadaPosicaoPermite) {
   EXPECT_EQ(Texto(edit), "1") << "Backspace tira o literal junto com o dígito";
 }
 
+TEST_F(EditsTest, MascaraNumericaComZerosNasPosicoesVazias) {
+  struct Caso { int nTipo; const char* szMascara; int bZeros; const char* szDigitado; int nApagados; const char* szTexto; const char* szSemMascara; bool bCompleto; };
+  constexpr Caso kCasos[] = {
+      {0, "9999-999999", 1, "", 0, "0000-000000", "", false},
+      {0, "9999-999999", 1, "0718", 0, "0718-000000", "0718", false},
+      {0, "9999-999999", 1, "0718000123", 0, "0718-000123", "0718000123", true},
+      {0, "9999-999999", 1, "07180", 2, "0710-000000", "071", false},
+      {0, "9999-999999", 1, "12a-3", 0, "1230-000000", "123", false},
+      {0, "000000", 0, "0045", 0, "0045", "0045", false},
+      {0, "000000", 0, "1234567", 0, "123456", "123456", true},
+      {1, "000000", 0, "12", 0, "", "", true},  // fora da numérica, '0' é literal: nada entra
+  };
+  int nId = 700;
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(testing::Message() << c.szMascara << " " << c.szDigitado << " -" << c.nApagados);
+    CQZEditMascara edit;
+    Cria(edit, ++nId);
+    edit.SetMascara(c.nTipo, c.szMascara, c.bZeros);
+    if (*c.szDigitado) m_usuario.Digita(edit, c.szDigitado);
+    for (int i = 0; i < c.nApagados; ++i) m_usuario.Tecla(VK_BACK);
+    EXPECT_EQ(Texto(edit), c.szTexto);
+    EXPECT_EQ(edit.GetTextoSemMascara(), c.szSemMascara);
+    EXPECT_EQ(edit.IsCompleto(), c.bCompleto);
+    SetFocus(nullptr);
+  }
+}
+
 TEST_F(EditsTest, DataSoValeCompletaEExistente) {
   constexpr struct { const char* szDigitado; int nDia, nMes, nAno; } kCasos[] = {
       {"29022024", 29, 2, 2024}, {"29022023", 0, 0, 0}, {"0101", 0, 0, 0}, {"31129999", 0, 0, 0},

@@ -12,6 +12,10 @@
 #include <cstdint>
 
 struct REG_QZDMC {
+  // O tipo de movimento de um documento (campo Origem); a lista de valores é da
+  // biblioteca de registros, e quem recebe um só o repassa.
+  enum MOVIMENTOS_DMC : std::uint16_t { MOVIMENTO_NENHUM = 0 };
+
   std::uint32_t dwBaixo = 0;
   std::uint32_t dwAlto = 0;
 

@@ -17,11 +17,25 @@
   };
 QZ_DECLARA_TRATA_DADOS_WND(AC)
 QZ_DECLARA_TRATA_DADOS_WND(CC)
-QZ_DECLARA_TRATA_DADOS_WND(CP)
 QZ_DECLARA_TRATA_DADOS_WND(CT)
 QZ_DECLARA_TRATA_DADOS_WND(OC)
 QZ_DECLARA_TRATA_DADOS_WND(OP)
 #undef QZ_DECLARA_TRATA_DADOS_WND
+
+// O tratador da cotação: as regras, ao incluir uma cotação, perguntam por ele se ela
+// vai aos fornecedores pela web e com que modelo de e-mail.
+class VRMWND_API CTrataDadosCPWnd : public CConsisteDadosCP, public CQZProfilerEmpresa {
+ public:
+  explicit CTrataDadosCPWnd(CTimer2* pTimer);
+  ~CTrataDadosCPWnd() override;
+  // Pergunta (mensagem 1907, Sim/Não) se a cotação vai pela web; no Sim lê a
+  // configuração do alerta de inclusão de cotação: com o corpo próprio preenchido não
+  // há modelo; senão o modelo é o configurado, e, quando a configuração deixa o
+  // usuário escolher, o diálogo "Cotação Web" o troca (o Cancelar desiste do envio).
+  // A leitura que falha vai ao log de erros e é lançada como CQZExceptionEx, com
+  // bEnviar true. Devolve 1.
+  unsigned OnDoModalCotacaoWeb(bool& bEnviar, CString& strModelo) override;
+};
 
 // A solicitação de compra cria, antes da sua base, o tratador de cotação com o mesmo
 // cronômetro e o entrega à base, que fica com ele (e o destrói); assim as regras da

@@ -10,6 +10,9 @@
 #include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/windef.h"
 
+// The identifier of controls nobody looks up (labels).
+constexpr int IDC_STATIC = -1;
+
 // One control of a dialog template, in dialog units. WS_CHILD is always added;
 // WS_VISIBLE is not, so a template says it as a resource script would.
 struct DLGITEMDESC {
@@ -46,3 +49,16 @@ VRMWND_PLATFORM_API void AfxRegisterDialogTemplate(HINSTANCE module, UINT id,
     const DLGTEMPLATEDESC& dialog);
 // The template `id` from the resource chain, or nullptr.
 VRMWND_PLATFORM_API const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id);
+
+// An extension library's state, as MFC keeps it between its load and its unload.
+struct AFX_EXTENSION_MODULE {
+  BOOL bInitialized = FALSE;
+  HMODULE hModule = nullptr;
+  HMODULE hResource = nullptr;
+};
+// A registered module is in the resource chain until AfxTermExtensionModule takes it
+// out; AfxInitExtensionModule (at load) records it in `state` and puts it (back) in.
+// Out of the chain, its templates are found only while it is the current resource
+// handle. FALSE for a module nobody registered.
+VRMWND_PLATFORM_API BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
+VRMWND_PLATFORM_API void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);

@@ -13,3 +13,8 @@ VRMWND_PLATFORM_API void FixPlatformClock(const SYSTEMTIME& local, ULONGLONG tic
 VRMWND_PLATFORM_API void AdvancePlatformClock(ULONGLONG milliseconds);
 VRMWND_PLATFORM_API void ReleasePlatformClock();
 VRMWND_PLATFORM_API bool IsPlatformClockFixed();
+
+// COM's process security: whether CoInitializeSecurity was accepted and the
+// authentication level it was given; the reset lets the next call be the first.
+VRMWND_PLATFORM_API bool GetComSecurityForTesting(DWORD* authentication_level);
+VRMWND_PLATFORM_API void ResetComSecurityForTesting();

@@ -110,5 +110,14 @@ VRMWND_PLATFORM_API BOOL EndDialog(HWND dialog, INT_PTR result);
 // left or the right key is.
 VRMWND_PLATFORM_API SHORT GetKeyState(int virtual_key);
 
+// A message number unique in the process for a name (registered_messages.cpp):
+// 0xC000 and up; the same name, in any case, gives the same number.
+VRMWND_PLATFORM_API UINT RegisterWindowMessageA(LPCSTR name);
+inline UINT RegisterWindowMessage(LPCSTR name) { return RegisterWindowMessageA(name); }
+// Compares two texts ignoring the case of ASCII letters: <0, 0, >0 (class names
+// are compared so).
+VRMWND_PLATFORM_API int lstrcmpiA(LPCSTR a, LPCSTR b);
+inline int lstrcmpi(LPCSTR a, LPCSTR b) { return lstrcmpiA(a, b); }
+
 // Fixed metrics (metrics.cpp has the table); unknown indexes give 0.
 VRMWND_PLATFORM_API int GetSystemMetrics(int index);

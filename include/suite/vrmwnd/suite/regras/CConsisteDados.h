@@ -16,12 +16,32 @@
   };
 QZ_DECLARA_TRATA_DADOS(AC)
 QZ_DECLARA_TRATA_DADOS(CC)
-QZ_DECLARA_TRATA_DADOS(CP)
 QZ_DECLARA_TRATA_DADOS(CT)
 QZ_DECLARA_TRATA_DADOS(OC)
 QZ_DECLARA_TRATA_DADOS(OP)
 QZ_DECLARA_TRATA_DADOS(SC)
 #undef QZ_DECLARA_TRATA_DADOS
+
+// O que a inclusão de uma cotação decidiu sobre o envio pela web.
+struct TCMEnvioCotacaoWeb {
+  bool bEnviar = false;
+  CString strModelo;  // o modelo de e-mail do envio
+};
+
+// Regras da cotação de preços. Ao incluir uma cotação, perguntam à tela, pela operação
+// OnDoModalCotacaoWeb que a camada de janelas implementa, se a cotação vai aos
+// fornecedores pela web e com que modelo de e-mail.
+class VRMWND_SUITE_API CTrataDadosCP : public CTrataDadosBase {
+ public:
+  using CTrataDadosBase::CTrataDadosBase;
+  // A pergunta do envio pela web. As regras não abrem janelas: aqui não envia
+  // (bEnviar false, modelo vazio). Devolve 1.
+  virtual unsigned OnDoModalCotacaoWeb(bool& bEnviar, CString& strModelo);
+  // Inclui a cotação lNumero e pergunta pelo envio; o número 0 é recusado
+  // (E_INVALIDARG) sem perguntar, e com as mensagens suprimidas não pergunta nem
+  // envia. A exceção da pergunta chega ao chamador.
+  HRESULT IncluiCotacao(ULONG lNumero, TCMEnvioCotacaoWeb& envio);
+};
 
 #define QZ_DECLARA_CONSISTE_DADOS(Codigo)                                         \
   class VRMWND_SUITE_API CConsisteDados##Codigo : public CTrataDados##Codigo { \

@@ -29,6 +29,9 @@ class VRMWND_SUITE_API CTrataDadosBase : public CServidoresCompartilhados {
   // A empresa usa lotes de estoque (as entradas buscam o lote do movimento).
   BYTE GetUsaLoteES() const { return m_byUsaLoteES; }
   void SetUsaLoteES(BYTE by) { m_byUsaLoteES = by; }
+  // A tela navega com Enter como Tab; os diálogos que as regras pedem seguem a tela.
+  bool GetEnterComoTab() const { return m_bEnterComoTab; }
+  void SetEnterComoTab(bool b) { m_bEnterComoTab = b; }
   // Enquanto ligada, as regras não pedem nada ao usuário.
   bool GetSuprimeMensagens() const { return m_bSuprimeMensagens; }
   void SetSuprimeMensagens(bool b) { m_bSuprimeMensagens = b; }
@@ -56,4 +59,5 @@ class VRMWND_SUITE_API CTrataDadosBase : public CServidoresCompartilhados {
   CQZDadosCM_Mestre m_DadosCM_Mestre;
   BYTE m_byUsaLoteES = 0;
   bool m_bSuprimeMensagens = false;
+  bool m_bEnterComoTab = false;
 };
