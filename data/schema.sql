@@ -11,10 +11,14 @@ CREATE TABLE filial (
   szCNPJ TEXT NOT NULL DEFAULT '',
   szUF TEXT NOT NULL DEFAULT '',
   byTributadaIPI INTEGER NOT NULL DEFAULT 0,
-  byCSTCOFINSProprio INTEGER NOT NULL DEFAULT 0
+  byCSTCOFINSProprio INTEGER NOT NULL DEFAULT 0,
+  byAtiva INTEGER NOT NULL DEFAULT 1
 );
 
--- Plano de contas e plano gerencial (byGerencial = 1).
+-- Plano de contas e plano gerencial (byGerencial = 1). cTipo 'A' analítica, 'T'
+-- sintética (totaliza as analíticas cujo código começa pelo dela e "."); a
+-- característica agrupa as contas para as consultas (4 fornecedores, 8 disponível,
+-- 16 estoque, 32 despesa; 0 nenhuma).
 CREATE TABLE conta (
   lPonteiro INTEGER PRIMARY KEY,
   szCodigo TEXT NOT NULL,
@@ -22,7 +26,9 @@ CREATE TABLE conta (
   byGerencial INTEGER NOT NULL DEFAULT 0,
   cRemetente2 TEXT NOT NULL DEFAULT 'N',
   cRemetente1 TEXT NOT NULL DEFAULT 'N',
-  cClassificacao TEXT NOT NULL DEFAULT 'N'
+  cClassificacao TEXT NOT NULL DEFAULT 'N',
+  cTipo TEXT NOT NULL DEFAULT 'A',
+  byCaracteristica INTEGER NOT NULL DEFAULT 0
 );
 
 -- Clientes, fornecedores e transportadoras, com as informações extras.
@@ -91,6 +97,51 @@ CREATE TABLE situacao_tributaria (
   szDescricao TEXT NOT NULL,
   byEhCST INTEGER NOT NULL DEFAULT 0,
   byEhCSOSN INTEGER NOT NULL DEFAULT 0
+);
+
+-- Quem a suíte conhece pelo número: usuários, compradores (cada um é um usuário),
+-- departamentos (por filial; 0 = todas) e requerentes (de um departamento).
+CREATE TABLE usuario (
+  iPonteiro INTEGER PRIMARY KEY,
+  szLogin TEXT NOT NULL,
+  szNome TEXT NOT NULL,
+  byAtivo INTEGER NOT NULL DEFAULT 1
+);
+
+CREATE TABLE comprador (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szNome TEXT NOT NULL,
+  iPonteiroUsuario INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE departamento (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szNome TEXT NOT NULL,
+  iPonteiroFilial INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE requerente (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szNome TEXT NOT NULL,
+  iPonteiroDepartamento INTEGER NOT NULL DEFAULT 0
+);
+
+-- Municípios pelo código do IBGE, com a UF.
+CREATE TABLE municipio (
+  lPonteiro INTEGER PRIMARY KEY,
+  lCodigoIBGE INTEGER NOT NULL,
+  szNome TEXT NOT NULL,
+  szUF TEXT NOT NULL
+);
+
+-- Leiautes de importação e de relatório, por módulo ("CM" este).
+CREATE TABLE leiaute (
+  iPonteiro INTEGER PRIMARY KEY,
+  szNome TEXT NOT NULL,
+  szModulo TEXT NOT NULL DEFAULT 'CM'
 );
 
 CREATE TABLE historico (

@@ -1,13 +1,15 @@
-// compras consulta autorizacao|condicao CODIGO: põe o código no edit de consulta do
-// módulo (autorização de compra ou condição de pagamento), sai do campo como uma
-// pessoa e mostra o que o edit mostra: a descrição do static companheiro e a chave,
-// ou a caixa de mensagem da recusa.
+// compras consulta EDIT CODIGO: põe o código no edit de consulta (autorização de
+// compra, condição de pagamento ou um cadastro da empresa: filial, natureza, conta,
+// histórico, produto, …), sai do campo como uma pessoa e mostra o que o edit mostra:
+// a descrição do static companheiro e a chave, ou a caixa de mensagem da recusa.
+// --lista abre a lista de consulta do cadastro e imprime as linhas que ela mostra.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "comandos.h"
+#include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/vrmwnd.h"
 
 namespace compras {
@@ -107,6 +109,67 @@ int ConsultaCondicao(const char* szEmpresa, const char* szCodigo, int nModulo, R
   return bValida ? 0 : 1;
 }
 
+// Os filtros do cadastro vindos da linha de comando.
+struct TOpcoesCadastro {
+  TFiltroCadastro filtro;
+  bool bLista = false;
+};
+
+// Imprime as linhas da lista de consulta que o edit abre e a fecha sem escolher.
+void ImprimeLista(CEditCadastro& edit) {
+  ScriptedUser pessoa;
+  pessoa.WhenOpened(edit.GetDescricaoCadastro().szTitulo).Check([](HWND hDialogo) {
+    auto* pLista = static_cast<CListCtrl*>(CWnd::FromHandle(GetDlgItem(hDialogo, CConsulta::IDC_LISTA)));
+    for (int i = 0; i < pLista->GetItemCount(); ++i)
+      std::printf("%s\t%s\n", pLista->GetItemText(i, 0).GetString(), pLista->GetItemText(i, 1).GetString());
+  }).Key(VK_ESCAPE);
+  edit.FazConsulta();
+}
+
+int ConsultaCadastro(const char* szEmpresa, const TDescricaoCadastro& descricao, const char* szCodigo,
+                     const TOpcoesCadastro& opcoes) {
+  CCaixasNaSaida caixas;
+  TTela tela;
+  CEditCadastro edit(descricao);
+  if (!tela.Liga(edit)) return 1;
+  edit.Filtro() = opcoes.filtro;
+  if (edit.Inicializa(szEmpresa, 1, 1) != S_OK) return 1;
+  int nSaida = 1;
+  if (opcoes.bLista) {
+    ImprimeLista(edit);
+    nSaida = 0;
+  } else {
+    tela.DigitaESai(edit, szCodigo);
+    DWORD lChave = 0;
+    if (caixas.Caixas() == 0 && edit.GetPosicao(lChave)) {
+      std::printf("%s %s: %s\nChave: %lu\n", descricao.szNome, edit.GetText().GetString(), tela.Descricao().c_str(),
+                  static_cast<unsigned long>(lChave));
+      nSaida = 0;
+    }
+  }
+  edit.OnFinaliza();
+  return nSaida;
+}
+
+// Lê a opção de cadastro de argv[i] (e o valor seguinte); false quando não é uma delas.
+bool LeOpcaoCadastro(int argc, char** argv, int& i, TOpcoesCadastro& o, const char*& szErro) {
+  auto numero = [&](long nMax) -> long {
+    char* pFim = nullptr;
+    const long n = i + 1 < argc ? std::strtol(argv[++i], &pFim, 10) : -1;
+    if (pFim == nullptr || *pFim != '\0' || n < 0 || n > nMax) szErro = "o valor da opção é um número";
+    return n;
+  };
+  const char* a = argv[i];
+  if (std::strcmp(a, "--lista") == 0) o.bLista = true;
+  else if (std::strcmp(a, "--filial") == 0) o.filtro.iFilial = static_cast<WORD>(numero(65535));
+  else if (std::strcmp(a, "--caracteristica") == 0) o.filtro.nCaracteristica = static_cast<int>(numero(255));
+  else if (std::strcmp(a, "--tipos") == 0 && i + 1 < argc) o.filtro.strTipos = argv[++i];
+  else if (std::strcmp(a, "--servico") == 0) o.filtro.cProdutoServico = 'S';
+  else if (std::strcmp(a, "--produto") == 0) o.filtro.cProdutoServico = 'P';
+  else return false;
+  return true;
+}
+
 }  // namespace
 
 IQZCM_AutorizacaoCompra* AbreServidorDeAutorizacoes(const char* szEmpresa, HRESULT& hr) {
@@ -126,10 +189,27 @@ IQZCM_AutorizacaoCompra* AbreServidorDeAutorizacoes(const char* szEmpresa, HRESU
 
 int ComandoConsulta(int argc, char** argv) {
   const TComando& eu = Comando("consulta");
-  if (argc < 2) return UsoErrado(eu, "diga o edit (autorizacao ou condicao) e o código");
+  if (argc < 1) return UsoErrado(eu, "diga o edit (autorizacao, condicao ou um cadastro) e o código");
+  if (const TDescricaoCadastro* pDescricao = DescricaoCadastro(argv[0])) {
+    TOpcoesCadastro opcoes;
+    const char* szCodigo = nullptr;
+    const char* szEmpresa = kEmpresaPadrao;
+    for (int i = 1; i < argc; ++i) {
+      const char* szErro = nullptr;
+      if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc) szEmpresa = argv[++i];
+      else if (LeOpcaoCadastro(argc, argv, i, opcoes, szErro)) { if (szErro) return UsoErrado(eu, szErro); }
+      else if (argv[i][0] != '-' && szCodigo == nullptr) szCodigo = argv[i];
+      else return UsoErrado(eu, "argumento desconhecido");
+    }
+    if (szCodigo == nullptr && !opcoes.bLista) return UsoErrado(eu, "diga o código ou --lista");
+    if (szCodigo != nullptr && *szCodigo == '\0') return UsoErrado(eu, "o código não pode ser vazio");
+    if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
+    return ConsultaCadastro(szEmpresa, *pDescricao, szCodigo ? szCodigo : "", opcoes);
+  }
+  if (argc < 2) return UsoErrado(eu, "diga o edit (autorizacao, condicao ou um cadastro) e o código");
   const bool bAutorizacao = std::strcmp(argv[0], "autorizacao") == 0;
   if (!bAutorizacao && std::strcmp(argv[0], "condicao") != 0)
-    return UsoErrado(eu, "o edit é autorizacao ou condicao");
+    return UsoErrado(eu, "o edit é autorizacao, condicao, filial, natureza, conta, conta-gerencial, historico ou produto");
   if (*argv[1] == '\0') return UsoErrado(eu, "o código não pode ser vazio");
   const char* szEmpresa = kEmpresaPadrao;
   int nModulo = 13;

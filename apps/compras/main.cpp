@@ -34,7 +34,7 @@ constexpr TComando kComandos[] = {
      "notas num registro de entrada",
      ComandoNota},
     {"alerta", "alerta TIPO", "abre o configurador de alertas do tipo (2 a 9) pelo ponto de automação", ComandoAlerta},
-    {"consulta", "consulta autorizacao|condicao CODIGO [--modulo N] [--data DD/MM/AAAA] [--empresa NOME]", "digita o código no edit de consulta e mostra o que ele mostra", ComandoConsulta},
+    {"consulta", "consulta EDIT CODIGO|--lista [--empresa NOME] [--modulo N] [--data DD/MM/AAAA] [--filial N] [--caracteristica N] [--tipos LETRAS] [--produto|--servico]", "digita o código no edit de consulta (autorizacao, condicao, filial, natureza, conta, conta-gerencial, historico, produto) e mostra o que ele mostra", ComandoConsulta},
     {"chave", "chave --digita TEXTO [--forma 0|1] [--movimento N] [--cancela]", "digita a chave de um documento no diálogo \"Compras - Chave\" e mostra a chave", ComandoChave},
     {"cotacao-web", "cotacao-web --responde sim|nao [--modelo NOME] [--cancela] [--empresa NOME]", "inclui uma cotação, responde se ela vai pela web e escolhe o modelo de e-mail", ComandoCotacaoWeb},
     {"progresso", "progresso [--passos N] [--passo P]", "avança a janela de progresso e mostra o percentual de cada passo", ComandoProgresso},

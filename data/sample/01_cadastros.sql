@@ -2,7 +2,7 @@
 -- centésimos de ponto percentual (1800 = 18,00%).
 
 -- A matriz dá ao COFINS situação tributária própria.
-INSERT INTO filial VALUES
+INSERT INTO filial (iPonteiro, iNumero, szNome, szCNPJ, szUF, byTributadaIPI, byCSTCOFINSProprio) VALUES
   (1, 1, 'Matriz São Paulo', '12345678000190', 'SP', 1, 1),
   (2, 2, 'Filial Curitiba', '12345678000270', 'PR', 0, 0),
   (3, 3, 'Filial Manaus', '12345678000351', 'AM', 1, 0);

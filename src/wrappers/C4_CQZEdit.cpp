@@ -107,6 +107,11 @@ BEGIN_MESSAGE_MAP(C4_CQZMultiLineEdit, CQZMultiLineEdit)
   ON_CONTROL_REFLECT_EX(EN_CHANGE, &C4_CQZMultiLineEdit::OnChange)
 END_MESSAGE_MAP()
 
+void C4_CQZMultiLineEdit::EnableWindowEx(bool bHabilita) {
+  EnableWindow(bHabilita);
+  if (CBotaoConsulta* pBotao = GetBotao()) pBotao->EnableWindow(bHabilita);
+}
+
 BOOL C4_CQZMultiLineEdit::OnChange() {
   return FiltraMudancaDeTexto(*this, m_strTextoAnterior,
                               [this] { return CQZEditDF::OnCONTROL_REFLECT_EX_Change(); });

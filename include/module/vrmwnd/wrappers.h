@@ -6,3 +6,5 @@
 #include "vrmwnd/wrappers/C4_CComboBox.h"
 #include "vrmwnd/wrappers/C4_CButton.h"
 #include "vrmwnd/wrappers/C4_CEditsConsulta.h"
+#include "vrmwnd/wrappers/C4_CEditsCadastro.h"
+#include "vrmwnd/wrappers/C4_CCombosCadastro.h"

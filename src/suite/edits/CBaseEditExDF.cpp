@@ -28,6 +28,8 @@ CBaseEditExDF::CBaseEditExDF() : m_strCaminhoControle("CBaseEditExDF") {}
 HRESULT CBaseEditExDF::OnInicializa() {
   if (m_bInicializado || m_strEmpresa.IsEmpty()) return E_FAIL;
   m_bInicializado = true;
+  if (m_hWnd && m_btnConsulta.CriaAoLadoDe(*this, static_cast<UINT>(GetDlgCtrlID()) + DESLOCAMENTO_ID_BOTAO))
+    m_btnConsulta.SetAcao([this] { FazConsulta(); });
   return S_OK;
 }
 
@@ -49,6 +51,10 @@ CString CBaseEditExDF::GetText() const {
 }
 
 void CBaseEditExDF::SetText(const char* szTexto) { SetWindowText(szTexto); }
+
+void CBaseEditExDF::OnEnableBtnConsulta(BOOL bHabilita) {
+  if (m_btnConsulta.m_hWnd) m_btnConsulta.EnableWindow(bHabilita);
+}
 
 void CBaseEditExDF::SetStaticText() {
   if (m_pStatic && m_pStatic->m_hWnd) m_pStatic->SetWindowText(GetStaticText());

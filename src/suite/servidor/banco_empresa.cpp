@@ -7,6 +7,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "atualiza_esquema.h"
 #include "banco_impl.h"
 #include "vrmwnd/base/QZInstalacao.h"
 #include "vrmwnd/platform/home.h"
@@ -174,6 +175,15 @@ std::string ChaveEmpresa(const std::string& strNome) {
 }
 }  // namespace
 
+// O banco de uma empresa de versão anterior ganha o que falta no esquema ao abrir.
+static std::shared_ptr<CQZBancoEmpresa> AbreAtualizado(const std::string& strArquivo, std::string& strErro) {
+  auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
+  if (pBanco && (pBanco->ExecutaRoteiro(kTabelasAcrescentadas, strErro) != S_OK ||
+                 AtualizaEsquemaEmpresa(*pBanco, strErro) != S_OK))
+    return nullptr;
+  return pBanco;
+}
+
 std::string ArquivoEmpresa(const std::string& strNome) {
   std::string strPasta = QZDiretorioEmpresa(strNome.c_str()).GetString();
   while (!strPasta.empty() && (strPasta.back() == '\\' || strPasta.back() == '/')) strPasta.pop_back();
@@ -230,9 +240,7 @@ std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::st
     strErro = "a empresa \"" + strNome + "\" não tem banco em " + strArquivo;
     return nullptr;
   }
-  auto pBanco = CQZBancoEmpresa::AbreArquivo(strArquivo, false, strErro);
-  if (pBanco && pBanco->ExecutaRoteiro(kTabelasAcrescentadas, strErro) != S_OK) return nullptr;
-  return pBanco;
+  return AbreAtualizado(strArquivo, strErro);
 }
 
 }  // namespace vrmsuite

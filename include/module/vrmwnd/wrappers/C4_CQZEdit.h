@@ -81,6 +81,12 @@ class VRMWND_API C4_CQZEditRegDma : public CQZEditRegDma, public C4_Base {
 };
 
 class VRMWND_API C4_CQZMultiLineEdit : public CQZMultiLineEdit, public C4_Base {
+ public:
+  // O botão de consulta do edit, nulo quando ele não tem.
+  CBotaoConsulta* GetBotao() { return GetBtnConsulta(); }
+  // Habilita ou desabilita o edit e o botão juntos.
+  void EnableWindowEx(bool bHabilita);
+
  protected:
   afx_msg BOOL OnChange();
   CString m_strTextoAnterior;

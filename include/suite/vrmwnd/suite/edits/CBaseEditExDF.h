@@ -7,6 +7,7 @@
 #pragma once
 
 #include "vrmwnd/base/QZProfiler.h"
+#include "vrmwnd/suite/edits/CBotaoConsulta.h"
 #include "vrmwnd/suite/edits/CConsulta.h"
 #include "vrmwnd/suite/edits/CQZEditDF.h"
 #include "vrmwnd/suite/exporta.h"
@@ -17,7 +18,11 @@ class VRMWND_SUITE_API CBaseEditExDF : public CQZEditDF, public CQZProfilerEmpre
   enum : LONG { ESTADO_VALIDO = 0, ESTADO_INVALIDO = 1, ESTADO_TRANSITORIO = 2, ESTADO_VAZIO = 3 };
 
   CBaseEditExDF();
-  // Falha (negativo) quando já inicializado ou sem empresa no profiler.
+  // O botão de consulta fica no identificador do edit mais este.
+  enum : UINT { DESLOCAMENTO_ID_BOTAO = 0x4000 };
+
+  // Falha (negativo) quando já inicializado ou sem empresa no profiler. Com o edit
+  // já numa janela filha, cria ao lado dele o botão de consulta, que abre a lista.
   virtual HRESULT OnInicializa();
   // Falha (negativo) quando não inicializado.
   virtual HRESULT OnFinaliza();
@@ -48,6 +53,10 @@ class VRMWND_SUITE_API CBaseEditExDF : public CQZEditDF, public CQZProfilerEmpre
   // Abre a lista de consulta que o derivado configura em OnConsulta; uma
   // CQZExceptionEx que ele lança é mostrada como em ValidaValor.
   void FazConsulta();
+  // O botão de consulta, ou nulo enquanto ele não foi criado.
+  CBotaoConsulta* GetBtnConsulta() { return m_btnConsulta.m_hWnd ? &m_btnConsulta : nullptr; }
+  // Habilita ou desabilita o botão de consulta (sem botão, nada).
+  virtual void OnEnableBtnConsulta(BOOL bHabilita);
 
  protected:
   // Ganchos do derivado.
@@ -73,5 +82,6 @@ class VRMWND_SUITE_API CBaseEditExDF : public CQZEditDF, public CQZProfilerEmpre
   LONG m_nEstadoValidacao = ESTADO_VAZIO;
   CString m_strCaminhoControle;
   CWnd* m_pStatic = nullptr;
+  CBotaoConsulta m_btnConsulta;
   DECLARE_MESSAGE_MAP()
 };

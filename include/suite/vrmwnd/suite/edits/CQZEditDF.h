@@ -4,6 +4,7 @@
 #pragma once
 
 #include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/suite/edits/CBotaoConsulta.h"
 #include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
 
@@ -41,9 +42,22 @@ class VRMWND_SUITE_API CQZEditDF : public CEdit, public CQZBaseParaRotinas, publ
 // CQZEdit não tem mapa de mensagens próprio: herda o de CQZEditDF.
 class CQZEdit : public CQZEditDF {};
 
+// Edit de várias linhas com um botão de consulta opcional ao lado (a tela o cria e
+// diz o que ele faz).
 class CQZMultiLineEdit : public CQZEditDF {
  public:
   int GetQuantidadeLinhas() const { return static_cast<int>(SendMessage(EM_GETLINECOUNT)); }
+  // Cria o botão ao lado do edit com o identificador nID e a ação do clique.
+  bool CriaBotaoConsulta(UINT nID, std::function<void()> acao) {
+    if (!m_btnConsulta.CriaAoLadoDe(*this, nID)) return false;
+    m_btnConsulta.SetAcao(std::move(acao));
+    return true;
+  }
+  // O botão, ou nulo enquanto não foi criado.
+  CBotaoConsulta* GetBtnConsulta() { return m_btnConsulta.m_hWnd ? &m_btnConsulta : nullptr; }
+
+ protected:
+  CBotaoConsulta m_btnConsulta;
 };
 
 // Pixels de nDlu unidades verticais de diálogo na janela (arredondado).

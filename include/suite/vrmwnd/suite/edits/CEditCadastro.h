@@ -1,0 +1,98 @@
+// Edit de consulta sobre um cadastro da empresa descrito uma vez (TDescricaoCadastro:
+// tabela, chave, código, descrição, lista e mensagem, e os filtros que o cadastro
+// conhece). Digitar um código lê o registro e mostra a descrição no static; um código
+// desconhecido, ao sair do campo, dá a mensagem do cadastro; F2 ou o botão abrem a
+// lista; a posição (chave) se lê e se põe por programa.
+#pragma once
+
+#include <memory>
+
+#include "vrmwnd/suite/edits/CBaseEditExDF.h"
+#include "vrmwnd/suite/exporta.h"
+
+namespace vrmsuite {
+class CQZBancoEmpresa;
+}  // namespace vrmsuite
+
+// Um cadastro como os edits o leem. Os nomes de coluna são do esquema da empresa;
+// filtros com coluna nula não se aplicam ao cadastro.
+struct TDescricaoCadastro {
+  const char* szNome;             // "filial", "conta", … (comando `consulta`, falhas programadas)
+  const char* szTabela;
+  const char* szColunaChave;
+  const char* szColunaCodigo;     // o que a pessoa digita
+  const char* szColunaDescricao;  // o que o static mostra
+  const char* szCondicao;         // condição fixa em SQL, ou nula
+  const char* szColunaFilial;     // linhas da filial do edit e as de todas (0)
+  const char* szColunaTipo;       // letra de tipo (contas: 'A' analítica, 'T' sintética)
+  const char* szColunaCaracteristica;
+  const char* szColunaProdutoServico;  // 'P' produto, 'S' serviço
+  const char* szTitulo;           // título da lista
+  const char* szIDConsulta;
+  const char* szTituloCodigo;     // títulos das duas colunas da lista
+  const char* szTituloDescricao;
+  unsigned long nMensagem;        // código desconhecido ou ambíguo
+  const char* szModuloMensagem;
+  int nLimiteTexto;               // caracteres que a pessoa pode digitar
+};
+
+// Os filtros de um edit; valor zero (ou texto vazio) não filtra.
+struct TFiltroCadastro {
+  WORD iFilial = 0;
+  CString strTipos;        // letras de tipo aceitas ("A", "AT", …)
+  int nCaracteristica = 0;
+  char cProdutoServico = 0;
+};
+
+class VRMWND_SUITE_API CEditCadastro : public CBaseEditExDF {
+ public:
+  explicit CEditCadastro(const TDescricaoCadastro& descricao);
+  ~CEditCadastro() override;
+  CEditCadastro(const CEditCadastro&) = delete;
+  CEditCadastro& operator=(const CEditCadastro&) = delete;
+
+  // Além da base: abre o banco da empresa do profiler (falha: QZ_E_SEM_CONEXAO) e
+  // limita o texto.
+  HRESULT OnInicializa() override;
+  HRESULT OnFinaliza() override;
+
+  const TDescricaoCadastro& GetDescricaoCadastro() const { return m_descricao; }
+  TFiltroCadastro& Filtro() { return m_filtro; }
+
+  // A chave do registro do texto, validando antes quando preciso; false e 0 sem
+  // registro válido.
+  bool GetPosicao(DWORD& lChave);
+  // Mostra o registro da chave; chave 0 ou inexistente limpa o controle e devolve
+  // false (a chave que não passa nos filtros também).
+  bool SetPosicao(DWORD lChave);
+  // O tipo (letra) do registro corrente, 0 sem registro ou sem coluna de tipo.
+  char GetTipoCorrente() const { return m_nEstadoValidacao == ESTADO_VALIDO ? m_cTipo : 0; }
+  CString GetStaticText() override;
+  bool ValidaValor() override { return CBaseEditExDF::ValidaValor(); }
+  void SetText(const char* szTexto) override { CBaseEditExDF::SetText(szTexto); }
+
+  // A função de linha da lista: pedido 1, código e descrição da chave.
+  static void F4(long lDono, unsigned short nPedido, long lChave, unsigned short nReservado,
+                 CString* pColunas);
+
+ protected:
+  // Vazio vale (sem chave); um código que dá exatamente um registro nos filtros é
+  // aceito; nenhum ou vários, recusado com a mensagem do cadastro. Falha do banco:
+  // CQZExceptionEx, que a base mostra.
+  bool Existe(CString* pstrTexto) override;
+  void OnConsulta(CConsulta* pConsulta) override;
+  void MandaMensagem() override;
+  BOOL OnUpdate() { return CBaseEditExDF::OnUpdate(); }
+  BOOL OnSetFocus() { return CBaseEditExDF::OnSetFocus(); }
+  BOOL OnKillFocus() { return CBaseEditExDF::OnKillFocus(); }
+  vrmsuite::CQZBancoEmpresa* Banco() const { return m_pBanco.get(); }
+
+  const TDescricaoCadastro& m_descricao;
+  TFiltroCadastro m_filtro;
+  DWORD m_lChave = 0;
+  CString m_strDescricao;
+  char m_cTipo = 0;
+  unsigned long m_nMensagem = 0;
+  std::shared_ptr<vrmsuite::CQZBancoEmpresa> m_pBanco;
+  DECLARE_MESSAGE_MAP()
+};
