@@ -8,6 +8,7 @@
 #include "quadros_teste.h"
 #include "vrmwnd/platform/afxcmn.h"
 #include "vrmwnd/platform/afxtabctrl.h"
+#include "vrmwnd/platform/progress.h"
 #include "vrmwnd/suite/grade/CQZBrowserWnd.h"
 #include "vrmwnd/util/CVRMWNDUtil.h"
 
@@ -123,4 +124,22 @@ TEST(DesenhoListasTest, GradeComTotaisTopoCorrenteCoresEColunaEscondida) {
   // A descrição escondida: as colunas seguintes chegam para a esquerda.
   ASSERT_TRUE(grade.ToggleColunaVisivel(1));
   ConfereQuadro("grade_sem_descricao", DesenhaSozinha(dlg.m_hWnd).strTexto);
+}
+
+// A barra de progresso enche na proporção da posição dentro da faixa, e uma faixa
+// vazia não enche nada.
+TEST(DesenhoListasTest, ProgressoEncheNaProporcaoDaFaixa) {
+  const DLGTEMPLATEDESC modelo = {
+      "Progresso", 0, 0, 120, 40, kDialogo,
+      {
+          {1, "msctls_progress32", "", 4, 4, 112, 8, WS_VISIBLE},
+          {2, "msctls_progress32", "", 4, 16, 112, 8, WS_VISIBLE},
+          {3, "msctls_progress32", "", 4, 28, 112, 8, WS_VISIBLE},
+      }};
+  CDialogoDeTeste dlg(modelo);
+  SendMessageA(GetDlgItem(dlg.m_hWnd, 1), PBM_SETPOS, 45, 0);
+  SendMessageA(GetDlgItem(dlg.m_hWnd, 2), PBM_SETRANGE32, 0, 200);
+  SendMessageA(GetDlgItem(dlg.m_hWnd, 2), PBM_SETPOS, 200, 0);
+  SendMessageA(GetDlgItem(dlg.m_hWnd, 3), PBM_SETRANGE32, 10, 10);
+  ConfereQuadro("progresso", DesenhaSozinha(dlg.m_hWnd).strTexto);
 }
