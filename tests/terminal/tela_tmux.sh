@@ -169,7 +169,11 @@ case "$cenario" in
     t capture-pane -p -e | grep -qE "$cor" || falha "o menu não tem cores"
     teclas Escape
     sai_e_confere_terminal 0
+    # O segundo terminal num servidor novo, por outro soquete: kill-server volta
+    # antes de o servidor velho terminar, e um new-session no mesmo soquete podia
+    # falar com o servidor que estava saindo.
     t kill-server
+    soquete="$soquete-sem-cores"
     ambiente_extra=(-e NO_COLOR=1)
     abre_menu
     ! t capture-pane -p -e | grep -qE "$cor" || falha "com NO_COLOR o menu ainda tem cores"
