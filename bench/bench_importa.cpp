@@ -122,7 +122,6 @@ BENCHMARK(LeNotasSemImportar)
     ->ArgNames({"notas", "distintos"})
     ->Unit(benchmark::kMillisecond);
 
-
 // A leitura crua: um banco igual ao da empresa (os mesmos roteiros, noutra conexão) e
 // um comando preparado por tabela; de cada linha lida somam-se as colunas pelo tipo,
 // como quem copia os valores para fora do SQLite. Lê o que a importação lê: a nota e
@@ -223,8 +222,10 @@ class CLeituraCrua {
     sqlite3_bind_int64(p, 1, llChave);
     while (sqlite3_step(p) == SQLITE_ROW) {
       for (int c = 0, n = sqlite3_column_count(p); c < n; ++c) {
-        if (sqlite3_column_type(p, c) == SQLITE_TEXT) llSoma += sqlite3_column_bytes(p, c);
-        else llSoma += sqlite3_column_int64(p, c);
+        if (sqlite3_column_type(p, c) == SQLITE_TEXT)
+          llSoma += sqlite3_column_bytes(p, c);
+        else
+          llSoma += sqlite3_column_int64(p, c);
       }
       for (const auto& [c, cadastro] : consulta.aponta)
         if (const long long llRef = sqlite3_column_int64(p, c); llRef != 0) llSoma += Le(cadastro, llRef);

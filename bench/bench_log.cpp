@@ -11,13 +11,12 @@
 
 namespace {
 
-std::string ArquivoTemporario(const char* szNome) {
-  return (std::filesystem::temp_directory_path() / szNome).string();
-}
+std::string ArquivoTemporario(const char* szNome) { return (std::filesystem::temp_directory_path() / szNome).string(); }
 
-const std::string kLinha = "05/03/2024\t09:07:03.045\tcompras\tana\tCDlgTitulos::OnOK\t \tEEMP\tU007\t"
-                           "S00000123\tT00000042\tERRO\t1000\t2000\t500\t0.1.0.0\t0.1.0.0\t"
-                           "DlgTitulos.cpp\t77\thr = Le()\thr = 0X80004005 E_FAIL\t\n";
+const std::string kLinha =
+    "05/03/2024\t09:07:03.045\tcompras\tana\tCDlgTitulos::OnOK\t \tEEMP\tU007\t"
+    "S00000123\tT00000042\tERRO\t1000\t2000\t500\t0.1.0.0\t0.1.0.0\t"
+    "DlgTitulos.cpp\t77\thr = Le()\thr = 0X80004005 E_FAIL\t\n";
 
 void AbreAnexaFecha(benchmark::State& state) {
   const std::string arquivo = ArquivoTemporario("vrmwnd_bench_abre.dat");

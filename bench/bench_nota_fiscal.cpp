@@ -37,8 +37,7 @@ void LeDFNotasFiscais(benchmark::State& state) {
   }
   for (auto _ : state) {
     tagREG_NOTA_FISCALPS* pNF = nullptr;
-    HRESULT hr = servidores.GetUsaServidor()->LeDFNotasFiscais(servidores.m_ppINotasFiscais,
-                                                               kPosicao, &pNF);
+    HRESULT hr = servidores.GetUsaServidor()->LeDFNotasFiscais(servidores.m_ppINotasFiscais, kPosicao, &pNF);
     benchmark::DoNotOptimize(hr);
     pNF->Libera();
     CoTaskMemFree(pNF);
@@ -74,8 +73,10 @@ void LeiturasCruasDasMesmasLinhas(benchmark::State& state) {
       sqlite3_bind_int64(p, 1, kPosicao);
       while (sqlite3_step(p) == SQLITE_ROW) {
         for (int c = 0, n = sqlite3_column_count(p); c < n; ++c) {
-          if (sqlite3_column_type(p, c) == SQLITE_TEXT) llSoma += sqlite3_column_bytes(p, c);
-          else llSoma += sqlite3_column_int64(p, c);
+          if (sqlite3_column_type(p, c) == SQLITE_TEXT)
+            llSoma += sqlite3_column_bytes(p, c);
+          else
+            llSoma += sqlite3_column_int64(p, c);
         }
       }
       sqlite3_reset(p);

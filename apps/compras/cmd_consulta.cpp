@@ -42,9 +42,11 @@ struct TTela {
   ~TTela() { pai.DestroyWindow(); }
   // Cria o edit (100), o static (101) e o outro campo (102) e liga os dois primeiros.
   bool Liga(CBaseEditExDF& edit) {
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 20, pai.m_hWnd, 100, nullptr, nullptr);
+    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 20, pai.m_hWnd, 100, nullptr,
+                    nullptr);
     CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 30, 300, 20, pai.m_hWnd, 101, nullptr, nullptr);
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 60, 100, 20, pai.m_hWnd, 102, nullptr, nullptr);
+    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 60, 100, 20, pai.m_hWnd, 102, nullptr,
+                    nullptr);
     if (!edit.SubclassDlgItem(100, &pai) || !estatico.SubclassDlgItem(101, &pai)) return false;
     edit.SetStaticCompanheiro(&estatico);
     return true;
@@ -66,8 +68,8 @@ int ConsultaAutorizacao(const char* szEmpresa, const char* szCodigo) {
   HRESULT hr = S_OK;
   IQZCM_AutorizacaoCompra* pIAC = AbreServidorDeAutorizacoes(szEmpresa, hr);
   if (pIAC == nullptr) {
-    std::fprintf(stderr, "compras consulta: o servidor de autorizações não abriu a empresa %s (0X%08lX)\n",
-                 szEmpresa, static_cast<unsigned long>(static_cast<DWORD>(hr)));
+    std::fprintf(stderr, "compras consulta: o servidor de autorizações não abriu a empresa %s (0X%08lX)\n", szEmpresa,
+                 static_cast<unsigned long>(static_cast<DWORD>(hr)));
     return 1;
   }
   int nSaida = 1;
@@ -80,8 +82,8 @@ int ConsultaAutorizacao(const char* szEmpresa, const char* szCodigo) {
       tela.DigitaESai(edit, szCodigo);
       const unsigned long lChave = edit.GetChave();
       if (lChave != 0) {
-        std::printf("Autorização de compra %s: %s\nChave: %lu\n", edit.GetText().GetString(),
-                    tela.Descricao().c_str(), lChave);
+        std::printf("Autorização de compra %s: %s\nChave: %lu\n", edit.GetText().GetString(), tela.Descricao().c_str(),
+                    lChave);
         nSaida = 0;
       }
       edit.OnFinaliza();
@@ -118,11 +120,13 @@ struct TOpcoesCadastro {
 // Imprime as linhas da lista de consulta que o edit abre e a fecha sem escolher.
 void ImprimeLista(CEditCadastro& edit) {
   ScriptedUser pessoa;
-  pessoa.WhenOpened(edit.GetDescricaoCadastro().szTitulo).Check([](HWND hDialogo) {
-    auto* pLista = static_cast<CListCtrl*>(CWnd::FromHandle(GetDlgItem(hDialogo, CConsulta::IDC_LISTA)));
-    for (int i = 0; i < pLista->GetItemCount(); ++i)
-      std::printf("%s\t%s\n", pLista->GetItemText(i, 0).GetString(), pLista->GetItemText(i, 1).GetString());
-  }).Key(VK_ESCAPE);
+  pessoa.WhenOpened(edit.GetDescricaoCadastro().szTitulo)
+      .Check([](HWND hDialogo) {
+        auto* pLista = static_cast<CListCtrl*>(CWnd::FromHandle(GetDlgItem(hDialogo, CConsulta::IDC_LISTA)));
+        for (int i = 0; i < pLista->GetItemCount(); ++i)
+          std::printf("%s\t%s\n", pLista->GetItemText(i, 0).GetString(), pLista->GetItemText(i, 1).GetString());
+      })
+      .Key(VK_ESCAPE);
   edit.FazConsulta();
 }
 
@@ -160,13 +164,20 @@ bool LeOpcaoCadastro(int argc, char** argv, int& i, TOpcoesCadastro& o, const ch
     return n;
   };
   const char* a = argv[i];
-  if (std::strcmp(a, "--lista") == 0) o.bLista = true;
-  else if (std::strcmp(a, "--filial") == 0) o.filtro.iFilial = static_cast<WORD>(numero(65535));
-  else if (std::strcmp(a, "--caracteristica") == 0) o.filtro.nCaracteristica = static_cast<int>(numero(255));
-  else if (std::strcmp(a, "--tipos") == 0 && i + 1 < argc) o.filtro.strTipos = argv[++i];
-  else if (std::strcmp(a, "--servico") == 0) o.filtro.cProdutoServico = 'S';
-  else if (std::strcmp(a, "--produto") == 0) o.filtro.cProdutoServico = 'P';
-  else return false;
+  if (std::strcmp(a, "--lista") == 0)
+    o.bLista = true;
+  else if (std::strcmp(a, "--filial") == 0)
+    o.filtro.iFilial = static_cast<WORD>(numero(65535));
+  else if (std::strcmp(a, "--caracteristica") == 0)
+    o.filtro.nCaracteristica = static_cast<int>(numero(255));
+  else if (std::strcmp(a, "--tipos") == 0 && i + 1 < argc)
+    o.filtro.strTipos = argv[++i];
+  else if (std::strcmp(a, "--servico") == 0)
+    o.filtro.cProdutoServico = 'S';
+  else if (std::strcmp(a, "--produto") == 0)
+    o.filtro.cProdutoServico = 'P';
+  else
+    return false;
   return true;
 }
 
@@ -196,10 +207,14 @@ int ComandoConsulta(int argc, char** argv) {
     const char* szEmpresa = kEmpresaPadrao;
     for (int i = 1; i < argc; ++i) {
       const char* szErro = nullptr;
-      if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc) szEmpresa = argv[++i];
-      else if (LeOpcaoCadastro(argc, argv, i, opcoes, szErro)) { if (szErro) return UsoErrado(eu, szErro); }
-      else if (argv[i][0] != '-' && szCodigo == nullptr) szCodigo = argv[i];
-      else return UsoErrado(eu, "argumento desconhecido");
+      if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc)
+        szEmpresa = argv[++i];
+      else if (LeOpcaoCadastro(argc, argv, i, opcoes, szErro)) {
+        if (szErro) return UsoErrado(eu, szErro);
+      } else if (argv[i][0] != '-' && szCodigo == nullptr)
+        szCodigo = argv[i];
+      else
+        return UsoErrado(eu, "argumento desconhecido");
     }
     if (szCodigo == nullptr && !opcoes.bLista) return UsoErrado(eu, "diga o código ou --lista");
     if (szCodigo != nullptr && *szCodigo == '\0') return UsoErrado(eu, "o código não pode ser vazio");
@@ -209,7 +224,8 @@ int ComandoConsulta(int argc, char** argv) {
   if (argc < 2) return UsoErrado(eu, "diga o edit (autorizacao, condicao ou um cadastro) e o código");
   const bool bAutorizacao = std::strcmp(argv[0], "autorizacao") == 0;
   if (!bAutorizacao && std::strcmp(argv[0], "condicao") != 0)
-    return UsoErrado(eu, "o edit é autorizacao, condicao, filial, natureza, conta, conta-gerencial, historico ou produto");
+    return UsoErrado(eu,
+                     "o edit é autorizacao, condicao, filial, natureza, conta, conta-gerencial, historico ou produto");
   if (*argv[1] == '\0') return UsoErrado(eu, "o código não pode ser vazio");
   const char* szEmpresa = kEmpresaPadrao;
   int nModulo = 13;

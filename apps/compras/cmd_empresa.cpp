@@ -14,8 +14,7 @@ bool GaranteEmpresa(const char* szEmpresa) {
   if (std::strcmp(szEmpresa, kEmpresaPadrao) != 0) return true;  // quem abrir dirá o motivo
   std::string strErro;
   if (vrmsuite::GaranteEmpresaDeAmostra(szEmpresa, strErro) == S_OK) return true;
-  std::fprintf(stderr, "compras: não foi possível criar a empresa %s: %s\n", szEmpresa,
-               strErro.c_str());
+  std::fprintf(stderr, "compras: não foi possível criar a empresa %s: %s\n", szEmpresa, strErro.c_str());
   return false;
 }
 

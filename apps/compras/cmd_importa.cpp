@@ -58,8 +58,7 @@ void MostraImpostos(CEscritor& e, const T_Lista<TCMREImposto>& lista, bool bRete
     const TCMREImposto& imposto = lista[i];
     e.AbreElemento(static_cast<std::size_t>(i));
     e.Numero("tipo", "Tipo", imposto.GetTipoImposto());
-    if (bRetencoes)
-      e.Texto("nome", "Nome", CTrataDadosRE::GetNomeImposto(imposto.GetTipoImposto()).GetString());
+    if (bRetencoes) e.Texto("nome", "Nome", CTrataDadosRE::GetNomeImposto(imposto.GetTipoImposto()).GetString());
     e.Moeda("valor", "Valor", imposto.GetValor());
     e.Moeda("base", "Base", imposto.GetBase());
     e.Moeda("aliquota", "Alíquota (%)", imposto.GetAliquota());
@@ -214,8 +213,7 @@ void MostraRegistro(CEscritor& e, const TCMRERegistroEntrada& r, CServidoresComp
 std::string UltimaLinhaDoLog(const char* szEmpresa) {
   SYSTEMTIME agora{};
   GetLocalTime(&agora);
-  CString strArquivo = QZDiretorioEmpresa(szEmpresa) +
-                       QZNomeArquivoProfiler(eQZErro, true, agora.wYear, agora.wMonth);
+  CString strArquivo = QZDiretorioEmpresa(szEmpresa) + QZNomeArquivoProfiler(eQZErro, true, agora.wYear, agora.wMonth);
   strArquivo.Replace('\\', '/');
   std::ifstream arquivo(strArquivo.GetString());
   std::string strLinha, strUltima;
@@ -258,9 +256,8 @@ int ComandoNotaImportar(int argc, char** argv) {
     MostraRegistro(escritor, registro, tratador);
   } catch (const CQZExceptionEx& erro) {
     std::fprintf(stderr, "compras nota importar: a leitura falhou: %s (código %#X, local %ld, módulo %ld)\n",
-                 tratador.GetUsaServidor()->GetUltimoErro().c_str(),
-                 static_cast<unsigned>(erro.GetResultado()), static_cast<long>(erro.GetLocal()),
-                 static_cast<long>(erro.GetModulo()));
+                 tratador.GetUsaServidor()->GetUltimoErro().c_str(), static_cast<unsigned>(erro.GetResultado()),
+                 static_cast<long>(erro.GetLocal()), static_cast<long>(erro.GetModulo()));
     std::fprintf(stderr, "Linha gravada no log de erros:\n%s\n", UltimaLinhaDoLog(szEmpresa).c_str());
     return 1;
   } catch (const vrmsuite::CQZErroLayout& erro) {

@@ -27,8 +27,7 @@ int ComandoInstalar(int argc, char**) {
   if (strPasta.empty()) return 1;
   std::printf("Instalação criada em %s\n", strPasta.c_str());
   for (const TQZArquivoExemplo* p = kQZInstalacaoExemplo; p->szNome; ++p) std::printf("  %s\n", p->szNome);
-  std::printf("Registro: \"Path\" e \"Mensagens\" de HKEY_LOCAL_MACHINE\\%s\n",
-              QZChaveEmpresarial().GetString());
+  std::printf("Registro: \"Path\" e \"Mensagens\" de HKEY_LOCAL_MACHINE\\%s\n", QZChaveEmpresarial().GetString());
   return 0;
 }
 

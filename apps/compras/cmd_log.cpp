@@ -34,8 +34,8 @@ int ComandoLog(int argc, char** argv) {
   for (int i = 0; i < argc; ++i) {
     if (std::strcmp(argv[i], "--mes") == 0 && i + 1 < argc) {
       const char* sz = argv[++i];
-      if (std::strlen(sz) != 6 || std::strspn(sz, "0123456789") != 6 ||
-          std::sscanf(sz, "%4d%2d", &nAno, &nMes) != 2 || nAno < 1 || nMes < 1 || nMes > 12)
+      if (std::strlen(sz) != 6 || std::strspn(sz, "0123456789") != 6 || std::sscanf(sz, "%4d%2d", &nAno, &nMes) != 2 ||
+          nAno < 1 || nMes < 1 || nMes > 12)
         return UsoErrado(eu, "mês ilegível; use AAAAMM, seis algarismos, por exemplo 202401");
     } else if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc) {
       strEmpresa = argv[++i];

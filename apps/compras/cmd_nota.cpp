@@ -107,12 +107,10 @@ void MostraServicos(CEscritor& e, const tagREG_NOTA_FISCALPS& nf) {
       const char* szChave;
       const char* szRotulo;
       CY valor;
-    } kRetencoes[] = {{"retencao1", "Retenção 1", item.cyValorRetencao1()},
-                      {"retencao2", "Retenção 2", item.cyValorRetencao2()},
-                      {"retencao3", "Retenção 3", item.cyValorRetencao3()},
-                      {"retencao4", "Retenção 4", item.cyValorRetencao4()},
-                      {"retencao5", "Retenção 5", item.cyValorRetencao5()},
-                      {"retencao6", "Retenção 6", item.cyValorRetencao6()}};
+    } kRetencoes[] = {
+        {"retencao1", "Retenção 1", item.cyValorRetencao1()}, {"retencao2", "Retenção 2", item.cyValorRetencao2()},
+        {"retencao3", "Retenção 3", item.cyValorRetencao3()}, {"retencao4", "Retenção 4", item.cyValorRetencao4()},
+        {"retencao5", "Retenção 5", item.cyValorRetencao5()}, {"retencao6", "Retenção 6", item.cyValorRetencao6()}};
     for (const auto& r : kRetencoes) e.Moeda(r.szChave, r.szRotulo, r.valor);
     const struct {
       const char* szChave;
@@ -215,8 +213,8 @@ std::string Coluna(std::string_view sTexto, std::size_t nLargura) {
 // Total da nota: itens de produto (menos os ignorados) e de serviço, IPI, frete,
 // seguro e despesas, menos os dois descontos.
 CY TotalDaNota(const tagREG_NOTA_FISCALPS& nf) {
-  CY cyTotal = nf.cyValorIPI() + nf.cyFrete() + nf.cySeguro() + nf.cyDespesasAcessorias() -
-               nf.cyDesconto1() - nf.cyDesconto2();
+  CY cyTotal =
+      nf.cyValorIPI() + nf.cyFrete() + nf.cySeguro() + nf.cyDespesasAcessorias() - nf.cyDesconto1() - nf.cyDesconto2();
   for (const tagREG_ITENS_PRODUTO_NFPS& item : nf.ItensProduto())
     if (item.byIgnorar() == 0) cyTotal += item.cyValorTotal();
   for (const tagREG_ITENS_SERVICO_NFPS& item : nf.ItensServico()) cyTotal += item.cyValorTotal();
@@ -230,8 +228,8 @@ HRESULT ListaNota(CServidoresCompartilhados& s, long lPosicao) {
   HRESULT hr = usa.LeDFNotasFiscais(s.m_ppINotasFiscais, lPosicao, &pNF);
   if (hr != S_OK) return hr;
   _RegCFRT cfrt;
-  hr = usa.LeDFCFRT(s.m_ppICFRT, s.m_ppIPlano, 0, pNF->lPonteiroCliente(), 0, &cfrt, nullptr,
-                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+  hr = usa.LeDFCFRT(s.m_ppICFRT, s.m_ppIPlano, 0, pNF->lPonteiroCliente(), 0, &cfrt, nullptr, nullptr, nullptr, nullptr,
+                    nullptr, nullptr, nullptr, nullptr);
   if (hr == S_OK) {
     char szEmissao[16] = "";
     QZDataTexto(szEmissao, sizeof szEmissao, pNF->dmaEmissao(), QZ_DATA_DMAAAA, '/', true);
@@ -249,9 +247,12 @@ HRESULT ListaNota(CServidoresCompartilhados& s, long lPosicao) {
 // nulo, --json. false numa opção desconhecida.
 bool LeOpcoes(int argc, char** argv, int nPrimeira, const char*& szEmpresa, bool* pbJson) {
   for (int i = nPrimeira; i < argc; ++i) {
-    if (pbJson && std::strcmp(argv[i], "--json") == 0) *pbJson = true;
-    else if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc) szEmpresa = argv[++i];
-    else return false;
+    if (pbJson && std::strcmp(argv[i], "--json") == 0)
+      *pbJson = true;
+    else if (std::strcmp(argv[i], "--empresa") == 0 && i + 1 < argc)
+      szEmpresa = argv[++i];
+    else
+      return false;
   }
   return true;
 }
@@ -264,22 +265,21 @@ bool Liga(CServidoresCompartilhados& servidores, const char* szEmpresa) {
 }
 
 int FalhaDeLeitura(CServidoresCompartilhados& servidores, HRESULT hr) {
-  std::fprintf(stderr, "compras nota: %s (código %#X)\n",
-               servidores.GetUsaServidor()->GetUltimoErro().c_str(), static_cast<unsigned>(hr));
+  std::fprintf(stderr, "compras nota: %s (código %#X)\n", servidores.GetUsaServidor()->GetUltimoErro().c_str(),
+               static_cast<unsigned>(hr));
   return 1;
 }
 
 int ComandoNotaListar(int argc, char** argv) {
   const char* szEmpresa = kEmpresaPadrao;
-  if (!LeOpcoes(argc, argv, 1, szEmpresa, nullptr))
-    return UsoErrado(Comando("nota"), "opção desconhecida");
+  if (!LeOpcoes(argc, argv, 1, szEmpresa, nullptr)) return UsoErrado(Comando("nota"), "opção desconhecida");
   CServidoresCompartilhados servidores;
   if (!Liga(servidores, szEmpresa)) return 1;
   T_Lista<long> posicoes;
   HRESULT hr = servidores.GetUsaServidor()->ListaDFNotasFiscais(servidores.m_ppINotasFiscais, posicoes);
   if (hr != S_OK) return FalhaDeLeitura(servidores, hr);
-  std::printf("%-8s %s %s %s %14s\n", "POS", Coluna("Número", 8).c_str(),
-              Coluna("Fornecedor", 32).c_str(), Coluna("Emissão", 10).c_str(), "Total");
+  std::printf("%-8s %s %s %s %14s\n", "POS", Coluna("Número", 8).c_str(), Coluna("Fornecedor", 32).c_str(),
+              Coluna("Emissão", 10).c_str(), "Total");
   for (long lPosicao : posicoes) {
     try {
       hr = ListaNota(servidores, lPosicao);

@@ -36,8 +36,7 @@ void Mostra(const CQZQuemGerou& q) {
       QZMAParaData(static_cast<REG_QZMA>(nData), &nMes, &nAno);
       if (nMes && nData <= 0xFFFF) data.Format(" (%s de %d)", QZNomeMes(nMes), nAno);
       break;
-    default:
-      break;
+    default: break;
   }
   std::printf("Chave:              %s\n", static_cast<const char*>(q.GetChaveTexto()));
   std::printf("Texto de gravação:  %s\n", static_cast<const char*>(q.GetDescricaoCompleta()));
@@ -46,8 +45,7 @@ void Mostra(const CQZQuemGerou& q) {
   std::printf("Data:               %u%s\n", nData, static_cast<const char*>(data));
   std::printf("Número:             %u\n", q.GetNumero());
   std::printf("Origem:             %d%s%s%s\n", q.GetOrigem(), *szNome ? " (" : " (sem rótulo", szNome, ")");
-  if (*szDocumento)
-    std::printf("Documento:          %s%s%s\n", szArtigo, *szArtigo ? " " : "", szDocumento);
+  if (*szDocumento) std::printf("Documento:          %s%s%s\n", szArtigo, *szArtigo ? " " : "", szDocumento);
   std::printf("Posição:            %u (0x%X)\n", q.GetPosicao(), q.GetPosicao());
 }
 
@@ -56,8 +54,9 @@ void Mostra(const CQZQuemGerou& q) {
 int ComandoOrigem(int argc, char** argv) {
   const TComando& eu = Comando("origem");
   if (argc != 1)
-    return UsoErrado(eu, "informe a chave (351843721576470) ou o texto de gravação entre aspas "
-                         "(\"MA - 05/1848 - 42 - 5\")");
+    return UsoErrado(eu,
+                     "informe a chave (351843721576470) ou o texto de gravação entre aspas "
+                     "(\"MA - 05/1848 - 42 - 5\")");
   const char* szArgumento = argv[0];
   if (SoDigitos(szArgumento)) {
     errno = 0;

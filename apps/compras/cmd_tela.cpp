@@ -29,8 +29,8 @@ class CAgenteInstalado {
 };
 
 vrmwnd::terminal::TMolduraTela MolduraDaTela(const char* szEmpresa) {
-  return {std::string("compras — módulo de Compras (CM, módulo ") + std::to_string(QZ_MODULO_COMPRAS) +
-              ") — empresa " + szEmpresa,
+  return {std::string("compras — módulo de Compras (CM, módulo ") + std::to_string(QZ_MODULO_COMPRAS) + ") — empresa " +
+              szEmpresa,
           "Tab campo · Enter confirma · Esc cancela · F2 consulta · Alt+letra · ^C sai"};
 }
 

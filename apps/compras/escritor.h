@@ -28,11 +28,10 @@ class CEscritor {
   // Dinheiro: texto brasileiro com nCasas; em JSON o número com quatro casas.
   void Moeda(const char* szChave, const char* szRotulo, CY valor, short nCasas = 2) {
     if (m_bJson) {
-      std::uint64_t u = valor.int64 < 0 ? 0 - static_cast<std::uint64_t>(valor.int64)
-                                        : static_cast<std::uint64_t>(valor.int64);
+      std::uint64_t u =
+          valor.int64 < 0 ? 0 - static_cast<std::uint64_t>(valor.int64) : static_cast<std::uint64_t>(valor.int64);
       char sz[40];
-      std::snprintf(sz, sizeof sz, "%s%" PRIu64 ".%04" PRIu64, valor.int64 < 0 ? "-" : "",
-                    u / 10000, u % 10000);
+      std::snprintf(sz, sizeof sz, "%s%" PRIu64 ".%04" PRIu64, valor.int64 < 0 ? "-" : "", u / 10000, u % 10000);
       Par(szChave, szRotulo, sz);
     } else {
       char sz[64];
@@ -116,7 +115,6 @@ class CEscritor {
   bool m_bJson;
   bool m_bPrimeiro = true;
   int m_nNivel = 0;
-
 };
 
 }  // namespace compras

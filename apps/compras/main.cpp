@@ -17,27 +17,32 @@ namespace {
 int ComandoAjuda(int, char**);
 
 constexpr TComando kComandos[] = {
-    {"origem", "origem CHAVE|TEXTO", "descreve a origem de um registro (quem gerou)",
-     ComandoOrigem},
-    {"data", "data D/M/A|NUMERO", "número do dia, dia da semana, código do mês e textos",
-     ComandoData},
+    {"origem", "origem CHAVE|TEXTO", "descreve a origem de um registro (quem gerou)", ComandoOrigem},
+    {"data", "data D/M/A|NUMERO", "número do dia, dia da semana, código do mês e textos", ComandoData},
     {"valor", "valor VALOR [--casas N] [--modo M]",
      "lê um valor brasileiro, arredonda (padrão: 4 casas, trunca) e formata", ComandoValor},
-    {"instalar", "instalar", "cria a instalação de exemplo (log.ini, mensagens, registro)",
-     ComandoInstalar},
-    {"log", "log [--mes AAAAMM] [--empresa NOME]", "mostra o arquivo de erros do mês como tabela",
-     ComandoLog},
+    {"instalar", "instalar", "cria a instalação de exemplo (log.ini, mensagens, registro)", ComandoInstalar},
+    {"log", "log [--mes AAAAMM] [--empresa NOME]", "mostra o arquivo de erros do mês como tabela", ComandoLog},
     {"empresa", "empresa criar [NOME]", "cria a empresa de amostra (padrão: AMOSTRA)", ComandoEmpresa},
-    {"nota", "nota listar [--empresa NOME] | nota mostrar POS [--json] [--empresa NOME] | "
-             "nota importar POS [POS...] [--json] [--empresa NOME]",
+    {"nota",
+     "nota listar [--empresa NOME] | nota mostrar POS [--json] [--empresa NOME] | "
+     "nota importar POS [POS...] [--json] [--empresa NOME]",
      "lista as notas fiscais comerciais, mostra uma como o servidor a devolve ou importa "
      "notas num registro de entrada",
      ComandoNota},
     {"alerta", "alerta TIPO", "abre o configurador de alertas do tipo (2 a 9) pelo ponto de automação", ComandoAlerta},
-    {"consulta", "consulta EDIT CODIGO|--lista [--empresa NOME] [--modulo N] [--data DD/MM/AAAA] [--filial N] [--caracteristica N] [--tipos LETRAS] [--produto|--servico]", "digita o código no edit de consulta (autorizacao, condicao, filial, natureza, conta, conta-gerencial, historico, produto) e mostra o que ele mostra", ComandoConsulta},
-    {"chave", "chave --digita TEXTO [--forma 0|1] [--movimento N] [--cancela]", "digita a chave de um documento no diálogo \"Compras - Chave\" e mostra a chave", ComandoChave},
-    {"cotacao-web", "cotacao-web --responde sim|nao [--modelo NOME] [--cancela] [--empresa NOME]", "inclui uma cotação, responde se ela vai pela web e escolhe o modelo de e-mail", ComandoCotacaoWeb},
-    {"progresso", "progresso [--passos N] [--passo P]", "avança a janela de progresso e mostra o percentual de cada passo", ComandoProgresso},
+    {"consulta",
+     "consulta EDIT CODIGO|--lista [--empresa NOME] [--modulo N] [--data DD/MM/AAAA] [--filial N] [--caracteristica N] "
+     "[--tipos LETRAS] [--produto|--servico]",
+     "digita o código no edit de consulta (autorizacao, condicao, filial, natureza, conta, conta-gerencial, historico, "
+     "produto) e mostra o que ele mostra",
+     ComandoConsulta},
+    {"chave", "chave --digita TEXTO [--forma 0|1] [--movimento N] [--cancela]",
+     "digita a chave de um documento no diálogo \"Compras - Chave\" e mostra a chave", ComandoChave},
+    {"cotacao-web", "cotacao-web --responde sim|nao [--modelo NOME] [--cancela] [--empresa NOME]",
+     "inclui uma cotação, responde se ela vai pela web e escolhe o modelo de e-mail", ComandoCotacaoWeb},
+    {"progresso", "progresso [--passos N] [--passo P]",
+     "avança a janela de progresso e mostra o percentual de cada passo", ComandoProgresso},
     {"tela", "tela [--empresa NOME]", "as telas do módulo no terminal (também \"compras\" sem argumentos num terminal)",
      ComandoTela},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},

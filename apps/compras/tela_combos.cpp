@@ -14,7 +14,12 @@ enum { IDC_ALERTA = 1001, IDC_FRETE, IDC_SITUACAO, IDC_ENTRADA };
 constexpr DWORD kCombo = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 
 const DLGTEMPLATEDESC kModelo = {
-    "Compras - Combos de lista fixa", 0, 0, 240, 100, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+    "Compras - Combos de lista fixa",
+    0,
+    0,
+    240,
+    100,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
     {
         {0xFFFF, "STATIC", "&Tipo de alerta:", 7, 9, 80, 8, WS_VISIBLE},
         {IDC_ALERTA, "COMBOBOX", "", 90, 7, 143, 100, kCombo},

@@ -21,7 +21,12 @@ enum {
 };
 
 const DLGTEMPLATEDESC kModelo = {
-    "Compras - Consultas", 0, 0, 260, 112, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+    "Compras - Consultas",
+    0,
+    0,
+    260,
+    112,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
     {
         {0xFFFF, "STATIC", "&Autorização de compra:", 7, 8, 90, 8, WS_VISIBLE},
         {IDC_AUTORIZACAO, "EDIT", "", 100, 6, 60, 12, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL},
@@ -30,8 +35,7 @@ const DLGTEMPLATEDESC kModelo = {
         {IDC_CONDICAO, "EDIT", "", 100, 34, 60, 12, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL},
         {IDC_CONDICAO_DESCRICAO, "STATIC", "", 100, 48, 153, 8, WS_VISIBLE},
         {IDC_CADASTRO, "BUTTON", "Ca&dastro de condições", 100, 60, 100, 14, WS_VISIBLE | WS_TABSTOP},
-        {0xFFFF, "STATIC", "F2 abre a lista do campo; nela, F6 abre o cadastro.", 7, 80, 246, 8,
-         WS_VISIBLE},
+        {0xFFFF, "STATIC", "F2 abre a lista do campo; nela, F6 abre o cadastro.", 7, 80, 246, 8, WS_VISIBLE},
         {IDOK, "BUTTON", "OK", 149, 92, 50, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
         {IDCANCEL, "BUTTON", "Cancelar", 203, 92, 50, 14, WS_VISIBLE | WS_TABSTOP},
     }};
@@ -63,9 +67,9 @@ class CDlgConsultas : public CDialog {
     const unsigned long lAutorizacao = m_autorizacao.GetChave();
     unsigned short iCondicao = 0;
     const bool bCondicao = m_condicao.GetPonteiro(iCondicao);
-    std::string strResumo = "Autorização de compra: " + Escolha(m_autorizacao, m_descricaoAutorizacao, lAutorizacao != 0,
-                                                                 lAutorizacao) +
-                            "\nCondição de pagamento: " + Escolha(m_condicao, m_descricaoCondicao, bCondicao, iCondicao);
+    std::string strResumo =
+        "Autorização de compra: " + Escolha(m_autorizacao, m_descricaoAutorizacao, lAutorizacao != 0, lAutorizacao) +
+        "\nCondição de pagamento: " + Escolha(m_condicao, m_descricaoCondicao, bCondicao, iCondicao);
     MessageBox(strResumo.c_str(), "Compras - Consultas", MB_OK | MB_ICONINFORMATION);
     CDialog::OnOK();
   }
@@ -94,8 +98,8 @@ class CDlgConsultas : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(CDlgConsultas, CDialog)
-  ON_WM_DESTROY()
-  ON_BN_CLICKED(IDC_CADASTRO, &CDlgConsultas::OnCadastro)
+ON_WM_DESTROY()
+ON_BN_CLICKED(IDC_CADASTRO, &CDlgConsultas::OnCadastro)
 END_MESSAGE_MAP()
 
 }  // namespace

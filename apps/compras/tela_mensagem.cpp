@@ -15,7 +15,12 @@ enum { IDC_NUMERO = 1001, IDC_BOTOES, IDC_ICONE, IDC_MOSTRAR, IDC_RESPOSTA };
 constexpr DWORD kCombo = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 
 const DLGTEMPLATEDESC kModelo = {
-    "Compras - Caixa de mensagem", 0, 0, 240, 100, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+    "Compras - Caixa de mensagem",
+    0,
+    0,
+    240,
+    100,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
     {
         {0xFFFF, "STATIC", "&Mensagem número:", 7, 9, 80, 8, WS_VISIBLE},
         {IDC_NUMERO, "EDIT", "1907", 90, 7, 40, 12, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_NUMBER},
@@ -29,7 +34,7 @@ const DLGTEMPLATEDESC kModelo = {
     }};
 
 // Os botões de cada tipo de caixa, na ordem dos tipos (MB_OK = 0 ... MB_RETRYCANCEL = 5).
-constexpr const char* kBotoes[] = {"OK", "OK e Cancelar", "Anular, Repetir e Ignorar", "Sim, Não e Cancelar",
+constexpr const char* kBotoes[] = {"OK",        "OK e Cancelar",     "Anular, Repetir e Ignorar", "Sim, Não e Cancelar",
                                    "Sim e Não", "Repetir e Cancelar"};
 struct TIcone {
   const char* szNome;
@@ -86,7 +91,7 @@ class CDlgCaixaDeMensagem : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(CDlgCaixaDeMensagem, CDialog)
-  ON_BN_CLICKED(IDC_MOSTRAR, &CDlgCaixaDeMensagem::OnMostrar)
+ON_BN_CLICKED(IDC_MOSTRAR, &CDlgCaixaDeMensagem::OnMostrar)
 END_MESSAGE_MAP()
 
 }  // namespace

@@ -10,8 +10,7 @@ namespace compras {
 namespace {
 
 constexpr TTela kTelas[] = {
-    {"Consultas", "autorização de compra e condição de pagamento: F2 abre a lista, F6 nela o cadastro",
-     AbreConsultas},
+    {"Consultas", "autorização de compra e condição de pagamento: F2 abre a lista, F6 nela o cadastro", AbreConsultas},
     {"Combos de lista fixa", "tipo de alerta, frete por conta, situação e entrada em estoque", AbreCombosFixos},
     {"Caixa de mensagem", "uma mensagem do módulo com os botões e o ícone escolhidos", AbreCaixaDeMensagem},
     {"Chave do documento", "mês/ano e número de um documento; OK mostra a chave e a descrição", AbreChave},
@@ -22,7 +21,12 @@ constexpr TTela kTelas[] = {
 constexpr int kIdLista = 1001;
 
 const DLGTEMPLATEDESC kModeloMenu = {
-    "Compras - Telas do módulo", 0, 0, 300, 150, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+    "Compras - Telas do módulo",
+    0,
+    0,
+    300,
+    150,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
     {
         {0xFFFF, "STATIC", "Escolha a tela com as setas e aperte Enter; Esc sai.", 7, 5, 286, 8, WS_VISIBLE},
         {kIdLista, WC_LISTVIEWA, "", 7, 16, 286, 106,
@@ -74,7 +78,7 @@ class CDlgMenu : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(CDlgMenu, CDialog)
-  ON_MESSAGE(WM_NOTIFY, &CDlgMenu::OnNotify)
+ON_MESSAGE(WM_NOTIFY, &CDlgMenu::OnNotify)
 END_MESSAGE_MAP()
 
 }  // namespace

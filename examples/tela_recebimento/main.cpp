@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
       .Click(IDC_IMPORTAR)
       .Check([&strVisto](HWND hTela) {
         strVisto = "Condição: " + Texto(hTela, IDC_CONDICAO_DESCRICAO) + "\nFrete: " + Texto(hTela, IDC_FRETE) +
-                   "\nObservação: " + Texto(hTela, IDC_OBSERVACAO) + "\nNotas: " + Texto(hTela, IDC_TOTAL) +
-                   "\n" + Texto(hTela, IDC_ALTERACOES) + "\n";
+                   "\nObservação: " + Texto(hTela, IDC_OBSERVACAO) + "\nNotas: " + Texto(hTela, IDC_TOTAL) + "\n" +
+                   Texto(hTela, IDC_ALTERACOES) + "\n";
       })
       .Click(IDOK);
 

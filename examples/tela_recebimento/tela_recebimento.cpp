@@ -11,7 +11,12 @@
 namespace {
 
 const DLGTEMPLATEDESC kModelo = {
-    "Recebimento de mercadorias", 0, 0, 260, 118, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+    "Recebimento de mercadorias",
+    0,
+    0,
+    260,
+    118,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
     {
         {0xFFFF, "STATIC", "&Condição de pagamento:", 7, 8, 90, 8, WS_VISIBLE},
         {IDC_CONDICAO, "EDIT", "", 100, 6, 60, 12, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL},
@@ -30,9 +35,9 @@ const DLGTEMPLATEDESC kModelo = {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CTelaRecebimento, CDialog)
-  ON_WM_DESTROY()
-  ON_BN_CLICKED(IDC_IMPORTAR, &CTelaRecebimento::OnImportar)
-  ON_EN_CHANGE(IDC_OBSERVACAO, &CTelaRecebimento::OnObservacaoMudou)
+ON_WM_DESTROY()
+ON_BN_CLICKED(IDC_IMPORTAR, &CTelaRecebimento::OnImportar)
+ON_EN_CHANGE(IDC_OBSERVACAO, &CTelaRecebimento::OnObservacaoMudou)
 END_MESSAGE_MAP()
 
 CTelaRecebimento::CTelaRecebimento(const char* szEmpresa, std::vector<long> aNotas)

@@ -19,14 +19,12 @@ constexpr int kMaxBytesNumero = 64;
 void EstreitaTexto(BSTR bstr, char (&szNumero)[kMaxBytesNumero + 1]) {
   const UINT nTamanho = SysStringLen(bstr);
   UINT i = 0;
-  for (; i < nTamanho && i < kMaxBytesNumero && bstr[i] < 0x80; ++i)
-    szNumero[i] = static_cast<char>(bstr[i]);
+  for (; i < nTamanho && i < kMaxBytesNumero && bstr[i] < 0x80; ++i) szNumero[i] = static_cast<char>(bstr[i]);
   if (i == nTamanho || i == kMaxBytesNumero) {
     szNumero[i] = '\0';
     return;
   }
-  const CString numero =
-      Utf8CutToBytes(CString(bstr, static_cast<int>(nTamanho)), kMaxBytesNumero);
+  const CString numero = Utf8CutToBytes(CString(bstr, static_cast<int>(nTamanho)), kMaxBytesNumero);
   std::memcpy(szNumero, numero.GetString(), static_cast<std::size_t>(numero.GetLength()) + 1);
 }
 
@@ -82,14 +80,11 @@ double CQZCurrencyEx::GetDouble() const {
   return d;
 }
 
-LONG CQZCurrencyEx::GetCentavos() const {
-  return static_cast<LONG>(static_cast<double>(m_cyValor.int64) / 100.0);
-}
+LONG CQZCurrencyEx::GetCentavos() const { return static_cast<LONG>(static_cast<double>(m_cyValor.int64) / 100.0); }
 
 void CQZCurrencyEx::Formata(const CY& valor, short nCasas, char* szSaida) {
   CY cortado = valor;
-  if (nCasas >= 0 && nCasas < kCasasImplicitas)
-    cortado.int64 = valor.int64 / kPotencias[nCasas] * kPotencias[nCasas];
+  if (nCasas >= 0 && nCasas < kCasasImplicitas) cortado.int64 = valor.int64 / kPotencias[nCasas] * kPotencias[nCasas];
 
   BSTR bstr = nullptr;
   if (FAILED(VarBstrFromCy(cortado, LCID_ENGLISH_US, LOCALE_NOUSEROVERRIDE, &bstr)) || bstr == nullptr) {
@@ -116,21 +111,17 @@ CString CQZCurrencyEx::Formata() const {
 void CQZCurrencyEx::SetTexto(const CString& texto, bool bBrasileiro) {
   const std::u16string largo = Utf8ToUtf16(texto);
   CY cy = g_cyZero;
-  if (FAILED(VarCyFromStr(largo.c_str(), bBrasileiro ? LCID_PORTUGUESE_BRAZIL : LCID_ENGLISH_US,
-                          LOCALE_NOUSEROVERRIDE, &cy)))
+  if (FAILED(VarCyFromStr(largo.c_str(), bBrasileiro ? LCID_PORTUGUESE_BRAZIL : LCID_ENGLISH_US, LOCALE_NOUSEROVERRIDE,
+                          &cy)))
     cy = g_cyZero;
   Atribui(cy);
 }
 
-CY CQZCurrencyEx::Percentual(unsigned short nCentesimos) const {
-  return m_cyValor * CyDeBruto(nCentesimos);
-}
+CY CQZCurrencyEx::Percentual(unsigned short nCentesimos) const { return m_cyValor * CyDeBruto(nCentesimos); }
 
 CY CQZCurrencyEx::Percentual(CY percentual) const { return (m_cyValor * percentual) / 100.0; }
 
-CY CQZCurrencyEx::Percentual(const CQZCurrencyEx& percentual) const {
-  return Percentual(percentual.m_cyValor);
-}
+CY CQZCurrencyEx::Percentual(const CQZCurrencyEx& percentual) const { return Percentual(percentual.m_cyValor); }
 
 void Calcula(const CQZCurrencyEx& a, char op, const CQZCurrencyEx& b, CQZCurrencyEx* pResultado) {
   const CY cyA = a.GetCY(), cyB = b.GetCY();

@@ -46,9 +46,7 @@ CQZCurrencyEx8& CQZCurrencyEx8::operator=(const CQZCurrencyEx8& outro) {
   return *this;
 }
 
-CQZCurrencyEx8& CQZCurrencyEx8::operator=(double valor) {
-  return *this = CQZCurrencyEx8(valor);
-}
+CQZCurrencyEx8& CQZCurrencyEx8::operator=(double valor) { return *this = CQZCurrencyEx8(valor); }
 
 void CQZCurrencyEx8::SetCasasDecimais(int n) {
   m_nCasasDecimais = n;
@@ -72,8 +70,8 @@ CString CQZCurrencyEx8::Formata() const {
 
   char szDecimal[] = ",";
   char szMilhar[] = ".";
-  const NUMBERFMTA formato{static_cast<UINT>(m_nCasasDecimais < 0 ? 0 : m_nCasasDecimais), 1, 3,
-                           szDecimal, szMilhar, 1};
+  const NUMBERFMTA formato{
+      static_cast<UINT>(m_nCasasDecimais < 0 ? 0 : m_nCasasDecimais), 1, 3, szDecimal, szMilhar, 1};
   char szSaida[100] = {};
   GetNumberFormatA(0, 0, numero, &formato, szSaida, sizeof szSaida);
   return CString(szSaida);
@@ -117,10 +115,18 @@ CQZCurrencyEx8 CQZCurrencyEx8::OperacaoDecimal(const DECIMAL& outro, bool bDivid
   return DeDecimal(dec, *this);
 }
 
-CQZCurrencyEx8 CQZCurrencyEx8::operator*(const CQZCurrencyEx8& valor) const { return OperacaoDecimal(valor.ParaDecimal(), false); }
-CQZCurrencyEx8 CQZCurrencyEx8::operator*(const CQZCurrencyEx& valor) const { return OperacaoDecimal(DecDeCy(valor.GetCY()), false); }
-CQZCurrencyEx8 CQZCurrencyEx8::operator/(const CQZCurrencyEx8& valor) const { return OperacaoDecimal(valor.ParaDecimal(), true); }
-CQZCurrencyEx8 CQZCurrencyEx8::operator/(const CQZCurrencyEx& valor) const { return OperacaoDecimal(DecDeCy(valor.GetCY()), true); }
+CQZCurrencyEx8 CQZCurrencyEx8::operator*(const CQZCurrencyEx8& valor) const {
+  return OperacaoDecimal(valor.ParaDecimal(), false);
+}
+CQZCurrencyEx8 CQZCurrencyEx8::operator*(const CQZCurrencyEx& valor) const {
+  return OperacaoDecimal(DecDeCy(valor.GetCY()), false);
+}
+CQZCurrencyEx8 CQZCurrencyEx8::operator/(const CQZCurrencyEx8& valor) const {
+  return OperacaoDecimal(valor.ParaDecimal(), true);
+}
+CQZCurrencyEx8 CQZCurrencyEx8::operator/(const CQZCurrencyEx& valor) const {
+  return OperacaoDecimal(DecDeCy(valor.GetCY()), true);
+}
 
 CQZCurrencyEx8 CQZCurrencyEx8::operator*(double valor) const {
   DECIMAL dec{};

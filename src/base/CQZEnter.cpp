@@ -20,8 +20,11 @@ bool TeclaApertada(int nTecla) { return (GetKeyState(nTecla) & 0x8000) != 0; }
 // Caixa de marcar e botão de rádio nos seus estilos simples: Enter não os clica.
 bool EhMarcavel(HWND hBotao) {
   switch (LOWORD(GetWindowLongPtrA(hBotao, GWL_STYLE))) {
-    case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_RADIOBUTTON: case BS_AUTO3STATE: case BS_AUTORADIOBUTTON:
-      return true;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTO3STATE:
+    case BS_AUTORADIOBUTTON: return true;
     default: return false;
   }
 }
@@ -43,8 +46,7 @@ HWND TabEnvolvente(HWND hTab) {
 }
 
 void FocaControle(HWND hControle) {
-  if (hControle != nullptr)
-    SendMessage(GetParent(hControle), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hControle), TRUE);
+  if (hControle != nullptr) SendMessage(GetParent(hControle), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hControle), TRUE);
 }
 
 // O filho direto de hDialogo que contém hJanela.

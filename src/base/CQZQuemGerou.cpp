@@ -21,9 +21,7 @@ constexpr TCampo kOrigem{2, 12};
 constexpr TCampo kNumero{14, 32};
 constexpr TCampo kData{46, 18};
 
-std::uint64_t Le(const REG_QZDMC& reg, TCampo campo) {
-  return (reg.Valor() & campo.Mascara()) >> campo.nInicio;
-}
+std::uint64_t Le(const REG_QZDMC& reg, TCampo campo) { return (reg.Valor() & campo.Mascara()) >> campo.nInicio; }
 
 void Grava(REG_QZDMC& reg, TCampo campo, std::uint64_t valor) {
   reg.SetValor((reg.Valor() & ~campo.Mascara()) | ((valor << campo.nInicio) & campo.Mascara()));
@@ -207,8 +205,7 @@ CString CQZQuemGerou::TextoDaData() const {
         return texto;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   texto.Format("%d", static_cast<int>(nData));
   return texto;

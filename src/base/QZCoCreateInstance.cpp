@@ -8,7 +8,7 @@
 namespace {
 
 // O servidor caiu no meio da chamada; outra tentativa pode achá-lo de pé.
-constexpr HRESULT kDesconectado = static_cast<HRESULT>(0x80010108u);         // RPC_E_DISCONNECTED
+constexpr HRESULT kDesconectado = static_cast<HRESULT>(0x80010108u);          // RPC_E_DISCONNECTED
 constexpr HRESULT kServidorIndisponivel = static_cast<HRESULT>(0x800706BAu);  // RPC_S_SERVER_UNAVAILABLE
 
 HRESULT Cria(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD dwClsContext, REFIID riid, void** ppv) {

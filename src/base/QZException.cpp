@@ -14,10 +14,8 @@
 #include "vrmwnd/platform/msgbox.h"
 
 CQZExceptionEx::CQZExceptionEx(HRESULT hr, LONG lLocal, LONG lModulo, const CString& strEmpresa,
-                               const CString& strArquivo, int nLinha,
-                               const CString& strCompilacao)
-    : CQZExceptionEx(hr, lLocal, lModulo, strEmpresa, CString(), strArquivo, nLinha,
-                     strCompilacao) {}
+                               const CString& strArquivo, int nLinha, const CString& strCompilacao)
+    : CQZExceptionEx(hr, lLocal, lModulo, strEmpresa, CString(), strArquivo, nLinha, strCompilacao) {}
 
 CQZExceptionEx::CQZExceptionEx(HRESULT hr, LONG lLocal, LONG lModulo, const CString& strEmpresa,
                                const CString& strDetalhe, const CString& strArquivo, int nLinha,
@@ -36,8 +34,9 @@ namespace {
 // Os caracteres de 0x80 a 0x9F do Windows-1252 (de 0xA0 em diante ele coincide com o
 // Latin-1, isto é, com os primeiros pontos do Unicode); 0 onde o código não define.
 constexpr char16_t kWindows1252Altos[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 bool Utf8Valido(std::string_view texto) {
@@ -128,9 +127,7 @@ CString QZTextoMensagem(LONG nCodigo, const char* szSigla) {
   return strTexto;
 }
 
-CString QZTextoMensagem(LONG nCodigo, int nModulo) {
-  return QZTextoMensagem(nCodigo, QZSiglaModulo(nModulo));
-}
+CString QZTextoMensagem(LONG nCodigo, int nModulo) { return QZTextoMensagem(nCodigo, QZSiglaModulo(nModulo)); }
 
 CQZException::CQZException(LONG lCodigo, LONG lModulo, DWORD dwErroSO)
     : m_lCodigo(lCodigo), m_lModulo(lModulo), m_dwErroSO(dwErroSO) {}
@@ -158,8 +155,8 @@ int CQZException::ReportError(UINT nType, UINT) {
   if (strTexto.IsEmpty()) strTexto.Format("Erro desconhecido encontrado. Código (%d)", m_lCodigo);
   if (m_dwErroSO != 0) {
     char szSistema[256] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, m_dwErroSO,
-                   0, szSistema, sizeof szSistema, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, m_dwErroSO, 0, szSistema,
+                   sizeof szSistema, nullptr);
     strTexto.AppendFormat("\nErro do SO: %d - %s", m_dwErroSO, szSistema);
   }
   return MessageBox(nullptr, strTexto, QZTituloModulo(static_cast<int>(m_lModulo)), nType);

@@ -18,11 +18,11 @@ CString QZLeRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor) 
   DWORD dwTipo = REG_NONE;
   DWORD dwTamanho = 0;
   CString strTexto;
-  if (RegQueryValueExA(hChave, szValor, nullptr, &dwTipo, nullptr, &dwTamanho) == ERROR_SUCCESS &&
-      dwTipo == REG_SZ && dwTamanho > 0) {
+  if (RegQueryValueExA(hChave, szValor, nullptr, &dwTipo, nullptr, &dwTamanho) == ERROR_SUCCESS && dwTipo == REG_SZ &&
+      dwTamanho > 0) {
     char* pBuffer = strTexto.GetBuffer(static_cast<int>(dwTamanho));
-    if (RegQueryValueExA(hChave, szValor, nullptr, &dwTipo, reinterpret_cast<BYTE*>(pBuffer),
-                         &dwTamanho) != ERROR_SUCCESS)
+    if (RegQueryValueExA(hChave, szValor, nullptr, &dwTipo, reinterpret_cast<BYTE*>(pBuffer), &dwTamanho) !=
+        ERROR_SUCCESS)
       pBuffer[0] = '\0';
     strTexto.ReleaseBuffer();
   }
@@ -30,15 +30,13 @@ CString QZLeRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor) 
   return strTexto;
 }
 
-bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor,
-                          const char* szTexto) {
+bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor, const char* szTexto) {
   HKEY hChave = nullptr;
-  if (RegCreateKeyExA(hRaiz, szChave, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
-                      &hChave, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(hRaiz, szChave, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &hChave, nullptr) !=
+      ERROR_SUCCESS)
     return false;
-  const LSTATUS lStatus =
-      RegSetValueExA(hChave, szValor, 0, REG_SZ, reinterpret_cast<const BYTE*>(szTexto),
-                     static_cast<DWORD>(std::strlen(szTexto) + 1));
+  const LSTATUS lStatus = RegSetValueExA(hChave, szValor, 0, REG_SZ, reinterpret_cast<const BYTE*>(szTexto),
+                                         static_cast<DWORD>(std::strlen(szTexto) + 1));
   RegCloseKey(hChave);
   return lStatus == ERROR_SUCCESS;
 }
@@ -78,9 +76,7 @@ CString QZDiretorioInstalacao() {
   return QZComBarraFinal(strPasta);
 }
 
-CString QZDiretorioMensagens() {
-  return QZComBarraFinal(PastaRegistrada(QZChaveEmpresarial(), "Mensagens"));
-}
+CString QZDiretorioMensagens() { return QZComBarraFinal(PastaRegistrada(QZChaveEmpresarial(), "Mensagens")); }
 
 CString QZDiretorioEmpresa(const char* szEmpresa) {
   if (szEmpresa == nullptr || *szEmpresa == '\0') return CString();

@@ -47,17 +47,14 @@ void GuardaCaminhos() {
 void LeConfiguracao() {
   GuardaCaminhos();
   const CString strIni = g_estado.strInstalacao + "log.ini";
-  auto LeChave = [&strIni](const char* szChave) {
-    return GetPrivateProfileIntA("Log", szChave, 0, strIni) == 1;
-  };
+  auto LeChave = [&strIni](const char* szChave) { return GetPrivateProfileIntA("Log", szChave, 0, strIni) == 1; };
   g_estado.bEntrada = LeChave("Entrada");
   g_estado.bSaida = LeChave("Saida");
   g_estado.bTrace = LeChave("Trace");
   g_estado.bCoCreateInstance = LeChave("CoCreateInstance");
   g_estado.bPerformance = LeChave("Performance");
   g_estado.bMemory = LeChave("Memory");
-  g_estado.nIntervalo =
-      static_cast<ULONGLONG>(GetPrivateProfileIntA("Log", "TimeoutConfig", 600, strIni)) * 1000;
+  g_estado.nIntervalo = static_cast<ULONGLONG>(GetPrivateProfileIntA("Log", "TimeoutConfig", 600, strIni)) * 1000;
   char szProcessos[261] = "";
   GetPrivateProfileStringA("Log", "Processos", "todos", szProcessos, sizeof szProcessos, strIni);
   g_estado.strProcessos = szProcessos;
@@ -72,8 +69,7 @@ void ReleSeDevido() {
 }
 
 bool AtivoSemReler() {
-  if ((g_estado.bPerformance || g_estado.bMemory) && !g_estado.bEntrada && !g_estado.bSaida)
-    return false;
+  if ((g_estado.bPerformance || g_estado.bMemory) && !g_estado.bEntrada && !g_estado.bSaida) return false;
   return g_estado.bEntrada || g_estado.bSaida || g_estado.bCoCreateInstance;
 }
 
@@ -98,8 +94,7 @@ CString UsuarioLocal() {
 CString NovoGuid() {
   GUID guid{};
   char szTexto[40] = "";
-  if (CoCreateGuid(&guid) != S_OK || StringFromGUID2A(guid, szTexto, sizeof szTexto) == 0)
-    return CString(" ");
+  if (CoCreateGuid(&guid) != S_OK || StringFromGUID2A(guid, szTexto, sizeof szTexto) == 0) return CString(" ");
   return CString(szTexto + 1, 36);  // sem as chaves
 }
 
@@ -228,8 +223,8 @@ void QZProfilerCoCreate(const char* szClasseFuncao, const char* szProgID, const 
   }
 }
 
-void QZProfilerErro(const IQZDF_Profiler* pContexto, const char* szClasseFuncao,
-                    const char* szArquivo, int nLinha, const char* szFormato, ...) {
+void QZProfilerErro(const IQZDF_Profiler* pContexto, const char* szClasseFuncao, const char* szArquivo, int nLinha,
+                    const char* szFormato, ...) {
   va_list argumentos;
   va_start(argumentos, szFormato);
   try {
@@ -275,22 +270,19 @@ CString QZClasseFuncao(const char* szAssinatura) {
   return strAntes.Mid(strAntes.ReverseFind(' ') + 1);
 }
 
-HRESULT QZVerificaHR(HRESULT hr, eQZRegraFalha eRegra, const IQZDF_Profiler* pContexto,
-                     const char* szClasseFuncao, const char* szArquivo, int nLinha,
-                     const char* szExpressao, const HRESULT* pToleradas) {
+HRESULT QZVerificaHR(HRESULT hr, eQZRegraFalha eRegra, const IQZDF_Profiler* pContexto, const char* szClasseFuncao,
+                     const char* szArquivo, int nLinha, const char* szExpressao, const HRESULT* pToleradas) {
   const bool bFalhou = eRegra == eQZFalhaSeNegativo ? hr < 0 : hr != 0;
   if (!bFalhou) return hr;
   for (const HRESULT* p = pToleradas; p && static_cast<DWORD>(*p) != 0xFFFFFFFFu; ++p)
     if (*p == hr) return hr;
   try {
     CString strArquivo(szArquivo);
-    const int iBarra = strArquivo.ReverseFind('/') > strArquivo.ReverseFind('\\')
-                           ? strArquivo.ReverseFind('/')
-                           : strArquivo.ReverseFind('\\');
+    const int iBarra = strArquivo.ReverseFind('/') > strArquivo.ReverseFind('\\') ? strArquivo.ReverseFind('/')
+                                                                                  : strArquivo.ReverseFind('\\');
     strArquivo = strArquivo.Mid(iBarra + 1);
     const CString strTexto = QZTextoFalha(szExpressao, hr);
-    QZProfilerErro(pContexto, QZClasseFuncao(szClasseFuncao), strArquivo, nLinha, "%s",
-                   strTexto.GetString());
+    QZProfilerErro(pContexto, QZClasseFuncao(szClasseFuncao), strArquivo, nLinha, "%s", strTexto.GetString());
   } catch (CException* e) {
     e->Delete();
   } catch (...) {

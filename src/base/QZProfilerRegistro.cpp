@@ -35,8 +35,7 @@ CString ParteFinal(const TQZRegistroProfiler& r, eQZTipoRegistro eTipo) {
   switch (eTipo) {
     case eQZSaiu: {
       const ULONGLONG nDuracao = r.nTickFinal < r.nTickInicial ? 0 : r.nTickFinal - r.nTickInicial;
-      const ULONGLONG nDelta =
-          r.nMemoriaFinal < r.nMemoriaInicial ? 0 : r.nMemoriaFinal - r.nMemoriaInicial;
+      const ULONGLONG nDelta = r.nMemoriaFinal < r.nMemoriaInicial ? 0 : r.nMemoriaFinal - r.nMemoriaInicial;
       strParte.Format("%I64d\t%I64d\t%I64d\t", r.nMemoriaFinal, nDuracao, nDelta);
       break;
     }
@@ -47,9 +46,7 @@ CString ParteFinal(const TQZRegistroProfiler& r, eQZTipoRegistro eTipo) {
         strParte += '\t';
       }
       break;
-    default:
-      strParte.Format("%I64d\t0\t0\t", r.nMemoriaInicial);
-      break;
+    default: strParte.Format("%I64d\t0\t0\t", r.nMemoriaInicial); break;
   }
   if (eTipo != eQZErro) {
     for (const TQZParametro& p : r.aParametros) {
@@ -64,8 +61,8 @@ CString ParteFinal(const TQZRegistroProfiler& r, eQZTipoRegistro eTipo) {
 
 bool ErroDefinitivo(int nErro) {
   // Arquivo ou pasta inexistente, caminho inválido, arquivo inválido, erro de E/S.
-  return nErro == ENOENT || nErro == ENOTDIR || nErro == ENAMETOOLONG || nErro == ELOOP ||
-         nErro == EISDIR || nErro == EINVAL || nErro == EIO;
+  return nErro == ENOENT || nErro == ENOTDIR || nErro == ENAMETOOLONG || nErro == ELOOP || nErro == EISDIR ||
+         nErro == EINVAL || nErro == EIO;
 }
 
 }  // namespace
@@ -80,12 +77,11 @@ const char* QZNomeTipoRegistro(eQZTipoRegistro eTipo) {
   return "";
 }
 
-CString QZFormataLinha(const TQZRegistroProfiler& r, eQZTipoRegistro eTipo,
-                       const TQZAmbienteLinha& ambiente) {
+CString QZFormataLinha(const TQZRegistroProfiler& r, eQZTipoRegistro eTipo, const TQZAmbienteLinha& ambiente) {
   const SYSTEMTIME& st = r.stDataHora;
   CString strLinha;
-  strLinha.Format("%02d/%02d/%04d\t%02d:%02d:%02d.%03d\t", st.wDay, st.wMonth, st.wYear, st.wHour,
-                  st.wMinute, st.wSecond, st.wMilliseconds);
+  strLinha.Format("%02d/%02d/%04d\t%02d:%02d:%02d.%03d\t", st.wDay, st.wMonth, st.wYear, st.wHour, st.wMinute,
+                  st.wSecond, st.wMilliseconds);
   AnexaSeNaoVazio(strLinha, r.strProcesso);
   AnexaSeNaoVazio(strLinha, r.strUsuarioLocal);
   AnexaSeNaoVazio(strLinha, r.strClasseFuncao);
@@ -98,9 +94,9 @@ CString QZFormataLinha(const TQZRegistroProfiler& r, eQZTipoRegistro eTipo,
     nUsuario = r.pContexto->GetUsuarioProfiler();
     lSessao = r.pContexto->GetSessaoProfiler();
   }
-  strLinha.AppendFormat("E%s\tU%03d\tS%08d\tT%08d\t%s\t%I64d\t%I64d\t", strEmpresa, nUsuario,
-                        lSessao, ambiente.dwThread, QZNomeTipoRegistro(eTipo),
-                        ambiente.nMemoriaDisponivel, ambiente.nMemoriaTotal);
+  strLinha.AppendFormat("E%s\tU%03d\tS%08d\tT%08d\t%s\t%I64d\t%I64d\t", strEmpresa, nUsuario, lSessao,
+                        ambiente.dwThread, QZNomeTipoRegistro(eTipo), ambiente.nMemoriaDisponivel,
+                        ambiente.nMemoriaTotal);
   strLinha += ParteFinal(r, eTipo);
   strLinha += '\n';
   return strLinha;
@@ -123,8 +119,7 @@ CString QZNomeArquivoProfiler(eQZTipoRegistro eTipo, bool bComEmpresa, int nAno,
 
 bool QZAnexaLinha(const char* szArquivo, const char* szCabecalho, const char* szTexto) {
   std::FILE* pArquivo = nullptr;
-  for (int nTentativa = 0; nTentativa < QZ_TENTATIVAS_GRAVACAO && pArquivo == nullptr;
-       ++nTentativa) {
+  for (int nTentativa = 0; nTentativa < QZ_TENTATIVAS_GRAVACAO && pArquivo == nullptr; ++nTentativa) {
     pArquivo = _fsopen(szArquivo, "at", _SH_DENYWR);
     if (pArquivo == nullptr && ErroDefinitivo(errno)) break;
   }

@@ -10,20 +10,15 @@ struct TNome {
 };
 
 constexpr TNome kFacilidadesSuite[] = {
-    {236, "QZ_FACILITY_NE_NFEARQUIVO"},    {237, "QZ_FACILITY_GC_CUSTOS"},
-    {238, "QZ_FACILITY_GD_GED"},           {239, "QZ_FACILITY_PP_PRODUCAO"},
-    {240, "QZ_FACILITY_EX_EXECUTIVO"},     {241, "QZ_FACILITY_CP_PATRIMONIAL"},
-    {242, "QZ_FACILITY_EF_FISCAL"},        {243, "QZ_FACILITY_CX_CAIXA"},
-    {244, "QZ_FACILITY_EC_ECF"},           {245, "QZ_FACILITY_CL_CONCILIACAO"},
-    {246, "QZ_FACILITY_ES_ESTOQUE"},       {247, "QZ_FACILITY_CM_COMPRAS"},
-    {248, "QZ_FACILITY_AC_ACESSO"},        {249, "QZ_FACILITY_GE_GERENCIADOR"},
-    {250, "QZ_FACILITY_OR_ORCAMENTO"},     {251, "QZ_FACILITY_PN_PONTO"},
-    {252, "QZ_FACILITY_CN_CONTABILIDADE"}, {253, "QZ_FACILITY_FN_FINANCEIRO"},
-    {254, "QZ_FACILITY_FT_COMERCIAL"},     {255, "QZ_FACILITY_DF_EMPRESARIAL"},
-    {262, "QZ_FACILITY_RW_TARVOWEB"},      {263, "QZ_FACILITY_IR_IRPJLALUR"},
-    {264, "QZ_FACILITY_CR_CORE"},          {265, "QZ_FACILITY_MM_MANUTENCAO"},
-    {266, "QZ_FACILITY_CQ_QUALIDADE"},     {268, "QZ_FACILITY_FP_FOLHA"},
-    {269, "QZ_FACILITY_CF_QZECF"},
+    {236, "QZ_FACILITY_NE_NFEARQUIVO"},  {237, "QZ_FACILITY_GC_CUSTOS"},        {238, "QZ_FACILITY_GD_GED"},
+    {239, "QZ_FACILITY_PP_PRODUCAO"},    {240, "QZ_FACILITY_EX_EXECUTIVO"},     {241, "QZ_FACILITY_CP_PATRIMONIAL"},
+    {242, "QZ_FACILITY_EF_FISCAL"},      {243, "QZ_FACILITY_CX_CAIXA"},         {244, "QZ_FACILITY_EC_ECF"},
+    {245, "QZ_FACILITY_CL_CONCILIACAO"}, {246, "QZ_FACILITY_ES_ESTOQUE"},       {247, "QZ_FACILITY_CM_COMPRAS"},
+    {248, "QZ_FACILITY_AC_ACESSO"},      {249, "QZ_FACILITY_GE_GERENCIADOR"},   {250, "QZ_FACILITY_OR_ORCAMENTO"},
+    {251, "QZ_FACILITY_PN_PONTO"},       {252, "QZ_FACILITY_CN_CONTABILIDADE"}, {253, "QZ_FACILITY_FN_FINANCEIRO"},
+    {254, "QZ_FACILITY_FT_COMERCIAL"},   {255, "QZ_FACILITY_DF_EMPRESARIAL"},   {262, "QZ_FACILITY_RW_TARVOWEB"},
+    {263, "QZ_FACILITY_IR_IRPJLALUR"},   {264, "QZ_FACILITY_CR_CORE"},          {265, "QZ_FACILITY_MM_MANUTENCAO"},
+    {266, "QZ_FACILITY_CQ_QUALIDADE"},   {268, "QZ_FACILITY_FP_FOLHA"},         {269, "QZ_FACILITY_CF_QZECF"},
 };
 
 constexpr TNome kDescricoes[] = {
@@ -58,16 +53,11 @@ constexpr TNome kDescricoes[] = {
 
 // Nomes dos resultados da própria suíte, que as tabelas do Windows não têm.
 constexpr TNome kNomesSuite[] = {
-    {0x8004A201u, "QZ_E_REGISTRO_NAO_ENCONTRADO"},
-    {0x8004A202u, "QZ_E_REGISTRO_JA_EXISTE"},
-    {0x8004A203u, "QZ_E_EMPRESA_NAO_ENCONTRADA"},
-    {0x8004A204u, "QZ_E_SEM_CONEXAO"},
-    {0x8004A205u, "QZ_E_BANCO_DE_DADOS"},
-    {0x8004A206u, "QZ_E_REGISTRO_CORROMPIDO"},
-    {0x8004A210u, "QZ_E_MODELO_RELATORIO"},
-    {0x8004A220u, "QZ_E_FALTA_CLASSIFICACAO"},
-    {0x8004A2FFu, "QZ_E_FALHA_PROVOCADA"},
-    {0x80FF0AF8u, "ER_QZDF_CO_CREATE_INSTANCE_INTERFACE_NULA"},
+    {0x8004A201u, "QZ_E_REGISTRO_NAO_ENCONTRADO"}, {0x8004A202u, "QZ_E_REGISTRO_JA_EXISTE"},
+    {0x8004A203u, "QZ_E_EMPRESA_NAO_ENCONTRADA"},  {0x8004A204u, "QZ_E_SEM_CONEXAO"},
+    {0x8004A205u, "QZ_E_BANCO_DE_DADOS"},          {0x8004A206u, "QZ_E_REGISTRO_CORROMPIDO"},
+    {0x8004A210u, "QZ_E_MODELO_RELATORIO"},        {0x8004A220u, "QZ_E_FALTA_CLASSIFICACAO"},
+    {0x8004A2FFu, "QZ_E_FALHA_PROVOCADA"},         {0x80FF0AF8u, "ER_QZDF_CO_CREATE_INSTANCE_INTERFACE_NULA"},
 };
 
 template <std::size_t N>
@@ -108,9 +98,8 @@ CString QZTextoFalha(const char* szExpressao, HRESULT hr) {
   strPrimeiro += " = ";
   strPrimeiro += szExpressao ? szExpressao : "";
   CString strTexto;
-  strTexto.Format("%s\t%s = %#X %s\tSEVERITY = %d %s\tFACILITY = %d %s\tCODE = %d %s\tDescrição = %s",
-                  strPrimeiro, "hr", static_cast<unsigned>(hr), r.szNome, r.nSeveridade,
-                  r.szSeveridade, r.nFacilidade, r.szFacilidade, r.nCodigo, r.szCodigo,
-                  r.szDescricao);
+  strTexto.Format("%s\t%s = %#X %s\tSEVERITY = %d %s\tFACILITY = %d %s\tCODE = %d %s\tDescrição = %s", strPrimeiro,
+                  "hr", static_cast<unsigned>(hr), r.szNome, r.nSeveridade, r.szSeveridade, r.nFacilidade,
+                  r.szFacilidade, r.nCodigo, r.szCodigo, r.szDescricao);
   return strTexto;
 }

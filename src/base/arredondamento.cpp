@@ -20,8 +20,7 @@ HRESULT QZArredondaBrutoVerificado(std::int64_t bruto, int nCasas, int nModo, in
   const std::int64_t passo = Potencia10(nCasasImplicitas - nCasas);
   const bool bNegativo = bruto < 0;
   // Magnitude sem sinal: o bruto mais negativo também tem módulo representável.
-  const std::uint64_t modulo = bNegativo ? 0ULL - static_cast<std::uint64_t>(bruto)
-                                         : static_cast<std::uint64_t>(bruto);
+  const std::uint64_t modulo = bNegativo ? 0ULL - static_cast<std::uint64_t>(bruto) : static_cast<std::uint64_t>(bruto);
   const std::uint64_t uPasso = static_cast<std::uint64_t>(passo);
   std::uint64_t quociente = modulo / uPasso;
   const std::uint64_t resto = modulo % uPasso;
@@ -29,8 +28,7 @@ HRESULT QZArredondaBrutoVerificado(std::int64_t bruto, int nCasas, int nModo, in
     case ARREDONDA_MEIO:
       if (resto >= uPasso / 2) ++quociente;
       break;
-    case TRUNCA:
-      break;
+    case TRUNCA: break;
     case ARREDONDA_PAR:
       // O dígito seguinte ao último mantido decide; o meio exato vai para o par.
       if (resto > uPasso / 2 || (resto == uPasso / 2 && quociente % 2 == 1)) ++quociente;

@@ -26,8 +26,7 @@ namespace {
 // Produto ou quociente decimal: qualquer passo que falha deixa o resultado em 0.
 CY OperacaoDecimal(const DECIMAL& esquerda, const DECIMAL& direita, bool bDivide) {
   DECIMAL dec{};
-  const HRESULT hr = bDivide ? VarDecDiv(&esquerda, &direita, &dec)
-                             : VarDecMul(&esquerda, &direita, &dec);
+  const HRESULT hr = bDivide ? VarDecDiv(&esquerda, &direita, &dec) : VarDecMul(&esquerda, &direita, &dec);
   CY cy = g_cyZero;
   if (FAILED(hr) || FAILED(VarCyFromDec(&dec, &cy))) return g_cyZero;
   return cy;

@@ -9,19 +9,17 @@ namespace {
 constexpr int kDiasNoMes[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr int kDiasAntes[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
-constexpr const char* kMeses[13] = {"",     "Janeiro", "Fevereiro", "Março",    "Abril",
-                                    "Maio", "Junho",   "Julho",     "Agosto",   "Setembro",
-                                    "Outubro", "Novembro", "Dezembro"};
+constexpr const char* kMeses[13] = {"",      "Janeiro", "Fevereiro", "Março",   "Abril",    "Maio",    "Junho",
+                                    "Julho", "Agosto",  "Setembro",  "Outubro", "Novembro", "Dezembro"};
 constexpr const char* kMesesAbreviados[13] = {"",    "Jan", "Fev", "Mar", "Abr", "Mai", "Jun",
                                               "Jul", "Ago", "Set", "Out", "Nov", "Dez"};
-constexpr const char* kDiasDaSemana[8] = {"",             "Domingo",     "Segunda-feira",
-                                          "Terça-feira",  "Quarta-feira", "Quinta-feira",
-                                          "Sexta-feira",  "Sábado"};
+constexpr const char* kDiasDaSemana[8] = {
+    "", "Domingo", "Segunda-feira", "Terça-feira", "Quarta-feira", "Quinta-feira", "Sexta-feira", "Sábado"};
 
 // Número do dia de uma data já validada e ajustada.
 long NumeroDoDia(int nDia, int nMes, int nAno) {
-  long n = static_cast<long>(nAno - QZ_ANO_MINIMO) * 365 + kDiasAntes[nMes - 1] + nDia +
-           nAno / 4 - nAno / 100 + nAno / 400 - 446;
+  long n = static_cast<long>(nAno - QZ_ANO_MINIMO) * 365 + kDiasAntes[nMes - 1] + nDia + nAno / 4 - nAno / 100 +
+           nAno / 400 - 446;
   if (QZAnoBissexto(nAno) && nMes <= 2) --n;
   return n;
 }
@@ -96,28 +94,26 @@ void QZMAParaData(REG_QZMA ma, int* pnMes, int* pnAno) {
 }
 
 const char* QZNomeMes(int nMes) { return nMes >= 1 && nMes <= 12 ? kMeses[nMes] : ""; }
-const char* QZNomeMesAbreviado(int nMes) {
-  return nMes >= 1 && nMes <= 12 ? kMesesAbreviados[nMes] : "";
-}
+const char* QZNomeMesAbreviado(int nMes) { return nMes >= 1 && nMes <= 12 ? kMesesAbreviados[nMes] : ""; }
 const char* QZNomeDiaDaSemana(int nDiaDaSemana) {
   return nDiaDaSemana >= 1 && nDiaDaSemana <= 7 ? kDiasDaSemana[nDiaDaSemana] : "";
 }
 
-char* QZDataTexto(char* szBuffer, int nTamanho, int nDia, int nMes, int nAno, int nEstilo,
-                  char cSeparador, bool bAno4Digitos) {
+char* QZDataTexto(char* szBuffer, int nTamanho, int nDia, int nMes, int nAno, int nEstilo, char cSeparador,
+                  bool bAno4Digitos) {
   if (szBuffer == nullptr || nTamanho <= 0) return szBuffer;
   szBuffer[0] = '\0';
   nAno = QZCompletaAno(nAno);
   if (nEstilo < QZ_DATA_DMA || nEstilo > QZ_DATA_EXTENSO) return szBuffer;
-  if (nDia < 0 || nMes < 0 || nAno < 0 || nDia > 31 || nMes > 12 || (nAno > 100 && nAno < QZ_ANO_MINIMO) || nAno > QZ_ANO_MAXIMO)
+  if (nDia < 0 || nMes < 0 || nAno < 0 || nDia > 31 || nMes > 12 || (nAno > 100 && nAno < QZ_ANO_MINIMO) ||
+      nAno > QZ_ANO_MAXIMO)
     return szBuffer;
 
   char szTexto[40];
   int nEscritos;
   if (nEstilo == QZ_DATA_EXTENSO) {
     if (nTamanho < 24 || nMes < 1) return szBuffer;
-    nEscritos = std::snprintf(szTexto, sizeof szTexto, "%02d de %s de %04d", nDia,
-                              QZNomeMes(nMes), nAno);
+    nEscritos = std::snprintf(szTexto, sizeof szTexto, "%02d de %s de %04d", nDia, QZNomeMes(nMes), nAno);
   } else {
     const bool bAnoLongo = nEstilo % 2 == 1;
     const int nMinimo = (bAnoLongo ? 9 : 7) + (cSeparador ? 2 : 0);
@@ -137,16 +133,14 @@ char* QZDataTexto(char* szBuffer, int nTamanho, int nDia, int nMes, int nAno, in
       aPartes[2] = szDia;
     }
     const char szSep[2] = {cSeparador, '\0'};
-    nEscritos = std::snprintf(szTexto, sizeof szTexto, "%s%s%s%s%s", aPartes[0], szSep,
-                              aPartes[1], szSep, aPartes[2]);
+    nEscritos = std::snprintf(szTexto, sizeof szTexto, "%s%s%s%s%s", aPartes[0], szSep, aPartes[1], szSep, aPartes[2]);
   }
   if (nEscritos < 0 || nEscritos >= nTamanho) return szBuffer;
   std::memcpy(szBuffer, szTexto, static_cast<size_t>(nEscritos) + 1);
   return szBuffer;
 }
 
-char* QZDataTexto(char* szBuffer, int nTamanho, REG_QZDMA dma, int nEstilo, char cSeparador,
-                  bool bAno4Digitos) {
+char* QZDataTexto(char* szBuffer, int nTamanho, REG_QZDMA dma, int nEstilo, char cSeparador, bool bAno4Digitos) {
   int nDia, nMes, nAno;
   QZDMAParaData(dma, &nDia, &nMes, &nAno);
   if (nDia == 0) {

@@ -4,7 +4,7 @@
 inline constexpr int QZ_ORIGEM_MAXIMA = 117;
 
 struct TRotuloOrigem {
-  const char* szCompleto;   // nullptr: sem entrada
+  const char* szCompleto;  // nullptr: sem entrada
   const char* szCurto;
   const char* szArtigo;
 };

@@ -3,11 +3,10 @@
 // cria antes o seu tratador de cotação.
 #include "vrmwnd/business/CTrataDadosWnd.h"
 
-#define QZ_DEFINE_TRATA_DADOS_WND(Codigo)                                                   \
-  CTrataDados##Codigo##Wnd::CTrataDados##Codigo##Wnd(CTimer2* pTimer)                       \
-      : CConsisteDados##Codigo(pTimer) {                                                    \
-    SetContextoProfiler(this);                                                              \
-  }                                                                                         \
+#define QZ_DEFINE_TRATA_DADOS_WND(Codigo)                                                                \
+  CTrataDados##Codigo##Wnd::CTrataDados##Codigo##Wnd(CTimer2* pTimer) : CConsisteDados##Codigo(pTimer) { \
+    SetContextoProfiler(this);                                                                           \
+  }                                                                                                      \
   CTrataDados##Codigo##Wnd::~CTrataDados##Codigo##Wnd() = default;
 QZ_DEFINE_TRATA_DADOS_WND(AC)
 QZ_DEFINE_TRATA_DADOS_WND(CC)
@@ -18,8 +17,7 @@ QZ_DEFINE_TRATA_DADOS_WND(OP)
 QZ_DEFINE_TRATA_DADOS_WND(RE)
 #undef QZ_DEFINE_TRATA_DADOS_WND
 
-CTrataDadosSCWnd::CTrataDadosSCWnd(CTimer2* pTimer)
-    : CConsisteDadosSC(pTimer, new CTrataDadosCPWnd(pTimer)) {
+CTrataDadosSCWnd::CTrataDadosSCWnd(CTimer2* pTimer) : CConsisteDadosSC(pTimer, new CTrataDadosCPWnd(pTimer)) {
   SetContextoProfiler(this);
 }
 CTrataDadosSCWnd::~CTrataDadosSCWnd() = default;

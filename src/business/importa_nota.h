@@ -30,17 +30,14 @@ struct TLeitura {
 };
 
 // Cabeçalho.
-inline constexpr TLeitura kLeNota{
-    "GetUsaServidor()->LeDFNotasFiscais(m_ppINotasFiscais, lPosicaoComercial, &pRegNF)", 340171, 27};
+inline constexpr TLeitura kLeNota{"GetUsaServidor()->LeDFNotasFiscais(m_ppINotasFiscais, lPosicaoComercial, &pRegNF)",
+                                  340171, 27};
 inline constexpr TLeitura kLeContaCliente{
     "GetUsaServidor()->LeDFPlano(m_ppIPlano,pRegNF->lPonteiroCliente, &rContaCliente)", 287253, 1};
 inline constexpr TLeitura kLeDocumento{
-    "GetUsaServidor()->LeDFDocumento(m_ppIDocumento,pRegNF->iPonteiroDocumento,&rCadastroDocumento)",
-    303780, 44};
-inline constexpr TLeitura kInicializaFilial{"GetUsaServidor()->InicializaCNFilial( m_ppIFilial)",
-                                            380211, 1};
-inline constexpr const char* kTextoCFOP =
-    "GetUsaServidor()->LeDFNaturezas(m_ppICFOP, iPonteiroCFOP, &rNatureza)";
+    "GetUsaServidor()->LeDFDocumento(m_ppIDocumento,pRegNF->iPonteiroDocumento,&rCadastroDocumento)", 303780, 44};
+inline constexpr TLeitura kInicializaFilial{"GetUsaServidor()->InicializaCNFilial( m_ppIFilial)", 380211, 1};
+inline constexpr const char* kTextoCFOP = "GetUsaServidor()->LeDFNaturezas(m_ppICFOP, iPonteiroCFOP, &rNatureza)";
 inline constexpr TLeitura kLeCFOPCabecalho{kTextoCFOP, 303771, 37};
 inline constexpr TLeitura kLeCFOPItem{kTextoCFOP, 259641, 37};
 inline constexpr const char* kTextoSitServico =
@@ -56,12 +53,10 @@ inline constexpr TLeitura kLeNotaOrigem{
     "&pRegNFOrigemNota)",
     259632, 27};
 inline constexpr TLeitura kLeContaRecursos{
-    "GetUsaServidor()->LeDFPlano(m_ppIPlano,pRegNF->lEntradaRecursos, &rContaClassificacao)", 304514,
-    1};
+    "GetUsaServidor()->LeDFPlano(m_ppIPlano,pRegNF->lEntradaRecursos, &rContaClassificacao)", 304514, 1};
 // Itens e estoque.
 inline constexpr TLeitura kLeProduto{
-    "GetUsaServidor()->LeDFProduto(m_ppIProduto, tProduto.GetPonteiroProduto(), &RegProduto)", 367991,
-    24};
+    "GetUsaServidor()->LeDFProduto(m_ppIProduto, tProduto.GetPonteiroProduto(), &RegProduto)", 367991, 24};
 inline constexpr TLeitura kLeLote{
     "GetUsaServidor()->LeESMovimentoLote(m_ppIMovimentoEs, RegDetalhes.regLote.lPonteiroLoteES, "
     "&RegLote)",
@@ -74,8 +69,8 @@ inline constexpr TLeitura kLeNotaOrigemItem{
     "GetUsaServidor()->LeDFNotasFiscais(m_ppINotasFiscais, RegItensProduto.regNFOrigem.lChaveNFCM, "
     "&pRegNFOrigem)",
     259659, 27};
-inline constexpr TLeitura kInicializaMovimento{
-    "GetUsaServidor()->InicializaESMovimento(m_ppIMovimentoEs)", 370690, 401};
+inline constexpr TLeitura kInicializaMovimento{"GetUsaServidor()->InicializaESMovimento(m_ppIMovimentoEs)", 370690,
+                                               401};
 inline constexpr TLeitura kBuscaQuantidade{
     "(*m_ppIMovimentoEs)->BuscaQuantidadeNotaFiscal(rQuemGerouNF, &lQtdMovimentos)", 370703, 401};
 inline constexpr TLeitura kBuscaRegistros{
@@ -93,20 +88,18 @@ inline constexpr const char* kTextoContaRateioTotal =
 inline constexpr TLeitura kLeContaRateioTotalProduto{kTextoContaRateioTotal, 304522, 1};
 inline constexpr TLeitura kLeContaRateioTotalServico{kTextoContaRateioTotal, 304531, 1};
 inline constexpr TLeitura kLeContaRateioProduto{
-    "GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateio.lContaEmpresarialNF,&rContaClassificacao)",
-    387941, 1};
+    "GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateio.lContaEmpresarialNF,&rContaClassificacao)", 387941, 1};
 inline constexpr TLeitura kLeUnidadeServico{
     "GetUsaServidor()->LeDFUnidadeMedidaServico(m_ppIProduto, RegItensServico.iUnidadeMedida, "
     "&rUnidadeMedidaServico)",
     497011, 24};
 // Os totais dos itens, que falham em vez de dar a volta quando não cabem num CY.
-inline constexpr TLeitura kTotalProduto{"CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyTotal)",
-                                        710104, QZ_MODULO_COMPRAS};
-inline constexpr TLeitura kTotalServico{"CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyBruto)",
-                                        710105, QZ_MODULO_COMPRAS};
+inline constexpr TLeitura kTotalProduto{"CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyTotal)", 710104,
+                                        QZ_MODULO_COMPRAS};
+inline constexpr TLeitura kTotalServico{"CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyBruto)", 710105,
+                                        QZ_MODULO_COMPRAS};
 inline constexpr TLeitura kLeContaRateioServico{
-    "GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateio.lContaEmpresarialNF, &rContaClassificacao)",
-    387932, 1};
+    "GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateio.lContaEmpresarialNF, &rContaClassificacao)", 387932, 1};
 
 // Libera a nota como o servidor pede: a rotina de liberação e depois o bloco.
 struct TLiberaNota {
@@ -159,8 +152,7 @@ class CImportaNotaComercial {
   void AdicionaEntradas(int j, const tagREG_ITENS_PRODUTO_NFPS& nfItem, const _REG_PRODUTOPS& RegProduto,
                         TCMREItemProduto& item);
   void PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& detalhe, TCMREEntradaEstoque& entrada);
-  void BuscaMovimentoOrigem(int j, int d, const tagREG_ITENS_PRODUTO_NFPS& nfItem,
-                            TCMREEntradaEstoque& entrada);
+  void BuscaMovimentoOrigem(int j, int d, const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREEntradaEstoque& entrada);
   void ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfServico);
   // Impostos e rateio (importa_nota_impostos.cpp).
   struct TImpostosItem {
@@ -168,8 +160,7 @@ class CImportaNotaComercial {
     int aIndice[3] = {-1, -1, -1};
   };
   TImpostosItem AchaImpostos(const TCMREItemProduto& item) const;
-  void PreencheImpostosNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item,
-                            TImpostosItem& impostos);
+  void PreencheImpostosNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item, TImpostosItem& impostos);
   void PreenchePISCOFINSNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item);
   void PreencheDI(bool bNovo, const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item);
   void SomaPISCOFINS(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item);
@@ -178,8 +169,7 @@ class CImportaNotaComercial {
   void RateiaProduto(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item);
   void RateiaServico(const tagREG_ITENS_SERVICO_NFPS& nfServico, TCMREItemServico& item);
   template <class TRateio>
-  void RateiaConta(const tagREG_RATEIO_NFPS& linha, const importa::TLeitura& leitura,
-                   TRateio& rateio);
+  void RateiaConta(const tagREG_RATEIO_NFPS& linha, const importa::TLeitura& leitura, TRateio& rateio);
 
   CTrataDadosREWnd& m_t;
   TCMRERegistroEntrada& m_r;

@@ -15,7 +15,14 @@ namespace importa {
 
 bool TipoNotaTributado(BYTE byTipoNota) {
   switch (byTipoNota) {
-    case 1: case 4: case 7: case 9: case 11: case 13: case 14: case 15: return true;
+    case 1:
+    case 4:
+    case 7:
+    case 9:
+    case 11:
+    case 13:
+    case 14:
+    case 15: return true;
     default: return false;
   }
 }
@@ -38,7 +45,11 @@ REG_QZDMA Hoje() {
 // Via de transporte da nota para o código do registro.
 BYTE ViaTransporte(BYTE byVia) {
   switch (byVia) {
-    case 1: case 2: case 3: case 4: case 5: return byVia;
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5: return byVia;
     case 6: return 7;
     case 9: return 6;
     default: return 0;
@@ -75,14 +86,10 @@ TCMRERegistroEntrada CTrataDadosREWnd::ImportaNotaComercial(T_Lista<long> aPosic
   return registro;
 }
 
-void CImportaNotaComercial::Verifica(HRESULT hr, const importa::TLeitura& leitura,
-                                     std::source_location local) {
+void CImportaNotaComercial::Verifica(HRESULT hr, const importa::TLeitura& leitura, std::source_location local) {
   const int nLinha = static_cast<int>(local.line());
-  if (QZVerificaHR(hr, eQZFalhaSeNaoZero, &m_t, kClasseFuncao, kFonte, nLinha,
-                   leitura.szExpressao) == 0)
-    return;
-  throw CQZExceptionEx(hr, leitura.lLocal, leitura.lModulo, m_t.GetEmpresaProfiler(), kFonte, nLinha,
-                       QZ_COMPILACAO);
+  if (QZVerificaHR(hr, eQZFalhaSeNaoZero, &m_t, kClasseFuncao, kFonte, nLinha, leitura.szExpressao) == 0) return;
+  throw CQZExceptionEx(hr, leitura.lLocal, leitura.lModulo, m_t.GetEmpresaProfiler(), kFonte, nLinha, QZ_COMPILACAO);
 }
 
 void CImportaNotaComercial::ImportaNota(int nIndice, long lPosicaoComercial) {
@@ -170,9 +177,8 @@ void CImportaNotaComercial::LeCadastros() {
            importa::kLeSitServicoCabecalho);
   if (RegSitServico.byPresente() == 0) m_iPonteiroSituacaoServico = 0;
 
-  Verifica(usa.LeDFCFRT(m_t.m_ppICFRT, m_t.m_ppIPlano, 0, pRegNF->lPonteiroCliente(), 0, &m_rCFRTLocal,
-                        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                        &m_rInfoExtrasCFRT),
+  Verifica(usa.LeDFCFRT(m_t.m_ppICFRT, m_t.m_ppIPlano, 0, pRegNF->lPonteiroCliente(), 0, &m_rCFRTLocal, nullptr,
+                        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &m_rInfoExtrasCFRT),
            importa::kLeCFRT);
 
   const BYTE byOperacao = m_rNaturezaCopia.byTipoOperacao();
@@ -188,8 +194,7 @@ void CImportaNotaComercial::LeCadastros() {
 void CImportaNotaComercial::PreencheCabecalho() {
   const tagREG_NOTA_FISCALPS& nf = *m_pNF;
   const REG_QZDMA dmaHoje = Hoje();
-  const REG_QZDMA dmaEntrada = nf.dmaSaida() != 0 ? nf.dmaSaida()
-                               : nf.dmaEmissao() != 0 ? nf.dmaEmissao() : dmaHoje;
+  const REG_QZDMA dmaEntrada = nf.dmaSaida() != 0 ? nf.dmaSaida() : nf.dmaEmissao() != 0 ? nf.dmaEmissao() : dmaHoje;
   m_r.SetVariasNotasDevolucaoRetorno(1);
   m_r.SetRegQuemGerou(CQZQuemGerou(static_cast<ULONG>(m_lPosicaoComercial), 5).GetRegQuemGerou());
   m_r.SetRegDataEntrada(dmaEntrada);
@@ -236,8 +241,7 @@ void CImportaNotaComercial::PreencheCabecalho() {
 void CImportaNotaComercial::AcumulaValores() {
   const tagREG_NOTA_FISCALPS& nf = *m_pNF;
   TCMRERegistroEntrada& r = m_r;
-#define QZ_ACUMULA(Nome, cyNota) \
-  Acumula([&r] { return r.Get##Nome(); }, [&r](CY cy) { r.Set##Nome(cy); }, (cyNota))
+#define QZ_ACUMULA(Nome, cyNota) Acumula([&r] { return r.Get##Nome(); }, [&r](CY cy) { r.Set##Nome(cy); }, (cyNota))
   // Com o frete somado acima de zero, a marca e o código de quem paga o frete (o desta
   // nota); com a soma em zero, o código que já havia fica.
   if (QZ_ACUMULA(ValorFreteDigitado, nf.cyFrete()) > g_cyZero) {
@@ -261,12 +265,10 @@ void CImportaNotaComercial::AcumulaValores() {
 void CImportaNotaComercial::AdicionaReferidasDevolucao() {
   m_r.SetIndicadorTipoNF(2);
   m_t.AdicionaReferida(m_r, m_pNF->regNFOrigem());
-  for (const tagREG_ITENS_PRODUTO_NFPS& item : m_pNF->ItensProduto())
-    m_t.AdicionaReferida(m_r, item.regNFOrigem());
+  for (const tagREG_ITENS_PRODUTO_NFPS& item : m_pNF->ItensProduto()) m_t.AdicionaReferida(m_r, item.regNFOrigem());
 }
 
-void CTrataDadosREWnd::AdicionaReferida(TCMRERegistroEntrada& registro,
-                                        const tagREG_NOTA_FISCAL_ORIGEM_NFPS& origem) {
+void CTrataDadosREWnd::AdicionaReferida(TCMRERegistroEntrada& registro, const tagREG_NOTA_FISCAL_ORIGEM_NFPS& origem) {
   if (origem.szNumero().empty()) return;
   TCMRENFReferidas referida;
   referida.SetNumeroNotaFiscalOrigem(CString(std::string(origem.szNumero()).c_str()));
@@ -286,8 +288,8 @@ void CTrataDadosREWnd::AdicionaReferida(TCMRERegistroEntrada& registro,
 void CImportaNotaComercial::AdicionaMensagens() {
   const auto mensagens = m_pNF->Mensagens();
   CString strFisco, strContribuinte;
-  CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(
-      static_cast<int>(mensagens.size()), mensagens.begin(), strFisco, strContribuinte, ' ');
+  CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(static_cast<int>(mensagens.size()), mensagens.begin(),
+                                                                strFisco, strContribuinte, ' ');
   m_r.SetObservacaoGeral(m_r.GetObservacaoGeral() + CVRMSVRUtil::CStringSemQuebraDeLinha(strContribuinte));
   m_r.SetObservacaoFisco(m_r.GetObservacaoFisco() + CVRMSVRUtil::CStringSemQuebraDeLinha(strFisco));
 }
@@ -296,9 +298,8 @@ void CImportaNotaComercial::LeMarcasImposto() {
   CUsaServidor& usa = *m_t.GetUsaServidor();
   m_bFilialTributadaIPI = usa.FilialTributadaIPI(m_t.m_ppIFilial, m_r.GetPonteiroFilial());
   m_bNaturezaImportacao = usa.NaturezaImportacao(m_t.m_ppICFOP, m_r.GetPonteiroCFOPPrincipal());
-  m_bUsaDI = usa.UsaDI(m_t.m_ppICFOP, m_t.m_ppICFRT, m_t.m_ppIPlano, m_t.m_ppIMunicipio,
-                       m_t.m_ppIEstado, m_r.GetPonteiroFornecedor(), m_r.GetPonteiroCFOPPrincipal(),
-                       m_r.GetRegDataEmissao());
+  m_bUsaDI = usa.UsaDI(m_t.m_ppICFOP, m_t.m_ppICFRT, m_t.m_ppIPlano, m_t.m_ppIMunicipio, m_t.m_ppIEstado,
+                       m_r.GetPonteiroFornecedor(), m_r.GetPonteiroCFOPPrincipal(), m_r.GetRegDataEmissao());
 }
 
 void CImportaNotaComercial::AdicionaParcelas() {
@@ -314,7 +315,6 @@ void CImportaNotaComercial::AdicionaParcelas() {
     strDocumento.Format("%d/%d", static_cast<int>(m_pNF->lNumero()), nfParcela.byOrdem() + 1);
     parcela.SetNumeroDocumento(strDocumento);
     condicao.AdicionaParcela(parcela);
-    if (condicao.GetDataPrimeiroVencimento() == 0)
-      condicao.SetDataPrimeiroVencimento(nfParcela.dmaVencimento());
+    if (condicao.GetDataPrimeiroVencimento() == 0) condicao.SetDataPrimeiroVencimento(nfParcela.dmaVencimento());
   }
 }

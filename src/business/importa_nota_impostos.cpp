@@ -20,8 +20,7 @@ int CasasDaUnidade(BYTE byTipo) { return byTipo == 1 ? 2 : byTipo == 2 ? 4 : 0; 
 
 }  // namespace
 
-CImportaNotaComercial::TImpostosItem CImportaNotaComercial::AchaImpostos(
-    const TCMREItemProduto& item) const {
+CImportaNotaComercial::TImpostosItem CImportaNotaComercial::AchaImpostos(const TCMREItemProduto& item) const {
   TImpostosItem impostos;
   const T_Lista<TCMREImposto>& lista = item.GetListaImposto();
   for (INT_PTR k = 0; k < lista.GetSize(); ++k) {
@@ -33,8 +32,8 @@ CImportaNotaComercial::TImpostosItem CImportaNotaComercial::AchaImpostos(
   return impostos;
 }
 
-void CImportaNotaComercial::PreencheImpostosNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem,
-                                                 TCMREItemProduto& item, TImpostosItem& impostos) {
+void CImportaNotaComercial::PreencheImpostosNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item,
+                                                 TImpostosItem& impostos) {
   const WORD aAliquota[3] = {nfItem.iAliquota2(), nfItem.iAliquota3(), nfItem.iAliquota4()};
   const long aReceita[3] = {nfItem.lCodigoReceita2(), nfItem.lCodigoReceita3(), nfItem.lCodigoReceita4()};
   for (int k = 0; k < 3; ++k) {
@@ -68,12 +67,10 @@ void CImportaNotaComercial::PreencheImpostosNovo(const tagREG_ITENS_PRODUTO_NFPS
   if (importa::TipoNotaTributado(m_pNF->byTipoNota())) PreenchePISCOFINSNovo(nfItem, item);
 }
 
-void CImportaNotaComercial::PreenchePISCOFINSNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem,
-                                                  TCMREItemProduto& item) {
+void CImportaNotaComercial::PreenchePISCOFINSNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item) {
   item.SetTipoIncidenciaPIS(nfItem.iIncidenciaPIS());
-  const WORD iIncidenciaCOFINS = m_t.HabilitarCST_COFINS(m_pNF->iPonteiroFilial())
-                                     ? nfItem.iIncidenciaCOFINS()
-                                     : item.GetTipoIncidenciaPIS();
+  const WORD iIncidenciaCOFINS =
+      m_t.HabilitarCST_COFINS(m_pNF->iPonteiroFilial()) ? nfItem.iIncidenciaCOFINS() : item.GetTipoIncidenciaPIS();
   item.SetTipoIncidenciaCOFINS(iIncidenciaCOFINS);
   // A alíquota ou o valor por unidade, conforme o modo do imposto na nota.
   const auto preenche = [](bool bHabilitado, CY cyAliquotaOuValor, BYTE byModo, auto setAliquota,
@@ -86,18 +83,17 @@ void CImportaNotaComercial::PreenchePISCOFINSNovo(const tagREG_ITENS_PRODUTO_NFP
       setValorPorItem(byModo != 0 ? g_cyZero : cyAliquotaOuValor);
     }
   };
-  preenche(CTrataDadosRE::HabilitaBCAlqVlr_PIS_COFINS_Produto_Servico(item.GetTipoIncidenciaPIS(), false),
-           nfItem.cyAliquotaPIS(), nfItem.byModoPIS(),
-           [&item](CY cy) { item.SetAliquotaPISNaoCumulativo(cy); },
-           [&item](CY cy) { item.SetValorPorItemPISNaoCumulativo(cy); });
-  preenche(CTrataDadosRE::HabilitaBCAlqVlr_PIS_COFINS_Produto_Servico(item.GetTipoIncidenciaCOFINS(), false),
-           nfItem.cyAliquotaCOFINS(), nfItem.byModoCOFINS(),
-           [&item](CY cy) { item.SetAliquotaCOFINSNaoCumulativo(cy); },
-           [&item](CY cy) { item.SetValorPorItemCOFINSNaoCumulativo(cy); });
+  preenche(
+      CTrataDadosRE::HabilitaBCAlqVlr_PIS_COFINS_Produto_Servico(item.GetTipoIncidenciaPIS(), false),
+      nfItem.cyAliquotaPIS(), nfItem.byModoPIS(), [&item](CY cy) { item.SetAliquotaPISNaoCumulativo(cy); },
+      [&item](CY cy) { item.SetValorPorItemPISNaoCumulativo(cy); });
+  preenche(
+      CTrataDadosRE::HabilitaBCAlqVlr_PIS_COFINS_Produto_Servico(item.GetTipoIncidenciaCOFINS(), false),
+      nfItem.cyAliquotaCOFINS(), nfItem.byModoCOFINS(), [&item](CY cy) { item.SetAliquotaCOFINSNaoCumulativo(cy); },
+      [&item](CY cy) { item.SetValorPorItemCOFINSNaoCumulativo(cy); });
 }
 
-void CImportaNotaComercial::PreencheDI(bool bNovo, const tagREG_ITENS_PRODUTO_NFPS& nfItem,
-                                       TCMREItemProduto& item) {
+void CImportaNotaComercial::PreencheDI(bool bNovo, const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item) {
   if (bNovo) {
     item.SetDI_NumeroDI_DSI_DA(Texto(nfItem.szDINumero()));
     item.SetDI_DataRegistro(nfItem.dmaDIRegistro());
@@ -146,8 +142,10 @@ void CImportaNotaComercial::SomaPISCOFINS(const tagREG_ITENS_PRODUTO_NFPS& nfIte
 void CImportaNotaComercial::GravaImpostos(const TImpostosItem& impostos, TCMREItemProduto& item) {
   for (int k = 0; k < 3; ++k) {
     if (!(impostos.aEntrada[k].GetValor() > g_cyZero)) continue;
-    if (impostos.aIndice[k] >= 0) item.SetImposto(impostos.aIndice[k], impostos.aEntrada[k]);
-    else item.AdicionaImposto(impostos.aEntrada[k]);
+    if (impostos.aIndice[k] >= 0)
+      item.SetImposto(impostos.aIndice[k], impostos.aEntrada[k]);
+    else
+      item.AdicionaImposto(impostos.aEntrada[k]);
   }
 }
 
@@ -164,20 +162,20 @@ void CImportaNotaComercial::AdicionaRetencoes(const tagREG_ITENS_SERVICO_NFPS& s
     CY cyBase;
     TDeducoes deducoes;
   } kRetencoes[] = {
-      {6, s.cyValorRetencao6(), s.cyValorRetencao6() > g_cyZero && s.iAliquotaRetencao6() != 0,
-       s.iAliquotaRetencao6(), true, s.cyBaseRetencao6(), s.Deducoes6()},
+      {6, s.cyValorRetencao6(), s.cyValorRetencao6() > g_cyZero && s.iAliquotaRetencao6() != 0, s.iAliquotaRetencao6(),
+       true, s.cyBaseRetencao6(), s.Deducoes6()},
       {1, s.cyValorRetencao1(),
        (s.cyValorRetencao1() > g_cyZero || s.iAliquotaRetencao1() != 0) &&
            m_t.LeDFCFRTEhJuridico(m_r.GetPonteiroFornecedor()),
        s.iAliquotaRetencao1(), true, s.cyBaseRetencao1(), s.Deducoes1()},
-      {5, s.cyValorRetencao5(), s.cyValorRetencao5() > g_cyZero && bFederais, s.iAliquotaRetencao5(),
-       true, s.cyBaseRetencao2e5(), s.Deducoes5()},
-      {2, s.cyValorRetencao2(), s.cyValorRetencao2() > g_cyZero && s.iAliquotaRetencao2() != 0,
-       s.iAliquotaRetencao2(), true, s.cyBaseRetencao2e5(), kSem},
-      {3, s.cyValorRetencao3(), s.cyValorRetencao3() > g_cyZero && bFederais, s.iAliquotaRetencao3(),
-       false, g_cyZero, kSem},
-      {4, s.cyValorRetencao4(), s.cyValorRetencao4() > g_cyZero && bFederais, s.iAliquotaRetencao4(),
-       false, g_cyZero, kSem},
+      {5, s.cyValorRetencao5(), s.cyValorRetencao5() > g_cyZero && bFederais, s.iAliquotaRetencao5(), true,
+       s.cyBaseRetencao2e5(), s.Deducoes5()},
+      {2, s.cyValorRetencao2(), s.cyValorRetencao2() > g_cyZero && s.iAliquotaRetencao2() != 0, s.iAliquotaRetencao2(),
+       true, s.cyBaseRetencao2e5(), kSem},
+      {3, s.cyValorRetencao3(), s.cyValorRetencao3() > g_cyZero && bFederais, s.iAliquotaRetencao3(), false, g_cyZero,
+       kSem},
+      {4, s.cyValorRetencao4(), s.cyValorRetencao4() > g_cyZero && bFederais, s.iAliquotaRetencao4(), false, g_cyZero,
+       kSem},
   };
   for (const auto& r : kRetencoes) {
     if (!r.bCondicao) continue;
@@ -194,8 +192,10 @@ void CImportaNotaComercial::AdicionaRetencoes(const tagREG_ITENS_SERVICO_NFPS& s
       deducao.SetDescricao(Texto(linha.szDescricao()));
       imposto.AdicionaDeducao(deducao);
     }
-    if (nIndice != -1) item.SetImposto(nIndice, imposto);
-    else item.AdicionaImposto(imposto);
+    if (nIndice != -1)
+      item.SetImposto(nIndice, imposto);
+    else
+      item.AdicionaImposto(imposto);
   }
 }
 
@@ -206,8 +206,10 @@ void CImportaNotaComercial::RateiaConta(const tagREG_RATEIO_NFPS& linha, const i
   _RegContaPS rContaClassificacao;
   Verifica(m_t.GetUsaServidor()->LeDFPlano(m_t.m_ppIPlano, lConta, &rContaClassificacao), leitura);
   if (std::toupper(static_cast<unsigned char>(rContaClassificacao.cClassificacao())) != 'S') return;
-  if constexpr (std::is_same_v<TRateio, TCMRERateioProduto>) rateio.SetPonteiroClassificacaoDestino(lConta);
-  else rateio.SetPonteiroClassificacao(lConta);
+  if constexpr (std::is_same_v<TRateio, TCMRERateioProduto>)
+    rateio.SetPonteiroClassificacaoDestino(lConta);
+  else
+    rateio.SetPonteiroClassificacao(lConta);
   const auto gerenciais = linha.Gerencial();
   CManipulaListaValores M(true);
   for (const tagREG_RATEIO_GERENCIAL_NFPS& g : gerenciais) M.Adiciona(g.cyValor());
@@ -223,8 +225,7 @@ void CImportaNotaComercial::RateiaConta(const tagREG_RATEIO_NFPS& linha, const i
   }
 }
 
-void CImportaNotaComercial::RateiaProduto(const tagREG_ITENS_PRODUTO_NFPS& RegItensProduto,
-                                          TCMREItemProduto& item) {
+void CImportaNotaComercial::RateiaProduto(const tagREG_ITENS_PRODUTO_NFPS& RegItensProduto, TCMREItemProduto& item) {
   const bool bDoItem = RegItensProduto.iQtdRateio() != 0;
   const auto linhas = bDoItem ? RegItensProduto.Rateio() : m_pNF->RateioTotal();
   CManipulaListaValores Q(true), V(true);
@@ -236,7 +237,7 @@ void CImportaNotaComercial::RateiaProduto(const tagREG_ITENS_PRODUTO_NFPS& RegIt
     TCMRERateioProduto rateio;
     _REG_UNIDADES_MEDIDAPS rUnidadeMedidaProduto;
     Verifica(m_t.GetUsaServidor()->LeDFUnidadeMedida(m_t.m_ppIProduto, RegItensProduto.iPonteiroUnidadeMedida(),
-                                                      &rUnidadeMedidaProduto),
+                                                     &rUnidadeMedidaProduto),
              importa::kLeUnidadeProduto);
     // Reescalar de novo ao mesmo total não muda os valores: basta na primeira linha.
     if (i == 0) {
@@ -245,8 +246,7 @@ void CImportaNotaComercial::RateiaProduto(const tagREG_ITENS_PRODUTO_NFPS& RegIt
     }
     rateio.SetNEWQuantidade(Q.GetValor(static_cast<int>(i)));
     rateio.SetNEWValor(V.GetValor(static_cast<int>(i)));
-    RateiaConta(linhas[i], bDoItem ? importa::kLeContaRateioProduto : importa::kLeContaRateioTotalProduto,
-                rateio);
+    RateiaConta(linhas[i], bDoItem ? importa::kLeContaRateioProduto : importa::kLeContaRateioTotalProduto, rateio);
     CTrataDadosRE::SetClassificacaoEHistoricoAutomaticoProduto(0, m_r, item, -1, rateio);
     item.AdicionaRateio(rateio);
   }
@@ -254,8 +254,7 @@ void CImportaNotaComercial::RateiaProduto(const tagREG_ITENS_PRODUTO_NFPS& RegIt
     item.SetListaRateio(CTrataDadosRE::MontaClassificaoPeloCadastroProduto(item, m_r));
 }
 
-void CImportaNotaComercial::RateiaServico(const tagREG_ITENS_SERVICO_NFPS& RegItensServico,
-                                          TCMREItemServico& item) {
+void CImportaNotaComercial::RateiaServico(const tagREG_ITENS_SERVICO_NFPS& RegItensServico, TCMREItemServico& item) {
   const bool bDoItem = RegItensServico.iQtdRateio() != 0;
   const auto linhas = bDoItem ? RegItensServico.Rateio() : m_pNF->RateioTotal();
   CManipulaListaValores Q(true), V(true);
@@ -267,7 +266,7 @@ void CImportaNotaComercial::RateiaServico(const tagREG_ITENS_SERVICO_NFPS& RegIt
     TCMRERateioServico rateio;
     _REG_UNIDADES_MEDIDA_SERVICOPS rUnidadeMedidaServico;
     Verifica(m_t.GetUsaServidor()->LeDFUnidadeMedidaServico(m_t.m_ppIProduto, RegItensServico.iUnidadeMedida(),
-                                                             &rUnidadeMedidaServico),
+                                                            &rUnidadeMedidaServico),
              importa::kLeUnidadeServico);
     if (i == 0) {
       Q.SetNovoTotal(RegItensServico.cyQuantidade(), CasasDaUnidade(rUnidadeMedidaServico.byTipoDecimais()));
@@ -277,8 +276,7 @@ void CImportaNotaComercial::RateiaServico(const tagREG_ITENS_SERVICO_NFPS& RegIt
     rateio.SetNEWValor(V.GetValor(static_cast<int>(i)));
     rateio.SetPonteiroSitServicoRateio(m_iPonteiroSituacaoServico);
     rateio.SetDestino_deprecated(0);
-    RateiaConta(linhas[i], bDoItem ? importa::kLeContaRateioServico : importa::kLeContaRateioTotalServico,
-                rateio);
+    RateiaConta(linhas[i], bDoItem ? importa::kLeContaRateioServico : importa::kLeContaRateioTotalServico, rateio);
     item.AdicionaRateio(rateio);
   }
   if (item.GetQuantidadeRateio() == 0)

@@ -35,8 +35,7 @@ bool MesmoTexto(const CString& str, std::string_view s) {
 }
 
 TCMPosicaoProduto PosicaoDoItem(const tagREG_ITENS_PRODUTO_NFPS& nfItem) {
-  return {nfItem.lPosicaoProduto(), nfItem.iPosicaoGrade1(), nfItem.iPosicaoGrade2(),
-          nfItem.iPosicaoGrade3()};
+  return {nfItem.lPosicaoProduto(), nfItem.iPosicaoGrade1(), nfItem.iPosicaoGrade2(), nfItem.iPosicaoGrade3()};
 }
 
 bool OperacaoDevolucao(BYTE byOperacao) { return byOperacao == 4 || byOperacao == 5; }
@@ -55,8 +54,8 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   const TCMPosicaoProduto posicao = PosicaoDoItem(nfItem);
   const std::string_view sComplemento = nfItem.szComplemento();
   const std::uint64_t nHash = HashProduto(posicao, sComplemento);
-  const bool bJunta = !CVRMSVRUtil::true_1(m_t.GetDadosCM_Mestre().GetPoderIncluirProdutosIguais()) &&
-                      nfItem.lPosicaoProduto() != 0;
+  const bool bJunta =
+      !CVRMSVRUtil::true_1(m_t.GetDadosCM_Mestre().GetPoderIncluirProdutosIguais()) && nfItem.lPosicaoProduto() != 0;
   int nIndice = -1;
   if (bJunta) {
     nIndice = m_indiceProdutos.Acha(nHash, [&](int i) {
@@ -69,8 +68,8 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   const bool bNovo = nIndice < 0;
   if (bNovo) {
     item = m_t.PreencheDadosProduto(m_r.GetPonteiroFilial(), m_r.GetPonteiroFornecedor(), iPonteiroCFOP,
-                                    m_r.GetRegDataEmissao(), m_r.GetRegDataEntrada(),
-                                    m_r.GetPonteiroTipoDocumento(), posicao, m_r.GetPonteiroOperacao());
+                                    m_r.GetRegDataEmissao(), m_r.GetRegDataEntrada(), m_r.GetPonteiroTipoDocumento(),
+                                    posicao, m_r.GetPonteiroOperacao());
     item.SetPesoLiquido(g_cyZero);
   }
   const CY cyPeso = CQZCurrencyEx8(nfItem.llPesoLiquido8()).GetCurrencyEx().GetCY();
@@ -88,12 +87,10 @@ void CImportaNotaComercial::ImportaProduto(int j, const tagREG_ITENS_PRODUTO_NFP
   if (m_bUsaDI) PreencheDI(bNovo, nfItem, item);
   _REG_PRODUTOPS RegProduto;
   const TCMREItemProduto& tProduto = item;
-  Verifica(usa.LeDFProduto(m_t.m_ppIProduto, tProduto.GetPonteiroProduto(), &RegProduto),
-           importa::kLeProduto);
+  Verifica(usa.LeDFProduto(m_t.m_ppIProduto, tProduto.GetPonteiroProduto(), &RegProduto), importa::kLeProduto);
   SomaProduto(nfItem, item);
   const CY aValores[3] = {nfItem.cyValorImposto2(), nfItem.cyValorImposto3(), nfItem.cyValorImposto4()};
-  for (int k = 0; k < 3; ++k)
-    impostos.aEntrada[k].SetValor(impostos.aEntrada[k].GetValor() + aValores[k]);
+  for (int k = 0; k < 3; ++k) impostos.aEntrada[k].SetValor(impostos.aEntrada[k].GetValor() + aValores[k]);
   if (RegProduto.byICMSDispensado() == 1) item.SetICMSDispensado(nfItem.cyICMSDispensado());
   if (nfItem.lPosicaoProduto() == 0) item.SetQtdCasasVlrUnitario(nfItem.byCasasValorUnitario());
   CY cyTotal = g_cyZero;
@@ -152,8 +149,7 @@ void CImportaNotaComercial::AdicionaEntradas(int j, const tagREG_ITENS_PRODUTO_N
   }
 }
 
-void CImportaNotaComercial::PreencheProdutoNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem,
-                                                TCMREItemProduto& item) {
+void CImportaNotaComercial::PreencheProdutoNovo(const tagREG_ITENS_PRODUTO_NFPS& nfItem, TCMREItemProduto& item) {
   if (importa::TipoNotaTributado(m_pNF->byTipoNota())) {
     const BYTE byChave = nfItem.byPonteiroSitTributaria();
     const REG_SIT_TRIB_PRODUTOPS rSituacao = m_t.LeDFSitTribProduto(byChave);
@@ -182,8 +178,7 @@ void CImportaNotaComercial::SomaProduto(const tagREG_ITENS_PRODUTO_NFPS& nfItem,
 
 // Com o lote de estoque ligado, o lote e o volume que o detalhe aponta vêm do estoque,
 // cada um por si; o que não foi lido vem do próprio detalhe.
-void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& detalhe,
-                                         TCMREEntradaEstoque& entrada) {
+void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& detalhe, TCMREEntradaEstoque& entrada) {
   CUsaServidor& usa = *m_t.GetUsaServidor();
   const tagREG_LOTE_DETALHE_NFPS lote = detalhe.regLote();
   const tagREG_VOLUME_DETALHE_NFPS volume = detalhe.regVolume();
@@ -192,8 +187,7 @@ void CImportaNotaComercial::PreencheLote(const tagREG_DETALHE_ESTOQUE_NFPS& deta
   if (m_t.GetUsaLoteES() != 0) {
     if (lote.lPonteiroLoteES() != 0) {
       REG_ES_LOTEPS RegLote;
-      Verifica(usa.LeESMovimentoLote(m_t.m_ppIMovimentoEs, lote.lPonteiroLoteES(), &RegLote),
-               importa::kLeLote);
+      Verifica(usa.LeESMovimentoLote(m_t.m_ppIMovimentoEs, lote.lPonteiroLoteES(), &RegLote), importa::kLeLote);
       entrada.SetLoteESNumero(Texto(RegLote.szNumero()));
       entrada.SetLoteESDataValidade(RegLote.dmaValidade());
       entrada.SetLoteESDataFabricacao(RegLote.dmaFabricacao());
@@ -262,9 +256,9 @@ void CImportaNotaComercial::BuscaMovimentoOrigem(int j, int d, const tagREG_ITEN
   }
 }
 
-void CTrataDadosREWnd::Get_DetalhesOrigem_lComplementoQuemGerou(
-    const tagREG_NOTA_FISCALPS* pNotaOrigem, int nItem, const tagREG_ITENS_PRODUTO_NFPS& item,
-    CArray<unsigned long, const unsigned long&>& lista) {
+void CTrataDadosREWnd::Get_DetalhesOrigem_lComplementoQuemGerou(const tagREG_NOTA_FISCALPS* pNotaOrigem, int nItem,
+                                                                const tagREG_ITENS_PRODUTO_NFPS& item,
+                                                                CArray<unsigned long, const unsigned long&>& lista) {
   lista.RemoveAll();
   const auto itens = pNotaOrigem->ItensProduto();
   const TCMPosicaoProduto posicao = PosicaoDoItem(item);
@@ -310,9 +304,8 @@ void CImportaNotaComercial::ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfSe
   TCMREItemServico& item = nIndice >= 0 ? m_r.GetListaServicoRef()[nIndice] : novo;
   const bool bNovo = nIndice < 0;
   if (bNovo)
-    item = m_t.PreencheDadosServico(m_r.GetPonteiroFilial(), m_r.GetPonteiroFornecedor(),
-                                    m_iPonteiroSituacaoServico, m_r.GetRegDataEmissao(),
-                                    m_r.GetRegDataEntrada(), lServico, 0);
+    item = m_t.PreencheDadosServico(m_r.GetPonteiroFilial(), m_r.GetPonteiroFornecedor(), m_iPonteiroSituacaoServico,
+                                    m_r.GetRegDataEmissao(), m_r.GetRegDataEntrada(), lServico, 0);
   item.SetValorBaixado(g_cyZero);
   item.SetValorDescontoTotal(g_cyZero);
   if (bNovo) {
@@ -331,8 +324,8 @@ void CImportaNotaComercial::ImportaServico(const tagREG_ITENS_SERVICO_NFPS& nfSe
   RateiaServico(RegItensServico, item);
   CY cyBruto = g_cyZero, cyLiquido = g_cyZero;
   Verifica(CTrataDadosRE::CalculaValorTotalBrutoVerificado(item, &cyBruto), importa::kTotalServico);
-  CTrataDadosRE::CalculaValorTotalLiquido(item, m_r.GetPonteiroSitServicoPrincipal(),
-                                          m_r.GetPonteiroFornecedor(), cyBruto, cyLiquido);
+  CTrataDadosRE::CalculaValorTotalLiquido(item, m_r.GetPonteiroSitServicoPrincipal(), m_r.GetPonteiroFornecedor(),
+                                          cyBruto, cyLiquido);
   if (cyBruto != g_cyZero) item.SetValorTotal(cyBruto);
   if (cyLiquido != g_cyZero) item.SetValorLiquido(cyLiquido);
   if (bNovo) {

@@ -22,9 +22,9 @@ constexpr LONG kModuloMensagens = 1410;
   QZVerificaHR((expressao), eQZFalhaSeNaoZero, this, szFuncao, kFonte, __LINE__, #expressao)
 
 BEGIN_MESSAGE_MAP(CAutorizacaoCompraEdit, CBaseEditExDF)
-  ON_CONTROL_REFLECT_EX(EN_UPDATE, &CAutorizacaoCompraEdit::OnUpdate)
-  ON_CONTROL_REFLECT_EX(EN_SETFOCUS, &CAutorizacaoCompraEdit::OnSetFocus)
-  ON_CONTROL_REFLECT_EX(EN_KILLFOCUS, &CAutorizacaoCompraEdit::OnKillFocus)
+ON_CONTROL_REFLECT_EX(EN_UPDATE, &CAutorizacaoCompraEdit::OnUpdate)
+ON_CONTROL_REFLECT_EX(EN_SETFOCUS, &CAutorizacaoCompraEdit::OnSetFocus)
+ON_CONTROL_REFLECT_EX(EN_KILLFOCUS, &CAutorizacaoCompraEdit::OnKillFocus)
 END_MESSAGE_MAP()
 
 CAutorizacaoCompraEdit::CAutorizacaoCompraEdit() : m_pImplement(new CAutorizacaoCompraEditImplement) {
@@ -59,16 +59,15 @@ bool CAutorizacaoCompraEdit::Existe(CString* pstrTexto) {
   }
   REG_FILTRO_AUTORIZACAO_COMPRAPS rFiltro{};
   const CString strTexto = GetText();
-  rFiltro.Set_szCodigo(std::string_view(strTexto.GetString(),
-                                        Utf8PrefixBytes(strTexto, std::strlen(strTexto),
-                                                        REG_FILTRO_AUTORIZACAO_COMPRAPS::kMaxBytesCodigo)));
+  rFiltro.Set_szCodigo(std::string_view(
+      strTexto.GetString(),
+      Utf8PrefixBytes(strTexto, std::strlen(strTexto), REG_FILTRO_AUTORIZACAO_COMPRAPS::kMaxBytesCodigo)));
   REG_ARRAY_CHAVEPS rArrayChave{};
   HRESULT hr = S_OK;
   if (m_pImplement->m_pIAC == nullptr) {
     hr = QZ_E_SEM_CONEXAO;
   } else {
-    hr = AC_VERIFICA("CAutorizacaoCompraEdit::Existe",
-                     m_pImplement->m_pIAC->BuscaPonteiros(rFiltro, &rArrayChave));
+    hr = AC_VERIFICA("CAutorizacaoCompraEdit::Existe", m_pImplement->m_pIAC->BuscaPonteiros(rFiltro, &rArrayChave));
   }
   REG_AUTORIZACAO_COMPRA_LIGHTPS rACLight{};
   if (hr == S_OK && rArrayChave.nQtd() == 1) {
@@ -97,8 +96,7 @@ bool CAutorizacaoCompraEdit::SetChave(unsigned long lChave) {
   REG_AUTORIZACAO_COMPRA_LIGHTPS rACLight{};
   HRESULT hr = E_FAIL;
   if (lChave != 0 && m_pImplement->m_pIAC != nullptr)
-    hr = AC_VERIFICA("CAutorizacaoCompraEdit::SetChave",
-                     m_pImplement->m_pIAC->LeLight(lChave, &rACLight));
+    hr = AC_VERIFICA("CAutorizacaoCompraEdit::SetChave", m_pImplement->m_pIAC->LeLight(lChave, &rACLight));
   if (hr == S_OK) {
     m_nEstadoValidacao = ESTADO_TRANSITORIO;
     m_pImplement->m_lChave = 0;
@@ -149,8 +147,7 @@ void CAutorizacaoCompraEdit::OnConsulta(CConsulta* pConsulta) {
   REG_ARRAY_CHAVEPS rArrayChave{};
   HRESULT hr = QZ_E_SEM_CONEXAO;
   if (m_pImplement->m_pIAC != nullptr)
-    hr = AC_VERIFICA("CAutorizacaoCompraEdit::OnConsulta",
-                     m_pImplement->m_pIAC->BuscaPonteiros(rFiltro, &rArrayChave));
+    hr = AC_VERIFICA("CAutorizacaoCompraEdit::OnConsulta", m_pImplement->m_pIAC->BuscaPonteiros(rFiltro, &rArrayChave));
   if (hr != S_OK)
     throw CQZExceptionEx(hr, 379999, kModuloMensagens, GetEmpresaProfiler(), kFonte, __LINE__, QZ_COMPILACAO);
   const DWORD nQtd = rArrayChave.nQtd();

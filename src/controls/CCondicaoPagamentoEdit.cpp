@@ -59,14 +59,14 @@ bool ModuloPodeUsar(unsigned char nModulo, const REG_CONDICAO_PAGAMENTOPS& r) {
   QZVerificaHR((expressao), eQZFalhaSeNaoZero, this, szFuncao, kFonte, __LINE__, #expressao)
 
 // Mostra a falha do servidor na caixa de erro da suíte.
-#define CP_MOSTRA(pEdit, hr, lLocal, lFonte)                                                                    \
+#define CP_MOSTRA(pEdit, hr, lLocal, lFonte)                                                               \
   QZTrataErro2(static_cast<LONGLONG>(hr), lLocal, lFonte, (pEdit)->GetEmpresaProfiler(), kFonte, __LINE__, \
                QZ_COMPILACAO, false, nullptr, vrmwnd::kArquivoModulo)
 
 BEGIN_MESSAGE_MAP(CCondicaoPagamentoEdit, CBaseEditExDF)
-  ON_CONTROL_REFLECT_EX(EN_UPDATE, &CCondicaoPagamentoEdit::OnUpdate)
-  ON_CONTROL_REFLECT_EX(EN_SETFOCUS, &CCondicaoPagamentoEdit::OnSetFocus)
-  ON_CONTROL_REFLECT_EX(EN_KILLFOCUS, &CCondicaoPagamentoEdit::OnKillFocus)
+ON_CONTROL_REFLECT_EX(EN_UPDATE, &CCondicaoPagamentoEdit::OnUpdate)
+ON_CONTROL_REFLECT_EX(EN_SETFOCUS, &CCondicaoPagamentoEdit::OnSetFocus)
+ON_CONTROL_REFLECT_EX(EN_KILLFOCUS, &CCondicaoPagamentoEdit::OnKillFocus)
 END_MESSAGE_MAP()
 
 CCondicaoPagamentoEdit::CCondicaoPagamentoEdit() : m_pImplement(new CCondicaoPagamentoEditImplement) {
@@ -171,8 +171,7 @@ CString CCondicaoPagamentoEdit::GetStaticText() {
 }
 
 void CCondicaoPagamentoEdit::MandaMensagem() {
-  if (m_pImplement->m_nMensagem != 0)
-    QZMensagem(static_cast<unsigned long>(m_pImplement->m_nMensagem), CString("DF"));
+  if (m_pImplement->m_nMensagem != 0) QZMensagem(static_cast<unsigned long>(m_pImplement->m_nMensagem), CString("DF"));
 }
 
 CString CCondicaoPagamentoEdit::TextoPeriodicidade(const REG_PERIODICIDADEPS& rPeriodo) {
@@ -199,8 +198,9 @@ void CCondicaoPagamentoEdit::CarregaPeriodos() {
   HRESULT hr = ptrPeriodo.CoCreateInstance(CLSID_QZDF_Periodo, eQZCCI_LOG_FAILURE | eQZCCI_RETRY);
   IQZDF_Periodo* pPeriodo = ptrPeriodo.Get();
   if (hr != S_OK) CP_MOSTRA(this, hr, 276821, kFontePeriodo);
-  hr = pPeriodo == nullptr ? QZ_E_SEM_CONEXAO
-                           : pPeriodo->Inicializa(CBstr(GetEmpresaProfiler()), GetUsuarioProfiler(), GetSessaoProfiler());
+  hr = pPeriodo == nullptr
+           ? QZ_E_SEM_CONEXAO
+           : pPeriodo->Inicializa(CBstr(GetEmpresaProfiler()), GetUsuarioProfiler(), GetSessaoProfiler());
   if (hr != S_OK) CP_MOSTRA(this, hr, 276839, kFontePeriodo);
   REG_BUSCA_PERIODOPS rBusca{};
   rBusca.Set_byTodas(1);
@@ -232,8 +232,7 @@ void CCondicaoPagamentoEdit::OnConsulta(CConsulta* pConsulta) {
   rFiltro.Set_byModulo13(m_pImplement->m_nModulo == 13 ? 1 : 0);
   REG_CHAVES_CONDICAOPS* pConjunto = nullptr;
   IQZDF_Materiais* pServidor = GetInterface();
-  const HRESULT hr =
-      pServidor == nullptr ? QZ_E_SEM_CONEXAO : pServidor->BuscaCondicoesPagamento(rFiltro, &pConjunto);
+  const HRESULT hr = pServidor == nullptr ? QZ_E_SEM_CONEXAO : pServidor->BuscaCondicoesPagamento(rFiltro, &pConjunto);
   if (hr != S_OK) CP_MOSTRA(this, hr, 276812, kFonteCondicao);
   // Uma busca que falha lista nada.
   const DWORD nQtd = hr == S_OK && pConjunto != nullptr ? pConjunto->nQtd() : 0;
@@ -271,9 +270,8 @@ void CCondicaoPagamentoEdit::F4(long lDono, unsigned short nPedido, long lChave,
   if (nPedido != CONSULTA_PREENCHE_LINHA || pColunas == nullptr) return;
   REG_CONDICAO_PAGAMENTOPS rCondicao{};
   IQZDF_Materiais* pServidor = pEdit->GetInterface();
-  const HRESULT hr = pServidor == nullptr
-                         ? QZ_E_SEM_CONEXAO
-                         : pServidor->LeCondicaoPagamento(static_cast<WORD>(lChave), &rCondicao);
+  const HRESULT hr =
+      pServidor == nullptr ? QZ_E_SEM_CONEXAO : pServidor->LeCondicaoPagamento(static_cast<WORD>(lChave), &rCondicao);
   if (hr != S_OK) {
     rCondicao.Zera();
     CP_MOSTRA(pEdit, hr, 276804, kFonteCondicao);

@@ -10,7 +10,12 @@ namespace {
 constexpr char kTituloPadrao[] = "Progresso...";
 
 const DLGTEMPLATEDESC kModelo{
-    "", 0, 0, 186, 66, DS_MODALFRAME | WS_POPUP | WS_CAPTION,
+    "",
+    0,
+    0,
+    186,
+    66,
+    DS_MODALFRAME | WS_POPUP | WS_CAPTION,
     {{CCMProgressoDlg::IDC_PROGRESSO, "msctls_progress32", "", 13, 34, 158, 13, WS_VISIBLE | WS_BORDER},
      {CCMProgressoDlg::IDC_PERCENTUAL, "STATIC", " 0 %", 85, 23, 18, 8, WS_VISIBLE | SS_LEFT},
      {CCMProgressoDlg::IDC_SITUACAO, "STATIC", "", 13, 7, 158, 11, WS_VISIBLE | SS_LEFT}}};

@@ -14,7 +14,12 @@ namespace {
 constexpr DWORD kVisivel = WS_VISIBLE | WS_TABSTOP;
 
 const DLGTEMPLATEDESC kModelo{
-    "Compras - Chave", 0, 0, 115, 41, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    "Compras - Chave",
+    0,
+    0,
+    115,
+    41,
+    DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
     {{IDOK, "BUTTON", "OK", 6, 20, 50, 14, kVisivel | BS_DEFPUSHBUTTON},
      {IDCANCEL, "BUTTON", "Cancelar", 57, 20, 51, 14, kVisivel | BS_PUSHBUTTON},
      {static_cast<UINT>(IDC_STATIC), "STATIC", "Chave: ", 7, 9, 44, 8, WS_VISIBLE | SS_LEFT},
@@ -37,8 +42,7 @@ std::uint64_t NumeroDoComeco(const CString& strTexto) {
 REG_QZMA MesAnoDe(CString strMesAno) {
   strMesAno.Trim();
   strMesAno.Replace('-', '/');
-  if (strMesAno.Find('/') < 0 && (strMesAno.GetLength() == 4 || strMesAno.GetLength() == 6))
-    strMesAno.Insert(2, '/');
+  if (strMesAno.Find('/') < 0 && (strMesAno.GetLength() == 4 || strMesAno.GetLength() == 6)) strMesAno.Insert(2, '/');
   int nMes = 0, nAno = 0;
   if (std::sscanf(strMesAno.GetString(), "%d/%d", &nMes, &nAno) != 2) return 0;
   return QZMA(nMes, nAno);
@@ -47,9 +51,9 @@ REG_QZMA MesAnoDe(CString strMesAno) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDlgChave, CQZDialog)
-  ON_EN_KILLFOCUS(CDlgChave::IDC_CHAVE, &CDlgChave::OnKillfocusChave)
-  ON_EN_CHANGE(CDlgChave::IDC_CHAVE, &CDlgChave::OnChangeChave)
-  ON_MESSAGE(WM_SHOWWINDOW, &CDlgChave::OnMensagemShowWindow)
+ON_EN_KILLFOCUS(CDlgChave::IDC_CHAVE, &CDlgChave::OnKillfocusChave)
+ON_EN_CHANGE(CDlgChave::IDC_CHAVE, &CDlgChave::OnChangeChave)
+ON_MESSAGE(WM_SHOWWINDOW, &CDlgChave::OnMensagemShowWindow)
 END_MESSAGE_MAP()
 
 CDlgChave::CDlgChave(REG_QZDMC::MOVIMENTOS_DMC eMovimento, CWnd* pPai)

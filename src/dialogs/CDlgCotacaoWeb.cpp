@@ -9,7 +9,12 @@
 namespace {
 
 const DLGTEMPLATEDESC kModelo{
-    "Cotação Web", 0, 0, 246, 41, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    "Cotação Web",
+    0,
+    0,
+    246,
+    41,
+    DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
     {{static_cast<UINT>(IDC_STATIC), "STATIC", "Modelo:", 4, 10, 32, 8, WS_VISIBLE | SS_LEFT},
      {CDlgCotacaoWeb::IDC_MODELO, "COMBOBOX", "", 38, 4, 204, 100,
       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST},
@@ -21,8 +26,7 @@ const DLGTEMPLATEDESC kModelo{
 
 }  // namespace
 
-CDlgCotacaoWeb::CDlgCotacaoWeb(bool bEnterComoTab, CWnd* pPai)
-    : CQZDialog(IDD, pPai), m_bEnterComoTab(bEnterComoTab) {
+CDlgCotacaoWeb::CDlgCotacaoWeb(bool bEnterComoTab, CWnd* pPai) : CQZDialog(IDD, pPai), m_bEnterComoTab(bEnterComoTab) {
   SetModulo(QZ_MODULO_COMPRAS);
 }
 

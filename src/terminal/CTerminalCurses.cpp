@@ -26,29 +26,29 @@ namespace {
 struct TAparencia {
   short nFrente;
   short nFundo;
-  attr_t nCor;    // atributos com cores
-  attr_t nMono;   // atributos em preto e branco
+  attr_t nCor;   // atributos com cores
+  attr_t nMono;  // atributos em preto e branco
 };
 
 // Um estilo por linha, na ordem de EEstilo.
 const TAparencia kAparencias[] = {
-    {COLOR_WHITE, COLOR_BLUE, A_NORMAL, A_NORMAL},              // Fundo
-    {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_REVERSE},             // Barra
-    {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},             // Janela
-    {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},             // Moldura
-    {COLOR_BLUE, COLOR_WHITE, A_BOLD, A_BOLD},                  // MolduraAtiva
-    {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_UNDERLINE},           // Campo
-    {COLOR_BLACK, COLOR_YELLOW, A_NORMAL, A_REVERSE},           // CampoFoco
-    {COLOR_BLUE, COLOR_WHITE, A_NORMAL, A_NORMAL},              // SomenteLeitura
-    {COLOR_WHITE, COLOR_BLUE, A_BOLD, A_REVERSE | A_BOLD},      // Selecao
-    {COLOR_BLACK, COLOR_GREEN, A_NORMAL, A_BOLD},               // Realce
-    {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},             // Botao
-    {COLOR_WHITE, COLOR_BLUE, A_BOLD, A_REVERSE},               // BotaoFoco
-    {COLOR_BLUE, COLOR_WHITE, A_DIM, A_DIM},                    // Desabilitado
-    {COLOR_WHITE, COLOR_BLACK, A_BOLD, A_BOLD | A_UNDERLINE},   // Cabecalho
-    {COLOR_BLACK, COLOR_WHITE, A_BOLD, A_BOLD},                 // Total
-    {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_NORMAL},              // Lista
-    {COLOR_WHITE, COLOR_RED, A_BOLD, A_REVERSE | A_BOLD},       // Aviso
+    {COLOR_WHITE, COLOR_BLUE, A_NORMAL, A_NORMAL},             // Fundo
+    {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_REVERSE},            // Barra
+    {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},            // Janela
+    {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},            // Moldura
+    {COLOR_BLUE, COLOR_WHITE, A_BOLD, A_BOLD},                 // MolduraAtiva
+    {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_UNDERLINE},          // Campo
+    {COLOR_BLACK, COLOR_YELLOW, A_NORMAL, A_REVERSE},          // CampoFoco
+    {COLOR_BLUE, COLOR_WHITE, A_NORMAL, A_NORMAL},             // SomenteLeitura
+    {COLOR_WHITE, COLOR_BLUE, A_BOLD, A_REVERSE | A_BOLD},     // Selecao
+    {COLOR_BLACK, COLOR_GREEN, A_NORMAL, A_BOLD},              // Realce
+    {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},            // Botao
+    {COLOR_WHITE, COLOR_BLUE, A_BOLD, A_REVERSE},              // BotaoFoco
+    {COLOR_BLUE, COLOR_WHITE, A_DIM, A_DIM},                   // Desabilitado
+    {COLOR_WHITE, COLOR_BLACK, A_BOLD, A_BOLD | A_UNDERLINE},  // Cabecalho
+    {COLOR_BLACK, COLOR_WHITE, A_BOLD, A_BOLD},                // Total
+    {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_NORMAL},             // Lista
+    {COLOR_WHITE, COLOR_RED, A_BOLD, A_REVERSE | A_BOLD},      // Aviso
 };
 static_assert(std::size(kAparencias) == static_cast<std::size_t>(EEstilo::Aviso) + 1);
 
@@ -135,7 +135,7 @@ CTerminalCurses::CTerminalCurses() : m_pEstado(std::make_unique<TEstado>()) {
     m_pEstado->bCores = COLORS >= 8 && COLOR_PAIRS >= 16;
   }
   detail::restauracao::Ativa(Capacidade("rmcup") + Capacidade("cnorm") + Capacidade("sgr0") + Capacidade("rmkx") +
-                     (has_mouse() ? "\033[?1000l\033[?1002l\033[?1006l" : ""));
+                             (has_mouse() ? "\033[?1000l\033[?1002l\033[?1006l" : ""));
 }
 
 CTerminalCurses::~CTerminalCurses() {

@@ -50,8 +50,7 @@ void DesenhaAviso(CGradeCelulas& grade, const std::string& strJanela, TTamanho p
   const int y0 = std::max(0, (grade.Linhas() - static_cast<int>(linhas.size())) / 2);
   for (std::size_t i = 0; i < linhas.size(); ++i) {
     const int nLargura = LarguraDoTexto(linhas[i]);
-    grade.Escreve(std::max(0, (grade.Colunas() - nLargura) / 2), y0 + static_cast<int>(i), linhas[i],
-                  EEstilo::Aviso);
+    grade.Escreve(std::max(0, (grade.Colunas() - nLargura) / 2), y0 + static_cast<int>(i), linhas[i], EEstilo::Aviso);
   }
 }
 
@@ -145,10 +144,10 @@ void CUsuarioTerminal::AcompanhaTamanho(TTamanho anterior, TTamanho novo) {
         const auto& m = *reinterpret_cast<const TMudanca*>(p);
         if (!IsWindowVisible(h) || !(GetWindowLongPtrA(h, GWL_STYLE) & WS_THICKFRAME)) return TRUE;
         const TTamanho atual = CDesenhista::TamanhoEmCelulas(h);
-        const int nColunas = std::clamp(atual.nColunas + m.novo.nColunas - m.anterior.nColunas, 20,
-                                        std::max(20, m.area.nLargura));
-        const int nLinhas = std::clamp(atual.nLinhas + m.novo.nLinhas - m.anterior.nLinhas, 5,
-                                       std::max(5, m.area.nAltura));
+        const int nColunas =
+            std::clamp(atual.nColunas + m.novo.nColunas - m.anterior.nColunas, 20, std::max(20, m.area.nLargura));
+        const int nLinhas =
+            std::clamp(atual.nLinhas + m.novo.nLinhas - m.anterior.nLinhas, 5, std::max(5, m.area.nAltura));
         RECT r{};
         GetWindowRect(h, &r);
         MoveWindow(h, r.left, r.top, r.right - r.left + (nColunas - atual.nColunas) * kPixelsPorColuna,

@@ -87,10 +87,9 @@ void DesenhaEstatico(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
   const EEstilo estilo = CContextoDesenho::Habilitada(h) ? EEstilo::Janela : EEstilo::Desabilitado;
   const int nAlinhamento = nTipo == SS_CENTER ? 1 : nTipo == SS_RIGHT ? 2 : 0;
   for (int i = 0; i < std::min<int>(ret.nAltura, static_cast<int>(linhas.size())); ++i)
-    EscreveAlinhado(ctx.Grade(), {ret.x, ret.y + i, ret.nLargura, 1}, linhas[static_cast<std::size_t>(i)],
-                    nAlinhamento, estilo);
-  if (rotulo.nAtalho >= 0 && nAlinhamento == 0 && !linhas.empty() &&
-      rotulo.nAtalho < LarguraDoTexto(linhas.front()))
+    EscreveAlinhado(ctx.Grade(), {ret.x, ret.y + i, ret.nLargura, 1}, linhas[static_cast<std::size_t>(i)], nAlinhamento,
+                    estilo);
+  if (rotulo.nAtalho >= 0 && nAlinhamento == 0 && !linhas.empty() && rotulo.nAtalho < LarguraDoTexto(linhas.front()))
     ctx.Grade().Sublinha(ret.x + rotulo.nAtalho, ret.y);
   if (nEstilo & SS_NOTIFY) ctx.AlvoLinear(ret, h);
 }
@@ -159,8 +158,8 @@ void DesenhaCombo(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
       const int nAtual = static_cast<int>(SendMessageA(h, CB_GETCURSEL, 0, 0));
       const int nAltura = static_cast<int>(SendMessageA(h, CB_GETITEMHEIGHT, 0, 0));
       const int nLinhas = std::clamp(nItens, 1, kItensDaListaAberta);
-      const int nLargura = std::max(campo.nLargura,
-                                    CDesenhista::Coluna(static_cast<int>(SendMessageA(h, CB_GETDROPPEDWIDTH, 0, 0))));
+      const int nLargura =
+          std::max(campo.nLargura, CDesenhista::Coluna(static_cast<int>(SendMessageA(h, CB_GETDROPPEDWIDTH, 0, 0))));
       TRetangulo caixa{campo.x, campo.y + 1, nLargura, nLinhas + 2};
       if (caixa.Baixo() > g.Linhas() && campo.y - caixa.nAltura >= 0) caixa.y = campo.y - caixa.nAltura;
       g.Preenche(caixa, EEstilo::Lista);

@@ -70,8 +70,8 @@ std::vector<TLinhaEdit> LinhasDoEdit(const std::string& strTexto, int nQuebra) {
 
 // A coluna do caractere nIndice na linha: as células dos caracteres antes dele.
 int ColunaDoIndice(const TLinhaEdit& linha, int nIndice) {
-  return static_cast<int>(std::count_if(linha.indices.begin(), linha.indices.end(),
-                                        [nIndice](int n) { return n < nIndice; }));
+  return static_cast<int>(
+      std::count_if(linha.indices.begin(), linha.indices.end(), [nIndice](int n) { return n < nIndice; }));
 }
 
 // A linha em que está o caractere nIndice (a última que começa antes dele).
@@ -126,8 +126,10 @@ void DesenhaEdit(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
     const TLinhaEdit& linha = linhas[static_cast<std::size_t>(rolagem.y + i)];
     const int nCelulas = static_cast<int>(linha.celulas.size());
     const int nSobra = area.nLargura - nCelulas;
-    const int x0 = nSobra > 0 && rolagem.x == 0 ? area.x + (nAlinhamento == 2 ? nSobra : nAlinhamento == 1 ? nSobra / 2 : 0)
-                                                 : area.x - rolagem.x;
+    const int x0 = nSobra > 0 && rolagem.x == 0 ? area.x + (nAlinhamento == 2   ? nSobra
+                                                            : nAlinhamento == 1 ? nSobra / 2
+                                                                                : 0)
+                                                : area.x - rolagem.x;
     const int y = area.y + i;
     for (int c = 0; c < nCelulas; ++c) {
       const int x = x0 + c;

@@ -53,8 +53,8 @@ std::string detail::ClasseDaJanela(HWND hJanela) {
   return strClasse;
 }
 
-void detail::EscreveAlinhado(CGradeCelulas& grade, const TRetangulo& linha, const std::string& strTexto, int nAlinhamento,
-                     EEstilo estilo) {
+void detail::EscreveAlinhado(CGradeCelulas& grade, const TRetangulo& linha, const std::string& strTexto,
+                             int nAlinhamento, EEstilo estilo) {
   const int nLargura = std::min(LarguraDoTexto(strTexto), linha.nLargura);
   const int nSobra = linha.nLargura - nLargura;
   const int x = linha.x + (nAlinhamento == 2 ? nSobra : nAlinhamento == 1 ? nSobra / 2 : 0);
@@ -69,9 +69,10 @@ bool detail::CContextoDesenho::Habilitada(HWND hJanela) {
   return true;
 }
 
-void detail::CContextoDesenho::Alvo(const TRetangulo& ret, HWND hJanela, int xPixel, int yPixel, int nPassoX, int nPassoY) {
-  TAlvo alvo{ret.Intersecao(m_grade.GetRecorte()), Habilitada(hJanela) ? hJanela : nullptr, xPixel, yPixel, nPassoX,
-             nPassoY};
+void detail::CContextoDesenho::Alvo(const TRetangulo& ret, HWND hJanela, int xPixel, int yPixel, int nPassoX,
+                                    int nPassoY) {
+  TAlvo alvo{
+      ret.Intersecao(m_grade.GetRecorte()), Habilitada(hJanela) ? hJanela : nullptr, xPixel, yPixel, nPassoX, nPassoY};
   // O ponto acompanha o recorte: a célula do canto pode ter sido cortada.
   alvo.xPixel += (alvo.ret.x - ret.x) * nPassoX;
   alvo.yPixel += (alvo.ret.y - ret.y) * nPassoY;

@@ -21,8 +21,8 @@ constexpr DWORD kSbsVert = 0x1, kSbsSizeGrip = 0x10;
 
 // Tira a moldura de um controle com borda e devolve o interior.
 TRetangulo Interior(CGradeCelulas& grade, HWND h, const TRetangulo& ret) {
-  const bool bBorda = (GetWindowLongPtrA(h, GWL_STYLE) & WS_BORDER) ||
-                      (GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  const bool bBorda =
+      (GetWindowLongPtrA(h, GWL_STYLE) & WS_BORDER) || (GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   if (!bBorda || ret.nLargura < 3 || ret.nAltura < 3) return ret;
   grade.Moldura(ret, EEstilo::Moldura, false);
   return {ret.x + 1, ret.y + 1, ret.nLargura - 2, ret.nAltura - 2};
@@ -99,8 +99,8 @@ void DesenhaListView(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
     const int nItem = rolagem.y + i;
     const TRetangulo linha{dentro.x, dentro.y + 1 + i, dentro.nLargura, 1};
     // Abaixo do último item o clique cai em nenhum item, como no Windows.
-    ctx.Alvo(linha, h, kPixelsPorColuna / 2, kListViewHeaderHeight + nItem * kListViewRowHeight + kListViewRowHeight / 2,
-             kPixelsPorColuna, 0);
+    ctx.Alvo(linha, h, kPixelsPorColuna / 2,
+             kListViewHeaderHeight + nItem * kListViewRowHeight + kListViewRowHeight / 2, kPixelsPorColuna, 0);
     if (nItem >= nItens) continue;
     const bool bSelecionado = SendMessageA(h, LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), LVIS_SELECTED) != 0;
     const EEstilo estiloLinha = bSelecionado ? EEstilo::Selecao : estilo;
@@ -116,9 +116,9 @@ namespace {
 
 struct TColunaGrade {
   ROWCOL nColuna = 0;
-  int x = 0;          // célula de início
+  int x = 0;  // célula de início
   int nCelulas = 0;
-  int xPixel = 0;     // o meio da coluna na grade, em pixels
+  int xPixel = 0;  // o meio da coluna na grade, em pixels
 };
 
 std::vector<TColunaGrade> ColunasDaGrade(CGXGridCore& grade, int x0) {
@@ -161,7 +161,10 @@ void DesenhaLinhaDaGrade(CContextoDesenho& ctx, HWND h, CGXGridCore& g, const st
     grade.Preenche(TRetangulo{c.x, linha.y, c.nCelulas, 1}.Intersecao(linha), estiloCelula);
     const DWORD nAlinhamento = estilo.GetHorizontalAlignment();
     EscreveAlinhado(grade, celula, estilo.GetValue().GetString(),
-                    nAlinhamento == DT_RIGHT ? 2 : nAlinhamento == DT_CENTER ? 1 : 0, estiloCelula);
+                    nAlinhamento == DT_RIGHT    ? 2
+                    : nAlinhamento == DT_CENTER ? 1
+                                                : 0,
+                    estiloCelula);
     if (nLinha > 0 && (estilo.GetIncludeTextColor() || estilo.GetIncludeInterior()))
       grade.Colore(celula, estilo.GetIncludeTextColor() ? static_cast<long>(estilo.GetTextColor()) : kSemCor,
                    estilo.GetIncludeInterior() ? static_cast<long>(estilo.GetInterior()) : kSemCor);
@@ -182,7 +185,8 @@ void DesenhaGrade(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
   // A primeira linha à vista no topo da grade e as que cabem abaixo dela.
   std::vector<ROWCOL> linhas{0};
   if (pGrade->HasTotalsLine()) linhas.push_back(1);
-  for (ROWCOL r = pGrade->GetTopRow(); r <= pGrade->GetRowCount() && linhas.size() < static_cast<std::size_t>(dentro.nAltura); ++r)
+  for (ROWCOL r = pGrade->GetTopRow();
+       r <= pGrade->GetRowCount() && linhas.size() < static_cast<std::size_t>(dentro.nAltura); ++r)
     linhas.push_back(r);
   for (std::size_t i = 0; i < linhas.size() && static_cast<int>(i) < dentro.nAltura; ++i) {
     const int yPixel = i == 0 ? CGXGridCore::kHeaderHeight / 2

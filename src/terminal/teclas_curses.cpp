@@ -36,13 +36,13 @@ struct TTeclaCurses {
 };
 
 constexpr TTeclaCurses kTeclas[] = {
-    {KEY_UP, VK_UP, false},          {KEY_DOWN, VK_DOWN, false},       {KEY_LEFT, VK_LEFT, false},
-    {KEY_RIGHT, VK_RIGHT, false},    {KEY_HOME, VK_HOME, false},       {KEY_END, VK_END, false},
-    {KEY_PPAGE, VK_PRIOR, false},    {KEY_NPAGE, VK_NEXT, false},      {KEY_DC, VK_DELETE, false},
-    {KEY_IC, VK_INSERT, false},      {KEY_BACKSPACE, VK_BACK, false},  {KEY_ENTER, VK_RETURN, false},
-    {KEY_BTAB, VK_TAB, true},        {KEY_SLEFT, VK_LEFT, true},       {KEY_SRIGHT, VK_RIGHT, true},
-    {KEY_SR, VK_UP, true},           {KEY_SF, VK_DOWN, true},          {KEY_SHOME, VK_HOME, true},
-    {KEY_SEND, VK_END, true},        {KEY_SDC, VK_DELETE, true},       {KEY_SIC, VK_INSERT, true},
+    {KEY_UP, VK_UP, false},          {KEY_DOWN, VK_DOWN, false},      {KEY_LEFT, VK_LEFT, false},
+    {KEY_RIGHT, VK_RIGHT, false},    {KEY_HOME, VK_HOME, false},      {KEY_END, VK_END, false},
+    {KEY_PPAGE, VK_PRIOR, false},    {KEY_NPAGE, VK_NEXT, false},     {KEY_DC, VK_DELETE, false},
+    {KEY_IC, VK_INSERT, false},      {KEY_BACKSPACE, VK_BACK, false}, {KEY_ENTER, VK_RETURN, false},
+    {KEY_BTAB, VK_TAB, true},        {KEY_SLEFT, VK_LEFT, true},      {KEY_SRIGHT, VK_RIGHT, true},
+    {KEY_SR, VK_UP, true},           {KEY_SF, VK_DOWN, true},         {KEY_SHOME, VK_HOME, true},
+    {KEY_SEND, VK_END, true},        {KEY_SDC, VK_DELETE, true},      {KEY_SIC, VK_INSERT, true},
     {KEY_SPREVIOUS, VK_PRIOR, true}, {KEY_SNEXT, VK_NEXT, true},
 };
 
@@ -52,7 +52,7 @@ struct TNomeEstendido {
 };
 
 constexpr TNomeEstendido kEstendidas[] = {
-    {"kUP", VK_UP},   {"kDN", VK_DOWN},  {"kLFT", VK_LEFT}, {"kRIT", VK_RIGHT}, {"kHOM", VK_HOME},
+    {"kUP", VK_UP},   {"kDN", VK_DOWN},   {"kLFT", VK_LEFT}, {"kRIT", VK_RIGHT}, {"kHOM", VK_HOME},
     {"kEND", VK_END}, {"kPRV", VK_PRIOR}, {"kNXT", VK_NEXT}, {"kDC", VK_DELETE}, {"kIC", VK_INSERT},
 };
 
@@ -65,8 +65,8 @@ std::optional<TEvento> EventoDaTeclaCurses(int nCodigo, std::string_view strNome
     return TEvento::Tecla(t.nTecla, t.bShift ? std::vector<int>{VK_LSHIFT} : std::vector<int>{});
   }
   if (nCodigo > KEY_F0 && nCodigo <= KEY_F(63)) {
-    static const std::vector<int> kGrupos[] = {{}, {VK_LSHIFT}, {VK_LCONTROL}, {VK_LCONTROL, VK_LSHIFT},
-                                               {VK_LMENU}, {VK_LMENU, VK_LSHIFT}};
+    static const std::vector<int> kGrupos[] = {
+        {}, {VK_LSHIFT}, {VK_LCONTROL}, {VK_LCONTROL, VK_LSHIFT}, {VK_LMENU}, {VK_LMENU, VK_LSHIFT}};
     const int n = nCodigo - KEY_F0 - 1;
     return TEvento::Tecla(VK_F1 + n % 12, kGrupos[n / 12]);
   }

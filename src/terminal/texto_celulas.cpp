@@ -84,8 +84,8 @@ std::vector<std::string> QuebraLinhas(std::string_view strTexto, int nLargura, b
   std::size_t nInicio = 0;
   while (true) {
     std::size_t nFim = strTexto.find('\n', nInicio);
-    std::string_view strLinha = strTexto.substr(nInicio, nFim == std::string_view::npos ? std::string_view::npos
-                                                                                          : nFim - nInicio);
+    std::string_view strLinha =
+        strTexto.substr(nInicio, nFim == std::string_view::npos ? std::string_view::npos : nFim - nInicio);
     if (!strLinha.empty() && strLinha.back() == '\r') strLinha.remove_suffix(1);
     if (!bQuebraPalavras || nLargura <= 0 || strLinha.empty()) {
       linhas.emplace_back(strLinha);

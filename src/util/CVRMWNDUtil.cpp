@@ -24,8 +24,8 @@ namespace {
 void PosicionaRegistro(CQZBrowserWnd& browse, int nLinhaMostrada, int nRegistro) {
   const ROWCOL nColuna = browse.GetQZGrid()->GetColunaBrowseAtual();
   const ROWCOL nTotais = browse.GetEnableTotalizacao() ? 1 : 0;
-  const ROWCOL nLinha = nLinhaMostrada > 0 ? static_cast<ROWCOL>(nLinhaMostrada)
-                                           : static_cast<ROWCOL>(nRegistro + 1) + nTotais;
+  const ROWCOL nLinha =
+      nLinhaMostrada > 0 ? static_cast<ROWCOL>(nLinhaMostrada) : static_cast<ROWCOL>(nRegistro + 1) + nTotais;
   browse.SetCurrentCell(nLinha, nColuna);
 }
 
@@ -43,8 +43,7 @@ void SelecionaLinha(CWnd* pGrid, int nLinha) {
 
 CQZBrowserWnd* CVRMWNDUtil::GetBrowse(CWnd* pGrid) {
   if (pGrid == nullptr) return nullptr;
-  if (!pGrid->IsKindOf(RUNTIME_CLASS(CQZBrowserView)) && !pGrid->IsKindOf(RUNTIME_CLASS(CGXBrowserWnd)))
-    return nullptr;
+  if (!pGrid->IsKindOf(RUNTIME_CLASS(CQZBrowserView)) && !pGrid->IsKindOf(RUNTIME_CLASS(CGXBrowserWnd))) return nullptr;
   return dynamic_cast<CQZBrowserWnd*>(pGrid);
 }
 
@@ -93,13 +92,13 @@ int CVRMWNDUtil::SetFocusEspecial(HWND hDialogo, UINT nIdControle, bool bSincron
 }
 
 int CVRMWNDUtil::SetFocusEspecial(CWnd* pDialogo, CWnd* pControle, bool bSincrono) {
-  return SetFocusEspecial(pDialogo ? pDialogo->GetSafeHwnd() : nullptr,
-                          pControle ? pControle->GetSafeHwnd() : nullptr, bSincrono);
+  return SetFocusEspecial(pDialogo ? pDialogo->GetSafeHwnd() : nullptr, pControle ? pControle->GetSafeHwnd() : nullptr,
+                          bSincrono);
 }
 
 void CVRMWNDUtil::MensagemGrid(const TQZCMConsisteRetorno* pRetorno, bool bPosiciona, CWnd* pAba1, int nPasta1,
-                               CWnd* pDialogo, CWnd* pControle, CWnd* pGrid1, int nLinha1, CWnd* pAba2,
-                               int nPasta2, CWnd* pGrid2, int nLinha2) {
+                               CWnd* pDialogo, CWnd* pControle, CWnd* pGrid1, int nLinha1, CWnd* pAba2, int nPasta2,
+                               CWnd* pGrid2, int nLinha2) {
   if (pAba1 != nullptr && pAba1->IsKindOf(RUNTIME_CLASS(CQZTabCtrl)))
     static_cast<CQZTabCtrl*>(pAba1)->SelecionaPasta(nPasta1);
   if (bPosiciona) SelecionaLinha(pGrid1, nLinha1);

@@ -47,7 +47,8 @@ unsigned short UsuarioDoRegistro() {
   if (RegOpenKeyExA(HKEY_CURRENT_USER, QZ_CHAVE_FABRICANTE, 0, KEY_READ, &hChave) != ERROR_SUCCESS) return 0;
   DWORD dwTipo = REG_NONE, dwValor = 0, dwTamanho = sizeof dwValor;
   const bool bLeu = RegQueryValueExA(hChave, "Usuario", nullptr, &dwTipo, reinterpret_cast<BYTE*>(&dwValor),
-                                     &dwTamanho) == ERROR_SUCCESS && dwTipo == REG_DWORD;
+                                     &dwTamanho) == ERROR_SUCCESS &&
+                    dwTipo == REG_DWORD;
   RegCloseKey(hChave);
   return bLeu ? static_cast<unsigned short>(dwValor) : 0;
 }
@@ -119,8 +120,7 @@ void CVRMWNDUtil::LogTransacao(REG_QZDMC rDocumento, const CString& strEmpresa, 
 
   const CString strRelatorio = QZArquivoTemporario("LOG", "tmp");
   const TBstr bstrRelatorio(strRelatorio), bstrConfiguracao(strConfiguracao), bstrTexto2(strTexto2);
-  hr = pLog->GeraRelatorio(bstrRelatorio.bstr, bstrConfiguracao.bstr, bstrTexto2.bstr, &rFiltro, nQtd,
-                           chaves.data());
+  hr = pLog->GeraRelatorio(bstrRelatorio.bstr, bstrConfiguracao.bstr, bstrTexto2.bstr, &rFiltro, nQtd, chaves.data());
   if (hr == QZ_S_LOG_SEM_ENTRADAS) {
     QZMensagem(kMensagemSemDados, CString(vrmwnd::kCodigoModulo));
   } else {

@@ -21,9 +21,9 @@ HRESULT Falha(HRESULT hr, CString* pstrFalha, const CString& strMotivo) {
 HRESULT VRMPreparaAmbiente(const char* szEmpresa, CString* pstrFalha) {
   const std::string strEmpresa = szEmpresa ? szEmpresa : "";
   if (!vrmsuite::NomeEmpresaValido(strEmpresa))
-    return Falha(E_INVALIDARG, pstrFalha,
-                 CString("nome de empresa inválido: \"") + strEmpresa.c_str() +
-                     "\" (1 a 64 letras, dígitos, '_' ou '-')");
+    return Falha(
+        E_INVALIDARG, pstrFalha,
+        CString("nome de empresa inválido: \"") + strEmpresa.c_str() + "\" (1 a 64 letras, dígitos, '_' ou '-')");
   if (QZLeRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path").IsEmpty()) {
     const std::string strPasta = GetPlatformHomeDirectory() + "/instalacao";
     CString strOnde;

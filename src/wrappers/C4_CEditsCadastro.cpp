@@ -10,8 +10,8 @@ namespace {
 // O EN_CHANGE de um edit de cadastro: instantâneo e porta; aberta, o tratador de CQZEditDF.
 template <class TWrapper>
 BOOL MudancaDeCadastro(TWrapper& wrapper, CString& strTextoAnterior, bool* pbChanged = nullptr) {
-  return FiltraMudancaDeTexto(wrapper, strTextoAnterior,
-                              [&wrapper] { return wrapper.CQZEditDF::OnCONTROL_REFLECT_EX_Change(); }, pbChanged);
+  return FiltraMudancaDeTexto(
+      wrapper, strTextoAnterior, [&wrapper] { return wrapper.CQZEditDF::OnCONTROL_REFLECT_EX_Change(); }, pbChanged);
 }
 
 // A posição pelo getter de saída do edit, 0 quando não há registro.
@@ -24,9 +24,9 @@ T PosicaoOuZero(TEdit& edit) {
 
 }  // namespace
 
-#define C4_MAPA_CADASTRO(Classe, Base)                          \
-  BEGIN_MESSAGE_MAP(Classe, Base)                               \
-    ON_CONTROL_REFLECT_EX(EN_CHANGE, &Classe::OnChange)         \
+#define C4_MAPA_CADASTRO(Classe, Base)                \
+  BEGIN_MESSAGE_MAP(Classe, Base)                     \
+  ON_CONTROL_REFLECT_EX(EN_CHANGE, &Classe::OnChange) \
   END_MESSAGE_MAP()
 
 C4_MAPA_CADASTRO(C4_CFilialEdit, CFilialEdit)

@@ -51,8 +51,7 @@ TEST(ComprasArgumentosTest, OrigemComNumeroAcimaDe31BitsVoltaPeloProprioTexto) {
   const std::string strCasa = home.CriaSubpasta("casa");
   std::string strPrimeira, strSegunda;
   ASSERT_EQ(Executa(strCasa, {"origem", "MA - 05/1848 - 2147483648 - 5"}, strPrimeira), 0) << strPrimeira;
-  EXPECT_NE(strPrimeira.find("Texto de gravação:  MA - 05/1848 - -2147483648 - 5 ("), std::string::npos)
-      << strPrimeira;
+  EXPECT_NE(strPrimeira.find("Texto de gravação:  MA - 05/1848 - -2147483648 - 5 ("), std::string::npos) << strPrimeira;
   EXPECT_NE(strPrimeira.find("Número:             2147483648\n"), std::string::npos) << strPrimeira;
   ASSERT_EQ(Executa(strCasa, {"origem", "MA - 05/1848 - -2147483648 - 5"}, strSegunda), 0) << strSegunda;
   EXPECT_EQ(strSegunda, strPrimeira);
@@ -108,7 +107,8 @@ TEST(ComprasArgumentosTest, PastaRelativaNoRegistroEhRecusadaDizendoAEntrada) {
   std::string strSaida;
   ASSERT_EQ(Executa(strCasa, {"instalar"}, strSaida), 0) << strSaida;
   std::string strRegistro = LeArquivo(strCasa + "/registry.ini");
-  strRegistro += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Telvaro\\Tarvo Empresarial\\Empresas\\AMOSTRA]\nPath=sz:empresas/AMOSTRA\n";
+  strRegistro +=
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Telvaro\\Tarvo Empresarial\\Empresas\\AMOSTRA]\nPath=sz:empresas/AMOSTRA\n";
   EscreveArquivo(strCasa + "/registry.ini", strRegistro);
   EXPECT_EQ(Executa(strCasa, {"nota", "listar"}, strSaida), 1) << strSaida;
   EXPECT_NE(strSaida.find("o valor \"Path\" de HKEY_LOCAL_MACHINE\\SOFTWARE\\Telvaro\\Tarvo "

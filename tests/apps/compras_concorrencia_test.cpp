@@ -26,4 +26,3 @@ TEST(ComprasProcessosTest, OitoAoMesmoTempoNumaCasaNovaTodosConseguemCemVezes) {
     if (nFalhas > 0) break;
   }
 }
-

@@ -21,7 +21,7 @@ TEST(ComprasProcessosTest, InterrompidoNoPrimeiroUsoOSeguinteEncontraAEmpresaInt
     int nSinal;
     int nMicrossegundos;
   } kCasos[] = {
-      {SIGKILL, 0},     {SIGKILL, 2000},   {SIGKILL, 8000},   {SIGKILL, 20000}, {SIGKILL, 50000},
+      {SIGKILL, 0},      {SIGKILL, 2000},  {SIGKILL, 8000},  {SIGKILL, 20000},  {SIGKILL, 50000},
       {SIGKILL, 100000}, {SIGTERM, 10000}, {SIGTERM, 40000}, {SIGTERM, 200000},
   };
   for (const auto& c : kCasos) {

@@ -1,6 +1,7 @@
 // Listas da biblioteca base: a T_Lista cresce de 100 em 100, também depois de
 // copiada, esvazia e volta a crescer (também de valores CY, copiados byte a byte,
-// que a otimização não pode ver copiados de um ponteiro nulo), e o Split de CQZArray<CQZString> nos casos de borda do delimitador.
+// que a otimização não pode ver copiados de um ponteiro nulo), e o Split de CQZArray<CQZString> nos casos de borda do
+// delimitador.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,8 +13,14 @@
 namespace {
 
 TEST(TListaTest, CresceDeCemEmCem) {
-  constexpr struct { int nInclusoes; INT_PTR nAlocados; } kCasos[] = {
-      {1, 100}, {100, 100}, {101, 200}, {250, 300},
+  constexpr struct {
+    int nInclusoes;
+    INT_PTR nAlocados;
+  } kCasos[] = {
+      {1, 100},
+      {100, 100},
+      {101, 200},
+      {250, 300},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << "inclusões=" << c.nInclusoes);
@@ -51,7 +58,11 @@ TEST(TListaTest, ListaDeCYEsvaziaEVoltaACrescer) {
 }
 
 TEST(CQZArrayTest, SplitDaPartesVaziasEntreDelimitadores) {
-  constexpr struct { const char* szTexto; char cDelimitador; const char* szPartes; } kCasos[] = {
+  constexpr struct {
+    const char* szTexto;
+    char cDelimitador;
+    const char* szPartes;
+  } kCasos[] = {
       {"a;b;c", ';', "[a][b][c]"},
       {"a;;b", ';', "[a][][b]"},
       {";a;", ';', "[][a][]"},

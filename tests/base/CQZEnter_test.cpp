@@ -18,24 +18,40 @@ constexpr int ID_NOME = 1001, ID_MARCA = 1002, ID_NOTAS = 1003, ID_LEITURA = 100
 constexpr int ID_PRIMEIRO = 2001, ID_MEIO = 2002, ID_ULTIMO = 2003;
 constexpr DWORD kVisivel = WS_VISIBLE | WS_TABSTOP;
 
-const DLGTEMPLATEDESC kSimples{"Simples", 0, 0, 200, 120, WS_POPUP | WS_CAPTION, {
-    {ID_NOME, "EDIT", "", 4, 4, 80, 12, kVisivel | WS_BORDER},
-    {ID_MARCA, "BUTTON", "Marca", 4, 20, 80, 10, kVisivel | BS_AUTOCHECKBOX},
-    {ID_NOTAS, "EDIT", "", 4, 34, 120, 30, kVisivel | ES_MULTILINE | ES_WANTRETURN},
-    {ID_LEITURA, "EDIT", "só leitura", 4, 68, 120, 30, kVisivel | ES_MULTILINE | ES_WANTRETURN | ES_READONLY},
-    {IDOK, "BUTTON", "OK", 130, 100, 30, 14, kVisivel | BS_DEFPUSHBUTTON},
-    {IDCANCEL, "BUTTON", "Cancelar", 164, 100, 30, 14, kVisivel}}};
+const DLGTEMPLATEDESC kSimples{
+    "Simples",
+    0,
+    0,
+    200,
+    120,
+    WS_POPUP | WS_CAPTION,
+    {{ID_NOME, "EDIT", "", 4, 4, 80, 12, kVisivel | WS_BORDER},
+     {ID_MARCA, "BUTTON", "Marca", 4, 20, 80, 10, kVisivel | BS_AUTOCHECKBOX},
+     {ID_NOTAS, "EDIT", "", 4, 34, 120, 30, kVisivel | ES_MULTILINE | ES_WANTRETURN},
+     {ID_LEITURA, "EDIT", "só leitura", 4, 68, 120, 30, kVisivel | ES_MULTILINE | ES_WANTRETURN | ES_READONLY},
+     {IDOK, "BUTTON", "OK", 130, 100, 30, 14, kVisivel | BS_DEFPUSHBUTTON},
+     {IDCANCEL, "BUTTON", "Cancelar", 164, 100, 30, 14, kVisivel}}};
 
-const DLGTEMPLATEDESC kAbas{"Abas", 0, 0, 220, 140, WS_POPUP | WS_CAPTION, {
-    {ID_NOME, "EDIT", "", 4, 4, 80, 12, kVisivel | WS_BORDER},
-    {ID_TAB, "SysTabControl32", "", 4, 20, 200, 90, kVisivel},
-    {IDOK, "BUTTON", "OK", 130, 120, 30, 14, kVisivel | BS_DEFPUSHBUTTON},
-    {IDCANCEL, "BUTTON", "Cancelar", 164, 120, 30, 14, kVisivel}}};
+const DLGTEMPLATEDESC kAbas{"Abas",
+                            0,
+                            0,
+                            220,
+                            140,
+                            WS_POPUP | WS_CAPTION,
+                            {{ID_NOME, "EDIT", "", 4, 4, 80, 12, kVisivel | WS_BORDER},
+                             {ID_TAB, "SysTabControl32", "", 4, 20, 200, 90, kVisivel},
+                             {IDOK, "BUTTON", "OK", 130, 120, 30, 14, kVisivel | BS_DEFPUSHBUTTON},
+                             {IDCANCEL, "BUTTON", "Cancelar", 164, 120, 30, 14, kVisivel}}};
 
-const DLGTEMPLATEDESC kPagina{"", 2, 14, 190, 70, WS_CHILD, {
-    {ID_PRIMEIRO, "EDIT", "", 4, 4, 80, 12, kVisivel | WS_BORDER},
-    {ID_MEIO, "BUTTON", "Marca", 4, 20, 80, 10, kVisivel | BS_AUTOCHECKBOX},
-    {ID_ULTIMO, "EDIT", "", 4, 34, 80, 12, kVisivel | WS_BORDER}}};
+const DLGTEMPLATEDESC kPagina{"",
+                              2,
+                              14,
+                              190,
+                              70,
+                              WS_CHILD,
+                              {{ID_PRIMEIRO, "EDIT", "", 4, 4, 80, 12, kVisivel | WS_BORDER},
+                               {ID_MEIO, "BUTTON", "Marca", 4, 20, 80, 10, kVisivel | BS_AUTOCHECKBOX},
+                               {ID_ULTIMO, "EDIT", "", 4, 34, 80, 12, kVisivel | WS_BORDER}}};
 
 // O diálogo simples com a navegação, Enter como Tab ligado ou não.
 class CDlgSimples : public CDialog {
@@ -83,7 +99,8 @@ class CPagina : public CDialog {
       item.mask = TCIF_PARAM;
       pTab->GetItem(pTab->GetCurSel(), &item);
       HWND hPagina = reinterpret_cast<HWND>(item.lParam);
-      ::SendMessage(hPagina, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetNextDlgTabItem(hPagina, nullptr, wParam != 0)), TRUE);
+      ::SendMessage(hPagina, WM_NEXTDLGCTL,
+                    reinterpret_cast<WPARAM>(::GetNextDlgTabItem(hPagina, nullptr, wParam != 0)), TRUE);
       return 0;
     }
     return CDialog::WindowProc(message, wParam, lParam);
@@ -173,11 +190,13 @@ TEST_F(CQZEnterTest, EnterNoDialogoSimples) {
     for (int i = 0; i < c.nTabs; ++i) roteiro.Tecla(VK_TAB);
     roteiro.Tecla(VK_RETURN);
     if (c.nResultado == IDCANCEL) {
-      roteiro.Confere([&](HWND h) {
-        nFocoDepois = GetDlgCtrlID(GetFocus());
-        nMarca = static_cast<int>(SendMessage(GetDlgItem(h, ID_MARCA), BM_GETCHECK, 0, 0));
-        CWnd::FromHandle(GetDlgItem(h, ID_NOTAS))->GetWindowText(strNotas);
-      }).Tecla(VK_ESCAPE);
+      roteiro
+          .Confere([&](HWND h) {
+            nFocoDepois = GetDlgCtrlID(GetFocus());
+            nMarca = static_cast<int>(SendMessage(GetDlgItem(h, ID_MARCA), BM_GETCHECK, 0, 0));
+            CWnd::FromHandle(GetDlgItem(h, ID_NOTAS))->GetWindowText(strNotas);
+          })
+          .Tecla(VK_ESCAPE);
     }
     CDlgSimples dlg(c.bEnterComoTab);
     if (c.bNotasNaExcecao) dlg.m_excecoes.Add(ID_NOTAS);
@@ -250,8 +269,26 @@ TEST_F(CQZEnterTest, EnterNasBordasDasPaginas) {
   const TCaso kCasos[] = {
       {"Enter no último da última sai do tab control", 2, ID_ULTIMO, {}, FALSE, FALSE, 2, "BUTTON", IDOK, 0},
       {"Enter no último da primeira vai à segunda", 0, ID_ULTIMO, {}, FALSE, FALSE, 1, "EDIT", ID_PRIMEIRO, 1},
-      {"Shift+Enter no primeiro da segunda volta à primeira", 1, ID_PRIMEIRO, {VK_LSHIFT}, FALSE, FALSE, 0, "EDIT", ID_ULTIMO, 1},
-      {"Shift+Enter no primeiro da primeira sai para trás", 0, ID_PRIMEIRO, {VK_LSHIFT}, FALSE, FALSE, 0, "EDIT", ID_NOME, 0},
+      {"Shift+Enter no primeiro da segunda volta à primeira",
+       1,
+       ID_PRIMEIRO,
+       {VK_LSHIFT},
+       FALSE,
+       FALSE,
+       0,
+       "EDIT",
+       ID_ULTIMO,
+       1},
+      {"Shift+Enter no primeiro da primeira sai para trás",
+       0,
+       ID_PRIMEIRO,
+       {VK_LSHIFT},
+       FALSE,
+       FALSE,
+       0,
+       "EDIT",
+       ID_NOME,
+       0},
       {"a página que pede para ser pulada é pulada", 0, ID_ULTIMO, {}, FALSE, TRUE, 2, "EDIT", ID_PRIMEIRO, 1},
       {"a última do grupo não deixa trocar", 1, ID_ULTIMO, {}, TRUE, FALSE, 1, "EDIT", ID_ULTIMO, 0},
       {"Enter no meio da página só anda", 1, ID_PRIMEIRO, {}, FALSE, FALSE, 1, "BUTTON", ID_MEIO, 0},

@@ -52,7 +52,10 @@ TEST(CQZQuemGerouTest, CadaCampoTrocaSoOsSeusBits) {
   EXPECT_EQ(q.GetNumero(), 0u);
 
   // Datas tipadas acertam a forma; inválidas a zeram.
-  const struct { void (*pSet)(CQZQuemGerou&); int nTipo; } kDatas[] = {
+  const struct {
+    void (*pSet)(CQZQuemGerou&);
+    int nTipo;
+  } kDatas[] = {
       {[](CQZQuemGerou& g) { g.SetDataDMA(QZDMA(13, 8, 2018)); }, QZDMC_TIPO_DMA},
       {[](CQZQuemGerou& g) { g.SetDataDMA(0); }, QZDMC_TIPO_NENHUM},
       {[](CQZQuemGerou& g) { g.SetDataMA(QZMA(8, 2018)); }, QZDMC_TIPO_MA},
@@ -70,7 +73,11 @@ TEST(CQZQuemGerouTest, CadaCampoTrocaSoOsSeusBits) {
 }
 
 TEST(CQZQuemGerouTest, DescricaoPorFormaETipo) {
-  const struct { CQZQuemGerou q; const char* completa; const char* descricao; } kCasos[] = {
+  const struct {
+    CQZQuemGerou q;
+    const char* completa;
+    const char* descricao;
+  } kCasos[] = {
       {CQZQuemGerou(ULONG{7}, QZDMA(13, 8, 2018)), "DMA - 13/08/2018 - 7 - 0", "Módulo  - Data: 13/08/2018 - Chave: 7"},
       {CQZQuemGerou(ULONG{9}, 18, ULONG{2018}, QZDMC_TIPO_ANO), "Ano - 2018 - 9 - 18 (Compras - Registro de Entradas)",
        "Módulo Compras - Registro de Entradas - Ano: 2018 - Chave: 9"},
@@ -94,7 +101,7 @@ TEST(CQZQuemGerouTest, LeituraDoTextoDeGravacao) {
   // A própria saída volta igual, em toda forma e em tipos com e sem rótulo.
   for (int nTipo = 0; nTipo <= 3; ++nTipo) {
     for (int nOrigem : {0, 5, 21, 54, 62, 84, 117, 4095}) {
-      const ULONG nData = nTipo == QZDMC_TIPO_DMA ? QZDMA(29, 2, 2000)
+      const ULONG nData = nTipo == QZDMC_TIPO_DMA  ? QZDMA(29, 2, 2000)
                           : nTipo == QZDMC_TIPO_MA ? ULONG{QZMA(12, 4717)}
                                                    : ULONG{1999};
       const CQZQuemGerou original(ULONG{123'456}, nOrigem, nData, nTipo);
@@ -102,7 +109,12 @@ TEST(CQZQuemGerouTest, LeituraDoTextoDeGravacao) {
       EXPECT_EQ(lida, original) << original.GetDescricaoCompleta();
     }
   }
-  const struct { const char* texto; int tipo; ULONG data, numero; int origem; } kTextos[] = {
+  const struct {
+    const char* texto;
+    int tipo;
+    ULONG data, numero;
+    int origem;
+  } kTextos[] = {
       {"2 - 05/2018 - 42 - 5", QZDMC_TIPO_MA, QZMA(5, 2018), 42, 5},
       {"MA-05/2018-42-5(Comercial - Nota Fiscal)", QZDMC_TIPO_MA, QZMA(5, 2018), 42, 5},
       {"MA - 2048 - 1 - 5", QZDMC_TIPO_MA, 2048, 1, 5},
@@ -124,7 +136,12 @@ TEST(CQZQuemGerouTest, LeituraDoTextoDeGravacao) {
 }
 
 TEST(CQZQuemGerouTest, Rotulos) {
-  const struct { int origem; const char* completo; const char* curto; const char* artigo; } kCasos[] = {
+  const struct {
+    int origem;
+    const char* completo;
+    const char* curto;
+    const char* artigo;
+  } kCasos[] = {
       {0, "", "", ""},
       {118, "", "", ""},
       {109, "", "", ""},
@@ -132,7 +149,8 @@ TEST(CQZQuemGerouTest, Rotulos) {
       {5, "Comercial - Nota Fiscal", "Nota Fiscal", "a"},
       {2, "Orvan Fiscal - Entradas", "Entradas", ""},
       {84, "Gerenciador - Manutenção Preventiva", "", ""},
-      {117, "Estoque - Solicitação de Compra para Requisição Interna", "Solicitação de Compra para Requisição Interna", "a"},
+      {117, "Estoque - Solicitação de Compra para Requisição Interna", "Solicitação de Compra para Requisição Interna",
+       "a"},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.origem);
@@ -154,7 +172,9 @@ TEST(CQZQuemGerouTest, NumeroAcimaDe31BitsVoltaPeloTextoDeGravacao) {
   // "%d" escreve o número de 32 bits sem sinal como negativo; a leitura o restaura.
   for (ULONG nNumero : {ULONG{2'147'483'647}, ULONG{2'147'483'648}, ULONG{3'000'000'000}, ULONG{4'294'967'295}}) {
     for (int nTipo = 0; nTipo <= 3; ++nTipo) {
-      const ULONG nData = nTipo == QZDMC_TIPO_DMA ? QZDMA(1, 1, 1848) : nTipo == QZDMC_TIPO_MA ? QZMA(5, 1848) : 0x3FFFF;
+      const ULONG nData = nTipo == QZDMC_TIPO_DMA  ? QZDMA(1, 1, 1848)
+                          : nTipo == QZDMC_TIPO_MA ? QZMA(5, 1848)
+                                                   : 0x3FFFF;
       const CQZQuemGerou original(nNumero, 5, nData, nTipo);
       const CString texto = original.GetDescricaoCompleta();
       SCOPED_TRACE(static_cast<const char*>(texto));
@@ -169,14 +189,20 @@ TEST(CQZQuemGerouTest, NumeroAcimaDe31BitsVoltaPeloTextoDeGravacao) {
 
 TEST(CQZQuemGerouTest, LeituraEstritaRecusaOQueNaoEhTextoDeGravacao) {
   const char* kRecusados[] = {
-      "X - Y - Z - W", "-", "", "MA", "MA - 05/1848 - 42", "Mês - 05/1848 - 42 - 5",
+      "X - Y - Z - W",
+      "-",
+      "",
+      "MA",
+      "MA - 05/1848 - 42",
+      "Mês - 05/1848 - 42 - 5",
       "MA - 13/1848 - 42 - 5",          // mês que não existe
       "MA - 05/1848/1 - 42 - 5",        // forma 2 com três partes
       "DMA - 05/1848 - 42 - 5",         // forma 3 com duas
       "MA - 05/1848 - 4294967296 - 5",  // número além de 32 bits
       "MA - 05/1848 - 42 - 4096",       // origem além de 12 bits
       "MA - 05/1848 - 42 - 5 - 6",      // campo a mais sem rótulo
-      "MA - 05/1848 - 42x - 5", "MA - 05/1848 - 42 - 5 (sem fim",
+      "MA - 05/1848 - 42x - 5",
+      "MA - 05/1848 - 42 - 5 (sem fim",
   };
   const CQZQuemGerou original(ULONG{7}, 9, QZMA(1, 2000), QZDMC_TIPO_MA);
   for (const char* szTexto : kRecusados) {

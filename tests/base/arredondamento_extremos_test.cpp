@@ -26,9 +26,19 @@ Int128 ArredondaReferencia(Int128 bruto, Int128 passo, int nModo) {
 }
 
 constexpr int64_t kExtremos[] = {
-    INT64_MAX,         INT64_MAX - 1,          INT64_MAX - 4'999,         INT64_MAX - 5'807,
-    INT64_MIN,         INT64_MIN + 1,          INT64_MIN + 5'000,         INT64_MIN + 5'808,
-    9'223'372'036'854'770'000, -9'223'372'036'854'770'000, 0, 1, -1,
+    INT64_MAX,
+    INT64_MAX - 1,
+    INT64_MAX - 4'999,
+    INT64_MAX - 5'807,
+    INT64_MIN,
+    INT64_MIN + 1,
+    INT64_MIN + 5'000,
+    INT64_MIN + 5'808,
+    9'223'372'036'854'770'000,
+    -9'223'372'036'854'770'000,
+    0,
+    1,
+    -1,
 };
 
 }  // namespace

@@ -17,24 +17,29 @@ constexpr LONGLONG kMaxCy = std::numeric_limits<LONGLONG>::max();
 }  // namespace
 
 TEST(CQZCurrencyExTest, ArredondaEmCadaModoECasas) {
-  const struct { int64_t bruto; short casas; int modo; int64_t esperado; } kCasos[] = {
-      {23'450, 2, ARREDONDA_MEIO, 23'500},   //  2,345  -> 2,35
-      {23'450, 2, TRUNCA, 23'400},           //  2,345  -> 2,34
-      {23'450, 2, ARREDONDA_PAR, 23'400},    //  2,345  -> 2,34 (4 é par)
-      {23'550, 2, ARREDONDA_PAR, 23'600},    //  2,355  -> 2,36 (5 é ímpar)
-      {23'451, 2, ARREDONDA_PAR, 23'500},    //  2,3451 -> 2,35 (passa do meio)
-      {-23'450, 2, ARREDONDA_MEIO, -23'500}, // -2,345  -> -2,35
+  const struct {
+    int64_t bruto;
+    short casas;
+    int modo;
+    int64_t esperado;
+  } kCasos[] = {
+      {23'450, 2, ARREDONDA_MEIO, 23'500},    //  2,345  -> 2,35
+      {23'450, 2, TRUNCA, 23'400},            //  2,345  -> 2,34
+      {23'450, 2, ARREDONDA_PAR, 23'400},     //  2,345  -> 2,34 (4 é par)
+      {23'550, 2, ARREDONDA_PAR, 23'600},     //  2,355  -> 2,36 (5 é ímpar)
+      {23'451, 2, ARREDONDA_PAR, 23'500},     //  2,3451 -> 2,35 (passa do meio)
+      {-23'450, 2, ARREDONDA_MEIO, -23'500},  // -2,345  -> -2,35
       {-23'450, 2, ARREDONDA_PAR, -23'400},
       {-23'401, 2, ARREDONDA_CIMA, -23'500},
-      {23'401, 2, ARREDONDA_CIMA, 23'500},   //  2,3401 -> 2,35
+      {23'401, 2, ARREDONDA_CIMA, 23'500},  //  2,3401 -> 2,35
       {0, 2, ARREDONDA_CIMA, 0},
-      {15'000, 0, ARREDONDA_MEIO, 20'000},   //  1,5 -> 2
-      {25'000, 0, ARREDONDA_PAR, 20'000},    //  2,5 -> 2
+      {15'000, 0, ARREDONDA_MEIO, 20'000},  //  1,5 -> 2
+      {25'000, 0, ARREDONDA_PAR, 20'000},   //  2,5 -> 2
       {-15'000, 0, TRUNCA, -10'000},
       {12'345, 3, ARREDONDA_MEIO, 12'350},
-      {12'344, 1, ARREDONDA_CIMA, 13'000},   //  1,2344 -> 1,3
-      {12'345, 4, ARREDONDA_CIMA, 12'345},   // quatro casas: nada muda
-      {12'345, 2, 7, 12'345},                // modo desconhecido: sem arredondar
+      {12'344, 1, ARREDONDA_CIMA, 13'000},  //  1,2344 -> 1,3
+      {12'345, 4, ARREDONDA_CIMA, 12'345},  // quatro casas: nada muda
+      {12'345, 2, 7, 12'345},               // modo desconhecido: sem arredondar
       {kMaxCy, 2, TRUNCA, kMaxCy / 100 * 100},
       {std::numeric_limits<LONGLONG>::min(), 2, TRUNCA, std::numeric_limits<LONGLONG>::min() / 100 * 100},
   };
@@ -80,11 +85,11 @@ TEST(CQZCurrencyExTest, OperacoesNoLugarArredondam) {
   CQZCurrencyEx v(true, true, 10.0);
   v /= CyDeBruto(30'000);  // 10 / 3 = 3,3333... -> 3,33
   EXPECT_EQ(v.GetInt64(), 33'300);
-  v *= 1.5;                // 4,995 -> 5,00
+  v *= 1.5;  // 4,995 -> 5,00
   EXPECT_EQ(v.GetInt64(), 50'000);
-  v -= 0.004;              // 4,996 -> 5,00
+  v -= 0.004;  // 4,996 -> 5,00
   EXPECT_EQ(v.GetInt64(), 50'000);
-  v += CyDeBruto(49);      // 5,0049 -> 5,00
+  v += CyDeBruto(49);  // 5,0049 -> 5,00
   EXPECT_EQ(v.GetInt64(), 50'000);
   v /= 0.0;
   EXPECT_EQ(v.GetInt64(), 0) << "divisão por zero dá 0";
@@ -95,7 +100,11 @@ TEST(CQZCurrencyExTest, OperacoesNoLugarArredondam) {
 }
 
 TEST(CyOperacoesTest, AritmeticaLivre) {
-  const struct { const char* nome; CY resultado; int64_t esperado; } kCasos[] = {
+  const struct {
+    const char* nome;
+    CY resultado;
+    int64_t esperado;
+  } kCasos[] = {
       {"10 / 0", CyDeBruto(100'000) / CyDeBruto(0), 0},
       {"5 x 0,5", CyDeBruto(50'000) * 0.5, 25'000},
       {"0,5 x 5", 0.5 * CyDeBruto(50'000), 25'000},
@@ -115,10 +124,10 @@ TEST(CyOperacoesTest, AritmeticaLivre) {
       {"1 x 92208149871,34465", CyDeBruto(10'000) * 92208149871.34465, 922'081'498'713'446},
       {"92208149871,34465 / 1", 92208149871.34465 / CyDeBruto(10'000), 922'081'498'713'446},
       // O DECIMAL arredonda a 28-29 dígitos e cai no meio, que a quarta casa leva ao par.
-      {"150.000.000.000,0006 x 0,333333333333333",
-       CyDeBruto(1'500'000'000'000'006) * 0.333333333333333, 500'000'000'000'002},
-      {"3.855.626.851,6805 / 0,000123456789012347",
-       CyDeBruto(38'556'268'516'805) / 0.000123456789012347, 312'305'777'796'869'158},
+      {"150.000.000.000,0006 x 0,333333333333333", CyDeBruto(1'500'000'000'000'006) * 0.333333333333333,
+       500'000'000'000'002},
+      {"3.855.626.851,6805 / 0,000123456789012347", CyDeBruto(38'556'268'516'805) / 0.000123456789012347,
+       312'305'777'796'869'158},
       {"máximo / mínimo", CyDeBruto(kMaxCy) / CyDeBruto(-kMaxCy - 1), -10'000},
       {"mínimo / -0,0001 estoura", CyDeBruto(-kMaxCy - 1) / CyDeBruto(-1), 0},
   };
@@ -144,7 +153,12 @@ TEST(CyOperacoesTest, ComparacoesExatas) {
 }
 
 TEST(CQZCurrencyExTest, Formata) {
-  const struct { int64_t bruto; short casas; int modo; const char* texto; } kCasos[] = {
+  const struct {
+    int64_t bruto;
+    short casas;
+    int modo;
+    const char* texto;
+  } kCasos[] = {
       {12'345'678'910, 2, ARREDONDA_MEIO, "1.234.567,89"},  // 1.234.567,891
       {12'345'000, 2, TRUNCA, "1.234,50"},
       {-5'000, 2, TRUNCA, "-0,50"},
@@ -168,7 +182,11 @@ TEST(CQZCurrencyExTest, Formata) {
 }
 
 TEST(CQZCurrencyExTest, SetTexto) {
-  const struct { const char* texto; bool brasileiro; int64_t esperado; } kCasos[] = {
+  const struct {
+    const char* texto;
+    bool brasileiro;
+    int64_t esperado;
+  } kCasos[] = {
       {"1.234,56", true, 12'345'600},
       {"1,234.56", false, 12'345'600},
       {"-0,5", true, -5'000},
@@ -191,7 +209,10 @@ TEST(CQZCurrencyExTest, PercentuaisECalcula) {
   EXPECT_EQ(duzentos.Percentual(CQZCurrencyEx(0.01)).int64, 200);
   EXPECT_EQ(duzentos.GetInt64(), 2'000'000) << "o objeto não muda";
 
-  const struct { char op; int64_t esperado; } kOps[] = {
+  const struct {
+    char op;
+    int64_t esperado;
+  } kOps[] = {
       {'*', 66'600}, {'+', 53'300}, {'-', 13'300}, {'/', 16'700}, {'%', 99'900},
   };
   for (const auto& c : kOps) {
@@ -214,7 +235,12 @@ TEST(CQZCurrencyEx8Test, OitoCasas) {
   // 15 dígitos do double escalado: 92208149871,3446, não ...3447 do valor binário.
   EXPECT_EQ(CQZCurrencyEx8(92208149871.34465).GetInt64(), 9'220'814'987'134'460'000);
 
-  const struct { int64_t bruto; int casas; int modo; int64_t esperado; } kCasos[] = {
+  const struct {
+    int64_t bruto;
+    int casas;
+    int modo;
+    int64_t esperado;
+  } kCasos[] = {
       {123'456'789, 2, ARREDONDA_MEIO, 123'000'000},
       {125'000'000, 0, ARREDONDA_PAR, 100'000'000},
       {100'000'001, 0, ARREDONDA_CIMA, 200'000'000},
@@ -247,8 +273,14 @@ namespace {
 // Os ajustes que CQZCurrencyEx e CQZCurrencyEx8 dividem, cada caso a partir de um
 // valor dado em quatro casas: os dois devem chegar ao mesmo valor real, com as suas
 // próprias casas implícitas quando pedidas.
-enum EAjuste { DUAS_E_MEIO, DUAS_E_TRUNCA, TODAS_E_MEIO, SEM_MODO_DEPOIS_ARREDONDA, SEM_MODO_DEPOIS_TRUNCA,
-               SEM_MODO_DEPOIS_CIMA };
+enum EAjuste {
+  DUAS_E_MEIO,
+  DUAS_E_TRUNCA,
+  TODAS_E_MEIO,
+  SEM_MODO_DEPOIS_ARREDONDA,
+  SEM_MODO_DEPOIS_TRUNCA,
+  SEM_MODO_DEPOIS_CIMA
+};
 constexpr struct {
   const char* szCaso;
   EAjuste eAjuste;
@@ -292,8 +324,7 @@ void ConfereAjustes(TValor (*fDeBruto4)(int64_t), int64_t nEscala, int nCasasImp
 
 TEST(AjustesArredondamentoTest, CasasEModoArredondamAoMudarNosDoisValores) {
   ConfereAjustes<CQZCurrencyEx>([](int64_t bruto4) { return CQZCurrencyEx(CyDeBruto(bruto4)); }, 1, 4);
-  ConfereAjustes<CQZCurrencyEx8>([](int64_t bruto4) { return CQZCurrencyEx8(LONGLONG{bruto4 * 10'000}); },
-                                 10'000, 8);
+  ConfereAjustes<CQZCurrencyEx8>([](int64_t bruto4) { return CQZCurrencyEx8(LONGLONG{bruto4 * 10'000}); }, 10'000, 8);
 }
 
 TEST(CQZCurrencyTest, CentavosTextoEFormato) {
@@ -301,13 +332,15 @@ TEST(CQZCurrencyTest, CentavosTextoEFormato) {
   v.TruncaCentavos();
   EXPECT_EQ(CY(v).int64, -12'300);
 
-  const struct { const char* texto; BOOL ok; int64_t esperado; } kTextos[] = {
-      {"1.234,56", TRUE, 12'345'600},   // a última vírgula separa os decimais
-      {"1234.56", TRUE, 12'345'600},    // sem vírgula, o primeiro ponto
-      {"1,2,3", TRUE, 123'000},     // 12,3
-      {"-7", TRUE, -70'000},
-      {"12x", FALSE, 0},
-      {"", FALSE, 0},
+  const struct {
+    const char* texto;
+    BOOL ok;
+    int64_t esperado;
+  } kTextos[] = {
+      {"1.234,56", TRUE, 12'345'600},  // a última vírgula separa os decimais
+      {"1234.56", TRUE, 12'345'600},   // sem vírgula, o primeiro ponto
+      {"1,2,3", TRUE, 123'000},        // 12,3
+      {"-7", TRUE, -70'000},          {"12x", FALSE, 0}, {"", FALSE, 0},
   };
   for (const auto& c : kTextos) {
     SCOPED_TRACE(c.texto);

@@ -44,7 +44,7 @@ TEST(QZTextoMensagemTest, ArquivoAusenteAvisaEDaTextoVazio) {
   EXPECT_EQ(caixa.strTitulo, "Erro");
   EXPECT_EQ(caixa.nEstilo, MB_ICONEXCLAMATION);
   EXPECT_EQ(caixa.strTexto, "Não foi possível abrir o arquivo texto de Mensagens " +
-                                inst.Arquivo("") .substr(0, inst.Arquivo("").size() - 1) +
+                                inst.Arquivo("").substr(0, inst.Arquivo("").size() - 1) +
                                 "\\QZDFMens.txt. Caso o caminho esteja correto, atualize o arquivo.");
 }
 
@@ -87,12 +87,12 @@ TEST(QZTextoMensagemTest, Windows1252ParaUtf8ByteAByte) {
     std::string strEsperado;
   } kCasos[] = {
       {"a\xE7\xE3o", "ação"},
-      {"j\xC3\xA1 UTF-8", "já UTF-8"},                   // UTF-8 válido fica
+      {"j\xC3\xA1 UTF-8", "já UTF-8"},  // UTF-8 válido fica
       {"\x80\x9F\xFF", "€Ÿÿ"},
       {"\x81\x8D\x8F\x90\x9D", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},  // sem caractere no código
-      {"3\0o n\xE3o"s, "3\0o não"s},                   // o nulo é um caractere como outro
-      {"\xC3", "Ã"},                                    // início de UTF-8 sem continuação
-      {"\xED\xA0\x80", "í\u00A0€"},                    // substituto codificado: não é UTF-8
+      {"3\0o n\xE3o"s, "3\0o não"s},                               // o nulo é um caractere como outro
+      {"\xC3", "Ã"},                                               // início de UTF-8 sem continuação
+      {"\xED\xA0\x80", "í\u00A0€"},                                // substituto codificado: não é UTF-8
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.strEntrada);
@@ -133,8 +133,8 @@ TEST(CQZExceptionTest, TextoMensagemEErroDoSistema) {
 }
 
 TEST(CQZExceptionExTest, CopiaLevaTodosOsCampos) {
-  const CQZExceptionEx original(QZ_E_REGISTRO_NAO_ENCONTRADO, 381292, 1410, "EMP", "detalhe",
-                                "AutorizacaoCompraEdit", 120, "Dec  5 2026 03:48:15");
+  const CQZExceptionEx original(QZ_E_REGISTRO_NAO_ENCONTRADO, 381292, 1410, "EMP", "detalhe", "AutorizacaoCompraEdit",
+                                120, "Dec  5 2026 03:48:15");
   CQZExceptionEx copia = original;
   EXPECT_EQ(copia.GetResultado(), QZ_E_REGISTRO_NAO_ENCONTRADO);
   EXPECT_EQ(copia.GetLocal(), 381292);

@@ -130,14 +130,13 @@ TEST(QZProfilerTest, ErroSempreGravadoEMesNovoComecaArquivoNovo) {
   const std::string fevereiro = Linhas(ArquivoErros(inst, "202402"))[1];
   EXPECT_EQ(fevereiro.substr(0, 24), "01/02/2024\t00:00:00.000\t");
   EXPECT_NE(fevereiro.find("\tERRO\t"), std::string::npos);
-  EXPECT_NE(fevereiro.find("\tFoo.cpp\t11\tfalhou de novo\t") , std::string::npos) << fevereiro;
+  EXPECT_NE(fevereiro.find("\tFoo.cpp\t11\tfalhou de novo\t"), std::string::npos) << fevereiro;
 }
 
 TEST(QZProfilerTest, ErroDaEmpresaVaiParaAPastaDaEmpresa) {
   CInstalacaoTeste inst;
   const std::string pasta = inst.Home().CriaSubpasta("dados-emp");
-  QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial() + "\\Empresas\\EMP", "Path",
-                       pasta.c_str());
+  QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial() + "\\Empresas\\EMP", "Path", pasta.c_str());
   CRelogioFixo relogio(2024, 7, 1, 0, 0, 0, 0, 1);
   const CQZProfilerEmpresa empresa("EMP", 1, 2);
   const CQZProfilerEmpresa semPasta("OUTRA", 1, 2);
@@ -156,8 +155,7 @@ TEST(QZProfilerTest, PastaSemGravacaoPerdeALinhaEmSilencio) {
     QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", pasta.c_str());
     QZProfilerReinicia();
     EXPECT_NO_THROW(QZProfilerErro(nullptr, "CFoo::Bar", "Foo.cpp", 1, "perdida"));
-    EXPECT_FALSE(QZAnexaLinha((pasta + "/QZProfilerErros_Pgms_202401.dat").c_str(),
-                              QZ_CABECALHO_ERROS, "x\n"));
+    EXPECT_FALSE(QZAnexaLinha((pasta + "/QZProfilerErros_Pgms_202401.dat").c_str(), QZ_CABECALHO_ERROS, "x\n"));
   }
   EXPECT_EQ(LeArquivo(inst.Home().Caminho("arquivo-comum")), "x");
 }
@@ -168,9 +166,9 @@ TEST(QZVerificaHRTest, RegraDoPontoDecideERegistraUmaVez) {
     HRESULT hr;
     bool registra;
   } kCasos[] = {
-      {eQZFalhaSeNegativo, S_OK, false},   {eQZFalhaSeNegativo, S_FALSE, false},
-      {eQZFalhaSeNegativo, E_FAIL, true},  {eQZFalhaSeNaoZero, S_OK, false},
-      {eQZFalhaSeNaoZero, S_FALSE, true},  {eQZFalhaSeNaoZero, QZ_E_REGISTRO_NAO_ENCONTRADO, true},
+      {eQZFalhaSeNegativo, S_OK, false},  {eQZFalhaSeNegativo, S_FALSE, false},
+      {eQZFalhaSeNegativo, E_FAIL, true}, {eQZFalhaSeNaoZero, S_OK, false},
+      {eQZFalhaSeNaoZero, S_FALSE, true}, {eQZFalhaSeNaoZero, QZ_E_REGISTRO_NAO_ENCONTRADO, true},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.hr);
@@ -190,7 +188,6 @@ TEST(QZVerificaHRTest, RegraDoPontoDecideERegistraUmaVez) {
   CInstalacaoTeste inst;
   CRelogioFixo relogio(2024, 6, 1, 12, 0, 0, 0, 1);
   const HRESULT aToleradas[] = {S_FALSE, static_cast<HRESULT>(0xFFFFFFFFu)};
-  EXPECT_EQ(QZVerificaHR(S_FALSE, eQZFalhaSeNaoZero, nullptr, "C::F", "x.cpp", 1, "F()", aToleradas),
-            S_FALSE);
+  EXPECT_EQ(QZVerificaHR(S_FALSE, eQZFalhaSeNaoZero, nullptr, "C::F", "x.cpp", 1, "F()", aToleradas), S_FALSE);
   EXPECT_EQ(ArquivoErros(inst, "202406"), "") << "código tolerado não registra";
 }

@@ -36,14 +36,14 @@ inline std::string Texto(const std::uint8_t* pDados, std::size_t nTamanho) {
 }
 
 // A propriedade não valeu: mostra o caso e aborta.
-#define EXIGE(condicao, ...)                                                     \
-  do {                                                                           \
-    if (!(condicao)) {                                                           \
+#define EXIGE(condicao, ...)                                                                   \
+  do {                                                                                         \
+    if (!(condicao)) {                                                                         \
       std::fprintf(stderr, "propriedade falhou: %s (%s:%d)\n", #condicao, __FILE__, __LINE__); \
-      std::fprintf(stderr, __VA_ARGS__);                                         \
-      std::fprintf(stderr, "\n");                                                \
-      std::abort();                                                              \
-    }                                                                            \
+      std::fprintf(stderr, __VA_ARGS__);                                                       \
+      std::fprintf(stderr, "\n");                                                              \
+      std::abort();                                                                            \
+    }                                                                                          \
   } while (0)
 
 // Todo alvo tem a sua casa desde o início, antes de qualquer leitura do registro.

@@ -37,8 +37,8 @@ void ConfereData(int nDia, int nMes, int nAno) {
   const unsigned nDiaValido = std::min(static_cast<unsigned>(nDia), static_cast<unsigned>(ultimo.day()));
   const year_month_day data{year{nCompleto}, month{static_cast<unsigned>(nMes)}, day{nDiaValido}};
   const auto dias = sys_days{data} - sys_days{year{1848} / January / 1};
-  EXIGE(dma == static_cast<REG_QZDMA>(dias.count() + 2), "%d/%d/%d deu %u, o calendário %lld", nDia, nMes, nAno,
-        dma, static_cast<long long>(dias.count() + 2));
+  EXIGE(dma == static_cast<REG_QZDMA>(dias.count() + 2), "%d/%d/%d deu %u, o calendário %lld", nDia, nMes, nAno, dma,
+        static_cast<long long>(dias.count() + 2));
   int d = 0, m = 0, a = 0;
   QZDMAParaData(dma, &d, &m, &a);
   EXIGE(d == static_cast<int>(nDiaValido) && m == nMes && a == nCompleto, "%u voltou %d/%d/%d", dma, d, m, a);
@@ -51,15 +51,16 @@ void ConfereNumero(std::uint32_t nNumero) {
   EXIGE(QZDMAValida(nNumero) == bValido, "validade de %u", nNumero);
   int d = 0, m = 0, a = 0;
   QZDMAParaData(nNumero, &d, &m, &a);
-  if (bValido) EXIGE(QZDMA(d, m, a) == nNumero, "%u -> %d/%d/%d -> %u", nNumero, d, m, a, QZDMA(d, m, a));
-  else EXIGE(d == 0 && m == 0 && a == 0, "%u inválido deu %d/%d/%d", nNumero, d, m, a);
+  if (bValido)
+    EXIGE(QZDMA(d, m, a) == nNumero, "%u -> %d/%d/%d -> %u", nNumero, d, m, a, QZDMA(d, m, a));
+  else
+    EXIGE(d == 0 && m == 0 && a == 0, "%u inválido deu %d/%d/%d", nNumero, d, m, a);
   const auto ma = static_cast<REG_QZMA>(nNumero);
   QZMAParaData(ma, &m, &a);
   if (QZMAValido(ma)) EXIGE(QZMA(m, a) == ma, "mês %u -> %d/%d", ma, m, a);
 }
 
-void ConfereTexto(int nTamanho, REG_QZDMA dma, int nDia, int nMes, int nAno, int nEstilo, char cSeparador,
-                  bool bAno4) {
+void ConfereTexto(int nTamanho, REG_QZDMA dma, int nDia, int nMes, int nAno, int nEstilo, char cSeparador, bool bAno4) {
   // Exatamente nTamanho bytes no heap: o AddressSanitizer pega a escrita além.
   const auto pBuffer = std::make_unique<char[]>(static_cast<std::size_t>(nTamanho) + (nTamanho == 0 ? 1 : 0));
   for (int nForma = 0; nForma < 2; ++nForma) {

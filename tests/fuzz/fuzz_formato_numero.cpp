@@ -64,7 +64,9 @@ std::string Referencia(const std::string& s, const NUMBERFMTA& f) {
   unsigned nNoGrupo = 0;
   for (std::size_t k = inteira.size(); k-- > 0;) {
     const bool bHaGrupo = nGrupo < grupos.size() || (bRepete && !grupos.empty());
-    const unsigned nTamanhoGrupo = nGrupo < grupos.size() ? grupos[nGrupo] : bRepete && !grupos.empty() ? grupos.back() : 0;
+    const unsigned nTamanhoGrupo = nGrupo < grupos.size()       ? grupos[nGrupo]
+                                   : bRepete && !grupos.empty() ? grupos.back()
+                                                                : 0;
     if (bHaGrupo && nTamanhoGrupo != 0 && nNoGrupo == nTamanhoGrupo) {
       agrupada.insert(0, f.lpThousandSep);
       nNoGrupo = 0;
@@ -102,8 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pDados, std::size_t nT
 
   const int nPedido = GetNumberFormatA(0, 0, texto.c_str(), &f, nullptr, 0);
   if (!Simples(texto)) {
-    if (nPedido == 0) EXIGE(GetLastError() == ERROR_INVALID_PARAMETER, "\"%s\": erro %u", texto.c_str(),
-                            static_cast<unsigned>(GetLastError()));
+    if (nPedido == 0)
+      EXIGE(GetLastError() == ERROR_INVALID_PARAMETER, "\"%s\": erro %u", texto.c_str(),
+            static_cast<unsigned>(GetLastError()));
     return 0;
   }
   if (f.NumDigits == 0 && !f.LeadingZero) return 0;  // o zero sem casas nem zero à esquerda fica em aberto

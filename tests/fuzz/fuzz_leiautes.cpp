@@ -25,7 +25,9 @@ std::string Hex(const std::string& s) {
   return r;
 }
 
-bool Cabe(const std::string& s, std::size_t nLargura) { return s.size() < nLargura && s.find('\0') == std::string::npos; }
+bool Cabe(const std::string& s, std::size_t nLargura) {
+  return s.size() < nLargura && s.find('\0') == std::string::npos;
+}
 
 struct TEmpresa {
   std::shared_ptr<vrmsuite::CQZBancoEmpresa> pBanco = vrmsuite::CQZBancoEmpresa::NaMemoria();

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pDados, std::size_t nT
     CQZQuemGerou lida;
     EXIGE(lida.LeDescricaoCompleta(texto), "0x%016llX escreveu \"%s\", que não se lê",
           static_cast<unsigned long long>(valor), texto.GetString());
-    EXIGE(lida == origem, "0x%016llX -> \"%s\" -> 0x%016llX", static_cast<unsigned long long>(valor),
-          texto.GetString(), static_cast<unsigned long long>(lida.GetRegQuemGerou().Valor()));
+    EXIGE(lida == origem, "0x%016llX -> \"%s\" -> 0x%016llX", static_cast<unsigned long long>(valor), texto.GetString(),
+          static_cast<unsigned long long>(lida.GetRegQuemGerou().Valor()));
     EXIGE(CQZQuemGerou(texto) == origem, "leitura tolerante de \"%s\"", texto.GetString());
   }
   const std::string strTexto = Texto(pDados, nTamanho);

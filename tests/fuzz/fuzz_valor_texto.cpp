@@ -33,8 +33,7 @@ TReferencia LeSimples(const std::string& texto) {
   if (i + nInteira < texto.size()) {
     if (texto[i + nInteira] != ',') return r;
     fracao = texto.substr(i + nInteira + 1);
-    if (fracao.empty() || fracao.size() > 30 || fracao.find_first_not_of("0123456789") != std::string::npos)
-      return r;
+    if (fracao.empty() || fracao.size() > 30 || fracao.find_first_not_of("0123456789") != std::string::npos) return r;
   }
   r.bSimples = true;
   Int128 v = 0;

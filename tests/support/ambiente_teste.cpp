@@ -27,14 +27,15 @@ CHomeTemporaria::CHomeTemporaria() {
 }
 
 CHomeTemporaria::~CHomeTemporaria() {
-  if (m_bTinhaAnterior) ::setenv("VRMWND_HOME", m_strAnterior.c_str(), 1);
-  else ::unsetenv("VRMWND_HOME");
+  if (m_bTinhaAnterior)
+    ::setenv("VRMWND_HOME", m_strAnterior.c_str(), 1);
+  else
+    ::unsetenv("VRMWND_HOME");
   std::error_code erro;
-  std::filesystem::permissions(m_strPasta, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, erro);
+  std::filesystem::permissions(m_strPasta, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, erro);
   for (const auto& entrada : std::filesystem::recursive_directory_iterator(m_strPasta, erro))
-    std::filesystem::permissions(entrada.path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, erro);
+    std::filesystem::permissions(entrada.path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 erro);
   std::filesystem::remove_all(m_strPasta, erro);
 }
 
@@ -54,8 +55,8 @@ int CApresentadorTeste::Present(HWND owner, const char* text, const char* captio
   return m_nResposta;
 }
 
-CRelogioFixo::CRelogioFixo(int nAno, int nMes, int nDia, int nHora, int nMinuto, int nSegundo,
-                           int nMilissegundo, ULONGLONG nTick) {
+CRelogioFixo::CRelogioFixo(int nAno, int nMes, int nDia, int nHora, int nMinuto, int nSegundo, int nMilissegundo,
+                           ULONGLONG nTick) {
   SYSTEMTIME st{};
   st.wYear = static_cast<WORD>(nAno);
   st.wMonth = static_cast<WORD>(nMes);

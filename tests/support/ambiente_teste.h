@@ -53,8 +53,7 @@ class CApresentadorTeste : public IMessageBoxPresenter {
 // Fixa o relógio ao nascer e o solta ao morrer.
 class CRelogioFixo {
  public:
-  CRelogioFixo(int nAno, int nMes, int nDia, int nHora, int nMinuto, int nSegundo, int nMilissegundo,
-               ULONGLONG nTick);
+  CRelogioFixo(int nAno, int nMes, int nDia, int nHora, int nMinuto, int nSegundo, int nMilissegundo, ULONGLONG nTick);
   ~CRelogioFixo() { ReleasePlatformClock(); }
   void Avanca(ULONGLONG nMilissegundos) { AdvancePlatformClock(nMilissegundos); }
 };

@@ -24,9 +24,11 @@ class CEditConsultaTeste : public testing::Test {
     EscreveArquivo(m_instalacao.Arquivo(szArquivo), szMensagens);
   }
   void CriaJanelas() {
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 20, m_pai.m_hWnd, 100, nullptr, nullptr);
+    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 100, 20, m_pai.m_hWnd, 100, nullptr,
+                    nullptr);
     CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 30, 200, 20, m_pai.m_hWnd, 101, nullptr, nullptr);
-    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 60, 100, 20, m_pai.m_hWnd, 102, nullptr, nullptr);
+    CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 60, 100, 20, m_pai.m_hWnd, 102, nullptr,
+                    nullptr);
     ASSERT_TRUE(m_edit.SubclassDlgItem(100, &m_pai));
     ASSERT_TRUE(m_static.SubclassDlgItem(101, &m_pai));
     m_edit.SetStaticCompanheiro(&m_static);

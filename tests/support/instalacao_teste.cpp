@@ -19,8 +19,7 @@ CInstalacaoTeste::CInstalacaoTeste(EConteudo eConteudo) {
     EXPECT_TRUE(QZCriaInstalacaoExemplo(m_strInstalacao.c_str(), true, &strFalha)) << strFalha.GetString();
   } else {
     EXPECT_TRUE(QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Path", m_strInstalacao.c_str()));
-    EXPECT_TRUE(
-        QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens", m_strInstalacao.c_str()));
+    EXPECT_TRUE(QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, QZChaveEmpresarial(), "Mensagens", m_strInstalacao.c_str()));
   }
   QZProfilerReinicia();
 }
@@ -35,8 +34,7 @@ std::string CInstalacaoTeste::Gravado(const std::string& strPrefixo) const {
   std::vector<std::filesystem::path> caminhos;
   std::error_code erro;
   for (const auto& e : std::filesystem::recursive_directory_iterator(m_home.Pasta(), erro))
-    if (e.is_regular_file(erro) && e.path().filename().string().starts_with(strPrefixo))
-      caminhos.push_back(e.path());
+    if (e.is_regular_file(erro) && e.path().filename().string().starts_with(strPrefixo)) caminhos.push_back(e.path());
   std::sort(caminhos.begin(), caminhos.end());
   std::string strTudo;
   for (const auto& caminho : caminhos) strTudo += LeArquivo(caminho.string());

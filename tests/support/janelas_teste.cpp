@@ -22,15 +22,15 @@ std::string TextoDe(HWND h) {
 }  // namespace
 
 std::string NomeDaNotificacao(HWND hControle, UINT nCodigo) {
-  static const std::vector<std::pair<UINT, const char*>> kEdit = {
-      {EN_SETFOCUS, "EN_SETFOCUS"}, {EN_KILLFOCUS, "EN_KILLFOCUS"}, {EN_CHANGE, "EN_CHANGE"},
-      {EN_UPDATE, "EN_UPDATE"},     {EN_MAXTEXT, "EN_MAXTEXT"}};
+  static const std::vector<std::pair<UINT, const char*>> kEdit = {{EN_SETFOCUS, "EN_SETFOCUS"},
+                                                                  {EN_KILLFOCUS, "EN_KILLFOCUS"},
+                                                                  {EN_CHANGE, "EN_CHANGE"},
+                                                                  {EN_UPDATE, "EN_UPDATE"},
+                                                                  {EN_MAXTEXT, "EN_MAXTEXT"}};
   static const std::vector<std::pair<UINT, const char*>> kCombo = {
-      {CBN_SELCHANGE, "CBN_SELCHANGE"},   {CBN_SETFOCUS, "CBN_SETFOCUS"},
-      {CBN_KILLFOCUS, "CBN_KILLFOCUS"},   {CBN_EDITCHANGE, "CBN_EDITCHANGE"},
-      {CBN_EDITUPDATE, "CBN_EDITUPDATE"}, {CBN_DROPDOWN, "CBN_DROPDOWN"},
-      {CBN_CLOSEUP, "CBN_CLOSEUP"},       {CBN_SELENDOK, "CBN_SELENDOK"},
-      {CBN_SELENDCANCEL, "CBN_SELENDCANCEL"}};
+      {CBN_SELCHANGE, "CBN_SELCHANGE"},   {CBN_SETFOCUS, "CBN_SETFOCUS"},     {CBN_KILLFOCUS, "CBN_KILLFOCUS"},
+      {CBN_EDITCHANGE, "CBN_EDITCHANGE"}, {CBN_EDITUPDATE, "CBN_EDITUPDATE"}, {CBN_DROPDOWN, "CBN_DROPDOWN"},
+      {CBN_CLOSEUP, "CBN_CLOSEUP"},       {CBN_SELENDOK, "CBN_SELENDOK"},     {CBN_SELENDCANCEL, "CBN_SELENDCANCEL"}};
   static const std::vector<std::pair<UINT, const char*>> kButton = {{BN_CLICKED, "BN_CLICKED"}};
   std::string strClasse = ClasseDe(hControle);
   const auto& tabela = strClasse == "EDIT" ? kEdit : strClasse == "COMBOBOX" ? kCombo : kButton;
@@ -39,9 +39,7 @@ std::string NomeDaNotificacao(HWND hControle, UINT nCodigo) {
   return strClasse + ":" + std::to_string(nCodigo);
 }
 
-std::ostream& operator<<(std::ostream& os, const TNotificacao& n) {
-  return os << n.nId << "/" << n.strCodigo;
-}
+std::ostream& operator<<(std::ostream& os, const TNotificacao& n) { return os << n.nId << "/" << n.strCodigo; }
 
 CPaiGravador::CPaiGravador() {
   CreateEx(0, nullptr, "Pai", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 600, 400), nullptr, 0);
@@ -58,8 +56,8 @@ std::vector<std::string> CPaiGravador::Codigos() const {
 BOOL CPaiGravador::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
   HWND hControle = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
   if (hControle != nullptr) {
-    m_recebidas.push_back({static_cast<int>(nID), NomeDaNotificacao(hControle, static_cast<UINT>(nCode) & 0xFFFF),
-                           TextoDe(hControle)});
+    m_recebidas.push_back(
+        {static_cast<int>(nID), NomeDaNotificacao(hControle, static_cast<UINT>(nCode) & 0xFFFF), TextoDe(hControle)});
     if (m_aoReceber) m_aoReceber(m_recebidas.back());
   }
   return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);

@@ -21,7 +21,12 @@ class DesenhoControlesTest : public testing::Test {
 
 TEST_F(DesenhoControlesTest, EstaticosAlinhamQuebramEMostramAtalhoEIcone) {
   const DLGTEMPLATEDESC modelo = {
-      "Estáticos", 0, 0, 124, 72, kDialogo,
+      "Estáticos",
+      0,
+      0,
+      124,
+      72,
+      kDialogo,
       {
           {1, "STATIC", "&Código do fornecedor:", 4, 4, 116, 8, WS_VISIBLE},
           {2, "STATIC", "Centro", 4, 12, 116, 8, WS_VISIBLE | SS_CENTER},
@@ -41,7 +46,12 @@ TEST_F(DesenhoControlesTest, EstaticosAlinhamQuebramEMostramAtalhoEIcone) {
 
 TEST_F(DesenhoControlesTest, BotoesMostramOPadraoOFocoEAsMarcas) {
   const DLGTEMPLATEDESC modelo = {
-      "Botões", 0, 0, 160, 88, kDialogo,
+      "Botões",
+      0,
+      0,
+      160,
+      88,
+      kDialogo,
       {
           {101, "BUTTON", "&Opções", 4, 2, 152, 46, WS_VISIBLE | BS_GROUPBOX},
           {102, "BUTTON", "&Ativo", 10, 12, 60, 10, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX},
@@ -66,17 +76,21 @@ TEST_F(DesenhoControlesTest, BotoesMostramOPadraoOFocoEAsMarcas) {
 }
 
 TEST_F(DesenhoControlesTest, EditsMostramCaretRolagemSelecaoEEstados) {
-  const DLGTEMPLATEDESC modelo = {
-      "Edits", 0, 0, 140, 64, kDialogo,
-      {
-          {1, "EDIT", "", 4, 4, 60, 12, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL},
-          {2, "EDIT", "123,45", 70, 4, 60, 12, WS_VISIBLE | ES_RIGHT},
-          {3, "EDIT", "segredo", 4, 18, 60, 12, WS_VISIBLE | ES_PASSWORD},
-          {4, "EDIT", "só leitura", 70, 18, 60, 12, WS_VISIBLE | ES_READONLY},
-          {5, "EDIT", "desligado", 4, 32, 60, 12, WS_VISIBLE | WS_DISABLED},
-          {6, "EDIT", "", 70, 32, 60, 12, WS_VISIBLE | WS_TABSTOP},
-          {7, "EDIT", "ação", 4, 46, 60, 12, WS_VISIBLE | ES_NOHIDESEL},
-      }};
+  const DLGTEMPLATEDESC modelo = {"Edits",
+                                  0,
+                                  0,
+                                  140,
+                                  64,
+                                  kDialogo,
+                                  {
+                                      {1, "EDIT", "", 4, 4, 60, 12, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL},
+                                      {2, "EDIT", "123,45", 70, 4, 60, 12, WS_VISIBLE | ES_RIGHT},
+                                      {3, "EDIT", "segredo", 4, 18, 60, 12, WS_VISIBLE | ES_PASSWORD},
+                                      {4, "EDIT", "só leitura", 70, 18, 60, 12, WS_VISIBLE | ES_READONLY},
+                                      {5, "EDIT", "desligado", 4, 32, 60, 12, WS_VISIBLE | WS_DISABLED},
+                                      {6, "EDIT", "", 70, 32, 60, 12, WS_VISIBLE | WS_TABSTOP},
+                                      {7, "EDIT", "ação", 4, 46, 60, 12, WS_VISIBLE | ES_NOHIDESEL},
+                                  }};
   CDialogoDeTeste dlg(modelo);
   CQZEditRegDma data;
   data.SubclassDlgItem(6, &dlg);
@@ -100,7 +114,12 @@ TEST_F(DesenhoControlesTest, EditsMostramCaretRolagemSelecaoEEstados) {
 
 TEST_F(DesenhoControlesTest, EditDeVariasLinhasQuebraNaLarguraERolaAteOCaret) {
   const DLGTEMPLATEDESC modelo = {
-      "Observações", 0, 0, 100, 40, kDialogo,
+      "Observações",
+      0,
+      0,
+      100,
+      40,
+      kDialogo,
       {
           {1, "EDIT", "", 4, 4, 44, 32, WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN},
           {2, "EDIT", "", 52, 4, 44, 32, WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL},
@@ -117,15 +136,19 @@ TEST_F(DesenhoControlesTest, EditDeVariasLinhasQuebraNaLarguraERolaAteOCaret) {
 }
 
 TEST_F(DesenhoControlesTest, CombosFechadosEAListaAbertaPorCimaDoDialogo) {
-  const DLGTEMPLATEDESC modelo = {
-      "Combos", 0, 0, 130, 56, kDialogo,
-      {
-          {1, "STATIC", "&Frete:", 4, 6, 30, 8, WS_VISIBLE},
-          {2, "COMBOBOX", "", 36, 4, 90, 80, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST},
-          {3, "STATIC", "&Prazo:", 4, 22, 30, 8, WS_VISIBLE},
-          {4, "COMBOBOX", "", 36, 20, 90, 80, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN},
-          {5, "STATIC", "Embaixo da lista", 36, 36, 90, 8, WS_VISIBLE},
-      }};
+  const DLGTEMPLATEDESC modelo = {"Combos",
+                                  0,
+                                  0,
+                                  130,
+                                  56,
+                                  kDialogo,
+                                  {
+                                      {1, "STATIC", "&Frete:", 4, 6, 30, 8, WS_VISIBLE},
+                                      {2, "COMBOBOX", "", 36, 4, 90, 80, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST},
+                                      {3, "STATIC", "&Prazo:", 4, 22, 30, 8, WS_VISIBLE},
+                                      {4, "COMBOBOX", "", 36, 20, 90, 80, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN},
+                                      {5, "STATIC", "Embaixo da lista", 36, 36, 90, 8, WS_VISIBLE},
+                                  }};
   CDialogoDeTeste dlg(modelo);
   CComboBox frete, prazo;
   frete.SubclassDlgItem(2, &dlg);

@@ -25,20 +25,30 @@ std::pair<std::string, std::string> DesenhaTela(vrmwnd::terminal::TTamanho taman
 
 TEST(DesenhoDialogosTest, ModalPorCimaDoDonoDesabilitadoNaTelaComBarras) {
   CUsuarioRoteirizado usuario;
-  const DLGTEMPLATEDESC dono = {"Pedido de compra", 0, 0, 200, 72, kDialogo,
+  const DLGTEMPLATEDESC dono = {"Pedido de compra",
+                                0,
+                                0,
+                                200,
+                                72,
+                                kDialogo,
                                 {
                                     {1, "STATIC", "&Fornecedor:", 6, 8, 50, 8, WS_VISIBLE},
                                     {2, "EDIT", "Papelaria Sé", 60, 6, 100, 12, WS_VISIBLE | WS_TABSTOP},
                                     {IDOK, "BUTTON", "&Gravar", 144, 52, 50, 14, WS_VISIBLE | BS_DEFPUSHBUTTON},
                                 }};
   CDialogoDeTeste dlgDono(dono);
-  const DLGTEMPLATEDESC modal = {"Confirmação", 0, 0, 120, 40, WS_POPUP | WS_CAPTION | DS_MODALFRAME,
-                                 {
-                                     {1, "STATIC", "Gravar o pedido?", 6, 6, 108, 8, WS_VISIBLE},
-                                     {IDOK, "BUTTON", "&Sim", 10, 22, 46, 14,
-                                      WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
-                                     {IDCANCEL, "BUTTON", "&Não", 64, 22, 46, 14, WS_VISIBLE | WS_TABSTOP},
-                                 }};
+  const DLGTEMPLATEDESC modal = {
+      "Confirmação",
+      0,
+      0,
+      120,
+      40,
+      WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+      {
+          {1, "STATIC", "Gravar o pedido?", 6, 6, 108, 8, WS_VISIBLE},
+          {IDOK, "BUTTON", "&Sim", 10, 22, 46, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
+          {IDCANCEL, "BUTTON", "&Não", 64, 22, 46, 14, WS_VISIBLE | WS_TABSTOP},
+      }};
   std::pair<std::string, std::string> tela;
   bool bDonoDesabilitado = false;
   usuario.QuandoAbrir("Confirmação")

@@ -20,7 +20,12 @@ constexpr DWORD kDialogo = WS_POPUP | WS_CAPTION | DS_MODALFRAME | WS_VISIBLE;
 
 TEST(DesenhoListasTest, ListViewEmRelatorioRolaAteOFocoEMostraASelecao) {
   const DLGTEMPLATEDESC modelo = {
-      "Fornecedores", 0, 0, 160, 64, kDialogo,
+      "Fornecedores",
+      0,
+      0,
+      160,
+      64,
+      kDialogo,
       {
           {1, WC_LISTVIEWA, "", 4, 4, 152, 56,
            WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS},
@@ -31,10 +36,10 @@ TEST(DesenhoListasTest, ListViewEmRelatorioRolaAteOFocoEMostraASelecao) {
   lista.InsertColumn(0, "Código", LVCFMT_LEFT, 8 * 6);
   lista.InsertColumn(1, "Razão social", LVCFMT_LEFT, 20 * 6);
   lista.InsertColumn(2, "Cidade", LVCFMT_LEFT, 12 * 6);
-  const char* const kNomes[][2] = {{"Papelaria Sé", "São Paulo"},     {"Açougue Boi", "Goiânia"},
-                                   {"Ótica Visão", "Maceió"},         {"Ferragens Ltda", "Curitiba"},
-                                   {"Gráfica União", "Belém"},        {"Elétrica Luz", "Niterói"},
-                                   {"Café do Sítio", "Poços de Caldas"}, {"Limpeza Já", "Jundiaí"}};
+  const char* const kNomes[][2] = {
+      {"Papelaria Sé", "São Paulo"},        {"Açougue Boi", "Goiânia"}, {"Ótica Visão", "Maceió"},
+      {"Ferragens Ltda", "Curitiba"},       {"Gráfica União", "Belém"}, {"Elétrica Luz", "Niterói"},
+      {"Café do Sítio", "Poços de Caldas"}, {"Limpeza Já", "Jundiaí"}};
   for (int i = 0; i < 8; ++i) {
     lista.InsertItem(i, std::to_string(101 + i).c_str());
     lista.SetItemText(i, 1, kNomes[i][0]);
@@ -48,12 +53,16 @@ TEST(DesenhoListasTest, ListViewEmRelatorioRolaAteOFocoEMostraASelecao) {
 }
 
 TEST(DesenhoListasTest, AbasMostramAEscolhidaEAPagina) {
-  const DLGTEMPLATEDESC modelo = {
-      "Nota fiscal", 0, 0, 160, 48, kDialogo,
-      {
-          {2, "STATIC", "&Emitente:", 8, 20, 40, 8, WS_VISIBLE},
-          {3, "EDIT", "Papelaria Sé", 50, 18, 100, 12, WS_VISIBLE | WS_TABSTOP},
-      }};
+  const DLGTEMPLATEDESC modelo = {"Nota fiscal",
+                                  0,
+                                  0,
+                                  160,
+                                  48,
+                                  kDialogo,
+                                  {
+                                      {2, "STATIC", "&Emitente:", 8, 20, 40, 8, WS_VISIBLE},
+                                      {3, "EDIT", "Papelaria Sé", 50, 18, 100, 12, WS_VISIBLE | WS_TABSTOP},
+                                  }};
   CDialogoDeTeste dlg(modelo);
   CTabCtrl abas;
   abas.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(6, 6, 234, 70), &dlg, 1);
@@ -129,13 +138,17 @@ TEST(DesenhoListasTest, GradeComTotaisTopoCorrenteCoresEColunaEscondida) {
 // A barra de progresso enche na proporção da posição dentro da faixa, e uma faixa
 // vazia não enche nada.
 TEST(DesenhoListasTest, ProgressoEncheNaProporcaoDaFaixa) {
-  const DLGTEMPLATEDESC modelo = {
-      "Progresso", 0, 0, 120, 40, kDialogo,
-      {
-          {1, "msctls_progress32", "", 4, 4, 112, 8, WS_VISIBLE},
-          {2, "msctls_progress32", "", 4, 16, 112, 8, WS_VISIBLE},
-          {3, "msctls_progress32", "", 4, 28, 112, 8, WS_VISIBLE},
-      }};
+  const DLGTEMPLATEDESC modelo = {"Progresso",
+                                  0,
+                                  0,
+                                  120,
+                                  40,
+                                  kDialogo,
+                                  {
+                                      {1, "msctls_progress32", "", 4, 4, 112, 8, WS_VISIBLE},
+                                      {2, "msctls_progress32", "", 4, 16, 112, 8, WS_VISIBLE},
+                                      {3, "msctls_progress32", "", 4, 28, 112, 8, WS_VISIBLE},
+                                  }};
   CDialogoDeTeste dlg(modelo);
   SendMessageA(GetDlgItem(dlg.m_hWnd, 1), PBM_SETPOS, 45, 0);
   SendMessageA(GetDlgItem(dlg.m_hWnd, 2), PBM_SETRANGE32, 0, 200);

@@ -66,18 +66,12 @@ TEST(TeclasCursesTest, CaracteresViramTeclasOuTexto) {
     TEsperado esperado;
   };
   const TCaso casos[] = {
-      {U'\t', false, {kTecla, VK_TAB, {}, ""}},
-      {U'\r', false, {kTecla, VK_RETURN, {}, ""}},
-      {0x1B, false, {kTecla, VK_ESCAPE, {}, ""}},
-      {0x7F, false, {kTecla, VK_BACK, {}, ""}},
-      {0x03, false, {kTecla, 'C', {VK_LCONTROL}, ""}},
-      {0x00, false, {kTecla, VK_SPACE, {VK_LCONTROL}, ""}},
-      {U'a', true, {kTecla, 'A', {VK_LMENU}, ""}},
-      {U'O', true, {kTecla, 'O', {VK_LMENU, VK_LSHIFT}, ""}},
-      {U'7', true, {kTecla, '7', {VK_LMENU}, ""}},
-      {U'a', false, {TEvento::ETipo::Texto, 0, {}, "a"}},
-      {U'ç', false, {TEvento::ETipo::Texto, 0, {}, "ç"}},
-      {U'€', true, {TEvento::ETipo::Texto, 0, {}, "€"}},
+      {U'\t', false, {kTecla, VK_TAB, {}, ""}},           {U'\r', false, {kTecla, VK_RETURN, {}, ""}},
+      {0x1B, false, {kTecla, VK_ESCAPE, {}, ""}},         {0x7F, false, {kTecla, VK_BACK, {}, ""}},
+      {0x03, false, {kTecla, 'C', {VK_LCONTROL}, ""}},    {0x00, false, {kTecla, VK_SPACE, {VK_LCONTROL}, ""}},
+      {U'a', true, {kTecla, 'A', {VK_LMENU}, ""}},        {U'O', true, {kTecla, 'O', {VK_LMENU, VK_LSHIFT}, ""}},
+      {U'7', true, {kTecla, '7', {VK_LMENU}, ""}},        {U'a', false, {TEvento::ETipo::Texto, 0, {}, "a"}},
+      {U'ç', false, {TEvento::ETipo::Texto, 0, {}, "ç"}}, {U'€', true, {TEvento::ETipo::Texto, 0, {}, "€"}},
   };
   for (const TCaso& caso : casos)
     Confere(EventoDoCaractere(caso.cCaractere, caso.bAlt), caso.esperado,
@@ -87,11 +81,8 @@ TEST(TeclasCursesTest, CaracteresViramTeclasOuTexto) {
 
 TEST(TeclasCursesTest, Osc52LevaOTextoEmBase64) {
   const std::pair<const char*, const char*> casos[] = {
-      {"", "\033]52;c;\a"},
-      {"f", "\033]52;c;Zg==\a"},
-      {"fo", "\033]52;c;Zm8=\a"},
-      {"foo", "\033]52;c;Zm9v\a"},
-      {"Ação", "\033]52;c;QcOnw6Nv\a"},
+      {"", "\033]52;c;\a"},        {"f", "\033]52;c;Zg==\a"},        {"fo", "\033]52;c;Zm8=\a"},
+      {"foo", "\033]52;c;Zm9v\a"}, {"Ação", "\033]52;c;QcOnw6Nv\a"},
   };
   for (const auto& [szTexto, szSequencia] : casos)
     EXPECT_EQ(vrmwnd::terminal::SequenciaOsc52(szTexto), szSequencia) << szTexto;

@@ -19,10 +19,14 @@ TEST(TextoCelulasTest, CadaCaractereOcupaUmaCelula) {
   };
   const TCaso casos[] = {
       {"Ação", {"A", "ç", "ã", "o"}},
-      {"e\xCC\x81" "r", {"e\xCC\x81", "r"}},  // o acento combinante fica na célula do e
-      {"\xCC\x81x", {"\xCC\x81", "x"}},        // sem caractere antes, a marca tem a sua
+      {"e\xCC\x81"
+       "r",
+       {"e\xCC\x81", "r"}},              // o acento combinante fica na célula do e
+      {"\xCC\x81x", {"\xCC\x81", "x"}},  // sem caractere antes, a marca tem a sua
       {"a\tb", {"a", " ", "b"}},
-      {"a\xFF" "b", {"a", "\xEF\xBF\xBD", "b"}},
+      {"a\xFF"
+       "b",
+       {"a", "\xEF\xBF\xBD", "b"}},
       {"fim\xC3", {"f", "i", "m", "\xEF\xBF\xBD"}},  // cortado no meio de um caractere
       {"\xE2\x82\xAC 5", {"€", " ", "5"}},
       {"", {}},

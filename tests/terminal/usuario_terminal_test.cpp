@@ -86,7 +86,12 @@ TPasso Redimensiona(TTamanho tamanho) {
 }
 
 const DLGTEMPLATEDESC kModelo = {
-    "Fornecedor", 0, 0, 160, 72, WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+    "Fornecedor",
+    0,
+    0,
+    160,
+    72,
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME,
     {
         {1001, "STATIC", "&Código:", 5, 6, 36, 8, WS_VISIBLE},
         {1002, "EDIT", "", 44, 4, 40, 12, WS_VISIBLE | WS_TABSTOP | WS_BORDER},
@@ -122,15 +127,14 @@ struct TResultado {
   std::vector<std::vector<std::string>> telas;
 };
 
-TResultado Roda(std::vector<TPasso> passos, TTamanho terminal = {80, 24},
-                const DLGTEMPLATEDESC& modelo = kModelo) {
+TResultado Roda(std::vector<TPasso> passos, TTamanho terminal = {80, 24}, const DLGTEMPLATEDESC& modelo = kModelo) {
   CTerminalRoteirizado tela(terminal, std::move(passos));
   CUsuarioTerminal pessoa(tela, {"Compras", "Esc sai"});
   IUserAgent* pAnterior = SetUserAgent(&pessoa);
   CDlgFornecedor dlg(modelo);
   const INT_PTR nResultado = dlg.DoModal();
   SetUserAgent(pAnterior);
-  return {nResultado, dlg.m_strCodigo.GetString(), dlg.m_strNome.GetString(), dlg.m_bAtivo, dlg.m_tamanho,
+  return {nResultado,  dlg.m_strCodigo.GetString(), dlg.m_strNome.GetString(), dlg.m_bAtivo, dlg.m_tamanho,
           tela.Telas()};
 }
 
@@ -148,14 +152,29 @@ TEST(UsuarioTerminalTest, OQueAPessoaFazChegaAoDialogo) {
   const TCaso casos[] = {
       {"digita, Tab e Enter grava",
        {Texto("1"), Texto("2"), Tecla(VK_TAB), Texto("A"), Texto("ç"), Texto("ú"), Texto("c"), Tecla(VK_RETURN)},
-       IDOK, "12", "Açúc", false},
+       IDOK,
+       "12",
+       "Açúc",
+       false},
       {"Shift+Tab volta ao campo anterior",
-       {Tecla(VK_TAB), Tecla(VK_TAB, {VK_LSHIFT}), Texto("7"), Tecla(VK_RETURN)}, IDOK, "7", "", false},
+       {Tecla(VK_TAB), Tecla(VK_TAB, {VK_LSHIFT}), Texto("7"), Tecla(VK_RETURN)},
+       IDOK,
+       "7",
+       "",
+       false},
       {"Alt+A marca a caixa, Alt+N vai ao nome e Alt+G grava",
-       {Tecla('A', {VK_LMENU}), Tecla('N', {VK_LMENU}), Texto("x"), Tecla('G', {VK_LMENU})}, IDOK, "", "x", true},
+       {Tecla('A', {VK_LMENU}), Tecla('N', {VK_LMENU}), Texto("x"), Tecla('G', {VK_LMENU})},
+       IDOK,
+       "",
+       "x",
+       true},
       {"Backspace apaga e Esc cancela", {Texto("9"), Tecla(VK_BACK), Tecla(VK_ESCAPE)}, IDCANCEL, "", "", false},
-      {"o clique no rótulo não faz nada; no campo e no botão, sim", {Clique("Nome:"), Texto("4"), Clique("Nome:", 12), Texto("5"), Clique("» Gravar")}, IDOK, "4",
-       "5", false},
+      {"o clique no rótulo não faz nada; no campo e no botão, sim",
+       {Clique("Nome:"), Texto("4"), Clique("Nome:", 12), Texto("5"), Clique("» Gravar")},
+       IDOK,
+       "4",
+       "5",
+       false},
       {"clique na caixa marca", {Clique("[ ] Ativo"), Tecla(VK_RETURN)}, IDOK, "", "", true},
       {"o fim da entrada encerra o laço", {Texto("3")}, -1, "", "", false},
   };
@@ -183,8 +202,8 @@ TEST(UsuarioTerminalTest, ATelaTemAsBarrasEODialogoCentrado) {
 }
 
 TEST(UsuarioTerminalTest, TerminalPequenoDemaisAvisaEEsperaCrescer) {
-  const TResultado r = Roda({Texto("5"), Tecla(VK_ESCAPE), Redimensiona({80, 24}), Texto("6"), Tecla(VK_RETURN)},
-                            {30, 8});
+  const TResultado r =
+      Roda({Texto("5"), Tecla(VK_ESCAPE), Redimensiona({80, 24}), Texto("6"), Tecla(VK_RETURN)}, {30, 8});
   EXPECT_EQ(r.nResultado, IDOK) << "o Escape com a tela pequena não chegou ao diálogo";
   EXPECT_EQ(r.strCodigo, "6");
   ASSERT_GE(r.telas.size(), 2u);

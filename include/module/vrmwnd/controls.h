@@ -1,4 +1,5 @@
-// Os controles do módulo: os combos de lista fixa e os edits de consulta de autorização de compra e de condição de pagamento.
+// Os controles do módulo: os combos de lista fixa e os edits de consulta de autorização de compra e de condição de
+// pagamento.
 #pragma once
 
 #include "vrmwnd/controls/CCMComboTipoAlerta.h"

@@ -1,4 +1,5 @@
-// Os utilitários do módulo: cores, grade e foco (CVRMWNDUtil), os pontos de entrada de automação e a identidade do módulo.
+// Os utilitários do módulo: cores, grade e foco (CVRMWNDUtil), os pontos de entrada de automação e a identidade do
+// módulo.
 #pragma once
 
 #include "vrmwnd/util/modulo.h"

@@ -163,9 +163,7 @@ BOOL CGXGridCore::GetCurrentCell(ROWCOL& row, ROWCOL& col) const {
 
 void CGXGridCore::ResetCurrentCell() { current_row_ = current_col_ = 0; }
 
-ROWCOL CGXGridCore::GetTopRow() const {
-  return std::max(GetFirstRecordRow(), std::min(top_row_, rows_));
-}
+ROWCOL CGXGridCore::GetTopRow() const { return std::max(GetFirstRecordRow(), std::min(top_row_, rows_)); }
 
 BOOL CGXGridCore::SelectRow(ROWCOL row, BOOL select) {
   const long record = GetRecordFromRow(row);

@@ -58,8 +58,7 @@ std::optional<GridNumber> parse_number(const CString& text) {
 std::optional<int> parse_date(const CString& text) {
   int day = 0, month = 0, year = 0;
   char tail = 0;
-  if (text.GetLength() != 10 ||
-      std::sscanf(text.GetString(), "%2d/%2d/%4d%c", &day, &month, &year, &tail) != 3) {
+  if (text.GetLength() != 10 || std::sscanf(text.GetString(), "%2d/%2d/%4d%c", &day, &month, &year, &tail) != 3) {
     return std::nullopt;
   }
   if (day < 1 || day > 31 || month < 1 || month > 12) return std::nullopt;

@@ -41,10 +41,10 @@ int InvalidateCount(HWND hwnd) {
 IMPLEMENT_DYNAMIC(CGXBrowserWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CGXBrowserWnd, CWnd)
-  ON_WM_KEYDOWN()
-  ON_WM_GETDLGCODE()
-  ON_MESSAGE(WM_LBUTTONDOWN, &CGXBrowserWnd::OnLButtonDown)
-  ON_MESSAGE(WM_MOUSEWHEEL, &CGXBrowserWnd::OnMouseWheel)
+ON_WM_KEYDOWN()
+ON_WM_GETDLGCODE()
+ON_MESSAGE(WM_LBUTTONDOWN, &CGXBrowserWnd::OnLButtonDown)
+ON_MESSAGE(WM_MOUSEWHEEL, &CGXBrowserWnd::OnMouseWheel)
 END_MESSAGE_MAP()
 
 void CGXBrowserWnd::Initialize() {
@@ -99,8 +99,10 @@ ROWCOL CGXBrowserWnd::GetRowsInView() const {
 void CGXBrowserWnd::ScrollCellInView(ROWCOL row) {
   const ROWCOL top = GetTopRow(), page = GetRowsInView();
   if (row < GetFirstRecordRow() || row > GetRowCount()) return;
-  if (row < top) SetTopRow(row);
-  else if (row >= top + page) SetTopRow(row - page + 1);
+  if (row < top)
+    SetTopRow(row);
+  else if (row >= top + page)
+    SetTopRow(row - page + 1);
 }
 
 BOOL CGXBrowserWnd::HitTest(POINT point, ROWCOL& row, ROWCOL& col) const {

@@ -133,9 +133,7 @@ void CoTaskMemFree(LPVOID pv) {
   if (pv != nullptr) detail::table().release(pv);
 }
 
-DWORD CoTaskMemHandle(const void* pv) {
-  return pv == nullptr ? 0 : detail::table().handle_of(pv);
-}
+DWORD CoTaskMemHandle(const void* pv) { return pv == nullptr ? 0 : detail::table().handle_of(pv); }
 
 LPVOID CoTaskMemFromHandle(DWORD handle, SIZE_T* pcb) {
   if (handle == 0) {

@@ -18,8 +18,7 @@ constexpr u128 kMaxPositive = static_cast<u128>(std::numeric_limits<LONGLONG>::m
 // Stores sign and magnitude as a CY when it fits the signed 64-bit range.
 HRESULT store(u128 magnitude, bool negative, CY* out) {
   if (magnitude > kMaxPositive + (negative ? 1 : 0)) return DISP_E_OVERFLOW;
-  const __int128 signed_value = negative ? -static_cast<__int128>(magnitude)
-                                         : static_cast<__int128>(magnitude);
+  const __int128 signed_value = negative ? -static_cast<__int128>(magnitude) : static_cast<__int128>(magnitude);
   out->int64 = static_cast<LONGLONG>(signed_value);
   return S_OK;
 }

@@ -7,8 +7,8 @@
 
 #include "oleauto_detail.h"
 
-using detail::U256;
 using detail::u128;
+using detail::U256;
 
 namespace {
 
@@ -19,8 +19,7 @@ constexpr u128 kMaxPositive = static_cast<u128>(std::numeric_limits<LONGLONG>::m
 constexpr int kMostExtraPlaces = detail::kMaxScale - kCyPlaces;
 // A quotient of fewer ten-thousandths than this stays below 2^96 with 15 more places:
 // its DECIMAL keeps at least 15 places beyond the fourth.
-constexpr std::uint64_t kKeeps15Places =
-    static_cast<std::uint64_t>((u128{1} << 96) / detail::kPow10[15]) - 1;
+constexpr std::uint64_t kKeeps15Places = static_cast<std::uint64_t>((u128{1} << 96) / detail::kPow10[15]) - 1;
 
 std::uint64_t magnitude_of(CY value) {
   const auto raw = static_cast<std::uint64_t>(value.int64);
@@ -71,10 +70,8 @@ bool divide(u128 numerator, u128 divisor, u128* whole, u128* rest) {
 // The CY whole + rest / divisor as the DECIMAL route leaves it when its DECIMAL kept
 // `extra` places beyond the fourth (0: none, or no half within reach).
 [[gnu::always_inline]] inline HRESULT store_rounded(u128 whole, u128 rest, u128 divisor, int extra, bool negative,
-                      LPCY result) {
-  const bool up = extra > 0 && lands_on_half(rest, divisor, extra)
-                      ? (whole & 1) != 0
-                      : rounds_up(whole, rest, divisor);
+                                                    LPCY result) {
+  const bool up = extra > 0 && lands_on_half(rest, divisor, extra) ? (whole & 1) != 0 : rounds_up(whole, rest, divisor);
   return store(whole + (up ? 1 : 0), negative, result);
 }
 
@@ -83,8 +80,7 @@ bool divide(u128 numerator, u128 divisor, u128* whole, u128* rest) {
 int product_places(u128 product, int scale) {
   int dropped = std::max(0, scale - detail::kMaxScale);
   for (;;) {
-    const u128 kept =
-        dropped == 0 ? product : detail::divide_pow10_half_even(product, dropped);
+    const u128 kept = dropped == 0 ? product : detail::divide_pow10_half_even(product, dropped);
     if (kept <= detail::kMax96) return scale - dropped;
     ++dropped;
   }
@@ -154,8 +150,8 @@ HRESULT CyMulR8ViaDecimal(CY left, DOUBLE right, LPCY result) {
   if ((in.other >> 64) != 0) {  // an integer of 20 digits or more
     return in.amount == 0 ? store(0, false, result) : DISP_E_OVERFLOW;
   }
-  return product_to_cy(u128{in.amount} * static_cast<std::uint64_t>(in.other),
-                       kCyPlaces + in.scale, in.negative, result);
+  return product_to_cy(u128{in.amount} * static_cast<std::uint64_t>(in.other), kCyPlaces + in.scale, in.negative,
+                       result);
 }
 
 HRESULT CyDivR8ViaDecimal(CY left, DOUBLE right, LPCY result) {

@@ -9,8 +9,8 @@
 #include "oleauto_detail.h"
 
 using detail::Decimal;
-using detail::U256;
 using detail::u128;
+using detail::U256;
 
 HRESULT VarDecFromCy(CY in, DECIMAL* out) {
   if (!out) return E_INVALIDARG;
@@ -138,8 +138,7 @@ HRESULT VarDecMul(const DECIMAL* left, const DECIMAL* right, DECIMAL* result) {
     if (excess > 19) {
       detail::pack({}, result);
     } else if (excess > 0) {
-      detail::pack({detail::divide_pow10_half_even(product, excess), detail::kMaxScale, negative},
-                   result);
+      detail::pack({detail::divide_pow10_half_even(product, excess), detail::kMaxScale, negative}, result);
     } else {
       detail::pack({product, scale, negative}, result);
     }
@@ -157,8 +156,7 @@ HRESULT VarDecMul(const DECIMAL* left, const DECIMAL* right, DECIMAL* result) {
     }
   }
   Decimal value;
-  const HRESULT hr =
-      detail::reduce_to_decimal(U256::product(a.magnitude, b.magnitude), scale, negative, &value);
+  const HRESULT hr = detail::reduce_to_decimal(U256::product(a.magnitude, b.magnitude), scale, negative, &value);
   if (SUCCEEDED(hr)) detail::pack(value, result);
   return hr;
 }
@@ -182,8 +180,7 @@ HRESULT VarDecDiv(const DECIMAL* left, const DECIMAL* right, DECIMAL* result) {
     if (twice > b.magnitude || (twice == b.magnitude && (quotient & 1) != 0)) ++quotient;
   }
   Decimal value;
-  const HRESULT hr = detail::reduce_to_decimal(U256::from(quotient), division.scale,
-                                               a.negative != b.negative, &value);
+  const HRESULT hr = detail::reduce_to_decimal(U256::from(quotient), division.scale, a.negative != b.negative, &value);
   if (FAILED(hr)) return hr;
   if (!division.exact_start) value = detail::strip_zeros(value);
   detail::pack(value, result);

@@ -122,14 +122,9 @@ bool locale_separators(LCID lcid, LocaleSeparators* out) {
     case 0:
     case LOCALE_USER_DEFAULT:
     case LOCALE_SYSTEM_DEFAULT:
-    case LCID_PORTUGUESE_BRAZIL:
-      *out = {u',', u'.', u"R$"};
-      return true;
-    case LCID_ENGLISH_US:
-      *out = {u'.', u',', u"$"};
-      return true;
-    default:
-      return false;
+    case LCID_PORTUGUESE_BRAZIL: *out = {u',', u'.', u"R$"}; return true;
+    case LCID_ENGLISH_US: *out = {u'.', u',', u"$"}; return true;
+    default: return false;
   }
 }
 
@@ -152,11 +147,9 @@ char16_t* write_digits(Unsigned magnitude, int scale, char16_t decimal, char16_t
 
 }  // namespace
 
-char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
-                           char16_t* end) {
-  char16_t* p = (magnitude >> 64) == 0
-                    ? write_digits(static_cast<std::uint64_t>(magnitude), scale, decimal, end)
-                    : write_digits(magnitude, scale, decimal, end);
+char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal, char16_t* end) {
+  char16_t* p = (magnitude >> 64) == 0 ? write_digits(static_cast<std::uint64_t>(magnitude), scale, decimal, end)
+                                       : write_digits(magnitude, scale, decimal, end);
   if (negative && magnitude != 0) *--p = u'-';
   return p;
 }

@@ -43,9 +43,7 @@ struct Decimal {
 
 // What the conversions out of DECIMAL accept: a scale of at most 28 and a sign byte
 // of 0 or DECIMAL_NEG; anything else is E_INVALIDARG.
-inline bool is_valid_decimal(const DECIMAL& in) {
-  return in.scale <= kMaxScale && (in.sign & ~DECIMAL_NEG) == 0;
-}
+inline bool is_valid_decimal(const DECIMAL& in) { return in.scale <= kMaxScale && (in.sign & ~DECIMAL_NEG) == 0; }
 
 inline Decimal unpack(const DECIMAL& in) {
   return {(u128{in.Hi32} << 64) | in.Lo64, in.scale, (in.sign & DECIMAL_NEG) != 0};
@@ -55,8 +53,7 @@ inline Decimal unpack(const DECIMAL& in) {
 // 16-byte store: DECIMALs are copied whole, and a whole copy of several smaller
 // stores must wait for them to reach the cache.
 inline void pack(const Decimal& value, DECIMAL* out) {
-  static_assert(sizeof(DECIMAL) == 16 && offsetof(DECIMAL, Hi32) == 4 &&
-                offsetof(DECIMAL, Lo64) == 8);
+  static_assert(sizeof(DECIMAL) == 16 && offsetof(DECIMAL, Hi32) == 4 && offsetof(DECIMAL, Lo64) == 8);
   const std::uint64_t head = (std::uint64_t{static_cast<std::uint32_t>(value.magnitude >> 64)} << 32) |
                              (std::uint64_t{value.negative ? DECIMAL_NEG : BYTE{0}} << 24) |
                              (static_cast<std::uint64_t>(value.scale) << 16);
@@ -161,10 +158,9 @@ Decimal strip_zeros(Decimal value);
 // with p < 28 it is multiplied by 10 once more (p + 1). The scaled double rounded
 // half to even is the magnitude at scale p, or, for p < 0, times 10^-p at scale 0.
 // The sign is left out.
-inline constexpr double kR8Pow10[29] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22, 1e23,
-                                        1e24, 1e25, 1e26, 1e27, 1e28};
+inline constexpr double kR8Pow10[29] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                        1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19,
+                                        1e20, 1e21, 1e22, 1e23, 1e24, 1e25, 1e26, 1e27, 1e28};
 
 inline HRESULT r8_to_decimal_parts(double in, u128* magnitude, int* scale) {
   const auto bits = std::bit_cast<std::uint64_t>(in);
@@ -201,8 +197,7 @@ inline HRESULT r8_to_decimal_parts(double in, u128* magnitude, int* scale) {
 
 // Quotient and remainder of dividend / divisor when the quotient fits 64 bits
 // (dividend >> 64 < divisor): one hardware division on x86-64.
-inline std::uint64_t divide_128_by_64(u128 dividend, std::uint64_t divisor,
-                                      std::uint64_t* remainder) {
+inline std::uint64_t divide_128_by_64(u128 dividend, std::uint64_t divisor, std::uint64_t* remainder) {
 #if defined(__x86_64__)
   std::uint64_t quotient = 0;
   std::uint64_t rest = 0;
@@ -236,7 +231,6 @@ std::u16string plain_text(u128 magnitude, int scale, bool negative, char16_t dec
 // The same text written backwards from end, for scales 0..28; returns its start.
 // kPlainTextCapacity characters before end are always enough.
 constexpr int kPlainTextCapacity = 48;
-char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
-                           char16_t* end);
+char16_t* write_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal, char16_t* end);
 
 }  // namespace vrmwnd::platform::detail

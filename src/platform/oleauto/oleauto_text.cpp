@@ -19,8 +19,7 @@ struct ParsedNumber {
 };
 
 bool is_blank(char16_t c) {
-  return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' ||
-         c == 0x00A0;
+  return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == 0x00A0;
 }
 
 bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -46,8 +45,8 @@ struct Affixes {
   int parens = 0;  // 1 after '(', 2 after the matching ')'
 };
 
-const char16_t* skip_affixes(const char16_t* p, const detail::LocaleSeparators& seps,
-                             bool leading, Affixes* affixes, ParsedNumber* number) {
+const char16_t* skip_affixes(const char16_t* p, const detail::LocaleSeparators& seps, bool leading, Affixes* affixes,
+                             ParsedNumber* number) {
   for (;;) {
     if (is_blank(*p)) {
       ++p;
@@ -83,8 +82,7 @@ const char16_t* read_exponent(const char16_t* p, long* exponent) {
   return p;
 }
 
-bool parse_number(const char16_t* text, const detail::LocaleSeparators& seps,
-                  ParsedNumber* number) {
+bool parse_number(const char16_t* text, const detail::LocaleSeparators& seps, ParsedNumber* number) {
   Affixes affixes;
   const char16_t* p = skip_affixes(text, seps, true, &affixes, number);
   bool any_digit = false;
@@ -136,13 +134,12 @@ HRESULT cy_from_parsed(const ParsedNumber& number, CY* out) {
   }
   constexpr u128 kMaxPositive = static_cast<u128>(INT64_MAX);
   if (magnitude > kMaxPositive + (number.negative ? 1 : 0)) return DISP_E_OVERFLOW;
-  out->int64 = number.negative ? static_cast<LONGLONG>(-static_cast<__int128>(magnitude))
-                               : static_cast<LONGLONG>(magnitude);
+  out->int64 =
+      number.negative ? static_cast<LONGLONG>(-static_cast<__int128>(magnitude)) : static_cast<LONGLONG>(magnitude);
   return S_OK;
 }
 
-HRESULT bstr_from_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal,
-                             BSTR* out) {
+HRESULT bstr_from_plain_text(u128 magnitude, int scale, bool negative, char16_t decimal, BSTR* out) {
   char16_t buffer[detail::kPlainTextCapacity];
   char16_t* const end = buffer + detail::kPlainTextCapacity;
   const char16_t* text = detail::write_plain_text(magnitude, scale, negative, decimal, end);

@@ -24,8 +24,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
 
 CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault) {
   std::vector<char> buffer(4096);
-  GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buffer.data(),
-                           static_cast<DWORD>(buffer.size()), GetProfileFileName());
+  GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buffer.data(), static_cast<DWORD>(buffer.size()),
+                           GetProfileFileName());
   return CString(buffer.data());
 }
 

@@ -61,8 +61,7 @@ SYSTEMTIME civil_from_ms(std::int64_t ms) {
 
 SYSTEMTIME real_local_time() {
   const auto now = std::chrono::system_clock::now();
-  const std::int64_t ms =
-      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+  const std::int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
   const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
   std::tm local{};
   localtime_r(&seconds, &local);
@@ -99,8 +98,7 @@ ULONGLONG GetTickCount64() {
     if (detail::g_clock.fixed) return detail::g_clock.tick;
   }
   const auto since_boot = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<ULONGLONG>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(since_boot).count());
+  return static_cast<ULONGLONG>(std::chrono::duration_cast<std::chrono::milliseconds>(since_boot).count());
 }
 
 DWORD GetTickCount() { return static_cast<DWORD>(GetTickCount64()); }
@@ -109,9 +107,8 @@ void FixPlatformClock(const SYSTEMTIME& local, ULONGLONG tick) {
   const std::int64_t days = detail::days_from_civil(local.wYear, local.wMonth, local.wDay);
   std::lock_guard<std::mutex> lock(detail::g_mutex);
   detail::g_clock.fixed = true;
-  detail::g_clock.local_ms = days * 86'400'000 + local.wHour * 3'600'000LL +
-                             local.wMinute * 60'000LL + local.wSecond * 1000LL +
-                             local.wMilliseconds;
+  detail::g_clock.local_ms = days * 86'400'000 + local.wHour * 3'600'000LL + local.wMinute * 60'000LL +
+                             local.wSecond * 1000LL + local.wMilliseconds;
   detail::g_clock.tick = tick;
 }
 

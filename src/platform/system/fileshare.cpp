@@ -16,14 +16,15 @@ namespace {
 
 // Takes the lock, waiting up to the conflict wait; false when it stays taken.
 bool take_lock(int fd, int operation) {
-  const auto deadline = std::chrono::steady_clock::now() +
-                        std::chrono::milliseconds(kShareConflictWaitMilliseconds);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kShareConflictWaitMilliseconds);
   for (int spins = 0;; ++spins) {
     if (::flock(fd, operation | LOCK_NB) == 0) return true;
     if (errno != EWOULDBLOCK && errno != EINTR) return false;
     if (std::chrono::steady_clock::now() >= deadline) return false;
-    if (spins < 64) std::this_thread::yield();
-    else std::this_thread::sleep_for(std::chrono::microseconds(50));
+    if (spins < 64)
+      std::this_thread::yield();
+    else
+      std::this_thread::sleep_for(std::chrono::microseconds(50));
   }
 }
 

@@ -15,8 +15,7 @@ std::string GetPlatformHomeDirectory() {
   // folder the program happens to start in.
   if (const char* home = std::getenv("VRMWND_HOME"); home && *home) return is_absolute(home) ? home : "";
   // A relative XDG_DATA_HOME is invalid and ignored, as the XDG rules say.
-  if (const char* data = std::getenv("XDG_DATA_HOME"); is_absolute(data))
-    return std::string(data) + "/vrmwnd";
+  if (const char* data = std::getenv("XDG_DATA_HOME"); is_absolute(data)) return std::string(data) + "/vrmwnd";
   if (const char* user_home = std::getenv("HOME"); is_absolute(user_home))
     return std::string(user_home) + "/.local/share/vrmwnd";
   return {};

@@ -21,9 +21,8 @@ struct NameEntry {
 
 template <std::size_t N>
 const char* find_name(const NameEntry (&table)[N], std::uint32_t value) {
-  const NameEntry* it = std::lower_bound(
-      std::begin(table), std::end(table), value,
-      [](const NameEntry& e, std::uint32_t v) { return e.value < v; });
+  const NameEntry* it = std::lower_bound(std::begin(table), std::end(table), value,
+                                         [](const NameEntry& e, std::uint32_t v) { return e.value < v; });
   return it != std::end(table) && it->value == value ? it->name : nullptr;
 }
 
@@ -68,20 +67,15 @@ const char* GetHResultName(HRESULT hr) {
   return detail::find_name(detail::kHResultNames, static_cast<std::uint32_t>(hr));
 }
 
-const char* GetFacilityName(UINT facility) {
-  return detail::find_name(detail::kFacilityNames, facility);
-}
+const char* GetFacilityName(UINT facility) { return detail::find_name(detail::kFacilityNames, facility); }
 
-const char* GetWin32ErrorName(DWORD error) {
-  return detail::find_name(detail::kWin32ErrorNames, error);
-}
+const char* GetWin32ErrorName(DWORD error) { return detail::find_name(detail::kWin32ErrorNames, error); }
 
 const char* GetSeverityName(UINT severity) {
   return severity == SEVERITY_SUCCESS ? "SEVERITY_SUCCESS" : "SEVERITY_ERROR";
 }
 
-DWORD FormatMessageA(DWORD flags, const void*, DWORD message_id, DWORD, LPSTR buffer, DWORD size,
-                     va_list*) {
+DWORD FormatMessageA(DWORD flags, const void*, DWORD message_id, DWORD, LPSTR buffer, DWORD size, va_list*) {
   if (!(flags & FORMAT_MESSAGE_FROM_SYSTEM) || buffer == nullptr || size == 0) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;

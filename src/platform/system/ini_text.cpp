@@ -38,9 +38,7 @@ bool write_all(int fd, const std::string& text) {
 bool iequals(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
   }
   return true;
 }
@@ -226,8 +224,7 @@ bool make_directories(const std::string& path) {
   return std::filesystem::is_directory(path, error);
 }
 
-bool edit_file_locked(const std::string& path, void (*edit)(std::string* text, void* ctx),
-                      void* ctx) {
+bool edit_file_locked(const std::string& path, void (*edit)(std::string* text, void* ctx), void* ctx) {
   const std::string lock_path = path + ".lock";
   const int lock_fd = ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   if (lock_fd < 0) return false;

@@ -70,7 +70,6 @@ bool make_directories(const std::string& path);
 // Replaces `path` with `text` under an exclusive lock on "<path>.lock": the edit
 // re-reads the file inside the lock, so concurrent writers serialise. Returns false
 // when the folder cannot be written.
-bool edit_file_locked(const std::string& path, void (*edit)(std::string* text, void* ctx),
-                      void* ctx);
+bool edit_file_locked(const std::string& path, void (*edit)(std::string* text, void* ctx), void* ctx);
 
 }  // namespace vrmwnd::platform::detail

@@ -43,8 +43,7 @@ ULONGLONG proc_kb(const char* file, const char* key) {
   std::string line;
   const std::size_t key_length = std::strlen(key);
   while (std::getline(in, line)) {
-    if (line.compare(0, key_length, key) == 0 && line.size() > key_length &&
-        line[key_length] == ':')
+    if (line.compare(0, key_length, key) == 0 && line.size() > key_length && line[key_length] == ':')
       return std::strtoull(line.c_str() + key_length + 1, nullptr, 10) * 1024;
   }
   return 0;
@@ -98,8 +97,10 @@ BOOL GetUserNameA(LPSTR buffer, LPDWORD size) {
     return FALSE;
   }
   std::string name;
-  if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) name = pw->pw_name;
-  else if (const char* user = std::getenv("USER")) name = user;
+  if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name)
+    name = pw->pw_name;
+  else if (const char* user = std::getenv("USER"))
+    name = user;
   const DWORD needed = static_cast<DWORD>(name.size() + 1);
   if (buffer == nullptr || *size < needed) {
     *size = needed;
@@ -116,8 +117,7 @@ DWORD GetCurrentProcessId() { return static_cast<DWORD>(::getpid()); }
 HANDLE GetCurrentProcess() { return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1)); }
 
 BOOL GetProcessMemoryInfo(HANDLE process, PROCESS_MEMORY_COUNTERS_EX* counters, DWORD cb) {
-  if (process != GetCurrentProcess() || counters == nullptr ||
-      cb < sizeof(PROCESS_MEMORY_COUNTERS_EX)) {
+  if (process != GetCurrentProcess() || counters == nullptr || cb < sizeof(PROCESS_MEMORY_COUNTERS_EX)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
@@ -146,9 +146,7 @@ BOOL GlobalMemoryStatusEx(LPMEMORYSTATUSEX status) {
   status->ullAvailVirtual = status->ullTotalVirtual;
   status->ullAvailExtendedVirtual = 0;
   status->dwMemoryLoad =
-      status->ullTotalPhys == 0
-          ? 0
-          : static_cast<DWORD>(100 - status->ullAvailPhys * 100 / status->ullTotalPhys);
+      status->ullTotalPhys == 0 ? 0 : static_cast<DWORD>(100 - status->ullAvailPhys * 100 / status->ullTotalPhys);
   return TRUE;
 }
 
@@ -167,9 +165,8 @@ HRESULT CoCreateGuid(GUID* guid) {
 
 int StringFromGUID2A(const GUID& g, LPSTR text, int size) {
   if (text == nullptr || size < 39) return 0;
-  std::snprintf(text, static_cast<std::size_t>(size),
-                "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", g.Data1, g.Data2, g.Data3,
-                g.Data4[0], g.Data4[1], g.Data4[2], g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6],
+  std::snprintf(text, static_cast<std::size_t>(size), "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", g.Data1,
+                g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2], g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6],
                 g.Data4[7]);
   return 39;
 }
@@ -200,9 +197,7 @@ BOOL GetFileVersionInfoA(LPCSTR file_name, DWORD, DWORD size, void* data) {
 }
 
 BOOL VerQueryValueA(const void* block, LPCSTR sub_block, void** buffer, UINT* length) {
-  if (block == nullptr || sub_block == nullptr || buffer == nullptr ||
-      std::strcmp(sub_block, "\\") != 0)
-    return FALSE;
+  if (block == nullptr || sub_block == nullptr || buffer == nullptr || std::strcmp(sub_block, "\\") != 0) return FALSE;
   *buffer = const_cast<void*>(block);
   if (length) *length = sizeof(VS_FIXEDFILEINFO);
   return TRUE;

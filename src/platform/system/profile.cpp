@@ -21,8 +21,7 @@ bool load_profile(LPCSTR file_name, IniText* ini) {
 }
 
 std::string unquote(const std::string& value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front())
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     return value.substr(1, value.size() - 2);
   return value;
 }
@@ -90,8 +89,7 @@ void apply_write(std::string* text, void* ctx) {
 }  // namespace
 }  // namespace vrmwnd::platform::detail
 
-UINT GetPrivateProfileIntA(LPCSTR app_name, LPCSTR key_name, int default_value,
-                           LPCSTR file_name) {
+UINT GetPrivateProfileIntA(LPCSTR app_name, LPCSTR key_name, int default_value, LPCSTR file_name) {
   detail::IniText ini;
   if (app_name == nullptr || key_name == nullptr || !detail::load_profile(file_name, &ini))
     return static_cast<UINT>(default_value);
@@ -112,16 +110,19 @@ UINT GetPrivateProfileIntA(LPCSTR app_name, LPCSTR key_name, int default_value,
   for (;; ++p) {
     const int c = std::tolower(static_cast<unsigned char>(*p));
     unsigned digit;
-    if (c >= '0' && c <= '9') digit = static_cast<unsigned>(c - '0');
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = static_cast<unsigned>(c - 'a' + 10);
-    else break;
+    if (c >= '0' && c <= '9')
+      digit = static_cast<unsigned>(c - '0');
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = static_cast<unsigned>(c - 'a' + 10);
+    else
+      break;
     result = result * base + digit;
   }
   return negative ? 0u - result : result;
 }
 
-DWORD GetPrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR default_value,
-                               LPSTR buffer, DWORD size, LPCSTR file_name) {
+DWORD GetPrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR default_value, LPSTR buffer, DWORD size,
+                               LPCSTR file_name) {
   if (buffer == nullptr || size == 0) return 0;
   detail::IniText ini;
   const bool loaded = detail::load_profile(file_name, &ini);
@@ -141,11 +142,8 @@ DWORD GetPrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR default_
   return detail::copy_text(fallback, buffer, size);
 }
 
-BOOL WritePrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR value,
-                                LPCSTR file_name) {
+BOOL WritePrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR value, LPCSTR file_name) {
   if (app_name == nullptr || file_name == nullptr) return FALSE;
   detail::WriteRequest request{app_name, key_name, value};
-  return detail::edit_file_locked(detail::native_path(file_name), detail::apply_write, &request)
-             ? TRUE
-             : FALSE;
+  return detail::edit_file_locked(detail::native_path(file_name), detail::apply_write, &request) ? TRUE : FALSE;
 }

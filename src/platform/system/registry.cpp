@@ -112,14 +112,22 @@ std::string escape(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c == '\\') out += "\\\\";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\r') out += "\\r";
-    else if (c == '\t') out += "\\t";
-    else if (c == '\v') out += "\\v";
-    else if (c == '\f') out += "\\f";
-    else if (c == ' ' && (i == 0 || i + 1 == text.size())) out += "\\s";
-    else out += c;
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\r')
+      out += "\\r";
+    else if (c == '\t')
+      out += "\\t";
+    else if (c == '\v')
+      out += "\\v";
+    else if (c == '\f')
+      out += "\\f";
+    else if (c == ' ' && (i == 0 || i + 1 == text.size()))
+      out += "\\s";
+    else
+      out += c;
   }
   return out;
 }
@@ -158,9 +166,12 @@ struct SetRequest {
 void apply_set(std::string* text, void* ctx) {
   auto* request = static_cast<SetRequest*>(ctx);
   IniText ini = IniText::parse(*text);
-  if (request->erase) request->removed = ini.erase(request->section, request->name);
-  else if (request->name.empty() && request->value.empty()) ini.section(request->section);
-  else ini.set(request->section, request->name, request->value);
+  if (request->erase)
+    request->removed = ini.erase(request->section, request->name);
+  else if (request->name.empty() && request->value.empty())
+    ini.section(request->section);
+  else
+    ini.set(request->section, request->name, request->value);
   *text = ini.serialize();
 }
 
@@ -176,21 +187,19 @@ std::string value_key(LPCSTR name) { return name && *name ? name : "@"; }
 }  // namespace
 }  // namespace vrmwnd::platform::detail
 
-
 LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD, REGSAM, PHKEY result) {
   if (result == nullptr) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
   std::string base;
   if (!detail::key_path(key, &base)) return ERROR_INVALID_HANDLE;
   const std::string path = detail::join(base, sub_key);
-  if (path.find('\\') != std::string::npos && !detail::key_exists(*detail::load(), path))
-    return ERROR_FILE_NOT_FOUND;
+  if (path.find('\\') != std::string::npos && !detail::key_exists(*detail::load(), path)) return ERROR_FILE_NOT_FOUND;
   *result = detail::new_handle(path);
   return ERROR_SUCCESS;
 }
 
-LSTATUS RegCreateKeyExA(HKEY key, LPCSTR sub_key, DWORD, LPSTR, DWORD, REGSAM, const void*,
-                        PHKEY result, LPDWORD disposition) {
+LSTATUS RegCreateKeyExA(HKEY key, LPCSTR sub_key, DWORD, LPSTR, DWORD, REGSAM, const void*, PHKEY result,
+                        LPDWORD disposition) {
   if (result == nullptr) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
   std::string base;
@@ -206,8 +215,7 @@ LSTATUS RegCreateKeyExA(HKEY key, LPCSTR sub_key, DWORD, LPSTR, DWORD, REGSAM, c
   return ERROR_SUCCESS;
 }
 
-LSTATUS RegQueryValueExA(HKEY key, LPCSTR value_name, LPDWORD, LPDWORD type, LPBYTE data,
-                         LPDWORD data_size) {
+LSTATUS RegQueryValueExA(HKEY key, LPCSTR value_name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD data_size) {
   std::string path;
   if (!detail::key_path(key, &path)) return ERROR_INVALID_HANDLE;
   if (data != nullptr && data_size == nullptr) return ERROR_INVALID_PARAMETER;
@@ -237,8 +245,7 @@ LSTATUS RegQueryValueExA(HKEY key, LPCSTR value_name, LPDWORD, LPDWORD type, LPB
   return ERROR_SUCCESS;
 }
 
-LSTATUS RegSetValueExA(HKEY key, LPCSTR value_name, DWORD, DWORD type, const BYTE* data,
-                       DWORD data_size) {
+LSTATUS RegSetValueExA(HKEY key, LPCSTR value_name, DWORD, DWORD type, const BYTE* data, DWORD data_size) {
   std::string path;
   if (!detail::key_path(key, &path)) return ERROR_INVALID_HANDLE;
   if (data == nullptr && data_size != 0) return ERROR_INVALID_PARAMETER;

@@ -43,13 +43,11 @@ int CException::ReportError(UINT nType, UINT /*nMessageID*/) {
   return g_report_error_handler ? g_report_error_handler(text, nType) : 0;
 }
 
-BOOL CInvalidArgException::GetErrorMessage(char* lpszError, UINT nMaxError,
-                                           UINT* pnHelpContext) const {
+BOOL CInvalidArgException::GetErrorMessage(char* lpszError, UINT nMaxError, UINT* pnHelpContext) const {
   return copy_message("Encountered an improper argument.", lpszError, nMaxError, pnHelpContext);
 }
 
-BOOL CMemoryException::GetErrorMessage(char* lpszError, UINT nMaxError,
-                                       UINT* pnHelpContext) const {
+BOOL CMemoryException::GetErrorMessage(char* lpszError, UINT nMaxError, UINT* pnHelpContext) const {
   return copy_message("Out of memory.", lpszError, nMaxError, pnHelpContext);
 }
 

@@ -5,7 +5,6 @@
 
 #include "platform_detail.h"
 
-
 namespace vrmwnd::platform::detail {
 namespace {
 
@@ -17,8 +16,7 @@ CY cy_of(LONGLONG raw) {
 
 // The status of a binary operation's result before it is computed.
 COleCurrency::CurrencyStatus combined(const COleCurrency& a, const COleCurrency& b) {
-  if (a.m_status == COleCurrency::invalid || b.m_status == COleCurrency::invalid)
-    return COleCurrency::invalid;
+  if (a.m_status == COleCurrency::invalid || b.m_status == COleCurrency::invalid) return COleCurrency::invalid;
   if (a.m_status == COleCurrency::null || b.m_status == COleCurrency::null) return COleCurrency::null;
   return COleCurrency::valid;
 }

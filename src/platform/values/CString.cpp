@@ -91,9 +91,7 @@ std::size_t trailing_span(std::string_view text, Pred in_set) {
 
 struct CharSet {
   std::vector<char32_t> chars;
-  bool operator()(char32_t c) const {
-    return std::find(chars.begin(), chars.end(), c) != chars.end();
-  }
+  bool operator()(char32_t c) const { return std::find(chars.begin(), chars.end(), c) != chars.end(); }
 };
 
 CharSet set_of(const char* targets) { return {code_points(targets ? targets : "")}; }
@@ -107,8 +105,7 @@ CString::CString(const char* pch, int nLength) {
   if (nLength > 0) data_.assign(pch, static_cast<std::size_t>(nLength));
 }
 
-CString::CString(char ch, int nRepeat)
-    : data_(static_cast<std::size_t>(std::max(nRepeat, 0)), ch) {}
+CString::CString(char ch, int nRepeat) : data_(static_cast<std::size_t>(std::max(nRepeat, 0)), ch) {}
 
 CString::CString(const char16_t* psz) : data_(detail::utf16_to_utf8(psz, length_of16(psz))) {}
 
@@ -138,9 +135,7 @@ void CString::FormatV(const char* pszFormat, va_list args) {
   data_.swap(out);
 }
 
-void CString::AppendFormatV(const char* pszFormat, va_list args) {
-  detail::format_append(data_, pszFormat, args);
-}
+void CString::AppendFormatV(const char* pszFormat, va_list args) { detail::format_append(data_, pszFormat, args); }
 
 void CString::append_format(const char* pszFormat, ...) {
   va_list args;
@@ -166,9 +161,7 @@ void CString::SetAt(int iChar, char ch) {
   data_[static_cast<std::size_t>(iChar)] = ch;
 }
 
-CString CString::Left(int nCount) const {
-  return Mid(0, nCount);
-}
+CString CString::Left(int nCount) const { return Mid(0, nCount); }
 
 CString CString::Mid(int iFirst) const { return Mid(iFirst, GetLength()); }
 
@@ -200,8 +193,7 @@ CString CString::Tokenize(const char* pszTokens, int& iStart) const {
     const std::string_view rest = std::string_view(data_).substr(static_cast<std::size_t>(iStart));
     const std::size_t skip = leading_span(rest, set);
     if (skip < rest.size()) {
-      const std::size_t token =
-          leading_span(rest.substr(skip), [&](char32_t c) { return !set(c); });
+      const std::size_t token = leading_span(rest.substr(skip), [&](char32_t c) { return !set(c); });
       const int from = iStart + static_cast<int>(skip);
       iStart = from + static_cast<int>(token) + 1;
       return Mid(from, static_cast<int>(token));
@@ -277,9 +269,7 @@ int CString::Delete(int iIndex, int nCount) {
 
 CString& CString::Trim() { return TrimRight().TrimLeft(); }
 CString& CString::Trim(char chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
-CString& CString::Trim(const char* pszTargets) {
-  return TrimRight(pszTargets).TrimLeft(pszTargets);
-}
+CString& CString::Trim(const char* pszTargets) { return TrimRight(pszTargets).TrimLeft(pszTargets); }
 
 CString& CString::TrimLeft() {
   data_.erase(0, leading_span(data_, is_space));
@@ -415,8 +405,7 @@ std::size_t Utf8PrefixBytes(const char* psz, std::size_t nLength, std::size_t nM
 
 CString Utf8CutToBytes(const char* psz, int nMaxBytes) {
   const std::size_t length = psz ? std::strlen(psz) : 0;
-  const auto bytes =
-      Utf8PrefixBytes(psz, length, static_cast<std::size_t>(std::max(nMaxBytes, 0)));
+  const auto bytes = Utf8PrefixBytes(psz, length, static_cast<std::size_t>(std::max(nMaxBytes, 0)));
   return CString(psz, static_cast<int>(bytes));
 }
 

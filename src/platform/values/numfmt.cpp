@@ -74,8 +74,7 @@ RoundedNumber round_fraction(const NumberText& number, UINT places) {
   }
   all.append(places - kept, '0');
   const std::size_t leading = all.find_first_not_of('0');
-  const std::size_t zeros = std::min(leading == std::string::npos ? all.size() : leading,
-                                     integer_size);
+  const std::size_t zeros = std::min(leading == std::string::npos ? all.size() : leading, integer_size);
   all.erase(0, zeros);
   rounded.integer_size = integer_size - zeros;
   return rounded;
@@ -83,8 +82,7 @@ RoundedNumber round_fraction(const NumberText& number, UINT places) {
 
 // Grouping 3 reads 1,234,567; 32 reads 12,34,567 (the last size repeats); a final
 // 0 stops the repetition (230 reads 1234,567,89) and 0 alone means no groups.
-void append_grouped(std::string_view integer, UINT grouping, const char* separator,
-                    std::string* out) {
+void append_grouped(std::string_view integer, UINT grouping, const char* separator, std::string* out) {
   std::size_t sizes[4];  // the digits of grouping, at most 9999
   std::size_t count = 0;
   for (UINT rest = grouping; count == 0 || rest != 0; rest /= 10) sizes[count++] = rest % 10;
@@ -161,8 +159,8 @@ int fail(DWORD error) {
 }  // namespace
 }  // namespace vrmwnd::platform::detail
 
-int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMTA* format,
-                     char* number, int cchNumber) {
+int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMTA* format, char* number,
+                     int cchNumber) {
   if (cchNumber < 0 || (cchNumber > 0 && !number) || !value) {
     return detail::fail(ERROR_INVALID_PARAMETER);
   }

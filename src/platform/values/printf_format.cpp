@@ -57,10 +57,9 @@ Size read_size(const char*& p) {
     Size size;
   };
   static constexpr Prefix kPrefixes[] = {
-      {"I64", Size::kLongLong}, {"I32", Size::kDefault}, {"hh", Size::kChar},
-      {"ll", Size::kLongLong},  {"h", Size::kShort},     {"l", Size::kWide},
-      {"I", Size::kPtr},        {"z", Size::kPtr},       {"t", Size::kPtr},
-      {"j", Size::kMax},        {"L", Size::kLongDouble}, {"w", Size::kWide},
+      {"I64", Size::kLongLong}, {"I32", Size::kDefault}, {"hh", Size::kChar},      {"ll", Size::kLongLong},
+      {"h", Size::kShort},      {"l", Size::kWide},      {"I", Size::kPtr},        {"z", Size::kPtr},
+      {"t", Size::kPtr},        {"j", Size::kMax},       {"L", Size::kLongDouble}, {"w", Size::kWide},
   };
   for (const auto& prefix : kPrefixes) {
     const std::size_t n = std::strlen(prefix.text);
@@ -204,20 +203,20 @@ void append_char(std::string& out, const Conversion& conv, ArgList& args) {
 
 void append_conversion(std::string& out, const Conversion& conv, ArgList& args) {
   switch (conv.type) {
-    case 'd': case 'i': case 'o': case 'u': case 'x': case 'X':
-      append_integer(out, conv, args);
-      return;
-    case 's': case 'S':
-      append_string(out, conv, args);
-      return;
-    case 'c': case 'C':
-      append_char(out, conv, args);
-      return;
+    case 'd':
+    case 'i':
+    case 'o':
+    case 'u':
+    case 'x':
+    case 'X': append_integer(out, conv, args); return;
+    case 's':
+    case 'S': append_string(out, conv, args); return;
+    case 'c':
+    case 'C': append_char(out, conv, args); return;
     case 'p': {
       char digits[32];
       std::snprintf(digits, sizeof digits, "%016llX",
-                    static_cast<unsigned long long>(
-                        reinterpret_cast<std::uintptr_t>(va_arg(args.ap, void*))));
+                    static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(va_arg(args.ap, void*))));
       append_padded(out, conv, digits);
       return;
     }

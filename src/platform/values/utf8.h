@@ -19,8 +19,6 @@ void utf8_append(std::string& out, char32_t cp);
 std::string utf16_to_utf8(const char16_t* text, std::size_t length);
 std::u16string utf8_to_utf16(std::string_view text);
 
-inline bool utf8_is_continuation(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
+inline bool utf8_is_continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace vrmwnd::platform::detail

@@ -72,8 +72,8 @@ int CListCtrl::GetItemCount() const { return static_cast<int>(SendMessage(LVM_GE
 BOOL CListCtrl::DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
 
 int CListCtrl::GetNextItem(int nItem, int nFlags) const {
-  return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(static_cast<LONG_PTR>(nItem)),
-                                      static_cast<LPARAM>(nFlags)));
+  return static_cast<int>(
+      SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(static_cast<LONG_PTR>(nItem)), static_cast<LPARAM>(nFlags)));
 }
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
@@ -92,9 +92,7 @@ DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle) {
   return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle)));
 }
 
-DWORD CListCtrl::GetExtendedStyle() const {
-  return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
-}
+DWORD CListCtrl::GetExtendedStyle() const { return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE)); }
 
 int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const {
   LVHITTESTINFO info{};

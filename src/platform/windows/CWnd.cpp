@@ -45,8 +45,7 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
   for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
        map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
     for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->nSig != AfxSig_end; ++e) {
-      if (e->nMessage == nMessage && e->nCode == nCode && nID >= e->nID && nID <= e->nLastID)
-        return e;
+      if (e->nMessage == nMessage && e->nCode == nCode && nID >= e->nID && nID <= e->nLastID) return e;
     }
   }
   return nullptr;
@@ -124,20 +123,19 @@ HWND CWnd::UnsubclassWindow() {
   return Detach();
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                    DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, void* lpParam) {
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, void* lpParam) {
   if (m_hWnd != nullptr) return FALSE;
   detail::g_creating = this;
-  HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName ? lpszClassName : "AfxWnd",
-                                lpszWindowName, dwStyle, rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top,
+  HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName ? lpszClassName : "AfxWnd", lpszWindowName, dwStyle, rect.left,
+                                rect.top, rect.right - rect.left, rect.bottom - rect.top,
                                 pParentWnd ? pParentWnd->m_hWnd : nullptr, nID, nullptr, lpParam);
   detail::g_creating = nullptr;
   return hWnd != nullptr;
 }
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                  const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID) {
   return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
 }
 
@@ -197,12 +195,9 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
   ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
 }
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
-  MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-             lpRect->bottom - lpRect->top, bRepaint);
+  MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
 }
-CFont* CWnd::GetFont() const {
-  return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
-}
+CFont* CWnd::GetFont() const { return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))); }
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
   SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->m_hObject : nullptr), bRedraw);
 }
@@ -264,22 +259,18 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   if (e == nullptr) return FALSE;
   LRESULT result = 0;
   switch (e->nSig) {
-    case AfxSigCmd_v: (this->*e->pfn.pfn_v)(); result = TRUE; break;
-    case AfxSigCmd_b:
-      result = (this->*e->pfn.pfn_b)();
+    case AfxSigCmd_v:
+      (this->*e->pfn.pfn_v)();
+      result = TRUE;
       break;
-    case AfxSig_vW:
-      (this->*e->pfn.pfn_vW)(FromHandle(reinterpret_cast<HWND>(wParam)));
-      break;
+    case AfxSigCmd_b: result = (this->*e->pfn.pfn_b)(); break;
+    case AfxSig_vW: (this->*e->pfn.pfn_vW)(FromHandle(reinterpret_cast<HWND>(wParam))); break;
     case AfxSig_vwww:
-      (this->*e->pfn.pfn_vwww)(
-          static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
-          HIWORD(static_cast<std::uintptr_t>(lParam)));
+      (this->*e->pfn.pfn_vwww)(static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+                               HIWORD(static_cast<std::uintptr_t>(lParam)));
       break;
     case AfxSig_vv: (this->*e->pfn.pfn_vv)(); break;
-    case AfxSig_lwl:
-      result = (this->*e->pfn.pfn_lwl)(wParam, lParam);
-      break;
+    case AfxSig_lwl: result = (this->*e->pfn.pfn_lwl)(wParam, lParam); break;
     case AfxSig_wv: result = (this->*e->pfn.pfn_wv)(); break;
     default: return FALSE;
   }
@@ -359,9 +350,7 @@ CFont* CDC::SelectObject(CFont* pFont) {
   HGDIOBJ previous = ::SelectObject(m_hDC, reinterpret_cast<HGDIOBJ>(pFont ? pFont->m_hObject : nullptr));
   return CFont::FromHandle(reinterpret_cast<HFONT>(previous));
 }
-CSize CDC::GetTextExtent(const CString& str) const {
-  return GetTextExtent(str.GetString(), str.GetLength());
-}
+CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(str.GetString(), str.GetLength()); }
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const {
   SIZE size{0, 0};
   ::GetTextExtentPoint32A(m_hDC, lpszString, nCount, &size);

@@ -101,8 +101,7 @@ LRESULT button_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case BM_GETCHECK: return st->check;
     case BM_SETCHECK: st->check = static_cast<int>(wparam) & 3; return 0;
-    case BM_GETSTATE:
-      return st->check | (st->pushed ? BST_PUSHED : 0) | (GetFocus() == hwnd ? BST_FOCUS : 0);
+    case BM_GETSTATE: return st->check | (st->pushed ? BST_PUSHED : 0) | (GetFocus() == hwnd ? BST_FOCUS : 0);
     case BM_SETSTATE: st->pushed = wparam != 0; return 0;
     case BM_SETSTYLE: w->style = (w->style & 0xFFFF0000u) | LOWORD(wparam); return 0;
     case WM_GETDLGCODE: return dialog_code(*w);

@@ -102,9 +102,9 @@ LRESULT insert(HWND hwnd, ComboState& st, WPARAM index, LPARAM text, bool add) {
   Item item{CString(reinterpret_cast<const char*>(text)), 0};
   std::size_t at = st.items.size();
   if (add && (find_window(hwnd)->style & CBS_SORT)) {
-    at = static_cast<std::size_t>(std::find_if(st.items.begin(), st.items.end(), [&](const Item& i) {
-                                    return i.text.CompareNoCase(item.text) > 0;
-                                  }) - st.items.begin());
+    at = static_cast<std::size_t>(std::find_if(st.items.begin(), st.items.end(),
+                                               [&](const Item& i) { return i.text.CompareNoCase(item.text) > 0; }) -
+                                  st.items.begin());
   } else if (!add && static_cast<int>(index) >= 0) {
     if (index > st.items.size()) return CB_ERR;
     at = index;
@@ -115,7 +115,8 @@ LRESULT insert(HWND hwnd, ComboState& st, WPARAM index, LPARAM text, bool add) {
 }
 
 LRESULT copy_text(const CString& text, LPARAM buffer) {
-  if (buffer != 0) std::memcpy(reinterpret_cast<char*>(buffer), text.GetString(), static_cast<std::size_t>(text.GetLength()) + 1);
+  if (buffer != 0)
+    std::memcpy(reinterpret_cast<char*>(buffer), text.GetString(), static_cast<std::size_t>(text.GetLength()) + 1);
   return text.GetLength();
 }
 
@@ -152,11 +153,10 @@ LRESULT on_create(HWND hwnd, Window* w) {
   w->control = std::move(st);
   int width = width_of(hwnd);
   if ((w->style & 0x3) == CBS_DROPDOWN) {
-    s->edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, width,
-                              kFieldHeight, hwnd, kEditId, nullptr, nullptr);
+    s->edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, width, kFieldHeight, hwnd,
+                              kEditId, nullptr, nullptr);
   }
-  s->list = CreateWindowExA(0, "ComboLBox", "", WS_CHILD, 0, kFieldHeight, width, 0, hwnd, kListId,
-                            nullptr, nullptr);
+  s->list = CreateWindowExA(0, "ComboLBox", "", WS_CHILD, 0, kFieldHeight, width, 0, hwnd, kListId, nullptr, nullptr);
   return 0;
 }
 
@@ -169,8 +169,10 @@ LRESULT cb_message(HWND hwnd, ComboState& state, UINT message, WPARAM wparam, LP
     case CB_DELETESTRING:
       if (!valid(*st, wparam)) return CB_ERR;
       st->items.erase(st->items.begin() + static_cast<std::ptrdiff_t>(wparam));
-      if (st->cur_sel == static_cast<int>(wparam)) st->cur_sel = -1;
-      else if (st->cur_sel > static_cast<int>(wparam)) --st->cur_sel;
+      if (st->cur_sel == static_cast<int>(wparam))
+        st->cur_sel = -1;
+      else if (st->cur_sel > static_cast<int>(wparam))
+        --st->cur_sel;
       return static_cast<LRESULT>(st->items.size());
     case CB_RESETCONTENT:
       st->items.clear();
@@ -204,15 +206,14 @@ LRESULT cb_message(HWND hwnd, ComboState& state, UINT message, WPARAM wparam, LP
       (static_cast<int>(wparam) == -1 ? st->field_height : st->item_height) = static_cast<int>(lparam);
       return CB_OKAY;
     case CB_GETITEMHEIGHT: return static_cast<int>(wparam) == -1 ? st->field_height : st->item_height;
-    case CB_SHOWDROPDOWN:
-      wparam ? drop_down(hwnd, *st) : roll_up(hwnd, *st, false);
-      return TRUE;
+    case CB_SHOWDROPDOWN: wparam ? drop_down(hwnd, *st) : roll_up(hwnd, *st, false); return TRUE;
     case CB_GETDROPPEDSTATE: return st->dropped ? TRUE : FALSE;
     case CB_LIMITTEXT: return st->edit ? SendMessageA(st->edit, EM_LIMITTEXT, wparam, 0) : CB_ERR;
     case CB_GETEDITSEL: return st->edit ? SendMessageA(st->edit, EM_GETSEL, wparam, lparam) : CB_ERR;
     case CB_SETEDITSEL:
       if (!st->edit) return CB_ERR;
-      SendMessageA(st->edit, EM_SETSEL, static_cast<WPARAM>(static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lparam)))),
+      SendMessageA(st->edit, EM_SETSEL,
+                   static_cast<WPARAM>(static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lparam)))),
                    static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lparam))));
       return TRUE;
     default: return CB_ERR;
@@ -284,7 +285,8 @@ LRESULT combo_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
       w->text = st->cur_sel >= 0 ? st->items[static_cast<std::size_t>(st->cur_sel)].text : CString();
       return DefWindowProcA(hwnd, message, wparam, lparam);
     default:
-      if (message >= CB_GETEDITSEL && message <= CB_SETDROPPEDWIDTH) return cb_message(hwnd, *st, message, wparam, lparam);
+      if (message >= CB_GETEDITSEL && message <= CB_SETDROPPEDWIDTH)
+        return cb_message(hwnd, *st, message, wparam, lparam);
       return DefWindowProcA(hwnd, message, wparam, lparam);
   }
 }

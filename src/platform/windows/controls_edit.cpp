@@ -143,14 +143,13 @@ LRESULT em_message(HWND hwnd, Window& window, EditState& state, UINT message, WP
     case EM_SETSEL: set_sel(hwnd, static_cast<int>(wparam), static_cast<int>(lparam)); return 0;
     case EM_REPLACESEL: replace_selection(hwnd, reinterpret_cast<const char*>(lparam), true, true); return 0;
     case EM_LIMITTEXT:
-      st->limit = wparam == 0 ? (multiline ? 0x7FFFFFFF : 0x7FFFFFFE) : static_cast<int>(std::min<WPARAM>(wparam, 0x7FFFFFFF));
+      st->limit =
+          wparam == 0 ? (multiline ? 0x7FFFFFFF : 0x7FFFFFFE) : static_cast<int>(std::min<WPARAM>(wparam, 0x7FFFFFFF));
       return 0;
     case EM_GETLIMITTEXT: return st->limit;
     case EM_GETMODIFY: return st->modified ? TRUE : FALSE;
     case EM_SETMODIFY: st->modified = wparam != 0; return 0;
-    case EM_SETREADONLY:
-      w->style = wparam ? (w->style | ES_READONLY) : (w->style & ~ES_READONLY);
-      return TRUE;
+    case EM_SETREADONLY: w->style = wparam ? (w->style | ES_READONLY) : (w->style & ~ES_READONLY); return TRUE;
     case EM_SCROLLCARET: return TRUE;
     case EM_GETLINECOUNT: {
       int lines = 1;
@@ -170,9 +169,7 @@ LRESULT edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (st == nullptr && message != WM_NCCREATE) return DefWindowProcA(hwnd, message, wparam, lparam);
   bool multiline = (w->style & ES_MULTILINE) != 0;
   switch (message) {
-    case WM_NCCREATE:
-      w->control = std::make_unique<EditState>();
-      return TRUE;
+    case WM_NCCREATE: w->control = std::make_unique<EditState>(); return TRUE;
     case WM_CHAR: on_char(hwnd, static_cast<UINT>(wparam)); return 0;
     case WM_KEYDOWN: on_key_down(hwnd, static_cast<int>(wparam)); return 0;
     case WM_LBUTTONDOWN:
@@ -195,8 +192,7 @@ LRESULT edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_GETDLGCODE: {
       UINT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
       const MSG* msg = reinterpret_cast<const MSG*>(lparam);
-      if (multiline && (w->style & ES_WANTRETURN) && msg && msg->message == WM_KEYDOWN &&
-          msg->wParam == VK_RETURN)
+      if (multiline && (w->style & ES_WANTRETURN) && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)
         code |= DLGC_WANTALLKEYS;
       return code;
     }

@@ -42,9 +42,7 @@ void send_notify(HWND hwnd, T& info, UINT code) {
   SendMessageA(w->parent, WM_NOTIFY, w->id, reinterpret_cast<LPARAM>(&info));
 }
 
-bool valid_item(const ListViewState& st, int item) {
-  return item >= 0 && item < static_cast<int>(st.items.size());
-}
+bool valid_item(const ListViewState& st, int item) { return item >= 0 && item < static_cast<int>(st.items.size()); }
 
 // Sets (state & mask) on one item and notifies when it changed.
 void set_state(HWND hwnd, int item, UINT state, UINT mask) {
@@ -156,8 +154,8 @@ LRESULT item_message(HWND hwnd, ListViewState& st, UINT message, WPARAM wparam, 
     case LVM_GETITEMTEXTA: {
       if (!valid_item(st, index) || item == nullptr) return 0;
       const auto& texts = st.items[index].texts;
-      const CString text = item->iSubItem >= 0 && item->iSubItem < static_cast<int>(texts.size())
-                               ? texts[item->iSubItem] : CString();
+      const CString text =
+          item->iSubItem >= 0 && item->iSubItem < static_cast<int>(texts.size()) ? texts[item->iSubItem] : CString();
       copy_text(text, item->pszText, item->cchTextMax);
       return item->pszText ? static_cast<LRESULT>(std::strlen(item->pszText)) : 0;
     }
@@ -239,7 +237,8 @@ LRESULT listview_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
       return TRUE;
     }
     case LVM_DELETEALLITEMS: st->items.clear(); return TRUE;
-    case LVM_GETNEXTITEM: return next_item(*st, static_cast<int>(static_cast<LONG_PTR>(wparam)), static_cast<UINT>(lparam));
+    case LVM_GETNEXTITEM:
+      return next_item(*st, static_cast<int>(static_cast<LONG_PTR>(wparam)), static_cast<UINT>(lparam));
     case LVM_HITTEST: {
       auto* info = reinterpret_cast<LVHITTESTINFO*>(lparam);
       if (info == nullptr) return -1;

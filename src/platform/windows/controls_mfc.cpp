@@ -29,7 +29,9 @@ void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo) {
 void CEdit::LimitText(int nChars) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
 void CEdit::SetLimitText(UINT nMax) { SendMessage(EM_SETLIMITTEXT, nMax); }
 UINT CEdit::GetLimitText() const { return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT)); }
-BOOL CEdit::SetReadOnly(BOOL bReadOnly) { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, static_cast<WPARAM>(bReadOnly))); }
+BOOL CEdit::SetReadOnly(BOOL bReadOnly) {
+  return static_cast<BOOL>(SendMessage(EM_SETREADONLY, static_cast<WPARAM>(bReadOnly)));
+}
 BOOL CEdit::GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
 void CEdit::SetModify(BOOL bModified) { SendMessage(EM_SETMODIFY, static_cast<WPARAM>(bModified)); }
 
@@ -69,13 +71,17 @@ void CComboBox::GetLBText(int i, CString& rString) const {
   GetLBText(i, rString.GetBufferSetLength(length));
   rString.ReleaseBuffer(length);
 }
-int CComboBox::GetLBTextLen(int i) const { return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(i))); }
+int CComboBox::GetLBTextLen(int i) const {
+  return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(i)));
+}
 int CComboBox::SetDroppedWidth(UINT w) { return static_cast<int>(SendMessage(CB_SETDROPPEDWIDTH, w)); }
 int CComboBox::GetDroppedWidth() const { return static_cast<int>(SendMessage(CB_GETDROPPEDWIDTH)); }
 int CComboBox::SetItemHeight(int i, UINT h) {
   return static_cast<int>(SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(i), static_cast<LPARAM>(h)));
 }
-int CComboBox::GetItemHeight(int i) const { return static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(i))); }
+int CComboBox::GetItemHeight(int i) const {
+  return static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(i)));
+}
 void CComboBox::ShowDropDown(BOOL b) { SendMessage(CB_SHOWDROPDOWN, static_cast<WPARAM>(b)); }
 BOOL CComboBox::GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }
 BOOL CComboBox::LimitText(int n) { return static_cast<BOOL>(SendMessage(CB_LIMITTEXT, static_cast<WPARAM>(n))); }
@@ -91,5 +97,7 @@ void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) { SendMessage(BM_SETSTYL
 BOOL CStatic::Create(LPCTSTR text, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   return CWnd::Create("STATIC", text, dwStyle, rect, pParentWnd, nID);
 }
-HICON CStatic::SetIcon(HICON hIcon) { return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon))); }
+HICON CStatic::SetIcon(HICON hIcon) {
+  return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
+}
 HICON CStatic::GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }

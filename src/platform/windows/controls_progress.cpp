@@ -29,8 +29,7 @@ LRESULT progress_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (st == nullptr) return DefWindowProcA(hwnd, message, wparam, lparam);
   const int previous = st->pos;
   switch (message) {
-    case PBM_SETRANGE:
-      return set_range(*st, static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
+    case PBM_SETRANGE: return set_range(*st, static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
     case PBM_SETRANGE32: return set_range(*st, static_cast<int>(wparam), static_cast<int>(lparam));
     case PBM_GETRANGE: return wparam ? st->low : st->high;
     case PBM_GETPOS: return st->pos;
@@ -73,6 +72,8 @@ void CProgressCtrl::GetRange(int& nLower, int& nUpper) const {
 }
 int CProgressCtrl::GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
 int CProgressCtrl::SetPos(int nPos) { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(nPos))); }
-int CProgressCtrl::OffsetPos(int nPos) { return static_cast<int>(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(nPos))); }
+int CProgressCtrl::OffsetPos(int nPos) {
+  return static_cast<int>(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(nPos)));
+}
 int CProgressCtrl::SetStep(int nStep) { return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(nStep))); }
 int CProgressCtrl::StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }

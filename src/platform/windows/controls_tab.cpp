@@ -52,8 +52,10 @@ LRESULT tab_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
       Page page;
       set_page(page, *item);
       state->pages.insert(state->pages.begin() + index, page);
-      if (state->selected < 0) state->selected = 0;
-      else if (index <= state->selected) ++state->selected;
+      if (state->selected < 0)
+        state->selected = 0;
+      else if (index <= state->selected)
+        ++state->selected;
       return index;
     }
     case TCM_GETITEMA:
@@ -110,11 +112,13 @@ LONG CTabCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, int nImage, L
 }
 
 BOOL CTabCtrl::GetItem(int nItem, TCITEMA* pTabCtrlItem) const {
-  return static_cast<BOOL>(SendMessage(TCM_GETITEMA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
+  return static_cast<BOOL>(
+      SendMessage(TCM_GETITEMA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
 }
 
 BOOL CTabCtrl::SetItem(int nItem, TCITEMA* pTabCtrlItem) {
-  return static_cast<BOOL>(SendMessage(TCM_SETITEMA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
+  return static_cast<BOOL>(
+      SendMessage(TCM_SETITEMA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTabCtrlItem)));
 }
 
 int CTabCtrl::GetItemCount() const { return static_cast<int>(SendMessage(TCM_GETITEMCOUNT)); }

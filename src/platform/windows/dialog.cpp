@@ -49,8 +49,7 @@ HWND find_default_button(HWND dialog) {
 // Moves the focus as the dialog manager does: an edit gets its text selected first.
 void focus_control(HWND dialog, HWND control) {
   if (control == nullptr) return;
-  if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-    SendMessageA(control, EM_SETSEL, 0, -1);
+  if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
   SetFocus(control);
   if (auto* state = control_state<DialogState>(dialog)) state->saved_focus = control;
 }
@@ -59,8 +58,7 @@ void set_default_id(HWND dialog, UINT id) {
   auto* state = control_state<DialogState>(dialog);
   HWND old_default = find_default_button(dialog);
   HWND new_default = GetDlgItem(dialog, static_cast<int>(id));
-  if (old_default && old_default != new_default)
-    SendMessageA(old_default, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  if (old_default && old_default != new_default) SendMessageA(old_default, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   if (new_default && (SendMessageA(new_default, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON))
     SendMessageA(new_default, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
   state->default_id = id;
@@ -183,9 +181,7 @@ LRESULT DefDlgProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (w == nullptr) return 0;
   auto* state = detail::control_state<detail::DialogState>(hwnd);
   switch (message) {
-    case WM_NCCREATE:
-      w->control = std::make_unique<detail::DialogState>();
-      return TRUE;
+    case WM_NCCREATE: w->control = std::make_unique<detail::DialogState>(); return TRUE;
     case WM_INITDIALOG: return TRUE;
     case DM_GETDEFID: {
       if (state && state->default_id) return MAKELONG(static_cast<WORD>(state->default_id), DC_HASDEFID);
@@ -194,14 +190,13 @@ LRESULT DefDlgProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case DM_SETDEFID: detail::set_default_id(hwnd, static_cast<UINT>(wparam)); return TRUE;
     case WM_NEXTDLGCTL: {
-      HWND target = lparam ? reinterpret_cast<HWND>(wparam)
-                           : GetNextDlgTabItem(hwnd, GetFocus(), wparam != 0);
+      HWND target = lparam ? reinterpret_cast<HWND>(wparam) : GetNextDlgTabItem(hwnd, GetFocus(), wparam != 0);
       detail::focus_control(hwnd, target);
       return 0;
     }
     case WM_SETFOCUS: {
-      HWND target = (state && IsWindow(state->saved_focus)) ? state->saved_focus
-                                                            : GetNextDlgTabItem(hwnd, nullptr, FALSE);
+      HWND target =
+          (state && IsWindow(state->saved_focus)) ? state->saved_focus : GetNextDlgTabItem(hwnd, nullptr, FALSE);
       if (target) SetFocus(target);
       return 0;
     }
@@ -241,8 +236,7 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
 
 BOOL IsDialogMessageA(HWND dialog, LPMSG msg) {
   if (msg == nullptr || (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd))) return FALSE;
-  UINT code = static_cast<UINT>(
-      SendMessageA(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg)));
+  UINT code = static_cast<UINT>(SendMessageA(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg)));
   if (msg->message == WM_KEYDOWN && !(code & DLGC_WANTALLKEYS)) {
     switch (static_cast<int>(msg->wParam)) {
       case VK_TAB:
@@ -261,7 +255,8 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg) {
     detail::press_mnemonic(dialog, static_cast<UINT>(msg->wParam));
     return TRUE;
   }
-  if (msg->message == WM_CHAR && !(code & DLGC_WANTCHARS) && detail::press_mnemonic(dialog, static_cast<UINT>(msg->wParam)))
+  if (msg->message == WM_CHAR && !(code & DLGC_WANTCHARS) &&
+      detail::press_mnemonic(dialog, static_cast<UINT>(msg->wParam)))
     return TRUE;
   TranslateMessage(msg);
   DispatchMessageA(msg);
@@ -280,17 +275,15 @@ HWND CreateDialogFromTemplate(const DLGTEMPLATEDESC& dialog, HWND owner, LPARAM 
     frame.right += 2 * fx;
     frame.bottom += 2 * fy + GetSystemMetrics(SM_CYCAPTION);
   }
-  HWND hwnd = CreateWindowExA(0, "#32770", dialog.caption, style, frame.left, frame.top,
-                              frame.right - frame.left, frame.bottom - frame.top, owner, 0,
-                              AfxGetResourceHandle(), nullptr);
+  HWND hwnd = CreateWindowExA(0, "#32770", dialog.caption, style, frame.left, frame.top, frame.right - frame.left,
+                              frame.bottom - frame.top, owner, 0, AfxGetResourceHandle(), nullptr);
   if (hwnd == nullptr) return nullptr;
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetDialogFont()), FALSE);
   for (const DLGITEMDESC& item : dialog.items) {
     RECT r{item.x, item.y, item.x + item.cx, item.y + item.cy};
     MapDialogRect(hwnd, &r);
-    HWND control = CreateWindowExA(item.ex_style, item.class_name, item.text, item.style | WS_CHILD,
-                                   r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd,
-                                   item.id, AfxGetResourceHandle(), nullptr);
+    HWND control = CreateWindowExA(item.ex_style, item.class_name, item.text, item.style | WS_CHILD, r.left, r.top,
+                                   r.right - r.left, r.bottom - r.top, hwnd, item.id, AfxGetResourceHandle(), nullptr);
     if (control == nullptr) {
       DestroyWindow(hwnd);
       return nullptr;
@@ -340,9 +333,9 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-  ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
-  ON_COMMAND(IDOK, &CDialog::OnOK)
-  ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)

@@ -195,9 +195,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (w == nullptr) return 0;
   switch (message) {
     case WM_NCCREATE: return TRUE;
-    case WM_SETTEXT:
-      w->text = reinterpret_cast<const char*>(lparam);
-      return TRUE;
+    case WM_SETTEXT: w->text = reinterpret_cast<const char*>(lparam); return TRUE;
     case WM_GETTEXTLENGTH: return w->text.GetLength();
     case WM_GETTEXT: {
       char* buffer = reinterpret_cast<char*>(lparam);

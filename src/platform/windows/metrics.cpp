@@ -17,14 +17,12 @@
 
 int GetSystemMetrics(int index) {
   static const std::map<int, int> kMetrics = {
-      {SM_CXSCREEN, 1920},   {SM_CYSCREEN, 1080},   {SM_CXVSCROLL, 17},
-      {SM_CYHSCROLL, 17},    {SM_CYCAPTION, 23},    {SM_CXBORDER, 1},
-      {SM_CYBORDER, 1},      {SM_CXFIXEDFRAME, 3},  {SM_CYFIXEDFRAME, 3},
-      {SM_CYVTHUMB, 17},     {SM_CXHTHUMB, 17},     {SM_CXICON, 32},
-      {SM_CYICON, 32},       {SM_CYMENU, 20},       {SM_CXFULLSCREEN, 1920},
-      {SM_CYFULLSCREEN, 1017}, {SM_CYVSCROLL, 17},  {SM_CXHSCROLL, 17},
-      {SM_CXEDGE, 2},        {SM_CYEDGE, 2},        {SM_CXSMICON, 16},
-      {SM_CYSMICON, 16},     {SM_CXMAXIMIZED, 1928}, {SM_CYMAXIMIZED, 1048},
+      {SM_CXSCREEN, 1920},  {SM_CYSCREEN, 1080}, {SM_CXVSCROLL, 17},      {SM_CYHSCROLL, 17},
+      {SM_CYCAPTION, 23},   {SM_CXBORDER, 1},    {SM_CYBORDER, 1},        {SM_CXFIXEDFRAME, 3},
+      {SM_CYFIXEDFRAME, 3}, {SM_CYVTHUMB, 17},   {SM_CXHTHUMB, 17},       {SM_CXICON, 32},
+      {SM_CYICON, 32},      {SM_CYMENU, 20},     {SM_CXFULLSCREEN, 1920}, {SM_CYFULLSCREEN, 1017},
+      {SM_CYVSCROLL, 17},   {SM_CXHSCROLL, 17},  {SM_CXEDGE, 2},          {SM_CYEDGE, 2},
+      {SM_CXSMICON, 16},    {SM_CYSMICON, 16},   {SM_CXMAXIMIZED, 1928},  {SM_CYMAXIMIZED, 1048},
   };
   auto it = kMetrics.find(index);
   return it == kMetrics.end() ? 0 : it->second;

@@ -23,8 +23,8 @@ IMessageBoxPresenter* SetMessageBoxPresenter(IMessageBoxPresenter* presenter) {
 int DefaultMessageBoxButton(UINT flags) {
   // Buttons of each box type, left to right.
   static constexpr int kButtons[6][3] = {
-      {IDOK, IDOK, IDOK},         {IDOK, IDCANCEL, IDOK},  {IDABORT, IDRETRY, IDIGNORE},
-      {IDYES, IDNO, IDCANCEL},    {IDYES, IDNO, IDYES},    {IDRETRY, IDCANCEL, IDRETRY},
+      {IDOK, IDOK, IDOK},      {IDOK, IDCANCEL, IDOK}, {IDABORT, IDRETRY, IDIGNORE},
+      {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO, IDYES},   {IDRETRY, IDCANCEL, IDRETRY},
   };
   const UINT type = flags & MB_TYPEMASK;
   const UINT which = (flags & MB_DEFMASK) >> 8;
@@ -35,8 +35,7 @@ int DefaultMessageBoxButton(UINT flags) {
 int MessageBoxA(HWND owner, const char* text, const char* caption, UINT flags) {
   text = text ? text : "";
   caption = caption ? caption : "";
-  if (detail::g_presenter != nullptr)
-    return detail::g_presenter->Present(owner, text, caption, flags);
+  if (detail::g_presenter != nullptr) return detail::g_presenter->Present(owner, text, caption, flags);
   if (GetUserAgent() != nullptr) return WindowMessageBoxPresenter().Present(owner, text, caption, flags);
   std::fprintf(stderr, "[%s] %s\n", caption, text);
   return DefaultMessageBoxButton(flags);

@@ -74,13 +74,15 @@ class MessageBoxDialog : public CDialog {
     short width = static_cast<short>(std::max<LONG>(text_dlu.cx + text_x + 7, button_row + 10));
     short height = static_cast<short>(std::max<LONG>(text_dlu.cy, icon ? kIconSize : 0) + 14 + 14 + 7);
     dialog_ = DLGTEMPLATEDESC{caption, 0, 0, width, height, WS_POPUP | WS_CAPTION | DS_MODALFRAME, {}};
-    if (icon) dialog_.items.push_back({kMessageBoxIconId, "STATIC", "", 7, 7, kIconSize, kIconSize, WS_VISIBLE | SS_ICON});
+    if (icon)
+      dialog_.items.push_back({kMessageBoxIconId, "STATIC", "", 7, 7, kIconSize, kIconSize, WS_VISIBLE | SS_ICON});
     dialog_.items.push_back({static_cast<UINT>(kMessageBoxTextId), "STATIC", text, text_x, 7,
                              static_cast<short>(text_dlu.cx), static_cast<short>(text_dlu.cy), WS_VISIBLE});
     short x = static_cast<short>(width - button_row);
     for (const ButtonText& b : buttons_) {
       DWORD style = WS_VISIBLE | WS_TABSTOP | (b.id == default_id_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-      dialog_.items.push_back({static_cast<UINT>(b.id), "BUTTON", b.text, x, static_cast<short>(height - 21), 50, 14, style});
+      dialog_.items.push_back(
+          {static_cast<UINT>(b.id), "BUTTON", b.text, x, static_cast<short>(height - 21), 50, 14, style});
       x = static_cast<short>(x + 54);
     }
     InitModalIndirect(&dialog_, owner_);

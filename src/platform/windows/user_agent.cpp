@@ -27,12 +27,30 @@ void key_message(int vk, bool down, bool system) {
   int generic = vk;
   LPARAM lparam = 1;
   switch (vk) {
-    case VK_LSHIFT: generic = VK_SHIFT; lparam |= 0x2A << 16; break;
-    case VK_RSHIFT: generic = VK_SHIFT; lparam |= 0x36 << 16; break;
-    case VK_LCONTROL: generic = VK_CONTROL; lparam |= 0x1D << 16; break;
-    case VK_RCONTROL: generic = VK_CONTROL; lparam |= (0x1D << 16) | kExtendedKey; break;
-    case VK_LMENU: generic = VK_MENU; lparam |= 0x38 << 16; break;
-    case VK_RMENU: generic = VK_MENU; lparam |= (0x38 << 16) | kExtendedKey; break;
+    case VK_LSHIFT:
+      generic = VK_SHIFT;
+      lparam |= 0x2A << 16;
+      break;
+    case VK_RSHIFT:
+      generic = VK_SHIFT;
+      lparam |= 0x36 << 16;
+      break;
+    case VK_LCONTROL:
+      generic = VK_CONTROL;
+      lparam |= 0x1D << 16;
+      break;
+    case VK_RCONTROL:
+      generic = VK_CONTROL;
+      lparam |= (0x1D << 16) | kExtendedKey;
+      break;
+    case VK_LMENU:
+      generic = VK_MENU;
+      lparam |= 0x38 << 16;
+      break;
+    case VK_RMENU:
+      generic = VK_MENU;
+      lparam |= (0x38 << 16) | kExtendedKey;
+      break;
     default: break;
   }
   if (!down) lparam |= kKeyUpBits;
@@ -98,7 +116,8 @@ void InputText(LPCSTR text) {
   for (int i = 0; i < count; ++i) {
     int from = detail::byte_offset(all, i), to = detail::byte_offset(all, i + 1);
     std::size_t size = 0;
-    char32_t cp = detail::utf8_decode(std::string_view(all.GetString() + from, static_cast<std::size_t>(to - from)), 0, &size);
+    char32_t cp =
+        detail::utf8_decode(std::string_view(all.GetString() + from, static_cast<std::size_t>(to - from)), 0, &size);
     detail::post_input(MSG{nullptr, WM_CHAR, static_cast<WPARAM>(cp), 1, 0, {}});
   }
 }
@@ -120,6 +139,6 @@ void InputWheel(HWND hwnd, int delta, int x, int y) {
   POINT point{x, y};
   ClientToScreen(hwnd, &point);
   const WPARAM wparam = MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta)));
-  detail::post_input(MSG{hwnd, WM_MOUSEWHEEL, wparam,
-                         MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)), 0, {}});
+  detail::post_input(
+      MSG{hwnd, WM_MOUSEWHEEL, wparam, MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)), 0, {}});
 }

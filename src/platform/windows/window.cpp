@@ -20,9 +20,9 @@ struct WindowTable {
   std::unordered_map<HWND, std::unique_ptr<Window>> windows;
   std::uintptr_t next_handle = 0x10000;
   std::map<std::string, WNDPROC> classes{
-      {"edit", edit_proc},         {"combobox", combo_proc}, {"combolbox", combo_list_proc},
-      {"button", button_proc},     {"static", static_proc},  {"#32770", DefDlgProcA},
-      {"afxwnd", DefWindowProcA},  {"syslistview32", listview_proc},
+      {"edit", edit_proc},        {"combobox", combo_proc},         {"combolbox", combo_list_proc},
+      {"button", button_proc},    {"static", static_proc},          {"#32770", DefDlgProcA},
+      {"afxwnd", DefWindowProcA}, {"syslistview32", listview_proc},
   };
 };
 
@@ -93,8 +93,7 @@ Window* find_window(HWND hwnd) {
 void notify_parent(HWND hwnd, WORD code) {
   Window* w = find_window(hwnd);
   if (w == nullptr || w->parent == nullptr) return;
-  SendMessageA(w->parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(w->id), code),
-               reinterpret_cast<LPARAM>(hwnd));
+  SendMessageA(w->parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(w->id), code), reinterpret_cast<LPARAM>(hwnd));
 }
 
 }  // namespace vrmwnd::platform::detail
@@ -106,9 +105,8 @@ BOOL RegisterClassName(LPCSTR class_name, WNDPROC proc) {
   return detail::table().classes.emplace(detail::lower(class_name), proc).second;
 }
 
-HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name, DWORD style,
-                     int x, int y, int width, int height, HWND parent, UINT id,
-                     HINSTANCE instance, void* param) {
+HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name, DWORD style, int x, int y, int width,
+                     int height, HWND parent, UINT id, HINSTANCE instance, void* param) {
   auto& tbl = detail::table();
   auto cls = tbl.classes.find(detail::lower(class_name));
   if (cls == tbl.classes.end()) {
@@ -219,13 +217,10 @@ int GetClassNameA(HWND hwnd, LPSTR buffer, int size) {
 int GetWindowTextA(HWND hwnd, LPSTR buffer, int size) {
   if (buffer == nullptr || size <= 0) return 0;
   buffer[0] = '\0';
-  return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size),
-                                       reinterpret_cast<LPARAM>(buffer)));
+  return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(buffer)));
 }
 
-int GetWindowTextLengthA(HWND hwnd) {
-  return static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0));
-}
+int GetWindowTextLengthA(HWND hwnd) { return static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0)); }
 
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
   if (!IsWindow(hwnd)) return FALSE;
@@ -257,8 +252,7 @@ HWND GetWindow(HWND hwnd, UINT command) {
 }
 
 BOOL IsChild(HWND parent, HWND hwnd) {
-  for (Window* w = find_window(hwnd); w != nullptr && w->parent != nullptr;
-       w = find_window(w->parent)) {
+  for (Window* w = find_window(hwnd); w != nullptr && w->parent != nullptr; w = find_window(w->parent)) {
     if (w->parent == parent) return TRUE;
   }
   return FALSE;
@@ -347,8 +341,7 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect) {
   Window* w = find_window(hwnd);
   if (w == nullptr || rect == nullptr) return FALSE;
   RECT insets = detail::client_insets(*w);
-  *rect = RECT{0, 0,
-               std::max<LONG>(0, w->rect.right - w->rect.left - insets.left - insets.right),
+  *rect = RECT{0, 0, std::max<LONG>(0, w->rect.right - w->rect.left - insets.left - insets.right),
                std::max<LONG>(0, w->rect.bottom - w->rect.top - insets.top - insets.bottom)};
   return TRUE;
 }

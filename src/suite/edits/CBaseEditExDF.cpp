@@ -19,8 +19,8 @@ void MostraFalha(const CQZExceptionEx& e) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CBaseEditExDF, CQZEditDF)
-  ON_CONTROL_REFLECT_EX(EN_UPDATE, &CBaseEditExDF::OnUpdate)
-  ON_WM_KEYDOWN()
+ON_CONTROL_REFLECT_EX(EN_UPDATE, &CBaseEditExDF::OnUpdate)
+ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 CBaseEditExDF::CBaseEditExDF() : m_strCaminhoControle("CBaseEditExDF") {}
@@ -100,8 +100,7 @@ BOOL CBaseEditExDF::OnUpdate() {
 }
 
 BOOL CBaseEditExDF::OnKillFocus() {
-  if (m_bValidarValor && m_nEstadoValidacao == ESTADO_INVALIDO && !ValidaValor() && !m_bFalhaServidor)
-    MandaMensagem();
+  if (m_bValidarValor && m_nEstadoValidacao == ESTADO_INVALIDO && !ValidaValor() && !m_bFalhaServidor) MandaMensagem();
   SetStaticText();
   return CQZEditDF::OnCONTROL_REFLECT_EX_KillFocus();
 }

@@ -6,7 +6,7 @@ constexpr int kLarguraBotao = 20;  // pixels
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CBotaoConsulta, CButton)
-  ON_CONTROL_REFLECT_EX(BN_CLICKED, &CBotaoConsulta::OnClicked)
+ON_CONTROL_REFLECT_EX(BN_CLICKED, &CBotaoConsulta::OnClicked)
 END_MESSAGE_MAP()
 
 bool CBotaoConsulta::CriaAoLadoDe(CWnd& edit, UINT nID) {
@@ -17,8 +17,7 @@ bool CBotaoConsulta::CriaAoLadoDe(CWnd& edit, UINT nID) {
   edit.GetWindowRect(&rEdit);
   pPai->ScreenToClient(&rEdit);
   const CRect rBotao(rEdit.right, rEdit.top, rEdit.right + kLarguraBotao, rEdit.bottom);
-  const DWORD nEstilo = WS_CHILD | BS_PUSHBUTTON | (edit.GetStyle() & WS_VISIBLE) |
-                        (edit.GetStyle() & WS_DISABLED);
+  const DWORD nEstilo = WS_CHILD | BS_PUSHBUTTON | (edit.GetStyle() & WS_VISIBLE) | (edit.GetStyle() & WS_DISABLED);
   return Create("...", nEstilo, rBotao, pPai, nID) != FALSE;
 }
 

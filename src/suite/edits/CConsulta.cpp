@@ -7,16 +7,15 @@
 #include "vrmwnd/suite/regras/CVRMSVRUtil.h"
 
 BEGIN_MESSAGE_MAP(CConsulta, CQZDialog)
-  ON_BN_CLICKED(CConsulta::IDC_INCLUIR, &CConsulta::OnIncluir)
-  ON_MESSAGE(WM_NOTIFY, &CConsulta::OnNotify)
+ON_BN_CLICKED(CConsulta::IDC_INCLUIR, &CConsulta::OnIncluir)
+ON_MESSAGE(WM_NOTIFY, &CConsulta::OnNotify)
 END_MESSAGE_MAP()
 
 CConsulta::CConsulta(CWnd* pPai) { m_pParentWnd = pPai; }
 
 CConsulta::~CConsulta() { delete[] m_pChaves; }
 
-void CConsulta::AdicionaColuna(const CString& strTitulo, int nLargura, int nAlinhamento, int nTipo,
-                               int bVisivel, int) {
+void CConsulta::AdicionaColuna(const CString& strTitulo, int nLargura, int nAlinhamento, int nTipo, int bVisivel, int) {
   m_colunas.push_back(TColuna{strTitulo, nLargura, nAlinhamento, nTipo, bVisivel != 0});
 }
 
@@ -47,13 +46,17 @@ DWORD CConsulta::GetChave(long nLinha) const {
 int CConsulta::EscolheLinha(long* pnLinha) {
   m_nEscolhida = -1;
   m_modelo = DLGTEMPLATEDESC{
-      m_strTitulo.GetString(), 0, 0, 320, 200, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+      m_strTitulo.GetString(),
+      0,
+      0,
+      320,
+      200,
+      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
       {{IDC_LISTA, WC_LISTVIEWA, "", 7, 7, 306, 164,
         WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS},
        {IDOK, "BUTTON", "OK", 149, 179, 50, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
        {IDCANCEL, "BUTTON", "Cancelar", 203, 179, 50, 14, WS_VISIBLE | WS_TABSTOP},
-       {IDC_INCLUIR, "BUTTON", "Incluir", 257, 179, 56, 14,
-        (m_bInclusao ? WS_VISIBLE : 0u) | WS_TABSTOP}}};
+       {IDC_INCLUIR, "BUTTON", "Incluir", 257, 179, 56, 14, (m_bInclusao ? WS_VISIBLE : 0u) | WS_TABSTOP}}};
   if (!InitModalIndirect(&m_modelo, m_pParentWnd)) return 0;
   if (DoModal() != IDOK || m_nEscolhida < 0) return 0;
   if (pnLinha) *pnLinha = m_nEscolhida;
@@ -104,8 +107,8 @@ void CConsulta::ChamaF6() {
     return;
   }
   const char* szSigla = QZSiglaModulo(m_nModulo);
-  CVRMSVRUtil::ExecutaProgramaTarvo(m_strProgramaF6, szSigla ? szSigla : "", m_strEmpresaF6, m_nUsuarioF6,
-                                    m_lSessaoF6, "");
+  CVRMSVRUtil::ExecutaProgramaTarvo(m_strProgramaF6, szSigla ? szSigla : "", m_strEmpresaF6, m_nUsuarioF6, m_lSessaoF6,
+                                    "");
 }
 
 BOOL CConsulta::PreTranslateMessage(MSG* pMsg) {

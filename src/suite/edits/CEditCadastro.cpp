@@ -22,9 +22,9 @@ constexpr LONG kLocalLinha = 382103;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CEditCadastro, CBaseEditExDF)
-  ON_CONTROL_REFLECT_EX(EN_UPDATE, &CEditCadastro::OnUpdate)
-  ON_CONTROL_REFLECT_EX(EN_SETFOCUS, &CEditCadastro::OnSetFocus)
-  ON_CONTROL_REFLECT_EX(EN_KILLFOCUS, &CEditCadastro::OnKillFocus)
+ON_CONTROL_REFLECT_EX(EN_UPDATE, &CEditCadastro::OnUpdate)
+ON_CONTROL_REFLECT_EX(EN_SETFOCUS, &CEditCadastro::OnSetFocus)
+ON_CONTROL_REFLECT_EX(EN_KILLFOCUS, &CEditCadastro::OnKillFocus)
 END_MESSAGE_MAP()
 
 CEditCadastro::CEditCadastro(const TDescricaoCadastro& descricao) : m_descricao(descricao) {
@@ -38,8 +38,8 @@ HRESULT CEditCadastro::OnInicializa() {
   std::string strErro;
   m_pBanco = vrmsuite::AbreEmpresa(GetEmpresaProfiler().GetString(), strErro);
   if (!m_pBanco)
-    return QZVerificaHR(QZ_E_SEM_CONEXAO, eQZFalhaSeNegativo, this, "CEditCadastro::OnInicializa", kFonte,
-                        __LINE__, strErro.c_str());
+    return QZVerificaHR(QZ_E_SEM_CONEXAO, eQZFalhaSeNegativo, this, "CEditCadastro::OnInicializa", kFonte, __LINE__,
+                        strErro.c_str());
   const HRESULT hr = CBaseEditExDF::OnInicializa();
   if (hr < 0) return hr;
   if (m_hWnd) SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(m_descricao.nLimiteTexto));
@@ -66,7 +66,8 @@ bool CEditCadastro::Existe(CString* pstrTexto) {
   std::string strErro;
   HRESULT hr = QZ_E_SEM_CONEXAO;
   if (m_pBanco) hr = vrmsuite::BuscaCadastro(*m_pBanco, m_descricao, m_filtro, pstrTexto->GetString(), chaves, strErro);
-  if (hr == S_OK && chaves.size() == 1) hr = vrmsuite::LeCadastro(*m_pBanco, m_descricao, nullptr, chaves[0], linha, strErro);
+  if (hr == S_OK && chaves.size() == 1)
+    hr = vrmsuite::LeCadastro(*m_pBanco, m_descricao, nullptr, chaves[0], linha, strErro);
   if (hr != S_OK) {
     QZVerificaHR(hr, eQZFalhaSeNaoZero, this, "CEditCadastro::Existe", kFonte, __LINE__, strErro.c_str());
     throw CQZExceptionEx(hr, kLocalExiste, kFonteMensagens, GetEmpresaProfiler(), kFonte, __LINE__, QZ_COMPILACAO);
@@ -107,9 +108,7 @@ bool CEditCadastro::SetPosicao(DWORD lChave) {
   return bAchou;
 }
 
-CString CEditCadastro::GetStaticText() {
-  return m_nEstadoValidacao == ESTADO_VALIDO ? m_strDescricao : CString();
-}
+CString CEditCadastro::GetStaticText() { return m_nEstadoValidacao == ESTADO_VALIDO ? m_strDescricao : CString(); }
 
 void CEditCadastro::MandaMensagem() {
   if (m_nMensagem != 0) QZMensagem(m_nMensagem, CString(m_descricao.szModuloMensagem));
@@ -145,11 +144,12 @@ void CEditCadastro::F4(long lDono, unsigned short nPedido, long lChave, unsigned
   std::string strErro;
   HRESULT hr = QZ_E_SEM_CONEXAO;
   if (pEdit->m_pBanco)
-    hr = vrmsuite::LeCadastro(*pEdit->m_pBanco, pEdit->m_descricao, nullptr, static_cast<DWORD>(lChave), linha, strErro);
+    hr =
+        vrmsuite::LeCadastro(*pEdit->m_pBanco, pEdit->m_descricao, nullptr, static_cast<DWORD>(lChave), linha, strErro);
   if (hr != S_OK) {
     linha = vrmsuite::TLinhaCadastro{};
-    QZTrataErro2(hr, kLocalLinha, kFonteMensagens, pEdit->GetEmpresaProfiler(), kFonte, __LINE__, QZ_COMPILACAO,
-                 false, nullptr, CString());
+    QZTrataErro2(hr, kLocalLinha, kFonteMensagens, pEdit->GetEmpresaProfiler(), kFonte, __LINE__, QZ_COMPILACAO, false,
+                 nullptr, CString());
   }
   pColunas[0] = linha.strCodigo.c_str();
   pColunas[1] = linha.strDescricao.c_str();

@@ -2,9 +2,9 @@
 #include "vrmwnd/suite/edits/CQZEditDF.h"
 
 BEGIN_MESSAGE_MAP(CQZEditDF, CEdit)
-  ON_CONTROL_REFLECT_EX(EN_CHANGE, &CQZEditDF::OnCONTROL_REFLECT_EX_Change)
-  ON_CONTROL_REFLECT_EX(EN_SETFOCUS, &CQZEditDF::OnCONTROL_REFLECT_EX_SetFocus)
-  ON_CONTROL_REFLECT_EX(EN_KILLFOCUS, &CQZEditDF::OnCONTROL_REFLECT_EX_KillFocus)
+ON_CONTROL_REFLECT_EX(EN_CHANGE, &CQZEditDF::OnCONTROL_REFLECT_EX_Change)
+ON_CONTROL_REFLECT_EX(EN_SETFOCUS, &CQZEditDF::OnCONTROL_REFLECT_EX_SetFocus)
+ON_CONTROL_REFLECT_EX(EN_KILLFOCUS, &CQZEditDF::OnCONTROL_REFLECT_EX_KillFocus)
 END_MESSAGE_MAP()
 
 BOOL CQZEditDF::OnCONTROL_REFLECT_EX_Change() {
@@ -22,6 +22,7 @@ BOOL CQZEditDF::OnCONTROL_REFLECT_EX_KillFocus() { return FALSE; }
 int DLU_TO_Pixel_Y(CWnd* pWnd, int nDlu) {
   RECT r{0, 0, 0, nDlu};
   HWND hJanela = pWnd != nullptr ? pWnd->m_hWnd : nullptr;
-  if (hJanela == nullptr || !::MapDialogRect(hJanela, &r)) return MulDiv(nDlu, HIWORD(static_cast<DWORD>(GetDialogBaseUnits())), 8);
+  if (hJanela == nullptr || !::MapDialogRect(hJanela, &r))
+    return MulDiv(nDlu, HIWORD(static_cast<DWORD>(GetDialogBaseUnits())), 8);
   return r.bottom;
 }

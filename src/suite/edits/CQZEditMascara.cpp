@@ -12,7 +12,7 @@ bool EhMarcador(char c) { return c == '9' || c == 'A' || c == '*'; }
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CQZEditMascara, CQZEditDF)
-  ON_WM_CHAR()
+ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 bool CQZEditMascara::EhPosicao(char cMascara) const {
@@ -148,7 +148,7 @@ void CQZEditRegDma::SetData(REG_QZDMA dma) {
 }
 
 BEGIN_MESSAGE_MAP(CQZEditNFEChaveDeAcesso, CQZEditDF)
-  ON_WM_CHAR()
+ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 CString CQZEditNFEChaveDeAcesso::GetChave() const {

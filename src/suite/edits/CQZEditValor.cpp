@@ -4,7 +4,7 @@
 #include "vrmwnd/base/CQZCurrencyEx.h"
 
 BEGIN_MESSAGE_MAP(CQZEditValor, CQZEditDF)
-  ON_WM_CHAR()
+ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 CY CQZEditValor::GetValor() const {

@@ -12,67 +12,210 @@ namespace {
 //                          condição    filial     tipo         caract.     prod/serv
 //                          título da lista, id, títulos das colunas, mensagem, módulo, limite
 const TDescricaoCadastro kFilial{
-    "filial", "filial", "iPonteiro", "iNumero", "szNome",
-    "byAtiva = 1", nullptr, nullptr, nullptr, nullptr,
-    "Relação de Filiais", "RelacaoFiliais", "Número", "Nome", 6101, "DF", 4};
-const TDescricaoCadastro kNatureza{
-    "natureza", "natureza", "iPonteiro", "lCodigo", "szNome",
-    nullptr, "iPonteiroFilial", nullptr, nullptr, "cProdutoServico",
-    "Relação de Naturezas de Operação", "RelacaoNaturezas", "CFOP", "Natureza", 6102, "DF", 5};
-const TDescricaoCadastro kConta{
-    "conta", "conta", "lPonteiro", "szCodigo", "szDescricao",
-    "byGerencial = 0", nullptr, "cTipo", "byCaracteristica", nullptr,
-    "Relação de Contas", "RelacaoContas", "Código", "Descrição", 6103, "DF", 32};
-const TDescricaoCadastro kContaComGerencial{
-    "conta-gerencial", "conta", "lPonteiro", "szCodigo", "szDescricao",
-    nullptr, nullptr, "cTipo", "byCaracteristica", nullptr,
-    "Relação de Contas e Contas Gerenciais", "RelacaoContasGerencial", "Código", "Descrição", 6103, "DF", 32};
-const TDescricaoCadastro kHistorico{
-    "historico", "historico", "iPonteiro", "iPonteiro", "szDescricao",
-    "byAtivo = 1", nullptr, nullptr, nullptr, nullptr,
-    "Relação de Históricos", "RelacaoHistoricos", "Número", "Histórico", 6104, "DF", 5};
+    "filial", "filial", "iPonteiro",          "iNumero",        "szNome", "byAtiva = 1", nullptr, nullptr,
+    nullptr,  nullptr,  "Relação de Filiais", "RelacaoFiliais", "Número", "Nome",        6101,    "DF",
+    4};
+const TDescricaoCadastro kNatureza{"natureza",
+                                   "natureza",
+                                   "iPonteiro",
+                                   "lCodigo",
+                                   "szNome",
+                                   nullptr,
+                                   "iPonteiroFilial",
+                                   nullptr,
+                                   nullptr,
+                                   "cProdutoServico",
+                                   "Relação de Naturezas de Operação",
+                                   "RelacaoNaturezas",
+                                   "CFOP",
+                                   "Natureza",
+                                   6102,
+                                   "DF",
+                                   5};
+const TDescricaoCadastro kConta{"conta",
+                                "conta",
+                                "lPonteiro",
+                                "szCodigo",
+                                "szDescricao",
+                                "byGerencial = 0",
+                                nullptr,
+                                "cTipo",
+                                "byCaracteristica",
+                                nullptr,
+                                "Relação de Contas",
+                                "RelacaoContas",
+                                "Código",
+                                "Descrição",
+                                6103,
+                                "DF",
+                                32};
+const TDescricaoCadastro kContaComGerencial{"conta-gerencial",
+                                            "conta",
+                                            "lPonteiro",
+                                            "szCodigo",
+                                            "szDescricao",
+                                            nullptr,
+                                            nullptr,
+                                            "cTipo",
+                                            "byCaracteristica",
+                                            nullptr,
+                                            "Relação de Contas e Contas Gerenciais",
+                                            "RelacaoContasGerencial",
+                                            "Código",
+                                            "Descrição",
+                                            6103,
+                                            "DF",
+                                            32};
+const TDescricaoCadastro kHistorico{"historico",
+                                    "historico",
+                                    "iPonteiro",
+                                    "iPonteiro",
+                                    "szDescricao",
+                                    "byAtivo = 1",
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    "Relação de Históricos",
+                                    "RelacaoHistoricos",
+                                    "Número",
+                                    "Histórico",
+                                    6104,
+                                    "DF",
+                                    5};
 const TDescricaoCadastro kProduto{
-    "produto", "produto", "lPonteiro", "szCodigo", "szDescricao",
-    nullptr, nullptr, nullptr, nullptr, nullptr,
-    "Relação de Produtos", "RelacaoProdutos", "Código", "Descrição", 6105, "DF", 20};
+    "produto", "produto", "lPonteiro",           "szCodigo",        "szDescricao", nullptr,     nullptr, nullptr,
+    nullptr,   nullptr,   "Relação de Produtos", "RelacaoProdutos", "Código",      "Descrição", 6105,    "DF",
+    20};
 
-const TDescricaoCadastro kUnidade{
-    "unidade", "unidade_medida", "iPonteiro", "szSigla", "szDescricao",
-    nullptr, nullptr, nullptr, nullptr, nullptr,
-    "Relação de Unidades de Medida", "RelacaoUnidadesMedida", "Sigla", "Descrição", 6106, "DF", 6};
-const TDescricaoCadastro kSituacao{
-    "situacao", "situacao_tributaria", "byPonteiro", "szCodigo", "szDescricao",
-    nullptr, nullptr, nullptr, nullptr, nullptr,
-    "Relação de Situações Tributárias", "RelacaoSituacoesTributarias", "Código", "Descrição", 6107, "DF", 3};
-const TDescricaoCadastro kDocumento{
-    "documento", "documento", "iPonteiro", "szCodigo", "szDescricao",
-    "byUsaNaEntrada = 1", nullptr, nullptr, nullptr, nullptr,
-    "Relação de Tipos de Documento", "RelacaoTiposDocumento", "Código", "Descrição", 6108, "DF", 6};
+const TDescricaoCadastro kUnidade{"unidade",
+                                  "unidade_medida",
+                                  "iPonteiro",
+                                  "szSigla",
+                                  "szDescricao",
+                                  nullptr,
+                                  nullptr,
+                                  nullptr,
+                                  nullptr,
+                                  nullptr,
+                                  "Relação de Unidades de Medida",
+                                  "RelacaoUnidadesMedida",
+                                  "Sigla",
+                                  "Descrição",
+                                  6106,
+                                  "DF",
+                                  6};
+const TDescricaoCadastro kSituacao{"situacao",
+                                   "situacao_tributaria",
+                                   "byPonteiro",
+                                   "szCodigo",
+                                   "szDescricao",
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   nullptr,
+                                   "Relação de Situações Tributárias",
+                                   "RelacaoSituacoesTributarias",
+                                   "Código",
+                                   "Descrição",
+                                   6107,
+                                   "DF",
+                                   3};
+const TDescricaoCadastro kDocumento{"documento",
+                                    "documento",
+                                    "iPonteiro",
+                                    "szCodigo",
+                                    "szDescricao",
+                                    "byUsaNaEntrada = 1",
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    "Relação de Tipos de Documento",
+                                    "RelacaoTiposDocumento",
+                                    "Código",
+                                    "Descrição",
+                                    6108,
+                                    "DF",
+                                    6};
 const TDescricaoCadastro kUsuario{
-    "usuario", "usuario", "iPonteiro", "szLogin", "szNome",
-    "byAtivo = 1", nullptr, nullptr, nullptr, nullptr,
-    "Relação de Usuários", "RelacaoUsuarios", "Usuário", "Nome", 6109, "DF", 20};
-const TDescricaoCadastro kComprador{
-    "comprador", "comprador", "iPonteiro", "szCodigo", "szNome",
-    nullptr, nullptr, nullptr, nullptr, nullptr,
-    "Relação de Compradores", "RelacaoCompradores", "Código", "Nome", 6110, "DF", 20};
-const TDescricaoCadastro kRequerente{
-    "requerente", "requerente", "iPonteiro", "szCodigo", "szNome",
-    nullptr, nullptr, nullptr, nullptr, nullptr,
-    "Relação de Requerentes", "RelacaoRequerentes", "Código", "Nome", 6111, "DF", 20};
-const TDescricaoCadastro kDepartamento{
-    "departamento", "departamento", "iPonteiro", "szCodigo", "szNome",
-    nullptr, "iPonteiroFilial", nullptr, nullptr, nullptr,
-    "Relação de Departamentos", "RelacaoDepartamentos", "Código", "Nome", 6112, "DF", 10};
-const TDescricaoCadastro kMunicipio{
-    "municipio", "municipio", "lPonteiro", "lCodigoIBGE", "szNome",
-    nullptr, nullptr, nullptr, nullptr, nullptr,
-    "Relação de Municípios", "RelacaoMunicipios", "IBGE", "Município", 6113, "DF", 7};
+    "usuario", "usuario", "iPonteiro",           "szLogin",         "szNome",  "byAtivo = 1", nullptr, nullptr,
+    nullptr,   nullptr,   "Relação de Usuários", "RelacaoUsuarios", "Usuário", "Nome",        6109,    "DF",
+    20};
+const TDescricaoCadastro kComprador{"comprador",
+                                    "comprador",
+                                    "iPonteiro",
+                                    "szCodigo",
+                                    "szNome",
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    "Relação de Compradores",
+                                    "RelacaoCompradores",
+                                    "Código",
+                                    "Nome",
+                                    6110,
+                                    "DF",
+                                    20};
+const TDescricaoCadastro kRequerente{"requerente",
+                                     "requerente",
+                                     "iPonteiro",
+                                     "szCodigo",
+                                     "szNome",
+                                     nullptr,
+                                     nullptr,
+                                     nullptr,
+                                     nullptr,
+                                     nullptr,
+                                     "Relação de Requerentes",
+                                     "RelacaoRequerentes",
+                                     "Código",
+                                     "Nome",
+                                     6111,
+                                     "DF",
+                                     20};
+const TDescricaoCadastro kDepartamento{"departamento",
+                                       "departamento",
+                                       "iPonteiro",
+                                       "szCodigo",
+                                       "szNome",
+                                       nullptr,
+                                       "iPonteiroFilial",
+                                       nullptr,
+                                       nullptr,
+                                       nullptr,
+                                       "Relação de Departamentos",
+                                       "RelacaoDepartamentos",
+                                       "Código",
+                                       "Nome",
+                                       6112,
+                                       "DF",
+                                       10};
+const TDescricaoCadastro kMunicipio{"municipio",
+                                    "municipio",
+                                    "lPonteiro",
+                                    "lCodigoIBGE",
+                                    "szNome",
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    "Relação de Municípios",
+                                    "RelacaoMunicipios",
+                                    "IBGE",
+                                    "Município",
+                                    6113,
+                                    "DF",
+                                    7};
 
 const TDescricaoCadastro kLeiaute{
-    "leiaute", "leiaute", "iPonteiro", "iPonteiro", "szNome",
-    "szModulo = 'CM'", nullptr, nullptr, nullptr, nullptr,
-    "Relação de Leiautes", "RelacaoLeiautes", "Número", "Leiaute", 0, "DF", 5};
+    "leiaute", "leiaute", "iPonteiro",           "iPonteiro",       "szNome", "szModulo = 'CM'", nullptr, nullptr,
+    nullptr,   nullptr,   "Relação de Leiautes", "RelacaoLeiautes", "Número", "Leiaute",         0,       "DF",
+    5};
 
 // Lê pela posição de 32 bits e devolve a posição no tipo do edit.
 template <class T>
@@ -87,8 +230,8 @@ bool PosicaoComo(CEditCadastro& edit, T& valor) {
 
 const std::vector<const TDescricaoCadastro*>& CadastrosDescritos() {
   static const std::vector<const TDescricaoCadastro*> kTodos{
-      &kFilial,   &kNatureza, &kConta,      &kContaComGerencial, &kHistorico, &kProduto,     &kUnidade,
-      &kSituacao, &kDocumento, &kUsuario,   &kComprador,         &kRequerente, &kDepartamento, &kMunicipio, &kLeiaute};
+      &kFilial,    &kNatureza, &kConta,     &kContaComGerencial, &kHistorico,    &kProduto,   &kUnidade, &kSituacao,
+      &kDocumento, &kUsuario,  &kComprador, &kRequerente,        &kDepartamento, &kMunicipio, &kLeiaute};
   return kTodos;
 }
 
@@ -135,8 +278,7 @@ int CPedeContaEx::GetPosicoes(CArray<unsigned long>* pPosicoes) {
   }
   std::vector<DWORD> chaves;
   std::string strErro;
-  if (!Banco() ||
-      vrmsuite::SubordinadasCadastro(*Banco(), m_descricao, GetText().GetString(), chaves, strErro) != S_OK)
+  if (!Banco() || vrmsuite::SubordinadasCadastro(*Banco(), m_descricao, GetText().GetString(), chaves, strErro) != S_OK)
     return -1;
   for (DWORD l : chaves) pPosicoes->Add(l);
   return static_cast<int>(chaves.size());

@@ -10,7 +10,7 @@ IMPLEMENT_DYNAMIC(CQZBrowserWnd, CGXBrowserWnd)
 IMPLEMENT_DYNAMIC(CQZBrowserView, CQZBrowserWnd)
 
 BEGIN_MESSAGE_MAP(CQZBrowserWnd, CGXBrowserWnd)
-  ON_WM_DESTROY()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace {

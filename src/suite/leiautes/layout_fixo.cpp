@@ -12,8 +12,7 @@ namespace {
 std::string MontaMensagem(const char* szRegistro, const char* szCampo, std::size_t nOffset,
                           const std::string& strMotivo) {
   char szLocal[160];
-  std::snprintf(szLocal, sizeof szLocal, "Registro %s, campo %s (deslocamento %zu): ", szRegistro,
-                szCampo, nOffset);
+  std::snprintf(szLocal, sizeof szLocal, "Registro %s, campo %s (deslocamento %zu): ", szRegistro, szCampo, nOffset);
   return szLocal + strMotivo + ".";
 }
 
@@ -30,14 +29,14 @@ CQZErroLayout::CQZErroLayout(const char* szRegistro, const char* szCampo, std::s
 
 namespace acesso {
 
-void* ResolveVetor(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
-                   const char* szRegistro, const char* szCampo, std::size_t nOffset) {
+void* ResolveVetor(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem, const char* szRegistro,
+                   const char* szCampo, std::size_t nOffset) {
   SIZE_T nBytes = 0;
   void* p = CoTaskMemFromHandle(hBloco, &nBytes);
   if (p == nullptr)
-    throw CQZErroLayout(szRegistro, szCampo, nOffset,
-                        "identificador de bloco inválido " + Hex(hBloco) + " para " +
-                            std::to_string(nQtd) + " elementos");
+    throw CQZErroLayout(
+        szRegistro, szCampo, nOffset,
+        "identificador de bloco inválido " + Hex(hBloco) + " para " + std::to_string(nQtd) + " elementos");
   if (nQtd > nBytes / nTamanhoElem)
     throw CQZErroLayout(szRegistro, szCampo, nOffset,
                         std::to_string(nQtd) + " elementos de " + std::to_string(nTamanhoElem) +
@@ -45,22 +44,20 @@ void* ResolveVetor(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
   return p;
 }
 
-std::size_t ElementosQueCabem(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
-                              void** ppBloco) {
+std::size_t ElementosQueCabem(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem, void** ppBloco) {
   SIZE_T nBytes = 0;
   *ppBloco = CoTaskMemFromHandle(hBloco, &nBytes);
   if (*ppBloco == nullptr) return 0;
   return std::min<std::size_t>(nQtd, nBytes / nTamanhoElem);
 }
 
-std::string_view TextoDoCampo(const BYTE* pCampo, std::size_t nLargura, const char* szRegistro,
-                              const char* szCampo, std::size_t nOffset) {
+std::string_view TextoDoCampo(const BYTE* pCampo, std::size_t nLargura, const char* szRegistro, const char* szCampo,
+                              std::size_t nOffset) {
   const void* pFim = std::memchr(pCampo, 0, nLargura);
   if (pFim == nullptr)
     throw CQZErroLayout(szRegistro, szCampo, nOffset,
                         "texto sem terminador nos " + std::to_string(nLargura) + " bytes do campo");
-  return {reinterpret_cast<const char*>(pCampo),
-          static_cast<std::size_t>(static_cast<const BYTE*>(pFim) - pCampo)};
+  return {reinterpret_cast<const char*>(pCampo), static_cast<std::size_t>(static_cast<const BYTE*>(pFim) - pCampo)};
 }
 
 bool GravaTextoNoCampo(BYTE* pCampo, std::size_t nLargura, std::string_view sTexto) {
@@ -76,14 +73,11 @@ bool GravaTextoNoCampo(BYTE* pCampo, std::size_t nLargura, std::string_view sTex
   return bCabe;
 }
 
-std::string_view TextoAlocado(DWORD hTexto, const char* szRegistro, const char* szCampo,
-                              std::size_t nOffset) {
+std::string_view TextoAlocado(DWORD hTexto, const char* szRegistro, const char* szCampo, std::size_t nOffset) {
   if (hTexto == 0) return {};
   SIZE_T nBytes = 0;
   void* p = CoTaskMemFromHandle(hTexto, &nBytes);
-  if (p == nullptr)
-    throw CQZErroLayout(szRegistro, szCampo, nOffset,
-                        "identificador de texto inválido " + Hex(hTexto));
+  if (p == nullptr) throw CQZErroLayout(szRegistro, szCampo, nOffset, "identificador de texto inválido " + Hex(hTexto));
   return TextoDoCampo(static_cast<const BYTE*>(p), nBytes, szRegistro, szCampo, nOffset);
 }
 

@@ -23,8 +23,7 @@ void LiberaOrigem(TRegistro& reg) {
 
 template <class TRegistro, std::size_t nOffset>
 void LiberaRateio(TRegistro& reg, std::size_t nQtd) {
-  for (tagREG_RATEIO_NFPS& linha : reg.template VetorQueCabe<tagREG_RATEIO_NFPS, nOffset>(nQtd))
-    linha.Libera();
+  for (tagREG_RATEIO_NFPS& linha : reg.template VetorQueCabe<tagREG_RATEIO_NFPS, nOffset>(nQtd)) linha.Libera();
   reg.template LiberaBloco<nOffset>();
 }
 
@@ -48,11 +47,9 @@ void tagREG_NOTA_FISCALPS::Libera() {
   _QZ_NFE_ps nfe = regNFe();
   LiberaChaveAcesso(nfe);
   Set_regNFe(nfe);
-  for (auto& item : VetorQueCabe<tagREG_ITENS_PRODUTO_NFPS, kOff_hItensProduto>(iQtdItensProduto()))
-    item.Libera();
+  for (auto& item : VetorQueCabe<tagREG_ITENS_PRODUTO_NFPS, kOff_hItensProduto>(iQtdItensProduto())) item.Libera();
   LiberaBloco<kOff_hItensProduto>();
-  for (auto& item : VetorQueCabe<tagREG_ITENS_SERVICO_NFPS, kOff_hItensServico>(iQtdItensServico()))
-    item.Libera();
+  for (auto& item : VetorQueCabe<tagREG_ITENS_SERVICO_NFPS, kOff_hItensServico>(iQtdItensServico())) item.Libera();
   LiberaBloco<kOff_hItensServico>();
   LiberaRateio<tagREG_NOTA_FISCALPS, kOff_hRateioTotal>(*this, iQtdRateioTotal());
   LiberaBloco<kOff_hMensagens>();

@@ -35,8 +35,7 @@ int Caixa(HWND hPai, const char* szTexto, const char* szTitulo, UINT nEstilo) {
   return MessageBox(hPai, szTexto, szTitulo, nEstilo);
 }
 
-int Mostra(HWND hPai, unsigned long nMensagem, const TQZModulo* pModulo, const char* szModulo,
-           UINT nEstilo) {
+int Mostra(HWND hPai, unsigned long nMensagem, const TQZModulo* pModulo, const char* szModulo, UINT nEstilo) {
   const CString strTexto = TextoOuAviso(nMensagem, pModulo, szModulo);
   return Caixa(hPai, strTexto.GetString(), pModulo ? pModulo->szTitulo : "", nEstilo);
 }
@@ -49,8 +48,7 @@ CString QZGetMensagem(unsigned long nMensagem, const CString& strModulo, int) {
 }
 
 int QZMensagem(unsigned long nMensagem, const CString& strModulo) {
-  return Mostra(nullptr, nMensagem, ModuloPorTexto(strModulo), strModulo.GetString(),
-                MB_OK | MB_ICONEXCLAMATION);
+  return Mostra(nullptr, nMensagem, ModuloPorTexto(strModulo), strModulo.GetString(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 int QZMensagem(unsigned long nMensagem, int nModulo) {
@@ -68,8 +66,8 @@ int QZMessageBoxEx(const CString& strTexto, const CString& strTitulo, UINT nEsti
 }
 
 void QZTrataErro2(LONGLONG llResultado, LONG lLocal, LONG lFonte, const CString& strEmpresa,
-                  const CString& strArquivoFonte, int nLinha, const CString& strCompilacao, bool,
-                  void*, const CString& strArquivoModulo) {
+                  const CString& strArquivoFonte, int nLinha, const CString& strCompilacao, bool, void*,
+                  const CString& strArquivoModulo) {
   const HRESULT hr = static_cast<HRESULT>(llResultado);
   const TQZResultadoDecodificado r = QZDecodificaResultado(hr);
   char sz[2048];

@@ -21,13 +21,9 @@ CString CopiaNFe(const _QZ_NFE_ps& nfe, _QZ_NFE_ps* pCopia) {
 
 }  // namespace
 
-void TCMRENFReferidas::SetRegNFe(const _QZ_NFE_ps& nfe) {
-  m_strChaveAcessoNFe = CopiaNFe(nfe, &m_regNFe);
-}
+void TCMRENFReferidas::SetRegNFe(const _QZ_NFE_ps& nfe) { m_strChaveAcessoNFe = CopiaNFe(nfe, &m_regNFe); }
 
-void TCMRERegistroEntrada::SetRegNFe(const _QZ_NFE_ps& nfe) {
-  m_strChaveAcessoNFe = CopiaNFe(nfe, &m_regNFe);
-}
+void TCMRERegistroEntrada::SetRegNFe(const _QZ_NFE_ps& nfe) { m_strChaveAcessoNFe = CopiaNFe(nfe, &m_regNFe); }
 
 CY TCMCondicaoPagamento::GetValorTotalParcelas() const {
   CY cyTotal = g_cyZero;

@@ -10,9 +10,7 @@ vrmsuite::TPoliticaLiberaAcesso& Politica() {
 }
 }  // namespace
 
-void vrmsuite::InstalaPoliticaLiberaAcesso(TPoliticaLiberaAcesso politica) {
-  Politica() = std::move(politica);
-}
+void vrmsuite::InstalaPoliticaLiberaAcesso(TPoliticaLiberaAcesso politica) { Politica() = std::move(politica); }
 
 int QZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
                     unsigned short nNivel, unsigned short& nNivelConcedido, CWnd* pPai) {

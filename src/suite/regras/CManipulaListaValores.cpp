@@ -57,9 +57,7 @@ bool CManipulaListaValores::SetNovoTotal(CY cyTotal, int nCasas) {
   // total que não é múltiplo da unidade deixa a sua fração também nesse valor.
   partes[iSobra] += total - distribuido;
   for (Int128 parte : partes)
-    if (parte > std::numeric_limits<LONGLONG>::max() || parte < std::numeric_limits<LONGLONG>::min())
-      return false;
-  for (std::size_t i = 0; i < partes.size(); ++i)
-    m_listaValores.SetAt(static_cast<INT_PTR>(i), ParaCY(partes[i]));
+    if (parte > std::numeric_limits<LONGLONG>::max() || parte < std::numeric_limits<LONGLONG>::min()) return false;
+  for (std::size_t i = 0; i < partes.size(); ++i) m_listaValores.SetAt(static_cast<INT_PTR>(i), ParaCY(partes[i]));
   return true;
 }

@@ -11,8 +11,7 @@ HRESULT CQZDadosCM_Mestre::Le(CUsaServidor& usa, IQZServidor** ppICMMestre) {
                              "SELECT bBloquearOCSuperiorOrcadoValorParcela, "
                              "bBloquearOCSuperiorOrcadoValorTotal, nQtdMesesOrc, maBaseOrc, "
                              "nPoderIncluirProdutosIguais FROM cm_mestre WHERE id = 1");
-  if (!comando.Proxima())
-    return comando.Erro().empty() ? S_OK : usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
+  if (!comando.Proxima()) return comando.Erro().empty() ? S_OK : usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   sqlite3_stmt* p = comando.Bruto();
   const long long llMes = sqlite3_column_int64(p, 3);
   if (llMes < 0 || llMes > QZMA_MAXIMO)

@@ -4,17 +4,17 @@
 
 #include <string>
 
-void CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(
-    int nQtd, const tagREG_MENSAGEM_INFORMADA_NFPS* pMensagens, CString& strFisco,
-    CString& strContribuinte, char cSeparador) {
+void CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(int nQtd,
+                                                                   const tagREG_MENSAGEM_INFORMADA_NFPS* pMensagens,
+                                                                   CString& strFisco, CString& strContribuinte,
+                                                                   char cSeparador) {
   strFisco = CString();
   strContribuinte = CString();
   for (int i = 0; i < nQtd; ++i) {
     const std::string strTexto(pMensagens[i].szTexto());
     if (strTexto.empty()) continue;
     CString& strDestino =
-        pMensagens[i].byDestino() == tagREG_MENSAGEM_INFORMADA_NFPS::kDestinoFisco ? strFisco
-                                                                                    : strContribuinte;
+        pMensagens[i].byDestino() == tagREG_MENSAGEM_INFORMADA_NFPS::kDestinoFisco ? strFisco : strContribuinte;
     if (!strDestino.IsEmpty()) strDestino += cSeparador;
     strDestino += strTexto.c_str();
   }

@@ -7,10 +7,8 @@
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
 
-TCMREQualEntradaEstoque CTrataDadosBase::GetLocalEntradaEstoqueObrigatorio(BYTE byTipo,
-                                                                           BYTE byTipoOperacao,
-                                                                           WORD iLocal,
-                                                                           ULONG lMovimentoOrigem) {
+TCMREQualEntradaEstoque CTrataDadosBase::GetLocalEntradaEstoqueObrigatorio(BYTE byTipo, BYTE byTipoOperacao,
+                                                                           WORD iLocal, ULONG lMovimentoOrigem) {
   const bool bDevolucao = byTipoOperacao == 4 || byTipoOperacao == 5;
   // Os tipos do catálogo; numa devolução ou retorno, sem a consignação.
   const TCMREQualEntradaEstoque catalogo;
@@ -21,8 +19,10 @@ TCMREQualEntradaEstoque CTrataDadosBase::GetLocalEntradaEstoqueObrigatorio(BYTE 
 
   const bool bMovimenta = byTipo == CM_ENTRADA_ESTOQUE_ENTRADA || byTipo == CM_ENTRADA_ESTOQUE_CONSIGNACAO;
   const bool bSaiDaOrigem = bDevolucao && byTipo == CM_ENTRADA_ESTOQUE_ENTRADA;
-  if (bSaiDaOrigem) regra.SetTipo(QUAL_ENTRADA_MOVIMENTO_ORIGEM);
-  else if (bMovimenta) regra.SetTipo(QUAL_ENTRADA_LOCAL_OBRIGATORIO);
+  if (bSaiDaOrigem)
+    regra.SetTipo(QUAL_ENTRADA_MOVIMENTO_ORIGEM);
+  else if (bMovimenta)
+    regra.SetTipo(QUAL_ENTRADA_LOCAL_OBRIGATORIO);
   regra.SetUsaSaidaMovOriEstoque(bSaiDaOrigem ? 1 : 0);
   regra.SetPonteiroLocal(iLocal);
 
@@ -39,8 +39,7 @@ TCMREQualEntradaEstoque CTrataDadosBase::GetLocalEntradaEstoqueObrigatorio(BYTE 
 }
 
 HRESULT CTrataDadosBase::OnLerParametros() {
-  return QZ_VERIFICA_HR(m_pContexto, eQZFalhaSeNaoZero,
-                        m_DadosCM_Mestre.Le(*GetUsaServidor(), m_ppICMMestre));
+  return QZ_VERIFICA_HR(m_pContexto, eQZFalhaSeNaoZero, m_DadosCM_Mestre.Le(*GetUsaServidor(), m_ppICMMestre));
 }
 
 void CTrataDadosBase::LancaFalha(HRESULT hr, long lLocal, const char* szFonte, int nLinha) const {

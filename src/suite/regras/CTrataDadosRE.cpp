@@ -25,11 +25,13 @@ HRESULT TotalEmCentavos(CY cyQuantidade, LONGLONG llUnitario, LONGLONG llDescont
   *pTotal = g_cyZero;
   const Int128 nUnitario = Int128{llUnitario} - llDesconto;
   const Int128 nProduto = Int128{cyQuantidade.int64} * nUnitario;  // 12 casas
-  constexpr Int128 kPorCentavo = 10'000'000'000;                     // 12 - 2 casas
+  constexpr Int128 kPorCentavo = 10'000'000'000;                   // 12 - 2 casas
   Int128 nCentavos = nProduto / kPorCentavo;
   const Int128 nResto = nProduto % kPorCentavo;
-  if (nResto * 2 >= kPorCentavo) ++nCentavos;
-  else if (nResto * 2 <= -kPorCentavo) --nCentavos;
+  if (nResto * 2 >= kPorCentavo)
+    ++nCentavos;
+  else if (nResto * 2 <= -kPorCentavo)
+    --nCentavos;
   if (nCentavos > INT64_MAX / 100 || nCentavos < INT64_MIN / 100) return DISP_E_OVERFLOW;
   *pTotal = CyDeBruto(static_cast<LONGLONG>(nCentavos * 100));
   return S_OK;
@@ -40,9 +42,8 @@ void ClassificacaoEHistorico(int nModo, const TCMRERegistroEntrada& registro, co
                              TCMRERateioProduto& rateio) {
   const bool bSoVazios = nModo == 0;
   if (!bSoVazios || rateio.GetPonteiroClassificacaoDestino() == 0) {
-    rateio.SetPonteiroClassificacaoDestino(item.GetPonteiroClassificacao() != 0
-                                               ? item.GetPonteiroClassificacao()
-                                               : registro.GetPonteiroClassificacao());
+    rateio.SetPonteiroClassificacaoDestino(item.GetPonteiroClassificacao() != 0 ? item.GetPonteiroClassificacao()
+                                                                                : registro.GetPonteiroClassificacao());
   }
   if (!bSoVazios || rateio.GetPonteiroHistorico() == 0) {
     rateio.SetPonteiroHistorico(registro.GetPonteiroHistorico());
@@ -58,20 +59,17 @@ CY SomaImpostos(const T_Lista<TCMREImposto>& lista) {
 
 }  // namespace
 
-TCMREItemProduto CTrataDadosRE::PreencheDadosProduto(WORD /*iFilial*/, long /*lFornecedor*/,
-                                                     WORD iCFOP, REG_QZDMA /*dmaEmissao*/,
-                                                     REG_QZDMA /*dmaEntrada*/,
-                                                     WORD /*iTipoDocumento*/,
-                                                     const TCMPosicaoProduto& posicao,
+TCMREItemProduto CTrataDadosRE::PreencheDadosProduto(WORD /*iFilial*/, long /*lFornecedor*/, WORD iCFOP,
+                                                     REG_QZDMA /*dmaEmissao*/, REG_QZDMA /*dmaEntrada*/,
+                                                     WORD /*iTipoDocumento*/, const TCMPosicaoProduto& posicao,
                                                      long /*lOperacao*/) {
   TCMREItemProduto item;
   item.SetPosicaoProduto(posicao);
   item.SetPonteiroCFOP(iCFOP);
   if (posicao.lPonteiroProduto == 0) return item;
   _REG_PRODUTOPS regProduto;
-  const HRESULT hr = QZ_VERIFICA_HR(
-      GetContextoProfiler(), eQZFalhaSeNaoZero,
-      GetUsaServidor()->LeDFProduto(m_ppIProduto, posicao.lPonteiroProduto, &regProduto));
+  const HRESULT hr = QZ_VERIFICA_HR(GetContextoProfiler(), eQZFalhaSeNaoZero,
+                                    GetUsaServidor()->LeDFProduto(m_ppIProduto, posicao.lPonteiroProduto, &regProduto));
   if (hr != 0) LancaFalha(hr, kLocalCadastroProduto, kFonte, __LINE__);
   item.SetPonteiroClassificacao(regProduto.lPonteiroClassificacao());
   item.SetPonteiroUnidadeMedida(regProduto.iPonteiroUnidadeMedida());
@@ -80,9 +78,8 @@ TCMREItemProduto CTrataDadosRE::PreencheDadosProduto(WORD /*iFilial*/, long /*lF
   return item;
 }
 
-TCMREItemServico CTrataDadosRE::PreencheDadosServico(WORD /*iFilial*/, long /*lFornecedor*/,
-                                                     WORD iSitServico, REG_QZDMA /*dmaEmissao*/,
-                                                     REG_QZDMA /*dmaEntrada*/, long lServico,
+TCMREItemServico CTrataDadosRE::PreencheDadosServico(WORD /*iFilial*/, long /*lFornecedor*/, WORD iSitServico,
+                                                     REG_QZDMA /*dmaEmissao*/, REG_QZDMA /*dmaEntrada*/, long lServico,
                                                      long /*lReservado*/) {
   TCMREItemServico item;
   item.SetPonteiroServico(lServico);
@@ -98,8 +95,7 @@ TCMREItemServico CTrataDadosRE::PreencheDadosServico(WORD /*iFilial*/, long /*lF
 }
 
 TCMREEntradaEstoque CTrataDadosRE::PreencheDadosEntradaEstoque(const TCMRERegistroEntrada& registro,
-                                                               const TCMREItemProduto& item,
-                                                               const CY* pQuantidade) {
+                                                               const TCMREItemProduto& item, const CY* pQuantidade) {
   TCMREEntradaEstoque entrada;
   entrada.SetTipo(item.GetTipoEntradaEstoque());
   SetClassificacaoELocalEstocagem(registro, item, 1, entrada);
@@ -113,16 +109,13 @@ TCMREEntradaEstoque CTrataDadosRE::PreencheDadosEntradaEstoque(const TCMRERegist
   return entrada;
 }
 
-void CTrataDadosRE::SetClassificacaoELocalEstocagem(const TCMRERegistroEntrada& registro,
-                                                    const TCMREItemProduto& item, int nModo,
-                                                    TCMREEntradaEstoque& entrada) {
+void CTrataDadosRE::SetClassificacaoELocalEstocagem(const TCMRERegistroEntrada& registro, const TCMREItemProduto& item,
+                                                    int nModo, TCMREEntradaEstoque& entrada) {
   const bool bSoVazios = nModo == 1;
-  if (!bSoVazios || entrada.GetPonteiroLocal() == 0)
-    entrada.SetPonteiroLocal(item.GetPonteiroLocalEstoque());
+  if (!bSoVazios || entrada.GetPonteiroLocal() == 0) entrada.SetPonteiroLocal(item.GetPonteiroLocalEstoque());
   if (!bSoVazios || entrada.GetPonteiroClassificacao() == 0) {
-    const long lClassificacao = item.GetPonteiroClassificacao() != 0
-                                    ? item.GetPonteiroClassificacao()
-                                    : registro.GetPonteiroClassificacao();
+    const long lClassificacao =
+        item.GetPonteiroClassificacao() != 0 ? item.GetPonteiroClassificacao() : registro.GetPonteiroClassificacao();
     entrada.SetPonteiroClassificacao(lClassificacao);
   }
 }
@@ -134,17 +127,15 @@ CY CTrataDadosRE::CalculaValorTotalBruto(const TCMREItemProduto& item) {
 }
 
 HRESULT CTrataDadosRE::CalculaValorTotalBrutoVerificado(const TCMREItemProduto& item, CY* pTotal) {
-  return TotalEmCentavos(item.GetQuantidade(), item.GetValorUnitarioV8(), item.GetValorDescontoUnitarioV8(),
-                         pTotal);
+  return TotalEmCentavos(item.GetQuantidade(), item.GetValorUnitarioV8(), item.GetValorDescontoUnitarioV8(), pTotal);
 }
 
 HRESULT CTrataDadosRE::CalculaValorTotalBrutoVerificado(const TCMREItemServico& item, CY* pTotal) {
-  return TotalEmCentavos(item.GetQuantidade(), item.GetValorUnitarioV8(), item.GetValorDescontoUnitarioV8(),
-                         pTotal);
+  return TotalEmCentavos(item.GetQuantidade(), item.GetValorUnitarioV8(), item.GetValorDescontoUnitarioV8(), pTotal);
 }
 
-void CTrataDadosRE::CalculaValorTotalLiquido(const TCMREItemServico& item, WORD /*iSitServico*/,
-                                             long lFornecedor, CY& cyBruto, CY& cyLiquido) {
+void CTrataDadosRE::CalculaValorTotalLiquido(const TCMREItemServico& item, WORD /*iSitServico*/, long lFornecedor,
+                                             CY& cyBruto, CY& cyLiquido) {
   cyBruto = g_cyZero;
   CalculaValorTotalBrutoVerificado(item, &cyBruto);
   cyLiquido = cyBruto;
@@ -164,9 +155,9 @@ void CTrataDadosRE::AtualizaValoresEx(TCMRERegistroEntrada& registro, int nOpcao
     cyServicos += item.GetValorTotal();
     cyRetencoes += SomaImpostos(item.GetListaImposto());
   }
-  CY cyNota = cyProdutos + cyServicos + registro.GetValorTotalIPI() + cyICMSST +
-              registro.GetValorFreteDigitado() + registro.GetValorSeguroDigitado() +
-              registro.GetValorDespesasAcessoriasDigitado() - registro.GetValorDescontoNaNota();
+  CY cyNota = cyProdutos + cyServicos + registro.GetValorTotalIPI() + cyICMSST + registro.GetValorFreteDigitado() +
+              registro.GetValorSeguroDigitado() + registro.GetValorDespesasAcessoriasDigitado() -
+              registro.GetValorDescontoNaNota();
   registro.SetValorTotalProdutos(cyProdutos);
   registro.SetValorTotalServicos(cyServicos);
   registro.SetValorTotalRetencoes(cyRetencoes);
@@ -226,16 +217,15 @@ bool CTrataDadosRE::HabilitaBCAlqVlr_PIS_COFINS_Produto_Servico(WORD iTipoIncide
   return n == 1 || n == 2 || (n >= 49 && n <= 56) || (n >= 60 && n <= 67) || n == 98 || n == 99;
 }
 
-void CTrataDadosRE::SetClassificacaoEHistoricoAutomaticoProduto(int nModo,
-                                                                const TCMRERegistroEntrada& registro,
+void CTrataDadosRE::SetClassificacaoEHistoricoAutomaticoProduto(int nModo, const TCMRERegistroEntrada& registro,
                                                                 TCMREItemProduto& item, int nIndice,
                                                                 TCMRERateioProduto& rateio) {
   ClassificacaoEHistorico(nModo, registro, item, rateio);
   if (nIndice >= 0 && nIndice < item.GetQuantidadeRateio()) item.SetRateio(nIndice, rateio);
 }
 
-T_Lista<TCMRERateioProduto> CTrataDadosRE::MontaClassificaoPeloCadastroProduto(
-    const TCMREItemProduto& item, const TCMRERegistroEntrada& registro) {
+T_Lista<TCMRERateioProduto> CTrataDadosRE::MontaClassificaoPeloCadastroProduto(const TCMREItemProduto& item,
+                                                                               const TCMRERegistroEntrada& registro) {
   TCMRERateioProduto rateio;
   rateio.SetNEWQuantidade(item.GetQuantidade());
   rateio.SetNEWValor(item.GetValorTotal());
@@ -245,14 +235,13 @@ T_Lista<TCMRERateioProduto> CTrataDadosRE::MontaClassificaoPeloCadastroProduto(
   return lista;
 }
 
-T_Lista<TCMRERateioServico> CTrataDadosRE::MontaClassificaoPeloCadastroServico(
-    const TCMREItemServico& item, const TCMRERegistroEntrada& registro) {
+T_Lista<TCMRERateioServico> CTrataDadosRE::MontaClassificaoPeloCadastroServico(const TCMREItemServico& item,
+                                                                               const TCMRERegistroEntrada& registro) {
   TCMRERateioServico rateio;
   rateio.SetNEWQuantidade(item.GetQuantidade());
   rateio.SetNEWValor(item.GetValorTotal());
-  rateio.SetPonteiroClassificacao(item.GetPonteiroClassificacao() != 0
-                                      ? item.GetPonteiroClassificacao()
-                                      : registro.GetPonteiroClassificacao());
+  rateio.SetPonteiroClassificacao(item.GetPonteiroClassificacao() != 0 ? item.GetPonteiroClassificacao()
+                                                                       : registro.GetPonteiroClassificacao());
   rateio.SetPonteiroSitServicoRateio(item.GetPonteiroSitServico());
   rateio.SetPonteiroHistorico(registro.GetPonteiroHistorico());
   rateio.SetComplementoHistorico(registro.GetComplementoHistorico());

@@ -32,7 +32,7 @@ std::string CaminhoNativo(const CString& strCaminho) {
 std::vector<std::string> PalavrasDe(const CString& strTexto) {
   std::vector<std::string> palavras;
   std::string atual;
-  for (const char* p = strTexto; ; ++p) {
+  for (const char* p = strTexto;; ++p) {
     if (*p == ' ' || *p == '\t' || *p == '\0') {
       if (!atual.empty()) palavras.push_back(atual);
       atual.clear();
@@ -140,7 +140,8 @@ CString MotivoDoErro(int nErro) {
     case EACCES: return "sem permissão para executar o arquivo";
     case ENOEXEC: return "o arquivo não é um programa executável";
     case ENOENT: return "o programa ou o seu interpretador não existe";
-    case ENOMEM: case EAGAIN: return "não há recursos para criar o processo";
+    case ENOMEM:
+    case EAGAIN: return "não há recursos para criar o processo";
     default: return std::strerror(nErro);
   }
 }
@@ -149,15 +150,14 @@ void MostraFalha(const CString& strModulo, const CString& strPrograma, const cha
   const TQZModulo* pModulo = QZModuloPorSigla(strModulo);
   CString strTexto;
   strTexto.Format("Não foi possível executar o programa %s: %s.", strPrograma, szMotivo);
-  QZMessageBoxEx(strTexto, pModulo ? CString(pModulo->szTitulo) : CString("Erro"),
-                 MB_OK | MB_ICONERROR, nullptr);
+  QZMessageBoxEx(strTexto, pModulo ? CString(pModulo->szTitulo) : CString("Erro"), MB_OK | MB_ICONERROR, nullptr);
 }
 
 // O caminho do programa na pasta de instalação; vazio (depois de mostrar o motivo)
 // quando o nome não é um nome de arquivo ou o programa não existe.
 std::string CaminhoDoPrograma(const CString& strPrograma, const CString& strModulo) {
-  if (strPrograma.IsEmpty() || strPrograma.Find('/') >= 0 || strPrograma.Find('\\') >= 0 ||
-      strPrograma == "." || strPrograma == "..") {
+  if (strPrograma.IsEmpty() || strPrograma.Find('/') >= 0 || strPrograma.Find('\\') >= 0 || strPrograma == "." ||
+      strPrograma == "..") {
     MostraFalha(strModulo, strPrograma, "o nome do programa não é um nome de arquivo");
     return {};
   }
@@ -173,9 +173,8 @@ std::string CaminhoDoPrograma(const CString& strPrograma, const CString& strModu
 
 }  // namespace
 
-void CVRMSVRUtil::ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo,
-                                       const CString& strEmpresa, unsigned short nUsuario,
-                                       long lSessao, const CString& strOpcoes) {
+void CVRMSVRUtil::ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo, const CString& strEmpresa,
+                                       unsigned short nUsuario, long lSessao, const CString& strOpcoes) {
   const std::string strCaminho = CaminhoDoPrograma(strPrograma, strModulo);
   if (strCaminho.empty()) return;
   std::vector<std::string> argumentos{strCaminho, strModulo.GetString(), strEmpresa.GetString(),

@@ -29,11 +29,16 @@ class CDlgVisualizador : public CQZDialog {
  public:
   CDlgVisualizador(const std::string& strTitulo, const std::string& strTexto)
       : m_strTitulo(strTitulo), m_strTexto(strTexto) {
-    m_modelo = DLGTEMPLATEDESC{
-        m_strTitulo.c_str(), 0, 0, 400, 250, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-        {{CChamaVisualizadorRel::IDC_TEXTO_RELATORIO, "EDIT", "", 7, 7, 386, 214,
-          WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY},
-         {IDCANCEL, "BUTTON", "Fechar", 343, 229, 50, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON}}};
+    m_modelo =
+        DLGTEMPLATEDESC{m_strTitulo.c_str(),
+                        0,
+                        0,
+                        400,
+                        250,
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                        {{CChamaVisualizadorRel::IDC_TEXTO_RELATORIO, "EDIT", "", 7, 7, 386, 214,
+                          WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY},
+                         {IDCANCEL, "BUTTON", "Fechar", 343, 229, 50, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON}}};
     InitModalIndirect(&m_modelo);
   }
 

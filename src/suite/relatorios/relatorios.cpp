@@ -14,13 +14,18 @@ constexpr int kBaseBotoes = QZ_IDC_SAIDA_RELATORIO;
 class CDlgConfiguradorRelatorio : public CQZDialog {
  public:
   explicit CDlgConfiguradorRelatorio(const std::string& strDescricao) : m_strDescricao(strDescricao) {
-    m_modelo = DLGTEMPLATEDESC{"Modelador de Relatórios", 0, 0, 250, 80,
-                               WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-                               {{QZ_IDC_DESCRICAO_RELATORIO, "STATIC", m_strDescricao.c_str(), 7, 7, 236, 20, WS_VISIBLE}}};
+    m_modelo =
+        DLGTEMPLATEDESC{"Modelador de Relatórios",
+                        0,
+                        0,
+                        250,
+                        80,
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                        {{QZ_IDC_DESCRICAO_RELATORIO, "STATIC", m_strDescricao.c_str(), 7, 7, 236, 20, WS_VISIBLE}}};
     short x = 7;
     for (int n = QZ_SAIDA_RELATORIO_PRIMEIRA; n <= QZ_SAIDA_RELATORIO_ULTIMA; ++n, x += 47)
-      m_modelo.items.push_back({static_cast<UINT>(kBaseBotoes + n), "BUTTON", QZNomeSaidaRelatorio(n), x, 35, 44,
-                                14, WS_VISIBLE | WS_TABSTOP | (n == QZ_SAIDA_RELATORIO_PRIMEIRA ? BS_DEFPUSHBUTTON : 0u)});
+      m_modelo.items.push_back({static_cast<UINT>(kBaseBotoes + n), "BUTTON", QZNomeSaidaRelatorio(n), x, 35, 44, 14,
+                                WS_VISIBLE | WS_TABSTOP | (n == QZ_SAIDA_RELATORIO_PRIMEIRA ? BS_DEFPUSHBUTTON : 0u)});
     m_modelo.items.push_back({IDCANCEL, "BUTTON", "Cancelar", 196, 59, 47, 14, WS_VISIBLE | WS_TABSTOP});
     InitModalIndirect(&m_modelo);
   }

@@ -104,8 +104,7 @@ class CComponenteLog final : public vrmsuite::TObjetoCom<IQZDF_Log, IID_IQZDF_Lo
     return LeUm(kLeEntrada.c_str(), static_cast<long long>(lChave), pReg);
   }
   static HRESULT LigaFiltro(const REG_FILTRO_LOGPS& filtro, CComando& comando);
-  HRESULT Extremo(const char* szOperacao, const REG_FILTRO_LOGPS* pFiltro, const char* szOrdem,
-                  REG_LOGPS* pReg) const {
+  HRESULT Extremo(const char* szOperacao, const REG_FILTRO_LOGPS* pFiltro, const char* szOrdem, REG_LOGPS* pReg) const {
     if (pFiltro == nullptr || pReg == nullptr) return E_POINTER;
     pReg->Zera();
     if (HRESULT hr = Entrada(szOperacao); hr != S_OK) return hr;
@@ -154,8 +153,9 @@ HRESULT CComponenteLog::LeChaves(const REG_FILTRO_LOGPS* pFiltro, DWORD nQtd, DW
   if (pFiltro == nullptr || (nQtd > 0 && aChaves == nullptr)) return E_POINTER;
   for (DWORD i = 0; i < nQtd; ++i) aChaves[i] = 0;
   if (HRESULT hr = Entrada("IQZDF_Log::LeChaves"); hr != S_OK) return hr;
-  CComando comando(*m_pBanco, (std::string("SELECT lChave FROM log_transacao") + kCondicaoFiltro +
-                               " ORDER BY szMomento, lChave").c_str());
+  CComando comando(
+      *m_pBanco,
+      (std::string("SELECT lChave FROM log_transacao") + kCondicaoFiltro + " ORDER BY szMomento, lChave").c_str());
   if (HRESULT hr = LigaFiltro(*pFiltro, comando); hr != S_OK) return hr;
   DWORD n = 0;
   while (n < nQtd && comando.Proxima()) aChaves[n++] = static_cast<DWORD>(sqlite3_column_int64(comando.Bruto(), 0));
@@ -223,8 +223,7 @@ HRESULT CComponenteLog::GeraRelatorio(BSTR bstrArquivo, BSTR bstrConfiguracao, B
   }
   std::FILE* f = std::fopen(CString(bstrArquivo).GetString(), "w");
   if (f == nullptr) return kArquivoNaoAbre;
-  std::fprintf(f, "Transações (LOG)\nEmpresa: %s\nDocumento: %s\n", m_strEmpresa.GetString(),
-               strDocumento.GetString());
+  std::fprintf(f, "Transações (LOG)\nEmpresa: %s\nDocumento: %s\n", m_strEmpresa.GetString(), strDocumento.GetString());
   if (bstrConfiguracao != nullptr && SysStringLen(bstrConfiguracao) > 0)
     std::fprintf(f, "Saída: %s\n", CString(bstrConfiguracao).GetString());
   if (bstrTexto2 != nullptr && SysStringLen(bstrTexto2) > 0) std::fprintf(f, "%s\n", CString(bstrTexto2).GetString());

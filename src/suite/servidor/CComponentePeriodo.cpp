@@ -23,8 +23,8 @@ class CComponentePeriodo final : public TObjetoCom<IQZDF_Periodo, IID_IQZDF_Peri
     for (DWORD i = 0; i < nQtd; ++i) aEntradas[i].Zera();
     if (HRESULT hr = Entrada("IQZDF_Periodo::LeVarios"); hr != S_OK) return hr;
     for (DWORD i = 0; i < nQtd; ++i) {
-      const HRESULT hr = LeUm("SELECT * FROM periodicidade WHERE iPonteiro = ?",
-                              static_cast<long long>(piChaves[i]), &aEntradas[i]);
+      const HRESULT hr =
+          LeUm("SELECT * FROM periodicidade WHERE iPonteiro = ?", static_cast<long long>(piChaves[i]), &aEntradas[i]);
       if (hr != S_OK) return hr;
     }
     return S_OK;

@@ -10,8 +10,7 @@
 namespace vrmsuite {
 namespace {
 
-class CServidorAutorizacaoCompra final
-    : public TObjetoCom<IQZCM_AutorizacaoCompra, IID_IQZCM_AutorizacaoCompra> {
+class CServidorAutorizacaoCompra final : public TObjetoCom<IQZCM_AutorizacaoCompra, IID_IQZCM_AutorizacaoCompra> {
  public:
   HRESULT Inicializa(BSTR bstrEmpresa, unsigned short, long) override { return Liga(bstrEmpresa); }
   HRESULT Finaliza() override {

@@ -43,8 +43,7 @@ class CServidorMateriais final : public TObjetoCom<IQZDF_Materiais, IID_IQZDF_Ma
   HRESULT GravaUnidade(void*) override { return E_NOTIMPL; }
   HRESULT GravaGrupo(void*) override { return E_NOTIMPL; }
   HRESULT ExcluiProduto(long) override { return E_NOTIMPL; }
-  HRESULT BuscaCondicoesPagamento(REG_FILTRO_CONDICAO_PAGAMENTOPS rFiltro,
-                                  REG_CHAVES_CONDICAOPS** ppChaves) override {
+  HRESULT BuscaCondicoesPagamento(REG_FILTRO_CONDICAO_PAGAMENTOPS rFiltro, REG_CHAVES_CONDICAOPS** ppChaves) override {
     if (ppChaves == nullptr) return E_POINTER;
     *ppChaves = nullptr;
     if (HRESULT hr = Entrada("IQZDF_Materiais::BuscaCondicoesPagamento"); hr != S_OK) return hr;
@@ -58,8 +57,7 @@ class CServidorMateriais final : public TObjetoCom<IQZDF_Materiais, IID_IQZDF_Ma
     std::vector<long long> chaves;
     while (comando.Proxima()) {
       const char* szData = reinterpret_cast<const char*>(sqlite3_column_text(comando.Bruto(), 1));
-      if (rFiltro.dmaReferencia() != 0 && szData != nullptr && ValidadeAntes(szData, rFiltro.dmaReferencia()))
-        continue;
+      if (rFiltro.dmaReferencia() != 0 && szData != nullptr && ValidadeAntes(szData, rFiltro.dmaReferencia())) continue;
       chaves.push_back(sqlite3_column_int64(comando.Bruto(), 0));
     }
     if (!comando.Erro().empty()) return QZ_E_BANCO_DE_DADOS;

@@ -9,7 +9,6 @@
 #include "vrmwnd/suite/leiautes/_RegCFRT.h"
 #include "vrmwnd/suite/leiautes/_RegContaPS.h"
 
-
 namespace {
 
 struct TContexto {
@@ -43,12 +42,18 @@ HRESULT CServidoresCompartilhados::OnInicializa(const char* szEmpresa) {
   const struct {
     IQZServidor** ppSlot;
     E::ETipo eTipo;
-  } kSlots[] = {{m_ppINotasFiscais, E::NOTAS_FISCAIS}, {m_ppIPlano, E::PLANO},
-                {m_ppIDocumento, E::DOCUMENTO},        {m_ppIFilial, E::FILIAL},
-                {m_ppICFOP, E::CFOP},                  {m_ppICFRT, E::CFRT},
-                {m_ppIProduto, E::PRODUTO},            {m_ppIMovimentoEs, E::MOVIMENTO_ES},
-                {m_ppICMMestre, E::CM_MESTRE},         {m_ppIHistorico, E::HISTORICO},
-                {m_ppIMunicipio, E::MUNICIPIO},        {m_ppIEstado, E::ESTADO}};
+  } kSlots[] = {{m_ppINotasFiscais, E::NOTAS_FISCAIS},
+                {m_ppIPlano, E::PLANO},
+                {m_ppIDocumento, E::DOCUMENTO},
+                {m_ppIFilial, E::FILIAL},
+                {m_ppICFOP, E::CFOP},
+                {m_ppICFRT, E::CFRT},
+                {m_ppIProduto, E::PRODUTO},
+                {m_ppIMovimentoEs, E::MOVIMENTO_ES},
+                {m_ppICMMestre, E::CM_MESTRE},
+                {m_ppIHistorico, E::HISTORICO},
+                {m_ppIMunicipio, E::MUNICIPIO},
+                {m_ppIEstado, E::ESTADO}};
   for (const auto& slot : kSlots) *slot.ppSlot = new IQZServidor(slot.eTipo, pBanco);
   m_UsaServidor.LimpaErro();
   return S_OK;
@@ -60,17 +65,16 @@ HRESULT CServidoresCompartilhados::OnFinaliza() {
 }
 
 void CServidoresCompartilhados::Desliga() {
-  for (IQZServidor** pp : {&m_pINotasFiscais, &m_pIPlano, &m_pIDocumento, &m_pIFilial, &m_pICFOP,
-                           &m_pICFRT, &m_pIProduto, &m_pIMovimentoEs, &m_pICMMestre,
-                           &m_pIHistorico, &m_pIMunicipio, &m_pIEstado}) {
+  for (IQZServidor** pp :
+       {&m_pINotasFiscais, &m_pIPlano, &m_pIDocumento, &m_pIFilial, &m_pICFOP, &m_pICFRT, &m_pIProduto,
+        &m_pIMovimentoEs, &m_pICMMestre, &m_pIHistorico, &m_pIMunicipio, &m_pIEstado}) {
     delete *pp;
     *pp = nullptr;
   }
 }
 
 vrmsuite::CLeituraConsistente CServidoresCompartilhados::LeituraConsistente() const {
-  return vrmsuite::CLeituraConsistente(m_pINotasFiscais ? m_pINotasFiscais->GetBancoCompartilhado()
-                                                        : nullptr);
+  return vrmsuite::CLeituraConsistente(m_pINotasFiscais ? m_pINotasFiscais->GetBancoCompartilhado() : nullptr);
 }
 
 REG_DF_FILIALPS CServidoresCompartilhados::LeDFFilial(WORD iFilial) {
@@ -93,15 +97,14 @@ REG_SIT_TRIB_PRODUTOPS CServidoresCompartilhados::LeDFSitTribProduto(BYTE bySitu
 
 bool CServidoresCompartilhados::LeDFCFRTEhJuridico(long lConta) {
   _RegCFRT cfrt;
-  HRESULT hr = m_UsaServidor.LeDFCFRT(m_ppICFRT, m_ppIPlano, 0, lConta, 0, &cfrt, nullptr, nullptr,
-                                      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+  HRESULT hr = m_UsaServidor.LeDFCFRT(m_ppICFRT, m_ppIPlano, 0, lConta, 0, &cfrt, nullptr, nullptr, nullptr, nullptr,
+                                      nullptr, nullptr, nullptr, nullptr);
   return hr == S_OK && lConta != 0 && cfrt.cTipoPessoa() == 'J';
 }
 
 HRESULT CQZInicializador::Inicializa(const char* szEmpresa, long lUsuario, long lSessao) {
   std::string strErro;
-  if (szEmpresa == nullptr || !vrmsuite::AbreEmpresa(szEmpresa, strErro))
-    return QZ_E_EMPRESA_NAO_ENCONTRADA;
+  if (szEmpresa == nullptr || !vrmsuite::AbreEmpresa(szEmpresa, strErro)) return QZ_E_EMPRESA_NAO_ENCONTRADA;
   TContexto& c = Contexto();
   c.strEmpresa = szEmpresa;
   c.lUsuario = lUsuario;

@@ -18,17 +18,14 @@
 
 namespace vrmsuite {
 
-HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
-                       IQZServidor::ETipo eTipo) {
+HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI, IQZServidor::ETipo eTipo) {
   usa.LimpaErro();
   if (HRESULT hr = FalhaProgramada(szLeitura); hr != S_OK)
     return usa.Falha(hr, std::string(szLeitura) + ": falha programada pelo teste");
   if (ppI == nullptr || *ppI == nullptr)
-    return usa.Falha(QZ_E_SEM_CONEXAO,
-                     std::string(szLeitura) + ": a interface do servidor não está ligada");
+    return usa.Falha(QZ_E_SEM_CONEXAO, std::string(szLeitura) + ": a interface do servidor não está ligada");
   if ((*ppI)->GetTipo() != eTipo)
-    return usa.Falha(E_NOINTERFACE,
-                     std::string(szLeitura) + ": a interface dada é de outro servidor");
+    return usa.Falha(E_NOINTERFACE, std::string(szLeitura) + ": a interface dada é de outro servidor");
   return S_OK;
 }
 
@@ -46,8 +43,7 @@ HRESULT CUsaServidor::ListaDFNotasFiscais(IQZServidor** ppINotasFiscais, T_Lista
   posicoes.RemoveAll();
   HRESULT hr = vrmsuite::EntradaLeitura(*this, "ListaDFNotasFiscais", ppINotasFiscais, E::NOTAS_FISCAIS);
   if (hr != S_OK) return hr;
-  vrmsuite::CComando comando((*ppINotasFiscais)->GetBanco(),
-                             "SELECT lPosicao FROM nota_fiscal ORDER BY lPosicao");
+  vrmsuite::CComando comando((*ppINotasFiscais)->GetBanco(), "SELECT lPosicao FROM nota_fiscal ORDER BY lPosicao");
   if (!comando.Preparado()) return Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   while (comando.Proxima()) posicoes.Add(static_cast<long>(sqlite3_column_int64(comando.Bruto(), 0)));
   if (!comando.Erro().empty()) {
@@ -57,36 +53,31 @@ HRESULT CUsaServidor::ListaDFNotasFiscais(IQZServidor** ppINotasFiscais, T_Lista
   return S_OK;
 }
 
-HRESULT CUsaServidor::LeDFPlano(IQZServidor** ppIPlano, long lConta, _RegContaPS* pReg,
-                                bool bGerencial) {
+HRESULT CUsaServidor::LeDFPlano(IQZServidor** ppIPlano, long lConta, _RegContaPS* pReg, bool bGerencial) {
   return LeRegistro(*this, "LeDFPlano", ppIPlano, E::PLANO,
                     bGerencial ? "SELECT * FROM conta WHERE lPonteiro = ? AND byGerencial = 1"
                                : "SELECT * FROM conta WHERE lPonteiro = ? AND byGerencial = 0",
                     lConta, pReg, bGerencial ? "conta gerencial" : "conta");
 }
 
-HRESULT CUsaServidor::LeDFDocumento(IQZServidor** ppIDocumento, WORD iDocumento,
-                                    tagREG_CADDOCPS* pReg) {
-  return LeRegistro(*this, "LeDFDocumento", ppIDocumento, E::DOCUMENTO,
-                    "SELECT * FROM documento WHERE iPonteiro = ?", iDocumento, pReg,
-                    "tipo de documento");
+HRESULT CUsaServidor::LeDFDocumento(IQZServidor** ppIDocumento, WORD iDocumento, tagREG_CADDOCPS* pReg) {
+  return LeRegistro(*this, "LeDFDocumento", ppIDocumento, E::DOCUMENTO, "SELECT * FROM documento WHERE iPonteiro = ?",
+                    iDocumento, pReg, "tipo de documento");
 }
 
 HRESULT CUsaServidor::LeDFNaturezas(IQZServidor** ppICFOP, WORD iNatureza, _REG_NATUREZAPS* pReg) {
-  return LeRegistro(*this, "LeDFNaturezas", ppICFOP, E::CFOP,
-                    "SELECT * FROM natureza WHERE iPonteiro = ?", iNatureza, pReg, "natureza");
+  return LeRegistro(*this, "LeDFNaturezas", ppICFOP, E::CFOP, "SELECT * FROM natureza WHERE iPonteiro = ?", iNatureza,
+                    pReg, "natureza");
 }
 
-HRESULT CUsaServidor::LeDFCFRT(IQZServidor** ppICFRT, IQZServidor** ppIPlano, long lReservado1,
-                               long lConta, long lReservado2, _RegCFRT* pCFRT, void* p1, void* p2,
-                               void* p3, void* p4, void* p5, void* p6, void* p7,
-                               _Reg_InfoExtras_PS* pInfoExtras) {
+HRESULT CUsaServidor::LeDFCFRT(IQZServidor** ppICFRT, IQZServidor** ppIPlano, long lReservado1, long lConta,
+                               long lReservado2, _RegCFRT* pCFRT, void* p1, void* p2, void* p3, void* p4, void* p5,
+                               void* p6, void* p7, _Reg_InfoExtras_PS* pInfoExtras) {
   if (pInfoExtras) pInfoExtras->Zera();
   if (lReservado1 != 0 || lReservado2 != 0 || p1 || p2 || p3 || p4 || p5 || p6 || p7)
     return Falha(E_INVALIDARG, "LeDFCFRT: registros opcionais não atendidos por este servidor");
-  HRESULT hr = LeRegistro(*this, "LeDFCFRT", ppICFRT, E::CFRT,
-                          "SELECT * FROM cfrt WHERE lPonteiroConta = ?", lConta, pCFRT,
-                          "cliente/fornecedor");
+  HRESULT hr = LeRegistro(*this, "LeDFCFRT", ppICFRT, E::CFRT, "SELECT * FROM cfrt WHERE lPonteiroConta = ?", lConta,
+                          pCFRT, "cliente/fornecedor");
   if (hr != S_OK || pInfoExtras == nullptr || lConta == 0) return hr;
   if (ppIPlano == nullptr || *ppIPlano == nullptr)
     return Falha(QZ_E_SEM_CONEXAO, "LeDFCFRT: a interface do plano não está ligada");
@@ -99,27 +90,24 @@ HRESULT CUsaServidor::LeDFCFRT(IQZServidor** ppICFRT, IQZServidor** ppIPlano, lo
 }
 
 HRESULT CUsaServidor::LeDFProduto(IQZServidor** ppIProduto, long lProduto, _REG_PRODUTOPS* pReg) {
-  return LeRegistro(*this, "LeDFProduto", ppIProduto, E::PRODUTO,
-                    "SELECT * FROM produto WHERE lPonteiro = ?", lProduto, pReg, "produto");
+  return LeRegistro(*this, "LeDFProduto", ppIProduto, E::PRODUTO, "SELECT * FROM produto WHERE lPonteiro = ?", lProduto,
+                    pReg, "produto");
 }
 
 HRESULT CUsaServidor::LeDFServico(IQZServidor** ppIProduto, long lServico, _REG_SERVICOPS* pReg) {
-  return LeRegistro(*this, "LeDFServico", ppIProduto, E::PRODUTO,
-                    "SELECT * FROM servico WHERE lPonteiro = ?", lServico, pReg, "serviço");
+  return LeRegistro(*this, "LeDFServico", ppIProduto, E::PRODUTO, "SELECT * FROM servico WHERE lPonteiro = ?", lServico,
+                    pReg, "serviço");
 }
 
-HRESULT CUsaServidor::LeDFUnidadeMedida(IQZServidor** ppIProduto, WORD iUnidade,
-                                        _REG_UNIDADES_MEDIDAPS* pReg) {
+HRESULT CUsaServidor::LeDFUnidadeMedida(IQZServidor** ppIProduto, WORD iUnidade, _REG_UNIDADES_MEDIDAPS* pReg) {
   return LeRegistro(*this, "LeDFUnidadeMedida", ppIProduto, E::PRODUTO,
-                    "SELECT * FROM unidade_medida WHERE iPonteiro = ?", iUnidade, pReg,
-                    "unidade de medida");
+                    "SELECT * FROM unidade_medida WHERE iPonteiro = ?", iUnidade, pReg, "unidade de medida");
 }
 
 HRESULT CUsaServidor::LeDFUnidadeMedidaServico(IQZServidor** ppIProduto, WORD iUnidade,
                                                _REG_UNIDADES_MEDIDA_SERVICOPS* pReg) {
   return LeRegistro(*this, "LeDFUnidadeMedidaServico", ppIProduto, E::PRODUTO,
-                    "SELECT * FROM unidade_medida WHERE iPonteiro = ?", iUnidade, pReg,
-                    "unidade de medida");
+                    "SELECT * FROM unidade_medida WHERE iPonteiro = ?", iUnidade, pReg, "unidade de medida");
 }
 
 HRESULT CUsaServidor::LeESMovimentoLote(IQZServidor** ppIMovimentoEs, long lLote, REG_ES_LOTEPS* pReg) {
@@ -127,40 +115,36 @@ HRESULT CUsaServidor::LeESMovimentoLote(IQZServidor** ppIMovimentoEs, long lLote
                     "SELECT * FROM lote_estoque WHERE lPonteiro = ?", lLote, pReg, "lote");
 }
 
-HRESULT CUsaServidor::LeESMovimentoVolume(IQZServidor** ppIMovimentoEs, long lVolume,
-                                          REG_ES_VOLUMEPS* pReg) {
+HRESULT CUsaServidor::LeESMovimentoVolume(IQZServidor** ppIMovimentoEs, long lVolume, REG_ES_VOLUMEPS* pReg) {
   return LeRegistro(*this, "LeESMovimentoVolume", ppIMovimentoEs, E::MOVIMENTO_ES,
                     "SELECT * FROM volume_estoque WHERE lPonteiro = ?", lVolume, pReg, "volume");
 }
 
-HRESULT CUsaServidor::LeDFHistorico(IQZServidor** ppIHistorico, WORD iHistorico,
-                                    REG_HISTORICOPS* pReg) {
-  return LeRegistro(*this, "LeDFHistorico", ppIHistorico, E::HISTORICO,
-                    "SELECT * FROM historico WHERE iPonteiro = ?", iHistorico, pReg, "histórico");
+HRESULT CUsaServidor::LeDFHistorico(IQZServidor** ppIHistorico, WORD iHistorico, REG_HISTORICOPS* pReg) {
+  return LeRegistro(*this, "LeDFHistorico", ppIHistorico, E::HISTORICO, "SELECT * FROM historico WHERE iPonteiro = ?",
+                    iHistorico, pReg, "histórico");
 }
 
 HRESULT CUsaServidor::LeCNFilial(IQZServidor** ppIFilial, WORD iFilial, REG_CN_FILIALPS* pReg) {
-  return LeRegistro(*this, "LeCNFilial", ppIFilial, E::FILIAL,
-                    "SELECT * FROM filial WHERE iPonteiro = ?", iFilial, pReg, "filial");
+  return LeRegistro(*this, "LeCNFilial", ppIFilial, E::FILIAL, "SELECT * FROM filial WHERE iPonteiro = ?", iFilial,
+                    pReg, "filial");
 }
 
 HRESULT CUsaServidor::LeDFFilial(IQZServidor** ppIFilial, WORD iFilial, REG_DF_FILIALPS* pReg) {
-  return LeRegistro(*this, "LeDFFilial", ppIFilial, E::FILIAL,
-                    "SELECT * FROM filial WHERE iPonteiro = ?", iFilial, pReg, "filial");
+  return LeRegistro(*this, "LeDFFilial", ppIFilial, E::FILIAL, "SELECT * FROM filial WHERE iPonteiro = ?", iFilial,
+                    pReg, "filial");
 }
 
-HRESULT CUsaServidor::LeDFSitTribProduto(IQZServidor** ppIProduto, BYTE bySituacao,
-                                         REG_SIT_TRIB_PRODUTOPS* pReg) {
+HRESULT CUsaServidor::LeDFSitTribProduto(IQZServidor** ppIProduto, BYTE bySituacao, REG_SIT_TRIB_PRODUTOPS* pReg) {
   return LeRegistro(*this, "LeDFSitTribProduto", ppIProduto, E::PRODUTO,
-                    "SELECT * FROM situacao_tributaria WHERE byPonteiro = ?", bySituacao, pReg,
-                    "situação tributária");
+                    "SELECT * FROM situacao_tributaria WHERE byPonteiro = ?", bySituacao, pReg, "situação tributária");
 }
 
-HRESULT CUsaServidor::LeCMCfgEmail(IQZServidor** ppICMMestre, REG_CM_CFGALERTAPS* pReg,
-                                   DWORD lTipoAlerta, DWORD lNivelDetalhe) {
-  HRESULT hr = LeRegistro(*this, "LeCMCfgEmail", ppICMMestre, E::CM_MESTRE,
-                          "SELECT * FROM cm_cfg_alerta WHERE lTipoAlerta = ?", lTipoAlerta, pReg,
-                          "configuração do alerta de tipo");
+HRESULT CUsaServidor::LeCMCfgEmail(IQZServidor** ppICMMestre, REG_CM_CFGALERTAPS* pReg, DWORD lTipoAlerta,
+                                   DWORD lNivelDetalhe) {
+  HRESULT hr =
+      LeRegistro(*this, "LeCMCfgEmail", ppICMMestre, E::CM_MESTRE, "SELECT * FROM cm_cfg_alerta WHERE lTipoAlerta = ?",
+                 lTipoAlerta, pReg, "configuração do alerta de tipo");
   if (hr == S_OK && lTipoAlerta == 0)
     return Falha(QZ_E_REGISTRO_NAO_ENCONTRADO, "configuração do alerta de tipo 0 não existe");
   // O nível pedido limita o que a configuração devolve: sem o nível de detalhe
@@ -191,16 +175,15 @@ bool CUsaServidor::NaturezaImportacao(IQZServidor** ppICFOP, WORD iNatureza) {
 }
 
 bool CUsaServidor::UsaDI(IQZServidor** ppICFOP, IQZServidor** ppICFRT, IQZServidor** ppIPlano,
-                         IQZServidor** ppIMunicipio, IQZServidor** ppIEstado, long lFornecedor,
-                         WORD iNatureza, REG_QZDMA /*dmaEmissao*/) {
-  if (ppIMunicipio == nullptr || *ppIMunicipio == nullptr || ppIEstado == nullptr ||
-      *ppIEstado == nullptr) {
+                         IQZServidor** ppIMunicipio, IQZServidor** ppIEstado, long lFornecedor, WORD iNatureza,
+                         REG_QZDMA /*dmaEmissao*/) {
+  if (ppIMunicipio == nullptr || *ppIMunicipio == nullptr || ppIEstado == nullptr || *ppIEstado == nullptr) {
     Falha(QZ_E_SEM_CONEXAO, "UsaDI: as interfaces de município e estado não estão ligadas");
     return false;
   }
   if (lFornecedor == 0 || !NaturezaImportacao(ppICFOP, iNatureza)) return false;
   _RegCFRT cfrt;
   _Reg_InfoExtras_PS extras;
-  return LeDFCFRT(ppICFRT, ppIPlano, 0, lFornecedor, 0, &cfrt, nullptr, nullptr, nullptr, nullptr,
-                  nullptr, nullptr, nullptr, &extras) == S_OK;
+  return LeDFCFRT(ppICFRT, ppIPlano, 0, lFornecedor, 0, &cfrt, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                  nullptr, &extras) == S_OK;
 }

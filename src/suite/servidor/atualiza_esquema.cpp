@@ -64,15 +64,16 @@ HRESULT AtualizaEsquemaEmpresa(CQZBancoEmpresa& banco, std::string& strErro) {
     if (n == 0) strRoteiro += CriacaoDaTabela(szTabela);
   }
   for (const TColunaNova& c : kColunasNovas) {
-    const int n = Conta(banco, "SELECT count(*) FROM pragma_table_info(?) WHERE name = ?", c.szTabela, c.szColuna,
-                        strErro);
+    const int n =
+        Conta(banco, "SELECT count(*) FROM pragma_table_info(?) WHERE name = ?", c.szTabela, c.szColuna, strErro);
     if (n < 0) return QZ_E_BANCO_DE_DADOS;
     if (n == 0)
-      strRoteiro += std::string("ALTER TABLE ") + c.szTabela + " ADD COLUMN " + c.szColuna + " " + c.szDefinicao + ";\n";
+      strRoteiro +=
+          std::string("ALTER TABLE ") + c.szTabela + " ADD COLUMN " + c.szColuna + " " + c.szDefinicao + ";\n";
   }
   if (strRoteiro.empty()) return S_OK;
-  const HRESULT hr = banco.ExecutaRoteiro(("SAVEPOINT atualiza_esquema;\n" + strRoteiro +
-                                           "RELEASE atualiza_esquema;\n").c_str(), strErro);
+  const HRESULT hr = banco.ExecutaRoteiro(
+      ("SAVEPOINT atualiza_esquema;\n" + strRoteiro + "RELEASE atualiza_esquema;\n").c_str(), strErro);
   if (hr != S_OK) {
     std::string strIgnorado;
     banco.ExecutaRoteiro("ROLLBACK TO atualiza_esquema; RELEASE atualiza_esquema;", strIgnorado);

@@ -30,8 +30,8 @@ std::shared_ptr<CQZBancoEmpresa> Abre(const char* szArquivo, int nModo, std::str
   auto pImpl = std::make_unique<CQZBancoEmpresa::TImpl>();
   int rc = sqlite3_open_v2(szArquivo, &pImpl->pBanco, nModo, nullptr);
   if (rc != SQLITE_OK) {
-    strErro = std::string("não foi possível abrir o banco \"") + szArquivo + "\": " +
-              (pImpl->pBanco ? sqlite3_errmsg(pImpl->pBanco) : sqlite3_errstr(rc));
+    strErro = std::string("não foi possível abrir o banco \"") + szArquivo +
+              "\": " + (pImpl->pBanco ? sqlite3_errmsg(pImpl->pBanco) : sqlite3_errstr(rc));
     return nullptr;
   }
   sqlite3_busy_timeout(pImpl->pBanco, 10000);  // outro processo pode estar gravando
@@ -44,8 +44,8 @@ std::shared_ptr<CQZBancoEmpresa> CQZBancoEmpresa::NaMemoria() {
   return Abre(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, strErro);
 }
 
-std::shared_ptr<CQZBancoEmpresa> CQZBancoEmpresa::AbreArquivo(const std::string& strArquivo,
-                                                              bool bCria, std::string& strErro) {
+std::shared_ptr<CQZBancoEmpresa> CQZBancoEmpresa::AbreArquivo(const std::string& strArquivo, bool bCria,
+                                                              std::string& strErro) {
   int nModo = SQLITE_OPEN_READWRITE | (bCria ? SQLITE_OPEN_CREATE : 0);
   return Abre(strArquivo.c_str(), nModo, strErro);
 }
@@ -59,8 +59,7 @@ HRESULT CQZBancoEmpresa::ExecutaRoteiro(const char* szSql, std::string& strErro)
   return QZ_E_BANCO_DE_DADOS;
 }
 
-CComando::CComando(CQZBancoEmpresa& banco, const char* szSql)
-    : m_pImpl(&banco.Impl()), m_pBanco(banco.Impl().pBanco) {
+CComando::CComando(CQZBancoEmpresa& banco, const char* szSql) : m_pImpl(&banco.Impl()), m_pBanco(banco.Impl().pBanco) {
   auto& mapa = m_pImpl->mapComandos;
   auto it = mapa.find(std::string_view(szSql));
   if (it == mapa.end()) {
@@ -103,8 +102,7 @@ CComando& CComando::Liga(int nParametro, const char* szValor) {
   return *this;
 }
 
-bool CComando::LeGuardado(const TCampoLayout* pCampos, long long llChave, BYTE* pDestino,
-                          std::size_t nTamanho) {
+bool CComando::LeGuardado(const TCampoLayout* pCampos, long long llChave, BYTE* pDestino, std::size_t nTamanho) {
   if (m_pGuardado == nullptr || !m_pImpl->GuardaValendo()) return false;
   const auto it = m_pImpl->registrosGuardados.find({m_pGuardado, pCampos, llChave});
   if (it == m_pImpl->registrosGuardados.end() || it->second.size() != nTamanho) return false;
@@ -112,8 +110,8 @@ bool CComando::LeGuardado(const TCampoLayout* pCampos, long long llChave, BYTE* 
   return true;
 }
 
-void CComando::Guarda(const TCampoLayout* pCampos, std::size_t nCampos, long long llChave,
-                      const BYTE* pOrigem, std::size_t nTamanho) {
+void CComando::Guarda(const TCampoLayout* pCampos, std::size_t nCampos, long long llChave, const BYTE* pOrigem,
+                      std::size_t nTamanho) {
   if (m_pGuardado == nullptr || !m_pImpl->GuardaValendo()) return;
   if (pCampos != nullptr && Mapa(pCampos, nCampos).bTemTextoAlocado) return;
   m_pImpl->registrosGuardados.insert_or_assign(TChaveGuardada{m_pGuardado, pCampos, llChave},
@@ -129,8 +127,7 @@ bool CComando::Proxima() {
   return false;
 }
 
-CLeituraConsistente::CLeituraConsistente(std::shared_ptr<CQZBancoEmpresa> pBanco)
-    : m_pBanco(std::move(pBanco)) {
+CLeituraConsistente::CLeituraConsistente(std::shared_ptr<CQZBancoEmpresa> pBanco) : m_pBanco(std::move(pBanco)) {
   if (!m_pBanco) return;
   CQZBancoEmpresa::TImpl& impl = m_pBanco->Impl();
   if (impl.nLeiturasConsistentes++ > 0) return;
@@ -193,8 +190,7 @@ std::string ArquivoEmpresa(const std::string& strNome) {
 bool NomeEmpresaValido(const std::string& strNome) {
   if (strNome.empty() || strNome.size() > 64) return false;
   for (char c : strNome) {
-    bool bOk = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-               c == '_' || c == '-';
+    bool bOk = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
     if (!bOk) return false;
   }
   return true;
@@ -231,9 +227,9 @@ std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::st
   }
   if (strArquivo.empty()) {
     const CString strErrada = QZEntradaDePastaInvalida(strNome.c_str());
-    strErro = !strErrada.IsEmpty() ? std::string(strErrada.GetString())
-                                   : "a empresa \"" + strNome + "\" não está registrada (\"Path\" de " +
-                                         ChaveEmpresa(strNome) + ")";
+    strErro = !strErrada.IsEmpty()
+                  ? std::string(strErrada.GetString())
+                  : "a empresa \"" + strNome + "\" não está registrada (\"Path\" de " + ChaveEmpresa(strNome) + ")";
     return nullptr;
   }
   if (!Existe(strArquivo)) {

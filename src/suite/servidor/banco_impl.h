@@ -112,15 +112,15 @@ class CComando {
 // deixa o campo zerado. Textos de campos H são alocados com CoTaskMemAlloc e o
 // identificador vai para o campo. Falha QZ_E_REGISTRO_CORROMPIDO, com o motivo, para
 // texto maior que o campo, número fora do tipo, data inválida ou tipo de coluna errado.
-HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TMapaColunas& mapa, BYTE* pBloco,
-                        const char* szRegistro, std::string& strErro);
+HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TMapaColunas& mapa, BYTE* pBloco, const char* szRegistro,
+                        std::string& strErro);
 // O mapa das colunas de um comando preparado para os campos de um layout.
 TMapaColunas MapeiaColunas(sqlite3_stmt* pComando, const TCampoLayout* pCampos, std::size_t nCampos);
 
 template <class TRegistro>
 HRESULT PreencheDaLinha(CComando& comando, TRegistro& reg, std::string& strErro) {
-  return PreencheDaLinha(comando.Bruto(), comando.Mapa(TRegistro::kCampos, std::size(TRegistro::kCampos)),
-                         reg.Bytes(), TRegistro::kNome, strErro);
+  return PreencheDaLinha(comando.Bruto(), comando.Mapa(TRegistro::kCampos, std::size(TRegistro::kCampos)), reg.Bytes(),
+                         TRegistro::kNome, strErro);
 }
 
 }  // namespace vrmsuite

@@ -100,8 +100,7 @@ bool BancoDeEmpresaValido(const std::string& strArquivo, std::string& strErro) {
 }
 
 bool Registra(const std::string& strNome, const std::string& strPasta, std::string& strErro) {
-  if (QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, ChaveEmpresa(strNome).c_str(), "Path", strPasta.c_str()))
-    return true;
+  if (QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, ChaveEmpresa(strNome).c_str(), "Path", strPasta.c_str())) return true;
   strErro = "não foi possível registrar a empresa em " + ChaveEmpresa(strNome);
   return false;
 }
@@ -175,8 +174,7 @@ HRESULT CriaSobTrava(const std::string& strNome, std::string& strErro) {
   const std::string strArquivo = strPasta + "/empresa.db";
   const std::string strTemporario = strPasta + "/empresa.db.montando." + std::to_string(::getpid());
   HRESULT hr = MontaTemporario(strTemporario, strErro);
-  if (hr == S_OK && ::renameat2(AT_FDCWD, strTemporario.c_str(), AT_FDCWD, strArquivo.c_str(),
-                                RENAME_NOREPLACE) != 0) {
+  if (hr == S_OK && ::renameat2(AT_FDCWD, strTemporario.c_str(), AT_FDCWD, strArquivo.c_str(), RENAME_NOREPLACE) != 0) {
     const int nErro = errno;
     std::filesystem::remove(strTemporario, ec);
     if (nErro == EEXIST) return AdotaSobTrava(strNome, strErro);

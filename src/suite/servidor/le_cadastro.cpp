@@ -29,8 +29,7 @@ class CConsultaMontada {
     if (d.szColunaProdutoServico && f.cProdutoServico != 0)
       Condicao(d.szColunaProdutoServico, " = ?", std::string(1, f.cProdutoServico));
   }
-  void Condicao(const std::string& strAntes, const char* szDepois, TParametro valor,
-                const std::string& strFim = "") {
+  void Condicao(const std::string& strAntes, const char* szDepois, TParametro valor, const std::string& strFim = "") {
     m_strSql += " AND " + strAntes + szDepois + strFim;
     m_parametros.push_back(std::move(valor));
   }
@@ -39,8 +38,10 @@ class CConsultaMontada {
   void Liga(CComando& comando) const {
     for (std::size_t i = 0; i < m_parametros.size(); ++i) {
       const int n = static_cast<int>(i + 1);
-      if (const auto* pl = std::get_if<long long>(&m_parametros[i])) comando.Liga(n, *pl);
-      else comando.Liga(n, std::get<std::string>(m_parametros[i]).c_str());
+      if (const auto* pl = std::get_if<long long>(&m_parametros[i]))
+        comando.Liga(n, *pl);
+      else
+        comando.Liga(n, std::get<std::string>(m_parametros[i]).c_str());
     }
   }
   const std::string& Sql() const { return m_strSql; }
@@ -96,12 +97,12 @@ HRESULT BuscaCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const
   return ColetaChaves(banco, consulta, chaves, strErro);
 }
 
-HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const TFiltroCadastro* pFiltro,
-                   DWORD lChave, TLinhaCadastro& linha, std::string& strErro) {
+HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const TFiltroCadastro* pFiltro, DWORD lChave,
+                   TLinhaCadastro& linha, std::string& strErro) {
   linha = TLinhaCadastro{};
   if (HRESULT hr = Programada("Cadastro::Le", d, strErro); hr != S_OK) return hr;
-  const std::string strColunas = std::string(d.szColunaChave) + ", " + d.szColunaCodigo + ", " +
-                                 d.szColunaDescricao + ", " + (d.szColunaTipo ? d.szColunaTipo : "''");
+  const std::string strColunas = std::string(d.szColunaChave) + ", " + d.szColunaCodigo + ", " + d.szColunaDescricao +
+                                 ", " + (d.szColunaTipo ? d.szColunaTipo : "''");
   CConsultaMontada consulta(d, strColunas.c_str());
   consulta.Condicao(d.szColunaChave, " = ?", static_cast<long long>(lChave));
   if (pFiltro) consulta.Filtra(d, *pFiltro);
@@ -112,8 +113,8 @@ HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const TF
   }
   consulta.Liga(comando);
   if (!comando.Proxima()) {
-    strErro = comando.Erro().empty() ? std::string(d.szNome) + " " + std::to_string(lChave) + " não existe"
-                                     : comando.Erro();
+    strErro =
+        comando.Erro().empty() ? std::string(d.szNome) + " " + std::to_string(lChave) + " não existe" : comando.Erro();
     return comando.Erro().empty() ? QZ_E_REGISTRO_NAO_ENCONTRADO : QZ_E_BANCO_DE_DADOS;
   }
   sqlite3_stmt* p = comando.Bruto();

@@ -20,13 +20,12 @@ struct TLinhaCadastro {
 
 // As chaves das linhas com o código szCodigo (nulo: todas), nos filtros, em ordem de
 // código. 0 ou o código da falha, com o motivo em strErro.
-HRESULT BuscaCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& descricao,
-                      const TFiltroCadastro& filtro, const char* szCodigo, std::vector<DWORD>& chaves,
-                      std::string& strErro);
+HRESULT BuscaCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& descricao, const TFiltroCadastro& filtro,
+                      const char* szCodigo, std::vector<DWORD>& chaves, std::string& strErro);
 // A linha da chave, que tem de passar nos filtros (pFiltro nulo: sem filtros).
 // QZ_E_REGISTRO_NAO_ENCONTRADO quando não há.
-HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& descricao,
-                   const TFiltroCadastro* pFiltro, DWORD lChave, TLinhaCadastro& linha, std::string& strErro);
+HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& descricao, const TFiltroCadastro* pFiltro,
+                   DWORD lChave, TLinhaCadastro& linha, std::string& strErro);
 // As chaves das linhas de tipo 'A' cujo código começa pelo código dado seguido de
 // ".", em ordem de código (as analíticas debaixo de uma sintética).
 HRESULT SubordinadasCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& descricao,

@@ -94,8 +94,7 @@ class CMontaNota {
 
  private:
   HRESULT Corrompido(const std::string& strMotivo) {
-    return m_usa.Falha(QZ_E_REGISTRO_CORROMPIDO,
-                       "nota fiscal " + std::to_string(m_lPosicao) + ": " + strMotivo);
+    return m_usa.Falha(QZ_E_REGISTRO_CORROMPIDO, "nota fiscal " + std::to_string(m_lPosicao) + ": " + strMotivo);
   }
   // Chave 0 é "nenhum"; outra chave tem de existir na tabela (fQuem a nomeia na falha).
   template <class FQuem>
@@ -169,8 +168,7 @@ HRESULT CMontaNota::ChavesDoCabecalho(const tagREG_NOTA_FISCALPS& nf) {
   };
   if (nf.lPonteiroCliente() == 0) return Corrompido("a nota não tem cliente");
   for (const auto& c : kChaves)
-    if (HRESULT hr = Existe(c.szSql, c.llChave, [&c] { return std::string(c.szQuem); }); hr != S_OK)
-      return hr;
+    if (HRESULT hr = Existe(c.szSql, c.llChave, [&c] { return std::string(c.szQuem); }); hr != S_OK) return hr;
   return S_OK;
 }
 
@@ -188,30 +186,27 @@ HRESULT CMontaNota::LeVetor(CLinhasAgrupadas& linhas, std::size_t nQtd, FQuem fQ
   std::size_t i = 0;
   for (; linhas.Proxima(); ++i) {
     if (i >= nQtd)
-      return Corrompido(fQuem() + ": há mais linhas no banco que a quantidade " +
-                        std::to_string(nQtd) + " do registro");
+      return Corrompido(fQuem() + ": há mais linhas no banco que a quantidade " + std::to_string(nQtd) +
+                        " do registro");
     long long nOrdinal = sqlite3_column_int64(comando.Bruto(), 0);
     if (nOrdinal != static_cast<long long>(i))
-      return Corrompido(fQuem() + ": esperava a linha " + std::to_string(i) + ", veio a " +
-                        std::to_string(nOrdinal));
+      return Corrompido(fQuem() + ": esperava a linha " + std::to_string(i) + ", veio a " + std::to_string(nOrdinal));
     std::string strErro;
     if (HRESULT hr = vrmsuite::PreencheDaLinha(comando, pVetor[i], strErro); hr != S_OK)
-      return m_usa.Falha(hr, "nota fiscal " + std::to_string(m_lPosicao) + ", " + fQuem() + " " +
-                                 std::to_string(i) + ": " + strErro);
+      return m_usa.Falha(
+          hr, "nota fiscal " + std::to_string(m_lPosicao) + ", " + fQuem() + " " + std::to_string(i) + ": " + strErro);
     if (HRESULT hr = fFilhos(pVetor[i], nOrdinal); hr != S_OK) return hr;
   }
   if (!comando.Erro().empty()) return m_usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   if (i < nQtd)
-    return Corrompido(fQuem() + ": o registro diz " + std::to_string(nQtd) + " e o banco tem " +
-                      std::to_string(i) + " linhas");
+    return Corrompido(fQuem() + ": o registro diz " + std::to_string(nQtd) + " e o banco tem " + std::to_string(i) +
+                      " linhas");
   return S_OK;
 }
 
 HRESULT CMontaNota::Rateio(TRateiosDaOrigem& rateios, long long nItem, std::size_t nQtd,
                            const std::function<void(DWORD)>& fGravaBloco) {
-  const auto fQuem = [&] {
-    return std::string("rateio ") + rateios.szOrigem + " do item " + std::to_string(nItem);
-  };
+  const auto fQuem = [&] { return std::string("rateio ") + rateios.szOrigem + " do item " + std::to_string(nItem); };
   rateios.linhas.Grupo(nItem);
   return LeVetor<tagREG_RATEIO_NFPS>(
       rateios.linhas, nQtd, fQuem, fGravaBloco, [&](tagREG_RATEIO_NFPS& linha, long long nLinha) {
@@ -221,14 +216,13 @@ HRESULT CMontaNota::Rateio(TRateiosDaOrigem& rateios, long long nItem, std::size
         return LeVetor<tagREG_RATEIO_GERENCIAL_NFPS>(
             rateios.gerenciais, linha.iQtdGerencial(),
             [&] { return fQuem() + ", linhas gerenciais da linha " + std::to_string(nLinha); },
-            [&](DWORD h) { linha.Set_hGerencial(h); },
-            [](tagREG_RATEIO_GERENCIAL_NFPS&, long long) { return S_OK; });
+            [&](DWORD h) { linha.Set_hGerencial(h); }, [](tagREG_RATEIO_GERENCIAL_NFPS&, long long) { return S_OK; });
       });
 }
 
 HRESULT CMontaNota::ItensProduto(tagREG_NOTA_FISCALPS& nf) {
-  CLinhasAgrupadas itens = DaNota(
-      "SELECT nItem AS nOrdinal, * FROM nf_item_produto WHERE lPosicaoNota = ? ORDER BY nItem");
+  CLinhasAgrupadas itens =
+      DaNota("SELECT nItem AS nOrdinal, * FROM nf_item_produto WHERE lPosicaoNota = ? ORDER BY nItem");
   CLinhasAgrupadas detalhes = DaNota(
       "SELECT nDetalhe AS nOrdinal, nItem, * FROM nf_detalhe_estoque WHERE lPosicaoNota = ? "
       "ORDER BY nItem, nDetalhe",
@@ -247,20 +241,18 @@ HRESULT CMontaNota::ItensProduto(tagREG_NOTA_FISCALPS& nf) {
                        {kSqlUnidade, item.iPonteiroUnidadeMedida(), ": a unidade"},
                        {kSqlNatureza, item.iPonteiroCFOP(), ": o CFOP"}};
         for (const auto& c : kChaves)
-          if (HRESULT hr = Existe(c.szSql, c.llChave, [&] { return fQuem() + c.szQuem; }); hr != S_OK)
-            return hr;
+          if (HRESULT hr = Existe(c.szSql, c.llChave, [&] { return fQuem() + c.szQuem; }); hr != S_OK) return hr;
         detalhes.Grupo(nItem);
         HRESULT hr = LeVetor<tagREG_DETALHE_ESTOQUE_NFPS>(
             detalhes, item.iQtdDetalhes(), [&] { return "detalhes de estoque do " + fQuem(); },
-            [&](DWORD h) { item.Set_hDetalhes(h); },
-            [](tagREG_DETALHE_ESTOQUE_NFPS&, long long) { return S_OK; });
+            [&](DWORD h) { item.Set_hDetalhes(h); }, [](tagREG_DETALHE_ESTOQUE_NFPS&, long long) { return S_OK; });
         if (hr != S_OK) return hr;
         return Rateio(rateios, nItem, item.iQtdRateio(), [&](DWORD h) { item.Set_hRateio(h); });
       });
 }
 HRESULT CMontaNota::ItensServico(tagREG_NOTA_FISCALPS& nf) {
-  CLinhasAgrupadas itens = DaNota(
-      "SELECT nItem AS nOrdinal, * FROM nf_item_servico WHERE lPosicaoNota = ? ORDER BY nItem");
+  CLinhasAgrupadas itens =
+      DaNota("SELECT nItem AS nOrdinal, * FROM nf_item_servico WHERE lPosicaoNota = ? ORDER BY nItem");
   CLinhasAgrupadas deducoes = DaNota(
       "SELECT nOrdem AS nOrdinal, nItem, nRetencao, * FROM nf_deducao WHERE lPosicaoNota = ? "
       "ORDER BY nItem, nRetencao, nOrdem",
@@ -301,15 +293,14 @@ HRESULT CMontaNota::Vetores(tagREG_NOTA_FISCALPS& nf) {
   CLinhasAgrupadas parcelas =
       DaNota("SELECT byOrdem AS nOrdinal, * FROM nf_parcela WHERE lPosicaoNota = ? ORDER BY byOrdem");
   HRESULT hr = LeVetor<tagREG_PARCELA_NFPS>(
-      parcelas, nf.byQtdParcelas(), [] { return std::string("parcelas"); },
-      [&](DWORD h) { nf.Set_hParcelas(h); }, [](tagREG_PARCELA_NFPS&, long long) { return S_OK; });
+      parcelas, nf.byQtdParcelas(), [] { return std::string("parcelas"); }, [&](DWORD h) { nf.Set_hParcelas(h); },
+      [](tagREG_PARCELA_NFPS&, long long) { return S_OK; });
   if (hr != S_OK) return hr;
   CLinhasAgrupadas mensagens =
       DaNota("SELECT nOrdem AS nOrdinal, * FROM nf_mensagem WHERE lPosicaoNota = ? ORDER BY nOrdem");
   hr = LeVetor<tagREG_MENSAGEM_INFORMADA_NFPS>(
       mensagens, nf.iQtdMensagens(), [] { return std::string("mensagens informadas"); },
-      [&](DWORD h) { nf.Set_hMensagens(h); },
-      [](tagREG_MENSAGEM_INFORMADA_NFPS&, long long) { return S_OK; });
+      [&](DWORD h) { nf.Set_hMensagens(h); }, [](tagREG_MENSAGEM_INFORMADA_NFPS&, long long) { return S_OK; });
   if (hr != S_OK) return hr;
   TRateiosDaOrigem rateios(m_banco, m_lPosicao, "N");
   return Rateio(rateios, 0, nf.iQtdRateioTotal(), [&](DWORD h) { nf.Set_hRateioTotal(h); });
@@ -317,12 +308,10 @@ HRESULT CMontaNota::Vetores(tagREG_NOTA_FISCALPS& nf) {
 
 }  // namespace
 
-HRESULT CUsaServidor::LeDFNotasFiscais(IQZServidor** ppINotasFiscais, long lPosicao,
-                                       tagREG_NOTA_FISCALPS** ppRegNF) {
+HRESULT CUsaServidor::LeDFNotasFiscais(IQZServidor** ppINotasFiscais, long lPosicao, tagREG_NOTA_FISCALPS** ppRegNF) {
   if (ppRegNF == nullptr) return Falha(E_POINTER, "LeDFNotasFiscais: destino nulo");
   *ppRegNF = nullptr;
-  HRESULT hr = vrmsuite::EntradaLeitura(*this, "LeDFNotasFiscais", ppINotasFiscais,
-                                        IQZServidor::NOTAS_FISCAIS);
+  HRESULT hr = vrmsuite::EntradaLeitura(*this, "LeDFNotasFiscais", ppINotasFiscais, IQZServidor::NOTAS_FISCAIS);
   if (hr != S_OK) return hr;
   auto* pNF = static_cast<tagREG_NOTA_FISCALPS*>(CoTaskMemAlloc(sizeof(tagREG_NOTA_FISCALPS)));
   if (pNF == nullptr) return Falha(E_OUTOFMEMORY, "LeDFNotasFiscais: sem memória");

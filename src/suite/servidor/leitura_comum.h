@@ -11,15 +11,13 @@
 namespace vrmsuite {
 
 // 0 quando a leitura pode seguir; senão o código, com o motivo guardado em usa.
-HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
-                       IQZServidor::ETipo eTipo);
+HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI, IQZServidor::ETipo eTipo);
 
 // Lê a linha única de szSql com a chave llChave em *pReg (zerado antes). Chave 0 dá
 // 0 com o registro zerado; chave sem linha dá QZ_E_REGISTRO_NAO_ENCONTRADO.
 template <class TRegistro>
-HRESULT LeRegistro(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
-                   IQZServidor::ETipo eTipo, const char* szSql, long long llChave,
-                   TRegistro* pReg, const char* szDescricao) {
+HRESULT LeRegistro(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI, IQZServidor::ETipo eTipo,
+                   const char* szSql, long long llChave, TRegistro* pReg, const char* szDescricao) {
   if (pReg == nullptr) return usa.Falha(E_POINTER, std::string(szLeitura) + ": registro nulo");
   pReg->Zera();
   HRESULT hr = EntradaLeitura(usa, szLeitura, ppI, eTipo);
@@ -30,8 +28,8 @@ HRESULT LeRegistro(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
   comando.Liga(1, llChave);
   if (!comando.Proxima()) {
     if (!comando.Erro().empty()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
-    return usa.Falha(QZ_E_REGISTRO_NAO_ENCONTRADO, std::string(szDescricao) + " " +
-                                              std::to_string(llChave) + " não existe");
+    return usa.Falha(QZ_E_REGISTRO_NAO_ENCONTRADO,
+                     std::string(szDescricao) + " " + std::to_string(llChave) + " não existe");
   }
   std::string strErro;
   hr = PreencheDaLinha(comando, *pReg, strErro);
@@ -39,8 +37,7 @@ HRESULT LeRegistro(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI,
     pReg->Zera();
     return usa.Falha(hr, std::string(szDescricao) + " " + std::to_string(llChave) + ": " + strErro);
   }
-  comando.Guarda(TRegistro::kCampos, std::size(TRegistro::kCampos), llChave, pReg->Bytes(),
-                 TRegistro::kTamanho);
+  comando.Guarda(TRegistro::kCampos, std::size(TRegistro::kCampos), llChave, pReg->Bytes(), TRegistro::kTamanho);
   return S_OK;
 }
 

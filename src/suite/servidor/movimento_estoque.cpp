@@ -31,15 +31,13 @@ HRESULT IQZServidor::BuscaRegistrosNotaFiscal(long lQtd, REG_ES_MOVIMENTOPS* aRe
   if (HRESULT hr = vrmsuite::FalhaProgramada("BuscaRegistrosNotaFiscal"); hr != S_OK)
     return Falha(hr, "BuscaRegistrosNotaFiscal: falha programada pelo teste");
   if (m_eTipo != MOVIMENTO_ES) return Falha(E_NOINTERFACE, "não é a interface de movimentos");
-  if (m_lQtdBuscada < 0)
-    return Falha(E_UNEXPECTED, "BuscaRegistrosNotaFiscal antes de BuscaQuantidadeNotaFiscal");
+  if (m_lQtdBuscada < 0) return Falha(E_UNEXPECTED, "BuscaRegistrosNotaFiscal antes de BuscaQuantidadeNotaFiscal");
   if (lQtd != m_lQtdBuscada)
-    return Falha(E_INVALIDARG, "pedidos " + std::to_string(lQtd) + " movimentos, a busca achou " +
-                                   std::to_string(m_lQtdBuscada));
+    return Falha(E_INVALIDARG,
+                 "pedidos " + std::to_string(lQtd) + " movimentos, a busca achou " + std::to_string(m_lQtdBuscada));
   if (lQtd > 0 && aRegMovimento == nullptr) return Falha(E_POINTER, "vetor de movimentos nulo");
   for (long i = 0; i < lQtd; ++i) aRegMovimento[i].Zera();
-  CComando comando(*m_pBanco,
-                   "SELECT * FROM movimento_estoque WHERE llQuemGerou = ? ORDER BY lSequencia");
+  CComando comando(*m_pBanco, "SELECT * FROM movimento_estoque WHERE llQuemGerou = ? ORDER BY lSequencia");
   comando.Liga(1, static_cast<long long>(m_rOrigemBuscada.Valor()));
   long i = 0;
   HRESULT hr = S_OK;

@@ -12,8 +12,8 @@
 namespace vrmsuite {
 namespace {
 
-const TCampoLayout* AchaCampo(const TCampoLayout* pCampos, std::size_t nCampos,
-                              std::string_view sColuna, std::string_view* pResto) {
+const TCampoLayout* AchaCampo(const TCampoLayout* pCampos, std::size_t nCampos, std::string_view sColuna,
+                              std::string_view* pResto) {
   for (std::size_t i = 0; i < nCampos; ++i) {
     std::string_view sNome = pCampos[i].szNome;
     if (pCampos[i].eTipo != ETipoCampo::Bloco) {
@@ -81,8 +81,7 @@ class CPreenchedor {
 
  private:
   HRESULT Corrompido(const std::string& strMotivo) {
-    m_strErro = std::string(m_szRegistro) + ", coluna " + sqlite3_column_name(m_pComando, m_nColuna) +
-                ": " + strMotivo;
+    m_strErro = std::string(m_szRegistro) + ", coluna " + sqlite3_column_name(m_pComando, m_nColuna) + ": " + strMotivo;
     return QZ_E_REGISTRO_CORROMPIDO;
   }
 
@@ -134,8 +133,8 @@ class CPreenchedor {
     long long llValor = sqlite3_value_int64(pValor);
     TFaixa faixa = FaixaDoTipo(campo.eTipo);
     if (llValor < faixa.llMin || llValor > faixa.llMax)
-      return Corrompido("valor " + std::to_string(llValor) + " fora da faixa do campo (" +
-                        std::to_string(faixa.llMin) + " a " + std::to_string(faixa.llMax) + ")");
+      return Corrompido("valor " + std::to_string(llValor) + " fora da faixa do campo (" + std::to_string(faixa.llMin) +
+                        " a " + std::to_string(faixa.llMax) + ")");
     // Little-endian: os nLargura bytes baixos do valor são o campo.
     std::memcpy(pDestino, &llValor, campo.nLargura);
     return S_OK;
@@ -176,8 +175,8 @@ TMapaColunas MapeiaColunas(sqlite3_stmt* pComando, const TCampoLayout* pCampos, 
   return mapa;
 }
 
-HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TMapaColunas& mapa, BYTE* pBloco,
-                        const char* szRegistro, std::string& strErro) {
+HRESULT PreencheDaLinha(sqlite3_stmt* pComando, const TMapaColunas& mapa, BYTE* pBloco, const char* szRegistro,
+                        std::string& strErro) {
   CPreenchedor preenchedor(pComando, szRegistro, strErro);
   for (const TColunaMapeada& coluna : mapa.colunas)
     if (HRESULT hr = preenchedor.Coluna(coluna, pBloco); hr != S_OK) return hr;

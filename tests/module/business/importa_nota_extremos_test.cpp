@@ -17,14 +17,14 @@ std::string NotaDeServico(long n, long long llQuantidade, long long llUnitarioV8
   return NotaTeste(n, "iQtdItensServico, iPonteiroSitServico", "1, 5") +
          "INSERT INTO nf_item_servico (lPosicaoNota, nItem, cyQuantidade, llValorUnitarioV8, "
          "llDescontoUnitarioV8, cyValorTotal, cyValorLiquido, lPonteiroServico, iUnidadeMedida, "
-         "iPonteiroSitServico) VALUES (" + s + ", 0, " + std::to_string(llQuantidade) + ", " +
-         std::to_string(llUnitarioV8) + ", " + std::to_string(llDescontoV8) + ", 0, 0, 41, 5, 5);";
+         "iPonteiroSitServico) VALUES (" +
+         s + ", 0, " + std::to_string(llQuantidade) + ", " + std::to_string(llUnitarioV8) + ", " +
+         std::to_string(llDescontoV8) + ", 0, 0, 41, 5, 5);";
 }
 
 std::string NotaDeProduto(long n, long long llQuantidade, long long llUnitarioV8, long long llDescontoV8) {
   return NotaTeste(n, "iQtdItensProduto", "1") +
-         ItemTeste(n, 0, 10, "", llQuantidade, llUnitarioV8, 0, "llDescontoUnitarioV8",
-                   std::to_string(llDescontoV8));
+         ItemTeste(n, 0, 10, "", llQuantidade, llUnitarioV8, 0, "llDescontoUnitarioV8", std::to_string(llDescontoV8));
 }
 
 constexpr long long kMaxV8 = INT64_MAX;

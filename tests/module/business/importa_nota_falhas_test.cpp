@@ -28,21 +28,44 @@ const std::map<long, TLocalEsperado>& LocaisDaImportacao() {
       {259641, {"GetUsaServidor()->LeDFNaturezas(m_ppICFOP, iPonteiroCFOP, &rNatureza)", 37}},
       {303763, {"GetUsaServidor()->LeDFNaturezas(m_ppICFOP, iPonteiroSituacaoServico, &RegSitServico)", 37}},
       {259667, {"GetUsaServidor()->LeDFNaturezas(m_ppICFOP, iPonteiroSituacaoServico, &RegSitServico)", 37}},
-      {402770, {"GetUsaServidor()->LeDFCFRT(m_ppICFRT, m_ppIPlano, 0, pRegNF->lPonteiroCliente, 0, &rCFRTLocal, 0, 0, 0, 0, 0, 0, 0, &rInfoExtrasCFRT)", 1}},
-      {259632, {"GetUsaServidor()->LeDFNotasFiscais(m_ppINotasFiscais, pRegNF->regNFOrigem.lChaveNFCM, &pRegNFOrigemNota)", 27}},
+      {402770,
+       {"GetUsaServidor()->LeDFCFRT(m_ppICFRT, m_ppIPlano, 0, pRegNF->lPonteiroCliente, 0, &rCFRTLocal, 0, 0, 0, 0, 0, "
+        "0, 0, &rInfoExtrasCFRT)",
+        1}},
+      {259632,
+       {"GetUsaServidor()->LeDFNotasFiscais(m_ppINotasFiscais, pRegNF->regNFOrigem.lChaveNFCM, &pRegNFOrigemNota)",
+        27}},
       {304514, {"GetUsaServidor()->LeDFPlano(m_ppIPlano,pRegNF->lEntradaRecursos, &rContaClassificacao)", 1}},
       {367991, {"GetUsaServidor()->LeDFProduto(m_ppIProduto, tProduto.GetPonteiroProduto(), &RegProduto)", 24}},
-      {419427, {"GetUsaServidor()->LeESMovimentoLote(m_ppIMovimentoEs, RegDetalhes.regLote.lPonteiroLoteES, &RegLote)", 401}},
-      {419435, {"GetUsaServidor()->LeESMovimentoVolume(m_ppIMovimentoEs, RegDetalhes.regVolume.lPonteiroVolumeES, &RegVolume)", 401}},
-      {259659, {"GetUsaServidor()->LeDFNotasFiscais(m_ppINotasFiscais, RegItensProduto.regNFOrigem.lChaveNFCM, &pRegNFOrigem)", 27}},
+      {419427,
+       {"GetUsaServidor()->LeESMovimentoLote(m_ppIMovimentoEs, RegDetalhes.regLote.lPonteiroLoteES, &RegLote)", 401}},
+      {419435,
+       {"GetUsaServidor()->LeESMovimentoVolume(m_ppIMovimentoEs, RegDetalhes.regVolume.lPonteiroVolumeES, &RegVolume)",
+        401}},
+      {259659,
+       {"GetUsaServidor()->LeDFNotasFiscais(m_ppINotasFiscais, RegItensProduto.regNFOrigem.lChaveNFCM, &pRegNFOrigem)",
+        27}},
       {370690, {"GetUsaServidor()->InicializaESMovimento(m_ppIMovimentoEs)", 401}},
       {370703, {"(*m_ppIMovimentoEs)->BuscaQuantidadeNotaFiscal(rQuemGerouNF, &lQtdMovimentos)", 401}},
-      {370711, {"(*m_ppIMovimentoEs)->BuscaRegistrosNotaFiscal(aRegMovimento.GetSize(), aRegMovimento.GetData())", 401}},
-      {497002, {"GetUsaServidor()->LeDFUnidadeMedida(m_ppIProduto, RegItensProduto.iPonteiroUnidadeMedida, &rUnidadeMedidaProduto)", 24}},
-      {304522, {"GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateioContasEmpresariaisTotalNF.lContaEmpresarialNF,&rContaClassificacao)", 1}},
-      {304531, {"GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateioContasEmpresariaisTotalNF.lContaEmpresarialNF,&rContaClassificacao)", 1}},
+      {370711,
+       {"(*m_ppIMovimentoEs)->BuscaRegistrosNotaFiscal(aRegMovimento.GetSize(), aRegMovimento.GetData())", 401}},
+      {497002,
+       {"GetUsaServidor()->LeDFUnidadeMedida(m_ppIProduto, RegItensProduto.iPonteiroUnidadeMedida, "
+        "&rUnidadeMedidaProduto)",
+        24}},
+      {304522,
+       {"GetUsaServidor()->LeDFPlano(m_ppIPlano, "
+        "rRateioContasEmpresariaisTotalNF.lContaEmpresarialNF,&rContaClassificacao)",
+        1}},
+      {304531,
+       {"GetUsaServidor()->LeDFPlano(m_ppIPlano, "
+        "rRateioContasEmpresariaisTotalNF.lContaEmpresarialNF,&rContaClassificacao)",
+        1}},
       {387941, {"GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateio.lContaEmpresarialNF,&rContaClassificacao)", 1}},
-      {497011, {"GetUsaServidor()->LeDFUnidadeMedidaServico(m_ppIProduto, RegItensServico.iUnidadeMedida, &rUnidadeMedidaServico)", 24}},
+      {497011,
+       {"GetUsaServidor()->LeDFUnidadeMedidaServico(m_ppIProduto, RegItensServico.iUnidadeMedida, "
+        "&rUnidadeMedidaServico)",
+        24}},
       {387932, {"GetUsaServidor()->LeDFPlano(m_ppIPlano, rRateio.lContaEmpresarialNF, &rContaClassificacao)", 1}},
   };
   return kLocais;
@@ -65,12 +88,12 @@ class CImportaFalhasTest : public CImportaTeste {
                   "1, 6144, 5, '1001'") +
         "UPDATE nf_item_produto SET iPonteiroCFOP = 4 WHERE lPosicaoNota = " + s + " AND nItem = 1;" +
         "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, regLote_lPonteiroLoteES, "
-        "regVolume_lPonteiroVolumeES, cyQuantidade, iLocal) VALUES (" + s + ", 0, 0, 502, 601, 10000, 1), (" +
-        s + ", 1, 0, 0, 0, 10000, 1);" +
+        "regVolume_lPonteiroVolumeES, cyQuantidade, iLocal) VALUES (" +
+        s + ", 0, 0, 502, 601, 10000, 1), (" + s + ", 1, 0, 0, 0, 10000, 1);" +
         "INSERT INTO nf_item_servico (lPosicaoNota, nItem, cyQuantidade, llValorUnitarioV8, cyValorTotal, "
-        "cyValorLiquido, lPonteiroServico, iUnidadeMedida, iPonteiroSitServico) VALUES (" + s +
-        ", 0, 10000, 10000000000, 1000000, 1000000, 41, 5, 5);" +
-        "INSERT INTO nf_rateio VALUES (" + s + ", 'N', 0, 0, 1000000, 0, 5001, 0);");
+        "cyValorLiquido, lPonteiroServico, iUnidadeMedida, iPonteiroSitServico) VALUES (" +
+        s + ", 0, 10000, 10000000000, 1000000, 1000000, 41, 5, 5);" + "INSERT INTO nf_rateio VALUES (" + s +
+        ", 'N', 0, 0, 1000000, 0, 5001, 0);");
     m_tratador.SetUsaLoteES(1);
   }
   static constexpr long kNotaExtra = PosicaoTeste(90);

@@ -11,9 +11,9 @@ class CImportaImpostosTest : public CImportaTeste {
   long NotaDeUmItem(int n, long lProduto, const std::string& strColunas, const std::string& strValores,
                     const std::string& strComplemento = "") {
     const long lPosicao = PosicaoTeste(n);
-    m_empresa.Executa(NotaTeste(lPosicao, "iQtdItensProduto", "1") +
-                      ItemTeste(lPosicao, 0, lProduto, strComplemento, 10'000, 100'000'000, 10'000, strColunas,
-                                strValores));
+    m_empresa.Executa(NotaTeste(lPosicao, "iQtdItensProduto", "1") + ItemTeste(lPosicao, 0, lProduto, strComplemento,
+                                                                               10'000, 100'000'000, 10'000, strColunas,
+                                                                               strValores));
     return lPosicao;
   }
 };

@@ -11,9 +11,7 @@ namespace {
 
 class CImportaNotaTest : public CImportaTeste {};
 
-TEST_F(CImportaNotaTest, ListaVaziaDaRegistroVazio) {
-  EXPECT_EQ(Importa({}), TCMRERegistroEntrada{});
-}
+TEST_F(CImportaNotaTest, ListaVaziaDaRegistroVazio) { EXPECT_EQ(Importa({}), TCMRERegistroEntrada{}); }
 
 TEST_F(CImportaNotaTest, CabecalhoVemDaNotaPrincipal) {
   const TCMRERegistroEntrada r = Importa({6144});
@@ -65,7 +63,9 @@ TEST_F(CImportaNotaTest, CodigoDoFreteSoComFreteSomadoAcimaDeZero) {
   constexpr struct {
     const char* szCaso;
     int nNotas;
-    struct { int nFrete, nCodigo; } aNotas[2];
+    struct {
+      int nFrete, nCodigo;
+    } aNotas[2];
     int nCodigoEsperado, nInformarEsperado;
   } kCasos[] = {
       {"sem frete, o código não entra", 1, {{0, 2}}, 0, 0},
@@ -124,8 +124,7 @@ TEST_F(CImportaNotaTest, RemetenteDoisNaoTemParcelas) {
 
 TEST_F(CImportaNotaTest, ProdutosIguaisSeJuntamConformeConfiguracao) {
   const long a = PosicaoTeste(60), b = PosicaoTeste(61);
-  m_empresa.Executa(NotaTeste(a) + NotaTeste(b) +
-                    "UPDATE nota_fiscal SET iQtdItensProduto = 3 WHERE lPosicao IN (" +
+  m_empresa.Executa(NotaTeste(a) + NotaTeste(b) + "UPDATE nota_fiscal SET iQtdItensProduto = 3 WHERE lPosicao IN (" +
                     std::to_string(a) + "," + std::to_string(b) + ");" +
                     ItemTeste(a, 0, 10, "azul", 100'000, 400'000'000, 400'000) +
                     ItemTeste(a, 1, 10, "verde", 10'000, 400'000'000, 40'000) +
@@ -135,9 +134,10 @@ TEST_F(CImportaNotaTest, ProdutosIguaisSeJuntamConformeConfiguracao) {
                     ItemTeste(b, 2, 0, "avulso", 10'000, 100'000'000, 10'000) +
                     // Cada item com a sua linha de rateio: a junção soma as linhas.
                     "INSERT INTO nf_rateio SELECT lPosicaoNota, 'P', nItem, 0, cyValorTotal, cyQuantidade, "
-                    "5001, 0 FROM nf_item_produto WHERE lPosicaoNota IN (" + std::to_string(a) + ", " +
-                    std::to_string(b) + "); UPDATE nf_item_produto SET iQtdRateio = 1 WHERE lPosicaoNota IN (" +
-                    std::to_string(a) + ", " + std::to_string(b) + ");");
+                    "5001, 0 FROM nf_item_produto WHERE lPosicaoNota IN (" +
+                    std::to_string(a) + ", " + std::to_string(b) +
+                    "); UPDATE nf_item_produto SET iQtdRateio = 1 WHERE lPosicaoNota IN (" + std::to_string(a) + ", " +
+                    std::to_string(b) + ");");
   constexpr struct {
     int nIguais;
     int nItens;
@@ -145,8 +145,10 @@ TEST_F(CImportaNotaTest, ProdutosIguaisSeJuntamConformeConfiguracao) {
   } kCasos[] = {{0, 5, 150'000}, {1, 6, 100'000}};
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << "produtos iguais " << c.nIguais);
-    m_empresa.Executa("DELETE FROM cm_mestre; INSERT INTO cm_mestre (id, nPoderIncluirProdutosIguais) "
-                      "VALUES (1, " + std::to_string(c.nIguais) + ");");
+    m_empresa.Executa(
+        "DELETE FROM cm_mestre; INSERT INTO cm_mestre (id, nPoderIncluirProdutosIguais) "
+        "VALUES (1, " +
+        std::to_string(c.nIguais) + ");");
     Liga();
     const TCMRERegistroEntrada r = Importa({a, b});
     ASSERT_EQ(r.GetQuantidadeProduto(), c.nItens) << "complemento diferente e produto 0 nunca juntam";
@@ -167,8 +169,8 @@ TEST_F(CImportaNotaTest, RateiosFechamComSeusItens) {
   }
   const TCMREItemProduto chapa = Importa({10240}).GetProduto(0);
   ASSERT_EQ(chapa.GetQuantidadeRateio(), 2);
-  EXPECT_EQ(chapa.GetRateio(0).GetNEWQuantidade().int64 + chapa.GetRateio(1).GetNEWQuantidade().int64,
-            500'000) << "a linha da nota inteira sem quantidade reparte pelo valor";
+  EXPECT_EQ(chapa.GetRateio(0).GetNEWQuantidade().int64 + chapa.GetRateio(1).GetNEWQuantidade().int64, 500'000)
+      << "a linha da nota inteira sem quantidade reparte pelo valor";
   EXPECT_EQ(chapa.GetRateio(1).GetPonteiroClassificacaoDestino(), 5002) << "marca 's' vale 'S'";
   EXPECT_EQ(chapa.GetRateio(1).GetQuantidadeGerencial(), 2);
 }
@@ -184,8 +186,9 @@ TEST_F(CImportaNotaTest, ImpostosDoProdutoSomamEZeroNaoEntra) {
   EXPECT_EQ(p.GetInformarValorPISNC(), 1);
   EXPECT_EQ(p.GetCodigoTributacaoIPI(), 50) << "a matriz paga IPI";
 
-  m_empresa.Executa("UPDATE nf_item_produto SET lPosicaoProduto = 11, szComplemento = 'bobina 1200 mm', "
-                    "cyValorImposto2 = 100000, cyValorImposto3 = 20000 WHERE lPosicaoNota = 10240 AND nItem = 0;");
+  m_empresa.Executa(
+      "UPDATE nf_item_produto SET lPosicaoProduto = 11, szComplemento = 'bobina 1200 mm', "
+      "cyValorImposto2 = 100000, cyValorImposto3 = 20000 WHERE lPosicaoNota = 10240 AND nItem = 0;");
   const TCMREItemProduto chapa = Importa({6144, 10240}).GetProduto(1);
   ASSERT_EQ(chapa.GetQuantidadeImposto(), 2);
   EXPECT_EQ(chapa.GetImposto(0).GetValor().int64, 1'540'000) << "o tipo 2 somado no lugar";
@@ -228,10 +231,10 @@ TEST_F(CImportaNotaTest, IRRFSoParaPessoaJuridica) {
   } kCasos[] = {{'J', 0, 150, true}, {'J', 0, 0, false}, {'F', 15000, 150, false}};
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << c.cPessoa << " valor " << c.nValor << " alíquota " << c.nAliquota);
-    m_empresa.Executa("UPDATE cfrt SET cTipoPessoa = '" + std::string(1, c.cPessoa) +
-                      "' WHERE lPonteiroConta = 2004; UPDATE nf_item_servico SET cyValorRetencao1 = " +
-                      std::to_string(c.nValor) + ", iAliquotaRetencao1 = " + std::to_string(c.nAliquota) +
-                      " WHERE lPosicaoNota = 18432;");
+    m_empresa.Executa(
+        "UPDATE cfrt SET cTipoPessoa = '" + std::string(1, c.cPessoa) +
+        "' WHERE lPonteiroConta = 2004; UPDATE nf_item_servico SET cyValorRetencao1 = " + std::to_string(c.nValor) +
+        ", iAliquotaRetencao1 = " + std::to_string(c.nAliquota) + " WHERE lPosicaoNota = 18432;");
     const T_Lista<TCMREImposto> impostos = Importa({18432}).GetServico(0).GetListaImposto();
     EXPECT_EQ(CTrataDadosRE::GetImpostoIndice(impostos, CM_IMPOSTO_IRRF) >= 0, c.bTemIRRF);
   }
@@ -239,11 +242,13 @@ TEST_F(CImportaNotaTest, IRRFSoParaPessoaJuridica) {
 
 TEST_F(CImportaNotaTest, ServicoJuntadoTrocaAsRetencoes) {
   const long b = PosicaoTeste(70);
-  m_empresa.Executa("UPDATE nf_item_servico SET lPonteiroServico = 40 WHERE lPosicaoNota = 18432;" +NotaTeste(b, "iPonteiroSitServico, iQtdItensServico", "5, 1") +
+  m_empresa.Executa("UPDATE nf_item_servico SET lPonteiroServico = 40 WHERE lPosicaoNota = 18432;" +
+                    NotaTeste(b, "iPonteiroSitServico, iQtdItensServico", "5, 1") +
                     "INSERT INTO nf_item_servico (lPosicaoNota, nItem, cyQuantidade, llValorUnitarioV8, "
                     "cyValorTotal, cyValorLiquido, cyValorRetencao5, iAliquotaRetencao5, iRetemFederais, "
                     "lPonteiroServico, iUnidadeMedida, iPonteiroSitServico, szComplemento) VALUES (" +
-                    std::to_string(b) + ", 0, 10000, 25000000000, 2500000, 2500000, 125000, 500, 1, 40, 5, 5, "
+                    std::to_string(b) +
+                    ", 0, 10000, 25000000000, 2500000, 2500000, 125000, 500, 1, 40, 5, 5, "
                     "'Consultoria tributária - agosto');");
   const TCMRERegistroEntrada r = Importa({18432, b});
   ASSERT_EQ(r.GetQuantidadeServico(), 1);
@@ -279,8 +284,9 @@ TEST_F(CImportaNotaTest, EstoqueComLoteArmaEVolume) {
   EXPECT_EQ(r.GetProduto(0).GetEntradaEstoque(0).GetArmaFogo_Serie(), CString()) << "produto sem arma";
 
   m_tratador.SetUsaLoteES(1);
-  m_empresa.Executa("UPDATE nf_detalhe_estoque SET regLote_lPonteiroLoteES = 502, regVolume_lPonteiroVolumeES = 601 "
-                    "WHERE lPosicaoNota = 6144 AND nItem = 1 AND nDetalhe = 0;");
+  m_empresa.Executa(
+      "UPDATE nf_detalhe_estoque SET regLote_lPonteiroLoteES = 502, regVolume_lPonteiroVolumeES = 601 "
+      "WHERE lPosicaoNota = 6144 AND nItem = 1 AND nDetalhe = 0;");
   const TCMRERegistroEntrada comLote = Importa({6144});
   const TCMREEntradaEstoque lida = comLote.GetProduto(1).GetEntradaEstoque(0);
   EXPECT_EQ(lida.GetLoteESNumero(), CString("RX-7781")) << "o lote lido do estoque";
@@ -291,7 +297,8 @@ TEST_F(CImportaNotaTest, EstoqueComLoteArmaEVolume) {
   } kMovimentos[] = {{0, 0, 9001}, {1, 0, 9002}, {1, 1, 9003}};
   for (const auto& m : kMovimentos)
     EXPECT_EQ(comLote.GetProduto(m.nItem).GetEntradaEstoque(m.nDetalhe).GetPonteiroMovimentoOrigemEstoque(),
-              (m.lSequencia << 12) | 2048u) << "item " << m.nItem << " detalhe " << m.nDetalhe;
+              (m.lSequencia << 12) | 2048u)
+        << "item " << m.nItem << " detalhe " << m.nDetalhe;
 }
 
 TEST_F(CImportaNotaTest, LoteEVolumeDoEstoqueLidosCadaUmPorSi) {
@@ -299,14 +306,14 @@ TEST_F(CImportaNotaTest, LoteEVolumeDoEstoqueLidosCadaUmPorSi) {
   // e o volume que cada detalhe aponta vêm do estoque; o que não foi lido, do detalhe.
   const long a = PosicaoTeste(95);
   const std::string s = std::to_string(a);
-  m_empresa.Executa(NotaTeste(a, "iQtdItensProduto", "1") +
-                    ItemTeste(a, 0, 11, "", 40'000, 100'000'000, 40'000, "iQtdDetalhes", "4") +
-                    "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, regLote_lPonteiroLoteES, "
-                    "regLote_szNumeroLote, regVolume_lPonteiroVolumeES, regVolume_szVolume, cyQuantidade, iLocal) "
-                    "VALUES (" + s + ", 0, 0, 502, 'DET-0', 601, 'VOL-0', 10000, 1), (" +
-                    s + ", 0, 1, 0, 'DET-1', 601, 'VOL-1', 10000, 1), (" +
-                    s + ", 0, 2, 502, 'DET-2', 0, 'VOL-2', 10000, 1), (" +
-                    s + ", 0, 3, 0, 'DET-3', 0, 'VOL-3', 10000, 1);");
+  m_empresa.Executa(
+      NotaTeste(a, "iQtdItensProduto", "1") +
+      ItemTeste(a, 0, 11, "", 40'000, 100'000'000, 40'000, "iQtdDetalhes", "4") +
+      "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, regLote_lPonteiroLoteES, "
+      "regLote_szNumeroLote, regVolume_lPonteiroVolumeES, regVolume_szVolume, cyQuantidade, iLocal) "
+      "VALUES (" +
+      s + ", 0, 0, 502, 'DET-0', 601, 'VOL-0', 10000, 1), (" + s + ", 0, 1, 0, 'DET-1', 601, 'VOL-1', 10000, 1), (" +
+      s + ", 0, 2, 502, 'DET-2', 0, 'VOL-2', 10000, 1), (" + s + ", 0, 3, 0, 'DET-3', 0, 'VOL-3', 10000, 1);");
   constexpr struct {
     BYTE byLoteES;
     const char* aLote[4];
@@ -338,8 +345,8 @@ TEST_F(CImportaNotaTest, MuitosItensSeJuntamPelaChaveDeProdutoEComplemento) {
     strSql += NotaTeste(PosicaoTeste(200 + k), "iQtdItensProduto", "150") +
               "WITH RECURSIVE i(j) AS (SELECT 0 UNION ALL SELECT j + 1 FROM i WHERE j < 149) "
               "INSERT INTO nf_item_produto (lPosicaoNota, nItem, lPosicaoProduto, szComplemento, cyQuantidade, "
-              "llValorUnitarioV8, cyValorTotal, iPonteiroUnidadeMedida, iPonteiroCFOP) SELECT " + s +
-              ", j, 10, " + aComplemento[k] + ", 10000 * (j + 1), 100000000, 10000 * (j + 1), 1, 1 FROM i;";
+              "llValorUnitarioV8, cyValorTotal, iPonteiroUnidadeMedida, iPonteiroCFOP) SELECT " +
+              s + ", j, 10, " + aComplemento[k] + ", 10000 * (j + 1), 100000000, 10000 * (j + 1), 1, 1 FROM i;";
   }
   m_empresa.Executa(strSql);
   const TCMRERegistroEntrada r = Importa({PosicaoTeste(200), PosicaoTeste(201), PosicaoTeste(202)});
@@ -360,9 +367,10 @@ TEST_F(CImportaNotaTest, DevolucaoAchaOMovimentoDaNotaDeOrigem) {
   EXPECT_EQ(r.GetReferidas(2).GetNumeroNotaFiscalOrigem(), CString("20877")) << "item pulado";
   ASSERT_EQ(r.GetQuantidadeProduto(), 1) << "o item pulado não entra";
   EXPECT_EQ(r.GetProduto(0).GetEntradaEstoque(0).GetPonteiroMovimentoOrigemEstoque(), (9001u << 12) | 2048u);
-  m_empresa.Executa("UPDATE nf_item_produto SET regNFOrigem_cyTotal = 14380000, regNFOrigem_lChaveNFCM = 6144, "
-                    "regNFOrigem_szNumero = '1001', regNFOrigem_szSerie = '1', regNFOrigem_dmaEmissao = "
-                    "'2018-08-13' WHERE lPosicaoNota = 22528;");
+  m_empresa.Executa(
+      "UPDATE nf_item_produto SET regNFOrigem_cyTotal = 14380000, regNFOrigem_lChaveNFCM = 6144, "
+      "regNFOrigem_szNumero = '1001', regNFOrigem_szSerie = '1', regNFOrigem_dmaEmissao = "
+      "'2018-08-13' WHERE lPosicaoNota = 22528;");
   EXPECT_EQ(Importa({22528}).GetQuantidadeReferidas(), 2) << "dois itens da mesma origem a acrescentam uma vez";
   EXPECT_EQ(Importa({26624}).GetQuantidadeReferidas(), 0) << "origem sem número";
   EXPECT_EQ(Importa({26624}).GetPonteiroCFOPPrincipal(), 0) << "natureza sem a marca de presença";
@@ -374,22 +382,24 @@ TEST_F(CImportaNotaTest, DevolucaoComDoisCandidatosUsaOCodigoPadrao) {
   const long origem = PosicaoTeste(80), devolucao = PosicaoTeste(81);
   const CQZQuemGerou quem(static_cast<ULONG>(origem), 5);
   const std::string strQuem = std::to_string(static_cast<long long>(quem.GetRegQuemGerou().Valor()));
-  m_empresa.Executa(
-      NotaTeste(origem, "iQtdItensProduto", "1") +
-      ItemTeste(origem, 0, 10, "", 10'000, 40'000'000, 400, "iQtdDetalhes", "2") +
-      "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, cyQuantidade, iLocal) VALUES (" +
-      std::to_string(origem) + ", 0, 0, 5000, 1), (" + std::to_string(origem) + ", 0, 1, 5000, 1);" +
-      NotaTeste(devolucao, "iQtdItensProduto, byTipoNota", "2, 15") +
-      "UPDATE nota_fiscal SET iPonteiroCFOP = 1 WHERE lPosicao = " + std::to_string(devolucao) + ";" +
-      ItemTeste(devolucao, 0, 11, "", 10'000, 100'000'000, 10'000) +
-      ItemTeste(devolucao, 1, 10, "", 10'000, 40'000'000, 400,
-                "iQtdDetalhes, regNFOrigem_lChaveNFCM, regNFOrigem_byTipoOrigem, regNFOrigem_szNumero",
-                "1, " + std::to_string(origem) + ", 5, '77'") +
-      "UPDATE nf_item_produto SET iPonteiroCFOP = 4 WHERE lPosicaoNota = " + std::to_string(devolucao) + ";" +
-      "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, cyQuantidade, iLocal) VALUES (" +
-      std::to_string(devolucao) + ", 1, 0, 10000, 1);" +
-      "INSERT INTO movimento_estoque VALUES (9101, 10, 5000, 2048, " + strQuem + ", 4097, NULL), "
-      "(9102, 10, 5000, 2048, " + strQuem + ", 4098, NULL);");
+  m_empresa.Executa(NotaTeste(origem, "iQtdItensProduto", "1") +
+                    ItemTeste(origem, 0, 10, "", 10'000, 40'000'000, 400, "iQtdDetalhes", "2") +
+                    "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, cyQuantidade, iLocal) VALUES (" +
+                    std::to_string(origem) + ", 0, 0, 5000, 1), (" + std::to_string(origem) + ", 0, 1, 5000, 1);" +
+                    NotaTeste(devolucao, "iQtdItensProduto, byTipoNota", "2, 15") +
+                    "UPDATE nota_fiscal SET iPonteiroCFOP = 1 WHERE lPosicao = " + std::to_string(devolucao) + ";" +
+                    ItemTeste(devolucao, 0, 11, "", 10'000, 100'000'000, 10'000) +
+                    ItemTeste(devolucao, 1, 10, "", 10'000, 40'000'000, 400,
+                              "iQtdDetalhes, regNFOrigem_lChaveNFCM, regNFOrigem_byTipoOrigem, regNFOrigem_szNumero",
+                              "1, " + std::to_string(origem) + ", 5, '77'") +
+                    "UPDATE nf_item_produto SET iPonteiroCFOP = 4 WHERE lPosicaoNota = " + std::to_string(devolucao) +
+                    ";" +
+                    "INSERT INTO nf_detalhe_estoque (lPosicaoNota, nItem, nDetalhe, cyQuantidade, iLocal) VALUES (" +
+                    std::to_string(devolucao) + ", 1, 0, 10000, 1);" +
+                    "INSERT INTO movimento_estoque VALUES (9101, 10, 5000, 2048, " + strQuem +
+                    ", 4097, NULL), "
+                    "(9102, 10, 5000, 2048, " +
+                    strQuem + ", 4098, NULL);");
   constexpr struct {
     int nDetalhesNaOrigem;
     ULONG lSequencia;
@@ -402,8 +412,7 @@ TEST_F(CImportaNotaTest, DevolucaoComDoisCandidatosUsaOCodigoPadrao) {
                       " WHERE lPosicaoNota = " + std::to_string(origem) + ";");
     const TCMRERegistroEntrada r = Importa({devolucao});
     ASSERT_EQ(r.GetQuantidadeProduto(), 2);
-    EXPECT_EQ(r.GetProduto(1).GetEntradaEstoque(0).GetPonteiroMovimentoOrigemEstoque(),
-              (c.lSequencia << 12) | 2048u);
+    EXPECT_EQ(r.GetProduto(1).GetEntradaEstoque(0).GetPonteiroMovimentoOrigemEstoque(), (c.lSequencia << 12) | 2048u);
   }
 }
 

@@ -43,8 +43,7 @@ class CImportaTeste : public testing::Test {
 };
 
 // Uma nota de compra mínima (tipo 1, matriz, fornecedor 2001, CFOP 1) e as colunas a mais.
-inline std::string NotaTeste(long lPosicao, const std::string& strColunas = "",
-                             const std::string& strValores = "") {
+inline std::string NotaTeste(long lPosicao, const std::string& strColunas = "", const std::string& strValores = "") {
   return "INSERT INTO nota_fiscal (lPosicao, lNumero, lPonteiroCliente, iPonteiroFilial, dmaEmissao, "
          "iPonteiroDocumento, iPonteiroCFOP, szSerie, byTipoNota" +
          (strColunas.empty() ? "" : ", " + strColunas) + ") VALUES (" + std::to_string(lPosicao) + ", " +
@@ -61,8 +60,8 @@ inline std::string ItemTeste(long lPosicao, int nItem, long lProduto, const std:
          "llValorUnitarioV8, cyValorTotal, iPonteiroUnidadeMedida, iPonteiroCFOP" +
          (strColunas.empty() ? "" : ", " + strColunas) + ") VALUES (" + std::to_string(lPosicao) + ", " +
          std::to_string(nItem) + ", " + std::to_string(lProduto) + ", '" + strComplemento + "', " +
-         std::to_string(llQuantidade) + ", " + std::to_string(llUnitarioV8) + ", " +
-         std::to_string(llTotal) + ", 1, 1" + (strValores.empty() ? "" : ", " + strValores) + ");";
+         std::to_string(llQuantidade) + ", " + std::to_string(llUnitarioV8) + ", " + std::to_string(llTotal) +
+         ", 1, 1" + (strValores.empty() ? "" : ", " + strValores) + ");";
 }
 
 // Somas de um rateio, para comparar com o item.

@@ -99,7 +99,8 @@ TEST_F(CAutorizacaoCompraEditTest, FalhasDoServidorVaoAoLogOuACaixa) {
   std::string strLog = LogDeErros();
   EXPECT_NE(strLog.find("CAutorizacaoCompraEdit::Existe"), std::string::npos);
   EXPECT_NE(strLog.find("hr = m_pImplement->m_pIAC->BuscaPonteiros(rFiltro, &rArrayChave)\thr = 0X80004005"),
-            std::string::npos) << strLog;
+            std::string::npos)
+      << strLog;
   EXPECT_NE(strLog.find("\tAutorizacaoCompraEdit\t"), std::string::npos);
 
   // LeLight no Existe: lança para a base, que mostra a caixa de erro com o local 381292.

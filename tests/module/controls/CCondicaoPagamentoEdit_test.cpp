@@ -45,7 +45,7 @@ TEST_F(CCondicaoPagamentoEditTest, DigitarESairConfereValidadeEModulo) {
   } kCasos[] = {
       {"30", 13, 0, "30 dias", 2, nullptr},
       {"NADA", 13, 0, "", 0, "Condição não encontrada."},
-      {"ANT2023", 13, 0, "Antiga (vencida)", 4, nullptr},          // sem data não confere
+      {"ANT2023", 13, 0, "Antiga (vencida)", 4, nullptr},           // sem data não confere
       {"ANT2023", 13, dFimDe2023, "Antiga (vencida)", 4, nullptr},  // no próprio dia ainda vale
       {"ANT2023", 13, dFimDe2023 + 1, "", 0, "Condição vencida."},
       {"SOVENDAS", 13, 0, "", 0, "Módulo não pode usar."},
@@ -94,8 +94,8 @@ TEST(CCondicaoPagamentoEditPeriodo, TextoDaPeriodicidade) {
     WORD iUnidade, iQuantidade;
     const char* szEsperado;
   } kCasos[] = {
-      {0, 1, "P  -  (1 dia)"},   {0, 15, "P  -  (15 dias)"}, {1, 1, "P  -  (1 mes)"}, {1, 0, "P  -  (0 meses)"},
-      {2, 1, "P  -  (1 ano)"},   {2, 2, "P  -  (2 anos)"},   {3, 1, "P  -  (1 )"},    {9, 4, "P  -  (4 )"},
+      {0, 1, "P  -  (1 dia)"}, {0, 15, "P  -  (15 dias)"}, {1, 1, "P  -  (1 mes)"}, {1, 0, "P  -  (0 meses)"},
+      {2, 1, "P  -  (1 ano)"}, {2, 2, "P  -  (2 anos)"},   {3, 1, "P  -  (1 )"},    {9, 4, "P  -  (4 )"},
   };
   for (const auto& c : kCasos) {
     REG_PERIODICIDADEPS r{};
@@ -198,7 +198,8 @@ TEST_F(CCondicaoPagamentoEditTest, FalhasDoServidorVaoAoLogOuACaixa) {
     int nLinhas = -1;
     m_usuario.QuandoAbrir("Relação de Condição de Pagamento")
         .Confere([&](HWND hDialogo) {
-          nLinhas = static_cast<CListCtrl*>(CWnd::FromHandle(GetDlgItem(hDialogo, CConsulta::IDC_LISTA)))->GetItemCount();
+          nLinhas =
+              static_cast<CListCtrl*>(CWnd::FromHandle(GetDlgItem(hDialogo, CConsulta::IDC_LISTA)))->GetItemCount();
         })
         .Tecla(VK_ESCAPE);
     m_usuario.Clica(m_edit);
@@ -206,7 +207,8 @@ TEST_F(CCondicaoPagamentoEditTest, FalhasDoServidorVaoAoLogOuACaixa) {
     EXPECT_EQ(nLinhas, p.nLinhas);
     ASSERT_GT(m_caixas.Caixas().size(), nAntes);
     EXPECT_EQ(m_caixas.Caixas()[nAntes].strTitulo, "Erro");
-    EXPECT_NE(m_caixas.Caixas()[nAntes].strTexto.find(p.szLocal), std::string::npos) << m_caixas.Caixas()[nAntes].strTexto;
+    EXPECT_NE(m_caixas.Caixas()[nAntes].strTexto.find(p.szLocal), std::string::npos)
+        << m_caixas.Caixas()[nAntes].strTexto;
     vrmsuite::LimpaFalhasLeitura();
   }
 

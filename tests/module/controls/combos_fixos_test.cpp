@@ -15,8 +15,8 @@ namespace {
 class CombosFixosTest : public testing::Test {
  protected:
   void Cria(CComboBox& combo, int nId) {
-    CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 10, 150,
-                    100, m_pai.m_hWnd, static_cast<UINT>(nId), nullptr, nullptr);
+    CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 10, 150, 100,
+                    m_pai.m_hWnd, static_cast<UINT>(nId), nullptr, nullptr);
     ASSERT_TRUE(combo.SubclassDlgItem(static_cast<UINT>(nId), &m_pai));
   }
   static std::vector<std::string> Itens(const CComboBox& combo) {
@@ -38,7 +38,10 @@ class CombosFixosTest : public testing::Test {
 };
 
 TEST_F(CombosFixosTest, TipoAlertaTemDezItensEEscolhePorCodigo) {
-  constexpr struct { unsigned short nTipo; const char* szTexto; } kCasos[] = {
+  constexpr struct {
+    unsigned short nTipo;
+    const char* szTexto;
+  } kCasos[] = {
       {0, ""}, {1, "Cotações"}, {7, "Entrega Atrasada"}, {9, "Vencimento de Contratos de Compra"}, {10, ""},
   };
   for (const auto& c : kCasos) EXPECT_EQ(CCMComboTipoAlerta::GetTipoAlertaDescricao(c.nTipo), c.szTexto) << c.nTipo;
@@ -61,8 +64,9 @@ TEST_F(CombosFixosTest, FreteSemTransporteProprio) {
     std::vector<std::string> itens;
   };
   const Caso kCasos[] = {
-      {false, {"0=Emitente", "1=Destinatário", "2=Terceiro", "3=Próprio por conta do remetente",
-               "4=Próprio por conta do destinatário", "9=Sem Frete"}},
+      {false,
+       {"0=Emitente", "1=Destinatário", "2=Terceiro", "3=Próprio por conta do remetente",
+        "4=Próprio por conta do destinatário", "9=Sem Frete"}},
       {true, {"0=Emitente", "1=Destinatário", "2=Terceiro", "9=Sem Frete"}},
   };
   int nId = 10;
@@ -113,7 +117,8 @@ TEST_F(CombosFixosTest, EntradaEstoqueSoRefazQuandoOFiltroMuda) {
   Cria(combo, 40);
   combo.SetCanSendChangeEvents(&bPorta);
   combo.Inicializa();
-  EXPECT_THAT(Itens(combo), ElementsAre("1=Entrada em estoque", "2=Entrada em consignação", "3=Sem entrada em estoque"));
+  EXPECT_THAT(Itens(combo),
+              ElementsAre("1=Entrada em estoque", "2=Entrada em consignação", "3=Sem entrada em estoque"));
   EXPECT_EQ(combo.GetDado(), 0) << "nenhum tipo 0: fica sem seleção";
   m_usuario.Escolhe(combo, "Entrada em consignação");
   EXPECT_THAT(m_pai.Codigos(), ElementsAre("CBN_SETFOCUS", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_CLOSEUP"));

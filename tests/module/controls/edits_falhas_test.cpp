@@ -134,8 +134,7 @@ void Varre(const std::vector<const char*>& leituras, const char* szClasse) {
             EXPECT_TRUE(strLinha.find(szClasse) != std::string::npos ||
                         strLinha.find("CQZComPtr<") != std::string::npos)
                 << strLinha;
-          for (const std::string& strCaixa : erros)
-            EXPECT_NE(strCaixa.find("Local: "), std::string::npos) << strCaixa;
+          for (const std::string& strCaixa : erros) EXPECT_NE(strCaixa.find("Local: "), std::string::npos) << strCaixa;
         } else {
           EXPECT_TRUE(linhas.empty() && erros.empty()) << "sem falha, nada a dizer";
         }
@@ -160,9 +159,9 @@ TEST(EditsFalhasTest, AutorizacaoDeCompraEmCadaChamadaDeCadaLeitura) {
 }
 
 TEST(EditsFalhasTest, CondicaoDePagamentoEmCadaChamadaDeCadaLeitura) {
-  Varre<CSessaoCondicao>({"CConexaoCondicaoPagamento::Conecta", "IQZDF_Materiais::LeCondicaoPagamentoCodigo",
-                          "IQZDF_Materiais::BuscaCondicoesPagamento", "IQZDF_Materiais::LeCondicaoPagamento",
-                          "IQZDF_Periodo::Cria", "IQZDF_Periodo::Inicializa", "IQZDF_Periodo::BuscaPonteiros",
-                          "IQZDF_Periodo::LeVarios"},
-                         "CCondicaoPagamentoEdit::");
+  Varre<CSessaoCondicao>(
+      {"CConexaoCondicaoPagamento::Conecta", "IQZDF_Materiais::LeCondicaoPagamentoCodigo",
+       "IQZDF_Materiais::BuscaCondicoesPagamento", "IQZDF_Materiais::LeCondicaoPagamento", "IQZDF_Periodo::Cria",
+       "IQZDF_Periodo::Inicializa", "IQZDF_Periodo::BuscaPonteiros", "IQZDF_Periodo::LeVarios"},
+      "CCondicaoPagamentoEdit::");
 }

@@ -58,11 +58,13 @@ class CCMProgressoDlgTest : public testing::Test {
 
 TEST_F(CCMProgressoDlgTest, JanelaSegueOModelo12001) {
   ASSERT_TRUE(m_dlg.Create(&m_pai));
-  ConfereModelo(m_dlg.m_hWnd, "Progresso...", 186, 66, {
-      {CCMProgressoDlg::IDC_PROGRESSO, "MSCTLS_PROGRESS32", {13, 34, 171, 47}, WS_VISIBLE | WS_BORDER, ""},
-      {CCMProgressoDlg::IDC_PERCENTUAL, "STATIC", {85, 23, 103, 31}, WS_VISIBLE | SS_LEFT, " 0 %"},
-      {CCMProgressoDlg::IDC_SITUACAO, "STATIC", {13, 7, 171, 18}, WS_VISIBLE | SS_LEFT, ""},
-  });
+  ConfereModelo(
+      m_dlg.m_hWnd, "Progresso...", 186, 66,
+      {
+          {CCMProgressoDlg::IDC_PROGRESSO, "MSCTLS_PROGRESS32", {13, 34, 171, 47}, WS_VISIBLE | WS_BORDER, ""},
+          {CCMProgressoDlg::IDC_PERCENTUAL, "STATIC", {85, 23, 103, 31}, WS_VISIBLE | SS_LEFT, " 0 %"},
+          {CCMProgressoDlg::IDC_SITUACAO, "STATIC", {13, 7, 171, 18}, WS_VISIBLE | SS_LEFT, ""},
+      });
   EXPECT_EQ(DaBarra(m_dlg, PBM_GETPOS), 0);
   EXPECT_EQ(DaBarra(m_dlg, PBM_GETRANGE, TRUE), 0);
   EXPECT_EQ(DaBarra(m_dlg, PBM_GETRANGE, FALSE), 100);
@@ -88,8 +90,8 @@ TEST_F(CCMProgressoDlgTest, DezPassosDoPadraoChegamACem) {
     anteriores.push_back(m_dlg.StepIt());
     mostrados.push_back(Percentual());
   }
-  EXPECT_EQ(mostrados, (std::vector<std::string>{"10%", "20%", "30%", "40%", "50%", "60%", "70%", "80%", "90%",
-                                                 "100%"}));
+  EXPECT_EQ(mostrados,
+            (std::vector<std::string>{"10%", "20%", "30%", "40%", "50%", "60%", "70%", "80%", "90%", "100%"}));
   EXPECT_EQ(anteriores, (std::vector<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90}));
   EXPECT_EQ(DaBarra(m_dlg, PBM_GETPOS), 100);
 }
@@ -98,17 +100,14 @@ TEST_F(CCMProgressoDlgTest, PercentualDaVoltaEAvancos) {
   struct TCaso {
     const char* szCaso;
     int nInferior, nSuperior;
-    int nPos;      // SetPos
-    int nDelta;    // depois, OffsetPos (0: nenhum)
+    int nPos;    // SetPos
+    int nDelta;  // depois, OffsetPos (0: nenhum)
     const char* szPercentual;
   };
   const TCaso kCasos[] = {
-      {"metade da faixa 0..50", 0, 50, 25, 0, "50%"},
-      {"150% dá a volta para 50%", 0, 50, 75, 0, "50%"},
-      {"200% dá a volta para 0%", 0, 50, 100, 0, "0%"},
-      {"abaixo da faixa fica negativo", 10, 60, 0, 0, "-20%"},
-      {"OffsetPos soma ao anterior", 0, 200, 50, 30, "40%"},
-      {"faixa vazia mostra 0%", 5, 5, 5, 0, "0%"},
+      {"metade da faixa 0..50", 0, 50, 25, 0, "50%"},        {"150% dá a volta para 50%", 0, 50, 75, 0, "50%"},
+      {"200% dá a volta para 0%", 0, 50, 100, 0, "0%"},      {"abaixo da faixa fica negativo", 10, 60, 0, 0, "-20%"},
+      {"OffsetPos soma ao anterior", 0, 200, 50, 30, "40%"}, {"faixa vazia mostra 0%", 5, 5, 5, 0, "0%"},
   };
   for (const TCaso& c : kCasos) {
     SCOPED_TRACE(c.szCaso);

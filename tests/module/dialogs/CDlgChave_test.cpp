@@ -22,8 +22,8 @@ struct TCampos {
   bool operator==(const TCampos&) const = default;
 };
 std::ostream& operator<<(std::ostream& os, const TCampos& c) {
-  return os << "número " << c.nNumero << ", movimento " << c.nMovimento << ", período " << c.nPeriodo
-            << ", tipo " << c.nTipoPeriodo;
+  return os << "número " << c.nNumero << ", movimento " << c.nMovimento << ", período " << c.nPeriodo << ", tipo "
+            << c.nTipoPeriodo;
 }
 TCampos CamposDe(const REG_QZDMC& chave) {
   const std::uint64_t v = chave.Valor();
@@ -45,13 +45,17 @@ TEST_F(CDlgChaveTest, JanelaSegueOModelo1019) {
   int nIdFoco = 0;
   m_usuario.QuandoAbrir("Compras - Chave")
       .Confere([&](HWND h) {
-        ConfereModelo(h, "Compras - Chave", 115, 41, {
-            {IDOK, "BUTTON", {6, 20, 56, 34}, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, "OK"},
-            {IDCANCEL, "BUTTON", {57, 20, 108, 34}, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, "Cancelar"},
-            {IDC_STATIC, "STATIC", {7, 9, 51, 17}, WS_VISIBLE | SS_LEFT, "Chave: "},
-            {IDC_CHAVE, "EDIT", {55, 3, 107, 17}, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-             "0000-000000"},
-        });
+        ConfereModelo(h, "Compras - Chave", 115, 41,
+                      {
+                          {IDOK, "BUTTON", {6, 20, 56, 34}, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, "OK"},
+                          {IDCANCEL, "BUTTON", {57, 20, 108, 34}, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, "Cancelar"},
+                          {IDC_STATIC, "STATIC", {7, 9, 51, 17}, WS_VISIBLE | SS_LEFT, "Chave: "},
+                          {IDC_CHAVE,
+                           "EDIT",
+                           {55, 3, 107, 17},
+                           WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+                           "0000-000000"},
+                      });
         bOk = OkHabilitado(h);
         nIdFoco = GetDlgCtrlID(GetFocus());
       })
@@ -104,10 +108,8 @@ TEST_F(CDlgChaveTest, OkSoComChaveDigitada) {
     bool bOk;
   };
   const TCaso kCasos[] = {
-      {"zeros não são chave", 0, "0000000000", 0, false},
-      {"um dígito diferente de zero", 0, "01", 0, true},
-      {"apagado de volta aos zeros", 0, "01", 2, false},
-      {"só número: um dígito basta", 1, "0", 0, true},
+      {"zeros não são chave", 0, "0000000000", 0, false}, {"um dígito diferente de zero", 0, "01", 0, true},
+      {"apagado de volta aos zeros", 0, "01", 2, false},  {"só número: um dígito basta", 1, "0", 0, true},
       {"só número apagado", 1, "12", 2, false},
   };
   for (const TCaso& c : kCasos) {

@@ -60,13 +60,17 @@ TEST_F(CotacaoWebTest, JanelaSegueOModelo103EListaOsModelosDeCotacao) {
   std::vector<std::string> itens;
   m_usuario.QuandoAbrir("Cotação Web")
       .Confere([&](HWND h) {
-        ConfereModelo(h, "Cotação Web", 246, 41, {
-            {IDC_STATIC, "STATIC", {4, 10, 36, 18}, WS_VISIBLE | SS_LEFT, "Modelo:"},
-            {IDC_MODELO, "COMBOBOX", {38, 4, 242, 104}, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-             "Cotação de serviços"},
-            {IDOK, "BUTTON", {137, 23, 187, 37}, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, "OK"},
-            {IDCANCEL, "BUTTON", {192, 23, 242, 37}, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, "Cancelar"},
-        });
+        ConfereModelo(h, "Cotação Web", 246, 41,
+                      {
+                          {IDC_STATIC, "STATIC", {4, 10, 36, 18}, WS_VISIBLE | SS_LEFT, "Modelo:"},
+                          {IDC_MODELO,
+                           "COMBOBOX",
+                           {38, 4, 242, 104},
+                           WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                           "Cotação de serviços"},
+                          {IDOK, "BUTTON", {137, 23, 187, 37}, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, "OK"},
+                          {IDCANCEL, "BUTTON", {192, 23, 242, 37}, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, "Cancelar"},
+                      });
         itens = ItensDoCombo(GetDlgItem(h, IDC_MODELO));
       })
       .Tecla(VK_ESCAPE);
@@ -124,7 +128,8 @@ TEST_F(CotacaoWebTest, RespostasDaPerguntaDoEnvioPelasRegrasDaCotacao) {
   };
   const TCaso kCasos[] = {
       {"Não", IDNO, "cotacao_web.html", "", 1, nullptr, false, ""},
-      {"corpo próprio dispensa o modelo e o diálogo", IDYES, "cotacao_web.html", "Segue a cotação.", 1, nullptr, true, ""},
+      {"corpo próprio dispensa o modelo e o diálogo", IDYES, "cotacao_web.html", "Segue a cotação.", 1, nullptr, true,
+       ""},
       {"modelo configurado sem escolha", IDYES, "cotacao_web.html", "", 0, nullptr, true, "cotacao_web.html"},
       {"o usuário escolhe outro", IDYES, "cotacao_web.html", "", 1, "Cotação de serviços", true,
        "cotacao_servicos.html"},
@@ -175,7 +180,8 @@ TEST_F(CotacaoWebTest, LeituraDaConfiguracaoQueFalhaRegistraELanca) {
     ASSERT_EQ(linhas.size(), nLinhasAntes + 1);
     EXPECT_NE(linhas.back().find("CTrataDadosCPWnd::OnDoModalCotacaoWeb"), std::string::npos) << linhas.back();
     EXPECT_NE(linhas.back().find("LeCMCfgEmail(m_ppICMMestre, &rAlerta, CM_TIPOALERTAEMAIL_INCLUSAO_CP"),
-              std::string::npos) << linhas.back();
+              std::string::npos)
+        << linhas.back();
   }
 }
 

@@ -13,7 +13,7 @@
 struct TControleEsperado {
   int nId;
   const char* szClasse;
-  RECT rDlu;  // esquerda, topo, direita, baixo em unidades de diálogo
+  RECT rDlu;       // esquerda, topo, direita, baixo em unidades de diálogo
   DWORD dwEstilo;  // sem WS_CHILD e sem WS_DISABLED (o estado de habilitado é à parte)
   const char* szTexto;
 };

@@ -59,16 +59,26 @@ TEST_F(CQZComPtrTest, FalhasDeCriacaoGravamUmaLinhaNoLocalDaInstancia) {
       {"classe não registrada", [](CQZComPtrTest&) {}, kClasseNaoRegistrada, 3, REGDB_E_CLASSNOTREG,
        "\thr = 0X80040154 REGDB_E_CLASSNOTREG\tSEVERITY = 1 SEVERITY_ERROR\tFACILITY = 4 FACILITY_ITF"},
       {"sucesso com interface nula",
-       [](CQZComPtrTest& t) { t.TrocaCriador([](REFIID, void** ppv) { *ppv = nullptr; return S_OK; }); },
+       [](CQZComPtrTest& t) {
+         t.TrocaCriador([](REFIID, void** ppv) {
+           *ppv = nullptr;
+           return S_OK;
+         });
+       },
        CLSID_QZDF_Log, 3, ER_QZDF_CO_CREATE_INSTANCE_INTERFACE_NULA,
        "\thr = 0X80FF0AF8 ER_QZDF_CO_CREATE_INSTANCE_INTERFACE_NULA\tSEVERITY = 1 SEVERITY_ERROR\t"
        "FACILITY = 255 QZ_FACILITY_DF_EMPRESARIAL\tCODE = 2808 "},
       {"o componente falha ao nascer",
        [](CQZComPtrTest&) { vrmsuite::ProgramaFalhaLeitura("IQZDF_Log::Cria", QZ_E_FALHA_PROVOCADA, 0); },
        CLSID_QZDF_Log, 3, QZ_E_FALHA_PROVOCADA, "\thr = 0X8004A2FF "},
-      {"servidor caído duas vezes", [](CQZComPtrTest& t) {
-         t.TrocaCriador([](REFIID, void** ppv) { *ppv = nullptr; return kDesconectado; });
-       }, CLSID_QZDF_Log, 3, kDesconectado, "\thr = 0X80010108 "},
+      {"servidor caído duas vezes",
+       [](CQZComPtrTest& t) {
+         t.TrocaCriador([](REFIID, void** ppv) {
+           *ppv = nullptr;
+           return kDesconectado;
+         });
+       },
+       CLSID_QZDF_Log, 3, kDesconectado, "\thr = 0X80010108 "},
       {"sem eQZCCI_LOG_FAILURE não grava", [](CQZComPtrTest&) {}, kClasseNaoRegistrada, eQZCCI_RETRY,
        REGDB_E_CLASSNOTREG, ""},
   };
@@ -93,8 +103,9 @@ TEST_F(CQZComPtrTest, FalhasDeCriacaoGravamUmaLinhaNoLocalDaInstancia) {
     if (m_bTrocou) CoRegisterClassCreator(CLSID_QZDF_Log, m_criadorOriginal);
     m_bTrocou = false;
   }
-  EXPECT_NE(Arquivos("QZProfilerErros").find("Descrição = A criação do objeto COM terminou sem erro, mas com a "
-                                             "interface nula"),
+  EXPECT_NE(Arquivos("QZProfilerErros")
+                .find("Descrição = A criação do objeto COM terminou sem erro, mas com a "
+                      "interface nula"),
             std::string::npos);
 }
 

@@ -39,8 +39,8 @@ class CVRMWNDUtilGradeTest : public testing::Test {
  protected:
   void Cria(CGradeTeste& grade, int nId) {
     grade.SetQtdColunas(1);
-    ASSERT_TRUE(grade.Create(CGXBrowserWnd::kClassName, "", WS_VISIBLE | WS_VSCROLL, CRect(0, 0, 200, 300),
-                             &m_pai, static_cast<UINT>(nId)));
+    ASSERT_TRUE(grade.Create(CGXBrowserWnd::kClassName, "", WS_VISIBLE | WS_VSCROLL, CRect(0, 0, 200, 300), &m_pai,
+                             static_cast<UINT>(nId)));
     grade.Initialize();
   }
   void SetUp() override { Cria(m_grade, 100); }
@@ -121,12 +121,9 @@ TEST_F(CVRMWNDUtilGradeTest, LinhaDoRegistroSobOrdenacao) {
     int nRegistro;
     int nEsperada;
   } kCasos[] = {
-      {"janela que não é grade", &outra, 0, false, 0, 0},
-      {"nula", nullptr, 0, false, 0, 0},
-      {"grade vazia", &m_grade, 0, false, 0, -1},
-      {"decrescente: 50 na primeira", &m_grade, 5, false, 2, 1},
-      {"com totais desce uma", &m_grade, 5, true, 2, 2},
-      {"registro que não aparece", &m_grade, 5, false, 5, -1},
+      {"janela que não é grade", &outra, 0, false, 0, 0}, {"nula", nullptr, 0, false, 0, 0},
+      {"grade vazia", &m_grade, 0, false, 0, -1},         {"decrescente: 50 na primeira", &m_grade, 5, false, 2, 1},
+      {"com totais desce uma", &m_grade, 5, true, 2, 2},  {"registro que não aparece", &m_grade, 5, false, 5, -1},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.szCaso);
@@ -147,16 +144,20 @@ TEST(CVRMWNDUtilTest, CoresSaoCOLORREF) {
 
 namespace {
 
-const DLGTEMPLATEDESC kModelo = {
-    "Teste", 0, 0, 200, 100, WS_POPUP | WS_CAPTION,
-    {
-        {1001, "EDIT", "", 10, 10, 80, 14, WS_VISIBLE | WS_TABSTOP},
-        {1002, "EDIT", "", 10, 30, 80, 14, WS_VISIBLE | WS_TABSTOP},
-        {1003, "GXWND", "", 10, 50, 80, 40, WS_VISIBLE | WS_TABSTOP},
-        {1004, "GXWND", "", 100, 50, 80, 40, WS_VISIBLE | WS_TABSTOP},
-        {1005, "SysTabControl32", "", 100, 10, 80, 14, WS_VISIBLE},
-        {1006, "SysTabControl32", "", 100, 30, 80, 14, WS_VISIBLE},
-    }};
+const DLGTEMPLATEDESC kModelo = {"Teste",
+                                 0,
+                                 0,
+                                 200,
+                                 100,
+                                 WS_POPUP | WS_CAPTION,
+                                 {
+                                     {1001, "EDIT", "", 10, 10, 80, 14, WS_VISIBLE | WS_TABSTOP},
+                                     {1002, "EDIT", "", 10, 30, 80, 14, WS_VISIBLE | WS_TABSTOP},
+                                     {1003, "GXWND", "", 10, 50, 80, 40, WS_VISIBLE | WS_TABSTOP},
+                                     {1004, "GXWND", "", 100, 50, 80, 40, WS_VISIBLE | WS_TABSTOP},
+                                     {1005, "SysTabControl32", "", 100, 10, 80, 14, WS_VISIBLE},
+                                     {1006, "SysTabControl32", "", 100, 30, 80, 14, WS_VISIBLE},
+                                 }};
 
 class CVRMWNDUtilDialogoTest : public testing::Test {
  protected:
@@ -209,8 +210,8 @@ TEST_F(CVRMWNDUtilDialogoTest, MensagemGridEscolhePastasLinhasEFocoEMostraOPrime
   retorno.AdicionaItem(TQZCMConsisteItem(0, 7, "Valor do rateio maior que o do título."));
   retorno.AdicionaItem(TQZCMConsisteItem(0, 7, "segundo item, não mostrado"));
 
-  CVRMWNDUtil::MensagemGrid(&retorno, true, &m_aba1, 2, &m_dlg, CWnd::FromHandle(m_hEdit2), &m_grade1, 1,
-                            &m_aba2, 1, &m_grade2, 3);
+  CVRMWNDUtil::MensagemGrid(&retorno, true, &m_aba1, 2, &m_dlg, CWnd::FromHandle(m_hEdit2), &m_grade1, 1, &m_aba2, 1,
+                            &m_grade2, 3);
 
   EXPECT_EQ(m_aba1.GetCurSel(), 2);
   EXPECT_EQ(m_aba2.GetCurSel(), 1);
@@ -228,8 +229,8 @@ TEST_F(CVRMWNDUtilDialogoTest, MensagemGridEscolhePastasLinhasEFocoEMostraOPrime
 TEST_F(CVRMWNDUtilDialogoTest, MensagemGridSemPosicionarComJanelasNulasEPastaNegativa) {
   m_grade1.SetCurrentCell(4, 1);
   TQZCMConsisteRetorno vazio;
-  CVRMWNDUtil::MensagemGrid(&vazio, false, &m_grade1, 2, nullptr, CWnd::FromHandle(m_hEdit2), &m_grade1, 0,
-                            &m_aba2, -1, nullptr, 0);
+  CVRMWNDUtil::MensagemGrid(&vazio, false, &m_grade1, 2, nullptr, CWnd::FromHandle(m_hEdit2), &m_grade1, 0, &m_aba2, -1,
+                            nullptr, 0);
   EXPECT_EQ(m_grade1.GetQZGrid()->GetRegistroAtual(), 3) << "sem posicionar a grade fica";
   EXPECT_EQ(m_aba2.GetCurSel(), 0) << "pasta negativa não muda";
   EXPECT_EQ(::GetFocus(), m_hEdit1) << "sem diálogo o foco fica";

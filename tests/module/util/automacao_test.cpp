@@ -52,8 +52,8 @@ TEST(AutomacaoTest, SemConfiguradorNaInstalacaoOUsuarioVeOMotivo) {
   CApresentadorTeste apresentador;
   void* pBiblioteca = ::dlopen(VRMWND_BIBLIOTECA, RTLD_NOW);
   ASSERT_NE(pBiblioteca, nullptr) << ::dlerror();
-  auto pFuncao = reinterpret_cast<void (*)(const char*, unsigned short, long)>(
-      ::dlsym(pBiblioteca, "ParaAUTO_STATUSOC_CFG"));
+  auto pFuncao =
+      reinterpret_cast<void (*)(const char*, unsigned short, long)>(::dlsym(pBiblioteca, "ParaAUTO_STATUSOC_CFG"));
   ASSERT_NE(pFuncao, nullptr);
   pFuncao("E", 1, 1);
   ASSERT_EQ(apresentador.Caixas().size(), 1u);

@@ -92,14 +92,13 @@ TEST_F(LogTransacaoTest, SaidaEscolhidaMostraAsEntradasDoDocumento) {
   EXPECT_EQ(m_strPedido, std::string("Transações (LOG) (DF LOG) - ") + m_empresa.Nome() + " - usuário 3");
   ASSERT_TRUE(AbriuVisualizador());
   EXPECT_EQ(m_usuario.Abertos().back(), "Visualizador de Relatórios - Impressora");
-  const std::string strEsperado =
-      std::string("Transações (LOG)\r\nEmpresa: ") + m_empresa.Nome() + "\r\nDocumento: " +
-      CQZQuemGerou(kOrdem123).GetDescricaoCompleta().GetString() +
-      "\r\nSaída: Impressora\r\nOrdem de compra 123\r\n\r\n"
-      "Momento              Usu.  Operação      Descrição\r\n"
-      "2024-03-04 09:15:00  U001  Inclusão      Ordem de compra incluída\r\n"
-      "2024-03-05 14:02:10  U002  Alteração     Quantidade do item 1 de 10 para 12\r\n"
-      "2024-03-07 17:45:30  U001  Liberação     Liberada acima do orçado\r\n";
+  const std::string strEsperado = std::string("Transações (LOG)\r\nEmpresa: ") + m_empresa.Nome() +
+                                  "\r\nDocumento: " + CQZQuemGerou(kOrdem123).GetDescricaoCompleta().GetString() +
+                                  "\r\nSaída: Impressora\r\nOrdem de compra 123\r\n\r\n"
+                                  "Momento              Usu.  Operação      Descrição\r\n"
+                                  "2024-03-04 09:15:00  U001  Inclusão      Ordem de compra incluída\r\n"
+                                  "2024-03-05 14:02:10  U002  Alteração     Quantidade do item 1 de 10 para 12\r\n"
+                                  "2024-03-07 17:45:30  U001  Liberação     Liberada acima do orçado\r\n";
   EXPECT_EQ(m_strRelatorio, strEsperado);
   EXPECT_TRUE(m_caixas.Caixas().empty());
 }
@@ -131,23 +130,41 @@ TEST_F(LogTransacaoTest, CadaPassoQueFalhaMostraOSeuLocalEAOperacaoSegue) {
     bool bVisualizador;
     const char* szNaCaixa;
   } kCasos[] = {
-      {"classe não registrada", [](LogTransacaoTest& t) { t.TrocaCriador(nullptr); }, {"460117/23"}, false,
+      {"classe não registrada",
+       [](LogTransacaoTest& t) { t.TrocaCriador(nullptr); },
+       {"460117/23"},
+       false,
        "0X80040154 REGDB_E_CLASSNOTREG"},
       {"interface nula",
-       [](LogTransacaoTest& t) { t.TrocaCriador([](REFIID, void** ppv) { *ppv = nullptr; return S_OK; }); },
-       {"460117/23"}, false, "0X80FF0AF8 ER_QZDF_CO_CREATE_INSTANCE_INTERFACE_NULA"},
+       [](LogTransacaoTest& t) {
+         t.TrocaCriador([](REFIID, void** ppv) {
+           *ppv = nullptr;
+           return S_OK;
+         });
+       },
+       {"460117/23"},
+       false,
+       "0X80FF0AF8 ER_QZDF_CO_CREATE_INSTANCE_INTERFACE_NULA"},
       {"abertura (sem conexão, busca, chaves e geração falham também)",
        [](LogTransacaoTest&) { vrmsuite::ProgramaFalhaLeitura("IQZDF_Log::Abre", QZ_E_FALHA_PROVOCADA, 1); },
-       {"460125/23", "460150/23", "460133/23", "460141/23"}, true, "DFSTST: Falha provocada para teste"},
+       {"460125/23", "460150/23", "460133/23", "460141/23"},
+       true,
+       "DFSTST: Falha provocada para teste"},
       {"busca (nada a mostrar)",
        [](LogTransacaoTest&) { vrmsuite::ProgramaFalhaLeitura("IQZDF_Log::Busca", QZ_E_FALHA_PROVOCADA, 1); },
-       {"460150/23"}, false, "DFSTST: Falha provocada para teste"},
+       {"460150/23"},
+       false,
+       "DFSTST: Falha provocada para teste"},
       {"chaves (a geração não acha a chave 0)",
        [](LogTransacaoTest&) { vrmsuite::ProgramaFalhaLeitura("IQZDF_Log::LeChaves", QZ_E_FALHA_PROVOCADA, 1); },
-       {"460133/23", "460141/23"}, true, "DFSTST: Falha provocada para teste"},
+       {"460133/23", "460141/23"},
+       true,
+       "DFSTST: Falha provocada para teste"},
       {"geração (o relatório abre mesmo assim)",
        [](LogTransacaoTest&) { vrmsuite::ProgramaFalhaLeitura("IQZDF_Log::GeraRelatorio", QZ_E_FALHA_PROVOCADA, 1); },
-       {"460141/23"}, true, "DFSTST: Falha provocada para teste"},
+       {"460141/23"},
+       true,
+       "DFSTST: Falha provocada para teste"},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.szCaso);

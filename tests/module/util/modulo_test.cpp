@@ -20,9 +20,19 @@ constexpr UINT IDD_MESMO_NUMERO = 31999;
 
 // O mesmo número de modelo no programa e no módulo, com títulos diferentes: o título
 // do diálogo que abre diz de onde veio o modelo.
-const DLGTEMPLATEDESC kModeloPrograma{"Do programa", 0, 0, 100, 40, WS_POPUP | WS_CAPTION,
+const DLGTEMPLATEDESC kModeloPrograma{"Do programa",
+                                      0,
+                                      0,
+                                      100,
+                                      40,
+                                      WS_POPUP | WS_CAPTION,
                                       {{IDCANCEL, "BUTTON", "Cancelar", 4, 4, 50, 14, WS_TABSTOP | WS_VISIBLE}}};
-const DLGTEMPLATEDESC kModeloModulo{"Do módulo", 0, 0, 100, 40, WS_POPUP | WS_CAPTION,
+const DLGTEMPLATEDESC kModeloModulo{"Do módulo",
+                                    0,
+                                    0,
+                                    100,
+                                    40,
+                                    WS_POPUP | WS_CAPTION,
                                     {{IDCANCEL, "BUTTON", "Cancelar", 4, 4, 50, 14, WS_TABSTOP | WS_VISIBLE}}};
 
 class RecursoModuloTest : public testing::Test {
@@ -103,13 +113,14 @@ TEST(CargaBibliotecaTest, DesabilitaAutenticacaoDCOMEscolheONivelDaSegurancaCOM)
     CInstalacaoTeste instalacao(CInstalacaoTeste::VAZIA);
     if (c.dwTipo != REG_NONE) {
       HKEY hChave = nullptr;
-      ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, vrmwnd::kChaveAutenticacaoDCOM, 0, nullptr, 0, KEY_WRITE,
-                                nullptr, &hChave, nullptr), 0);
+      ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, vrmwnd::kChaveAutenticacaoDCOM, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                &hChave, nullptr),
+                0);
       const char szTexto[] = "1";
-      const BYTE* pDados = c.dwTipo == REG_SZ ? reinterpret_cast<const BYTE*>(szTexto)
-                                              : reinterpret_cast<const BYTE*>(&c.dwValor);
-      ASSERT_EQ(RegSetValueExA(hChave, vrmwnd::kValorAutenticacaoDCOM, 0, c.dwTipo, pDados,
-                               c.dwTipo == REG_SZ ? 2 : 4), 0);
+      const BYTE* pDados =
+          c.dwTipo == REG_SZ ? reinterpret_cast<const BYTE*>(szTexto) : reinterpret_cast<const BYTE*>(&c.dwValor);
+      ASSERT_EQ(RegSetValueExA(hChave, vrmwnd::kValorAutenticacaoDCOM, 0, c.dwTipo, pDados, c.dwTipo == REG_SZ ? 2 : 4),
+                0);
       RegCloseKey(hChave);
     }
     vrmwnd::IniciaBiblioteca();

@@ -15,8 +15,8 @@ namespace {
 class C4CComboBoxTest : public testing::Test {
  protected:
   void Cria(C4_CComboBox& combo, int nId, int nLargura = 120) {
-    CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 10,
-                    nLargura, 100, m_pai.m_hWnd, static_cast<UINT>(nId), nullptr, nullptr);
+    CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 10, nLargura, 100,
+                    m_pai.m_hWnd, static_cast<UINT>(nId), nullptr, nullptr);
     ASSERT_TRUE(combo.SubclassDlgItem(static_cast<UINT>(nId), &m_pai));
   }
   CPaiGravador m_pai;

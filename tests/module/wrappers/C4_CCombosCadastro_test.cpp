@@ -66,7 +66,10 @@ TEST(CRC32LeiauteTest, ValoresConhecidos) {
     const char* szTexto;
     unsigned long lCRC;
   } kCasos[] = {
-      {"", 0ul}, {"a", 0x3AB551CEul}, {"Etiqueta de volume", 0xC86C1576ul}, {"Importação de NF-e padrão", 0xFD38B8A1ul},
+      {"", 0ul},
+      {"a", 0x3AB551CEul},
+      {"Etiqueta de volume", 0xC86C1576ul},
+      {"Importação de NF-e padrão", 0xFD38B8A1ul},
   };
   for (const auto& c : kCasos) EXPECT_EQ(CRC32Leiaute(c.szTexto, std::strlen(c.szTexto)), c.lCRC) << c.szTexto;
 }

@@ -53,8 +53,10 @@ TEST_F(C4CQZEditTest, PortaAbertaPassaUmaVezPorMudancaReal) {
     int nModify;
   };
   const Caso kCasos[] = {
-      {"sem porta os eventos passam", -1,
-       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE"}, 1},
+      {"sem porta os eventos passam",
+       -1,
+       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE"},
+       1},
       {"porta aberta", 1, {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE"}, 1},
       {"porta fechada", 0, {"EN_UPDATE", "EN_UPDATE", "EN_UPDATE"}, 1},
   };
@@ -145,15 +147,15 @@ TEST_F(C4CQZEditTest, ChaveDeAcessoSelecionaTudoAoGanharFoco) {
 class CEditComIndicador : public CQZEditDF, public C4_Base, public C4_IndicadorMudanca {
  protected:
   afx_msg BOOL OnChange() {
-    return FiltraMudancaDeTexto(*this, m_strTextoAnterior, [this] { return CQZEditDF::OnCONTROL_REFLECT_EX_Change(); },
-                                &m_bChanged);
+    return FiltraMudancaDeTexto(
+        *this, m_strTextoAnterior, [this] { return CQZEditDF::OnCONTROL_REFLECT_EX_Change(); }, &m_bChanged);
   }
   CString m_strTextoAnterior;
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CEditComIndicador, CQZEditDF)
-  ON_CONTROL_REFLECT_EX(EN_CHANGE, &CEditComIndicador::OnChange)
+ON_CONTROL_REFLECT_EX(EN_CHANGE, &CEditComIndicador::OnChange)
 END_MESSAGE_MAP()
 
 TEST_F(C4CQZEditTest, IsChangedDizSeAUltimaMudancaFoiRealELimpaAoLer) {
@@ -235,19 +237,19 @@ TEST_F(C4CQZEditTest, CadaWrapperNasMesmasAcoesDaPortaAoPai) {
     DWORD nEstilo;
     const char* szDigitaESaiAberta;
     const char* szDigitaESaiFechada;
-    const char* szPrograma;         // a tela escreve "12", porta aberta
+    const char* szPrograma;          // a tela escreve "12", porta aberta
     const char* szProgramaEngolido;  // porta fechada, ou o mesmo texto de novo
     int nModifyPrograma;
   };
   const TWrapper kWrappers[] = {
       {"C4_CQZEdit", NovoEdit<C4_CQZEdit>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "UPDATE UPDATE",
        "UPDATE CHANGE", "UPDATE", 1},
-      {"C4_CQZEditDF", NovoEdit<C4_CQZEditDF>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS",
+      {"C4_CQZEditDF", NovoEdit<C4_CQZEditDF>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "UPDATE UPDATE",
+       "UPDATE CHANGE", "UPDATE", 1},
+      {"C4_CQZEditValor", NovoEdit<C4_CQZEditValor>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE UPDATE KILLFOCUS",
        "UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
-      {"C4_CQZEditValor", NovoEdit<C4_CQZEditValor>, 0,
-       "SETFOCUS UPDATE CHANGE UPDATE CHANGE UPDATE KILLFOCUS", "UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
-      {"C4_CQZEditValorEx", NovoEdit<C4_CQZEditValorEx>, 0,
-       "SETFOCUS UPDATE CHANGE UPDATE CHANGE UPDATE KILLFOCUS", "UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
+      {"C4_CQZEditValorEx", NovoEdit<C4_CQZEditValorEx>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE UPDATE KILLFOCUS",
+       "UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
       {"C4_CQZEditMascara",
        [] {
          TEditSobTeste e = NovoEdit<C4_CQZEditMascara>();
@@ -256,8 +258,8 @@ TEST_F(C4CQZEditTest, CadaWrapperNasMesmasAcoesDaPortaAoPai) {
        },
        0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "SETFOCUS UPDATE UPDATE", "UPDATE CHANGE", "UPDATE", 1},
       {"C4_CQZEditNFEChaveDeAcesso", NovoEdit<C4_CQZEditNFEChaveDeAcesso>, 0,
-       "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "SETFOCUS UPDATE UPDATE KILLFOCUS", "UPDATE CHANGE",
-       "UPDATE", 1},
+       "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS", "SETFOCUS UPDATE UPDATE KILLFOCUS", "UPDATE CHANGE", "UPDATE",
+       1},
       {"C4_CQZEditRegDma", NovoEdit<C4_CQZEditRegDma>, 0, "SETFOCUS UPDATE CHANGE UPDATE CHANGE KILLFOCUS",
        "SETFOCUS UPDATE UPDATE KILLFOCUS", "UPDATE CHANGE", "UPDATE", 1},
       {"C4_CQZMultiLineEdit", NovoEdit<C4_CQZMultiLineEdit>, ES_MULTILINE,

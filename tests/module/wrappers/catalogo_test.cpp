@@ -71,10 +71,12 @@ std::vector<TLinhaCatalogo> Catalogo() {
   using V = std::vector<long long>;
   return {
       Linha<C4_CAutorizacaoCompraEdit, CAutorizacaoCompraEdit>("C4_CAutorizacaoCompraEdit", E),
-      Linha<C4_CCondicaoPagamentoEdit, CCondicaoPagamentoEdit>(
-          "C4_CCondicaoPagamentoEdit", E, [](auto& w) { return V{w.GetPonteiro()}; }),
+      Linha<C4_CCondicaoPagamentoEdit, CCondicaoPagamentoEdit>("C4_CCondicaoPagamentoEdit", E,
+                                                               [](auto& w) { return V{w.GetPonteiro()}; }),
       Linha<C4_CFilialEdit, CFilialEdit>("C4_CFilialEdit", E,
-                                         [](auto& w) { return V{w.GetPonteiro(), Ptr(w.GetBotao())}; }),
+                                         [](auto& w) {
+                                           return V{w.GetPonteiro(), Ptr(w.GetBotao())};
+                                         }),
       Linha<C4_CNaturezaEdit, CNaturezaEdit>("C4_CNaturezaEdit", E, [](auto& w) { return V{w.GetPonteiro()}; }),
       Linha<C4_CPedeContaEx, CPedeContaEx>("C4_CPedeContaEx", E_INDICADOR,
                                            [](auto& w) {
@@ -89,12 +91,16 @@ std::vector<TLinhaCatalogo> Catalogo() {
           }),
       Linha<C4_CPedeHistEx, CPedeHistEx>("C4_CPedeHistEx", E),
       Linha<C4_CProdutoEdit, CProdutoEdit>("C4_CProdutoEdit", E,
-                                           [](auto& w) { return V{static_cast<long long>(w.GetIDItem()), Ptr(w.GetBotao())}; }),
+                                           [](auto& w) {
+                                             return V{static_cast<long long>(w.GetIDItem()), Ptr(w.GetBotao())};
+                                           }),
       Linha<C4_CUnidadeMedidaEdit, CUnidadeMedidaEdit>("C4_CUnidadeMedidaEdit", E),
       Linha<C4_CSituacaoTributariaEdit, CSituacaoTributariaEdit>("C4_CSituacaoTributariaEdit", E,
                                                                  [](auto& w) { return V{w.GetChave()}; }),
-      Linha<C4_CCadastroDocumentoEdit, CCadastroDocumentoEdit>(
-          "C4_CCadastroDocumentoEdit", E, [](auto& w) { return V{w.GetPonteiro(), Ptr(w.GetBotao())}; }),
+      Linha<C4_CCadastroDocumentoEdit, CCadastroDocumentoEdit>("C4_CCadastroDocumentoEdit", E,
+                                                               [](auto& w) {
+                                                                 return V{w.GetPonteiro(), Ptr(w.GetBotao())};
+                                                               }),
       Linha<C4_CUsuarioEdit, CUsuarioEdit>("C4_CUsuarioEdit", E),
       Linha<C4_CCompradorEdit, CCompradorEdit>("C4_CCompradorEdit", E),
       Linha<C4_CRequerenteEdit, CRequerenteEdit>("C4_CRequerenteEdit", E),

@@ -54,9 +54,9 @@ TEST_F(GradeTest, OrdenaPorTextoNumeroEDataComOuSemTotais) {
     BOOL bTotais;
     std::vector<long> esperado;
   } kCasos[] = {
-      {1, TRUE, FALSE, {1, 0, 2}},   {1, FALSE, FALSE, {2, 0, 1}},
-      {2, TRUE, FALSE, {1, 2, 0}},   // -3 < 20,25 < 1.000,50 pelo valor, não pelo texto
-      {3, TRUE, FALSE, {1, 0, 2}},   // 2023 < 2024 < 2025, não "01" < "09" < "10"
+      {1, TRUE, FALSE, {1, 0, 2}},     {1, FALSE, FALSE, {2, 0, 1}},
+      {2, TRUE, FALSE, {1, 2, 0}},      // -3 < 20,25 < 1.000,50 pelo valor, não pelo texto
+      {3, TRUE, FALSE, {1, 0, 2}},      // 2023 < 2024 < 2025, não "01" < "09" < "10"
       {2, FALSE, TRUE, {-1, 0, 2, 1}},  // a linha 1 é a de totais e não se move
   };
   for (const auto& c : kCasos) {
@@ -115,7 +115,8 @@ TEST_F(GradeTest, SetasECliqueMovemACelulaCorrente) {
   CUsuarioRoteirizado usuario;
   usuario.Clica(m_grade);  // (1, 1) é o cabeçalho: nada se move
   EXPECT_TRUE(m_grade.m_movimentos.empty());
-  InputClick(m_grade.m_hWnd, CGXGridCore::kDefaultColWidth + 5, CGXGridCore::kHeaderHeight + CGXGridCore::kRowHeight + 2);
+  InputClick(m_grade.m_hWnd, CGXGridCore::kDefaultColWidth + 5,
+             CGXGridCore::kHeaderHeight + CGXGridCore::kRowHeight + 2);
   CUsuarioRoteirizado::ProcessaFila();
   usuario.Tecla(VK_DOWN);
   usuario.Tecla(VK_DOWN);  // já na última: não se move
@@ -202,8 +203,8 @@ TEST(AbasTest, TextoDaAbaCortadoNoBuffer) {
     BOOL bResultado;
     const char* szTexto;
   };
-  const TCaso casos[] = {{0, 64, TRUE, "Observações"}, {0, 4, TRUE, "Obs"}, {1, 64, FALSE, "intacto"},
-                         {-1, 64, FALSE, "intacto"}};
+  const TCaso casos[] = {
+      {0, 64, TRUE, "Observações"}, {0, 4, TRUE, "Obs"}, {1, 64, FALSE, "intacto"}, {-1, 64, FALSE, "intacto"}};
   for (const TCaso& caso : casos) {
     char szTexto[64] = "intacto";
     TCITEMA item{TCIF_TEXT, 0, 0, szTexto, caso.nBuffer, 0, 0};

@@ -55,9 +55,19 @@ inline CY Amount(std::mt19937_64& rng) {
 }
 
 inline double Factor(std::mt19937_64& rng) {
-  static const double kSpecials[] = {0.0, -0.0, 1.0, 0.5, 0.1, 1e15, 999'999'999'999'999.9,
-                                     0x1p96, std::nextafter(0x1p96, 0.0), 1e-28, 5e-29,
-                                     std::numeric_limits<double>::infinity(), std::nan(""),
+  static const double kSpecials[] = {0.0,
+                                     -0.0,
+                                     1.0,
+                                     0.5,
+                                     0.1,
+                                     1e15,
+                                     999'999'999'999'999.9,
+                                     0x1p96,
+                                     std::nextafter(0x1p96, 0.0),
+                                     1e-28,
+                                     5e-29,
+                                     std::numeric_limits<double>::infinity(),
+                                     std::nan(""),
                                      std::numeric_limits<double>::denorm_min()};
   const double sign = rng() % 2 ? 1.0 : -1.0;
   switch (rng() % 4) {
@@ -100,8 +110,7 @@ inline std::uint64_t Inverse(std::uint64_t value, std::uint64_t modulus) {
 }
 
 // A random amount up to limit (below 2^63) congruent to residue modulo modulus.
-inline CY WithResidue(std::mt19937_64& rng, std::uint64_t residue, std::uint64_t modulus,
-                      std::uint64_t limit) {
+inline CY WithResidue(std::mt19937_64& rng, std::uint64_t residue, std::uint64_t modulus, std::uint64_t limit) {
   const std::uint64_t room = limit > residue ? (limit - residue) / modulus : 0;
   const auto raw = static_cast<LONGLONG>(residue + (room == 0 ? 0 : rng() % (room + 1)) * modulus);
   return MakeCy(rng() % 2 ? raw : -raw);
@@ -118,8 +127,7 @@ inline void NearHalfProduct(std::mt19937_64& rng, CY* amount, double* factor) {
   const auto reach = static_cast<std::int64_t>(detail::kPow10[rng() % 6]);
   const std::int64_t delta = static_cast<std::int64_t>(rng() % (2 * reach + 1)) - reach;
   const std::uint64_t residue = modulus / 2 + delta;
-  const std::uint64_t base = static_cast<std::uint64_t>(
-      static_cast<u128>(residue) * Inverse(m, modulus) % modulus);
+  const std::uint64_t base = static_cast<std::uint64_t>(static_cast<u128>(residue) * Inverse(m, modulus) % modulus);
   *amount = WithResidue(rng, base, modulus, kMaxRaw);
   *factor = static_cast<double>(m) / detail::kR8Pow10[places];
 }
@@ -132,8 +140,7 @@ inline void NearHalfQuotient(std::mt19937_64& rng, CY* amount, double* divisor) 
   const std::uint64_t g = 2 * (rng() % 100'000) + 1;
   const std::uint64_t rest = rng() % 2 ? (m + g) / 2 : (m - g) / 2;
   const std::uint64_t power = static_cast<std::uint64_t>(detail::kPow10[places] % m);
-  const std::uint64_t base =
-      static_cast<std::uint64_t>(static_cast<u128>(rest) * Inverse(power, m) % m);
+  const std::uint64_t base = static_cast<std::uint64_t>(static_cast<u128>(rest) * Inverse(power, m) % m);
   *divisor = static_cast<double>(m) / detail::kR8Pow10[places];
   // A quotient within the CY range: amount below 2^63 x divisor.
   *amount = WithResidue(rng, base, m, static_cast<std::uint64_t>(0x1p63 * *divisor));
@@ -168,8 +175,8 @@ inline LONGLONG Shown(CY value) { return value.int64; }
 
 // Shortcut and route agree on the code and, when it succeeds, on the value.
 template <typename Operand>
-::testing::AssertionResult Same(HRESULT (*shortcut)(CY, Operand, LPCY),
-                                HRESULT (*route)(CY, Operand, LPCY), CY amount, Operand other) {
+::testing::AssertionResult Same(HRESULT (*shortcut)(CY, Operand, LPCY), HRESULT (*route)(CY, Operand, LPCY), CY amount,
+                                Operand other) {
   CY fast = MakeCy(-7);
   CY slow = MakeCy(-7);
   const HRESULT fast_hr = shortcut(amount, other, &fast);
@@ -177,10 +184,9 @@ template <typename Operand>
   if (fast_hr == slow_hr && (FAILED(slow_hr) || fast.int64 == slow.int64)) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure()
-         << "raw " << amount.int64 << " with " << std::hexfloat << Shown(other)
-         << std::defaultfloat << " (" << Shown(other) << "): shortcut " << fast_hr << " "
-         << fast.int64 << ", route " << slow_hr << " " << slow.int64;
+  return ::testing::AssertionFailure() << "raw " << amount.int64 << " with " << std::hexfloat << Shown(other)
+                                       << std::defaultfloat << " (" << Shown(other) << "): shortcut " << fast_hr << " "
+                                       << fast.int64 << ", route " << slow_hr << " " << slow.int64;
 }
 
 // Whether the route's result differs from the exact value rounded once.

@@ -22,19 +22,15 @@ TEST(OleAutoCyTest, AddAndSubOverflowAtTheRangeEnds) {
     HRESULT hr;
     LONGLONG raw;
   } kCases[] = {
-      {kMax, 0, true, S_OK, kMax},
-      {kMax, 1, true, DISP_E_OVERFLOW, 0},
-      {kMin, -1, true, DISP_E_OVERFLOW, 0},
-      {-1, kMax, false, S_OK, kMin},
-      {kMin, 1, false, DISP_E_OVERFLOW, 0},
-      {0, kMin, false, DISP_E_OVERFLOW, 0},
+      {kMax, 0, true, S_OK, kMax},          {kMax, 1, true, DISP_E_OVERFLOW, 0},  {kMin, -1, true, DISP_E_OVERFLOW, 0},
+      {-1, kMax, false, S_OK, kMin},        {kMin, 1, false, DISP_E_OVERFLOW, 0}, {0, kMin, false, DISP_E_OVERFLOW, 0},
       {12'345, -2'345, true, S_OK, 10'000},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.left << (c.add ? " + " : " - ") << c.right);
     CY result = MakeCy(0);
-    const HRESULT hr = c.add ? VarCyAdd(MakeCy(c.left), MakeCy(c.right), &result)
-                             : VarCySub(MakeCy(c.left), MakeCy(c.right), &result);
+    const HRESULT hr =
+        c.add ? VarCyAdd(MakeCy(c.left), MakeCy(c.right), &result) : VarCySub(MakeCy(c.left), MakeCy(c.right), &result);
     EXPECT_EQ(hr, c.hr);
     if (hr == S_OK) {
       EXPECT_EQ(result.int64, c.raw);
@@ -43,11 +39,16 @@ TEST(OleAutoCyTest, AddAndSubOverflowAtTheRangeEnds) {
 }
 
 TEST(OleAutoCyTest, MulRoundsTheExactProductHalfToEven) {
-  constexpr struct { LONGLONG left; LONGLONG right; HRESULT hr; LONGLONG raw; } kCases[] = {
-      {15'000, 1, S_OK, 2},                  // 1.5 x 0.0001 = 0.00015 -> 0.0002
-      {25'000, 1, S_OK, 2},                  // 0.00025 -> 0.0002 (2 is even)
+  constexpr struct {
+    LONGLONG left;
+    LONGLONG right;
+    HRESULT hr;
+    LONGLONG raw;
+  } kCases[] = {
+      {15'000, 1, S_OK, 2},  // 1.5 x 0.0001 = 0.00015 -> 0.0002
+      {25'000, 1, S_OK, 2},  // 0.00025 -> 0.0002 (2 is even)
       {-25'000, 1, S_OK, -2},
-      {25'001, 1, S_OK, 3},                  // just above the half
+      {25'001, 1, S_OK, 3},  // just above the half
       {35'000, 1, S_OK, 4},
       {50'000, 5'000, S_OK, 25'000},         // 5 x 0.5 = 2.5
       {2'000'000, 1'250, S_OK, 250'000},     // 200 x 0.125 = 25
@@ -78,14 +79,18 @@ TEST(OleAutoCyTest, MulI4IsExact) {
 }
 
 TEST(OleAutoCyTest, FromR8RoundsTheExactBinaryValueHalfToEven) {
-  const struct { double in; HRESULT hr; LONGLONG raw; } kCases[] = {
+  const struct {
+    double in;
+    HRESULT hr;
+    LONGLONG raw;
+  } kCases[] = {
       {0.1, S_OK, 1'000},
       {2.345, S_OK, 23'450},
-      {0.03125, S_OK, 312},   // exactly 312.5: to even
-      {0.09375, S_OK, 938},   // exactly 937.5: to even
+      {0.03125, S_OK, 312},  // exactly 312.5: to even
+      {0.09375, S_OK, 938},  // exactly 937.5: to even
       {-0.03125, S_OK, -312},
-      {0.00035, S_OK, 3},     // 3.4999999999999998... although x * 10000.0 == 3.5
-      {0.00025, S_OK, 3},     // 2.5000000000000001...
+      {0.00035, S_OK, 3},  // 3.4999999999999998... although x * 10000.0 == 3.5
+      {0.00025, S_OK, 3},  // 2.5000000000000001...
       {0.12345, S_OK, 1'235},
       {-0.0, S_OK, 0},
       {1e-300, S_OK, 0},
@@ -108,7 +113,11 @@ TEST(OleAutoCyTest, FromR8RoundsTheExactBinaryValueHalfToEven) {
 }
 
 TEST(OleAutoCyTest, FromDecRoundsHalfToEvenAtTheFourthPlace) {
-  const struct { DECIMAL in; HRESULT hr; LONGLONG raw; } kCases[] = {
+  const struct {
+    DECIMAL in;
+    HRESULT hr;
+    LONGLONG raw;
+  } kCases[] = {
       {MakeDecimal(123'445, 5), S_OK, 12'344},
       {MakeDecimal(123'455, 5), S_OK, 12'346},
       {MakeDecimal(123'445, 5, true), S_OK, -12'344},
@@ -136,7 +145,11 @@ TEST(OleAutoCyTest, IntegerAndDoubleConversions) {
   EXPECT_EQ(VarCyFromI4(-5, &result), S_OK);
   EXPECT_EQ(result.int64, -50'000);
   // The bound is the 64-bit limit over 10,000, itself refused though it would fit.
-  constexpr struct { LONGLONG in; HRESULT hr; LONGLONG raw; } kI8[] = {
+  constexpr struct {
+    LONGLONG in;
+    HRESULT hr;
+    LONGLONG raw;
+  } kI8[] = {
       {922'337'203'685'476, S_OK, 9'223'372'036'854'760'000},
       {-922'337'203'685'476, S_OK, -9'223'372'036'854'760'000},
       {922'337'203'685'477, DISP_E_OVERFLOW, 0},

@@ -17,7 +17,11 @@ const DECIMAL kMax96 = MakeDecimal(kAllOnes, 0, false, 0xFFFFFFFFu);
 const DECIMAL kTwoE28 = MakeDecimal(0x7C4A04C220000000, 0, false, 0x409F9CBC);  // 2 x 10^28
 
 TEST(OleAutoDecimalTest, FromR8KeepsFifteenSignificantDigits) {
-  const struct { double in; HRESULT hr; const char* text; } kCases[] = {
+  const struct {
+    double in;
+    HRESULT hr;
+    const char* text;
+  } kCases[] = {
       {0.1, S_OK, "0.1"},
       {1.0 / 3.0, S_OK, "0.333333333333333"},
       {2.0 / 3.0, S_OK, "0.666666666666667"},
@@ -58,7 +62,7 @@ TEST(OleAutoDecimalTest, FromR8RoundsTheScaledDoubleAndDropsFewZeros) {
       {0.1, S_OK, 1, 0, 1, false},
       {92208149871.34465, S_OK, 922'081'498'713'446, 0, 4, false},
       {0.3095286099317255, S_OK, 309'528'609'931'726, 0, 15, false},  // exact: ...725 48
-      {0.99999999999999989, S_OK, 10, 0, 1, false},  // 10^15 at 15 places, 14 zeros dropped
+      {0.99999999999999989, S_OK, 10, 0, 1, false},                   // 10^15 at 15 places, 14 zeros dropped
       {999'999'999'999'999.9, S_OK, 1'000'000'000'000'000, 0, 0, false},
       {1e15, S_OK, 1'000'000'000'000'000, 0, 0, false},  // 10^14 x 10
       {123'456'789'012'345'678.0, S_OK, 123'456'789'012'346'000, 0, 0, false},
@@ -67,9 +71,9 @@ TEST(OleAutoDecimalTest, FromR8RoundsTheScaledDoubleAndDropsFewZeros) {
       {-2.5, S_OK, 25, 0, 1, true},
       {1.5e-15, S_OK, 15, 0, 16, false},
       {1e-28, S_OK, 1, 0, 28, false},
-      {5e-29, S_OK, 0, 0, 0, false},     // scaled to 28 places: 0.4999...
-      {0x1p-95, S_OK, 0, 0, 0, false},   // exponent -94 still scales: rounds to 0
-      {0x1p-96, S_OK, 0, 0, 0, false},   // exponent -95: 0 without scaling
+      {5e-29, S_OK, 0, 0, 0, false},    // scaled to 28 places: 0.4999...
+      {0x1p-95, S_OK, 0, 0, 0, false},  // exponent -94 still scales: rounds to 0
+      {0x1p-96, S_OK, 0, 0, 0, false},  // exponent -95: 0 without scaling
       {4.9e-324, S_OK, 0, 0, 0, false},
       {-0.0, S_OK, 0, 0, 0, false},
       {std::nextafter(0x1p96, 0.0), S_OK, 18'446'706'480'165'601'280u, kAllOnes32, 0, false},
@@ -90,7 +94,12 @@ TEST(OleAutoDecimalTest, FromR8RoundsTheScaledDoubleAndDropsFewZeros) {
 }
 
 TEST(OleAutoDecimalTest, DivKeepsAllDigitsThatFitAndRoundsTheLast) {
-  const struct { DECIMAL left; DECIMAL right; HRESULT hr; const char* text; } kCases[] = {
+  const struct {
+    DECIMAL left;
+    DECIMAL right;
+    HRESULT hr;
+    const char* text;
+  } kCases[] = {
       {MakeDecimal(1, 0), MakeDecimal(3, 0), S_OK, "0.3333333333333333333333333333"},
       {MakeDecimal(2, 0), MakeDecimal(3, 0), S_OK, "0.6666666666666666666666666667"},
       {MakeDecimal(10, 0), MakeDecimal(3, 0), S_OK, "3.3333333333333333333333333333"},
@@ -100,8 +109,7 @@ TEST(OleAutoDecimalTest, DivKeepsAllDigitsThatFitAndRoundsTheLast) {
       {MakeDecimal(5, 0), MakeDecimal(1, 2), S_OK, "500"},
       // 5e-29 and 1.5e-28: exact halves of the 28th place go to the even digit.
       {MakeDecimal(1, 0), kTwoE28, S_OK, "0"},
-      {MakeDecimal(3, 0), kTwoE28, S_OK,
-       "0.0000000000000000000000000002"},
+      {MakeDecimal(3, 0), kTwoE28, S_OK, "0.0000000000000000000000000002"},
       {MakeDecimal(1, 0), MakeDecimal(0, 0), DISP_E_DIVBYZERO, ""},
       {MakeDecimal(0, 0), MakeDecimal(0, 3), DISP_E_DIVBYZERO, ""},
       {kMax96, MakeDecimal(1, 1), DISP_E_OVERFLOW, ""},
@@ -119,7 +127,13 @@ TEST(OleAutoDecimalTest, DivKeepsAllDigitsThatFitAndRoundsTheLast) {
 
 TEST(OleAutoDecimalTest, MulAddSubKeepScaleAndRoundWhatDoesNotFit) {
   enum Op { kMul, kAdd, kSub };
-  const struct { DECIMAL left; Op op; DECIMAL right; HRESULT hr; const char* text; } kCases[] = {
+  const struct {
+    DECIMAL left;
+    Op op;
+    DECIMAL right;
+    HRESULT hr;
+    const char* text;
+  } kCases[] = {
       {MakeDecimal(5, 1), kMul, MakeDecimal(50'000, 4), S_OK, "2.5"},
       {kMax96, kMul, MakeDecimal(1, 1), S_OK, "7922816251426433759354395033.5"},
       {kMax96, kMul, MakeDecimal(5, 1), S_OK, "39614081257132168796771975168"},
@@ -136,8 +150,7 @@ TEST(OleAutoDecimalTest, MulAddSubKeepScaleAndRoundWhatDoesNotFit) {
       {MakeDecimal(7, 0, true), kSub, MakeDecimal(7, 0, true), S_OK, "0"},
   };
   for (const auto& c : kCases) {
-    SCOPED_TRACE(testing::Message() << DecimalText(c.left) << " op" << c.op << " "
-                                    << DecimalText(c.right));
+    SCOPED_TRACE(testing::Message() << DecimalText(c.left) << " op" << c.op << " " << DecimalText(c.right));
     DECIMAL result{};
     const HRESULT hr = c.op == kMul   ? VarDecMul(&c.left, &c.right, &result)
                        : c.op == kAdd ? VarDecAdd(&c.left, &c.right, &result)
@@ -177,16 +190,20 @@ TEST(OleAutoDecimalTest, DivDropsZerosOnlyWhenTheMantissasDoNotDivide) {
   const DECIMAL kFiveE28Less1 = MakeDecimal(0x36B90BE54FFFFFFF, 0, false, 0xA18F07D7);
   const DECIMAL kThreeE28 = MakeDecimal(0xBA6F072330000000, 0, false, 0x60EF6B1A);
   const DECIMAL k39E26Less1 = MakeDecimal(0xA279F420BBFFFFFF, 0, false, 0x0C9A011F);
-  const struct { DECIMAL left; DECIMAL right; Parts expected; } kCases[] = {
+  const struct {
+    DECIMAL left;
+    DECIMAL right;
+    Parts expected;
+  } kCases[] = {
       {MakeDecimal(1, 0), MakeDecimal(4, 0), {25, 0, 2, false}},
-      {MakeDecimal(100, 2), MakeDecimal(1, 0), {100, 0, 2, false}},       // 1.00 stays 1.00
-      {MakeDecimal(500, 2), MakeDecimal(5, 0), {100, 0, 2, false}},       // exact: 1.00
-      {MakeDecimal(1000, 3), MakeDecimal(8, 0), {125, 0, 3, false}},      // exact: 0.125
-      {MakeDecimal(10, 1), MakeDecimal(8, 0), {125, 0, 3, false}},        // 1.0 / 8: 0.125
-      {MakeDecimal(10, 0), MakeDecimal(5, 1), {20, 0, 0, false}},         // 10 / 0.5: scale 0
-      {MakeDecimal(7, 0), MakeDecimal(2, 3), {3500, 0, 0, false}},        // 7 / 0.002
+      {MakeDecimal(100, 2), MakeDecimal(1, 0), {100, 0, 2, false}},   // 1.00 stays 1.00
+      {MakeDecimal(500, 2), MakeDecimal(5, 0), {100, 0, 2, false}},   // exact: 1.00
+      {MakeDecimal(1000, 3), MakeDecimal(8, 0), {125, 0, 3, false}},  // exact: 0.125
+      {MakeDecimal(10, 1), MakeDecimal(8, 0), {125, 0, 3, false}},    // 1.0 / 8: 0.125
+      {MakeDecimal(10, 0), MakeDecimal(5, 1), {20, 0, 0, false}},     // 10 / 0.5: scale 0
+      {MakeDecimal(7, 0), MakeDecimal(2, 3), {3500, 0, 0, false}},    // 7 / 0.002
       {MakeDecimal(6, 0, true), MakeDecimal(3, 0), {2, 0, 0, true}},
-      {MakeDecimal(0, 4), MakeDecimal(3, 0, true), {0, 0, 4, true}},      // the sign of a 0 too
+      {MakeDecimal(0, 4), MakeDecimal(3, 0, true), {0, 0, 4, true}},  // the sign of a 0 too
       // 0.1299999999999999999999999999|67 rounds up to 0.13 and drops 26 zeros.
       {k39E26Less1, kThreeE28, {13, 0, 2, false}},
       // ...9999.9|6 rounds to 2 x 10^28 at one place and drops only that zero.
@@ -205,14 +222,18 @@ TEST(OleAutoDecimalTest, DivDropsZerosOnlyWhenTheMantissasDoNotDivide) {
 // zero product is a plain 0.
 TEST(OleAutoDecimalTest, MulKeepsNarrowZerosAndRoundsPast28Places) {
   constexpr ULONGLONG kMax32 = 0xFFFFFFFF;
-  const struct { DECIMAL left; DECIMAL right; Parts expected; } kCases[] = {
+  const struct {
+    DECIMAL left;
+    DECIMAL right;
+    Parts expected;
+  } kCases[] = {
       {MakeDecimal(0, 5), MakeDecimal(7, 3, true), {0, 0, 8, true}},
       {MakeDecimal(0, 5), MakeDecimal(1ULL << 40, 3, true), {0, 0, 0, false}},
       {MakeDecimal(0, 5, true), MakeDecimal(0, 0, false, 1), {0, 0, 0, false}},
-      {MakeDecimal(15, 28), MakeDecimal(1, 1), {2, 0, 28, false}},           // 1.5 -> 2
-      {MakeDecimal(25, 28), MakeDecimal(1, 1, true), {2, 0, 28, true}},      // 2.5 -> 2
-      {MakeDecimal(35, 28), MakeDecimal(1, 1), {4, 0, 28, false}},           // 3.5 -> 4
-      {MakeDecimal(1, 28, true), MakeDecimal(15, 5), {0, 0, 28, true}},      // 0.00015 -> 0
+      {MakeDecimal(15, 28), MakeDecimal(1, 1), {2, 0, 28, false}},            // 1.5 -> 2
+      {MakeDecimal(25, 28), MakeDecimal(1, 1, true), {2, 0, 28, true}},       // 2.5 -> 2
+      {MakeDecimal(35, 28), MakeDecimal(1, 1), {4, 0, 28, false}},            // 3.5 -> 4
+      {MakeDecimal(1, 28, true), MakeDecimal(15, 5), {0, 0, 28, true}},       // 0.00015 -> 0
       {MakeDecimal(kMax32, 28), MakeDecimal(kMax32, 19), {2, 0, 28, false}},  // 1.84 -> 2
       {MakeDecimal(kMax32, 28), MakeDecimal(kMax32, 20, true), {0, 0, 0, false}},
       {MakeDecimal(1ULL << 32, 28), MakeDecimal(15, 1), {6'442'450'944, 0, 28, false}},
@@ -228,10 +249,14 @@ TEST(OleAutoDecimalTest, MulKeepsNarrowZerosAndRoundsPast28Places) {
 // A sign byte other than 0 or DECIMAL_NEG, like a scale above 28, is refused by the
 // conversions out of DECIMAL.
 TEST(OleAutoDecimalTest, ConversionsRefuseABadSignByteOrScale) {
-  const struct { BYTE sign; BYTE scale; HRESULT hr; } kCases[] = {
-      {0x00, 4, S_OK},          {DECIMAL_NEG, 4, S_OK},   {0x01, 4, E_INVALIDARG},
-      {0x7F, 4, E_INVALIDARG},  {0x81, 4, E_INVALIDARG},  {0xFF, 0, E_INVALIDARG},
-      {0x00, 28, S_OK},         {0x00, 29, E_INVALIDARG}, {DECIMAL_NEG, 29, E_INVALIDARG},
+  const struct {
+    BYTE sign;
+    BYTE scale;
+    HRESULT hr;
+  } kCases[] = {
+      {0x00, 4, S_OK},         {DECIMAL_NEG, 4, S_OK},   {0x01, 4, E_INVALIDARG},
+      {0x7F, 4, E_INVALIDARG}, {0x81, 4, E_INVALIDARG},  {0xFF, 0, E_INVALIDARG},
+      {0x00, 28, S_OK},        {0x00, 29, E_INVALIDARG}, {DECIMAL_NEG, 29, E_INVALIDARG},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << "sign " << int{c.sign} << " scale " << int{c.scale});
@@ -248,7 +273,11 @@ TEST(OleAutoDecimalTest, ConversionsRefuseABadSignByteOrScale) {
 }
 
 TEST(OleAutoDecimalTest, CmpAcrossScalesAndSigns) {
-  const struct { DECIMAL left; DECIMAL right; HRESULT expected; } kCases[] = {
+  const struct {
+    DECIMAL left;
+    DECIMAL right;
+    HRESULT expected;
+  } kCases[] = {
       {MakeDecimal(10, 1), MakeDecimal(1, 0), VARCMP_EQ},
       {MakeDecimal(0, 0, true), MakeDecimal(0, 5), VARCMP_EQ},
       {MakeDecimal(1, 0, true), MakeDecimal(5, 1), VARCMP_LT},

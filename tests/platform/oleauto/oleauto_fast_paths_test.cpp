@@ -42,17 +42,21 @@ TEST(OleAutoFastPathTest, NarrowRoundingDivisionMatchesTheWideOne) {
       case 2: magnitude = static_cast<std::uint64_t>(magnitude); break;  // below 2^64
       default: break;
     }
-    ASSERT_EQ(detail::divide_pow10_half_even(magnitude, digits),
-              detail::divide_pow10_half_even_wide(magnitude, digits))
+    ASSERT_EQ(detail::divide_pow10_half_even(magnitude, digits), detail::divide_pow10_half_even_wide(magnitude, digits))
         << Hex(magnitude) << " / 10^" << digits;
   }
-  constexpr u128 kEdges[] = {0, 1, 4'999, 5'000, 5'001, 15'000, 25'000,
+  constexpr u128 kEdges[] = {0,
+                             1,
+                             4'999,
+                             5'000,
+                             5'001,
+                             15'000,
+                             25'000,
                              std::numeric_limits<std::uint64_t>::max(),
                              u128{std::numeric_limits<std::uint64_t>::max()} + 1};
   for (const u128 edge : kEdges) {
     for (int digits = 1; digits <= 38; ++digits) {
-      ASSERT_EQ(detail::divide_pow10_half_even(edge, digits),
-                detail::divide_pow10_half_even_wide(edge, digits))
+      ASSERT_EQ(detail::divide_pow10_half_even(edge, digits), detail::divide_pow10_half_even_wide(edge, digits))
           << Hex(edge) << " / 10^" << digits;
     }
   }
@@ -78,10 +82,10 @@ void ExpectSameDivision(u128 dividend, u128 divisor, int scale) {
   const detail::LongDivision plain = DigitByDigit(dividend, divisor, scale);
   for (const int chunk : {1, 38}) {
     const detail::LongDivision fast = detail::long_divide(dividend, divisor, scale, chunk);
-    ASSERT_TRUE(plain.overflow == fast.overflow && plain.scale == fast.scale &&
-                plain.quotient == fast.quotient && plain.remainder == fast.remainder)
-        << Hex(dividend) << " / " << Hex(divisor) << " at scale " << scale << " in chunks of "
-        << chunk << ": places " << plain.scale << " vs " << fast.scale;
+    ASSERT_TRUE(plain.overflow == fast.overflow && plain.scale == fast.scale && plain.quotient == fast.quotient &&
+                plain.remainder == fast.remainder)
+        << Hex(dividend) << " / " << Hex(divisor) << " at scale " << scale << " in chunks of " << chunk << ": places "
+        << plain.scale << " vs " << fast.scale;
   }
 }
 
@@ -110,12 +114,28 @@ TEST(OleAutoFastPathTest, ChunkedLongDivisionStopsWhereTheDigitLoopStops) {
     ExpectSameDivision(dividend, divisor, scale);
   }
   const u128 kMax = kTwoTo96 - 1;
-  const struct { u128 dividend; u128 divisor; int scale; } kCases[] = {
-      {1, 3, 0},       {2, 3, 0},          {0, 7, -28},     {0, 7, 0},
-      {kMax, 1, 0},    {kMax, 1, -1},      {kMax, 10, -1},  {kMax, 3, 0},
-      {1, kMax, 0},    {kMax, kMax, 28},   {kMax - 1, kMax, 0},
-      {5, 1, -27},     {8, 1, -28},        {1, 1, 28},      {10, 4, 0},
-      {123'450'000, 30'000, 0},            {100'000, 30'000, 0},
+  const struct {
+    u128 dividend;
+    u128 divisor;
+    int scale;
+  } kCases[] = {
+      {1, 3, 0},
+      {2, 3, 0},
+      {0, 7, -28},
+      {0, 7, 0},
+      {kMax, 1, 0},
+      {kMax, 1, -1},
+      {kMax, 10, -1},
+      {kMax, 3, 0},
+      {1, kMax, 0},
+      {kMax, kMax, 28},
+      {kMax - 1, kMax, 0},
+      {5, 1, -27},
+      {8, 1, -28},
+      {1, 1, 28},
+      {10, 4, 0},
+      {123'450'000, 30'000, 0},
+      {100'000, 30'000, 0},
   };
   for (const auto& c : kCases) ExpectSameDivision(c.dividend, c.divisor, c.scale);
 }
@@ -129,10 +149,8 @@ TEST(OleAutoFastPathTest, NarrowDecimalProductMatchesTheWideOne) {
     const u128 b = RandomBelowBits(rng, i % 3 ? 64 : 96);
     const bool a_negative = rng() % 2 == 0;
     const bool b_negative = rng() % 2 == 0;
-    const DECIMAL left = MakeDecimal(static_cast<ULONGLONG>(a), left_scale, a_negative,
-                                     static_cast<ULONG>(a >> 64));
-    const DECIMAL right = MakeDecimal(static_cast<ULONGLONG>(b), right_scale, b_negative,
-                                      static_cast<ULONG>(b >> 64));
+    const DECIMAL left = MakeDecimal(static_cast<ULONGLONG>(a), left_scale, a_negative, static_cast<ULONG>(a >> 64));
+    const DECIMAL right = MakeDecimal(static_cast<ULONGLONG>(b), right_scale, b_negative, static_cast<ULONG>(b >> 64));
     // Windows' rule for zeros: mantissas below 2^32 keep sign and scale, unless the
     // scale is more than 19 past 28; any other zero product is a plain 0.
     const int scale = left_scale + right_scale;
@@ -140,15 +158,13 @@ TEST(OleAutoFastPathTest, NarrowDecimalProductMatchesTheWideOne) {
     detail::Decimal expected;
     HRESULT expected_hr = S_OK;
     if (keeps_zero) {
-      expected_hr = detail::reduce_to_decimal(detail::U256::product(a, b), scale,
-                                              a_negative != b_negative, &expected);
+      expected_hr = detail::reduce_to_decimal(detail::U256::product(a, b), scale, a_negative != b_negative, &expected);
     }
     DECIMAL product{};
     ASSERT_EQ(VarDecMul(&left, &right, &product), expected_hr) << Hex(a) << " x " << Hex(b);
     if (FAILED(expected_hr)) continue;
     const detail::Decimal got = detail::unpack(product);
-    ASSERT_TRUE(got.magnitude == expected.magnitude && got.scale == expected.scale &&
-                got.negative == expected.negative)
+    ASSERT_TRUE(got.magnitude == expected.magnitude && got.scale == expected.scale && got.negative == expected.negative)
         << Hex(a) << "e-" << int{left_scale} << " x " << Hex(b) << "e-" << int{right_scale};
   }
 }

@@ -44,7 +44,12 @@ TEST(OleAutoBstrTest, LengthPrefixedAndNullSafe) {
 TEST(OleAutoTextTest, CyFromStrReadsLocaleNumbers) {
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
   constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-  const struct { const char16_t* text; LCID lcid; HRESULT hr; LONGLONG raw; } kCases[] = {
+  const struct {
+    const char16_t* text;
+    LCID lcid;
+    HRESULT hr;
+    LONGLONG raw;
+  } kCases[] = {
       {u"1.234,56", kBr, S_OK, 12'345'600},
       {u"1,234.56", kUs, S_OK, 12'345'600},
       {u"1,234.56", kBr, DISP_E_TYPEMISMATCH, 0},
@@ -88,7 +93,11 @@ TEST(OleAutoTextTest, CyFromStrReadsLocaleNumbers) {
 }
 
 TEST(OleAutoTextTest, BstrFromCyIsPlainWithoutTrailingZeros) {
-  const struct { LONGLONG raw; LCID lcid; const char* text; } kCases[] = {
+  const struct {
+    LONGLONG raw;
+    LCID lcid;
+    const char* text;
+  } kCases[] = {
       {-12'345'000, kUs, "-1234.5"},
       {50'000, kUs, "5"},
       {5'000, kUs, "0.5"},
@@ -107,7 +116,11 @@ TEST(OleAutoTextTest, BstrFromCyIsPlainWithoutTrailingZeros) {
 }
 
 TEST(OleAutoTextTest, BstrFromDecDropsTrailingZerosOfTheScale) {
-  const struct { DECIMAL in; LCID lcid; const char* text; } kCases[] = {
+  const struct {
+    DECIMAL in;
+    LCID lcid;
+    const char* text;
+  } kCases[] = {
       {MakeDecimal(1'000, 3), kUs, "1"},
       {MakeDecimal(1'500, 3), kUs, "1.5"},
       {MakeDecimal(15, 1, true), kUs, "-1.5"},

@@ -27,8 +27,7 @@ std::string LeTexto(HKEY raiz, const char* chave, const char* valor, LSTATUS* st
 
 void GravaTexto(HKEY raiz, const char* chave, const char* valor, const char* texto) {
   HKEY h = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(raiz, chave, 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyExA(raiz, chave, 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr), ERROR_SUCCESS);
   ASSERT_EQ(RegSetValueExA(h, valor, 0, REG_SZ, reinterpret_cast<const BYTE*>(texto),
                            static_cast<DWORD>(std::strlen(texto) + 1)),
             ERROR_SUCCESS);
@@ -39,15 +38,25 @@ void GravaTexto(HKEY raiz, const char* chave, const char* valor, const char* tex
 
 TEST(RegistroTest, TextosVoltamComoForamGravados) {
   CHomeTemporaria home;
-  const char* kTextos[] = {"C:\\Tarvo\\", " com brancos nas pontas ", "linha\nquebrada\r",
-                           "ção", "", "a=b;[x]", "tab no fim\t", "\tno começo", "\v", "fim\f",
-                           " \t \v\f\r\n ", "barra no fim\\", "\\t literal", "  dois  "};
+  const char* kTextos[] = {"C:\\Tarvo\\",
+                           " com brancos nas pontas ",
+                           "linha\nquebrada\r",
+                           "ção",
+                           "",
+                           "a=b;[x]",
+                           "tab no fim\t",
+                           "\tno começo",
+                           "\v",
+                           "fim\f",
+                           " \t \v\f\r\n ",
+                           "barra no fim\\",
+                           "\\t literal",
+                           "  dois  "};
   for (const char* texto : kTextos) {
     SCOPED_TRACE(texto);
     GravaTexto(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro\\Tarvo Empresarial", "Path", texto);
     LSTATUS status;
-    EXPECT_EQ(LeTexto(HKEY_LOCAL_MACHINE, "software\\TELVARO\\Tarvo Empresarial\\", "PATH", &status),
-              texto);
+    EXPECT_EQ(LeTexto(HKEY_LOCAL_MACHINE, "software\\TELVARO\\Tarvo Empresarial\\", "PATH", &status), texto);
     EXPECT_EQ(status, ERROR_SUCCESS);
   }
 }
@@ -72,12 +81,9 @@ TEST(RegistroTest, ArquivoEditadoAMaoLidoComoOIni) {
     const char* szValor;
     const char* szEsperado;  // nulo: não existe
   } kCasos[] = {
-      {"SOFTWARE\\A", "Um", "primeiro"},
-      {"SOFTWARE\\A", "Dois", "na segunda vez que A aparece"},
-      {"SOFTWARE\\A", "Tres", "ainda de A"},
-      {"SOFTWARE\\B", "UM", "de B"},
-      {"SOFTWARE\\A", "Solto", nullptr},
-      {"SOFTWARE\\C", "Um", nullptr},
+      {"SOFTWARE\\A", "Um", "primeiro"},     {"SOFTWARE\\A", "Dois", "na segunda vez que A aparece"},
+      {"SOFTWARE\\A", "Tres", "ainda de A"}, {"SOFTWARE\\B", "UM", "de B"},
+      {"SOFTWARE\\A", "Solto", nullptr},     {"SOFTWARE\\C", "Um", nullptr},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << c.szChave << " " << c.szValor);
@@ -120,8 +126,7 @@ TEST(RegistroTest, ChavesEValoresAusentesETamanhos) {
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Telvaro", 0, KEY_READ, &h), ERROR_SUCCESS)
       << "a chave acima de uma chave gravada existe";
   RegCloseKey(h);
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Telvaro\\Sessao", 0, KEY_ALL_ACCESS, &h),
-            ERROR_SUCCESS);
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Telvaro\\Sessao", 0, KEY_ALL_ACCESS, &h), ERROR_SUCCESS);
   DWORD tamanho = 0, tipo = 0;
   EXPECT_EQ(RegQueryValueExA(h, "Nome", nullptr, &tipo, nullptr, &tamanho), ERROR_SUCCESS);
   EXPECT_EQ(tamanho, 7u) << "o tamanho conta o nulo";
@@ -131,12 +136,10 @@ TEST(RegistroTest, ChavesEValoresAusentesETamanhos) {
             static_cast<LSTATUS>(ERROR_MORE_DATA));
   EXPECT_EQ(tamanho, 7u);
   const DWORD numero = 4'000'000'123u;
-  ASSERT_EQ(RegSetValueExA(h, "Usuario", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&numero), 4),
-            ERROR_SUCCESS);
+  ASSERT_EQ(RegSetValueExA(h, "Usuario", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&numero), 4), ERROR_SUCCESS);
   DWORD lido = 0;
   tamanho = sizeof lido;
-  EXPECT_EQ(RegQueryValueExA(h, "Usuario", nullptr, &tipo, reinterpret_cast<BYTE*>(&lido), &tamanho),
-            ERROR_SUCCESS);
+  EXPECT_EQ(RegQueryValueExA(h, "Usuario", nullptr, &tipo, reinterpret_cast<BYTE*>(&lido), &tamanho), ERROR_SUCCESS);
   EXPECT_EQ(tipo, REG_DWORD);
   EXPECT_EQ(lido, numero);
   RegCloseKey(h);
@@ -151,8 +154,7 @@ TEST(RegistroTest, DoisProcessosGravandoNaoPerdemValores) {
   for (int i = 0; i < kValores; ++i) {
     const std::string nome = std::string(quem) + std::to_string(i);
     HKEY h = nullptr;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro", 0, nullptr, 0, KEY_WRITE, nullptr, &h,
-                    nullptr);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro", 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr);
     RegSetValueExA(h, nome.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(nome.c_str()),
                    static_cast<DWORD>(nome.size() + 1));
     RegCloseKey(h);
@@ -181,9 +183,9 @@ TEST(PerfilTest, LeNumerosETextosComAsRegrasDoWindows) {
     int padrao;
     UINT esperado;
   } kNumeros[] = {
-      {"Entrada", 0, 1},   {"ENTRADA", 0, 1},       {"Negativo", 0, static_cast<UINT>(-5)},
-      {"Hexa", 0, 31},     {"Sobra", 0, 12},        {"Letras", 7, 0},
-      {"Vazio", 7, 7},     {"Ausente", 600, 600},
+      {"Entrada", 0, 1}, {"ENTRADA", 0, 1},     {"Negativo", 0, static_cast<UINT>(-5)},
+      {"Hexa", 0, 31},   {"Sobra", 0, 12},      {"Letras", 7, 0},
+      {"Vazio", 7, 7},   {"Ausente", 600, 600},
   };
   for (const auto& c : kNumeros) {
     SCOPED_TRACE(c.chave);
@@ -245,8 +247,10 @@ TEST(ResultadoTest, NomesDasTabelasDoWindows) {
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.hr);
     const char* nome = GetHResultName(c.hr);
-    if (c.nome == nullptr) EXPECT_EQ(nome, nullptr);
-    else EXPECT_STREQ(nome, c.nome);
+    if (c.nome == nullptr)
+      EXPECT_EQ(nome, nullptr);
+    else
+      EXPECT_STREQ(nome, c.nome);
   }
   EXPECT_STREQ(GetFacilityName(FACILITY_ITF), "FACILITY_ITF");
   EXPECT_STREQ(GetFacilityName(FACILITY_WIN32), "FACILITY_WIN32");
@@ -301,8 +305,11 @@ TEST(CaixaTest, ApresentadorRecebeACaixaEOPadraoRespondeOBotaoPadrao) {
   constexpr struct {
     UINT estilo;
     int botao;
-  } kPadroes[] = {{MB_OK, IDOK}, {MB_YESNO, IDYES}, {MB_YESNO | MB_DEFBUTTON2, IDNO},
-                  {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL}, {MB_RETRYCANCEL, IDRETRY}};
+  } kPadroes[] = {{MB_OK, IDOK},
+                  {MB_YESNO, IDYES},
+                  {MB_YESNO | MB_DEFBUTTON2, IDNO},
+                  {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
+                  {MB_RETRYCANCEL, IDRETRY}};
   for (const auto& c : kPadroes) EXPECT_EQ(DefaultMessageBoxButton(c.estilo), c.botao);
 }
 

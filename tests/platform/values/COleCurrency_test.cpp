@@ -21,11 +21,11 @@ COleCurrency Raw(LONGLONG raw, COleCurrency::CurrencyStatus status = COleCurrenc
 }
 
 TEST(COleCurrencyTest, UnitsAndFractionalUnitsMakeTheValue) {
-  constexpr struct { LONG units, fraction; LONGLONG raw; } kCases[] = {
-      {12, 3'456, 123'456},
-      {-1, -5'000, -15'000},
-      {0, 1, 1},
-      {1, -1, 9'999},  // the fraction is added as given
+  constexpr struct {
+    LONG units, fraction;
+    LONGLONG raw;
+  } kCases[] = {
+      {12, 3'456, 123'456}, {-1, -5'000, -15'000}, {0, 1, 1}, {1, -1, 9'999},  // the fraction is added as given
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.units << " + " << c.fraction << "/10000");
@@ -40,7 +40,9 @@ TEST(COleCurrencyTest, UnitsAndFractionalUnitsMakeTheValue) {
 
 TEST(COleCurrencyTest, ResultStatusComesFromTheOperands) {
   using S = COleCurrency::CurrencyStatus;
-  constexpr struct { S left, right, result; } kCases[] = {
+  constexpr struct {
+    S left, right, result;
+  } kCases[] = {
       {COleCurrency::valid, COleCurrency::valid, COleCurrency::valid},
       {COleCurrency::invalid, COleCurrency::valid, COleCurrency::invalid},
       {COleCurrency::valid, COleCurrency::null, COleCurrency::null},
@@ -74,8 +76,12 @@ TEST(COleCurrencyTest, OverflowAndDivisionByZeroMakeTheResultInvalid) {
   EXPECT_EQ((Raw(kMax / 2 + 1) * 2).GetStatus(), COleCurrency::invalid);
   EXPECT_EQ((Raw(10'000) / 0).GetStatus(), COleCurrency::invalid);
 
-  constexpr struct { LONGLONG raw; LONG operand; LONGLONG product, quotient; } kCases[] = {
-      {100'001, 3, 300'003, 33'333},    // 10.0001 / 3 = 3.3333, cut toward zero
+  constexpr struct {
+    LONGLONG raw;
+    LONG operand;
+    LONGLONG product, quotient;
+  } kCases[] = {
+      {100'001, 3, 300'003, 33'333},  // 10.0001 / 3 = 3.3333, cut toward zero
       {-100'001, 3, -300'003, -33'333},
       {15'000, -2, -30'000, -7'500},
   };
@@ -98,7 +104,13 @@ TEST(COleCurrencyTest, ComparisonTakesTheStatusForEqualityOnly) {
 
 TEST(COleCurrencyTest, TextInAndOut) {
   constexpr LCID kUs = 1033, kBr = 1046;
-  constexpr struct { const char* text; LCID lcid; BOOL ok; LONGLONG raw; const char* formatted; } kCases[] = {
+  constexpr struct {
+    const char* text;
+    LCID lcid;
+    BOOL ok;
+    LONGLONG raw;
+    const char* formatted;
+  } kCases[] = {
       {"1,234.56", kUs, TRUE, 12'345'600, "1234.56"},
       {"1.234,56", kBr, TRUE, 12'345'600, "1234,56"},
       {"-0.5", kUs, TRUE, -5'000, "-0.5"},

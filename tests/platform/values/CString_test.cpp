@@ -69,8 +69,7 @@ TEST(CStringTest, SubstringsClipAtAndBeyondTheEnds) {
     int count;
     const char* left;
     const char* right;
-  } kEnds[] = {{0, "", ""}, {2, "ab", "ef"}, {6, "abcdef", "abcdef"}, {9, "abcdef", "abcdef"},
-               {-1, "", ""}};
+  } kEnds[] = {{0, "", ""}, {2, "ab", "ef"}, {6, "abcdef", "abcdef"}, {9, "abcdef", "abcdef"}, {-1, "", ""}};
   for (const auto& c : kEnds) {
     SCOPED_TRACE(testing::Message() << "count=" << c.count);
     EXPECT_STREQ(s.Left(c.count), c.left);
@@ -84,8 +83,8 @@ TEST(CStringTest, FindReportsMissesAsMinusOne) {
     const char* sub;
     int start;
     int expected;
-  } kCasos[] = {{";", 0, 1}, {";", 2, 3}, {";;", 0, 3}, {"x", 0, -1}, {";", 6, -1},
-                {";", 7, -1}, {";", -1, -1}, {"", 6, 6}};
+  } kCasos[] = {{";", 0, 1},  {";", 2, 3},  {";;", 0, 3},  {"x", 0, -1},
+                {";", 6, -1}, {";", 7, -1}, {";", -1, -1}, {"", 6, 6}};
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << "Find(\"" << c.sub << "\", " << c.start << ")");
     EXPECT_EQ(s.Find(c.sub, c.start), c.expected);
@@ -104,10 +103,8 @@ TEST(CStringTest, EditingReturnsCountsAndLengths) {
     int count;
     const char* result;
   } kCasos[] = {
-      {"aaaa", "aa", "b", 2, "bb"},
-      {"ação ação", "ção", "cao", 2, "acao acao"},
-      {"abc", "x", "y", 0, "abc"},
-      {"abc", "", "y", 0, "abc"},
+      {"aaaa", "aa", "b", 2, "bb"}, {"ação ação", "ção", "cao", 2, "acao acao"},
+      {"abc", "x", "y", 0, "abc"},  {"abc", "", "y", 0, "abc"},
       {"a.b.c", ".", "", 2, "abc"},
   };
   for (const auto& c : kCasos) {
@@ -199,7 +196,7 @@ TEST(CStringTest, CutsNeverSplitACharacter) {
     const char* bytes;
     const char* chars;
   } kCasos[] = {
-      {0, "", ""}, {1, "a", "a"}, {2, "a", "aç"}, {3, "aç", "açã"},
+      {0, "", ""},       {1, "a", "a"},      {2, "a", "aç"},      {3, "aç", "açã"},
       {4, "aç", "ação"}, {5, "açã", "ação"}, {6, "ação", "ação"}, {-1, "", ""},
   };
   for (const auto& c : kCasos) {
@@ -289,7 +286,9 @@ TEST(CStringTest, CodePointsOfUtf8AndBack) {
   const Case cases[] = {
       {"ação", U"ação"},
       {"\xF0\x9F\x93\xA6 caixa", U"\U0001F4E6 caixa"},
-      {"a\xC0\xAF" "b", U"a\uFFFD\uFFFDb"},   // overlong: each byte is replaced
+      {"a\xC0\xAF"
+       "b",
+       U"a\uFFFD\uFFFDb"},                      // overlong: each byte is replaced
       {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},  // an encoded surrogate
       {"fim\xE2\x82", U"fim\uFFFD\uFFFD"},      // cut inside a character
       {"", U""},

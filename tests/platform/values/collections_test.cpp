@@ -41,13 +41,10 @@ TEST(CArrayTest, GrowsAsMfcDoes) {
     int adds;
     int alloc;
   } kCasos[] = {
-      {0, 1, 1},       // first allocation: exactly the size
-      {0, 2, 5},       // then by max(4, size / 8)
-      {0, 6, 9},
-      {0, 100, 102},   // by 4 up to size 40, then by size / 8
-      {10, 1, 10},
-      {10, 11, 20},
-      {100, 101, 200},
+      {0, 1, 1},                   // first allocation: exactly the size
+      {0, 2, 5},                   // then by max(4, size / 8)
+      {0, 6, 9},   {0, 100, 102},  // by 4 up to size 40, then by size / 8
+      {10, 1, 10}, {10, 11, 20},  {100, 101, 200},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << "growBy=" << c.grow_by << " adds=" << c.adds);

@@ -96,11 +96,9 @@ std::string group(const std::string& integer, UINT grouping, const char* separat
 
 std::string format_number(NumberText number, const NUMBERFMTA& format) {
   round_fraction(&number, format.NumDigits);
-  const bool zero = number.integer.empty() &&
-                    number.fraction.find_first_not_of('0') == std::string::npos;
-  std::string body = number.integer.empty()
-                         ? (format.LeadingZero || format.NumDigits == 0 ? "0" : "")
-                         : group(number.integer, format.Grouping, format.lpThousandSep);
+  const bool zero = number.integer.empty() && number.fraction.find_first_not_of('0') == std::string::npos;
+  std::string body = number.integer.empty() ? (format.LeadingZero || format.NumDigits == 0 ? "0" : "")
+                                            : group(number.integer, format.Grouping, format.lpThousandSep);
   if (format.NumDigits > 0) body += format.lpDecimalSep + number.fraction;
   if (!number.negative || zero) return body;
   switch (format.NegativeOrder) {
@@ -137,13 +135,12 @@ TEST(NumberFormatPinTest, MatchesTheStringByStringFormatter) {
     text += RandomDigits(rng, 14);
     if (rng() % 4 != 0) text += "." + RandomDigits(rng, 12);
     if (rng() % 50 == 0) text.insert(rng() % (text.size() + 1), 1, "x.-"[rng() % 3]);
-    const NUMBERFMTA format{static_cast<UINT>(rng() % 10), static_cast<UINT>(rng() % 2),
-                            kGroupings[rng() % std::size(kGroupings)], kSeparators[rng() % 3],
-                            kSeparators[rng() % 3], static_cast<UINT>(rng() % 5)};
+    const NUMBERFMTA format{
+        static_cast<UINT>(rng() % 10), static_cast<UINT>(rng() % 2), kGroupings[rng() % std::size(kGroupings)],
+        kSeparators[rng() % 3],        kSeparators[rng() % 3],       static_cast<UINT>(rng() % 5)};
     char buffer[128] = {};
     const int written = GetNumberFormatA(0, 0, text.c_str(), &format, buffer, sizeof buffer);
-    ASSERT_EQ(written == 0 ? std::string("invalid") : std::string(buffer),
-              ReferenceFormat(text.c_str(), format))
+    ASSERT_EQ(written == 0 ? std::string("invalid") : std::string(buffer), ReferenceFormat(text.c_str(), format))
         << "\"" << text << "\" digits=" << format.NumDigits << " grouping=" << format.Grouping
         << " order=" << format.NegativeOrder;
   }

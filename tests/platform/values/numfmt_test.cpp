@@ -28,7 +28,11 @@ std::string Format(const char* value, const NUMBERFMTA& format) {
 }
 
 TEST(NumberFormatTest, FormatsTheDigitsOfTheText) {
-  const struct { const char* value; NUMBERFMTA format; const char* expected; } kCases[] = {
+  const struct {
+    const char* value;
+    NUMBERFMTA format;
+    const char* expected;
+  } kCases[] = {
       {"1234567.891", Brazilian(2), "1.234.567,89"},
       {"1234.5", Brazilian(2), "1.234,50"},
       {"-0.5", Brazilian(2), "-0,50"},
@@ -65,8 +69,7 @@ TEST(NumberFormatTest, FormatsTheDigitsOfTheText) {
 }
 
 TEST(NumberFormatTest, RefusesTextThatIsNotAPlainNumber) {
-  for (const char* value :
-       {"abc", "", "-", ".", "1-", " 1", "1 ", "1..2", "--1", "1,5", "+1", "1e3"}) {
+  for (const char* value : {"abc", "", "-", ".", "1-", " 1", "1 ", "1..2", "--1", "1,5", "+1", "1e3"}) {
     SCOPED_TRACE(value);
     EXPECT_EQ(Format(value, Brazilian(2)), "error " + std::to_string(ERROR_INVALID_PARAMETER));
   }
@@ -75,8 +78,7 @@ TEST(NumberFormatTest, RefusesTextThatIsNotAPlainNumber) {
 TEST(NumberFormatTest, BufferSizes) {
   const NUMBERFMTA format = Brazilian(2);
   char buffer[13];
-  EXPECT_EQ(GetNumberFormatA(0, 0, "1234567.891", &format, nullptr, 0), 13)
-      << "cchNumber 0 asks for the size";
+  EXPECT_EQ(GetNumberFormatA(0, 0, "1234567.891", &format, nullptr, 0), 13) << "cchNumber 0 asks for the size";
   SetLastError(ERROR_SUCCESS);
   EXPECT_EQ(GetNumberFormatA(0, 0, "1234567.891", &format, buffer, 12), 0);
   EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
@@ -101,9 +103,7 @@ TEST(NumberFormatTest, FormatAndLocaleChecks) {
   EXPECT_EQ(GetNumberFormatA(0, 0, "1", &format, buffer, 32), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 
-  EXPECT_EQ(GetNumberFormatA(LCID_ENGLISH_US, LOCALE_NOUSEROVERRIDE, "-1234.567", nullptr,
-                             buffer, 32),
-            10);
+  EXPECT_EQ(GetNumberFormatA(LCID_ENGLISH_US, LOCALE_NOUSEROVERRIDE, "-1234.567", nullptr, buffer, 32), 10);
   EXPECT_STREQ(buffer, "-1,234.57");
   EXPECT_EQ(GetNumberFormatA(LCID_PORTUGUESE_BRAZIL, 0, "1234.5", nullptr, buffer, 32), 9);
   EXPECT_STREQ(buffer, "1.234,50");

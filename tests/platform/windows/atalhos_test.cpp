@@ -13,7 +13,12 @@ using testing::ElementsAre;
 namespace {
 
 const DLGTEMPLATEDESC kModelo = {
-    "Atalhos", 0, 0, 200, 100, WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+    "Atalhos",
+    0,
+    0,
+    200,
+    100,
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME,
     {
         {1001, "STATIC", "&Código:", 5, 5, 40, 8, WS_VISIBLE},
         {1002, "EDIT", "", 50, 5, 60, 12, WS_VISIBLE | WS_TABSTOP},
@@ -49,24 +54,30 @@ TEST_F(AtalhosTest, AltComLetraLevaAoControleDoRotuloOuClicaNoBotao) {
   struct Caso {
     const char* szCaso;
     std::function<void(CRoteiro&)> roteiro;
-    int nFoco;          // controle com o foco no fim
-    bool bAtivo;        // a caixa &Ativo marcada
+    int nFoco;    // controle com o foco no fim
+    bool bAtivo;  // a caixa &Ativo marcada
     INT_PTR nResultado;
   };
   const Caso kCasos[] = {
       {"Alt+D vai ao edit depois do rótulo", [](CRoteiro& r) { r.Tecla('D', {VK_LMENU}); }, 1004, false, IDCANCEL},
-      {"Alt+C volta ao primeiro", [](CRoteiro& r) { r.Tecla('D', {VK_LMENU}).Tecla('C', {VK_LMENU}); }, 1002,
-       false, IDCANCEL},
-      {"Alt+A marca a caixa e lhe dá o foco", [](CRoteiro& r) { r.Tecla('A', {VK_LMENU}); }, 1005, true, IDCANCEL},
-      {"com Shift vale a mesma letra", [](CRoteiro& r) { r.Tecla('A', {VK_LMENU, VK_LSHIFT}); }, 1005, true,
+      {"Alt+C volta ao primeiro", [](CRoteiro& r) { r.Tecla('D', {VK_LMENU}).Tecla('C', {VK_LMENU}); }, 1002, false,
        IDCANCEL},
+      {"Alt+A marca a caixa e lhe dá o foco", [](CRoteiro& r) { r.Tecla('A', {VK_LMENU}); }, 1005, true, IDCANCEL},
+      {"com Shift vale a mesma letra",
+       [](CRoteiro& r) {
+         r.Tecla('A', {VK_LMENU, VK_LSHIFT});
+       },
+       1005, true, IDCANCEL},
       {"Alt+letra que ninguém marca não faz nada", [](CRoteiro& r) { r.Tecla('Z', {VK_LMENU}); }, 1002, false,
        IDCANCEL},
-      {"letra sem Alt num botão é o atalho", [](CRoteiro& r) { r.Tecla('A', {VK_LMENU}).Tecla('G'); }, 1005,
-       true, IDOK},
+      {"letra sem Alt num botão é o atalho", [](CRoteiro& r) { r.Tecla('A', {VK_LMENU}).Tecla('G'); }, 1005, true,
+       IDOK},
       {"letra sem Alt num edit é texto", [](CRoteiro& r) { r.Tecla('G'); }, 1002, false, IDCANCEL},
-      {"Ctrl+Alt não é atalho", [](CRoteiro& r) { r.Tecla('D', {VK_LCONTROL, VK_LMENU}); }, 1002, false,
-       IDCANCEL},
+      {"Ctrl+Alt não é atalho",
+       [](CRoteiro& r) {
+         r.Tecla('D', {VK_LCONTROL, VK_LMENU});
+       },
+       1002, false, IDCANCEL},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.szCaso);
@@ -118,11 +129,10 @@ TEST_F(AtalhosTest, AltChegaComoTeclaDeSistema) {
     vistas.emplace_back(msg.message, msg.wParam);
     TranslateMessage(&msg);
   }
-  EXPECT_THAT(vistas, ElementsAre(std::pair<UINT, WPARAM>{WM_SYSKEYDOWN, VK_MENU},
-                                  std::pair<UINT, WPARAM>{WM_SYSKEYDOWN, 'F'},
-                                  std::pair<UINT, WPARAM>{WM_SYSCHAR, 'f'},
-                                  std::pair<UINT, WPARAM>{WM_SYSKEYUP, 'F'},
-                                  std::pair<UINT, WPARAM>{WM_KEYUP, VK_MENU}));
+  EXPECT_THAT(vistas,
+              ElementsAre(std::pair<UINT, WPARAM>{WM_SYSKEYDOWN, VK_MENU}, std::pair<UINT, WPARAM>{WM_SYSKEYDOWN, 'F'},
+                          std::pair<UINT, WPARAM>{WM_SYSCHAR, 'f'}, std::pair<UINT, WPARAM>{WM_SYSKEYUP, 'F'},
+                          std::pair<UINT, WPARAM>{WM_KEYUP, VK_MENU}));
 }
 
 TEST_F(AtalhosTest, JanelasDeTopoDaUltimaCriadaParaAPrimeira) {
@@ -131,10 +141,12 @@ TEST_F(AtalhosTest, JanelasDeTopoDaUltimaCriadaParaAPrimeira) {
   b.CreateEx(0, nullptr, "b", WS_POPUP, CRect(0, 0, 10, 10), &a, 0);
   filha.CreateEx(0, nullptr, "filha", WS_CHILD, CRect(0, 0, 5, 5), &a, 1);
   std::vector<HWND> vistas;
-  EnumWindows([](HWND h, LPARAM p) {
-    reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&vistas));
+  EnumWindows(
+      [](HWND h, LPARAM p) {
+        reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&vistas));
   auto pos = [&](HWND h) { return std::find(vistas.begin(), vistas.end(), h) - vistas.begin(); };
   EXPECT_LT(pos(b.m_hWnd), pos(a.m_hWnd)) << "a possuída, criada depois, fica por cima";
   EXPECT_EQ(pos(filha.m_hWnd), static_cast<long>(vistas.size())) << "filhas não são de topo";

@@ -16,9 +16,8 @@ namespace {
 class ControlesTest : public testing::Test {
  protected:
   HWND Cria(const char* szClasse, DWORD nEstilo, int nId, const char* szTexto = "", int nLargura = 100) {
-    return CreateWindowExA(0, szClasse, szTexto, WS_CHILD | WS_VISIBLE | WS_TABSTOP | nEstilo, 10,
-                           10 + 30 * nId % 300, nLargura, 20, m_pai.m_hWnd, static_cast<UINT>(nId),
-                           nullptr, nullptr);
+    return CreateWindowExA(0, szClasse, szTexto, WS_CHILD | WS_VISIBLE | WS_TABSTOP | nEstilo, 10, 10 + 30 * nId % 300,
+                           nLargura, 20, m_pai.m_hWnd, static_cast<UINT>(nId), nullptr, nullptr);
   }
   CPaiGravador m_pai;
   CUsuarioRoteirizado m_usuario;
@@ -33,37 +32,106 @@ TEST_F(ControlesTest, EditNotificaNaOrdemDoWindows) {
     std::vector<std::string> esperadas;
     const char* szFinal;
   };
-  auto digita = [](const char* sz) { return [sz](HWND h) { InputClick(h); InputText(sz); CUsuarioRoteirizado::ProcessaFila(); }; };
+  auto digita = [](const char* sz) {
+    return [sz](HWND h) {
+      InputClick(h);
+      InputText(sz);
+      CUsuarioRoteirizado::ProcessaFila();
+    };
+  };
   const Caso kCasos[] = {
-      {"digitar dois caracteres", 0, "", digita("ab"),
-       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE"}, "ab"},
-      {"ES_NUMBER recusa letras sem notificar", ES_NUMBER, "", digita("1a2"),
-       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE"}, "12"},
-      {"ES_UPPERCASE", ES_UPPERCASE, "", digita("çã"),
-       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE"}, "ÇÃ"},
+      {"digitar dois caracteres",
+       0,
+       "",
+       digita("ab"),
+       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE"},
+       "ab"},
+      {"ES_NUMBER recusa letras sem notificar",
+       ES_NUMBER,
+       "",
+       digita("1a2"),
+       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE"},
+       "12"},
+      {"ES_UPPERCASE",
+       ES_UPPERCASE,
+       "",
+       digita("çã"),
+       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE"},
+       "ÇÃ"},
       {"ES_READONLY não muda", ES_READONLY, "x", digita("ab"), {"EN_SETFOCUS"}, "x"},
-      {"SetWindowText numa linha só", 0, "a", [](HWND h) { SetWindowTextA(h, "b"); },
-       {"EN_UPDATE", "EN_CHANGE"}, "b"},
-      {"SetWindowText com o mesmo texto também notifica", 0, "a", [](HWND h) { SetWindowTextA(h, "a"); },
-       {"EN_UPDATE", "EN_CHANGE"}, "a"},
-      {"SetWindowText em várias linhas não notifica", ES_MULTILINE, "a",
-       [](HWND h) { SetWindowTextA(h, "b"); }, {}, "b"},
-      {"trocar o texto selecionado pelo mesmo caractere notifica", 0, "7",
-       [](HWND h) { SetFocus(h); SendMessageA(h, EM_SETSEL, 0, -1); InputText("7"); CUsuarioRoteirizado::ProcessaFila(); },
-       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE"}, "7"},
-      {"Backspace no começo não faz nada", 0, "ab",
-       [](HWND h) { SetFocus(h); InputKey(VK_BACK); CUsuarioRoteirizado::ProcessaFila(); }, {"EN_SETFOCUS"}, "ab"},
-      {"Backspace no fim apaga um caractere", 0, "aç",
-       [](HWND h) { InputClick(h); InputKey(VK_BACK); CUsuarioRoteirizado::ProcessaFila(); },
-       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE"}, "a"},
-      {"limite de 3: EN_MAXTEXT e nada muda", 0, "",
-       [](HWND h) { SendMessageA(h, EM_LIMITTEXT, 3, 0); InputClick(h); InputText("abcd"); CUsuarioRoteirizado::ProcessaFila(); },
-       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_MAXTEXT"}, "abc"},
-      {"EM_SETSEL e EM_LIMITTEXT não notificam", 0, "abc",
-       [](HWND h) { SendMessageA(h, EM_SETSEL, 1, 2); SendMessageA(h, EM_LIMITTEXT, 2, 0); }, {}, "abc"},
-      {"EM_REPLACESEL notifica", 0, "abc",
-       [](HWND h) { SendMessageA(h, EM_SETSEL, 1, 2); SendMessageA(h, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("XY")); },
-       {"EN_UPDATE", "EN_CHANGE"}, "aXYc"},
+      {"SetWindowText numa linha só", 0, "a", [](HWND h) { SetWindowTextA(h, "b"); }, {"EN_UPDATE", "EN_CHANGE"}, "b"},
+      {"SetWindowText com o mesmo texto também notifica",
+       0,
+       "a",
+       [](HWND h) { SetWindowTextA(h, "a"); },
+       {"EN_UPDATE", "EN_CHANGE"},
+       "a"},
+      {"SetWindowText em várias linhas não notifica",
+       ES_MULTILINE,
+       "a",
+       [](HWND h) { SetWindowTextA(h, "b"); },
+       {},
+       "b"},
+      {"trocar o texto selecionado pelo mesmo caractere notifica",
+       0,
+       "7",
+       [](HWND h) {
+         SetFocus(h);
+         SendMessageA(h, EM_SETSEL, 0, -1);
+         InputText("7");
+         CUsuarioRoteirizado::ProcessaFila();
+       },
+       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE"},
+       "7"},
+      {"Backspace no começo não faz nada",
+       0,
+       "ab",
+       [](HWND h) {
+         SetFocus(h);
+         InputKey(VK_BACK);
+         CUsuarioRoteirizado::ProcessaFila();
+       },
+       {"EN_SETFOCUS"},
+       "ab"},
+      {"Backspace no fim apaga um caractere",
+       0,
+       "aç",
+       [](HWND h) {
+         InputClick(h);
+         InputKey(VK_BACK);
+         CUsuarioRoteirizado::ProcessaFila();
+       },
+       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE"},
+       "a"},
+      {"limite de 3: EN_MAXTEXT e nada muda",
+       0,
+       "",
+       [](HWND h) {
+         SendMessageA(h, EM_LIMITTEXT, 3, 0);
+         InputClick(h);
+         InputText("abcd");
+         CUsuarioRoteirizado::ProcessaFila();
+       },
+       {"EN_SETFOCUS", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_UPDATE", "EN_CHANGE", "EN_MAXTEXT"},
+       "abc"},
+      {"EM_SETSEL e EM_LIMITTEXT não notificam",
+       0,
+       "abc",
+       [](HWND h) {
+         SendMessageA(h, EM_SETSEL, 1, 2);
+         SendMessageA(h, EM_LIMITTEXT, 2, 0);
+       },
+       {},
+       "abc"},
+      {"EM_REPLACESEL notifica",
+       0,
+       "abc",
+       [](HWND h) {
+         SendMessageA(h, EM_SETSEL, 1, 2);
+         SendMessageA(h, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("XY"));
+       },
+       {"EN_UPDATE", "EN_CHANGE"},
+       "aXYc"},
   };
   int nId = 100;
   for (const auto& c : kCasos) {
@@ -80,7 +148,10 @@ TEST_F(ControlesTest, EditNotificaNaOrdemDoWindows) {
 }
 
 TEST_F(ControlesTest, EditSelecaoEmCaracteres) {
-  constexpr struct { int nInicio, nFim; DWORD nEsperadoInicio, nEsperadoFim; } kCasos[] = {
+  constexpr struct {
+    int nInicio, nFim;
+    DWORD nEsperadoInicio, nEsperadoFim;
+  } kCasos[] = {
       {0, -1, 0, 4}, {1, 3, 1, 3}, {3, 1, 1, 3}, {2, 99, 2, 4}, {-1, 0, 4, 4},
   };
   HWND h = Cria("EDIT", 0, 7, "ação");
@@ -120,16 +191,37 @@ TEST_F(ControlesTest, ComboNotificaSoOUsuario) {
     int nSelecao;
   };
   const Caso kCasos[] = {
-      {"escolher com o mouse", CBS_DROPDOWNLIST, [this](CComboBox& c) { m_usuario.Escolhe(c, "dois"); },
-       {"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_CLOSEUP"}, 1},
-      {"seta para baixo com o combo fechado", CBS_DROPDOWNLIST,
-       [this](CComboBox& c) { c.SetFocus(); m_usuario.Tecla(VK_DOWN); }, {"CBN_SETFOCUS", "CBN_SELCHANGE"}, 1},
-      {"uma letra escolhe o item que começa com ela", CBS_DROPDOWNLIST,
-       [](CComboBox& c) { c.SetFocus(); InputText("T"); CUsuarioRoteirizado::ProcessaFila(); },
-       {"CBN_SETFOCUS", "CBN_SELCHANGE"}, 2},
+      {"escolher com o mouse",
+       CBS_DROPDOWNLIST,
+       [this](CComboBox& c) { m_usuario.Escolhe(c, "dois"); },
+       {"CBN_SETFOCUS", "CBN_DROPDOWN", "CBN_SELCHANGE", "CBN_SELENDOK", "CBN_CLOSEUP"},
+       1},
+      {"seta para baixo com o combo fechado",
+       CBS_DROPDOWNLIST,
+       [this](CComboBox& c) {
+         c.SetFocus();
+         m_usuario.Tecla(VK_DOWN);
+       },
+       {"CBN_SETFOCUS", "CBN_SELCHANGE"},
+       1},
+      {"uma letra escolhe o item que começa com ela",
+       CBS_DROPDOWNLIST,
+       [](CComboBox& c) {
+         c.SetFocus();
+         InputText("T");
+         CUsuarioRoteirizado::ProcessaFila();
+       },
+       {"CBN_SETFOCUS", "CBN_SELCHANGE"},
+       2},
       {"CB_SETCURSEL do programa não notifica", CBS_DROPDOWNLIST, [](CComboBox& c) { c.SetCurSel(2); }, {}, 2},
-      {"digitar no edit do combo", CBS_DROPDOWN, [this](CComboBox& c) { c.SetFocus(); m_usuario.Tecla('X'); },
-       {"CBN_SETFOCUS", "CBN_EDITUPDATE", "CBN_EDITCHANGE"}, -1},
+      {"digitar no edit do combo",
+       CBS_DROPDOWN,
+       [this](CComboBox& c) {
+         c.SetFocus();
+         m_usuario.Tecla('X');
+       },
+       {"CBN_SETFOCUS", "CBN_EDITUPDATE", "CBN_EDITCHANGE"},
+       -1},
       {"CB_RESETCONTENT não notifica", CBS_DROPDOWN, [](CComboBox& c) { c.ResetContent(); }, {}, -1},
   };
   int nId = 200;
@@ -182,7 +274,10 @@ TEST_F(ControlesTest, ComboMensagensDoPrograma) {
   CString strTexto;
   combo.GetWindowText(strTexto);
   EXPECT_EQ(strTexto, "alfa");
-  constexpr struct { UINT nPedida; int nEsperada; } kLarguras[] = {{50, 100}, {100, 100}, {250, 250}, {0, 100}};
+  constexpr struct {
+    UINT nPedida;
+    int nEsperada;
+  } kLarguras[] = {{50, 100}, {100, 100}, {250, 250}, {0, 100}};
   for (const auto& c : kLarguras) {
     SCOPED_TRACE(c.nPedida);
     EXPECT_EQ(combo.SetDroppedWidth(c.nPedida), c.nEsperada) << "abaixo da largura do combo vale a do combo";
@@ -210,7 +305,9 @@ TEST_F(ControlesTest, BotaoMudaOEstadoAntesDeBNCLICKED) {
     HWND h = Cria("BUTTON", c.nEstilo, ++nId);
     SendMessageA(h, BM_SETCHECK, static_cast<WPARAM>(c.nAntes), 0);
     int nNaNotificacao = -1;
-    m_pai.m_aoReceber = [&](const TNotificacao&) { nNaNotificacao = static_cast<int>(SendMessageA(h, BM_GETCHECK, 0, 0)); };
+    m_pai.m_aoReceber = [&](const TNotificacao&) {
+      nNaNotificacao = static_cast<int>(SendMessageA(h, BM_GETCHECK, 0, 0));
+    };
     m_pai.Limpa();
     SendMessageA(h, BM_CLICK, 0, 0);
     EXPECT_THAT(m_pai.Codigos(), ElementsAre("BN_CLICKED"));

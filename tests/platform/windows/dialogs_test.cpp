@@ -16,7 +16,12 @@ namespace {
 constexpr UINT IDD_TESTE = 9001;
 
 const DLGTEMPLATEDESC kModelo = {
-    "Teste", 0, 0, 200, 100, WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+    "Teste",
+    0,
+    0,
+    200,
+    100,
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME,
     {
         {1001, "EDIT", "um", 10, 10, 80, 14, WS_VISIBLE | WS_TABSTOP | WS_BORDER},
         {1002, "STATIC", "rótulo", 10, 30, 80, 8, WS_VISIBLE},
@@ -139,7 +144,9 @@ TEST_F(DialogosTest, SemRespostaOuSemModeloDevolveMenosUm) {
 }
 
 TEST_F(DialogosTest, ModeloEmUnidadesDeDialogo) {
-  constexpr struct { LONG x, y, px, py; } kCasos[] = {{4, 8, 6, 13}, {14, 14, 21, 23}, {200, 100, 300, 163}, {1, 1, 2, 2}};
+  constexpr struct {
+    LONG x, y, px, py;
+  } kCasos[] = {{4, 8, 6, 13}, {14, 14, 21, 23}, {200, 100, 300, 163}, {1, 1, 2, 2}};
   for (const auto& c : kCasos) {
     SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
     RECT r{0, 0, c.x, c.y};
@@ -166,11 +173,16 @@ TEST_F(DialogosTest, ModeloEmUnidadesDeDialogo) {
 }
 
 TEST_F(DialogosTest, GetKeyStateDistingueOsLados) {
-  struct Caso { int nModificador; SHORT nShift, nControl, nLShift, nRShift, nLControl, nRControl; };
+  struct Caso {
+    int nModificador;
+    SHORT nShift, nControl, nLShift, nRShift, nLControl, nRControl;
+  };
   constexpr SHORT D = static_cast<SHORT>(0x8000);
   const Caso kCasos[] = {
-      {VK_LSHIFT, D, 0, D, 0, 0, 0}, {VK_RSHIFT, D, 0, 0, D, 0, 0},
-      {VK_LCONTROL, 0, D, 0, 0, D, 0}, {VK_RCONTROL, 0, D, 0, 0, 0, D},
+      {VK_LSHIFT, D, 0, D, 0, 0, 0},
+      {VK_RSHIFT, D, 0, 0, D, 0, 0},
+      {VK_LCONTROL, 0, D, 0, 0, D, 0},
+      {VK_RCONTROL, 0, D, 0, 0, 0, D},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.nModificador);
@@ -204,7 +216,7 @@ class CEditRefletido : public CEdit {
 };
 
 BEGIN_MESSAGE_MAP(CEditRefletido, CEdit)
-  ON_CONTROL_REFLECT_EX(EN_CHANGE, &CEditRefletido::OnMudou)
+ON_CONTROL_REFLECT_EX(EN_CHANGE, &CEditRefletido::OnMudou)
 END_MESSAGE_MAP()
 
 TEST_F(DialogosTest, ReflexaoTRUEConsomeFALSEDeixaOPaiOuvir) {
@@ -237,8 +249,7 @@ TEST_F(DialogosTest, CaixaDeMensagemEUmaJanelaRespondidaPeloUsuario) {
   };
   const Caso kCasos[] = {
       {"Enter responde o botão padrão", MB_YESNO | MB_DEFBUTTON2, [](CRoteiro& r) { r.Tecla(VK_RETURN); }, IDNO},
-      {"Escape sem Cancelar não faz nada", MB_YESNO,
-       [](CRoteiro& r) { r.Tecla(VK_ESCAPE).Clica(IDYES); }, IDYES},
+      {"Escape sem Cancelar não faz nada", MB_YESNO, [](CRoteiro& r) { r.Tecla(VK_ESCAPE).Clica(IDYES); }, IDYES},
       {"Escape numa caixa só com OK responde OK", MB_OK, [](CRoteiro& r) { r.Tecla(VK_ESCAPE); }, IDOK},
       {"Escape com Cancelar cancela", MB_YESNOCANCEL, [](CRoteiro& r) { r.Tecla(VK_ESCAPE); }, IDCANCEL},
       {"Tab leva ao próximo botão", MB_ABORTRETRYIGNORE | MB_DEFBUTTON2,
@@ -312,8 +323,7 @@ TEST_F(DialogosTest, DepoisDaCaixaOFocoVoltaAoControleQueOTinha) {
   } kCasos[] = {
       {"caixa ao sair do campo", [](CRoteiro& r) { r.Escreve("99").Tecla(VK_TAB); }, 1004, "x"},
       {"caixa por cima do diálogo",
-       [](CRoteiro& r) { r.Confere([](HWND h) { ::MessageBoxA(h, "Pedido gravado.", "Aviso", MB_OK); }); }, 1001,
-       "x"},
+       [](CRoteiro& r) { r.Confere([](HWND h) { ::MessageBoxA(h, "Pedido gravado.", "Aviso", MB_OK); }); }, 1001, "x"},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.szCaso);

@@ -40,7 +40,7 @@ class CPaiDeLista : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CPaiDeLista, CWnd)
-  ON_MESSAGE(WM_NOTIFY, &CPaiDeLista::OnNotify)
+ON_MESSAGE(WM_NOTIFY, &CPaiDeLista::OnNotify)
 END_MESSAGE_MAP()
 
 class ListViewTest : public testing::Test {
@@ -87,15 +87,23 @@ TEST_F(ListViewTest, PessoaNotificaOPaiNaOrdemDoWindows) {
     int nSelecionada;
   };
   const Caso kCasos[] = {
-      {"clique na segunda linha", [&] { InputClick(m_lista.m_hWnd, 5, YDaLinha(1)); },
-       {"ITEMCHANGED 1 " + kSel, "CLICK 1"}, 1},
-      {"seta para baixo a partir dela", [&] { InputKey(VK_DOWN); },
-       {"KEYDOWN 40", "ITEMCHANGED 1 0", "ITEMCHANGED 2 " + kSel}, 2},
+      {"clique na segunda linha",
+       [&] { InputClick(m_lista.m_hWnd, 5, YDaLinha(1)); },
+       {"ITEMCHANGED 1 " + kSel, "CLICK 1"},
+       1},
+      {"seta para baixo a partir dela",
+       [&] { InputKey(VK_DOWN); },
+       {"KEYDOWN 40", "ITEMCHANGED 1 0", "ITEMCHANGED 2 " + kSel},
+       2},
       {"seta para baixo na última fica", [&] { InputKey(VK_DOWN); }, {"KEYDOWN 40"}, 2},
-      {"Home volta à primeira", [&] { InputKey(VK_HOME); },
-       {"KEYDOWN 36", "ITEMCHANGED 2 0", "ITEMCHANGED 0 " + kSel}, 0},
-      {"duplo clique na terceira", [&] { InputDoubleClick(m_lista.m_hWnd, 5, YDaLinha(2)); },
-       {"ITEMCHANGED 0 0", "ITEMCHANGED 2 " + kSel, "CLICK 2", "DBLCLK 2", "CLICK 2"}, 2},
+      {"Home volta à primeira",
+       [&] { InputKey(VK_HOME); },
+       {"KEYDOWN 36", "ITEMCHANGED 2 0", "ITEMCHANGED 0 " + kSel},
+       0},
+      {"duplo clique na terceira",
+       [&] { InputDoubleClick(m_lista.m_hWnd, 5, YDaLinha(2)); },
+       {"ITEMCHANGED 0 0", "ITEMCHANGED 2 " + kSel, "CLICK 2", "DBLCLK 2", "CLICK 2"},
+       2},
       {"clique no cabeçalho não escolhe", [&] { InputClick(m_lista.m_hWnd, 5, 3); }, {"CLICK -1"}, 2},
       {"clique abaixo das linhas", [&] { InputClick(m_lista.m_hWnd, 5, YDaLinha(9)); }, {"CLICK -1"}, 2},
   };

@@ -18,7 +18,11 @@ TEST(MensagensRegistradasTest, MesmoNomeMesmoNumeroEmQualquerCaixa) {
 }
 
 TEST(MensagensRegistradasTest, ComparaSemCaixa) {
-  constexpr struct { const char* a; const char* b; int sinal; } kCasos[] = {
+  constexpr struct {
+    const char* a;
+    const char* b;
+    int sinal;
+  } kCasos[] = {
       {"Button", "BUTTON", 0}, {"edit", "Edit", 0}, {"Edit", "RICHEDIT", -1}, {"static", "Button", 1}, {"", "", 0},
   };
   for (const auto& c : kCasos) {

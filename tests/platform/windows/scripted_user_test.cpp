@@ -15,7 +15,12 @@ namespace {
 
 // A dialog with a label of the message box text's identifier and an OK button.
 const DLGTEMPLATEDESC kParecido = {
-    "Pedido", 0, 0, 160, 60, WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+    "Pedido",
+    0,
+    0,
+    160,
+    60,
+    WS_POPUP | WS_CAPTION | DS_MODALFRAME,
     {
         {static_cast<UINT>(kMessageBoxTextId), "STATIC", "Gravar o pedido?", 7, 7, 100, 8, WS_VISIBLE},
         {IDOK, "BUTTON", "OK", 100, 40, 50, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},

@@ -89,8 +89,8 @@ TEST_F(EditsCadastroTest, CodigoDescricaoMensagemELista) {
          p->SetCaracteristica(8);
          return p;
        },
-       "1.1.01.002", "Banco Paulista c/c 4471-2", 1102, "2.1.01.001", "Conta não encontrada.", "Relação de Contas",
-       4, 0, 1100, "1.1.01"},
+       "1.1.01.002", "Banco Paulista c/c 4471-2", 1102, "2.1.01.001", "Conta não encontrada.", "Relação de Contas", 4,
+       0, 1100, "1.1.01"},
       {"histórico", [] { return std::make_unique<CPedeHistEx>(); }, "4", "Frete sobre compras", 4, "3",
        "Histórico não encontrado ou desativado.", "Relação de Históricos", 4, 3, 5, "5"},
       {"produto", [] { return std::make_unique<CProdutoEdit>(); }, "CHP-2MM", "Chapa de aço 2 mm", 11, "XYZ",
@@ -167,13 +167,13 @@ TEST_F(EditsCadastroTest, ContaSinteticaRepresentaSuasAnaliticas) {
     bool bAceita;
     std::vector<unsigned long> posicoes;
   } kCasos[] = {
-      {"", 2100, true, {2001, 2002}},        // sintética: as analíticas debaixo dela
+      {"", 2100, true, {2001, 2002}},  // sintética: as analíticas debaixo dela
       {"", 3100, true, {5001, 5002}},
-      {"", 2001, true, {2001}},              // analítica: ela mesma
+      {"", 2001, true, {2001}},  // analítica: ela mesma
       {"T", 1100, true, {1101, 1102, 1103}},
-      {"T", 1101, false, {}},                // analítica recusada quando só 'T' vale
+      {"T", 1101, false, {}},  // analítica recusada quando só 'T' vale
       {"A", 1100, false, {}},
-      {"", 6001, false, {}},                 // conta gerencial não é do plano de contas
+      {"", 6001, false, {}},  // conta gerencial não é do plano de contas
       {"", 0, false, {}},
   };
   CPedeContaEx edit;

@@ -27,7 +27,14 @@ class EditsTest : public testing::Test {
 };
 
 TEST_F(EditsTest, ValorAceitaSoDinheiroBrasileiro) {
-  struct Caso { const char* szDigitado; short nCasas; bool bNegativo; const char* szTexto; LONGLONG nBruto; const char* szAoSair; };
+  struct Caso {
+    const char* szDigitado;
+    short nCasas;
+    bool bNegativo;
+    const char* szTexto;
+    LONGLONG nBruto;
+    const char* szAoSair;
+  };
   constexpr Caso kCasos[] = {
       {"1234,5", 2, false, "1234,5", 12'345'000, "1.234,50"},
       {"12,345", 2, false, "12,34", 123'400, "12,34"},
@@ -54,7 +61,14 @@ TEST_F(EditsTest, ValorAceitaSoDinheiroBrasileiro) {
 }
 
 TEST_F(EditsTest, MascaraAceitaSoOQueCadaPosicaoPermite) {
-  struct Caso { const char* szMascara; bool bMostrar; const char* szDigitado; const char* szTexto; const char* szSemMascara; bool bCompleto; };
+  struct Caso {
+    const char* szMascara;
+    bool bMostrar;
+    const char* szDigitado;
+    const char* szTexto;
+    const char* szSemMascara;
+    bool bCompleto;
+  };
   constexpr Caso kCasos[] = {
       {"99.999-999", false, "12345678", "12.345-678", "12345678", true},
       {"99.999-999", false, "12a3", "12.3", "123", false},
@@ -86,7 +100,16 @@ TEST_F(EditsTest, MascaraAceitaSoOQueCadaPosicaoPermite) {
 }
 
 TEST_F(EditsTest, MascaraNumericaComZerosNasPosicoesVazias) {
-  struct Caso { int nTipo; const char* szMascara; int bZeros; const char* szDigitado; int nApagados; const char* szTexto; const char* szSemMascara; bool bCompleto; };
+  struct Caso {
+    int nTipo;
+    const char* szMascara;
+    int bZeros;
+    const char* szDigitado;
+    int nApagados;
+    const char* szTexto;
+    const char* szSemMascara;
+    bool bCompleto;
+  };
   constexpr Caso kCasos[] = {
       {0, "9999-999999", 1, "", 0, "0000-000000", "", false},
       {0, "9999-999999", 1, "0718", 0, "0718-000000", "0718", false},
@@ -113,8 +136,14 @@ TEST_F(EditsTest, MascaraNumericaComZerosNasPosicoesVazias) {
 }
 
 TEST_F(EditsTest, DataSoValeCompletaEExistente) {
-  constexpr struct { const char* szDigitado; int nDia, nMes, nAno; } kCasos[] = {
-      {"29022024", 29, 2, 2024}, {"29022023", 0, 0, 0}, {"0101", 0, 0, 0}, {"31129999", 0, 0, 0},
+  constexpr struct {
+    const char* szDigitado;
+    int nDia, nMes, nAno;
+  } kCasos[] = {
+      {"29022024", 29, 2, 2024},
+      {"29022023", 0, 0, 0},
+      {"0101", 0, 0, 0},
+      {"31129999", 0, 0, 0},
   };
   int nId = 300;
   for (const auto& c : kCasos) {
@@ -133,7 +162,10 @@ TEST_F(EditsTest, DataSoValeCompletaEExistente) {
 }
 
 TEST_F(EditsTest, ChaveDeAcessoConfereODigito) {
-  constexpr struct { const char* szChave; bool bValida; } kCasos[] = {
+  constexpr struct {
+    const char* szChave;
+    bool bValida;
+  } kCasos[] = {
       {"35190812345678000199550010000001231000001232", true},
       {"35190812345678000199550010000001231000001233", false},
       {"3519081234567800019955001000000123100000123", false},
@@ -189,11 +221,15 @@ TEST_F(EditsTest, BaseDeConsultaValidaAoSairEConsultaNoF2) {
 }
 
 TEST_F(EditsTest, ComboBaseEscolheELePorCodigoSemAvisarOPai) {
-  CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 100, 80, m_pai.m_hWnd, 601,
-                  nullptr, nullptr);
+  CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 100, 80, m_pai.m_hWnd, 601, nullptr,
+                  nullptr);
   CComboBase combo;
   ASSERT_TRUE(combo.SubclassDlgItem(601, &m_pai));
-  constexpr struct { const char* szTexto; DWORD_PTR nCodigo; int nIndice; } kItens[] = {
+  constexpr struct {
+    const char* szTexto;
+    DWORD_PTR nCodigo;
+    int nIndice;
+  } kItens[] = {
       {"Metro", 3, 0}, {"Caixa", 7, 0}, {"Unidade", 1, 2}, {"Litro", 7, 1},  // lista ordenada pelo texto
   };
   for (const auto& i : kItens) EXPECT_EQ(combo.AdicionaItem(i.szTexto, i.nCodigo), i.nIndice) << i.szTexto;
@@ -207,7 +243,7 @@ TEST_F(EditsTest, ComboBaseEscolheELePorCodigoSemAvisarOPai) {
       {3, true, "Metro"},
       {7, true, "Caixa"},  // o primeiro item com o código, na ordem da lista
       {1, true, "Unidade"},
-      {99, false, ""},     // código que não está: fica sem seleção, mesmo havendo uma antes
+      {99, false, ""},  // código que não está: fica sem seleção, mesmo havendo uma antes
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.nCodigo);

@@ -81,6 +81,5 @@ TEST(GradeSuiteTest, ImprimeCabecalhoEColunasVisiveisComTotais) {
             "To                   11,50\n"  // o título dos totais cortado na coluna estreita
             "   B                  1,50\n"
             "   A                 10,00\n");
-  EXPECT_TRUE(AfxGetApp()->GetProfileString("Grid GradeTeste", "Larguras").IsEmpty())
-      << "sem a opção nada é salvo";
+  EXPECT_TRUE(AfxGetApp()->GetProfileString("Grid GradeTeste", "Larguras").IsEmpty()) << "sem a opção nada é salvo";
 }

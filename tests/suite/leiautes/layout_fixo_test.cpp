@@ -38,10 +38,8 @@ TEST(LayoutFixoTest, GravaTextoCortaEmFronteiraDeCaractere) {
     bool bCabe;
     const char* szGravado;
   } kCasos[] = {
-      {"SP", true, "SP"},
-      {"SPX", true, "SPX"},
-      {"SPXY", false, "SPX"},   // 4 bytes não cabem em 4 com o terminador
-      {"ãé", false, "ã"},       // "ã" tem 2 bytes; o "é" cortado sairia pela metade
+      {"SP", true, "SP"},   {"SPX", true, "SPX"}, {"SPXY", false, "SPX"},  // 4 bytes não cabem em 4 com o terminador
+      {"ãé", false, "ã"},  // "ã" tem 2 bytes; o "é" cortado sairia pela metade
       {"aãé", false, "aã"},
   };
   for (const auto& c : kCasos) {

@@ -32,14 +32,12 @@ TEST_F(QZMensTest, MensagemPeloModuloEmCaixaComTituloDoModulo) {
     const char* szTexto;
     UINT nEstilo;
   } kCasos[] = {
-      {[] { return QZMensagem(1907, CString("CM")); }, "Deseja enviar a cotação pela web?",
-       MB_OK | MB_ICONEXCLAMATION},
-      {[] { return QZMensagem(1204, 7); }, "Informe a descrição.\nSem ela não dá.",
-       MB_OK | MB_ICONEXCLAMATION},
+      {[] { return QZMensagem(1907, CString("CM")); }, "Deseja enviar a cotação pela web?", MB_OK | MB_ICONEXCLAMATION},
+      {[] { return QZMensagem(1204, 7); }, "Informe a descrição.\nSem ela não dá.", MB_OK | MB_ICONEXCLAMATION},
       {[] { return QZMensagem(1907, CString("Tarvo Compras")); }, "Deseja enviar a cotação pela web?",
        MB_OK | MB_ICONEXCLAMATION},
-      {[] { return QZMensagem2(nullptr, 1907, "CM", MB_YESNO | MB_ICONQUESTION); },
-       "Deseja enviar a cotação pela web?", MB_YESNO | MB_ICONQUESTION},
+      {[] { return QZMensagem2(nullptr, 1907, "CM", MB_YESNO | MB_ICONQUESTION); }, "Deseja enviar a cotação pela web?",
+       MB_YESNO | MB_ICONQUESTION},
       {[] { return QZMensagem(4242, CString("CM")); }, "Mensagem 4242 do módulo CM não cadastrada.",
        MB_OK | MB_ICONEXCLAMATION},
   };
@@ -58,17 +56,16 @@ TEST_F(QZMensTest, MensagemPeloModuloEmCaixaComTituloDoModulo) {
 }
 
 TEST_F(QZMensTest, ErroDeServidorDescreveOResultado) {
-  QZTrataErro2(static_cast<LONGLONG>(QZ_E_REGISTRO_NAO_ENCONTRADO), 380008, 1410, "EMPRESA1",
-               "CondicaoPagamentoEdit", 77, "Dec  5 2026 04:00:00", false, nullptr, "vrmwnd.dll");
+  QZTrataErro2(static_cast<LONGLONG>(QZ_E_REGISTRO_NAO_ENCONTRADO), 380008, 1410, "EMPRESA1", "CondicaoPagamentoEdit",
+               77, "Dec  5 2026 04:00:00", false, nullptr, "vrmwnd.dll");
   ASSERT_EQ(m_apresentador.Caixas().size(), 1u);
   const TCaixaMostrada& caixa = m_apresentador.Caixas()[0];
   EXPECT_EQ(caixa.strTitulo, "Erro");
   EXPECT_EQ(caixa.nEstilo, MB_OK | MB_ICONERROR);
-  EXPECT_EQ(caixa.strTexto,
-            "DFSREG: Registro não foi encontrado\n\nResultado: 0X8004A201 "
-            + std::string(QZDecodificaResultado(QZ_E_REGISTRO_NAO_ENCONTRADO).szNome) +
-            "\nLocal: 380008/1410\nEmpresa: EMPRESA1\nFonte: CondicaoPagamentoEdit, linha 77\n"
-            "Compilação: Dec  5 2026 04:00:00\nMódulo: vrmwnd.dll");
+  EXPECT_EQ(caixa.strTexto, "DFSREG: Registro não foi encontrado\n\nResultado: 0X8004A201 " +
+                                std::string(QZDecodificaResultado(QZ_E_REGISTRO_NAO_ENCONTRADO).szNome) +
+                                "\nLocal: 380008/1410\nEmpresa: EMPRESA1\nFonte: CondicaoPagamentoEdit, linha 77\n"
+                                "Compilação: Dec  5 2026 04:00:00\nMódulo: vrmwnd.dll");
 }
 
 TEST_F(QZMensTest, MensagensDesligadasNaoMostramNadaEDevolvemOBotaoPadrao) {
@@ -84,7 +81,8 @@ TEST_F(QZMensTest, MensagensDesligadasNaoMostramNadaEDevolvemOBotaoPadrao) {
       {[] {
          QZTrataErro2(1, 1, 1, "E", "F", 1, "C", false, nullptr, "vrmwnd.dll");
          return 0;
-       }, 0},
+       },
+       0},
   };
   CQZInicializador::SetMostrarMensagens(false);
   for (const auto& c : kCasos) EXPECT_EQ(c.fMostra(), c.nEsperado);

@@ -83,8 +83,7 @@ TEST(RegistrosEntradaTest, CopiaDoRegistroEhIndependenteAteAsLinhasGerenciais) {
   copia.SetProduto(0, itemCopia);
 
   EXPECT_NE(copia, registro) << "a mudança no fundo da cópia aparece na comparação";
-  EXPECT_EQ(registro.GetProduto(0).GetRateio(0).GetGerencial(0).GetValor().int64, 1500000)
-      << "o original não mudou";
+  EXPECT_EQ(registro.GetProduto(0).GetRateio(0).GetGerencial(0).GetValor().int64, 1500000) << "o original não mudou";
 
   TCMRERateioProduto soBase = rateio;
   soBase.SetNEWQuantidade(CyDeBruto(1));  // campo da base
@@ -105,8 +104,7 @@ TEST(RegistrosEntradaTest, ListasEntramESaemComoTLista) {
   const T_Lista<TCMREImposto> devolvida = item.GetListaImposto();
   ASSERT_EQ(devolvida.GetSize(), 3);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(devolvida[i], impostos[i]);
-  EXPECT_EQ(devolvida.GetAllocSize(), T_Lista<int>::PASSO_CRESCIMENTO)
-      << "a lista que sai cresce de 100 em 100";
+  EXPECT_EQ(devolvida.GetAllocSize(), T_Lista<int>::PASSO_CRESCIMENTO) << "a lista que sai cresce de 100 em 100";
   item.AdicionaImposto(impostos[0]);
   EXPECT_EQ(item.GetQuantidadeImposto(), 4);
   EXPECT_EQ(impostos.GetSize(), 3) << "a lista dada não muda com o item";

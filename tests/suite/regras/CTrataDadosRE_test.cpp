@@ -131,8 +131,7 @@ TEST(CTrataDadosBaseTest, RegraDeLocalDaEntradaEmEstoque) {
       {1, 1, 0, 0, 3, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0, "Informe o local de estocagem da entrada em estoque."},
       {2, 1, 0, 0, 3, QUAL_ENTRADA_LOCAL_OBRIGATORIO, 0, "Informe o local de estocagem da entrada em estoque."},
       {3, 1, 0, 0, 3, QUAL_ENTRADA_LIVRE, 0, ""},
-      {0, 1, 0, 0, 3, QUAL_ENTRADA_LIVRE, 0,
-       "O tipo de entrada em estoque 0 não é permitido para esta operação."},
+      {0, 1, 0, 0, 3, QUAL_ENTRADA_LIVRE, 0, "O tipo de entrada em estoque 0 não é permitido para esta operação."},
       {1, 5, 7, 0, 2, QUAL_ENTRADA_MOVIMENTO_ORIGEM, 1, "Informe o movimento de estoque de origem da devolução."},
       {1, 4, 7, 0x5001, 2, QUAL_ENTRADA_MOVIMENTO_ORIGEM, 1, ""},
       {1, 4, 0, 0x5001, 2, QUAL_ENTRADA_MOVIMENTO_ORIGEM, 1, "Informe o local de estocagem da entrada em estoque."},
@@ -209,8 +208,7 @@ TEST(CTrataDadosRETotaisTest, TotaisBrutoELiquido) {
   }
 
   CY bruto{}, liquido{};
-  CTrataDadosRE::CalculaValorTotalLiquido(Servico(20'000, 15'000'000'000, {15'000, 45'000}), 5, 2004,
-                                          bruto, liquido);
+  CTrataDadosRE::CalculaValorTotalLiquido(Servico(20'000, 15'000'000'000, {15'000, 45'000}), 5, 2004, bruto, liquido);
   EXPECT_EQ(bruto.int64, 3'000'000);
   EXPECT_EQ(liquido.int64, 2'940'000);
   CTrataDadosRE::CalculaValorTotalLiquido(Servico(20'000, 15'000'000'000, {15'000}), 5, 0, bruto, liquido);
@@ -274,10 +272,10 @@ TEST_F(CTrataDadosRETest, PISCOFINSPorSituacaoTributaria) {
     WORD cst;
     bool produto, servico;
   } kCasos[] = {
-      {0, false, false},  {1, true, true},   {3, true, false},  {4, false, false},
-      {9, false, false},  {49, true, true},  {50, true, true},  {56, true, true},
-      {57, false, false}, {60, true, true},  {67, true, true},  {70, false, false},
-      {75, false, false}, {98, true, true},  {99, true, true},  {100, false, false},
+      {0, false, false},  {1, true, true},  {3, true, false}, {4, false, false},
+      {9, false, false},  {49, true, true}, {50, true, true}, {56, true, true},
+      {57, false, false}, {60, true, true}, {67, true, true}, {70, false, false},
+      {75, false, false}, {98, true, true}, {99, true, true}, {100, false, false},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.cst);
@@ -345,8 +343,8 @@ TEST_F(CTrataDadosRETest, AmostraTemTotaisQueFecham) {
       if (p.byIgnorar() == 0) cyNota += p.cyValorTotal();
     }
     for (const tagREG_ITENS_SERVICO_NFPS& s : pNF->ItensServico()) {
-      const CY cyRetido = s.cyValorRetencao1() + s.cyValorRetencao2() + s.cyValorRetencao3() +
-                          s.cyValorRetencao4() + s.cyValorRetencao5() + s.cyValorRetencao6();
+      const CY cyRetido = s.cyValorRetencao1() + s.cyValorRetencao2() + s.cyValorRetencao3() + s.cyValorRetencao4() +
+                          s.cyValorRetencao5() + s.cyValorRetencao6();
       EXPECT_EQ((s.cyValorTotal() - cyRetido).int64, s.cyValorLiquido().int64);
       cyNota += s.cyValorLiquido();
     }

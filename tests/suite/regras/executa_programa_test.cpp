@@ -21,13 +21,13 @@ class ExecutaProgramaTest : public testing::Test {
 
 TEST_F(ExecutaProgramaTest, ProgramaDaInstalacaoRecebeOsArgumentos) {
   const std::string strPrograma = Arquivo("ALRTCONF.EXE");
-  EscreveArquivo(strPrograma, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.tmp\"\n"
-                              "mv \"$0.args.tmp\" \"$0.args\"\n");
+  EscreveArquivo(strPrograma,
+                 "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.tmp\"\n"
+                 "mv \"$0.args.tmp\" \"$0.args\"\n");
   ::chmod(strPrograma.c_str(), 0755);
 
   CVRMSVRUtil::ExecutaProgramaTarvo("ALRTCONF.EXE", "CM", "EMPRESA 1", 4, 99, "-T7  -X");
-  const std::string strArgs =
-      EsperaArquivo(strPrograma + ".args", [](const std::string& s) { return !s.empty(); });
+  const std::string strArgs = EsperaArquivo(strPrograma + ".args", [](const std::string& s) { return !s.empty(); });
   EXPECT_EQ(strArgs, "CM\nEMPRESA 1\n4\n99\n-T7\n-X\n");
   EXPECT_TRUE(m_apresentador.Caixas().empty());
 }
@@ -39,12 +39,14 @@ TEST_F(ExecutaProgramaTest, ProgramaQueNaoRodaEhMostradoAoUsuario) {
     const char* programa;
     std::string texto;
   } kCasos[] = {
-      {"NADA.EXE", "Não foi possível executar o programa NADA.EXE: o programa não existe em " +
-                       Arquivo("NADA.EXE") + "."},
-      {"SEMEXEC.EXE", "Não foi possível executar o programa SEMEXEC.EXE: sem permissão para "
-                      "executar o arquivo."},
-      {"../x", "Não foi possível executar o programa ../x: o nome do programa não é um nome de "
-               "arquivo."},
+      {"NADA.EXE",
+       "Não foi possível executar o programa NADA.EXE: o programa não existe em " + Arquivo("NADA.EXE") + "."},
+      {"SEMEXEC.EXE",
+       "Não foi possível executar o programa SEMEXEC.EXE: sem permissão para "
+       "executar o arquivo."},
+      {"../x",
+       "Não foi possível executar o programa ../x: o nome do programa não é um nome de "
+       "arquivo."},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.programa);
@@ -66,10 +68,10 @@ TEST(ArgumentosDaLinhaDeComandoTest, SeparaComoOWindows) {
       {"-C\"\"", {"-C"}},
       {"  a\t b  ", {"a", "b"}},
       {"\"\"", {""}},
-      {"a\\\"b", {"a\"b"}},               // \" é aspa literal
-      {"a\\\\\"b c\"", {"a\\b c"}},       // \\" : uma barra, e as aspas agrupam
-      {"a\\b", {"a\\b"}},                 // barra sem aspas fica
-      {"\"a \"\" b\"", {"a \" b"}},       // "" dentro de aspas
+      {"a\\\"b", {"a\"b"}},          // \" é aspa literal
+      {"a\\\\\"b c\"", {"a\\b c"}},  // \\" : uma barra, e as aspas agrupam
+      {"a\\b", {"a\\b"}},            // barra sem aspas fica
+      {"\"a \"\" b\"", {"a \" b"}},  // "" dentro de aspas
       {"\"sem fim", {"sem fim"}},
       {"", {}},
   };

@@ -46,8 +46,8 @@ TEST(CManipulaListaValoresTest, SomaSempreFechaNoTotalComPartesProporcionais) {
     if (somaPesos == 0) continue;
     int nLonge = 0;
     for (int i = 0; i < n; ++i) {
-      __int128 desvio = static_cast<__int128>(lista.GetValor(i).int64) * somaPesos -
-                        static_cast<__int128>(pesos[i]) * llTotal;
+      __int128 desvio =
+          static_cast<__int128>(lista.GetValor(i).int64) * somaPesos - static_cast<__int128>(pesos[i]) * llTotal;
       if (desvio < 0) desvio = -desvio;
       nLonge += desvio > static_cast<__int128>(llUnidade) * somaPesos;
     }
@@ -63,12 +63,12 @@ TEST(CManipulaListaValoresTest, ParaOndeVaiASobra) {
     bool bArredonda;
     std::vector<LONGLONG> esperados;
   } kCasos[] = {
-      {{1, 1, 1}, 1'000'000, 2, true, {333'400, 333'300, 333'300}},    // empate: o primeiro
+      {{1, 1, 1}, 1'000'000, 2, true, {333'400, 333'300, 333'300}},  // empate: o primeiro
       {{1, 3, 1}, 1'000'000, 2, true, {200'000, 600'000, 200'000}},
-      {{1, 2}, 100'000, 2, false, {33'300, 66'700}},                   // maior peso leva
-      {{0, 0, 0}, 100'000, 2, true, {33'300, 33'300, 33'400}},         // soma 0: o último
+      {{1, 2}, 100'000, 2, false, {33'300, 66'700}},            // maior peso leva
+      {{0, 0, 0}, 100'000, 2, true, {33'300, 33'300, 33'400}},  // soma 0: o último
       {{5, -5}, 20'000, 4, true, {10'000, 10'000}},
-      {{7}, 123'456, 0, true, {123'456}},                              // fração fica na sobra
+      {{7}, 123'456, 0, true, {123'456}},  // fração fica na sobra
       {{2'500'000, 1'500'000}, 10'000'000, 4, true, {6'250'000, 3'750'000}},
   };
   for (const auto& c : kCasos) {
@@ -97,12 +97,10 @@ TEST(CQZDadosFT_NFTest, MensagensViramDoisTextosPorDestino) {
     aMensagens[i].Set_szTexto(kMensagens[i].szTexto);
   }
   CString strFisco = "antigo", strContribuinte = "antigo";
-  CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(4, aMensagens, strFisco,
-                                                                strContribuinte, ' ');
+  CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(4, aMensagens, strFisco, strContribuinte, ' ');
   EXPECT_EQ(strFisco, CString("Base reduzida. ICMS diferido."));
   EXPECT_EQ(strContribuinte, CString("Pedido 778."));
-  CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(0, aMensagens, strFisco,
-                                                                strContribuinte, ' ');
+  CQZDadosFT_NF::ConverterListaMensagensNFInformadaParaMensagem(0, aMensagens, strFisco, strContribuinte, ' ');
   EXPECT_TRUE(strFisco.IsEmpty());
 }
 
@@ -119,8 +117,7 @@ TEST(CQZDadosCM_MestreTest, LeConfiguracaoOuPadroes) {
   EXPECT_EQ(mestre.GetPoderIncluirProdutosIguais(), 0);
 
   empresa.Executa("UPDATE cm_mestre SET maBaseOrc = 40000");
-  EXPECT_EQ(mestre.Le(*servidores.GetUsaServidor(), servidores.m_ppICMMestre),
-            QZ_E_REGISTRO_CORROMPIDO);
+  EXPECT_EQ(mestre.Le(*servidores.GetUsaServidor(), servidores.m_ppICMMestre), QZ_E_REGISTRO_CORROMPIDO);
   empresa.Executa("DELETE FROM cm_mestre");
   ASSERT_EQ(mestre.Le(*servidores.GetUsaServidor(), servidores.m_ppICMMestre), S_OK);
   EXPECT_EQ(mestre.GetBloquearOCSuperiorOrcadoValorTotal(), 0) << "sem linha valem os padrões";
@@ -143,8 +140,10 @@ TEST(CVRMSVRUtilTest, TextosEPercentuais) {
     const char* szCodigo;
     const char* szMascara;
     const char* szSaida;
-  } kMascaras[] = {{"1102", "9.999", "1.102"}, {"5", "9.999", "0.005"},
-                   {"31021", "9.999", "31.021"}, {"1.102", "9.999", "1.102"},
+  } kMascaras[] = {{"1102", "9.999", "1.102"},
+                   {"5", "9.999", "0.005"},
+                   {"31021", "9.999", "31.021"},
+                   {"1.102", "9.999", "1.102"},
                    {"1102", "", "1102"}};
   for (const auto& c : kMascaras)
     EXPECT_EQ(CVRMSVRUtil::FormataMascara(c.szCodigo, c.szMascara), CString(c.szSaida)) << c.szCodigo;

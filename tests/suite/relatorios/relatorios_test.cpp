@@ -21,8 +21,10 @@ TEST(ConfiguradorRelatorioTest, BotaoEscolhidoEARespostaCancelarEPedidoInvalido)
     int nResposta;
     const char* szTexto;
   } kCasos[] = {
-      {QZ_IDC_SAIDA_RELATORIO + 4, 4, "Vídeo"},   {QZ_IDC_SAIDA_RELATORIO + 6, 6, "Arquivo"},
-      {QZ_IDC_SAIDA_RELATORIO + 8, 8, "E-mail"},  {IDCANCEL, IDCANCEL, ""},
+      {QZ_IDC_SAIDA_RELATORIO + 4, 4, "Vídeo"},
+      {QZ_IDC_SAIDA_RELATORIO + 6, 6, "Arquivo"},
+      {QZ_IDC_SAIDA_RELATORIO + 8, 8, "E-mail"},
+      {IDCANCEL, IDCANCEL, ""},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.nBotao);

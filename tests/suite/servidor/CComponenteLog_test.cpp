@@ -23,9 +23,9 @@ struct TBstr {
 class ComponenteLogTest : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(CoCreateInstance(CLSID_QZDF_Log, nullptr, CLSCTX_ALL, uuidof<IQZDF_Log>(),
-                               reinterpret_cast<void**>(&m_pLog)),
-              S_OK);
+    ASSERT_EQ(
+        CoCreateInstance(CLSID_QZDF_Log, nullptr, CLSCTX_ALL, uuidof<IQZDF_Log>(), reinterpret_cast<void**>(&m_pLog)),
+        S_OK);
     const TBstr bstrEmpresa(m_empresa.Nome());
     ASSERT_EQ(m_pLog->Abre(bstrEmpresa.bstr, 9), S_OK);
   }
@@ -136,8 +136,8 @@ TEST_F(ComponenteLogTest, CadaOperacaoFalhaPeloGanchoESemConexao) {
     SCOPED_TRACE(c.szOperacao);
     vrmsuite::ProgramaFalhaLeitura(c.szOperacao, QZ_E_FALHA_PROVOCADA, 1);
     EXPECT_EQ(c.fChama(), QZ_E_FALHA_PROVOCADA);
-    EXPECT_EQ(c.fChama(), c.szOperacao == std::string("IQZDF_Log::GeraRelatorio") ? static_cast<HRESULT>(0x80070003u)
-                                                                                  : S_OK)
+    EXPECT_EQ(c.fChama(),
+              c.szOperacao == std::string("IQZDF_Log::GeraRelatorio") ? static_cast<HRESULT>(0x80070003u) : S_OK)
         << "só a chamada programada falha";
   }
   ASSERT_EQ(m_pLog->Fecha(), S_OK);

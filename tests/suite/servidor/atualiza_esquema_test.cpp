@@ -51,7 +51,8 @@ TEST(AtualizaEsquemaTest, EmpresaAntigaGanhaAsColunasSemPerderDados) {
     ASSERT_TRUE(pBanco) << strErro;
     if (nVez == 1) {
       ASSERT_EQ(pBanco->ExecutaRoteiro("INSERT INTO municipio VALUES (9, 3106200, 'Belo Horizonte', 'MG');", strErro),
-                S_OK) << "a tabela nova nasce vazia, com as colunas do esquema: " << strErro;
+                S_OK)
+          << "a tabela nova nasce vazia, com as colunas do esquema: " << strErro;
     }
     CMunicipioEdit municipio;
     ASSERT_EQ(municipio.Inicializa("Antiga", 1, 1), S_OK);

@@ -139,9 +139,8 @@ TEST(CriacaoEmpresaTest, EmpresaRegistradaSemBancoNaoEhRecriadaEmSilencio) {
   CHomeTemporaria home;
   const std::string strOutra = home.CriaSubpasta("outra");
   std::string strErro;
-  ASSERT_TRUE(QZGravaRegistroTexto(HKEY_LOCAL_MACHINE,
-                                   "SOFTWARE\\Telvaro\\Tarvo Empresarial\\Empresas\\AMOSTRA", "Path",
-                                   strOutra.c_str()));
+  ASSERT_TRUE(QZGravaRegistroTexto(HKEY_LOCAL_MACHINE, "SOFTWARE\\Telvaro\\Tarvo Empresarial\\Empresas\\AMOSTRA",
+                                   "Path", strOutra.c_str()));
   EXPECT_EQ(vrmsuite::GaranteEmpresaDeAmostra("AMOSTRA", strErro), E_FAIL);
   EXPECT_NE(strErro.find("está registrada, mas não tem banco em " + strOutra + "/empresa.db"), std::string::npos)
       << strErro;

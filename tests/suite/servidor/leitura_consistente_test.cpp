@@ -93,9 +93,11 @@ TEST_F(LeituraConsistenteTest, OutraConexaoSoApareceDepoisDaLeitura) {
     return static_cast<int>(r.byControlaLote());
   };
   const auto fMuda = [&](int nLote) {
-    EXPECT_EQ(pOutra->ExecutaRoteiro(("UPDATE produto SET byControlaLote = " + std::to_string(nLote) +
-                                      " WHERE lPonteiro = 11;").c_str(), strErro),
-              S_OK) << strErro;
+    EXPECT_EQ(pOutra->ExecutaRoteiro(
+                  ("UPDATE produto SET byControlaLote = " + std::to_string(nLote) + " WHERE lPonteiro = 11;").c_str(),
+                  strErro),
+              S_OK)
+        << strErro;
   };
 
   EXPECT_EQ(fLote(), 0);

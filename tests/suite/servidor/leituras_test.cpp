@@ -92,8 +92,7 @@ TValor ValorPara(const TCampoLayout& campo) {
 using TCampos = std::span<const TCampoLayout>;
 
 // Bloco esperado: cada campo com o seu valor no seu deslocamento, o resto zero.
-std::vector<BYTE> BlocoEsperado(TCampos campos, std::size_t nTamanho,
-                                std::map<std::string, TValor>& valores) {
+std::vector<BYTE> BlocoEsperado(TCampos campos, std::size_t nTamanho, std::map<std::string, TValor>& valores) {
   std::vector<BYTE> ab(nTamanho, 0);
   for (const TCampoLayout& c : campos) {
     const TValor& v = valores[c.szNome];
@@ -139,53 +138,72 @@ std::vector<TCasoLeitura> CasosDeLeitura() {
   using S = CServidoresCompartilhados;
   using B = std::vector<std::vector<BYTE>>;
   return {
-      {"conta", "lPonteiro", {Campos<_RegContaPS>()}, {{"byGerencial", "0"}},
+      {"conta",
+       "lPonteiro",
+       {Campos<_RegContaPS>()},
+       {{"byGerencial", "0"}},
        [](S& s, long long k, B& b) {
          _RegContaPS r;
          HRESULT hr = s.GetUsaServidor()->LeDFPlano(s.m_ppIPlano, k, &r);
          b = {Bytes(r)};
          return hr;
        }},
-      {"documento", "iPonteiro", {Campos<tagREG_CADDOCPS>()}, {},
+      {"documento",
+       "iPonteiro",
+       {Campos<tagREG_CADDOCPS>()},
+       {},
        [](S& s, long long k, B& b) {
          tagREG_CADDOCPS r;
          HRESULT hr = s.GetUsaServidor()->LeDFDocumento(s.m_ppIDocumento, WORD(k), &r);
          b = {Bytes(r)};
          return hr;
        }},
-      {"natureza", "iPonteiro", {Campos<_REG_NATUREZAPS>()}, {},
+      {"natureza",
+       "iPonteiro",
+       {Campos<_REG_NATUREZAPS>()},
+       {},
        [](S& s, long long k, B& b) {
          _REG_NATUREZAPS r;
          HRESULT hr = s.GetUsaServidor()->LeDFNaturezas(s.m_ppICFOP, WORD(k), &r);
          b = {Bytes(r)};
          return hr;
        }},
-      {"cfrt", "lPonteiroConta", {Campos<_RegCFRT>(), Campos<_Reg_InfoExtras_PS>()}, {},
+      {"cfrt",
+       "lPonteiroConta",
+       {Campos<_RegCFRT>(), Campos<_Reg_InfoExtras_PS>()},
+       {},
        [](S& s, long long k, B& b) {
          _RegCFRT r;
          _Reg_InfoExtras_PS x;
-         HRESULT hr = s.GetUsaServidor()->LeDFCFRT(s.m_ppICFRT, s.m_ppIPlano, 0, long(k), 0, &r,
-                                                   nullptr, nullptr, nullptr, nullptr, nullptr,
-                                                   nullptr, nullptr, &x);
+         HRESULT hr = s.GetUsaServidor()->LeDFCFRT(s.m_ppICFRT, s.m_ppIPlano, 0, long(k), 0, &r, nullptr, nullptr,
+                                                   nullptr, nullptr, nullptr, nullptr, nullptr, &x);
          b = {Bytes(r), Bytes(x)};
          return hr;
        }},
-      {"produto", "lPonteiro", {Campos<_REG_PRODUTOPS>()}, {},
+      {"produto",
+       "lPonteiro",
+       {Campos<_REG_PRODUTOPS>()},
+       {},
        [](S& s, long long k, B& b) {
          _REG_PRODUTOPS r;
          HRESULT hr = s.GetUsaServidor()->LeDFProduto(s.m_ppIProduto, long(k), &r);
          b = {Bytes(r)};
          return hr;
        }},
-      {"servico", "lPonteiro", {Campos<_REG_SERVICOPS>()}, {},
+      {"servico",
+       "lPonteiro",
+       {Campos<_REG_SERVICOPS>()},
+       {},
        [](S& s, long long k, B& b) {
          _REG_SERVICOPS r;
          HRESULT hr = s.GetUsaServidor()->LeDFServico(s.m_ppIProduto, long(k), &r);
          b = {Bytes(r)};
          return hr;
        }},
-      {"unidade_medida", "iPonteiro",
-       {Campos<_REG_UNIDADES_MEDIDAPS>(), Campos<_REG_UNIDADES_MEDIDA_SERVICOPS>()}, {},
+      {"unidade_medida",
+       "iPonteiro",
+       {Campos<_REG_UNIDADES_MEDIDAPS>(), Campos<_REG_UNIDADES_MEDIDA_SERVICOPS>()},
+       {},
        [](S& s, long long k, B& b) {
          _REG_UNIDADES_MEDIDAPS r;
          _REG_UNIDADES_MEDIDA_SERVICOPS q;
@@ -194,44 +212,61 @@ std::vector<TCasoLeitura> CasosDeLeitura() {
          b = {Bytes(r), Bytes(q)};
          return hr;
        }},
-      {"situacao_tributaria", "byPonteiro", {Campos<REG_SIT_TRIB_PRODUTOPS>()}, {},
+      {"situacao_tributaria",
+       "byPonteiro",
+       {Campos<REG_SIT_TRIB_PRODUTOPS>()},
+       {},
        [](S& s, long long k, B& b) {
          b = {Bytes(s.LeDFSitTribProduto(BYTE(k)))};
          return s.GetUsaServidor()->GetUltimoErro().empty() ? S_OK : E_FAIL;
        }},
-      {"historico", "iPonteiro", {Campos<REG_HISTORICOPS>()}, {},
+      {"historico",
+       "iPonteiro",
+       {Campos<REG_HISTORICOPS>()},
+       {},
        [](S& s, long long k, B& b) {
          REG_HISTORICOPS r;
          HRESULT hr = s.GetUsaServidor()->LeDFHistorico(s.m_ppIHistorico, WORD(k), &r);
          b = {Bytes(r)};
          return hr;
        }},
-      {"filial", "iPonteiro", {Campos<REG_DF_FILIALPS>(), Campos<REG_CN_FILIALPS>()}, {},
+      {"filial",
+       "iPonteiro",
+       {Campos<REG_DF_FILIALPS>(), Campos<REG_CN_FILIALPS>()},
+       {},
        [](S& s, long long k, B& b) {
          REG_CN_FILIALPS r;
          HRESULT hr = s.GetUsaServidor()->LeCNFilial(s.m_ppIFilial, WORD(k), &r);
          b = {Bytes(s.LeDFFilial(WORD(k))), Bytes(r)};
          return hr;
        }},
-      {"lote_estoque", "lPonteiro", {Campos<REG_ES_LOTEPS>()}, {},
+      {"lote_estoque",
+       "lPonteiro",
+       {Campos<REG_ES_LOTEPS>()},
+       {},
        [](S& s, long long k, B& b) {
          REG_ES_LOTEPS r;
          HRESULT hr = s.GetUsaServidor()->LeESMovimentoLote(s.m_ppIMovimentoEs, long(k), &r);
          b = {Bytes(r)};
          return hr;
        }},
-      {"volume_estoque", "lPonteiro", {Campos<REG_ES_VOLUMEPS>()}, {},
+      {"volume_estoque",
+       "lPonteiro",
+       {Campos<REG_ES_VOLUMEPS>()},
+       {},
        [](S& s, long long k, B& b) {
          REG_ES_VOLUMEPS r;
          HRESULT hr = s.GetUsaServidor()->LeESMovimentoVolume(s.m_ppIMovimentoEs, long(k), &r);
          b = {Bytes(r)};
          return hr;
        }},
-      {"cm_cfg_alerta", "lTipoAlerta", {Campos<REG_CM_CFGALERTAPS>()}, {},
+      {"cm_cfg_alerta",
+       "lTipoAlerta",
+       {Campos<REG_CM_CFGALERTAPS>()},
+       {},
        [](S& s, long long k, B& b) {
          REG_CM_CFGALERTAPS r;
-         HRESULT hr = s.GetUsaServidor()->LeCMCfgEmail(s.m_ppICMMestre, &r, DWORD(k),
-                                                       REG_CM_CFGALERTAPS::kNivelTudo);
+         HRESULT hr = s.GetUsaServidor()->LeCMCfgEmail(s.m_ppICMMestre, &r, DWORD(k), REG_CM_CFGALERTAPS::kNivelTudo);
          b = {Bytes(r)};
          return hr;
        }},
@@ -255,8 +290,8 @@ TEST_F(LeiturasTest, CadaLeituraDevolveOBancoNosDeslocamentosDoLayout) {
         strValores += (strValores.empty() ? "" : ", ") + valores[c.szNome].strSql;
       }
     }
-    m_empresa.Executa(std::string("INSERT INTO ") + caso.szTabela + " (" + strColunas +
-                      ") VALUES (" + strValores + ")");
+    m_empresa.Executa(std::string("INSERT INTO ") + caso.szTabela + " (" + strColunas + ") VALUES (" + strValores +
+                      ")");
     std::vector<std::vector<BYTE>> lidos;
     ASSERT_EQ(caso.fLe(m_servidores, valores[caso.szChave].llNumero, lidos), S_OK)
         << m_servidores.GetUsaServidor()->GetUltimoErro();
@@ -283,12 +318,10 @@ TEST_F(LeiturasTest, ChaveQueFaltaFalhaComCodigoProprioEChaveZeroEhNenhum) {
 
   tagREG_NOTA_FISCALPS* pNF = reinterpret_cast<tagREG_NOTA_FISCALPS*>(&conta);
   const SIZE_T nVivos = CoTaskMemLiveBlocks();
-  EXPECT_EQ(usa.LeDFNotasFiscais(m_servidores.m_ppINotasFiscais, 6144, &pNF),
-            QZ_E_REGISTRO_NAO_ENCONTRADO);
+  EXPECT_EQ(usa.LeDFNotasFiscais(m_servidores.m_ppINotasFiscais, 6144, &pNF), QZ_E_REGISTRO_NAO_ENCONTRADO);
   EXPECT_EQ(pNF, nullptr);
   EXPECT_EQ(CoTaskMemLiveBlocks(), nVivos);
-  EXPECT_EQ(usa.LeDFNotasFiscais(m_servidores.m_ppINotasFiscais, 0, &pNF),
-            QZ_E_REGISTRO_NAO_ENCONTRADO);
+  EXPECT_EQ(usa.LeDFNotasFiscais(m_servidores.m_ppINotasFiscais, 0, &pNF), QZ_E_REGISTRO_NAO_ENCONTRADO);
 }
 
 TEST_F(LeiturasTest, InterfaceDesligadaOuDeOutroServidorFalha) {
@@ -350,10 +383,10 @@ TEST(CQZInicializadorTest, EmpresaDoProcessoServeAOnInicializaSemNome) {
   EXPECT_TRUE(usa.FilialTributadaIPI(servidores.m_ppIFilial, 1));
   EXPECT_FALSE(usa.FilialTributadaIPI(servidores.m_ppIFilial, 2));
   EXPECT_TRUE(usa.NaturezaImportacao(servidores.m_ppICFOP, 3));
-  EXPECT_TRUE(usa.UsaDI(servidores.m_ppICFOP, servidores.m_ppICFRT, servidores.m_ppIPlano,
-                        servidores.m_ppIMunicipio, servidores.m_ppIEstado, 2003, 3, 0));
-  EXPECT_FALSE(usa.UsaDI(servidores.m_ppICFOP, servidores.m_ppICFRT, servidores.m_ppIPlano,
-                         servidores.m_ppIMunicipio, servidores.m_ppIEstado, 2003, 1, 0));
+  EXPECT_TRUE(usa.UsaDI(servidores.m_ppICFOP, servidores.m_ppICFRT, servidores.m_ppIPlano, servidores.m_ppIMunicipio,
+                        servidores.m_ppIEstado, 2003, 3, 0));
+  EXPECT_FALSE(usa.UsaDI(servidores.m_ppICFOP, servidores.m_ppICFRT, servidores.m_ppIPlano, servidores.m_ppIMunicipio,
+                         servidores.m_ppIEstado, 2003, 1, 0));
   inicializador.Finaliza();
   EXPECT_LT(servidores.OnInicializa(), 0) << "sem empresa no processo";
 }

@@ -45,8 +45,7 @@ class NotaFiscalTest : public testing::Test {
     EXPECT_EQ(CoTaskMemLiveBlocks(), m_nVivos) << "blocos do alocador sobraram";
   }
   HRESULT Le(long lPosicao, tagREG_NOTA_FISCALPS** ppNF) {
-    return m_servidores.GetUsaServidor()->LeDFNotasFiscais(m_servidores.m_ppINotasFiscais,
-                                                           lPosicao, ppNF);
+    return m_servidores.GetUsaServidor()->LeDFNotasFiscais(m_servidores.m_ppINotasFiscais, lPosicao, ppNF);
   }
   static void Libera(tagREG_NOTA_FISCALPS* pNF) {
     pNF->Libera();
@@ -69,15 +68,13 @@ TEST_F(NotaFiscalTest, CabecalhoDaCompraNosDeslocamentos) {
     int nLargura;  // 1, 2, 4, 8 bytes
     long long llEsperado;
   } kNumeros[] = {
-      {2296, 8, 1500000}, {2304, 8, 320000},  {2312, 8, 85000},    {2344, 8, 100000},
-      {2392, 8, 12000000}, {2400, 8, 600000}, {2416, 8, 25000},    {2512, 8, 150000},
-      {2536, 8, 29999},   {2544, 8, 2100000}, {2552, 8, 2035000},  {3016, 4, 4501},
-      {3024, 4, 1001},    {3028, 4, 2001},    {3032, 4, 3001},     {3040, 4, 4001},
-      {3102, 2, 1},       {3106, 4, 62318},   {3130, 4, 62319},    {3156, 2, 1},
-      {3160, 2, 1},       {3166, 2, 1},       {3168, 2, 0},        {3176, 2, 2},
-      {3178, 2, 0},       {3180, 2, 0},       {3190, 2, 2},        {4766, 1, 1},
-      {4767, 1, 0},       {4778, 1, 3},       {4780, 1, 1},        {4804, 1, 0},
-      {4892, 4, 0},       {4904, 4, 0},
+      {2296, 8, 1500000}, {2304, 8, 320000}, {2312, 8, 85000},  {2344, 8, 100000}, {2392, 8, 12000000},
+      {2400, 8, 600000},  {2416, 8, 25000},  {2512, 8, 150000}, {2536, 8, 29999},  {2544, 8, 2100000},
+      {2552, 8, 2035000}, {3016, 4, 4501},   {3024, 4, 1001},   {3028, 4, 2001},   {3032, 4, 3001},
+      {3040, 4, 4001},    {3102, 2, 1},      {3106, 4, 62318},  {3130, 4, 62319},  {3156, 2, 1},
+      {3160, 2, 1},       {3166, 2, 1},      {3168, 2, 0},      {3176, 2, 2},      {3178, 2, 0},
+      {3180, 2, 0},       {3190, 2, 2},      {4766, 1, 1},      {4767, 1, 0},      {4778, 1, 3},
+      {4780, 1, 1},       {4804, 1, 0},      {4892, 4, 0},      {4904, 4, 0},
   };
   for (const auto& c : kNumeros) {
     SCOPED_TRACE(c.nOffset);
@@ -90,13 +87,10 @@ TEST_F(NotaFiscalTest, CabecalhoDaCompraNosDeslocamentos) {
   const struct {
     std::size_t nOffset;
     const char* szEsperado;
-  } kTextos[] = {{3228, "CAIXA"},    {3290, "1"},       {3310, "IPIRANGA"},
-                 {3372, "NF 1001 - pedido 778"},       {4098, "ABC1D23"},
-                 {4152, "SP"},       {4230, "1"},       {4270, "0-3-1"}};
-  for (const auto& c : kTextos)
-    EXPECT_STREQ(reinterpret_cast<const char*>(p + c.nOffset), c.szEsperado) << c.nOffset;
-  EXPECT_STREQ(reinterpret_cast<const char*>(Bloco(p, 864, 45)),
-               "35180861234567000155550010000010011000010015");
+  } kTextos[] = {{3228, "CAIXA"},   {3290, "1"},  {3310, "IPIRANGA"}, {3372, "NF 1001 - pedido 778"},
+                 {4098, "ABC1D23"}, {4152, "SP"}, {4230, "1"},        {4270, "0-3-1"}};
+  for (const auto& c : kTextos) EXPECT_STREQ(reinterpret_cast<const char*>(p + c.nOffset), c.szEsperado) << c.nOffset;
+  EXPECT_STREQ(reinterpret_cast<const char*>(Bloco(p, 864, 45)), "35180861234567000155550010000010011000010015");
   Libera(pNF);
 }
 
@@ -220,38 +214,34 @@ TEST_F(NotaFiscalTest, LinhaCorrompidaFalhaComMensagemClaraENadaAlocado) {
     HRESULT hr;
     const char* szMensagem;
   } kCasos[] = {
-      {"UPDATE nota_fiscal SET iQtdItensProduto = 3 WHERE lPosicao = 6144",
-       QZ_E_REGISTRO_CORROMPIDO,
+      {"UPDATE nota_fiscal SET iQtdItensProduto = 3 WHERE lPosicao = 6144", QZ_E_REGISTRO_CORROMPIDO,
        "nota fiscal 6144: itens de produto: o registro diz 3 e o banco tem 2 linhas"},
-      {"UPDATE nota_fiscal SET byQtdParcelas = 1 WHERE lPosicao = 6144",
-       QZ_E_REGISTRO_CORROMPIDO,
+      {"UPDATE nota_fiscal SET byQtdParcelas = 1 WHERE lPosicao = 6144", QZ_E_REGISTRO_CORROMPIDO,
        "nota fiscal 6144: parcelas: há mais linhas no banco que a quantidade 1 do registro"},
       {"DELETE FROM nf_parcela WHERE lPosicaoNota = 6144 AND byOrdem = 1;"
        "UPDATE nota_fiscal SET byQtdParcelas = 2 WHERE lPosicao = 6144",
        QZ_E_REGISTRO_CORROMPIDO, "nota fiscal 6144: parcelas: esperava a linha 1, veio a 2"},
-      {"UPDATE nf_item_produto SET iQtdDetalhes = 4 WHERE lPosicaoNota = 6144 AND nItem = 1",
-       QZ_E_REGISTRO_CORROMPIDO,
+      {"UPDATE nf_item_produto SET iQtdDetalhes = 4 WHERE lPosicaoNota = 6144 AND nItem = 1", QZ_E_REGISTRO_CORROMPIDO,
        "detalhes de estoque do item de produto 1: o registro diz 4 e o banco tem 2 linhas"},
-      {"UPDATE nf_rateio SET iQtdGerencial = 3 WHERE lPosicaoNota = 10240 AND nLinha = 1",
-       QZ_E_REGISTRO_CORROMPIDO, "linhas gerenciais da linha 1: o registro diz 3"},
-      {"UPDATE nota_fiscal SET szSerie = 'SERIE-LONGA' WHERE lPosicao = 6144",
-       QZ_E_REGISTRO_CORROMPIDO,
+      {"UPDATE nf_rateio SET iQtdGerencial = 3 WHERE lPosicaoNota = 10240 AND nLinha = 1", QZ_E_REGISTRO_CORROMPIDO,
+       "linhas gerenciais da linha 1: o registro diz 3"},
+      {"UPDATE nota_fiscal SET szSerie = 'SERIE-LONGA' WHERE lPosicao = 6144", QZ_E_REGISTRO_CORROMPIDO,
        "nota fiscal 6144: tagREG_NOTA_FISCALPS, coluna szSerie: texto de 11 bytes não cabe no "
        "campo de 8 bytes (com o terminador)"},
-      {"UPDATE nf_mensagem SET szTexto = printf('%.300c', 'x') WHERE lPosicaoNota = 6144",
-       QZ_E_REGISTRO_CORROMPIDO, "texto de 300 bytes não cabe no campo de 260 bytes"},
-      {"UPDATE nota_fiscal SET lPonteiroCliente = 9999 WHERE lPosicao = 6144",
-       QZ_E_REGISTRO_CORROMPIDO, "nota fiscal 6144: a conta do cliente 9999 não existe"},
+      {"UPDATE nf_mensagem SET szTexto = printf('%.300c', 'x') WHERE lPosicaoNota = 6144", QZ_E_REGISTRO_CORROMPIDO,
+       "texto de 300 bytes não cabe no campo de 260 bytes"},
+      {"UPDATE nota_fiscal SET lPonteiroCliente = 9999 WHERE lPosicao = 6144", QZ_E_REGISTRO_CORROMPIDO,
+       "nota fiscal 6144: a conta do cliente 9999 não existe"},
       {"UPDATE nf_item_produto SET lPosicaoProduto = 77 WHERE lPosicaoNota = 6144 AND nItem = 1",
        QZ_E_REGISTRO_CORROMPIDO, "item de produto 1: o produto 77 não existe"},
       {"UPDATE nf_rateio SET lContaEmpresarialNF = 5 WHERE lPosicaoNota = 6144 AND nLinha = 1",
        QZ_E_REGISTRO_CORROMPIDO, "rateio P do item 0: a conta 5 não existe"},
-      {"UPDATE nota_fiscal SET iPonteiroFilial = 70000 WHERE lPosicao = 6144",
-       QZ_E_REGISTRO_CORROMPIDO, "valor 70000 fora da faixa do campo (0 a 65535)"},
-      {"UPDATE nota_fiscal SET dmaEmissao = '2018-02-30' WHERE lPosicao = 6144",
-       QZ_E_REGISTRO_CORROMPIDO, "data inválida \"2018-02-30\" (use AAAA-MM-DD)"},
-      {"UPDATE nota_fiscal SET cyFrete = '15,00' WHERE lPosicao = 6144",
-       QZ_E_REGISTRO_CORROMPIDO, "coluna cyFrete: esperava número inteiro"},
+      {"UPDATE nota_fiscal SET iPonteiroFilial = 70000 WHERE lPosicao = 6144", QZ_E_REGISTRO_CORROMPIDO,
+       "valor 70000 fora da faixa do campo (0 a 65535)"},
+      {"UPDATE nota_fiscal SET dmaEmissao = '2018-02-30' WHERE lPosicao = 6144", QZ_E_REGISTRO_CORROMPIDO,
+       "data inválida \"2018-02-30\" (use AAAA-MM-DD)"},
+      {"UPDATE nota_fiscal SET cyFrete = '15,00' WHERE lPosicao = 6144", QZ_E_REGISTRO_CORROMPIDO,
+       "coluna cyFrete: esperava número inteiro"},
   };
   for (const auto& c : kCasos) {
     SCOPED_TRACE(c.szSql);
@@ -262,9 +252,7 @@ TEST_F(NotaFiscalTest, LinhaCorrompidaFalhaComMensagemClaraENadaAlocado) {
     long lPosicao = std::strstr(c.szSql, "10240") ? 10240 : 6144;
     tagREG_NOTA_FISCALPS* pNF = nullptr;
     const SIZE_T nVivos = CoTaskMemLiveBlocks();
-    EXPECT_EQ(servidores.GetUsaServidor()->LeDFNotasFiscais(servidores.m_ppINotasFiscais, lPosicao,
-                                                            &pNF),
-              c.hr);
+    EXPECT_EQ(servidores.GetUsaServidor()->LeDFNotasFiscais(servidores.m_ppINotasFiscais, lPosicao, &pNF), c.hr);
     EXPECT_EQ(pNF, nullptr);
     EXPECT_EQ(CoTaskMemLiveBlocks(), nVivos) << "a falha deixou blocos alocados";
     const std::string& strErro = servidores.GetUsaServidor()->GetUltimoErro();
@@ -314,14 +302,13 @@ TEST_F(NotaFiscalTest, MovimentosDaNotaVemEmOrdemEComObservacaoLiberavel) {
   std::vector<REG_ES_MOVIMENTOPS> aMovimentos(3);
   EXPECT_EQ(pMovimentos->BuscaRegistrosNotaFiscal(3, aMovimentos.data()), E_INVALIDARG);
   aMovimentos.resize(4);
-  ASSERT_EQ(pMovimentos->BuscaRegistrosNotaFiscal(4, aMovimentos.data()), S_OK)
-      << pMovimentos->GetUltimoErro();
+  ASSERT_EQ(pMovimentos->BuscaRegistrosNotaFiscal(4, aMovimentos.data()), S_OK) << pMovimentos->GetUltimoErro();
   const struct {
     LONG lSequencia;
     DWORD lComplemento;
     const char* szObservacao;
-  } kEsperados[] = {{9001, 4097, "Entrada nota 1001"}, {9002, 4098, ""}, {9003, 8194, ""},
-                    {9004, 0, "Ajuste sem complemento"}};
+  } kEsperados[] = {
+      {9001, 4097, "Entrada nota 1001"}, {9002, 4098, ""}, {9003, 8194, ""}, {9004, 0, "Ajuste sem complemento"}};
   for (std::size_t i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
     const BYTE* p = aMovimentos[i].Bytes();

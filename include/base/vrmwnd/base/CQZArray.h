@@ -19,9 +19,7 @@ class CQZArray : public CArray<T> {
   // sem o delimitador dá uma parte, ele inteiro. O delimitador é um caractere
   // ASCII: um byte acima de 127 nunca é um caractere inteiro em UTF-8, então não
   // separa nada (o texto vira uma parte só, sem cortar caracteres acentuados).
-  INT_PTR Split(const CQZString& texto, char cDelimitador)
-    requires std::same_as<T, CQZString>
-  {
+  INT_PTR Split(const CQZString& texto, char cDelimitador) requires std::same_as<T, CQZString> {
     this->RemoveAll();
     if (texto.IsEmpty()) return 0;
     int iInicio = 0;

@@ -32,9 +32,8 @@ struct TQZLocalCriacao {
 // final é registrada uma vez no local dado. O sucesso grava COCREATE quando o
 // rastro de criações está ligado, com a classe em texto como ProgID e a fonte do
 // local como módulo.
-VRMWND_BASE_API HRESULT QZCoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD dwClsContext,
-                                           REFIID riid, void** ppv, DWORD nOpcoes,
-                                           const TQZLocalCriacao& local = {});
+VRMWND_BASE_API HRESULT QZCoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD dwClsContext, REFIID riid,
+                                           void** ppv, DWORD nOpcoes, const TQZLocalCriacao& local = {});
 
 // Ponteiro COM dono de uma referência; T precisa de DECLARE_INTERFACE_IID.
 template <class T>

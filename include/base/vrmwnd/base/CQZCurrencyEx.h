@@ -86,8 +86,7 @@ class VRMWND_BASE_API CQZCurrencyEx : public TQZAjustesArredondamento<CQZCurrenc
 
 // a op b sobre os valores ('*', '+', '-', '/'), atribuído a *pResultado, que
 // arredonda pelos seus próprios ajustes. Outro op deixa *pResultado como está.
-VRMWND_BASE_API void Calcula(const CQZCurrencyEx& a, char op, const CQZCurrencyEx& b,
-                             CQZCurrencyEx* pResultado);
+VRMWND_BASE_API void Calcula(const CQZCurrencyEx& a, char op, const CQZCurrencyEx& b, CQZCurrencyEx* pResultado);
 VRMWND_BASE_API void Calcula(const CQZCurrencyEx& a, char op, LONG b, CQZCurrencyEx* pResultado);
 
 // Zero compartilhado, devolvido pelas conversões decimais da biblioteca que falham.

@@ -31,7 +31,7 @@ class VRMWND_BASE_API CQZQuemGerou {
   void SetTipoChave(int nTipoChave);
   void SetOrigem(int nOrigem);  // guarda só os 12 bits baixos
   void SetNumero(ULONG nNumero);
-  void SetData(ULONG nData);    // guarda só os 18 bits baixos
+  void SetData(ULONG nData);  // guarda só os 18 bits baixos
 
   // Data tipada: guarda o código e a forma (3/2/1 quando válida, senão 0).
   void SetDataDMA(REG_QZDMA dma);

@@ -19,11 +19,10 @@
 // ao contrário das exceções MFC como CQZException.
 class VRMWND_BASE_API CQZExceptionEx {
  public:
-  CQZExceptionEx(HRESULT hr, LONG lLocal, LONG lModulo, const CString& strEmpresa,
+  CQZExceptionEx(HRESULT hr, LONG lLocal, LONG lModulo, const CString& strEmpresa, const CString& strArquivo,
+                 int nLinha, const CString& strCompilacao);
+  CQZExceptionEx(HRESULT hr, LONG lLocal, LONG lModulo, const CString& strEmpresa, const CString& strDetalhe,
                  const CString& strArquivo, int nLinha, const CString& strCompilacao);
-  CQZExceptionEx(HRESULT hr, LONG lLocal, LONG lModulo, const CString& strEmpresa,
-                 const CString& strDetalhe, const CString& strArquivo, int nLinha,
-                 const CString& strCompilacao);
   CQZExceptionEx(const CQZExceptionEx&) = default;
   CQZExceptionEx& operator=(const CQZExceptionEx&) = default;
   virtual ~CQZExceptionEx() = default;
@@ -63,8 +62,7 @@ class VRMWND_BASE_API CQZException : public CException {
 
   // Copia o texto, cortado em nMaxError - 1 bytes sem partir um caractere, e diz se
   // ele não é vazio.
-  BOOL GetErrorMessage(char* lpszError, UINT nMaxError,
-                       UINT* pnHelpContext = nullptr) const override;
+  BOOL GetErrorMessage(char* lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;
   // Caixa sem dono com o título do módulo, o texto (ou "Erro desconhecido
   // encontrado. Código (%d)") e, com erro do SO, "\nErro do SO: %d - %s"; devolve o
   // botão.

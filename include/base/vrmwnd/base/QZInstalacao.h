@@ -17,8 +17,7 @@ VRMWND_BASE_API CString QZChaveEmpresarial();
 // Valor texto do registro; vazio quando a chave ou o valor não existem.
 VRMWND_BASE_API CString QZLeRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor);
 // Grava um valor texto, criando a chave; false quando não consegue.
-VRMWND_BASE_API bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor,
-                                          const char* szTexto);
+VRMWND_BASE_API bool QZGravaRegistroTexto(HKEY hRaiz, const char* szChave, const char* szValor, const char* szTexto);
 // Acrescenta a barra invertida que falta ao fim de uma pasta não vazia.
 VRMWND_BASE_API CString QZComBarraFinal(const CString& strPasta);
 // As pastas lidas do registro só valem quando são caminhos absolutos ('/' ou '\' no
@@ -49,5 +48,4 @@ VRMWND_BASE_API extern const TQZArquivoExemplo kQZInstalacaoExemplo[];
 // ela. Com bSobrescreve false, os arquivos que já existem ficam como estão. Devolve
 // false quando um arquivo ou o registro não pôde ser gravado; pstrFalha, quando dado,
 // recebe o caminho do arquivo ou do registro que falhou.
-VRMWND_BASE_API bool QZCriaInstalacaoExemplo(const char* szPasta, bool bSobrescreve,
-                                             CString* pstrFalha = nullptr);
+VRMWND_BASE_API bool QZCriaInstalacaoExemplo(const char* szPasta, bool bSobrescreve, CString* pstrFalha = nullptr);

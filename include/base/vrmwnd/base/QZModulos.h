@@ -6,12 +6,12 @@
 #include "vrmwnd/base/exporta.h"
 
 struct TQZModulo {
-  int nModulo;            // 1 a 30
-  const char* szTitulo;   // "Tarvo Compras"
-  long lCodigo;           // código numérico do módulo no catálogo da suíte
-  int nAno;               // ano da primeira versão
-  int nOrdem;             // ordem de apresentação
-  const char* szSigla;    // "CM"
+  int nModulo;           // 1 a 30
+  const char* szTitulo;  // "Tarvo Compras"
+  long lCodigo;          // código numérico do módulo no catálogo da suíte
+  int nAno;              // ano da primeira versão
+  int nOrdem;            // ordem de apresentação
+  const char* szSigla;   // "CM"
 };
 
 inline constexpr int QZ_MODULO_EMPRESARIAL = 1;

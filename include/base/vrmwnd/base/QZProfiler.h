@@ -59,12 +59,11 @@ class VRMWND_BASE_API CQZProfiler {
 // Registra uma falha (ERRO), sempre: nenhuma chave de log.ini nem o filtro de
 // processos a impedem. szFormato é de printf; um formato inválido grava o próprio
 // formato. pContexto pode ser nulo (empresa vazia, usuário e sessão 0).
-VRMWND_BASE_API void QZProfilerErro(const IQZDF_Profiler* pContexto, const char* szClasseFuncao,
-                                    const char* szArquivo, int nLinha, const char* szFormato, ...);
+VRMWND_BASE_API void QZProfilerErro(const IQZDF_Profiler* pContexto, const char* szClasseFuncao, const char* szArquivo,
+                                    int nLinha, const char* szFormato, ...);
 // Registra a criação de um objeto COM (COCREATE) quando CoCreateInstance=1 e o
 // filtro de processos aceita este processo.
-VRMWND_BASE_API void QZProfilerCoCreate(const char* szClasseFuncao, const char* szProgID,
-                                        const char* szModulo);
+VRMWND_BASE_API void QZProfilerCoCreate(const char* szClasseFuncao, const char* szProgID, const char* szModulo);
 // Rastreamento ativo e registro de criações ativo; cada um relê log.ini quando é hora.
 VRMWND_BASE_API bool QZProfilerAtivo();
 VRMWND_BASE_API bool QZProfilerCoCreateAtivo();
@@ -78,17 +77,15 @@ enum eQZRegraFalha { eQZFalhaSeNegativo, eQZFalhaSeNaoZero };
 // QZTextoFalha(szExpressao, hr); devolve hr sempre. szClasseFuncao pode ser
 // "Classe::Funcao" ou a assinatura de __PRETTY_FUNCTION__, da qual se tira
 // "Classe::Funcao". szArquivo é reduzido ao nome do arquivo.
-VRMWND_BASE_API HRESULT QZVerificaHR(HRESULT hr, eQZRegraFalha eRegra,
-                                     const IQZDF_Profiler* pContexto, const char* szClasseFuncao,
-                                     const char* szArquivo, int nLinha, const char* szExpressao,
-                                     const HRESULT* pToleradas = nullptr);
+VRMWND_BASE_API HRESULT QZVerificaHR(HRESULT hr, eQZRegraFalha eRegra, const IQZDF_Profiler* pContexto,
+                                     const char* szClasseFuncao, const char* szArquivo, int nLinha,
+                                     const char* szExpressao, const HRESULT* pToleradas = nullptr);
 
 // Uso: hr = QZ_VERIFICA_HR(this, eQZFalhaSeNaoZero, m_pServidor->LeDFPlano(...));
 // Avalia a expressão uma vez, registra a falha com classe::função, arquivo, linha e
 // o texto da expressão, e vale o hr.
-#define QZ_VERIFICA_HR(pContexto, eRegra, expressao)                                   \
-  QZVerificaHR((expressao), (eRegra), (pContexto), __PRETTY_FUNCTION__, __FILE__, __LINE__, \
-               #expressao)
+#define QZ_VERIFICA_HR(pContexto, eRegra, expressao) \
+  QZVerificaHR((expressao), (eRegra), (pContexto), __PRETTY_FUNCTION__, __FILE__, __LINE__, #expressao)
 
 // "Classe::Funcao" de uma assinatura ("virtual long CFoo::Bar(int)" -> "CFoo::Bar");
 // um texto sem parênteses volta como está.

@@ -60,14 +60,12 @@ VRMWND_BASE_API TQZAmbienteLinha QZAmbienteAtual();
 
 // Nome do arquivo (sem pasta) de um registro do tipo no mês dado: "QZProfiler.dat",
 // "QZProfilerErros_Base_AAAAMM.dat" (com empresa) ou "QZProfilerErros_Pgms_AAAAMM.dat".
-VRMWND_BASE_API CString QZNomeArquivoProfiler(eQZTipoRegistro eTipo, bool bComEmpresa, int nAno,
-                                              int nMes);
+VRMWND_BASE_API CString QZNomeArquivoProfiler(eQZTipoRegistro eTipo, bool bComEmpresa, int nAno, int nMes);
 
 // Anexa szTexto (que termina em "\n") ao arquivo, criando-o com o cabeçalho quando
 // está vazio; os outros ficam impedidos de gravar enquanto isso. Uma abertura que
 // falha é repetida na hora, até 19 tentativas; para antes quando o arquivo ou a
 // pasta não existem, o caminho é inválido ou há erro de entrada e saída. Devolve
 // false quando a linha se perdeu; nunca lança.
-VRMWND_BASE_API bool QZAnexaLinha(const char* szArquivo, const char* szCabecalho,
-                                  const char* szTexto);
+VRMWND_BASE_API bool QZAnexaLinha(const char* szArquivo, const char* szCabecalho, const char* szTexto);
 inline constexpr int QZ_TENTATIVAS_GRAVACAO = 19;

@@ -36,9 +36,9 @@ struct TQZResultadoDecodificado {
   const char* szSeveridade;  // "SEVERITY_SUCCESS" / "SEVERITY_ERROR"
   UINT nFacilidade;          // bits 16 a 28
   const char* szFacilidade;
-  UINT nCodigo;              // 16 bits baixos
-  const char* szCodigo;      // nome ERROR_* do código
-  const char* szDescricao;   // português; texto de desconhecido quando não há
+  UINT nCodigo;             // 16 bits baixos
+  const char* szCodigo;     // nome ERROR_* do código
+  const char* szDescricao;  // português; texto de desconhecido quando não há
 };
 
 VRMWND_BASE_API TQZResultadoDecodificado QZDecodificaResultado(HRESULT hr);

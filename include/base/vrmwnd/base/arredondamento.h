@@ -27,12 +27,11 @@ enum {
 // nCasas em 0..nCasasImplicitas (o chamador garante); devolve o bruto arredondado.
 // Quando o arredondado não cabe na faixa (perto de ±2^63, subindo) o bruto volta sem
 // arredondar: o valor nunca troca de sinal.
-VRMWND_BASE_API std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo,
-                                              int nCasasImplicitas);
+VRMWND_BASE_API std::int64_t QZArredondaBruto(std::int64_t bruto, int nCasas, int nModo, int nCasasImplicitas);
 // O mesmo arredondamento, dizendo o estouro como as rotinas de dinheiro da plataforma:
 // S_OK e o arredondado em *pResultado, ou DISP_E_OVERFLOW com *pResultado intocado.
-VRMWND_BASE_API HRESULT QZArredondaBrutoVerificado(std::int64_t bruto, int nCasas, int nModo,
-                                                   int nCasasImplicitas, std::int64_t* pResultado);
+VRMWND_BASE_API HRESULT QZArredondaBrutoVerificado(std::int64_t bruto, int nCasas, int nModo, int nCasasImplicitas,
+                                                   std::int64_t* pResultado);
 
 // Os ajustes de um valor TValor de kCasasImplicitas casas implícitas, sobre os seus
 // m_cyValor, m_nCasasDecimais e m_nModoArredondamento: toda mudança arredonda de novo
@@ -57,8 +56,8 @@ class TQZAjustesArredondamento {
   // Arredonda de novo com as casas e o modo atuais.
   void Arredonda() {
     TValor& v = Valor();
-    v.m_cyValor.int64 = QZArredondaBruto(v.m_cyValor.int64, v.m_nCasasDecimais, v.m_nModoArredondamento,
-                                         kCasasImplicitas);
+    v.m_cyValor.int64 =
+        QZArredondaBruto(v.m_cyValor.int64, v.m_nCasasDecimais, v.m_nModoArredondamento, kCasasImplicitas);
   }
 
  private:

@@ -68,8 +68,8 @@ enum {
 // menor que o texto, quando o dia passa de 31, o mês de 12, o ano (completado) cai
 // em 101..1847 ou passa de 4717, ou o estilo não existe. Nunca escreve além de
 // nTamanho.
-VRMWND_BASE_API char* QZDataTexto(char* szBuffer, int nTamanho, int nDia, int nMes, int nAno,
-                                  int nEstilo, char cSeparador, bool bAno4Digitos);
-// O mesmo a partir do número do dia; sem data dá o texto vazio.
-VRMWND_BASE_API char* QZDataTexto(char* szBuffer, int nTamanho, REG_QZDMA dma, int nEstilo,
+VRMWND_BASE_API char* QZDataTexto(char* szBuffer, int nTamanho, int nDia, int nMes, int nAno, int nEstilo,
                                   char cSeparador, bool bAno4Digitos);
+// O mesmo a partir do número do dia; sem data dá o texto vazio.
+VRMWND_BASE_API char* QZDataTexto(char* szBuffer, int nTamanho, REG_QZDMA dma, int nEstilo, char cSeparador,
+                                  bool bAno4Digitos);

@@ -19,9 +19,8 @@ class VRMWND_API CInteracaoComTelaWnd : public CInteracaoComTelaBase {
   void OnInteracao_deprecated() override;
   // Os seis (sete) argumentos vão, na mesma ordem, a QZLiberaAcesso (QZLiberaAcesso3);
   // a resposta é a dela. Nenhuma mensagem, diálogo ou regra desta camada.
-  bool OnQZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave,
-                        QZModuloNumero nModulo, unsigned short nNivel, CWnd* pPai) override;
-  int OnQZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave,
-                        QZModuloNumero nModulo, unsigned short nNivel, unsigned short& nNivelConcedido,
-                        CWnd* pPai) override;
+  bool OnQZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
+                        unsigned short nNivel, CWnd* pPai) override;
+  int OnQZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
+                        unsigned short nNivel, unsigned short& nNivelConcedido, CWnd* pPai) override;
 };

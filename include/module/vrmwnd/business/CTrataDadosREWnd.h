@@ -34,8 +34,7 @@ class VRMWND_API CTrataDadosREWnd : public CConsisteDadosRE, public CQZProfilerE
 
   // Acrescenta a nota de origem às referidas, a não ser que já esteja lá ou que não
   // tenha número.
-  void AdicionaReferida(TCMRERegistroEntrada& registro,
-                        const tagREG_NOTA_FISCAL_ORIGEM_NFPS& origem);
+  void AdicionaReferida(TCMRERegistroEntrada& registro, const tagREG_NOTA_FISCAL_ORIGEM_NFPS& origem);
   // Na nota de onde veio um item devolvido, o complemento do detalhe de estoque do
   // item que casa com ele (nItem é o índice do item na nota importada): a lista fica
   // com um código, ou vazia quando nenhum ou mais de um casam.

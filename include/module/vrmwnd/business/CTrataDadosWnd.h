@@ -8,12 +8,11 @@
 #include "vrmwnd/util/exporta.h"
 
 // Os tratadores sem operações próprias: o cronômetro passa sem mudança à base.
-#define QZ_DECLARA_TRATA_DADOS_WND(Codigo)                                     \
-  class VRMWND_API CTrataDados##Codigo##Wnd : public CConsisteDados##Codigo,   \
-                                              public CQZProfilerEmpresa {      \
-   public:                                                                     \
-    explicit CTrataDados##Codigo##Wnd(CTimer2* pTimer);                        \
-    ~CTrataDados##Codigo##Wnd() override;                                      \
+#define QZ_DECLARA_TRATA_DADOS_WND(Codigo)                                                               \
+  class VRMWND_API CTrataDados##Codigo##Wnd : public CConsisteDados##Codigo, public CQZProfilerEmpresa { \
+   public:                                                                                               \
+    explicit CTrataDados##Codigo##Wnd(CTimer2* pTimer);                                                  \
+    ~CTrataDados##Codigo##Wnd() override;                                                                \
   };
 QZ_DECLARA_TRATA_DADOS_WND(AC)
 QZ_DECLARA_TRATA_DADOS_WND(CC)

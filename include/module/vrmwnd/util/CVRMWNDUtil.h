@@ -46,8 +46,8 @@ class VRMWND_API CVRMWNDUtil {
   // Mostra o primeiro item do resultado depois de escolher as pastas, as linhas das
   // grades e o foco; toda janela pode ser nula.
   static void MensagemGrid(const TQZCMConsisteRetorno* pRetorno, bool bPosiciona, CWnd* pAba1, int nPasta1,
-                           CWnd* pDialogo, CWnd* pControle, CWnd* pGrid1, int nLinha1, CWnd* pAba2,
-                           int nPasta2, CWnd* pGrid2, int nLinha2);
+                           CWnd* pDialogo, CWnd* pControle, CWnd* pGrid1, int nLinha1, CWnd* pAba2, int nPasta2,
+                           CWnd* pGrid2, int nLinha2);
 
   // Mostra como relatório o log de transações do documento.
   static void LogTransacao(REG_QZDMC rDocumento, const CString& strEmpresa, const CString& strTexto2,

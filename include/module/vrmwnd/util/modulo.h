@@ -20,8 +20,8 @@ inline constexpr const char* kValorAutenticacaoDCOM = "DesabilitaAutenticacaoDCO
 VRMWND_API const char* VersaoBiblioteca();
 
 // O módulo desta biblioteca entre os recursos do processo, registrado quando a
-// biblioteca carrega (ou na primeira chamada, antes disso): GetModuleHandle("vrmwnd.dll") o acha, e os diálogos do módulo
-// trocam para ele enquanto estão abertos.
+// biblioteca carrega (ou na primeira chamada, antes disso): GetModuleHandle("vrmwnd.dll") o acha, e os diálogos do
+// módulo trocam para ele enquanto estão abertos.
 VRMWND_API HINSTANCE InstanciaModulo();
 
 // A carga da biblioteca, feita uma vez quando o processo a carrega: o módulo entra na

@@ -20,9 +20,7 @@ class VRMWND_API C4_Base {
   // nullptr: os eventos sempre passam.
   void SetCanSendChangeEvents(bool* pbCanSendChangeEvents) { m_pbCanSendChangeEvents = pbCanSendChangeEvents; }
   // Verdadeiro só quando há porta e ela está fechada (false).
-  bool CanotSendChangeEvents() const {
-    return m_pbCanSendChangeEvents != nullptr && !*m_pbCanSendChangeEvents;
-  }
+  bool CanotSendChangeEvents() const { return m_pbCanSendChangeEvents != nullptr && !*m_pbCanSendChangeEvents; }
   void Set_C4_Modify(int nModify) { m_nC4_Modify = nModify; }
   int Get_C4_Modify() const { return m_nC4_Modify; }
 

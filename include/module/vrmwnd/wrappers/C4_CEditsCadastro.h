@@ -51,7 +51,9 @@ class VRMWND_API C4_CPedeContaEx : public CPedeContaEx, public C4_Base, public C
   DECLARE_MESSAGE_MAP()
 };
 
-class VRMWND_API C4_CPedeContaExComGerencial : public CPedeContaExComGerencial, public C4_Base, public C4_IndicadorMudanca {
+class VRMWND_API C4_CPedeContaExComGerencial : public CPedeContaExComGerencial,
+                                               public C4_Base,
+                                               public C4_IndicadorMudanca {
  public:
   unsigned long GetPonteiro();
   int GetPosicoes(CArray<unsigned long>* pPosicoes) { return CPedeContaEx::GetPosicoes(pPosicoes); }

@@ -31,13 +31,13 @@ void AjustaAlturaDoCampo(CComboBox& combo);
 
 // Dentro da classe de um nível: o WindowProc (público), o OnChange, o instantâneo e o
 // mapa de mensagens. Termina numa seção privada, como DECLARE_MESSAGE_MAP.
-#define C4_COMBO_DECLARA_MUDANCAS()                                       \
- public:                                                                  \
+#define C4_COMBO_DECLARA_MUDANCAS()                                        \
+ public:                                                                   \
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override; \
-                                                                          \
- protected:                                                               \
-  afx_msg BOOL OnChange();                                                \
-  CString m_strTextoAnterior;                                             \
+                                                                           \
+ protected:                                                                \
+  afx_msg BOOL OnChange();                                                 \
+  CString m_strTextoAnterior;                                              \
   DECLARE_MESSAGE_MAP()
 
 // As entradas do mapa de mensagens: CBN_SELCHANGE e CBN_EDITCHANGE vão ao OnChange.
@@ -46,16 +46,16 @@ void AjustaAlturaDoCampo(CComboBox& combo);
   ON_CONTROL_REFLECT_EX(CBN_EDITCHANGE, &Classe::OnChange)
 
 // O OnChange e o WindowProc do nível Classe, que chama o WindowProc de Base.
-#define C4_COMBO_TRATADORES(Classe, Base)                                         \
+#define C4_COMBO_TRATADORES(Classe, Base)                                                    \
   BOOL Classe::OnChange() { return FiltraMudancaDoTextoDoCombo(*this, m_strTextoAnterior); } \
-  LRESULT Classe::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {        \
-    if (ComboAtualizaAntes(message)) OnChange();                                  \
-    return Base::WindowProc(message, wParam, lParam);                             \
+  LRESULT Classe::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {                   \
+    if (ComboAtualizaAntes(message)) OnChange();                                             \
+    return Base::WindowProc(message, wParam, lParam);                                        \
   }
 
 // Um nível sem outras entradas no mapa: o mapa (encadeado ao de Base) e os tratadores.
 #define C4_COMBO_IMPLEMENTA_MUDANCAS(Classe, Base) \
   BEGIN_MESSAGE_MAP(Classe, Base)                  \
-    C4_COMBO_ENTRADAS_MUDANCAS(Classe)             \
+  C4_COMBO_ENTRADAS_MUDANCAS(Classe)               \
   END_MESSAGE_MAP()                                \
   C4_COMBO_TRATADORES(Classe, Base)

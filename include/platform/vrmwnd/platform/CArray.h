@@ -167,8 +167,10 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::FreeExtra() {
   if (m_nSize == m_nMaxSize) return;
-  if (m_nSize == 0) release();
-  else reallocate(m_nSize);
+  if (m_nSize == 0)
+    release();
+  else
+    reallocate(m_nSize);
 }
 
 template <class TYPE, class ARG_TYPE>

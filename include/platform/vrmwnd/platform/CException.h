@@ -22,8 +22,7 @@ class VRMWND_PLATFORM_API CException {
   // Copies the error text into lpszError (at most nMaxError bytes with the null,
   // cut on a character boundary). The base class has no text: it writes "" and
   // returns FALSE. *pnHelpContext, when given, receives 0.
-  virtual BOOL GetErrorMessage(char* lpszError, UINT nMaxError,
-                               UINT* pnHelpContext = nullptr) const;
+  virtual BOOL GetErrorMessage(char* lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const;
 
   // Shows the error text (or "No error message is available." when there is none)
   // through the installed report handler and returns its answer (IDOK, ...).
@@ -41,16 +40,14 @@ class VRMWND_PLATFORM_API CException {
 class VRMWND_PLATFORM_API CInvalidArgException : public CException {
  public:
   using CException::CException;
-  BOOL GetErrorMessage(char* lpszError, UINT nMaxError,
-                       UINT* pnHelpContext = nullptr) const override;
+  BOOL GetErrorMessage(char* lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;
 };
 
 // Allocation failure.
 class VRMWND_PLATFORM_API CMemoryException : public CException {
  public:
   using CException::CException;
-  BOOL GetErrorMessage(char* lpszError, UINT nMaxError,
-                       UINT* pnHelpContext = nullptr) const override;
+  BOOL GetErrorMessage(char* lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;
 };
 
 // Throw a new heap exception, as MFC does: catch (CException* e) { ...; e->Delete(); }

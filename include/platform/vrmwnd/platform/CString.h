@@ -26,11 +26,11 @@ using LPCTSTR = const char*;
 class VRMWND_PLATFORM_API CString {
  public:
   CString() = default;
-  CString(const char* psz);                    // nullptr gives ""
-  CString(const char* pch, int nLength);       // nLength bytes, embedded nulls kept
-  CString(char ch, int nRepeat = 1);           // nRepeat < 1 gives ""
-  CString(const char16_t* psz);                // UTF-16 (BSTR, OLECHAR*) to UTF-8
-  CString(const char16_t* pch, int nLength);   // nLength UTF-16 units
+  CString(const char* psz);                   // nullptr gives ""
+  CString(const char* pch, int nLength);      // nLength bytes, embedded nulls kept
+  CString(char ch, int nRepeat = 1);          // nRepeat < 1 gives ""
+  CString(const char16_t* psz);               // UTF-16 (BSTR, OLECHAR*) to UTF-8
+  CString(const char16_t* pch, int nLength);  // nLength UTF-16 units
   CString(const CString&) = default;
   CString(CString&&) noexcept = default;
   CString& operator=(const CString&) = default;
@@ -54,7 +54,7 @@ class VRMWND_PLATFORM_API CString {
   void AppendFormatV(const char* pszFormat, va_list args);
 
   int GetLength() const { return static_cast<int>(data_.size()); }  // bytes
-  int GetCharCount() const;                                          // code points
+  int GetCharCount() const;                                         // code points
   bool IsEmpty() const { return data_.empty(); }
   void Empty() { data_.clear(); }
   const char* GetString() const { return data_.c_str(); }
@@ -128,12 +128,8 @@ class VRMWND_PLATFORM_API CString {
 
   friend bool operator==(const CString& a, const CString& b) { return a.data_ == b.data_; }
   friend bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
-  friend std::strong_ordering operator<=>(const CString& a, const CString& b) {
-    return a.Compare(b.GetString()) <=> 0;
-  }
-  friend std::strong_ordering operator<=>(const CString& a, const char* b) {
-    return a.Compare(b) <=> 0;
-  }
+  friend std::strong_ordering operator<=>(const CString& a, const CString& b) { return a.Compare(b.GetString()) <=> 0; }
+  friend std::strong_ordering operator<=>(const CString& a, const char* b) { return a.Compare(b) <=> 0; }
 
  private:
   template <typename T>
@@ -143,8 +139,7 @@ class VRMWND_PLATFORM_API CString {
     } else if constexpr (std::is_same_v<T, std::string>) {
       return value.c_str();
     } else {
-      static_assert(std::is_trivially_copyable_v<std::decay_t<const T&>>,
-                    "Format takes scalars, pointers and CString");
+      static_assert(std::is_trivially_copyable_v<std::decay_t<const T&>>, "Format takes scalars, pointers and CString");
       return static_cast<std::decay_t<const T&>>(value);
     }
   }
@@ -168,8 +163,7 @@ VRMWND_PLATFORM_API std::u32string Utf8ToCodePoints(std::string_view text);
 VRMWND_PLATFORM_API void Utf8Append(std::string& out, char32_t cp);
 // Bytes of the longest prefix of psz[0..nLength) that has at most nMaxBytes bytes
 // and ends on a character boundary (for fixed-size fields of binary layouts).
-VRMWND_PLATFORM_API std::size_t Utf8PrefixBytes(const char* psz, std::size_t nLength,
-                                                std::size_t nMaxBytes);
+VRMWND_PLATFORM_API std::size_t Utf8PrefixBytes(const char* psz, std::size_t nLength, std::size_t nMaxBytes);
 // The text cut to at most nMaxBytes bytes / nMaxChars characters, never inside
 // a character.
 VRMWND_PLATFORM_API CString Utf8CutToBytes(const char* psz, int nMaxBytes);

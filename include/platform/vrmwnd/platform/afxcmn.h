@@ -11,8 +11,7 @@ class VRMWND_PLATFORM_API CListCtrl : public CWnd {
 
  public:
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-  int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-                   int nSubItem = -1);
+  int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
   // The heading and width of column nCol; FALSE past the last column.
   BOOL GetColumn(int nCol, CString& strHeading, int& nWidth, int& nFormat) const;
   int GetColumnWidth(int nCol) const;

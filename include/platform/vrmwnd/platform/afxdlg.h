@@ -11,8 +11,7 @@
 
 class VRMWND_PLATFORM_API CDataExchange {
  public:
-  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-      : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
   BOOL m_bSaveAndValidate;
   CWnd* m_pDlgWnd;
   // The dialog item nIDC; raises CInvalidArgException* when the dialog has none.
@@ -70,5 +69,4 @@ class VRMWND_PLATFORM_API CDialog : public CWnd {
 // Creates a dialog window and its controls from a template: positions converted
 // from dialog units with the fixed base units (wingdi.h), every control given the
 // dialog font, then WM_INITDIALOG. Returns the dialog (not yet shown).
-VRMWND_PLATFORM_API HWND CreateDialogFromTemplate(const DLGTEMPLATEDESC& dialog, HWND owner,
-                                                  LPARAM init_param);
+VRMWND_PLATFORM_API HWND CreateDialogFromTemplate(const DLGTEMPLATEDESC& dialog, HWND owner, LPARAM init_param);

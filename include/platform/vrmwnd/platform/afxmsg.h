@@ -29,13 +29,13 @@ union AFX_PMSG_ANY {
 
 enum AfxSig : UINT {
   AfxSig_end = 0,
-  AfxSigCmd_v,   // void ()
-  AfxSigCmd_b,   // BOOL ()
-  AfxSig_vW,     // void (CWnd*)
-  AfxSig_vwww,   // void (UINT, UINT, UINT)
-  AfxSig_vv,     // void ()
-  AfxSig_lwl,    // LRESULT (WPARAM, LPARAM)
-  AfxSig_wv,     // UINT ()
+  AfxSigCmd_v,  // void ()
+  AfxSigCmd_b,  // BOOL ()
+  AfxSig_vW,    // void (CWnd*)
+  AfxSig_vwww,  // void (UINT, UINT, UINT)
+  AfxSig_vv,    // void ()
+  AfxSig_lwl,   // LRESULT (WPARAM, LPARAM)
+  AfxSig_wv,    // UINT ()
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -56,35 +56,49 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 
 #define afx_msg
 
-#define DECLARE_MESSAGE_MAP()                                     \
- protected:                                                       \
-  static const AFX_MSGMAP* GetThisMessageMap();                   \
-  const AFX_MSGMAP* GetMessageMap() const override;               \
-                                                                  \
+#define DECLARE_MESSAGE_MAP()                       \
+ protected:                                         \
+  static const AFX_MSGMAP* GetThisMessageMap();     \
+  const AFX_MSGMAP* GetMessageMap() const override; \
+                                                    \
  private:
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                         \
-  const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }    \
-  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                    \
-    using ThisClass [[maybe_unused]] = theClass;                                       \
-    using TheBaseClass = baseClass;                                                    \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
+  const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
+    using ThisClass [[maybe_unused]] = theClass;                                    \
+    using TheBaseClass = baseClass;                                                 \
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-#define END_MESSAGE_MAP()                                                              \
-  {0, 0, 0, 0, AfxSig_end, {}}                                                    \
-  };                                                                                   \
+#define END_MESSAGE_MAP()                                                                       \
+  {                                                                                             \
+    0, 0, 0, 0, AfxSig_end, {}                                                                  \
+  }                                                                                             \
+  }                                                                                             \
+  ;                                                                                             \
   static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-  return &messageMap;                                                                  \
+  return &messageMap;                                                                           \
   }
 
 // Handlers are named with their class, as in ON_BN_CLICKED(IDOK, &CMyDlg::OnOK).
 // Handler pointers keep their exact type: the entry stores each in the member of
 // its signature, and the dispatcher calls that member.
-#define AFX_MSG_CAST(member, type, fn) {.member = static_cast<type>(fn)}
+#define AFX_MSG_CAST(member, type, fn) \
+  { .member = static_cast<type>(fn) }
 
 #define ON_COMMAND(id, fn) \
-  {WM_COMMAND, 0, static_cast<UINT>(id), static_cast<UINT>(id), AfxSigCmd_v, AFX_MSG_CAST(pfn_v, void (CCmdTarget::*)(), fn)},
+  {WM_COMMAND,             \
+   0,                      \
+   static_cast<UINT>(id),  \
+   static_cast<UINT>(id),  \
+   AfxSigCmd_v,            \
+   AFX_MSG_CAST(pfn_v, void(CCmdTarget::*)(), fn)},
 #define ON_CONTROL(code, id, fn) \
-  {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(id), AfxSigCmd_v, AFX_MSG_CAST(pfn_v, void (CCmdTarget::*)(), fn)},
+  {WM_COMMAND,                   \
+   static_cast<UINT>(code),      \
+   static_cast<UINT>(id),        \
+   static_cast<UINT>(id),        \
+   AfxSigCmd_v,                  \
+   AFX_MSG_CAST(pfn_v, void(CCmdTarget::*)(), fn)},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
 #define ON_EN_UPDATE(id, fn) ON_CONTROL(EN_UPDATE, id, fn)
@@ -95,22 +109,31 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 #define ON_CBN_DROPDOWN(id, fn) ON_CONTROL(CBN_DROPDOWN, id, fn)
 #define ON_CBN_KILLFOCUS(id, fn) ON_CONTROL(CBN_KILLFOCUS, id, fn)
 #define ON_CONTROL_REFLECT(code, fn) \
-  {WM_COMMAND + WM_REFLECT_BASE, static_cast<UINT>(code), 0, 0, AfxSigCmd_v, AFX_MSG_CAST(pfn_v, void (CCmdTarget::*)(), fn)},
+  {WM_COMMAND + WM_REFLECT_BASE,     \
+   static_cast<UINT>(code),          \
+   0,                                \
+   0,                                \
+   AfxSigCmd_v,                      \
+   AFX_MSG_CAST(pfn_v, void(CCmdTarget::*)(), fn)},
 #define ON_CONTROL_REFLECT_EX(code, fn) \
-  {WM_COMMAND + WM_REFLECT_BASE, static_cast<UINT>(code), 0, 0, AfxSigCmd_b, AFX_MSG_CAST(pfn_b, BOOL (CCmdTarget::*)(), fn)},
+  {WM_COMMAND + WM_REFLECT_BASE,        \
+   static_cast<UINT>(code),             \
+   0,                                   \
+   0,                                   \
+   AfxSigCmd_b,                         \
+   AFX_MSG_CAST(pfn_b, BOOL(CCmdTarget::*)(), fn)},
 #define ON_MESSAGE(message, fn) \
-  {static_cast<UINT>(message), 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(pfn_lwl, LRESULT (CCmdTarget::*)(WPARAM, LPARAM), fn)},
+  {static_cast<UINT>(message), 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(pfn_lwl, LRESULT(CCmdTarget::*)(WPARAM, LPARAM), fn)},
 #define ON_WM_SETFOCUS() \
-  {WM_SETFOCUS, 0, 0, 0, AfxSig_vW, AFX_MSG_CAST(pfn_vW, void (CWnd::*)(CWnd*), &ThisClass::OnSetFocus)},
+  {WM_SETFOCUS, 0, 0, 0, AfxSig_vW, AFX_MSG_CAST(pfn_vW, void(CWnd::*)(CWnd*), &ThisClass::OnSetFocus)},
 #define ON_WM_KILLFOCUS() \
-  {WM_KILLFOCUS, 0, 0, 0, AfxSig_vW, AFX_MSG_CAST(pfn_vW, void (CWnd::*)(CWnd*), &ThisClass::OnKillFocus)},
+  {WM_KILLFOCUS, 0, 0, 0, AfxSig_vW, AFX_MSG_CAST(pfn_vW, void(CWnd::*)(CWnd*), &ThisClass::OnKillFocus)},
 #define ON_WM_CHAR() \
-  {WM_CHAR, 0, 0, 0, AfxSig_vwww, AFX_MSG_CAST(pfn_vwww, void (CWnd::*)(UINT, UINT, UINT), &ThisClass::OnChar)},
+  {WM_CHAR, 0, 0, 0, AfxSig_vwww, AFX_MSG_CAST(pfn_vwww, void(CWnd::*)(UINT, UINT, UINT), &ThisClass::OnChar)},
 #define ON_WM_KEYDOWN() \
-  {WM_KEYDOWN, 0, 0, 0, AfxSig_vwww, AFX_MSG_CAST(pfn_vwww, void (CWnd::*)(UINT, UINT, UINT), &ThisClass::OnKeyDown)},
+  {WM_KEYDOWN, 0, 0, 0, AfxSig_vwww, AFX_MSG_CAST(pfn_vwww, void(CWnd::*)(UINT, UINT, UINT), &ThisClass::OnKeyDown)},
 #define ON_WM_KEYUP() \
-  {WM_KEYUP, 0, 0, 0, AfxSig_vwww, AFX_MSG_CAST(pfn_vwww, void (CWnd::*)(UINT, UINT, UINT), &ThisClass::OnKeyUp)},
-#define ON_WM_DESTROY() \
-  {WM_DESTROY, 0, 0, 0, AfxSig_vv, AFX_MSG_CAST(pfn_vv, void (CWnd::*)(), &ThisClass::OnDestroy)},
+  {WM_KEYUP, 0, 0, 0, AfxSig_vwww, AFX_MSG_CAST(pfn_vwww, void(CWnd::*)(UINT, UINT, UINT), &ThisClass::OnKeyUp)},
+#define ON_WM_DESTROY() {WM_DESTROY, 0, 0, 0, AfxSig_vv, AFX_MSG_CAST(pfn_vv, void(CWnd::*)(), &ThisClass::OnDestroy)},
 #define ON_WM_GETDLGCODE() \
-  {WM_GETDLGCODE, 0, 0, 0, AfxSig_wv, AFX_MSG_CAST(pfn_wv, UINT (CWnd::*)(), &ThisClass::OnGetDlgCode)},
+  {WM_GETDLGCODE, 0, 0, 0, AfxSig_wv, AFX_MSG_CAST(pfn_wv, UINT(CWnd::*)(), &ThisClass::OnGetDlgCode)},

@@ -19,11 +19,11 @@ struct CRuntimeClass {
 };
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
-#define DECLARE_DYNAMIC(class_name)                        \
- public:                                                   \
-  static const CRuntimeClass class##class_name;            \
+#define DECLARE_DYNAMIC(class_name)             \
+ public:                                        \
+  static const CRuntimeClass class##class_name; \
   const CRuntimeClass* GetRuntimeClass() const override;
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                 \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                  \
   const CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), \
                                                        RUNTIME_CLASS(base_class_name)}; \
   const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
@@ -33,9 +33,7 @@ class VRMWND_PLATFORM_API CObject {
   virtual ~CObject() = default;
   static const CRuntimeClass classCObject;
   virtual const CRuntimeClass* GetRuntimeClass() const { return &classCObject; }
-  BOOL IsKindOf(const CRuntimeClass* pClass) const {
-    return GetRuntimeClass()->IsDerivedFrom(pClass);
-  }
+  BOOL IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 };
 inline const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), nullptr};
 

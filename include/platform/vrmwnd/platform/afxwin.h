@@ -67,11 +67,10 @@ class VRMWND_PLATFORM_API CWnd : public CCmdTarget {
   BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
   HWND UnsubclassWindow();
 
-  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                        DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-                        void* lpParam = nullptr);
-  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                      const RECT& rect, CWnd* pParentWnd, UINT nID);
+  virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, void* lpParam = nullptr);
+  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                      UINT nID);
   virtual BOOL DestroyWindow();
 
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;

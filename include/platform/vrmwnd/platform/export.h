@@ -4,5 +4,4 @@
 // dynamic_cast work across libraries); a function or variable one by one.
 #pragma once
 
-
 #define VRMWND_PLATFORM_API __attribute__((visibility("default")))

@@ -155,7 +155,7 @@ class VRMWND_PLATFORM_API CGXGridCore {
  private:
   static constexpr long kHeaderKey = -1;
   long CellKey(ROWCOL row) const;  // the record, or kHeaderKey; -2 for none
-  void ResetMapping();  // identity, then the sort again
+  void ResetMapping();             // identity, then the sort again
   CString TotalOf(ROWCOL col);
 
   ROWCOL rows_ = 0;
@@ -163,7 +163,7 @@ class VRMWND_PLATFORM_API CGXGridCore {
   std::map<ROWCOL, int> widths_;
   std::map<ROWCOL, CGXStyle> col_styles_;
   std::map<std::pair<long, ROWCOL>, CGXStyle> cells_;  // (record or header, column)
-  std::vector<long> records_;                           // record of each record row
+  std::vector<long> records_;                          // record of each record row
   std::vector<bool> hidden_;
   std::vector<bool> summed_;
   std::vector<long> selected_;  // selected records

@@ -48,6 +48,5 @@ constexpr DWORD ERROR_MR_MID_NOT_FOUND = 317;
 // HRESULT (a FACILITY_WIN32 one by its code), ending "\r\n" as Windows writes it,
 // cut to size - 1 characters. Returns its length, or 0 with ERROR_MR_MID_NOT_FOUND
 // for a code the system has no text for. Language and arguments are ignored.
-VRMWND_PLATFORM_API DWORD FormatMessageA(DWORD flags, const void* source, DWORD message_id,
-                                         DWORD language_id, LPSTR buffer, DWORD size,
-                                         va_list* arguments);
+VRMWND_PLATFORM_API DWORD FormatMessageA(DWORD flags, const void* source, DWORD message_id, DWORD language_id,
+                                         LPSTR buffer, DWORD size, va_list* arguments);

@@ -25,5 +25,5 @@ typedef struct _numberfmtA {
 // it (3; 32 for 3 then 2; a final 0 stops the repetition). Without a format the
 // settings of 1046 or 1033 are used (1046 for LCID 0 and the defaults); with one,
 // flags must be 0.
-VRMWND_PLATFORM_API int GetNumberFormatA(LCID locale, DWORD flags, const char* value,
-                                         const NUMBERFMTA* format, char* number, int cchNumber);
+VRMWND_PLATFORM_API int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMTA* format,
+                                         char* number, int cchNumber);

@@ -14,10 +14,9 @@ using REFCLSID = const CLSID&;
 
 inline bool IsEqualGUID(const GUID& a, const GUID& b) { return a == b; }
 
-constexpr DWORD CLSCTX_INPROC_SERVER = 0x1, CLSCTX_INPROC_HANDLER = 0x2,
-                CLSCTX_LOCAL_SERVER = 0x4, CLSCTX_REMOTE_SERVER = 0x10,
-                CLSCTX_ALL = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER |
-                             CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
+constexpr DWORD CLSCTX_INPROC_SERVER = 0x1, CLSCTX_INPROC_HANDLER = 0x2, CLSCTX_LOCAL_SERVER = 0x4,
+                CLSCTX_REMOTE_SERVER = 0x10,
+                CLSCTX_ALL = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER;
 constexpr HRESULT REGDB_E_CLASSNOTREG = static_cast<HRESULT>(0x80040154u);
 constexpr HRESULT CLASS_E_NOAGGREGATION = static_cast<HRESULT>(0x80040110u);
 constexpr HRESULT CO_E_CLASSSTRING = static_cast<HRESULT>(0x800401F3u);
@@ -32,14 +31,14 @@ VRMWND_PLATFORM_API GUID GuidFromText(LPCSTR text);
 // interface, at namespace scope; uuidof<IFoo>() reads it.
 template <class T>
 struct InterfaceIdentity;
-#define DECLARE_INTERFACE_IID(Interface, text)                   \
-  template <>                                                    \
-  struct InterfaceIdentity<Interface> {                          \
-    static constexpr const char* kName = #Interface;             \
-    static const IID& Get() {                                    \
-      static const IID iid = GuidFromText(text);                 \
-      return iid;                                                \
-    }                                                            \
+#define DECLARE_INTERFACE_IID(Interface, text)       \
+  template <>                                        \
+  struct InterfaceIdentity<Interface> {              \
+    static constexpr const char* kName = #Interface; \
+    static const IID& Get() {                        \
+      static const IID iid = GuidFromText(text);     \
+      return iid;                                    \
+    }                                                \
   };
 template <class T>
 const IID& uuidof() {
@@ -55,5 +54,5 @@ using ClassCreator = std::function<HRESULT(REFIID riid, void** ppv)>;
 VRMWND_PLATFORM_API ClassCreator CoRegisterClassCreator(REFCLSID clsid, ClassCreator creator);
 // REGDB_E_CLASSNOTREG for a class nobody registered, CLASS_E_NOAGGREGATION with an
 // outer object, E_POINTER without ppv; otherwise the creator's result.
-VRMWND_PLATFORM_API HRESULT CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter,
-                                             DWORD dwClsContext, REFIID riid, void** ppv);
+VRMWND_PLATFORM_API HRESULT CoCreateInstance(REFCLSID rclsid, IUnknown* pUnkOuter, DWORD dwClsContext, REFIID riid,
+                                             void** ppv);

@@ -36,8 +36,7 @@ typedef struct _PROCESS_MEMORY_COUNTERS_EX {
 
 // Working set = resident memory; PrivateUsage and PagefileUsage = the process's own
 // anonymous memory, resident or swapped. Only the current process is known.
-VRMWND_PLATFORM_API BOOL GetProcessMemoryInfo(HANDLE process, PROCESS_MEMORY_COUNTERS_EX* counters,
-                                              DWORD cb);
+VRMWND_PLATFORM_API BOOL GetProcessMemoryInfo(HANDLE process, PROCESS_MEMORY_COUNTERS_EX* counters, DWORD cb);
 
 typedef struct _MEMORYSTATUSEX {
   DWORD dwLength;
@@ -85,7 +84,5 @@ constexpr DWORD ERROR_RESOURCE_TYPE_NOT_FOUND = 1813;
 // with ERROR_RESOURCE_TYPE_NOT_FOUND. VerQueryValueA answers only the root block
 // "\" with the VS_FIXEDFILEINFO.
 VRMWND_PLATFORM_API DWORD GetFileVersionInfoSizeA(LPCSTR file_name, LPDWORD handle);
-VRMWND_PLATFORM_API BOOL GetFileVersionInfoA(LPCSTR file_name, DWORD handle, DWORD size,
-                                             void* data);
-VRMWND_PLATFORM_API BOOL VerQueryValueA(const void* block, LPCSTR sub_block, void** buffer,
-                                        UINT* length);
+VRMWND_PLATFORM_API BOOL GetFileVersionInfoA(LPCSTR file_name, DWORD handle, DWORD size, void* data);
+VRMWND_PLATFORM_API BOOL VerQueryValueA(const void* block, LPCSTR sub_block, void** buffer, UINT* length);

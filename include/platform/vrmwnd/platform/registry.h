@@ -38,24 +38,21 @@ constexpr DWORD ERROR_BADKEY = 1010;
 
 // Opens an existing key below `key` (a root or an opened key); a missing key gives
 // ERROR_FILE_NOT_FOUND. `sub_key` null or "" opens `key` itself again.
-VRMWND_PLATFORM_API LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD options, REGSAM sam,
-                                          PHKEY result);
+VRMWND_PLATFORM_API LSTATUS RegOpenKeyExA(HKEY key, LPCSTR sub_key, DWORD options, REGSAM sam, PHKEY result);
 // Opens the key, creating it (and every missing key above it) when missing;
 // `disposition` (may be null) says which happened. Class, options, sam and security
 // are accepted and ignored.
-VRMWND_PLATFORM_API LSTATUS RegCreateKeyExA(HKEY key, LPCSTR sub_key, DWORD reserved,
-                                            LPSTR class_name, DWORD options, REGSAM sam,
-                                            const void* security, PHKEY result,
-                                            LPDWORD disposition);
+VRMWND_PLATFORM_API LSTATUS RegCreateKeyExA(HKEY key, LPCSTR sub_key, DWORD reserved, LPSTR class_name, DWORD options,
+                                            REGSAM sam, const void* security, PHKEY result, LPDWORD disposition);
 // Windows rules: `data` null asks only for the size; a buffer smaller than the
 // value gives ERROR_MORE_DATA with the size needed in *data_size; REG_SZ sizes
 // count the terminating null. A missing value gives ERROR_FILE_NOT_FOUND.
-VRMWND_PLATFORM_API LSTATUS RegQueryValueExA(HKEY key, LPCSTR value_name, LPDWORD reserved,
-                                             LPDWORD type, LPBYTE data, LPDWORD data_size);
+VRMWND_PLATFORM_API LSTATUS RegQueryValueExA(HKEY key, LPCSTR value_name, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                                             LPDWORD data_size);
 // REG_SZ stores the text up to its first null (within data_size); REG_DWORD needs
 // data_size 4. Other types give ERROR_INVALID_PARAMETER.
-VRMWND_PLATFORM_API LSTATUS RegSetValueExA(HKEY key, LPCSTR value_name, DWORD reserved, DWORD type,
-                                           const BYTE* data, DWORD data_size);
+VRMWND_PLATFORM_API LSTATUS RegSetValueExA(HKEY key, LPCSTR value_name, DWORD reserved, DWORD type, const BYTE* data,
+                                           DWORD data_size);
 VRMWND_PLATFORM_API LSTATUS RegDeleteValueA(HKEY key, LPCSTR value_name);
 // Closing a root key does nothing; closing an opened key frees it.
 VRMWND_PLATFORM_API LSTATUS RegCloseKey(HKEY key);

@@ -45,8 +45,7 @@ VRMWND_PLATFORM_API void AfxSetResourceHandle(HINSTANCE instance);
 VRMWND_PLATFORM_API HINSTANCE AfxGetInstanceHandle();
 
 // Adds (or replaces) the template `id` of `module`.
-VRMWND_PLATFORM_API void AfxRegisterDialogTemplate(HINSTANCE module, UINT id,
-    const DLGTEMPLATEDESC& dialog);
+VRMWND_PLATFORM_API void AfxRegisterDialogTemplate(HINSTANCE module, UINT id, const DLGTEMPLATEDESC& dialog);
 // The template `id` from the resource chain, or nullptr.
 VRMWND_PLATFORM_API const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id);
 

@@ -11,14 +11,12 @@
 // Creation. A class name is one of the built-in classes ("EDIT", "COMBOBOX",
 // "BUTTON", "STATIC", "#32770" for dialogs) or a name given to RegisterClassName.
 // Positions are client coordinates of the parent (screen coordinates without one).
-VRMWND_PLATFORM_API HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name,
-                                         DWORD style, int x, int y, int width, int height,
-                                         HWND parent, UINT id, HINSTANCE instance, void* param);
-inline HWND CreateWindowEx(DWORD ex_style, LPCSTR class_name, LPCSTR window_name,
-                           DWORD style, int x, int y, int width, int height, HWND parent,
-                           UINT id, HINSTANCE instance, void* param) {
-  return CreateWindowExA(ex_style, class_name, window_name, style, x, y, width, height,
-                         parent, id, instance, param);
+VRMWND_PLATFORM_API HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name, DWORD style, int x,
+                                         int y, int width, int height, HWND parent, UINT id, HINSTANCE instance,
+                                         void* param);
+inline HWND CreateWindowEx(DWORD ex_style, LPCSTR class_name, LPCSTR window_name, DWORD style, int x, int y, int width,
+                           int height, HWND parent, UINT id, HINSTANCE instance, void* param) {
+  return CreateWindowExA(ex_style, class_name, window_name, style, x, y, width, height, parent, id, instance, param);
 }
 // Registers a window class by name with its procedure; FALSE when the name exists.
 VRMWND_PLATFORM_API BOOL RegisterClassName(LPCSTR class_name, WNDPROC proc);
@@ -40,8 +38,7 @@ inline BOOL PostMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   return PostMessageA(hwnd, message, wparam, lparam);
 }
 VRMWND_PLATFORM_API void PostQuitMessage(int exit_code);
-VRMWND_PLATFORM_API LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WPARAM wparam,
-                                            LPARAM lparam);
+VRMWND_PLATFORM_API LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 VRMWND_PLATFORM_API LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 inline LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(hwnd, message, wparam, lparam);
@@ -50,8 +47,7 @@ VRMWND_PLATFORM_API LRESULT DefDlgProcA(HWND hwnd, UINT message, WPARAM wparam, 
 
 // The queue. Nothing blocks: GetMessage on an empty queue asks the installed user
 // agent to act (useragent.h) and returns -1 when nobody does.
-VRMWND_PLATFORM_API BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max,
-                                      UINT remove);
+VRMWND_PLATFORM_API BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove);
 inline BOOL PeekMessage(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
   return PeekMessageA(msg, hwnd, filter_min, filter_max, remove);
 }
@@ -70,9 +66,7 @@ inline BOOL IsDialogMessage(HWND dialog, LPMSG msg) { return IsDialogMessageA(di
 // Window state.
 VRMWND_PLATFORM_API LONG_PTR GetWindowLongPtrA(HWND hwnd, int index);
 VRMWND_PLATFORM_API LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value);
-inline LONG GetWindowLong(HWND hwnd, int index) {
-  return static_cast<LONG>(GetWindowLongPtrA(hwnd, index));
-}
+inline LONG GetWindowLong(HWND hwnd, int index) { return static_cast<LONG>(GetWindowLongPtrA(hwnd, index)); }
 inline LONG SetWindowLong(HWND hwnd, int index, LONG value) {
   return static_cast<LONG>(SetWindowLongPtrA(hwnd, index, value));
 }
@@ -90,10 +84,10 @@ VRMWND_PLATFORM_API UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int 
 VRMWND_PLATFORM_API BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
 VRMWND_PLATFORM_API BOOL EnableWindow(HWND hwnd, BOOL enable);  // returns TRUE when it was disabled
 VRMWND_PLATFORM_API BOOL IsWindowEnabled(HWND hwnd);
-VRMWND_PLATFORM_API BOOL ShowWindow(HWND hwnd, int command);    // returns TRUE when it was visible
-VRMWND_PLATFORM_API BOOL IsWindowVisible(HWND hwnd);  // visible and every ancestor visible
-VRMWND_PLATFORM_API BOOL GetWindowRect(HWND hwnd, LPRECT rect); // screen coordinates
-VRMWND_PLATFORM_API BOOL GetClientRect(HWND hwnd, LPRECT rect); // (0, 0, width, height)
+VRMWND_PLATFORM_API BOOL ShowWindow(HWND hwnd, int command);     // returns TRUE when it was visible
+VRMWND_PLATFORM_API BOOL IsWindowVisible(HWND hwnd);             // visible and every ancestor visible
+VRMWND_PLATFORM_API BOOL GetWindowRect(HWND hwnd, LPRECT rect);  // screen coordinates
+VRMWND_PLATFORM_API BOOL GetClientRect(HWND hwnd, LPRECT rect);  // (0, 0, width, height)
 VRMWND_PLATFORM_API BOOL ScreenToClient(HWND hwnd, LPPOINT point);
 VRMWND_PLATFORM_API BOOL ClientToScreen(HWND hwnd, LPPOINT point);
 VRMWND_PLATFORM_API BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);

@@ -30,8 +30,8 @@ VRMWND_SUITE_API void ProgramaAlteracaoNota(TAlteraNota pAltera);
 // A política de liberação do processo: recebe os argumentos de QZLiberaAcesso3 e
 // decide. Função vazia volta ao padrão (tudo liberado, nível concedido igual ao
 // pedido).
-using TPoliticaLiberaAcesso = std::function<int(const char*, unsigned short, long, QZModuloNumero,
-                                                unsigned short, unsigned short&, CWnd*)>;
+using TPoliticaLiberaAcesso =
+    std::function<int(const char*, unsigned short, long, QZModuloNumero, unsigned short, unsigned short&, CWnd*)>;
 VRMWND_SUITE_API void InstalaPoliticaLiberaAcesso(TPoliticaLiberaAcesso politica);
 
 // Os passos da criação de uma empresa em arquivo, na ordem em que acontecem.

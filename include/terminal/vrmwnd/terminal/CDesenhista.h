@@ -34,9 +34,7 @@ struct TAlvo {
   int yPixel = 0;
   int nPassoX = kPixelsPorColuna;
   int nPassoY = kPixelsPorLinha;
-  POINT PontoEm(int x, int y) const {
-    return POINT{xPixel + (x - ret.x) * nPassoX, yPixel + (y - ret.y) * nPassoY};
-  }
+  POINT PontoEm(int x, int y) const { return POINT{xPixel + (x - ret.x) * nPassoX, yPixel + (y - ret.y) * nPassoY}; }
 };
 
 class VRMWND_TERMINAL_API CMapaTela {

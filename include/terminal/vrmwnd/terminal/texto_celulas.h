@@ -32,6 +32,7 @@ VRMWND_TERMINAL_API TRotulo RotuloSemAtalho(std::string_view strTexto, bool bCom
 // As linhas do texto numa largura de células: quebra nas quebras de linha ("\n" ou
 // "\r\n") e, com bQuebraPalavras, entre palavras (uma palavra maior que a largura é
 // cortada). Sem quebra de palavras cada linha fica inteira.
-VRMWND_TERMINAL_API std::vector<std::string> QuebraLinhas(std::string_view strTexto, int nLargura, bool bQuebraPalavras);
+VRMWND_TERMINAL_API std::vector<std::string> QuebraLinhas(std::string_view strTexto, int nLargura,
+                                                          bool bQuebraPalavras);
 
 }  // namespace vrmwnd::terminal

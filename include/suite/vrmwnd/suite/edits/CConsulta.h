@@ -16,8 +16,8 @@ enum : unsigned short { CONSULTA_PREENCHE_LINHA = 1, CONSULTA_INCLUI = 2 };
 
 // (dono, pedido, chave, reservado, colunas): no pedido 1 preenche os textos das
 // colunas da linha da chave (um CString por coluna); no pedido 2 inclui um registro.
-using PFN_CONSULTA_LINHA = void (*)(long lDono, unsigned short nPedido, long lChave,
-                                    unsigned short nReservado, CString* pColunas);
+using PFN_CONSULTA_LINHA = void (*)(long lDono, unsigned short nPedido, long lChave, unsigned short nReservado,
+                                    CString* pColunas);
 
 class VRMWND_SUITE_API CConsulta : public CQZDialog {
  public:
@@ -33,16 +33,16 @@ class VRMWND_SUITE_API CConsulta : public CQZDialog {
   const CString& GetIDConsulta() const { return m_strIDConsulta; }
   // nAlinhamento: 0 esquerda, 1 direita, 2 centro; nTipo: tipo do dado (3 = texto);
   // bVisivel: 0 esconde a coluna (largura 0); nReservado: 0.
-  void AdicionaColuna(const CString& strTitulo, int nLargura, int nAlinhamento, int nTipo,
-                      int bVisivel, int nReservado);
+  void AdicionaColuna(const CString& strTitulo, int nLargura, int nAlinhamento, int nTipo, int bVisivel,
+                      int nReservado);
   int GetQuantidadeColunas() const { return static_cast<int>(m_colunas.size()); }
   void Conecta(PFN_CONSULTA_LINHA pfnLinha, void* pDono);
   void HabilitaInclusao(int bHabilita) { m_bInclusao = bHabilita != 0; }
   bool GetInclusaoHabilitada() const { return m_bInclusao; }
   // O cadastro que F6 abre: strPrograma é o programa da instalação ou o caminho do
   // controle que pediu a lista; lReservado é 0.
-  void SetF6(const CString& strPrograma, long lReservado, const CString& strEmpresa,
-             unsigned short nUsuario, long lSessao);
+  void SetF6(const CString& strPrograma, long lReservado, const CString& strEmpresa, unsigned short nUsuario,
+             long lSessao);
   const CString& GetProgramaF6() const { return m_strProgramaF6; }
   // Quem trata F6 em lugar do programa (o edit que abriu a lista põe o seu cadastro).
   void SetAcaoF6(std::function<void()> acao) { m_acaoF6 = std::move(acao); }

@@ -17,7 +17,7 @@ class CQZBancoEmpresa;
 // Um cadastro como os edits o leem. Os nomes de coluna são do esquema da empresa;
 // filtros com coluna nula não se aplicam ao cadastro.
 struct TDescricaoCadastro {
-  const char* szNome;             // "filial", "conta", … (comando `consulta`, falhas programadas)
+  const char* szNome;  // "filial", "conta", … (comando `consulta`, falhas programadas)
   const char* szTabela;
   const char* szColunaChave;
   const char* szColunaCodigo;     // o que a pessoa digita
@@ -27,19 +27,19 @@ struct TDescricaoCadastro {
   const char* szColunaTipo;       // letra de tipo (contas: 'A' analítica, 'T' sintética)
   const char* szColunaCaracteristica;
   const char* szColunaProdutoServico;  // 'P' produto, 'S' serviço
-  const char* szTitulo;           // título da lista
+  const char* szTitulo;                // título da lista
   const char* szIDConsulta;
-  const char* szTituloCodigo;     // títulos das duas colunas da lista
+  const char* szTituloCodigo;  // títulos das duas colunas da lista
   const char* szTituloDescricao;
-  unsigned long nMensagem;        // código desconhecido ou ambíguo
+  unsigned long nMensagem;  // código desconhecido ou ambíguo
   const char* szModuloMensagem;
-  int nLimiteTexto;               // caracteres que a pessoa pode digitar
+  int nLimiteTexto;  // caracteres que a pessoa pode digitar
 };
 
 // Os filtros de um edit; valor zero (ou texto vazio) não filtra.
 struct TFiltroCadastro {
   WORD iFilial = 0;
-  CString strTipos;        // letras de tipo aceitas ("A", "AT", …)
+  CString strTipos;  // letras de tipo aceitas ("A", "AT", …)
   int nCaracteristica = 0;
   char cProdutoServico = 0;
 };
@@ -72,8 +72,7 @@ class VRMWND_SUITE_API CEditCadastro : public CBaseEditExDF {
   void SetText(const char* szTexto) override { CBaseEditExDF::SetText(szTexto); }
 
   // A função de linha da lista: pedido 1, código e descrição da chave.
-  static void F4(long lDono, unsigned short nPedido, long lChave, unsigned short nReservado,
-                 CString* pColunas);
+  static void F4(long lDono, unsigned short nPedido, long lChave, unsigned short nReservado, CString* pColunas);
 
  protected:
   // Vazio vale (sem chave); um código que dá exatamente um registro nos filtros é

@@ -8,7 +8,6 @@
 #include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
 
-
 // Se o edit segue a personalização de movimentos da empresa (campos que a empresa
 // torna obrigatórios ou somente leitura).
 class VRMWND_SUITE_API CQZDFEditPersonalizaMovimento {

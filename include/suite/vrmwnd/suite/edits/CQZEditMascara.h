@@ -1,7 +1,7 @@
 // Edits de máscara da suíte: CQZEditMascara aceita em cada posição só o que a
 // máscara permite ('9' dígito, 'A' letra, '*' qualquer caractere; o resto é
-// literal e entra sozinho; na máscara numérica, '9' e '0' são dígitos); CQZEditRegDma lê datas "dd/mm/aaaa" como REG_QZDMA;
-// CQZEditNFEChaveDeAcesso recebe os 44 dígitos da chave de acesso da NF-e.
+// literal e entra sozinho; na máscara numérica, '9' e '0' são dígitos); CQZEditRegDma lê datas "dd/mm/aaaa" como
+// REG_QZDMA; CQZEditNFEChaveDeAcesso recebe os 44 dígitos da chave de acesso da NF-e.
 #pragma once
 
 #include "vrmwnd/base/datas.h"

@@ -16,8 +16,8 @@
 
 struct REG_CM_CFGALERTAPS : vrmsuite::TBlocoFixo<REG_CM_CFGALERTAPS, 1032> {
   static constexpr const char* kNome = "REG_CM_CFGALERTAPS";
-  static constexpr DWORD kTipoInclusaoCP = 1;          // CM_TIPOALERTAEMAIL_INCLUSAO_CP
-  static constexpr DWORD kNivelTudo = 0xFFFFFFFFu;     // CM_CFGALERTA_NIVEL_DETALHE_TUDO
+  static constexpr DWORD kTipoInclusaoCP = 1;       // CM_TIPOALERTAEMAIL_INCLUSAO_CP
+  static constexpr DWORD kNivelTudo = 0xFFFFFFFFu;  // CM_CFGALERTA_NIVEL_DETALHE_TUDO
   QZ_LAYOUT_CAMPOS(QZ_CAMPOS_REG_CM_CFGALERTAPS)
 };
 QZ_LAYOUT_VERIFICA(REG_CM_CFGALERTAPS, 1032);

@@ -29,7 +29,5 @@ class VRMWND_SUITE_API TESMovimento {
  public:
   // Libera o que o servidor alocou dentro do movimento (a observação) e zera o
   // identificador; identificador inválido não libera nada.
-  static void ZerarGlobalAlloc(REG_ES_MOVIMENTOPS& reg) {
-    reg.LiberaBloco<REG_ES_MOVIMENTOPS::kOff_hObservacao>();
-  }
+  static void ZerarGlobalAlloc(REG_ES_MOVIMENTOPS& reg) { reg.LiberaBloco<REG_ES_MOVIMENTOPS::kOff_hObservacao>(); }
 };

@@ -1,6 +1,6 @@
 // Filial como a leem o cadastro fiscal (REG_DF_FILIALPS, 160 bytes: nome, CNPJ, UF, a
-// marca de filial tributada pelo IPI e a de COFINS com situação tributária própria) e o cadastro de naturezas (REG_CN_FILIALPS,
-// 96 bytes: o número que as grades mostram e o nome).
+// marca de filial tributada pelo IPI e a de COFINS com situação tributária própria) e o cadastro de naturezas
+// (REG_CN_FILIALPS, 96 bytes: o número que as grades mostram e o nome).
 #pragma once
 
 #include "vrmwnd/suite/leiautes/layout_fixo.h"

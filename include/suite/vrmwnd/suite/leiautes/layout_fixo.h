@@ -25,12 +25,22 @@ namespace vrmsuite {
 // registro, o campo e o deslocamento.
 class VRMWND_SUITE_API CQZErroLayout : public std::runtime_error {
  public:
-  CQZErroLayout(const char* szRegistro, const char* szCampo, std::size_t nOffset,
-                const std::string& strMotivo);
+  CQZErroLayout(const char* szRegistro, const char* szCampo, std::size_t nOffset, const std::string& strMotivo);
 };
 
 enum class ETipoCampo : std::uint8_t {
-  Byte, Caractere, Int16, Word, Int32, Dword, Int64, Moeda, Data, Handle, Texto, Bloco
+  Byte,
+  Caractere,
+  Int16,
+  Word,
+  Int32,
+  Dword,
+  Int64,
+  Moeda,
+  Data,
+  Handle,
+  Texto,
+  Bloco
 };
 
 struct TCampoLayout {
@@ -44,15 +54,24 @@ struct TCampoLayout {
 
 template <class T>
 consteval ETipoCampo TipoDoCampo() {
-  if constexpr (std::is_same_v<T, BYTE>) return ETipoCampo::Byte;
-  else if constexpr (std::is_same_v<T, char>) return ETipoCampo::Caractere;
-  else if constexpr (std::is_same_v<T, SHORT>) return ETipoCampo::Int16;
-  else if constexpr (std::is_same_v<T, WORD>) return ETipoCampo::Word;
-  else if constexpr (std::is_same_v<T, LONG>) return ETipoCampo::Int32;
-  else if constexpr (std::is_same_v<T, DWORD>) return ETipoCampo::Dword;
-  else if constexpr (std::is_same_v<T, LONGLONG>) return ETipoCampo::Int64;
-  else if constexpr (std::is_same_v<T, CY>) return ETipoCampo::Moeda;
-  else static_assert(sizeof(T) == 0, "tipo de campo sem correspondente");
+  if constexpr (std::is_same_v<T, BYTE>)
+    return ETipoCampo::Byte;
+  else if constexpr (std::is_same_v<T, char>)
+    return ETipoCampo::Caractere;
+  else if constexpr (std::is_same_v<T, SHORT>)
+    return ETipoCampo::Int16;
+  else if constexpr (std::is_same_v<T, WORD>)
+    return ETipoCampo::Word;
+  else if constexpr (std::is_same_v<T, LONG>)
+    return ETipoCampo::Int32;
+  else if constexpr (std::is_same_v<T, DWORD>)
+    return ETipoCampo::Dword;
+  else if constexpr (std::is_same_v<T, LONGLONG>)
+    return ETipoCampo::Int64;
+  else if constexpr (std::is_same_v<T, CY>)
+    return ETipoCampo::Moeda;
+  else
+    static_assert(sizeof(T) == 0, "tipo de campo sem correspondente");
 }
 
 consteval bool NomesIguais(const char* a, const char* b) {
@@ -64,8 +83,7 @@ consteval bool NomesIguais(const char* a, const char* b) {
 template <std::size_t N>
 consteval bool CamposValidos(const TCampoLayout (&aCampos)[N], std::size_t nTamanho) {
   for (std::size_t i = 0; i < N; ++i) {
-    if (aCampos[i].nLargura == 0 || aCampos[i].nOffset + aCampos[i].nLargura > nTamanho)
-      return false;
+    if (aCampos[i].nLargura == 0 || aCampos[i].nOffset + aCampos[i].nLargura > nTamanho) return false;
     for (std::size_t j = i + 1; j < N; ++j) {
       const TCampoLayout& a = aCampos[i];
       const TCampoLayout& b = aCampos[j];
@@ -89,8 +107,7 @@ class TVetorLayout {
   TElem& operator[](std::size_t i) const {
     if (i >= m_nQtd)
       throw CQZErroLayout(m_szRegistro, m_szCampo, 0,
-                          "índice " + std::to_string(i) + " fora do vetor de " +
-                              std::to_string(m_nQtd) + " elementos");
+                          "índice " + std::to_string(i) + " fora do vetor de " + std::to_string(m_nQtd) + " elementos");
     return m_pElementos[i];
   }
 
@@ -106,20 +123,17 @@ class TVetorLayout {
 namespace acesso {
 // Resolve o identificador de um vetor de nQtd elementos de nTamanhoElem bytes;
 // lança CQZErroLayout quando o identificador é inválido ou o bloco é pequeno demais.
-VRMWND_SUITE_API void* ResolveVetor(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
-                                    const char* szRegistro, const char* szCampo,
-                                    std::size_t nOffset);
+VRMWND_SUITE_API void* ResolveVetor(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem, const char* szRegistro,
+                                    const char* szCampo, std::size_t nOffset);
 // Quantos elementos cabem de fato no bloco (0 para identificador inválido); não lança.
-VRMWND_SUITE_API std::size_t ElementosQueCabem(DWORD hBloco, std::size_t nQtd,
-                                               std::size_t nTamanhoElem, void** ppBloco);
-VRMWND_SUITE_API std::string_view TextoDoCampo(const BYTE* pCampo, std::size_t nLargura,
-                                               const char* szRegistro, const char* szCampo,
-                                               std::size_t nOffset);
-// Grava o texto cortado em fronteira de caractere UTF-8; false quando precisou cortar.
-VRMWND_SUITE_API bool GravaTextoNoCampo(BYTE* pCampo, std::size_t nLargura,
-                                        std::string_view sTexto);
-VRMWND_SUITE_API std::string_view TextoAlocado(DWORD hTexto, const char* szRegistro,
+VRMWND_SUITE_API std::size_t ElementosQueCabem(DWORD hBloco, std::size_t nQtd, std::size_t nTamanhoElem,
+                                               void** ppBloco);
+VRMWND_SUITE_API std::string_view TextoDoCampo(const BYTE* pCampo, std::size_t nLargura, const char* szRegistro,
                                                const char* szCampo, std::size_t nOffset);
+// Grava o texto cortado em fronteira de caractere UTF-8; false quando precisou cortar.
+VRMWND_SUITE_API bool GravaTextoNoCampo(BYTE* pCampo, std::size_t nLargura, std::string_view sTexto);
+VRMWND_SUITE_API std::string_view TextoAlocado(DWORD hTexto, const char* szRegistro, const char* szCampo,
+                                               std::size_t nOffset);
 }  // namespace acesso
 
 // TDerivado dá o nome do registro em kNome. O bloco tem alinhamento 1 e exatamente
@@ -164,15 +178,13 @@ struct TBlocoFixo {
   template <class TElem, std::size_t nOffset>
   TVetorLayout<const TElem> Vetor(std::size_t nQtd, const char* szCampo) const {
     if (nQtd == 0) return {nullptr, 0, TDerivado::kNome, szCampo};
-    void* p = acesso::ResolveVetor(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), TDerivado::kNome,
-                                    szCampo, nOffset);
+    void* p = acesso::ResolveVetor(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), TDerivado::kNome, szCampo, nOffset);
     return {static_cast<const TElem*>(p), nQtd, TDerivado::kNome, szCampo};
   }
   template <class TElem, std::size_t nOffset>
   TVetorLayout<TElem> Vetor(std::size_t nQtd, const char* szCampo) {
     if (nQtd == 0) return {nullptr, 0, TDerivado::kNome, szCampo};
-    void* p = acesso::ResolveVetor(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), TDerivado::kNome,
-                                    szCampo, nOffset);
+    void* p = acesso::ResolveVetor(Le<DWORD, nOffset>(), nQtd, sizeof(TElem), TDerivado::kNome, szCampo, nOffset);
     return {static_cast<TElem*>(p), nQtd, TDerivado::kNome, szCampo};
   }
   // Para a liberação: só os elementos que cabem no bloco, sem lançar.
@@ -196,44 +208,42 @@ struct TBlocoFixo {
 // N(Tipo, nome, offset) numérico, D(nome, offset) data REG_QZDMA,
 // H(nome, offset) identificador de bloco do alocador, T(nome, offset, largura) texto,
 // e B(Tipo, nome, offset) bloco aninhado de outro layout.
-#define QZ_ACESSOR_N(Tipo, Nome, Off)                          \
-  static constexpr std::size_t kOff_##Nome = Off;              \
-  Tipo Nome() const { return Le<Tipo, Off>(); }                \
+#define QZ_ACESSOR_N(Tipo, Nome, Off)             \
+  static constexpr std::size_t kOff_##Nome = Off; \
+  Tipo Nome() const { return Le<Tipo, Off>(); }   \
   void Set_##Nome(Tipo valor) { Grava<Tipo, Off>(valor); }
 #define QZ_ACESSOR_D(Nome, Off) QZ_ACESSOR_N(REG_QZDMA, Nome, Off)
 #define QZ_ACESSOR_H(Nome, Off) QZ_ACESSOR_N(DWORD, Nome, Off)
-#define QZ_ACESSOR_T(Nome, Off, Larg)                                         \
-  static constexpr std::size_t kOff_##Nome = Off;                             \
-  static constexpr std::size_t kLarg_##Nome = Larg;                           \
-  std::string_view Nome() const { return LeTexto<Off, Larg>(#Nome); }         \
+#define QZ_ACESSOR_T(Nome, Off, Larg)                                 \
+  static constexpr std::size_t kOff_##Nome = Off;                     \
+  static constexpr std::size_t kLarg_##Nome = Larg;                   \
+  std::string_view Nome() const { return LeTexto<Off, Larg>(#Nome); } \
   bool Set_##Nome(std::string_view sTexto) { return GravaTexto<Off, Larg>(sTexto); }
-#define QZ_ACESSOR_B(Tipo, Nome, Off)                          \
-  static constexpr std::size_t kOff_##Nome = Off;              \
-  Tipo Nome() const { return Le<Tipo, Off>(); }                \
+#define QZ_ACESSOR_B(Tipo, Nome, Off)             \
+  static constexpr std::size_t kOff_##Nome = Off; \
+  Tipo Nome() const { return Le<Tipo, Off>(); }   \
   void Set_##Nome(const Tipo& valor) { Grava<Tipo, Off>(valor); }
 
 #define QZ_DESCRITOR_N(Tipo, Nome, Off) \
   ::vrmsuite::TCampoLayout{#Nome, ::vrmsuite::TipoDoCampo<Tipo>(), Off, sizeof(Tipo), nullptr, 0},
-#define QZ_DESCRITOR_D(Nome, Off) \
-  ::vrmsuite::TCampoLayout{#Nome, ::vrmsuite::ETipoCampo::Data, Off, 4, nullptr, 0},
-#define QZ_DESCRITOR_H(Nome, Off) \
-  ::vrmsuite::TCampoLayout{#Nome, ::vrmsuite::ETipoCampo::Handle, Off, 4, nullptr, 0},
+#define QZ_DESCRITOR_D(Nome, Off) ::vrmsuite::TCampoLayout{#Nome, ::vrmsuite::ETipoCampo::Data, Off, 4, nullptr, 0},
+#define QZ_DESCRITOR_H(Nome, Off) ::vrmsuite::TCampoLayout{#Nome, ::vrmsuite::ETipoCampo::Handle, Off, 4, nullptr, 0},
 #define QZ_DESCRITOR_T(Nome, Off, Larg) \
   ::vrmsuite::TCampoLayout{#Nome, ::vrmsuite::ETipoCampo::Texto, Off, Larg, nullptr, 0},
-#define QZ_DESCRITOR_B(Tipo, Nome, Off)                                              \
-  ::vrmsuite::TCampoLayout{#Nome, ::vrmsuite::ETipoCampo::Bloco, Off, sizeof(Tipo), \
+#define QZ_DESCRITOR_B(Tipo, Nome, Off)                                                     \
+  ::vrmsuite::TCampoLayout{#Nome,         ::vrmsuite::ETipoCampo::Bloco, Off, sizeof(Tipo), \
                            Tipo::kCampos, std::size(Tipo::kCampos)},
 
 // Dentro da estrutura: acessores e a tabela kCampos da lista.
-#define QZ_LAYOUT_CAMPOS(LISTA)                                                         \
-  LISTA(QZ_ACESSOR_N, QZ_ACESSOR_D, QZ_ACESSOR_H, QZ_ACESSOR_T, QZ_ACESSOR_B)            \
-  static constexpr ::vrmsuite::TCampoLayout kCampos[] = {                               \
+#define QZ_LAYOUT_CAMPOS(LISTA)                                               \
+  LISTA(QZ_ACESSOR_N, QZ_ACESSOR_D, QZ_ACESSOR_H, QZ_ACESSOR_T, QZ_ACESSOR_B) \
+  static constexpr ::vrmsuite::TCampoLayout kCampos[] = {                     \
       LISTA(QZ_DESCRITOR_N, QZ_DESCRITOR_D, QZ_DESCRITOR_H, QZ_DESCRITOR_T, QZ_DESCRITOR_B)};
 
 // Depois da estrutura: tamanho exato, alinhamento 1 e campos válidos.
-#define QZ_LAYOUT_VERIFICA(Registro, Tamanho)                                      \
-  static_assert(sizeof(Registro) == (Tamanho), #Registro ": tamanho errado");       \
-  static_assert(alignof(Registro) == 1, #Registro ": alinhamento errado");          \
+#define QZ_LAYOUT_VERIFICA(Registro, Tamanho)                                        \
+  static_assert(sizeof(Registro) == (Tamanho), #Registro ": tamanho errado");        \
+  static_assert(alignof(Registro) == 1, #Registro ": alinhamento errado");           \
   static_assert(std::is_trivially_copyable_v<Registro>, #Registro ": não copiável"); \
-  static_assert(::vrmsuite::CamposValidos(Registro::kCampos, (Tamanho)),           \
+  static_assert(::vrmsuite::CamposValidos(Registro::kCampos, (Tamanho)),             \
                 #Registro ": campo fora do bloco, sobreposto ou repetido")

@@ -58,15 +58,9 @@
 struct VRMWND_SUITE_API tagREG_ITENS_SERVICO_NFPS : vrmsuite::TBlocoFixo<tagREG_ITENS_SERVICO_NFPS, 2808> {
   static constexpr const char* kNome = "tagREG_ITENS_SERVICO_NFPS";
   QZ_LAYOUT_CAMPOS(QZ_CAMPOS_tagREG_ITENS_SERVICO_NFPS)
-  auto Deducoes6() const {
-    return Vetor<tagREG_DEDUCAO_NFPS, kOff_hDeducoes6>(byQtdDeducoes6(), "hDeducoes6");
-  }
-  auto Deducoes5() const {
-    return Vetor<tagREG_DEDUCAO_NFPS, kOff_hDeducoes5>(byQtdDeducoes5(), "hDeducoes5");
-  }
-  auto Deducoes1() const {
-    return Vetor<tagREG_DEDUCAO_NFPS, kOff_hDeducoes1>(byQtdDeducoes1(), "hDeducoes1");
-  }
+  auto Deducoes6() const { return Vetor<tagREG_DEDUCAO_NFPS, kOff_hDeducoes6>(byQtdDeducoes6(), "hDeducoes6"); }
+  auto Deducoes5() const { return Vetor<tagREG_DEDUCAO_NFPS, kOff_hDeducoes5>(byQtdDeducoes5(), "hDeducoes5"); }
+  auto Deducoes1() const { return Vetor<tagREG_DEDUCAO_NFPS, kOff_hDeducoes1>(byQtdDeducoes1(), "hDeducoes1"); }
   auto Rateio() const { return Vetor<tagREG_RATEIO_NFPS, kOff_hRateio>(iQtdRateio(), "hRateio"); }
   // Libera as deduções e o rateio com as suas linhas gerenciais.
   void Libera();

@@ -82,19 +82,13 @@ struct VRMWND_SUITE_API tagREG_NOTA_FISCALPS : vrmsuite::TBlocoFixo<tagREG_NOTA_
     return Vetor<tagREG_MENSAGEM_INFORMADA_NFPS, kOff_hMensagens>(iQtdMensagens(), "hMensagens");
   }
   auto ItensProduto() const {
-    return Vetor<tagREG_ITENS_PRODUTO_NFPS, kOff_hItensProduto>(iQtdItensProduto(),
-                                                                "hItensProduto");
+    return Vetor<tagREG_ITENS_PRODUTO_NFPS, kOff_hItensProduto>(iQtdItensProduto(), "hItensProduto");
   }
   auto ItensServico() const {
-    return Vetor<tagREG_ITENS_SERVICO_NFPS, kOff_hItensServico>(iQtdItensServico(),
-                                                                "hItensServico");
+    return Vetor<tagREG_ITENS_SERVICO_NFPS, kOff_hItensServico>(iQtdItensServico(), "hItensServico");
   }
-  auto Parcelas() const {
-    return Vetor<tagREG_PARCELA_NFPS, kOff_hParcelas>(byQtdParcelas(), "hParcelas");
-  }
-  auto RateioTotal() const {
-    return Vetor<tagREG_RATEIO_NFPS, kOff_hRateioTotal>(iQtdRateioTotal(), "hRateioTotal");
-  }
+  auto Parcelas() const { return Vetor<tagREG_PARCELA_NFPS, kOff_hParcelas>(byQtdParcelas(), "hParcelas"); }
+  auto RateioTotal() const { return Vetor<tagREG_RATEIO_NFPS, kOff_hRateioTotal>(iQtdRateioTotal(), "hRateioTotal"); }
 
   // Rotina de liberação da nota: libera, item a item, cada vetor e cada texto que o
   // servidor alocou dentro dela e zera os identificadores; não libera a própria nota

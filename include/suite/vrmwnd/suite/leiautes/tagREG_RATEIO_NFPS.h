@@ -26,9 +26,7 @@ QZ_LAYOUT_VERIFICA(tagREG_RATEIO_GERENCIAL_NFPS, 32);
 struct tagREG_RATEIO_NFPS : vrmsuite::TBlocoFixo<tagREG_RATEIO_NFPS, 40> {
   static constexpr const char* kNome = "tagREG_RATEIO_NFPS";
   QZ_LAYOUT_CAMPOS(QZ_CAMPOS_tagREG_RATEIO_NFPS)
-  auto Gerencial() const {
-    return Vetor<tagREG_RATEIO_GERENCIAL_NFPS, kOff_hGerencial>(iQtdGerencial(), "hGerencial");
-  }
+  auto Gerencial() const { return Vetor<tagREG_RATEIO_GERENCIAL_NFPS, kOff_hGerencial>(iQtdGerencial(), "hGerencial"); }
   // Libera as linhas gerenciais; identificador inválido não libera nada.
   void Libera() { LiberaBloco<kOff_hGerencial>(); }
 };

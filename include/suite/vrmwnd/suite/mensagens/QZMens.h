@@ -17,21 +17,17 @@
 // devolve o texto do mesmo jeito.
 
 // O texto da mensagem, com as quebras de linha do arquivo; vazio quando não há.
-VRMWND_SUITE_API CString QZGetMensagem(unsigned long nMensagem, const CString& strModulo,
-                                       int nReservado = 0);
+VRMWND_SUITE_API CString QZGetMensagem(unsigned long nMensagem, const CString& strModulo, int nReservado = 0);
 // Caixa com o texto, o título do módulo, OK e a exclamação, sem dono; devolve o botão.
 VRMWND_SUITE_API int QZMensagem(unsigned long nMensagem, const CString& strModulo);
 VRMWND_SUITE_API int QZMensagem(unsigned long nMensagem, int nModulo);
 // O mesmo com dono e estilo (botões e ícone) dados.
-VRMWND_SUITE_API int QZMensagem2(HWND hPai, unsigned long nMensagem, const CString& strModulo,
-                                 UINT nEstilo);
+VRMWND_SUITE_API int QZMensagem2(HWND hPai, unsigned long nMensagem, const CString& strModulo, UINT nEstilo);
 // Caixa com texto e título dados; devolve o botão.
-VRMWND_SUITE_API int QZMessageBoxEx(const CString& strTexto, const CString& strTitulo, UINT nEstilo,
-                                    HWND hPai);
+VRMWND_SUITE_API int QZMessageBoxEx(const CString& strTexto, const CString& strTitulo, UINT nEstilo, HWND hPai);
 // Mostra uma falha de servidor: a descrição do resultado, o local e a fonte, a
 // empresa, o arquivo fonte e a linha, a compilação e o arquivo do módulo, numa caixa
 // "Erro" com o ícone de erro. bReservado e pReservado são da suíte (false e nulo).
-VRMWND_SUITE_API void QZTrataErro2(LONGLONG llResultado, LONG lLocal, LONG lFonte,
-                                   const CString& strEmpresa, const CString& strArquivoFonte,
-                                   int nLinha, const CString& strCompilacao, bool bReservado,
-                                   void* pReservado, const CString& strArquivoModulo);
+VRMWND_SUITE_API void QZTrataErro2(LONGLONG llResultado, LONG lLocal, LONG lFonte, const CString& strEmpresa,
+                                   const CString& strArquivoFonte, int nLinha, const CString& strCompilacao,
+                                   bool bReservado, void* pReservado, const CString& strArquivoModulo);

@@ -5,9 +5,9 @@
 
 #include "vrmwnd/suite/registros/registro_valor.h"
 
-#define QZ_PROPS_TCMImpostoDeducao(P)             \
-  P(CY, ValorDeducao, m_cyValorDeducao)           \
-  P(CString, Descricao, m_strDescricao)           \
+#define QZ_PROPS_TCMImpostoDeducao(P)   \
+  P(CY, ValorDeducao, m_cyValorDeducao) \
+  P(CString, Descricao, m_strDescricao) \
   P(unsigned char, TipoDeducao, m_byTipoDeducao)
 
 class TCMImpostoDeducao {
@@ -25,11 +25,11 @@ enum {
   CM_IMPOSTO_INSS = 6,
 };
 
-#define QZ_PROPS_TCMREImposto(P)                     \
-  P(unsigned char, TipoImposto, m_byTipoImposto)     \
-  P(CY, Valor, m_cyValor)                            \
-  P(CY, Base, m_cyBase)                              \
-  P(CY, Aliquota, m_cyAliquota)                      \
+#define QZ_PROPS_TCMREImposto(P)                 \
+  P(unsigned char, TipoImposto, m_byTipoImposto) \
+  P(CY, Valor, m_cyValor)                        \
+  P(CY, Base, m_cyBase)                          \
+  P(CY, Aliquota, m_cyAliquota)                  \
   P(long, CodigoReceita, m_lCodigoReceita)
 
 #define QZ_LISTAS_TCMREImposto(L) L(TCMImpostoDeducao, Deducao, m_listaDeducao)

@@ -5,20 +5,20 @@
 #include "vrmwnd/suite/registros/TCMImposto.h"
 #include "vrmwnd/suite/registros/TCMRateio.h"
 
-#define QZ_PROPS_TCMREItemServico(P)                                   \
-  P(long, PonteiroServico, m_lPonteiroServico)                         \
-  P(unsigned short, PonteiroUnidadeMedida, m_iUnidadeMedida)           \
-  P(unsigned short, PonteiroSitServico, m_iPonteiroSitServico)         \
-  P(long, PonteiroClassificacao, m_lPonteiroClassificacao)             \
-  P(unsigned char, LivreCobranca, m_byLivreCobranca)                   \
-  P(CString, ComplementoServico, m_strComplemento)                     \
-  P(unsigned char, QtdCasasVlrUnitario, m_byCasasValorUnitario)        \
-  P(LONGLONG, ValorUnitarioV8, m_llValorUnitarioV8)                    \
-  P(LONGLONG, ValorDescontoUnitarioV8, m_llDescontoUnitarioV8)         \
-  P(CY, Quantidade, m_cyQuantidade)                                    \
-  P(CY, ValorTotal, m_cyValorTotal)                                    \
-  P(CY, ValorLiquido, m_cyValorLiquido)                                \
-  P(CY, ValorBaixado, m_cyValorBaixado)                                \
+#define QZ_PROPS_TCMREItemServico(P)                            \
+  P(long, PonteiroServico, m_lPonteiroServico)                  \
+  P(unsigned short, PonteiroUnidadeMedida, m_iUnidadeMedida)    \
+  P(unsigned short, PonteiroSitServico, m_iPonteiroSitServico)  \
+  P(long, PonteiroClassificacao, m_lPonteiroClassificacao)      \
+  P(unsigned char, LivreCobranca, m_byLivreCobranca)            \
+  P(CString, ComplementoServico, m_strComplemento)              \
+  P(unsigned char, QtdCasasVlrUnitario, m_byCasasValorUnitario) \
+  P(LONGLONG, ValorUnitarioV8, m_llValorUnitarioV8)             \
+  P(LONGLONG, ValorDescontoUnitarioV8, m_llDescontoUnitarioV8)  \
+  P(CY, Quantidade, m_cyQuantidade)                             \
+  P(CY, ValorTotal, m_cyValorTotal)                             \
+  P(CY, ValorLiquido, m_cyValorLiquido)                         \
+  P(CY, ValorBaixado, m_cyValorBaixado)                         \
   P(CY, ValorDescontoTotal, m_cyValorDescontoTotal)
 
 #define QZ_LISTAS_TCMREItemServico(L)      \

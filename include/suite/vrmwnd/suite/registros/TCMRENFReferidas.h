@@ -7,14 +7,14 @@
 #include "vrmwnd/suite/leiautes/_QZ_NFE_ps.h"
 #include "vrmwnd/suite/registros/registro_valor.h"
 
-#define QZ_PROPS_TCMRENFReferidas(P)                                   \
-  P(CString, NumeroNotaFiscalOrigem, m_strNumero)                      \
-  P(CString, SerieNotaFiscalOrigem, m_strSerie)                        \
-  P(CString, ModeloNotaFiscalOrigem, m_strModelo)                      \
-  P(REG_QZDMA, RegDataEmissaoNotaFiscalOrigem, m_dmaEmissao)           \
-  P(CY, ValorTotalNotaFiscalOrigem, m_cyValorTotal)                    \
-  P(long, PonteiroNF, m_lPonteiroNF)                                   \
-  P(unsigned char, TipoNota, m_byTipoNota)                             \
+#define QZ_PROPS_TCMRENFReferidas(P)                         \
+  P(CString, NumeroNotaFiscalOrigem, m_strNumero)            \
+  P(CString, SerieNotaFiscalOrigem, m_strSerie)              \
+  P(CString, ModeloNotaFiscalOrigem, m_strModelo)            \
+  P(REG_QZDMA, RegDataEmissaoNotaFiscalOrigem, m_dmaEmissao) \
+  P(CY, ValorTotalNotaFiscalOrigem, m_cyValorTotal)          \
+  P(long, PonteiroNF, m_lPonteiroNF)                         \
+  P(unsigned char, TipoNota, m_byTipoNota)                   \
   P(CString, ChaveAcessoNFe, m_strChaveAcessoNFe)
 
 class VRMWND_SUITE_API TCMRENFReferidas {

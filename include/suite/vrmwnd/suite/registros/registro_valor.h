@@ -64,13 +64,13 @@ bool CampoIgual(const TListaRegistro<T>& a, const TListaRegistro<T>& b) {
 
 // P(Tipo, Nome, membro): GetNome(), SetNome(valor) e o membro zerado. Um valor
 // temporário (um texto montado para o registro) passa ao membro sem cópia.
-#define QZ_PROP_DECLARA(Tipo, Nome, membro)                                \
- public:                                                                   \
-  Tipo Get##Nome() const { return membro; }                                \
-  void Set##Nome(const Tipo& valor) { membro = valor; }                    \
-  void Set##Nome(Tipo&& valor) { membro = std::move(valor); }              \
-                                                                           \
- private:                                                                  \
+#define QZ_PROP_DECLARA(Tipo, Nome, membro)                   \
+ public:                                                      \
+  Tipo Get##Nome() const { return membro; }                   \
+  void Set##Nome(const Tipo& valor) { membro = valor; }       \
+  void Set##Nome(Tipo&& valor) { membro = std::move(valor); } \
+                                                              \
+ private:                                                     \
   ::vrmsuite::TGuardado<Tipo> membro{};
 
 // L(Tipo, Nome, membro): uma lista de Tipo, guardada como TListaRegistro<Tipo>. A
@@ -94,22 +94,18 @@ bool CampoIgual(const TListaRegistro<T>& a, const TListaRegistro<T>& b) {
 #define QZ_SEM_LISTAS(L)
 
 // O registro de propriedades LISTA e listas LISTAS: membros, acessos e a comparação.
-#define QZ_REGISTRO_VALOR_COM_LISTAS(Classe, LISTA, LISTAS)                         \
-  LISTA(QZ_PROP_DECLARA)                                                           \
-  LISTAS(QZ_LISTA_DECLARA)                                                         \
- public:                                                                            \
-  bool operator==(const Classe& outro) const {                                     \
-    return true LISTA(QZ_PROP_COMPARA) LISTAS(QZ_PROP_COMPARA);                    \
-  }                                                                                 \
+#define QZ_REGISTRO_VALOR_COM_LISTAS(Classe, LISTA, LISTAS)                                                  \
+  LISTA(QZ_PROP_DECLARA)                                                                                     \
+  LISTAS(QZ_LISTA_DECLARA)                                                                                   \
+ public:                                                                                                     \
+  bool operator==(const Classe& outro) const { return true LISTA(QZ_PROP_COMPARA) LISTAS(QZ_PROP_COMPARA); } \
   bool operator!=(const Classe& outro) const { return !(*this == outro); }
 
 #define QZ_REGISTRO_VALOR(Classe, LISTA) QZ_REGISTRO_VALOR_COM_LISTAS(Classe, LISTA, QZ_SEM_LISTAS)
 
 // O mesmo para uma classe derivada: a comparação inclui a da base.
-#define QZ_REGISTRO_VALOR_DERIVADO(Classe, Base, LISTA)                            \
-  LISTA(QZ_PROP_DECLARA)                                                          \
- public:                                                                           \
-  bool operator==(const Classe& outro) const {                                    \
-    return Base::operator==(outro) LISTA(QZ_PROP_COMPARA);                        \
-  }                                                                                \
+#define QZ_REGISTRO_VALOR_DERIVADO(Classe, Base, LISTA)                                                 \
+  LISTA(QZ_PROP_DECLARA)                                                                                \
+ public:                                                                                                \
+  bool operator==(const Classe& outro) const { return Base::operator==(outro) LISTA(QZ_PROP_COMPARA); } \
   bool operator!=(const Classe& outro) const { return !(*this == outro); }

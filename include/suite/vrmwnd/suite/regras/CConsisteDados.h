@@ -9,10 +9,10 @@
 #include "vrmwnd/suite/exporta.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
 
-#define QZ_DECLARA_TRATA_DADOS(Codigo)                                   \
-  class VRMWND_SUITE_API CTrataDados##Codigo : public CTrataDadosBase {  \
-   public:                                                               \
-    using CTrataDadosBase::CTrataDadosBase;                              \
+#define QZ_DECLARA_TRATA_DADOS(Codigo)                                  \
+  class VRMWND_SUITE_API CTrataDados##Codigo : public CTrataDadosBase { \
+   public:                                                              \
+    using CTrataDadosBase::CTrataDadosBase;                             \
   };
 QZ_DECLARA_TRATA_DADOS(AC)
 QZ_DECLARA_TRATA_DADOS(CC)
@@ -43,11 +43,10 @@ class VRMWND_SUITE_API CTrataDadosCP : public CTrataDadosBase {
   HRESULT IncluiCotacao(ULONG lNumero, TCMEnvioCotacaoWeb& envio);
 };
 
-#define QZ_DECLARA_CONSISTE_DADOS(Codigo)                                         \
-  class VRMWND_SUITE_API CConsisteDados##Codigo : public CTrataDados##Codigo { \
-   public:                                                                     \
-    explicit CConsisteDados##Codigo(CTimer2* pTimer = nullptr)                 \
-        : CTrataDados##Codigo(pTimer) {}                                       \
+#define QZ_DECLARA_CONSISTE_DADOS(Codigo)                                                       \
+  class VRMWND_SUITE_API CConsisteDados##Codigo : public CTrataDados##Codigo {                  \
+   public:                                                                                      \
+    explicit CConsisteDados##Codigo(CTimer2* pTimer = nullptr) : CTrataDados##Codigo(pTimer) {} \
   };
 QZ_DECLARA_CONSISTE_DADOS(AC)
 QZ_DECLARA_CONSISTE_DADOS(CC)
@@ -72,9 +71,7 @@ class VRMWND_SUITE_API CConsisteDadosComParametros : public TRegras {
     return hr;
   }
   HRESULT OnFinaliza() override { return TRegras::OnFinaliza(); }
-  void OnSetMostrarMensagens() override {
-    this->SetSuprimeMensagens(!CQZInicializador::GetPodeMostrarMensagens());
-  }
+  void OnSetMostrarMensagens() override { this->SetSuprimeMensagens(!CQZInicializador::GetPodeMostrarMensagens()); }
 };
 
 class VRMWND_SUITE_API CConsisteDadosCT : public CConsisteDadosComParametros<CTrataDadosCT> {
@@ -91,8 +88,7 @@ class VRMWND_SUITE_API CConsisteDadosRE : public CConsisteDadosComParametros<CTr
 // objeto passa a ser da solicitação, que o destrói com ela.
 class VRMWND_SUITE_API CConsisteDadosSC : public CTrataDadosSC {
  public:
-  CConsisteDadosSC(CTimer2* pTimer, CConsisteDadosCP* pCotacao)
-      : CTrataDadosSC(pTimer), m_pCotacao(pCotacao) {}
+  CConsisteDadosSC(CTimer2* pTimer, CConsisteDadosCP* pCotacao) : CTrataDadosSC(pTimer), m_pCotacao(pCotacao) {}
   CConsisteDadosCP* GetCotacao() const { return m_pCotacao.get(); }
 
  private:

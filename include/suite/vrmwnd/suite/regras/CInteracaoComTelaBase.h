@@ -23,8 +23,8 @@ VRMWND_SUITE_API bool QZLiberaAcesso(const char* szOperacao, unsigned short nUsu
                                      QZModuloNumero nModulo, unsigned short nNivel, CWnd* pPai);
 // O mesmo com o nível concedido em nNivelConcedido; devolve 1 liberado, 0 negado.
 VRMWND_SUITE_API int QZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave,
-                                     QZModuloNumero nModulo, unsigned short nNivel,
-                                     unsigned short& nNivelConcedido, CWnd* pPai);
+                                     QZModuloNumero nModulo, unsigned short nNivel, unsigned short& nNivelConcedido,
+                                     CWnd* pPai);
 
 // A parte da tela que as regras chamam; as telas derivam dela.
 class VRMWND_SUITE_API CInteracaoComTelaBase : public TQZBase {
@@ -36,11 +36,10 @@ class VRMWND_SUITE_API CInteracaoComTelaBase : public TQZBase {
   virtual void OnInteracaoConsiste(const TQZCMConsisteRetorno& retorno) { m_ultimoRetorno = retorno; }
   // Chamada antiga, mantida na tabela: não faz nada.
   virtual void OnInteracao_deprecated() {}
-  virtual bool OnQZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave,
-                                QZModuloNumero nModulo, unsigned short nNivel, CWnd* pPai) = 0;
-  virtual int OnQZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave,
-                                QZModuloNumero nModulo, unsigned short nNivel,
-                                unsigned short& nNivelConcedido, CWnd* pPai) = 0;
+  virtual bool OnQZLiberaAcesso(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
+                                unsigned short nNivel, CWnd* pPai) = 0;
+  virtual int OnQZLiberaAcesso3(const char* szOperacao, unsigned short nUsuario, long lChave, QZModuloNumero nModulo,
+                                unsigned short nNivel, unsigned short& nNivelConcedido, CWnd* pPai) = 0;
   const TQZCMConsisteRetorno& GetUltimoRetorno() const { return m_ultimoRetorno; }
 
  private:

@@ -12,7 +12,7 @@ class VRMWND_SUITE_API CQZDadosFT_NF {
   // strFisco e os das destinadas ao contribuinte em strContribuinte, com cSeparador
   // entre dois textos (nunca antes do primeiro nem depois do último). Mensagens de
   // texto vazio são puladas. Os textos anteriores dos dois destinos são trocados.
-  static void ConverterListaMensagensNFInformadaParaMensagem(
-      int nQtd, const tagREG_MENSAGEM_INFORMADA_NFPS* pMensagens, CString& strFisco,
-      CString& strContribuinte, char cSeparador);
+  static void ConverterListaMensagensNFInformadaParaMensagem(int nQtd, const tagREG_MENSAGEM_INFORMADA_NFPS* pMensagens,
+                                                             CString& strFisco, CString& strContribuinte,
+                                                             char cSeparador);
 };

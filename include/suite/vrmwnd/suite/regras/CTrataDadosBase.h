@@ -45,8 +45,7 @@ class VRMWND_SUITE_API CTrataDadosBase : public CServidoresCompartilhados {
   // PonteiroLocal é iLocal. A mensagem diz a primeira regra que a entrada (byTipo,
   // iLocal, lMovimentoOrigem) não atende: tipo não permitido, local faltando ou
   // movimento de origem faltando; vazia quando atende.
-  static TCMREQualEntradaEstoque GetLocalEntradaEstoqueObrigatorio(BYTE byTipo, BYTE byTipoOperacao,
-                                                                   WORD iLocal,
+  static TCMREQualEntradaEstoque GetLocalEntradaEstoqueObrigatorio(BYTE byTipo, BYTE byTipoOperacao, WORD iLocal,
                                                                    ULONG lMovimentoOrigem);
 
  protected:

@@ -33,28 +33,24 @@ class VRMWND_SUITE_API CTrataDadosRE : public CTrataDadosBase {
   // estocagem e tipo de entrada. Filial, fornecedor, datas, tipo de documento e
   // operação não mudam o resultado. Falha de leitura: registrada no log de erros e
   // lançada (CQZExceptionEx).
-  TCMREItemProduto PreencheDadosProduto(WORD iFilial, long lFornecedor, WORD iCFOP,
-                                        REG_QZDMA dmaEmissao, REG_QZDMA dmaEntrada,
-                                        WORD iTipoDocumento, const TCMPosicaoProduto& posicao,
+  TCMREItemProduto PreencheDadosProduto(WORD iFilial, long lFornecedor, WORD iCFOP, REG_QZDMA dmaEmissao,
+                                        REG_QZDMA dmaEntrada, WORD iTipoDocumento, const TCMPosicaoProduto& posicao,
                                         long lOperacao);
   // Item novo de serviço: o serviço, a situação e, do cadastro (LeDFServico, chave não
   // 0), classificação e unidade. Os demais argumentos não mudam o resultado.
-  TCMREItemServico PreencheDadosServico(WORD iFilial, long lFornecedor, WORD iSitServico,
-                                        REG_QZDMA dmaEmissao, REG_QZDMA dmaEntrada, long lServico,
-                                        long lReservado);
+  TCMREItemServico PreencheDadosServico(WORD iFilial, long lFornecedor, WORD iSitServico, REG_QZDMA dmaEmissao,
+                                        REG_QZDMA dmaEntrada, long lServico, long lReservado);
 
   // Entrada nova do item: o tipo, o local e a classificação do item, e a quantidade
   // dada ou, com pQuantidade nulo, o que falta do item entrar (a quantidade menos a
   // das entradas que ele já tem; nunca abaixo de 0).
   static TCMREEntradaEstoque PreencheDadosEntradaEstoque(const TCMRERegistroEntrada& registro,
-                                                         const TCMREItemProduto& item,
-                                                         const CY* pQuantidade);
+                                                         const TCMREItemProduto& item, const CY* pQuantidade);
   // Local e classificação da entrada a partir do item (a classificação, na falta da
   // do item, vem do registro). nModo 1 só preenche o que está em 0; outro valor
   // substitui os dois.
-  static void SetClassificacaoELocalEstocagem(const TCMRERegistroEntrada& registro,
-                                              const TCMREItemProduto& item, int nModo,
-                                              TCMREEntradaEstoque& entrada);
+  static void SetClassificacaoELocalEstocagem(const TCMRERegistroEntrada& registro, const TCMREItemProduto& item,
+                                              int nModo, TCMREEntradaEstoque& entrada);
 
   // quantidade × (unitário − desconto unitário), em V8, arredondado a 2 casas meio
   // para longe do zero, sem impostos; fora da faixa do CY, 0.
@@ -62,8 +58,8 @@ class VRMWND_SUITE_API CTrataDadosRE : public CTrataDadosBase {
   // Bruto como acima; líquido = bruto − soma das retenções do serviço. Sem fornecedor
   // (lFornecedor 0) ninguém retém: líquido = bruto. A situação do serviço não muda o
   // resultado.
-  static void CalculaValorTotalLiquido(const TCMREItemServico& item, WORD iSitServico,
-                                       long lFornecedor, CY& cyBruto, CY& cyLiquido);
+  static void CalculaValorTotalLiquido(const TCMREItemServico& item, WORD iSitServico, long lFornecedor, CY& cyBruto,
+                                       CY& cyLiquido);
   // O mesmo bruto, dizendo quando não cabe: S_OK e o total em *pTotal, ou
   // DISP_E_OVERFLOW (o item falha; *pTotal fica 0, nunca um valor que deu a volta).
   static HRESULT CalculaValorTotalBrutoVerificado(const TCMREItemProduto& item, CY* pTotal);
@@ -93,14 +89,13 @@ class VRMWND_SUITE_API CTrataDadosRE : public CTrataDadosBase {
   // dela, do registro) e histórico do registro. nModo 0 só preenche o que está em 0;
   // outro valor substitui. nIndice de uma linha do item também grava a linha lá;
   // −1 (linha ainda fora do item) só muda a linha dada.
-  static void SetClassificacaoEHistoricoAutomaticoProduto(int nModo,
-                                                          const TCMRERegistroEntrada& registro,
+  static void SetClassificacaoEHistoricoAutomaticoProduto(int nModo, const TCMRERegistroEntrada& registro,
                                                           TCMREItemProduto& item, int nIndice,
                                                           TCMRERateioProduto& rateio);
   // O rateio pelo cadastro: uma linha com toda a quantidade e todo o total do item,
   // na classificação do item (ou do registro) e com o histórico do registro.
-  static T_Lista<TCMRERateioProduto> MontaClassificaoPeloCadastroProduto(
-      const TCMREItemProduto& item, const TCMRERegistroEntrada& registro);
-  static T_Lista<TCMRERateioServico> MontaClassificaoPeloCadastroServico(
-      const TCMREItemServico& item, const TCMRERegistroEntrada& registro);
+  static T_Lista<TCMRERateioProduto> MontaClassificaoPeloCadastroProduto(const TCMREItemProduto& item,
+                                                                         const TCMRERegistroEntrada& registro);
+  static T_Lista<TCMRERateioServico> MontaClassificaoPeloCadastroServico(const TCMREItemServico& item,
+                                                                         const TCMRERegistroEntrada& registro);
 };

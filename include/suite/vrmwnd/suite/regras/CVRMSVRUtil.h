@@ -34,9 +34,8 @@ class VRMWND_SUITE_API CVRMSVRUtil {
   // por espaços). O nome do programa tem de ser um nome de arquivo, sem pasta. Uma
   // falha (nome inválido, programa ausente ou não executável, processo que não
   // nasce) é mostrada numa caixa com o título do módulo e o motivo; nada é lançado.
-  static void ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo,
-                                   const CString& strEmpresa, unsigned short nUsuario, long lSessao,
-                                   const CString& strOpcoes);
+  static void ExecutaProgramaTarvo(const CString& strPrograma, const CString& strModulo, const CString& strEmpresa,
+                                   unsigned short nUsuario, long lSessao, const CString& strOpcoes);
   // Executa o programa strPrograma da pasta de instalação, como ExecutaProgramaTarvo,
   // com os argumentos da linha de comando strLinhaDeComando separados como o Windows
   // os separa (ArgumentosDaLinhaDeComando) e nada mais à frente. strModulo (sigla) dá

@@ -10,11 +10,11 @@
 // Pedido ao configurador (164 bytes): nTamanho é o próprio tamanho (164); empresa,
 // módulo ("DF"), código ("LOG"), título e usuário do relatório.
 #define QZ_CAMPOS_REG_CONFIG_RELATORIOPS(N, D, H, T, B) \
-  N(DWORD, nTamanho, 0)                                  \
-  T(szEmpresa, 4, 60)                                    \
-  T(szModulo, 64, 4)                                     \
-  T(szCodigo, 68, 12)                                    \
-  T(szTitulo, 80, 80)                                    \
+  N(DWORD, nTamanho, 0)                                 \
+  T(szEmpresa, 4, 60)                                   \
+  T(szModulo, 64, 4)                                    \
+  T(szCodigo, 68, 12)                                   \
+  T(szTitulo, 80, 80)                                   \
   N(WORD, nUsuario, 160)
 
 struct REG_CONFIG_RELATORIOPS : vrmsuite::TBlocoFixo<REG_CONFIG_RELATORIOPS, 164> {
@@ -48,5 +48,4 @@ inline constexpr int QZ_IDC_SAIDA_RELATORIO = 1000;
 // do pedido e devolve a resposta: 4 a 8 pela saída escolhida, com o nome da
 // saída em *pstrTexto; 2 quando o usuário cancela; 0 sem mostrar nada quando o
 // pedido é nulo ou o seu nTamanho não é 164; −1 quando ninguém responde.
-VRMWND_SUITE_API int MostraConfiguradorRelatorio(const REG_CONFIG_RELATORIOPS* pPedido,
-                                                 CString* pstrTexto);
+VRMWND_SUITE_API int MostraConfiguradorRelatorio(const REG_CONFIG_RELATORIOPS* pPedido, CString* pstrTexto);

@@ -26,8 +26,18 @@ class CLeituraConsistente;
 class VRMWND_SUITE_API IQZServidor {
  public:
   enum ETipo {
-    NOTAS_FISCAIS, PLANO, DOCUMENTO, FILIAL, CFOP, CFRT, PRODUTO, MOVIMENTO_ES, CM_MESTRE,
-    HISTORICO, MUNICIPIO, ESTADO
+    NOTAS_FISCAIS,
+    PLANO,
+    DOCUMENTO,
+    FILIAL,
+    CFOP,
+    CFRT,
+    PRODUTO,
+    MOVIMENTO_ES,
+    CM_MESTRE,
+    HISTORICO,
+    MUNICIPIO,
+    ESTADO
   };
   IQZServidor(ETipo eTipo, std::shared_ptr<vrmsuite::CQZBancoEmpresa> pBanco)
       : m_eTipo(eTipo), m_pBanco(std::move(pBanco)) {}
@@ -62,33 +72,29 @@ class VRMWND_SUITE_API CUsaServidor {
   // Aloca a nota e todos os seus vetores e textos com CoTaskMemAlloc; o chamador chama
   // (*ppRegNF)->Libera() e depois CoTaskMemFree(*ppRegNF). Na falha *ppRegNF é nulo e
   // nada fica alocado.
-  HRESULT LeDFNotasFiscais(IQZServidor** ppINotasFiscais, long lPosicao,
-                           tagREG_NOTA_FISCALPS** ppRegNF);
+  HRESULT LeDFNotasFiscais(IQZServidor** ppINotasFiscais, long lPosicao, tagREG_NOTA_FISCALPS** ppRegNF);
   // As posições de todas as notas da empresa, em ordem crescente (lista esvaziada antes).
   HRESULT ListaDFNotasFiscais(IQZServidor** ppINotasFiscais, T_Lista<long>& posicoes);
   // bGerencial escolhe o plano gerencial em vez do plano de contas.
-  HRESULT LeDFPlano(IQZServidor** ppIPlano, long lConta, _RegContaPS* pReg,
-                    bool bGerencial = false);
+  HRESULT LeDFPlano(IQZServidor** ppIPlano, long lConta, _RegContaPS* pReg, bool bGerencial = false);
   HRESULT LeDFDocumento(IQZServidor** ppIDocumento, WORD iDocumento, tagREG_CADDOCPS* pReg);
   HRESULT LeDFNaturezas(IQZServidor** ppICFOP, WORD iNatureza, _REG_NATUREZAPS* pReg);
   // Os sete registros opcionais do meio (p1…p7) não são pedidos por esta biblioteca e
   // têm de ser nulos; lReservado1 e lReservado2 são 0.
-  HRESULT LeDFCFRT(IQZServidor** ppICFRT, IQZServidor** ppIPlano, long lReservado1, long lConta,
-                   long lReservado2, _RegCFRT* pCFRT, void* p1, void* p2, void* p3, void* p4,
-                   void* p5, void* p6, void* p7, _Reg_InfoExtras_PS* pInfoExtras);
+  HRESULT LeDFCFRT(IQZServidor** ppICFRT, IQZServidor** ppIPlano, long lReservado1, long lConta, long lReservado2,
+                   _RegCFRT* pCFRT, void* p1, void* p2, void* p3, void* p4, void* p5, void* p6, void* p7,
+                   _Reg_InfoExtras_PS* pInfoExtras);
   HRESULT LeDFProduto(IQZServidor** ppIProduto, long lProduto, _REG_PRODUTOPS* pReg);
   HRESULT LeDFServico(IQZServidor** ppIProduto, long lServico, _REG_SERVICOPS* pReg);
   HRESULT LeDFUnidadeMedida(IQZServidor** ppIProduto, WORD iUnidade, _REG_UNIDADES_MEDIDAPS* pReg);
-  HRESULT LeDFUnidadeMedidaServico(IQZServidor** ppIProduto, WORD iUnidade,
-                                   _REG_UNIDADES_MEDIDA_SERVICOPS* pReg);
+  HRESULT LeDFUnidadeMedidaServico(IQZServidor** ppIProduto, WORD iUnidade, _REG_UNIDADES_MEDIDA_SERVICOPS* pReg);
   HRESULT LeESMovimentoLote(IQZServidor** ppIMovimentoEs, long lLote, REG_ES_LOTEPS* pReg);
   HRESULT LeESMovimentoVolume(IQZServidor** ppIMovimentoEs, long lVolume, REG_ES_VOLUMEPS* pReg);
   HRESULT LeDFHistorico(IQZServidor** ppIHistorico, WORD iHistorico, REG_HISTORICOPS* pReg);
   HRESULT LeCNFilial(IQZServidor** ppIFilial, WORD iFilial, REG_CN_FILIALPS* pReg);
   HRESULT LeDFFilial(IQZServidor** ppIFilial, WORD iFilial, REG_DF_FILIALPS* pReg);
   HRESULT LeDFSitTribProduto(IQZServidor** ppIProduto, BYTE bySituacao, REG_SIT_TRIB_PRODUTOPS* pReg);
-  HRESULT LeCMCfgEmail(IQZServidor** ppICMMestre, REG_CM_CFGALERTAPS* pReg, DWORD lTipoAlerta,
-                       DWORD lNivelDetalhe);
+  HRESULT LeCMCfgEmail(IQZServidor** ppICMMestre, REG_CM_CFGALERTAPS* pReg, DWORD lTipoAlerta, DWORD lNivelDetalhe);
   // Só verificam que a interface está ligada e é do tipo certo.
   HRESULT InicializaCNFilial(IQZServidor** ppIFilial);
   HRESULT InicializaESMovimento(IQZServidor** ppIMovimentoEs);
@@ -97,9 +103,8 @@ class VRMWND_SUITE_API CUsaServidor {
   // fornecedor está cadastrado. Falha de leitura dá false, com o motivo guardado.
   bool FilialTributadaIPI(IQZServidor** ppIFilial, WORD iFilial);
   bool NaturezaImportacao(IQZServidor** ppICFOP, WORD iNatureza);
-  bool UsaDI(IQZServidor** ppICFOP, IQZServidor** ppICFRT, IQZServidor** ppIPlano,
-             IQZServidor** ppIMunicipio, IQZServidor** ppIEstado, long lFornecedor,
-             WORD iNatureza, REG_QZDMA dmaEmissao);
+  bool UsaDI(IQZServidor** ppICFOP, IQZServidor** ppICFRT, IQZServidor** ppIPlano, IQZServidor** ppIMunicipio,
+             IQZServidor** ppIEstado, long lFornecedor, WORD iNatureza, REG_QZDMA dmaEmissao);
 
   const std::string& GetUltimoErro() const { return m_strUltimoErro; }
   // Usadas pelas leituras: guarda o motivo e devolve hr.

@@ -11,7 +11,7 @@
 // Filtro da busca (128 bytes): o código procurado e a marca da lista (1 = todas as
 // autorizações que a lista de consulta mostra).
 #define QZ_CAMPOS_REG_FILTRO_AUTORIZACAO_COMPRAPS(N, D, H, T, B) \
-  T(szCodigo, 40, 23)                                             \
+  T(szCodigo, 40, 23)                                            \
   N(BYTE, byLista, 114)
 
 struct REG_FILTRO_AUTORIZACAO_COMPRAPS : vrmsuite::TBlocoFixo<REG_FILTRO_AUTORIZACAO_COMPRAPS, 128> {
@@ -42,8 +42,8 @@ QZ_LAYOUT_VERIFICA(REG_ARRAY_CHAVEPS, 16);
 
 // Autorização de compra, registro leve (152 bytes).
 #define QZ_CAMPOS_REG_AUTORIZACAO_COMPRA_LIGHTPS(N, D, H, T, B) \
-  N(DWORD, lPonteiro, 32)                                        \
-  T(szCodigo, 56, 22)                                            \
+  N(DWORD, lPonteiro, 32)                                       \
+  T(szCodigo, 56, 22)                                           \
   T(szNome, 78, 74)
 
 struct REG_AUTORIZACAO_COMPRA_LIGHTPS : vrmsuite::TBlocoFixo<REG_AUTORIZACAO_COMPRA_LIGHTPS, 152> {

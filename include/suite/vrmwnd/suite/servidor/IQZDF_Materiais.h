@@ -14,13 +14,13 @@
 // Condição de pagamento (168 bytes): validade, código, nome, periodicidade, número
 // de parcelas e as marcas de uso pelos módulos 13/19 e 14 (1 = pode usar).
 #define QZ_CAMPOS_REG_CONDICAO_PAGAMENTOPS(N, D, H, T, B) \
-  D(dmaValidade, 0)                                        \
-  N(WORD, iPonteiro, 4)                                    \
-  T(szCodigo, 18, 22)                                      \
-  T(szNome, 112, 32)                                       \
-  N(BYTE, byPeriodicidade, 144)                            \
-  N(BYTE, byParcelas, 145)                                 \
-  N(BYTE, byModulo13, 152)                                 \
+  D(dmaValidade, 0)                                       \
+  N(WORD, iPonteiro, 4)                                   \
+  T(szCodigo, 18, 22)                                     \
+  T(szNome, 112, 32)                                      \
+  N(BYTE, byPeriodicidade, 144)                           \
+  N(BYTE, byParcelas, 145)                                \
+  N(BYTE, byModulo13, 152)                                \
   N(BYTE, byModulo14, 153)
 
 struct REG_CONDICAO_PAGAMENTOPS : vrmsuite::TBlocoFixo<REG_CONDICAO_PAGAMENTOPS, 168> {
@@ -31,8 +31,8 @@ QZ_LAYOUT_VERIFICA(REG_CONDICAO_PAGAMENTOPS, 168);
 
 // Filtro da lista (64 bytes): data de referência (0 = sem data) e os módulos.
 #define QZ_CAMPOS_REG_FILTRO_CONDICAO_PAGAMENTOPS(N, D, H, T, B) \
-  D(dmaReferencia, 44)                                            \
-  N(BYTE, byModulo14, 53)                                         \
+  D(dmaReferencia, 44)                                           \
+  N(BYTE, byModulo14, 53)                                        \
   N(BYTE, byModulo13, 54)
 
 struct REG_FILTRO_CONDICAO_PAGAMENTOPS : vrmsuite::TBlocoFixo<REG_FILTRO_CONDICAO_PAGAMENTOPS, 64> {
@@ -63,18 +63,17 @@ inline constexpr IID IID_IQZDF_Materiais = {
 // atende: devolvem E_NOTIMPL.
 class VRMWND_SUITE_API IQZDF_Materiais : public IUnknown {
  public:
-  virtual HRESULT LeProduto(long lChave, void* pReg) = 0;                     // 3
-  virtual HRESULT LeUnidade(WORD iChave, void* pReg) = 0;                     // 4
-  virtual HRESULT LeGrupo(WORD iChave, void* pReg) = 0;                       // 5
+  virtual HRESULT LeProduto(long lChave, void* pReg) = 0;  // 3
+  virtual HRESULT LeUnidade(WORD iChave, void* pReg) = 0;  // 4
+  virtual HRESULT LeGrupo(WORD iChave, void* pReg) = 0;    // 5
   // 6: uma condição pela chave; chave inexistente: QZ_E_REGISTRO_NAO_ENCONTRADO.
   virtual HRESULT LeCondicaoPagamento(WORD iChave, REG_CONDICAO_PAGAMENTOPS* pReg) = 0;
   // 7: uma condição pelo código exato; não achar devolve S_OK com a chave 0.
-  virtual HRESULT LeCondicaoPagamentoCodigo(BSTR bstrCodigo, WORD* piChave,
-                                            REG_CONDICAO_PAGAMENTOPS* pReg) = 0;
-  virtual HRESULT GravaProduto(void* pReg) = 0;                               // 8
-  virtual HRESULT GravaUnidade(void* pReg) = 0;                               // 9
-  virtual HRESULT GravaGrupo(void* pReg) = 0;                                 // 10
-  virtual HRESULT ExcluiProduto(long lChave) = 0;                             // 11
+  virtual HRESULT LeCondicaoPagamentoCodigo(BSTR bstrCodigo, WORD* piChave, REG_CONDICAO_PAGAMENTOPS* pReg) = 0;
+  virtual HRESULT GravaProduto(void* pReg) = 0;    // 8
+  virtual HRESULT GravaUnidade(void* pReg) = 0;    // 9
+  virtual HRESULT GravaGrupo(void* pReg) = 0;      // 10
+  virtual HRESULT ExcluiProduto(long lChave) = 0;  // 11
   // 12: as chaves das condições que a lista mostra, pela ordem do código: válidas na
   // data de referência (sem data ou não anterior a ela) e, com o módulo marcado no
   // filtro, só as que o módulo pode usar.

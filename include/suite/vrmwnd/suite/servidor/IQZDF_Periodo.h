@@ -13,9 +13,9 @@ enum : WORD { QZ_PERIODO_DIA = 0, QZ_PERIODO_MES = 1, QZ_PERIODO_ANO = 2 };
 
 // Periodicidade (64 bytes).
 #define QZ_CAMPOS_REG_PERIODICIDADEPS(N, D, H, T, B) \
-  N(WORD, iUnidade, 0)                                \
-  N(WORD, iQuantidade, 2)                             \
-  N(WORD, iCodigo, 6)                                 \
+  N(WORD, iUnidade, 0)                               \
+  N(WORD, iQuantidade, 2)                            \
+  N(WORD, iCodigo, 6)                                \
   T(szNome, 20, 44)
 
 struct REG_PERIODICIDADEPS : vrmsuite::TBlocoFixo<REG_PERIODICIDADEPS, 64> {
@@ -50,8 +50,7 @@ QZ_LAYOUT_VERIFICA(REG_CHAVES_PERIODOPS, 16);
 inline constexpr GUID CLSID_QZDF_Periodo = {
     0x14d5f061, 0xba97, 0x11d2, {0xa2, 0x24, 0x00, 0xa0, 0xc9, 0xde, 0x80, 0xd1}};
 // {9e4f3a27-6c18-4d7b-8a95-2f0b7d6e1c03}
-inline constexpr IID IID_IQZDF_Periodo = {
-    0x9e4f3a27, 0x6c18, 0x4d7b, {0x8a, 0x95, 0x2f, 0x0b, 0x7d, 0x6e, 0x1c, 0x03}};
+inline constexpr IID IID_IQZDF_Periodo = {0x9e4f3a27, 0x6c18, 0x4d7b, {0x8a, 0x95, 0x2f, 0x0b, 0x7d, 0x6e, 0x1c, 0x03}};
 
 // Métodos na ordem dos slots. Os nomes do gancho de teste são os dos métodos com o
 // prefixo "IQZDF_Periodo::"; a criação, "IQZDF_Periodo::Cria".

@@ -22,8 +22,7 @@ class VRMWND_SUITE_API CQZBancoEmpresa {
   // Banco vazio na memória, para montar uma empresa de teste.
   static std::shared_ptr<CQZBancoEmpresa> NaMemoria();
   // Abre (bCria: cria quando falta) o arquivo; nullptr e o motivo em strErro na falha.
-  static std::shared_ptr<CQZBancoEmpresa> AbreArquivo(const std::string& strArquivo, bool bCria,
-                                                      std::string& strErro);
+  static std::shared_ptr<CQZBancoEmpresa> AbreArquivo(const std::string& strArquivo, bool bCria, std::string& strErro);
 
   // Executa um roteiro SQL inteiro (esquema, amostra, dados de teste); não recebe
   // dados do usuário. 0 ou QZ_E_BANCO_DE_DADOS com o motivo em strErro.
@@ -63,13 +62,11 @@ VRMWND_SUITE_API std::string ArquivoEmpresa(const std::string& strNome);
 VRMWND_SUITE_API bool NomeEmpresaValido(const std::string& strNome);
 
 // Empresas registradas na memória têm precedência sobre os arquivos (testes).
-VRMWND_SUITE_API void RegistraEmpresaNaMemoria(const std::string& strNome,
-                                               std::shared_ptr<CQZBancoEmpresa> pBanco);
+VRMWND_SUITE_API void RegistraEmpresaNaMemoria(const std::string& strNome, std::shared_ptr<CQZBancoEmpresa> pBanco);
 VRMWND_SUITE_API void RemoveEmpresaDaMemoria(const std::string& strNome);
 // A empresa pelo nome: a registrada na memória, senão o arquivo de ArquivoEmpresa,
 // que precisa existir; sem registro, o banco da pasta padrão é adotado (AdotaEmpresa,
 // em criacao_empresa.h). nullptr e o motivo em strErro quando não há.
-VRMWND_SUITE_API std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome,
-    std::string& strErro);
+VRMWND_SUITE_API std::shared_ptr<CQZBancoEmpresa> AbreEmpresa(const std::string& strNome, std::string& strErro);
 
 }  // namespace vrmsuite
