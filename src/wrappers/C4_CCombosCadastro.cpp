@@ -53,7 +53,7 @@ void C4_CComboBaseCalculoCredito::SetModeloDocumentoEx(CString strModelo) {
   CString strTexto;
   GetWindowText(strTexto);
   SetModeloDocumento(strModelo);
-  SelectString(-1, strTexto);
+  if (!strTexto.IsEmpty()) SelectString(-1, strTexto);  // "" acharia o primeiro item
 }
 
 unsigned short C4_CComboVencimento::GetPonteiro() const {
