@@ -13,17 +13,7 @@
 
 namespace {
 
-template <class TWrapper>
-class CWrapperNaEmpresa : public CEditConsultaTeste<TWrapper> {
- protected:
-  void SetUp() override {
-    this->CriaJanelas();
-    if (this->HasFatalFailure()) return;
-    ASSERT_EQ(this->m_edit.Inicializa(this->m_empresa.Nome(), 4, 99), S_OK);
-  }
-};
-
-using C4CEditCSTIPITest = CWrapperNaEmpresa<C4_CEditCSTIPI>;
+using C4CEditCSTIPITest = CEditNaEmpresaTeste<C4_CEditCSTIPI>;
 
 TEST_F(C4CEditCSTIPITest, CemQuerDizerSemCodigo) {
   const struct {
@@ -46,7 +36,7 @@ TEST_F(C4CEditCSTIPITest, CemQuerDizerSemCodigo) {
   EXPECT_EQ(Static(), "Outras entradas");
 }
 
-using C4CNotasFiscaisEditTest = CWrapperNaEmpresa<C4_CNotasFiscaisEdit>;
+using C4CNotasFiscaisEditTest = CEditNaEmpresaTeste<C4_CNotasFiscaisEdit>;
 
 TEST_F(C4CNotasFiscaisEditTest, EnableWindowLevaOBotaoSalvoNaNotaAvulsa) {
   const struct {
@@ -69,7 +59,7 @@ TEST_F(C4CNotasFiscaisEditTest, EnableWindowLevaOBotaoSalvoNaNotaAvulsa) {
   }
 }
 
-using C4CTabPrecoEditTest = CWrapperNaEmpresa<C4_CTabPrecoEdit>;
+using C4CTabPrecoEditTest = CEditNaEmpresaTeste<C4_CTabPrecoEdit>;
 
 TEST_F(C4CTabPrecoEditTest, TodasAsAtivasDoTipoEAFalhaNaCaixa) {
   m_edit.SetCompraVenda('C');
@@ -88,7 +78,7 @@ TEST_F(C4CTabPrecoEditTest, TodasAsAtivasDoTipoEAFalhaNaCaixa) {
   EXPECT_NE(UltimaCaixa().find("Local: 382301/1430"), std::string::npos) << UltimaCaixa();
 }
 
-using C4CLocaisEditTest = CWrapperNaEmpresa<C4_CLocaisEdit>;
+using C4CLocaisEditTest = CEditNaEmpresaTeste<C4_CLocaisEdit>;
 
 TEST_F(C4CLocaisEditTest, MinusculasViramMaiusculasEOPaiOuveUmaVez) {
   bool bPorta = true;
@@ -107,7 +97,7 @@ TEST_F(C4CLocaisEditTest, MinusculasViramMaiusculasEOPaiOuveUmaVez) {
   EXPECT_EQ(Static(), "Quarentena de importados");
 }
 
-using C4CTaxaConversaoTest = CWrapperNaEmpresa<C4_CTaxaConversaoUnMedida>;
+using C4CTaxaConversaoTest = CEditNaEmpresaTeste<C4_CTaxaConversaoUnMedida>;
 
 TEST_F(C4CTaxaConversaoTest, LimparTiraATaxa) {
   ASSERT_TRUE(m_edit.SetPosicao(1, 1));
@@ -143,7 +133,7 @@ void ConfereMulti(TWrapper& edit, const std::vector<TCasoMulti<TWrapper, TChave>
   }
 }
 
-using C4CMultiCFOPExTest = CWrapperNaEmpresa<C4_CMultiCFOPEx>;
+using C4CMultiCFOPExTest = CEditNaEmpresaTeste<C4_CMultiCFOPEx>;
 
 TEST_F(C4CMultiCFOPExTest, UmaChaveNoEditVariasNaLista) {
   m_edit.SetFilial(1);
@@ -163,7 +153,7 @@ TEST_F(C4CMultiCFOPExTest, UmaChaveNoEditVariasNaLista) {
       << "a chave digitada é a lista";
 }
 
-using C4CMultiPedeContaExTest = CWrapperNaEmpresa<C4_CMultiPedeContaEx>;
+using C4CMultiPedeContaExTest = CEditNaEmpresaTeste<C4_CMultiPedeContaEx>;
 
 TEST_F(C4CMultiPedeContaExTest, UmaContaNoEditVariasNaLista) {
   ConfereMulti<C4_CMultiPedeContaEx, unsigned long>(m_edit,

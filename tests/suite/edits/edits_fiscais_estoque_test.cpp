@@ -56,21 +56,14 @@ TEST(NumeroDoRegistroTest, CadaEditDaOSeuNumero) {
     std::function<long(CEditCadastro&)> numero;
     long lEsperado;
   };
+  const auto lote = [](CEditCadastro& e) {
+    long l = -1;
+    static_cast<CLocaisEdit&>(e).GetLote(l);
+    return l;
+  };
   const TCaso kCasos[] = {
-      {"lote do local de quarentena", [] { return std::make_unique<CLocaisEdit>(); }, "ARM-QUAR",
-       [](CEditCadastro& e) {
-         long l = -1;
-         static_cast<CLocaisEdit&>(e).GetLote(l);
-         return l;
-       },
-       502},
-      {"local comum não tem lote", [] { return std::make_unique<CLocaisEdit>(); }, "ALM-01",
-       [](CEditCadastro& e) {
-         long l = -1;
-         static_cast<CLocaisEdit&>(e).GetLote(l);
-         return l;
-       },
-       0},
+      {"lote do local de quarentena", [] { return std::make_unique<CLocaisEdit>(); }, "ARM-QUAR", lote, 502},
+      {"local comum não tem lote", [] { return std::make_unique<CLocaisEdit>(); }, "ALM-01", lote, 0},
       {"produto do código de barras", [] { return std::make_unique<CCodigoBarrasSimplesEdit>(); }, "17891234500103",
        [](CEditCadastro& e) { return static_cast<CCodigoBarrasSimplesEdit&>(e).GetProduto(); }, 10},
       {"local do produto recebido", [] { return std::make_unique<CRecbtoProdutoEdit>(); }, "PST-38",
