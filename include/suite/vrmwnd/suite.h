@@ -46,6 +46,7 @@
 #include "vrmwnd/suite/edits/CComboBase.h"
 #include "vrmwnd/suite/edits/CComboModeloEmail.h"
 #include "vrmwnd/suite/edits/CQZDialog.h"
+#include "vrmwnd/suite/edits/CQZButtonDF.h"
 #include "vrmwnd/suite/grade/CQZBrowserWnd.h"
 #include "vrmwnd/suite/grade/CQZTabCtrl.h"
 #include "vrmwnd/suite/registros/TQZCMConsisteRetorno.h"
