@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
+
+class CDlgMsgCm;
 
 namespace compras {
 
@@ -44,6 +47,28 @@ int ComandoProgresso(int argc, char** argv);
 int DialogoChave(int nForma, int nMovimento);
 int DialogoCotacaoWeb(const char* szEmpresa);
 int DialogoProgresso(int nPassos, int nPasso);
+// mensagem-grade --linhas N [--colunas 3|4] [--copia] [--responde sim|nao]
+int ComandoMensagemGrade(int argc, char** argv);
+// ordem liberar NUMERO --responde sim|nao [--empresa NOME]
+int ComandoOrdem(int argc, char** argv);
+// A liberação da ordem pelas regras da ordem de compra com o agente instalado: imprime
+// as linhas acima do orçamento, o resultado da pergunta e se a ordem ficou liberada;
+// 0, ou 1 quando a empresa não abriu ou uma leitura falhou.
+int DialogoLiberaOrdem(const char* szEmpresa, unsigned long lNumero);
+// A tabela de demonstração da mensagem com grade: "Linha", "Descrição" (na largura
+// dada) e "Valor" (à direita), com nLinhas linhas.
+void PreencheTabelaDeDemonstracao(CDlgMsgCm& dlg, int nLinhas, int nLarguraDescricao);
+
+// A pessoa da linha de comando: o usuário roteirizado da plataforma, calado; o que
+// o diálogo devolveu (ou não) é o que o comando mostra.
+class CPessoaDaLinha : public ScriptedUser {
+ public:
+  CPessoaDaLinha() : ScriptedUser([](const std::string&) {}) {}
+};
+// "sim" ou "nao" (ou "não") em nResposta, como IDYES ou IDNO; false para outro texto.
+bool LeResposta(const char* sz, int& nResposta);
+// O texto é um inteiro de nMinimo a nMaximo, posto em n.
+bool LeInteiro(const char* sz, long nMinimo, long nMaximo, long& n);
 
 // A empresa que os comandos usam quando não se diz outra.
 inline constexpr const char* kEmpresaPadrao = "AMOSTRA";

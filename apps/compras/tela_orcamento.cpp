@@ -1,0 +1,55 @@
+// As telas da mensagem com grade e da liberação da ordem de compra no menu. O
+// resultado vai numa caixa de mensagem, não para a saída padrão, que é a tela do
+// terminal.
+#include <string>
+
+#include "comandos.h"
+#include "telas.h"
+#include "vrmwnd/vrmwnd.h"
+
+namespace compras {
+namespace {
+
+constexpr unsigned long kOrdemDaTela = 3;
+
+void Mostra(const TContextoTela& contexto, const CString& strTexto, const char* szTitulo) {
+  MessageBox(contexto.pPai ? contexto.pPai->m_hWnd : nullptr, strTexto, szTitulo, MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+void AbreMensagemGrade(const TContextoTela& contexto) {
+  constexpr int kLinhas = 20;
+  CDlgMsgCm dlg(contexto.pPai);
+  dlg.SetTitulo("Compras - Mensagem com grade");
+  dlg.SetMensagem("Vinte linhas: a grade mostra dezesseis e rola as outras. Ctrl+Shift+F2 copia a tabela.");
+  dlg.SetPergunta("Confirma?");
+  dlg.SetIcon(IDI_QUESTION);
+  dlg.SetTextCheck1("Lembrar a resposta");
+  dlg.SetEnableCheck1(1);
+  PreencheTabelaDeDemonstracao(dlg, kLinhas, 170);
+  const INT_PTR nResultado = dlg.DoModal();
+  CString strTexto;
+  strTexto.Format("Resposta: %s\nLembrar a resposta: %s", nResultado == IDYES ? "Sim" : "Não",
+                  dlg.GetCheck1() ? "sim" : "não");
+  Mostra(contexto, strTexto, "Compras - Mensagem com grade");
+}
+
+void AbreLiberacaoOrdem(const TContextoTela& contexto) {
+  CTrataDadosOCWnd tratador(nullptr);
+  TLigacaoTratador ligacao(tratador, contexto.szEmpresa, contexto.nUsuario, contexto.lSessao);
+  CString strTexto;
+  TCMLiberacaoOC liberacao;
+  if (ligacao.Resultado() != S_OK) {
+    strTexto = "As regras da ordem de compra não abriram a empresa.";
+  } else if (const HRESULT hr = tratador.LiberaOrdem(kOrdemDaTela, liberacao); hr != S_OK) {
+    strTexto.Format("A ordem %lu não pôde ser liberada (0X%08lX).", kOrdemDaTela,
+                    static_cast<unsigned long>(static_cast<DWORD>(hr)));
+  } else {
+    strTexto.Format("Resultado: %u\nOrdem %lu: %s", liberacao.nResposta, kOrdemDaTela,
+                    liberacao.bLiberada ? "liberada" : "não liberada");
+  }
+  Mostra(contexto, strTexto, "Compras - Ordem de compra");
+}
+
+}  // namespace compras
