@@ -72,13 +72,6 @@ void CDlgMsgCmGrid::OnInitialUpdate() {
   SetMostraNumeroLinha(FALSE);
   SetQtdColunas(m_pDlg->GetQtdColuna());
   CQZBrowserWnd::OnInitialUpdate();
-  // As células na cor dos botões.
-  for (ROWCOL c = 1; c <= GetColCount(); ++c) {
-    CGXStyle estilo;
-    estilo.SetHorizontalAlignment(
-        m_Grid.GetColuna(static_cast<int>(c - 1)).m_nAlinhamento == QZALINHA_DIREITA ? DT_RIGHT : DT_LEFT);
-    SetColStyle(c, estilo.SetReadOnly(TRUE).SetInterior(GetSysColor(COLOR_BTNFACE)));
-  }
   SetCabecalhoSelecionavel(FALSE);
 }
 
@@ -101,6 +94,7 @@ BOOL CDlgMsgCmGrid::OnLoadCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, L
   if (m_pDlg->GetQtdColuna() > 0 && nRegistro >= m_pDlg->GetQtdLinhas()) return TRUE;
   const int nIndice = GetIndiceColuna(GetValueRowCol(0, nCol));
   style.SetValue(m_pDlg->m_Colunas[nIndice].m_Linhas[nRegistro]);
+  // As células na cor dos botões, como o diálogo.
   style.SetInterior(GetSysColor(COLOR_BTNFACE));
   return TRUE;
 }

@@ -269,6 +269,7 @@ TEST_F(CDlgMsgCmTest, CaixaDeMarcar) {
 TEST_F(CDlgMsgCmTest, GradeMostraOsTextosComOsAlinhamentos) {
   std::vector<std::string> celulas;
   DWORD nAlinhaValor = 99;
+  COLORREF nFundo = 0;
   HICON hIcone = nullptr;
   m_usuario.QuandoAbrir(kTitulo)
       .Confere([&](HWND h) {
@@ -280,6 +281,7 @@ TEST_F(CDlgMsgCmTest, GradeMostraOsTextosComOsAlinhamentos) {
         CGXStyle estilo;
         pGrade->ComposeStyleRowCol(2, 2, &estilo);
         nAlinhaValor = estilo.GetHorizontalAlignment();
+        nFundo = estilo.GetInterior();
         hIcone = reinterpret_cast<HICON>(SendMessage(GetDlgItem(h, CDlgMsgCm::IDC_ICONE), STM_GETICON, 0, 0));
       })
       .Clica(IDYES);
@@ -291,6 +293,7 @@ TEST_F(CDlgMsgCmTest, GradeMostraOsTextosComOsAlinhamentos) {
   EXPECT_EQ(dlg.DoModal(), IDYES);
   EXPECT_EQ(celulas, (std::vector<std::string>{"Conta", "Valor", "Material", "10,00", "Serviços", "2.000,50"}));
   EXPECT_EQ(nAlinhaValor, static_cast<DWORD>(DT_RIGHT));
+  EXPECT_EQ(nFundo, GetSysColor(COLOR_BTNFACE)) << "as células na cor dos botões";
   EXPECT_EQ(hIcone, LoadIcon(nullptr, IDI_QUESTION));
 }
 
