@@ -19,10 +19,11 @@ void Mostra(const TContextoTela& contexto, const CString& strTexto, const char* 
 }  // namespace
 
 void AbreMensagemGrade(const TContextoTela& contexto) {
-  constexpr int kLinhas = 20;
+  // Oito linhas: o diálogo cabe num terminal de 32 linhas.
+  constexpr int kLinhas = 8;
   CDlgMsgCm dlg(contexto.pPai);
   dlg.SetTitulo("Compras - Mensagem com grade");
-  dlg.SetMensagem("Vinte linhas: a grade mostra dezesseis e rola as outras. Ctrl+Shift+F2 copia a tabela.");
+  dlg.SetMensagem("Uma tabela de oito linhas. Ctrl+Shift+F2 copia a tabela.");
   dlg.SetPergunta("Confirma?");
   dlg.SetIcon(IDI_QUESTION);
   dlg.SetTextCheck1("Lembrar a resposta");
