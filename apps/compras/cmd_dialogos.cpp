@@ -91,28 +91,33 @@ int ComandoChave(int argc, char** argv) {
   return DialogoChave(static_cast<int>(nForma), static_cast<int>(nMovimento));
 }
 
-int DialogoCotacaoWeb(const char* szEmpresa) {
-  CQZInicializador inicializador;
-  if (inicializador.Inicializa(szEmpresa, 1, 1) != S_OK) return 1;
+bool IncluiCotacaoWeb(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, CString& strTexto) {
   CTrataDadosCPWnd tratador(nullptr);
-  tratador.SetProfiler(szEmpresa, 1, 1);
-  if (tratador.OnInicializa(szEmpresa) != S_OK) {
-    std::fprintf(stderr, "compras cotacao-web: as regras da cotação não abriram a empresa %s\n", szEmpresa);
-    return 1;
+  TLigacaoTratador ligacao(tratador, szEmpresa, nUsuario, lSessao);
+  if (ligacao.Resultado() != S_OK) {
+    strTexto.Format("As regras da cotação não abriram a empresa %s.", szEmpresa);
+    return false;
   }
-  int nSaida = 0;
   try {
     TCMEnvioCotacaoWeb envio;
     tratador.IncluiCotacao(1, envio);
-    std::printf("Enviar pela web: %s\nModelo: %s\n", envio.bEnviar ? "sim" : "não",
-                envio.strModelo.IsEmpty() ? "(nenhum)" : envio.strModelo.GetString());
+    strTexto.Format("Enviar pela web: %s\nModelo: %s", envio.bEnviar ? "sim" : "não",
+                    envio.strModelo.IsEmpty() ? "(nenhum)" : envio.strModelo.GetString());
+    return true;
   } catch (const CQZExceptionEx& e) {
-    std::fprintf(stderr, "compras cotacao-web: a configuração do alerta não pôde ser lida (0X%08lX)\n",
-                 static_cast<unsigned long>(static_cast<DWORD>(e.GetResultado())));
-    nSaida = 1;
+    strTexto.Format("A configuração do alerta não pôde ser lida (0X%08lX).",
+                    static_cast<unsigned long>(static_cast<DWORD>(e.GetResultado())));
+    return false;
   }
-  tratador.OnFinaliza();
-  return nSaida;
+}
+
+int DialogoCotacaoWeb(const char* szEmpresa) {
+  CQZInicializador inicializador;
+  if (inicializador.Inicializa(szEmpresa, 1, 1) != S_OK) return 1;
+  CString strTexto;
+  const bool bCerto = IncluiCotacaoWeb(szEmpresa, 1, 1, strTexto);
+  std::fprintf(bCerto ? stdout : stderr, "%s%s\n", bCerto ? "" : "compras cotacao-web: ", strTexto.GetString());
+  return bCerto ? 0 : 1;
 }
 
 int ComandoCotacaoWeb(int argc, char** argv) {
@@ -135,7 +140,7 @@ int ComandoCotacaoWeb(int argc, char** argv) {
     }
   }
   if (nResposta == 0) return UsoErrado(eu, "diga a resposta à pergunta (--responde sim|nao)");
-  if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
+  if (!PreparaAmbiente(szEmpresa)) return 1;
   CCaixasRespondidas caixas(nResposta);
   CPessoaDaLinha pessoa;
   Script& roteiro = pessoa.WhenOpened("Cotação Web");

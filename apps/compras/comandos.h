@@ -6,6 +6,7 @@
 
 #include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
+#include "vrmwnd/util/preparacao.h"
 
 class CDlgMsgCm;
 
@@ -46,6 +47,9 @@ int ComandoProgresso(int argc, char** argv);
 // imprime o que o diálogo devolveu e dá 0, ou 1 quando não houve resultado.
 int DialogoChave(int nForma, int nMovimento);
 int DialogoCotacaoWeb(const char* szEmpresa);
+// Inclui uma cotação pelas regras da cotação, que perguntam à pessoa se ela vai pela
+// web; strTexto diz o que ficou decidido, ou o motivo da falha (false).
+bool IncluiCotacaoWeb(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, CString& strTexto);
 int DialogoProgresso(int nPassos, int nPasso);
 // mensagem-grade --linhas N [--colunas 3|4] [--copia] [--responde sim|nao]
 int ComandoMensagemGrade(int argc, char** argv);
@@ -71,12 +75,15 @@ bool LeResposta(const char* sz, int& nResposta);
 bool LeInteiro(const char* sz, long nMinimo, long nMaximo, long& n);
 
 // A empresa que os comandos usam quando não se diz outra.
-inline constexpr const char* kEmpresaPadrao = "AMOSTRA";
+inline constexpr const char* kEmpresaPadrao = kVRMEmpresaAmostra;
 // Cria a instalação de exemplo sob a pasta da plataforma quando o registro ainda não
 // tem "Path" (ou sempre, com bForcar) e devolve a pasta; vazio (com a mensagem em
 // stderr) quando falhou.
 std::string GaranteInstalacao(bool bForcar);
-// Cria a empresa padrão no primeiro uso; false (com a mensagem em stderr) na falha.
-bool GaranteEmpresa(const char* szEmpresa);
+// O que um comando que lê da empresa precisa, pela chamada de preparação da
+// biblioteca: a instalação e, no primeiro uso, a empresa padrão. Uma empresa com outro
+// nome não é criada (um nome errado seria uma empresa nova e vazia): quem a abrir diz
+// que ela não existe. false (com a mensagem em stderr) na falha.
+bool PreparaAmbiente(const char* szEmpresa);
 
 }  // namespace compras
