@@ -105,31 +105,38 @@ int ComandoMensagemGrade(int argc, char** argv) {
   return nResultado == IDYES || nResultado == IDNO ? 0 : 1;
 }
 
-int DialogoLiberaOrdem(const char* szEmpresa, unsigned long lNumero) {
+bool LiberaOrdemCompra(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, unsigned long lNumero,
+                       CString& strTexto) {
   CTrataDadosOCWnd tratador(nullptr);
-  TLigacaoTratador ligacao(tratador, szEmpresa, 1, 1);
+  TLigacaoTratador ligacao(tratador, szEmpresa, nUsuario, lSessao);
   if (ligacao.Resultado() != S_OK) {
-    std::fprintf(stderr, "compras ordem: as regras da ordem de compra não abriram a empresa %s\n", szEmpresa);
-    return 1;
+    strTexto.Format("As regras da ordem de compra não abriram a empresa %s.", szEmpresa);
+    return false;
   }
   TCMLiberacaoOC liberacao;
-  const HRESULT hr = tratador.LiberaOrdem(lNumero, liberacao);
-  if (hr != S_OK) {
-    std::fprintf(stderr, "compras ordem: a ordem %lu não pôde ser liberada (0X%08lX): %s\n", lNumero,
-                 static_cast<unsigned long>(static_cast<DWORD>(hr)),
-                 tratador.GetUsaServidor()->GetUltimoErro().c_str());
-    return 1;
+  if (const HRESULT hr = tratador.LiberaOrdem(lNumero, liberacao); hr != S_OK) {
+    strTexto.Format("A ordem %lu não pôde ser liberada (0X%08lX): %s", lNumero,
+                    static_cast<unsigned long>(static_cast<DWORD>(hr)),
+                    tratador.GetUsaServidor()->GetUltimoErro().c_str());
+    return false;
   }
-  if (liberacao.linhas.GetSize() > 0) std::printf("%s\n", liberacao.strMensagem.GetString());
+  strTexto.Empty();
+  if (liberacao.linhas.GetSize() > 0) strTexto += liberacao.strMensagem + "\n";
   for (INT_PTR i = 0; i < liberacao.linhas.GetSize(); ++i) {
-    std::string strLinha;
-    for (INT_PTR j = 0; j < liberacao.linhas[i].GetSize(); ++j)
-      strLinha += (j ? " | " : "") + std::string(liberacao.linhas[i][j].GetString());
-    std::printf("  %s\n", strLinha.c_str());
+    strTexto += " ";
+    for (INT_PTR j = 0; j < liberacao.linhas[i].GetSize(); ++j) strTexto += (j ? " | " : " ") + liberacao.linhas[i][j];
+    strTexto += "\n";
   }
-  std::printf("Resultado: %u (%s)\nOrdem %lu: %s\n", liberacao.nResposta, NomeDaResposta(liberacao.nResposta), lNumero,
-              liberacao.bLiberada ? "liberada" : "não liberada");
-  return 0;
+  strTexto.AppendFormat("Resultado: %u (%s)\nOrdem %lu: %s", liberacao.nResposta, NomeDaResposta(liberacao.nResposta),
+                        lNumero, liberacao.bLiberada ? "liberada" : "não liberada");
+  return true;
+}
+
+int DialogoLiberaOrdem(const char* szEmpresa, unsigned long lNumero) {
+  CString strTexto;
+  const bool bCerto = LiberaOrdemCompra(szEmpresa, 1, 1, lNumero, strTexto);
+  std::fprintf(bCerto ? stdout : stderr, "%s%s\n", bCerto ? "" : "compras ordem: ", strTexto.GetString());
+  return bCerto ? 0 : 1;
 }
 
 int ComandoOrdem(int argc, char** argv) {
@@ -149,7 +156,7 @@ int ComandoOrdem(int argc, char** argv) {
     }
   }
   if (nResposta == 0) return UsoErrado(eu, "diga a resposta à pergunta (--responde sim|nao)");
-  if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
+  if (!PreparaAmbiente(szEmpresa)) return 1;
   CPessoaDaLinha pessoa;
   pessoa.WhenOpened("Tarvo Compras - Ordem de Compras").Click(nResposta);
   return DialogoLiberaOrdem(szEmpresa, static_cast<unsigned long>(lNumero));

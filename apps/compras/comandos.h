@@ -55,9 +55,13 @@ int DialogoProgresso(int nPassos, int nPasso);
 int ComandoMensagemGrade(int argc, char** argv);
 // ordem liberar NUMERO --responde sim|nao [--empresa NOME]
 int ComandoOrdem(int argc, char** argv);
-// A liberação da ordem pelas regras da ordem de compra com o agente instalado: imprime
-// as linhas acima do orçamento, o resultado da pergunta e se a ordem ficou liberada;
-// 0, ou 1 quando a empresa não abriu ou uma leitura falhou.
+// A liberação da ordem lNumero pelas regras da ordem de compra, com o agente instalado
+// respondendo: em strTexto as linhas acima do orçamento, o resultado da pergunta e se
+// a ordem ficou liberada; false (com o motivo em strTexto) quando a empresa não abriu
+// ou uma leitura falhou. A tela e o comando dão a mesma liberação.
+bool LiberaOrdemCompra(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, unsigned long lNumero,
+                       CString& strTexto);
+// O mesmo texto na saída (0), ou o motivo em stderr (1).
 int DialogoLiberaOrdem(const char* szEmpresa, unsigned long lNumero);
 // A tabela de demonstração da mensagem com grade: "Linha", "Descrição" (na largura
 // dada) e "Valor" (à direita), com nLinhas linhas.

@@ -37,19 +37,8 @@ void AbreMensagemGrade(const TContextoTela& contexto) {
 }
 
 void AbreLiberacaoOrdem(const TContextoTela& contexto) {
-  CTrataDadosOCWnd tratador(nullptr);
-  TLigacaoTratador ligacao(tratador, contexto.szEmpresa, contexto.nUsuario, contexto.lSessao);
   CString strTexto;
-  TCMLiberacaoOC liberacao;
-  if (ligacao.Resultado() != S_OK) {
-    strTexto = "As regras da ordem de compra não abriram a empresa.";
-  } else if (const HRESULT hr = tratador.LiberaOrdem(kOrdemDaTela, liberacao); hr != S_OK) {
-    strTexto.Format("A ordem %lu não pôde ser liberada (0X%08lX).", kOrdemDaTela,
-                    static_cast<unsigned long>(static_cast<DWORD>(hr)));
-  } else {
-    strTexto.Format("Resultado: %u\nOrdem %lu: %s", liberacao.nResposta, kOrdemDaTela,
-                    liberacao.bLiberada ? "liberada" : "não liberada");
-  }
+  LiberaOrdemCompra(contexto.szEmpresa, contexto.nUsuario, contexto.lSessao, kOrdemDaTela, strTexto);
   Mostra(contexto, strTexto, "Compras - Ordem de compra");
 }
 
