@@ -15,13 +15,6 @@
 namespace compras {
 namespace {
 
-// A pessoa da linha de comando: o usuário roteirizado da plataforma, calado; o que
-// o diálogo devolveu (ou não) é o que o comando mostra.
-class CPessoaDaLinha : public ScriptedUser {
- public:
-  CPessoaDaLinha() : ScriptedUser([](const std::string&) {}) {}
-};
-
 // As caixas de mensagem vão para a saída e recebem a resposta combinada.
 class CCaixasRespondidas : public IMessageBoxPresenter {
  public:
@@ -39,13 +32,24 @@ class CCaixasRespondidas : public IMessageBoxPresenter {
   IMessageBoxPresenter* m_pAnterior;
 };
 
+}  // namespace
+
+bool LeResposta(const char* sz, int& nResposta) {
+  if (std::strcmp(sz, "sim") == 0) {
+    nResposta = IDYES;
+  } else if (std::strcmp(sz, "nao") == 0 || std::strcmp(sz, "não") == 0) {
+    nResposta = IDNO;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 bool LeInteiro(const char* sz, long nMinimo, long nMaximo, long& n) {
   char* pFim = nullptr;
   n = std::strtol(sz, &pFim, 10);
   return *sz != '\0' && *pFim == '\0' && n >= nMinimo && n <= nMaximo;
 }
-
-}  // namespace
 
 int DialogoChave(int nForma, int nMovimento) {
   CDlgChave dlg(static_cast<REG_QZDMC::MOVIMENTOS_DMC>(nMovimento), nullptr);
@@ -124,10 +128,7 @@ int ComandoCotacaoWeb(int argc, char** argv) {
   bool bCancela = false;
   for (int i = 0; i < argc; ++i) {
     if (std::strcmp(argv[i], "--responde") == 0 && i + 1 < argc) {
-      ++i;
-      if (std::strcmp(argv[i], "sim") != 0 && std::strcmp(argv[i], "nao") != 0 && std::strcmp(argv[i], "não") != 0)
-        return UsoErrado(eu, "a resposta é sim ou nao");
-      nResposta = std::strcmp(argv[i], "sim") == 0 ? IDYES : IDNO;
+      if (!LeResposta(argv[++i], nResposta)) return UsoErrado(eu, "a resposta é sim ou nao");
     } else if (std::strcmp(argv[i], "--modelo") == 0 && i + 1 < argc) {
       szModelo = argv[++i];
     } else if (std::strcmp(argv[i], "--cancela") == 0) {
