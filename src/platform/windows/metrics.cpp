@@ -8,10 +8,17 @@
 // | SM_CXBORDER, SM_CYBORDER        | 1     | SM_CXEDGE, SM_CYEDGE   | 2     |
 // | SM_CXICON, SM_CYICON            | 32    | SM_CXSMICON (x, y)     | 16    |
 // | SM_CYMENU                       | 20    | SM_CXFULLSCREEN x SM_CYFULLSCREEN | 1920 x 1017 |
+//
+// | colour              | RGB           |
+// |---------------------|---------------|
+// | COLOR_WINDOW        | 255, 255, 255 |
+// | COLOR_WINDOWTEXT, COLOR_BTNTEXT | 0, 0, 0 |
+// | COLOR_BTNFACE       | 240, 240, 240 |
 #include <map>
 #include <memory>
 
 #include "values/utf8.h"
+#include "vrmwnd/platform/gxgrid.h"
 #include "vrmwnd/platform/wingdi.h"
 #include "window_detail.h"
 
@@ -27,6 +34,16 @@ int GetSystemMetrics(int index) {
   auto it = kMetrics.find(index);
   return it == kMetrics.end() ? 0 : it->second;
 }
+
+COLORREF GetSysColor(int index) {
+  switch (index) {
+    case COLOR_WINDOW: return RGB(255, 255, 255);
+    case COLOR_BTNFACE: return RGB(240, 240, 240);
+    default: return RGB(0, 0, 0);
+  }
+}
+
+HWND GetDesktopWindow() { return detail::desktop_window(); }
 
 LONG GetDialogBaseUnits() {
   return MAKELONG(static_cast<WORD>(detail::kBaseUnitX), static_cast<WORD>(detail::kBaseUnitY));
