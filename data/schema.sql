@@ -144,6 +144,152 @@ CREATE TABLE leiaute (
   szModulo TEXT NOT NULL DEFAULT 'CM'
 );
 
+-- Cadastros dos edits de consulta de compras, fiscal e estoque. Contratos de compra
+-- por filial (0 = todas); CST do IPI de entrada ('E') e de saída ('S'); locais de
+-- estoque por filial, alguns reservados a um lote; tipos de movimento de entrada ('E')
+-- e de saída ('S'); tabelas de preço de compra ('C') ou de venda ('V') de produtos
+-- ('P') ou de serviços ('S'); taxas de conversão de uma unidade para outra (fator em
+-- décimos de milésimo, 12 = 120000).
+CREATE TABLE contrato_compra (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  lPonteiroFornecedor INTEGER NOT NULL DEFAULT 0,
+  iPonteiroFilial INTEGER NOT NULL DEFAULT 0,
+  byAtivo INTEGER NOT NULL DEFAULT 1
+);
+
+CREATE TABLE controle_qualidade (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL
+);
+
+CREATE TABLE codigo_barras (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigoBarras TEXT NOT NULL,
+  lPonteiroProduto INTEGER NOT NULL REFERENCES produto(lPonteiro)
+);
+
+CREATE TABLE complemento_historico (
+  iPonteiro INTEGER PRIMARY KEY,
+  szDescricao TEXT NOT NULL,
+  iPonteiroHistorico INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE contato_cfrt (
+  lPonteiro INTEGER PRIMARY KEY,
+  lPonteiroConta INTEGER NOT NULL REFERENCES cfrt(lPonteiroConta),
+  szNome TEXT NOT NULL,
+  szEmail TEXT NOT NULL DEFAULT ''
+);
+
+CREATE TABLE ajuste_efd (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL
+);
+
+CREATE TABLE cst_ipi (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  cEntradaSaida TEXT NOT NULL DEFAULT 'E'
+);
+
+CREATE TABLE local_estoque (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  iPonteiroFilial INTEGER NOT NULL DEFAULT 0,
+  lPonteiroLote INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE mensagem_fiscal (
+  iPonteiro INTEGER PRIMARY KEY,
+  szTexto TEXT NOT NULL,
+  byAtiva INTEGER NOT NULL DEFAULT 1
+);
+
+CREATE TABLE tipo_movimento (
+  lPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  cEntradaSaida TEXT NOT NULL DEFAULT 'E'
+);
+
+CREATE TABLE codigo_recolhimento (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL
+);
+
+CREATE TABLE tabela_preco (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  cCompraVenda TEXT NOT NULL DEFAULT 'C',
+  cProdutoServico TEXT NOT NULL DEFAULT 'P',
+  byAtiva INTEGER NOT NULL DEFAULT 1
+);
+
+CREATE TABLE taxa_conversao (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  iPonteiroUnidadeDe INTEGER NOT NULL,
+  iPonteiroUnidadePara INTEGER NOT NULL,
+  cyFator INTEGER NOT NULL
+);
+
+-- As listas dos combos: bases de cálculo do crédito de PIS/COFINS por grupo de modelo
+-- de documento ('M' mercadorias, 'S' serviços e transportes, 'E' energia e
+-- comunicação, 'T' todos), índices econômicos, origens da mercadoria, tipos de
+-- incidência de PIS/COFINS, tipos de período, regras de vencimento e estados.
+CREATE TABLE base_calculo_credito (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  cGrupoModelo TEXT NOT NULL DEFAULT 'T'
+);
+
+CREATE TABLE indice_economico (
+  iPonteiro INTEGER PRIMARY KEY,
+  szSigla TEXT NOT NULL,
+  szDescricao TEXT NOT NULL
+);
+
+CREATE TABLE origem_mercadoria (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL
+);
+
+CREATE TABLE incidencia_pis_cofins (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL
+);
+
+CREATE TABLE tipo_periodo (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL,
+  iMeses INTEGER NOT NULL DEFAULT 1
+);
+
+CREATE TABLE vencimento (
+  iPonteiro INTEGER PRIMARY KEY,
+  szCodigo TEXT NOT NULL,
+  szDescricao TEXT NOT NULL
+);
+
+CREATE TABLE estado (
+  iPonteiro INTEGER PRIMARY KEY,
+  szSigla TEXT NOT NULL,
+  szNome TEXT NOT NULL
+);
+
 CREATE TABLE historico (
   iPonteiro INTEGER PRIMARY KEY,
   szDescricao TEXT NOT NULL,

@@ -1,7 +1,7 @@
 // compras consulta EDIT CODIGO: põe o código no edit de consulta (autorização de
 // compra, condição de pagamento ou um cadastro da empresa: filial, natureza, conta,
-// histórico, produto, …), sai do campo como uma pessoa e mostra o que o edit mostra:
-// a descrição do static companheiro e a chave, ou a caixa de mensagem da recusa.
+// histórico, produto, contrato, local, CST do IPI, tabela de preço, estado, …), sai do campo como uma pessoa e mostra o
+// que o edit mostra: a descrição do static companheiro e a chave, ou a caixa de mensagem da recusa.
 // --lista abre a lista de consulta do cadastro e imprime as linhas que ela mostra.
 #include <cstdio>
 #include <cstdlib>
@@ -181,6 +181,14 @@ bool LeOpcaoCadastro(int argc, char** argv, int& i, TOpcoesCadastro& o, const ch
   return true;
 }
 
+// Os nomes dos cadastros que o comando conhece, separados por vírgula.
+std::string NomesDosCadastros() {
+  std::string strNomes;
+  for (const TDescricaoCadastro* p : CadastrosDescritos())
+    strNomes += (strNomes.empty() ? "" : ", ") + std::string(p->szNome);
+  return strNomes;
+}
+
 }  // namespace
 
 IQZCM_AutorizacaoCompra* AbreServidorDeAutorizacoes(const char* szEmpresa, HRESULT& hr) {
@@ -224,8 +232,7 @@ int ComandoConsulta(int argc, char** argv) {
   if (argc < 2) return UsoErrado(eu, "diga o edit (autorizacao, condicao ou um cadastro) e o código");
   const bool bAutorizacao = std::strcmp(argv[0], "autorizacao") == 0;
   if (!bAutorizacao && std::strcmp(argv[0], "condicao") != 0)
-    return UsoErrado(eu,
-                     "o edit é autorizacao, condicao, filial, natureza, conta, conta-gerencial, historico ou produto");
+    return UsoErrado(eu, ("o edit é autorizacao, condicao ou um cadastro: " + NomesDosCadastros()).c_str());
   if (*argv[1] == '\0') return UsoErrado(eu, "o código não pode ser vazio");
   const char* szEmpresa = kEmpresaPadrao;
   int nModulo = 13;

@@ -34,8 +34,9 @@ constexpr TComando kComandos[] = {
     {"consulta",
      "consulta EDIT CODIGO|--lista [--empresa NOME] [--modulo N] [--data DD/MM/AAAA] [--filial N] [--caracteristica N] "
      "[--tipos LETRAS] [--produto|--servico]",
-     "digita o código no edit de consulta (autorizacao, condicao, filial, natureza, conta, conta-gerencial, historico, "
-     "produto) e mostra o que ele mostra",
+     "digita o código no edit de consulta (autorizacao, condicao ou um cadastro: filial, natureza, conta, "
+     "conta-gerencial, historico, produto, unidade, contrato, cst-ipi, local, tabela-preco, estado, …) e mostra o que "
+     "ele mostra",
      ComandoConsulta},
     {"chave", "chave --digita TEXTO [--forma 0|1] [--movimento N] [--cancela]",
      "digita a chave de um documento no diálogo \"Compras - Chave\" e mostra a chave", ComandoChave},

@@ -28,6 +28,45 @@ unsigned long CRC32Leiaute(const char* pBytes, std::size_t nBytes) {
 }
 
 C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CDFComboLeiautes, CDFComboLeiautes)
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CComboBaseCalculoCredito, CComboBaseCalculoCredito)
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CComboTipoIncidenciaPISCOFINS, CComboTipoIncidenciaPISCOFINS)
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CComboTipoPeriodo, CComboTipoPeriodo)
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CComboVencimento, CComboVencimento)
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CEstadoCombo, CEstadoCombo)
+C4_COMBO_IMPLEMENTA_MUDANCAS(C4_CTipoDoctoCombo, CTipoDoctoCombo)
+
+// Os combos cujo instantâneo é o código da linha (GetText) em vez do texto da janela.
+#define C4_COMBO_IMPLEMENTA_MUDANCAS_POR_CODIGO(Classe, Base)                                    \
+  BEGIN_MESSAGE_MAP(Classe, Base)                                                                \
+  C4_COMBO_ENTRADAS_MUDANCAS(Classe)                                                             \
+  END_MESSAGE_MAP()                                                                              \
+  BOOL Classe::OnChange() { return FiltraMudancaDeCombo(*this, m_strTextoAnterior, GetText()); } \
+  LRESULT Classe::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {                       \
+    if (ComboAtualizaAntes(message)) OnChange();                                                 \
+    return Base::WindowProc(message, wParam, lParam);                                            \
+  }
+
+C4_COMBO_IMPLEMENTA_MUDANCAS_POR_CODIGO(C4_CComboIndice, CComboIndice)
+C4_COMBO_IMPLEMENTA_MUDANCAS_POR_CODIGO(C4_CComboOrigem, CComboOrigem)
+
+void C4_CComboBaseCalculoCredito::SetModeloDocumentoEx(CString strModelo) {
+  CString strTexto;
+  GetWindowText(strTexto);
+  SetModeloDocumento(strModelo);
+  if (!strTexto.IsEmpty()) SelectString(-1, strTexto);  // "" acharia o primeiro item
+}
+
+unsigned short C4_CComboVencimento::GetPonteiro() const {
+  unsigned short iPonteiro = 0;
+  GetPosicao(iPonteiro);
+  return iPonteiro;
+}
+
+unsigned short C4_CTipoDoctoCombo::GetPonteiro() const {
+  unsigned short iPonteiro = 0;
+  GetPosicao(iPonteiro);
+  return iPonteiro;
+}
 
 int C4_CDFComboLeiautes::SelecionaLeiauteCRC(unsigned long lCRC) {
   int nAchado = -1;

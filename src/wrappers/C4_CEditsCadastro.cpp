@@ -3,31 +3,10 @@
 #include "vrmwnd/wrappers/C4_CEditsCadastro.h"
 
 #include "vrmwnd/base/datas.h"
-#include "vrmwnd/wrappers/C4_regras.h"
+#include "C4_regras_cadastro.h"
 
-namespace {
-
-// O EN_CHANGE de um edit de cadastro: instantâneo e porta; aberta, o tratador de CQZEditDF.
-template <class TWrapper>
-BOOL MudancaDeCadastro(TWrapper& wrapper, CString& strTextoAnterior, bool* pbChanged = nullptr) {
-  return FiltraMudancaDeTexto(
-      wrapper, strTextoAnterior, [&wrapper] { return wrapper.CQZEditDF::OnCONTROL_REFLECT_EX_Change(); }, pbChanged);
-}
-
-// A posição pelo getter de saída do edit, 0 quando não há registro.
-template <class T, class TEdit>
-T PosicaoOuZero(TEdit& edit) {
-  T valor = 0;
-  edit.GetPosicao(valor);
-  return valor;
-}
-
-}  // namespace
-
-#define C4_MAPA_CADASTRO(Classe, Base)                \
-  BEGIN_MESSAGE_MAP(Classe, Base)                     \
-  ON_CONTROL_REFLECT_EX(EN_CHANGE, &Classe::OnChange) \
-  END_MESSAGE_MAP()
+using vrmwnd::detail::MudancaDeCadastro;
+using vrmwnd::detail::PosicaoOuZero;
 
 C4_MAPA_CADASTRO(C4_CFilialEdit, CFilialEdit)
 C4_MAPA_CADASTRO(C4_CNaturezaEdit, CNaturezaEdit)

@@ -82,6 +82,41 @@ run(2 "código ou --lista" consulta conta)
 run(0 "municipio 3550308: São Paulo\nChave: 1\n" consulta municipio 3550308)
 run(0 "^ADM\tAdministração\nLOG-PR\tLogística Curitiba\n$" consulta departamento --lista --filial 2)
 run(2 "DD/MM/AAAA" consulta condicao 30 --data amanhã)
+# The registries of purchasing, fiscal and stock, and the combos' lists, one line each.
+foreach(caso
+    "0|contrato CT-2025-02: Distribuição de lubrificantes — Curitiba\nChave: 2\n|contrato;CT-2025-02;--filial;2"
+    "1|Contrato de compra não encontrado ou encerrado|contrato;CT-2024-07"
+    "0|^CQ-DIM\t[^\n]*\nCQ-LAB\t[^\n]*\nCQ-VIS\tInspeção visual no recebimento\n$|controle-qualidade;--lista"
+    "0|codigo-barras 7891234500106: Parafuso sextavado 6x12 zincado\nChave: 1\n|codigo-barras;7891234500106"
+    "0|complemento 1: conforme pedido de compra\n|complemento;1"
+    "0|contato 41: Luíza Fontana\nChave: 41\n|contato;41"
+    "0|ajuste-efd SP020718: Crédito de ICMS na entrada de ativo imobilizado\n|ajuste-efd;SP020718"
+    "0|cst-ipi 00: Entrada com recuperação de crédito\nChave: 1\n|cst-ipi;00"
+    "1|Situação tributária do IPI não encontrada|cst-ipi;50;--tipos;E"
+    "0|local ALM-01: Almoxarifado central\n|local;ALM-01"
+    "0|^ARM-QUAR\tQuarentena de importados\nDEP-PR\tDepósito Curitiba\n$|local;--lista;--filial;2"
+    "1|Mensagem não encontrada ou desativada|mensagem;3"
+    "0|^SCONS\t[^\n]*\nSTRF\tSaída por transferência entre filiais\n$|movimento;--lista;--tipos;S"
+    "0|nota-fiscal 1001: Metalúrgica Ipiranga Ltda\nChave: 6144\n|nota-fiscal;1001"
+    "1|Produto não encontrado|produto-recebimento;LUB-1L"
+    "0|recolhimento 1708: IRRF — serviços prestados por pessoa jurídica\n|recolhimento;1708"
+    "0|^TP-COMP\t[^\n]*\nTP-IMP\tImportados em dólar\n$|tabela-preco;--lista;--tipos;C;--produto"
+    "0|taxa-conversao GL-L: Galão de 3,6 litros\n|taxa-conversao;GL-L"
+    "0|^13\tOutras operações com direito a crédito\n$|base-credito;--lista;--tipos;T"
+    "0|indice USD: Dólar comercial \\(venda\\)\n|indice;USD"
+    "0|origem 1: 1 — Estrangeira, importação direta\n|origem;1"
+    "0|incidencia-pis-cofins 2: Regime cumulativo\n|incidencia-pis-cofins;2"
+    "0|tipo-periodo T: Trimestral\n|tipo-periodo;T"
+    "0|vencimento FDM: Fora o mês \\(a partir do fim do mês\\)\n|vencimento;FDM"
+    "1|Estado não encontrado|estado;XX"
+    "0|estado PR: Paraná\nChave: 4\n|estado;PR")
+  string(REPLACE "|" ";" partes "${caso}")
+  list(GET partes 0 codigo)
+  list(GET partes 1 regex)
+  list(SUBLIST partes 2 -1 argumentos)
+  run(${codigo} "${regex}" consulta ${argumentos})
+endforeach()
+run(2 "cadastro: filial, natureza, .*, taxa-conversao, .*estado" consulta fornecedorx 1)
 # The alert entry point of a type starts the sample install's alert configurator,
 # which notes the type it was asked for.
 run(0 "ParaAUTO_STATUSOCFORNECEDOR_CFG\\(\"AMOSTRA\", 1, 1\\)\nConfigurar alerta 6 \\(Situação da OC ao Fornecedor\\): módulo CM, empresa AMOSTRA, usuário 1, sessão 1\n" alerta 6)

@@ -69,3 +69,14 @@ class CEditConsultaTeste : public testing::Test {
   TEdit m_edit;
   CStatic m_static;
 };
+
+// O edit na tela de teste, já ligado à empresa de amostra.
+template <class TEdit>
+class CEditNaEmpresaTeste : public CEditConsultaTeste<TEdit> {
+ protected:
+  void SetUp() override {
+    this->CriaJanelas();
+    if (this->HasFatalFailure()) return;
+    ASSERT_EQ(this->m_edit.Inicializa(this->m_empresa.Nome(), 4, 99), S_OK);
+  }
+};

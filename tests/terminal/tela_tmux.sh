@@ -116,10 +116,14 @@ case "$cenario" in
     espera_sumir "Relação de Condição de Pagamento"
     espera "Condição de pagamento: 30/60/90"
     espera "30, 60 e 90 dias"
+    # O combo de estados traz as linhas da empresa: a seta escolhe a primeira.
+    teclas M-e Down
+    espera "Amazonas"
     # OK mostra o que ficou escolhido numa caixa de mensagem.
     teclas M-o
     teclas Enter
     espera "Condição de pagamento: 30/60/90 - 30, 60 e 90 dias"
+    espera "Estado: AM - Amazonas"
     teclas Enter
     espera_sumir "Compras - Consultas"
     ;;

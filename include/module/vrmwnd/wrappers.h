@@ -7,4 +7,7 @@
 #include "vrmwnd/wrappers/C4_CButton.h"
 #include "vrmwnd/wrappers/C4_CEditsConsulta.h"
 #include "vrmwnd/wrappers/C4_CEditsCadastro.h"
+#include "vrmwnd/wrappers/C4_CEditsFiscais.h"
+#include "vrmwnd/wrappers/C4_CEditsEstoque.h"
+#include "vrmwnd/wrappers/C4_CMultiSelecao.h"
 #include "vrmwnd/wrappers/C4_CCombosCadastro.h"

@@ -40,6 +40,8 @@
 #include "vrmwnd/suite/edits/CBotaoConsulta.h"
 #include "vrmwnd/suite/edits/CEditCadastro.h"
 #include "vrmwnd/suite/edits/edits_cadastro.h"
+#include "vrmwnd/suite/edits/edits_fiscais.h"
+#include "vrmwnd/suite/edits/edits_estoque.h"
 #include "vrmwnd/suite/edits/CComboCadastro.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
 #include "vrmwnd/suite/servidor/IQZDF_Materiais.h"

@@ -56,6 +56,7 @@ HRESULT CEditCadastro::OnFinaliza() {
 bool CEditCadastro::Existe(CString* pstrTexto) {
   m_lChave = 0;
   m_cTipo = 0;
+  m_lNumero = 0;
   m_strDescricao.Empty();
   if (pstrTexto == nullptr || pstrTexto->IsEmpty()) {
     m_nEstadoValidacao = ESTADO_VAZIO;
@@ -80,6 +81,7 @@ bool CEditCadastro::Existe(CString* pstrTexto) {
   m_nEstadoValidacao = ESTADO_VALIDO;
   m_lChave = linha.lChave;
   m_cTipo = linha.cTipo;
+  m_lNumero = linha.lNumero;
   m_strDescricao = linha.strDescricao.c_str();
   return true;
 }
@@ -103,9 +105,20 @@ bool CEditCadastro::SetPosicao(DWORD lChave) {
   m_nEstadoValidacao = bAchou ? ESTADO_VALIDO : ESTADO_VAZIO;
   m_lChave = bAchou ? linha.lChave : 0;
   m_cTipo = bAchou ? linha.cTipo : 0;
+  m_lNumero = bAchou ? linha.lNumero : 0;
   m_strDescricao = bAchou ? CString(linha.strDescricao.c_str()) : CString();
   SetStaticText();
   return bAchou;
+}
+
+bool CEditCadastro::SetPosicaoPorCodigo(const char* szCodigo) {
+  std::vector<DWORD> chaves;
+  std::string strErro;
+  if (szCodigo && *szCodigo && m_pBanco &&
+      vrmsuite::BuscaCadastro(*m_pBanco, m_descricao, m_filtro, szCodigo, chaves, strErro) == S_OK &&
+      chaves.size() == 1)
+    return SetPosicao(chaves[0]);
+  return SetPosicao(0);
 }
 
 CString CEditCadastro::GetStaticText() { return m_nEstadoValidacao == ESTADO_VALIDO ? m_strDescricao : CString(); }

@@ -217,21 +217,151 @@ const TDescricaoCadastro kLeiaute{
     nullptr,   nullptr,   "Relação de Leiautes", "RelacaoLeiautes", "Número", "Leiaute",         0,       "DF",
     5};
 
-// Lê pela posição de 32 bits e devolve a posição no tipo do edit.
-template <class T>
-bool PosicaoComo(CEditCadastro& edit, T& valor) {
-  DWORD l = 0;
-  const bool b = edit.GetPosicao(l);
-  valor = static_cast<T>(l);
-  return b;
-}
+// Os cadastros de compras, fiscal e estoque, uma descrição em três linhas como acima
+// e, na quarta, a coluna do número a mais.
+// clang-format off
+const TDescricaoCadastro kContrato{
+    "contrato", "contrato_compra", "lPonteiro", "szCodigo", "szDescricao",
+    "byAtivo = 1", "iPonteiroFilial", nullptr, nullptr, nullptr,
+    "Relação de Contratos de Compra", "RelacaoContratosCompra", "Contrato", "Objeto", 6114, "DF", 15,
+    "lPonteiroFornecedor"};
+const TDescricaoCadastro kControleQualidade{
+    "controle-qualidade", "controle_qualidade", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Controles de Qualidade", "RelacaoControlesQualidade", "Código", "Controle", 6115, "DF", 10};
+const TDescricaoCadastro kCodigoBarras{
+    "codigo-barras", "codigo_barras", "lPonteiro", "szCodigoBarras",
+    "(SELECT p.szDescricao FROM produto p WHERE p.lPonteiro = codigo_barras.lPonteiroProduto)",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Códigos de Barras", "RelacaoCodigosBarras", "Código de barras", "Produto", 6116, "DF", 14,
+    "lPonteiroProduto"};
+const TDescricaoCadastro kComplemento{
+    "complemento", "complemento_historico", "iPonteiro", "iPonteiro", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Complementos de Histórico", "RelacaoComplementosHistorico", "Número", "Complemento", 6117, "DF", 5,
+    "iPonteiroHistorico"};
+const TDescricaoCadastro kContato{
+    "contato", "contato_cfrt", "lPonteiro", "lPonteiro", "szNome",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Contatos", "RelacaoContatosCFRT", "Número", "Contato", 6118, "DF", 9,
+    "lPonteiroConta"};
+const TDescricaoCadastro kAjusteEFD{
+    "ajuste-efd", "ajuste_efd", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Códigos de Ajuste da EFD", "RelacaoAjustesEFD", "Código", "Ajuste", 6119, "DF", 10};
+const TDescricaoCadastro kCSTIPI{
+    "cst-ipi", "cst_ipi", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, "cEntradaSaida", nullptr, nullptr,
+    "Relação de Situações Tributárias do IPI", "RelacaoCSTIPI", "CST", "Descrição", 6120, "DF", 2};
+const TDescricaoCadastro kLocal{
+    "local", "local_estoque", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, "iPonteiroFilial", nullptr, nullptr, nullptr,
+    "Relação de Locais de Estoque", "RelacaoLocaisEstoque", "Local", "Descrição", 6121, "DF", 10,
+    "lPonteiroLote"};
+const TDescricaoCadastro kMensagem{
+    "mensagem", "mensagem_fiscal", "iPonteiro", "iPonteiro", "szTexto",
+    "byAtiva = 1", nullptr, nullptr, nullptr, nullptr,
+    "Relação de Mensagens", "RelacaoMensagens", "Número", "Mensagem", 6122, "DF", 5};
+const TDescricaoCadastro kMovimento{
+    "movimento", "tipo_movimento", "lPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, "cEntradaSaida", nullptr, nullptr,
+    "Relação de Movimentos de Estoque", "RelacaoMovimentosEstoque", "Código", "Movimento", 6123, "DF", 6};
+const TDescricaoCadastro kNotaFiscal{
+    "nota-fiscal", "nota_fiscal", "lPosicao", "lNumero",
+    "(SELECT c.szNome FROM cfrt c WHERE c.lPonteiroConta = nota_fiscal.lPonteiroCliente)",
+    nullptr, "iPonteiroFilial", "byTipoNota", nullptr, nullptr,
+    "Relação de Notas Fiscais", "RelacaoNotasFiscais", "Número", "Emitente", 6124, "DF", 9,
+    "lPonteiroCliente"};
+const TDescricaoCadastro kProdutoRecebimento{
+    "produto-recebimento", "produto", "lPonteiro", "szCodigo", "szDescricao",
+    "iPonteiroLocalEstoque <> 0", nullptr, nullptr, nullptr, nullptr,
+    "Relação de Produtos com Estoque", "RelacaoProdutosRecebimento", "Código", "Descrição", 6105, "DF", 20,
+    "iPonteiroLocalEstoque"};
+const TDescricaoCadastro kRecolhimento{
+    "recolhimento", "codigo_recolhimento", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Códigos de Recolhimento", "RelacaoCodigosRecolhimento", "Código", "Descrição", 6125, "DF", 6};
+const TDescricaoCadastro kTabelaPreco{
+    "tabela-preco", "tabela_preco", "iPonteiro", "szCodigo", "szDescricao",
+    "byAtiva = 1", nullptr, "cCompraVenda", nullptr, "cProdutoServico",
+    "Relação de Tabelas de Preço", "RelacaoTabelasPreco", "Código", "Tabela", 6126, "DF", 10};
+const TDescricaoCadastro kTaxaConversao{
+    "taxa-conversao", "taxa_conversao", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Taxas de Conversão", "RelacaoTaxasConversao", "Código", "Conversão", 6127, "DF", 10,
+    "iPonteiroUnidadeDe"};
+// As listas dos combos (que também se consultam num edit de cadastro).
+const TDescricaoCadastro kBaseCalculoCredito{
+    "base-credito", "base_calculo_credito", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, "cGrupoModelo", nullptr, nullptr,
+    "Relação de Bases de Cálculo do Crédito", "RelacaoBasesCalculoCredito", "Código", "Base", 6128, "DF", 2};
+const TDescricaoCadastro kIndice{
+    "indice", "indice_economico", "iPonteiro", "szSigla", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Índices Econômicos", "RelacaoIndices", "Sigla", "Índice", 6129, "DF", 6};
+const TDescricaoCadastro kOrigem{
+    "origem", "origem_mercadoria", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Origens da Mercadoria", "RelacaoOrigens", "Código", "Origem", 6130, "DF", 1};
+const TDescricaoCadastro kIncidencia{
+    "incidencia-pis-cofins", "incidencia_pis_cofins", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Tipos de Incidência", "RelacaoIncidenciaPISCOFINS", "Código", "Incidência", 6131, "DF", 1};
+const TDescricaoCadastro kTipoPeriodo{
+    "tipo-periodo", "tipo_periodo", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Tipos de Período", "RelacaoTiposPeriodo", "Código", "Período", 6132, "DF", 1,
+    "iMeses"};
+const TDescricaoCadastro kVencimento{
+    "vencimento", "vencimento", "iPonteiro", "szCodigo", "szDescricao",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Regras de Vencimento", "RelacaoVencimentos", "Código", "Regra", 6133, "DF", 3};
+const TDescricaoCadastro kEstado{
+    "estado", "estado", "iPonteiro", "szSigla", "szNome",
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Relação de Estados", "RelacaoEstados", "UF", "Estado", 6134, "DF", 2};
+// clang-format on
 
 }  // namespace
 
 const std::vector<const TDescricaoCadastro*>& CadastrosDescritos() {
-  static const std::vector<const TDescricaoCadastro*> kTodos{
-      &kFilial,    &kNatureza, &kConta,     &kContaComGerencial, &kHistorico,    &kProduto,   &kUnidade, &kSituacao,
-      &kDocumento, &kUsuario,  &kComprador, &kRequerente,        &kDepartamento, &kMunicipio, &kLeiaute};
+  static const std::vector<const TDescricaoCadastro*> kTodos{&kFilial,
+                                                             &kNatureza,
+                                                             &kConta,
+                                                             &kContaComGerencial,
+                                                             &kHistorico,
+                                                             &kProduto,
+                                                             &kUnidade,
+                                                             &kSituacao,
+                                                             &kDocumento,
+                                                             &kUsuario,
+                                                             &kComprador,
+                                                             &kRequerente,
+                                                             &kDepartamento,
+                                                             &kMunicipio,
+                                                             &kLeiaute,
+                                                             &kContrato,
+                                                             &kControleQualidade,
+                                                             &kCodigoBarras,
+                                                             &kComplemento,
+                                                             &kContato,
+                                                             &kAjusteEFD,
+                                                             &kCSTIPI,
+                                                             &kLocal,
+                                                             &kMensagem,
+                                                             &kMovimento,
+                                                             &kNotaFiscal,
+                                                             &kProdutoRecebimento,
+                                                             &kRecolhimento,
+                                                             &kTabelaPreco,
+                                                             &kTaxaConversao,
+                                                             &kBaseCalculoCredito,
+                                                             &kIndice,
+                                                             &kOrigem,
+                                                             &kIncidencia,
+                                                             &kTipoPeriodo,
+                                                             &kVencimento,
+                                                             &kEstado};
   return kTodos;
 }
 
@@ -242,7 +372,7 @@ const TDescricaoCadastro* DescricaoCadastro(const char* szNome) {
 }
 
 CFilialEdit::CFilialEdit() : CEditCadastro(kFilial) {}
-bool CFilialEdit::GetPosicao(unsigned short& iFilial) { return PosicaoComo(*this, iFilial); }
+bool CFilialEdit::GetPosicao(unsigned short& iFilial) { return GetPosicaoComo(iFilial); }
 bool CFilialEdit::SetPosicao(unsigned short iFilial) { return CEditCadastro::SetPosicao(iFilial); }
 
 HRESULT CFilialEdit::LeFiliaisAtivas() {
@@ -256,7 +386,7 @@ HRESULT CFilialEdit::LeFiliaisAtivas() {
 }
 
 CNaturezaEdit::CNaturezaEdit() : CEditCadastro(kNatureza) {}
-bool CNaturezaEdit::GetPosicao(unsigned short& iNatureza) { return PosicaoComo(*this, iNatureza); }
+bool CNaturezaEdit::GetPosicao(unsigned short& iNatureza) { return GetPosicaoComo(iNatureza); }
 
 bool CNaturezaEdit::SetPosicao(unsigned short iNatureza, REG_QZDMA dmaReferencia) {
   const bool bDataValida = dmaReferencia >= QZDMA_MINIMA && dmaReferencia <= QZDMA_MAXIMA;
@@ -264,7 +394,7 @@ bool CNaturezaEdit::SetPosicao(unsigned short iNatureza, REG_QZDMA dmaReferencia
 }
 
 CPedeContaEx::CPedeContaEx() : CEditCadastro(kConta) {}
-bool CPedeContaEx::GetPosicao(unsigned long& lConta) { return PosicaoComo(*this, lConta); }
+bool CPedeContaEx::GetPosicao(unsigned long& lConta) { return GetPosicaoComo(lConta); }
 bool CPedeContaEx::SetPosicao(unsigned long lConta) { return CEditCadastro::SetPosicao(static_cast<DWORD>(lConta)); }
 
 int CPedeContaEx::GetPosicoes(CArray<unsigned long>* pPosicoes) {
@@ -287,11 +417,11 @@ int CPedeContaEx::GetPosicoes(CArray<unsigned long>* pPosicoes) {
 CPedeContaExComGerencial::CPedeContaExComGerencial() : CPedeContaEx(kContaComGerencial) {}
 
 CPedeHistEx::CPedeHistEx() : CEditCadastro(kHistorico) {}
-bool CPedeHistEx::GetPosicao(unsigned short& iHistorico) { return PosicaoComo(*this, iHistorico); }
+bool CPedeHistEx::GetPosicao(unsigned short& iHistorico) { return GetPosicaoComo(iHistorico); }
 bool CPedeHistEx::SetPosicao(unsigned short iHistorico) { return CEditCadastro::SetPosicao(iHistorico); }
 
 CProdutoEdit::CProdutoEdit() : CEditCadastro(kProduto) {}
-bool CProdutoEdit::GetPosicao(long& lProduto) { return PosicaoComo(*this, lProduto); }
+bool CProdutoEdit::GetPosicao(long& lProduto) { return GetPosicaoComo(lProduto); }
 bool CProdutoEdit::SetPosicao(long lProduto) { return CEditCadastro::SetPosicao(static_cast<DWORD>(lProduto)); }
 
 CUnidadeMedidaEdit::CUnidadeMedidaEdit() : CEditCadastro(kUnidade) {}
@@ -301,7 +431,7 @@ bool CSituacaoTributariaEdit::GetPosicao(long& lSituacao) const {
   return m_nEstadoValidacao == ESTADO_VALIDO;
 }
 CCadastroDocumentoEdit::CCadastroDocumentoEdit() : CEditCadastro(kDocumento) {}
-bool CCadastroDocumentoEdit::GetPosicao(long& lDocumento) { return PosicaoComo(*this, lDocumento); }
+bool CCadastroDocumentoEdit::GetPosicao(long& lDocumento) { return GetPosicaoComo(lDocumento); }
 CUsuarioEdit::CUsuarioEdit() : CEditCadastro(kUsuario) {}
 CCompradorEdit::CCompradorEdit() : CEditCadastro(kComprador) {}
 CRequerenteEdit::CRequerenteEdit() : CEditCadastro(kRequerente) {}

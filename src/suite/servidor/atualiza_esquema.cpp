@@ -17,8 +17,35 @@ struct TColunaNova {
 };
 
 // Tabelas criadas depois; a definição vem do esquema embutido (data/schema.sql).
-constexpr const char* kTabelasNovas[] = {"usuario", "comprador",    "departamento", "requerente", "municipio",
-                                         "leiaute", "ordem_compra", "oc_parcela",   "orcamento"};
+constexpr const char* kTabelasNovas[] = {"usuario",
+                                         "comprador",
+                                         "departamento",
+                                         "requerente",
+                                         "municipio",
+                                         "leiaute",
+                                         "ordem_compra",
+                                         "oc_parcela",
+                                         "orcamento",
+                                         "contrato_compra",
+                                         "controle_qualidade",
+                                         "codigo_barras",
+                                         "complemento_historico",
+                                         "contato_cfrt",
+                                         "ajuste_efd",
+                                         "cst_ipi",
+                                         "local_estoque",
+                                         "mensagem_fiscal",
+                                         "tipo_movimento",
+                                         "codigo_recolhimento",
+                                         "tabela_preco",
+                                         "taxa_conversao",
+                                         "base_calculo_credito",
+                                         "indice_economico",
+                                         "origem_mercadoria",
+                                         "incidencia_pis_cofins",
+                                         "tipo_periodo",
+                                         "vencimento",
+                                         "estado"};
 
 // Mesmas definições de data/schema.sql.
 constexpr TColunaNova kColunasNovas[] = {

@@ -102,7 +102,8 @@ HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const TF
   linha = TLinhaCadastro{};
   if (HRESULT hr = Programada("Cadastro::Le", d, strErro); hr != S_OK) return hr;
   const std::string strColunas = std::string(d.szColunaChave) + ", " + d.szColunaCodigo + ", " + d.szColunaDescricao +
-                                 ", " + (d.szColunaTipo ? d.szColunaTipo : "''");
+                                 ", " + (d.szColunaTipo ? d.szColunaTipo : "''") + ", " +
+                                 (d.szColunaNumero ? d.szColunaNumero : "0");
   CConsultaMontada consulta(d, strColunas.c_str());
   consulta.Condicao(d.szColunaChave, " = ?", static_cast<long long>(lChave));
   if (pFiltro) consulta.Filtra(d, *pFiltro);
@@ -123,6 +124,7 @@ HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const TF
   linha.strDescricao = Texto(p, 2);
   const std::string strTipo = Texto(p, 3);
   linha.cTipo = strTipo.empty() ? 0 : strTipo[0];
+  linha.lNumero = static_cast<long>(sqlite3_column_int64(p, 4));
   return S_OK;
 }
 

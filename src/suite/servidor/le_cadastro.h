@@ -16,6 +16,7 @@ struct TLinhaCadastro {
   std::string strCodigo;
   std::string strDescricao;
   char cTipo = 0;
+  long lNumero = 0;  // szColunaNumero, 0 quando o cadastro não tem
 };
 
 // As chaves das linhas com o código szCodigo (nulo: todas), nos filtros, em ordem de

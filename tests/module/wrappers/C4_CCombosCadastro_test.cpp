@@ -61,6 +61,46 @@ TEST_F(C4CDFComboLeiautesTest, ListaVaziaDaCBERR) {
   EXPECT_EQ(m_combo.SelecionaLeiauteCRC(0), CB_ERR);
 }
 
+// A troca de modelo refaz a lista e seleciona de novo a base que estava escolhida,
+// quando ela continua valendo; a seleção refeita por programa não notifica o pai.
+TEST(C4CComboBaseCalculoCreditoTest, TrocaDeModeloMantemABaseEscolhida) {
+  CInstalacaoTeste instalacao;
+  CEmpresaTeste empresa;
+  CPaiGravador pai;
+  CUsuarioRoteirizado usuario;
+  CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 0, 300, 100, pai.m_hWnd, 100, nullptr,
+                  nullptr);
+  C4_CComboBaseCalculoCredito combo;
+  ASSERT_TRUE(combo.SubclassDlgItem(100, &pai));
+  ASSERT_EQ(combo.Carrega(empresa.Nome()), S_OK);
+  usuario.Escolhe(combo, "Outras operações com direito a crédito");
+  const struct {
+    const char* szModelo;
+    int nItens;
+    const char* szSelecionado;
+  } kCasos[] = {
+      {"57", 3, "Outras operações com direito a crédito"},  // vale em todos os modelos
+      {"55", 4, "Outras operações com direito a crédito"},
+      {"", 7, "Outras operações com direito a crédito"},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szModelo);
+    pai.Limpa();
+    combo.SetModeloDocumentoEx(c.szModelo);
+    EXPECT_EQ(combo.GetCount(), c.nItens);
+    CString s;
+    combo.GetWindowText(s);
+    EXPECT_EQ(s, c.szSelecionado);
+    EXPECT_TRUE(pai.Recebidas().empty());
+  }
+  usuario.Escolhe(combo, "Aquisição de bens para revenda");
+  combo.SetModeloDocumentoEx("57");
+  CString s;
+  combo.GetWindowText(s);
+  EXPECT_EQ(s, "") << "a base de mercadorias não vale para o conhecimento de transporte";
+  EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+}
+
 TEST(CRC32LeiauteTest, ValoresConhecidos) {
   const struct {
     const char* szTexto;

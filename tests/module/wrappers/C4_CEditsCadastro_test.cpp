@@ -7,20 +7,9 @@
 
 namespace {
 
-// O wrapper na tela de teste, ligado à empresa de amostra.
-template <class TWrapper>
-class CWrapperNaEmpresa : public CEditConsultaTeste<TWrapper> {
- protected:
-  void SetUp() override {
-    this->CriaJanelas();
-    if (this->HasFatalFailure()) return;
-    ASSERT_EQ(this->m_edit.Inicializa(this->m_empresa.Nome(), 4, 99), S_OK);
-  }
-};
-
-using C4CFilialEditTest = CWrapperNaEmpresa<C4_CFilialEdit>;
-using C4CNaturezaEditTest = CWrapperNaEmpresa<C4_CNaturezaEdit>;
-using C4CProdutoEditTest = CWrapperNaEmpresa<C4_CProdutoEdit>;
+using C4CFilialEditTest = CEditNaEmpresaTeste<C4_CFilialEdit>;
+using C4CNaturezaEditTest = CEditNaEmpresaTeste<C4_CNaturezaEdit>;
+using C4CProdutoEditTest = CEditNaEmpresaTeste<C4_CProdutoEdit>;
 
 TEST_F(C4CFilialEditTest, FilialAtivaPersonalizadaLimpaSalvoComUmaSoAtiva) {
   const struct {

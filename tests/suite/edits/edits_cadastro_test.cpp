@@ -107,6 +107,74 @@ TEST_F(EditsCadastroTest, CodigoDescricaoMensagemELista) {
        "Relação de Departamentos", 2, 0, 1, "ADM"},
       {"município", [] { return std::make_unique<CMunicipioEdit>(); }, "4106902", "Curitiba", 2, "1234567",
        "Município não encontrado.", "Relação de Municípios", 5, 3, 1, "3550308"},
+      {"contrato da matriz",
+       [] {
+         auto p = std::make_unique<CCMContratoCompraEdit>();
+         p->SetFilial(1);
+         return p;
+       },
+       "CT-2025-01", "Fornecimento anual de chapas de aço", 1, "CT-2025-02",
+       "Contrato de compra não encontrado ou encerrado para esta filial.", "Relação de Contratos de Compra", 2, 1, 3,
+       "CT-2025-03"},
+      {"controle de qualidade", [] { return std::make_unique<CCQEditControleSimples>(); }, "CQ-DIM",
+       "Conferência dimensional por amostragem", 2, "CQ-XX", "Controle de qualidade não encontrado.",
+       "Relação de Controles de Qualidade", 3, 2, 1, "CQ-VIS"},
+      {"código de barras", [] { return std::make_unique<CCodigoBarrasSimplesEdit>(); }, "7891234500113",
+       "Chapa de aço 2 mm", 2, "7890000000000", "Código de barras não encontrado.", "Relação de Códigos de Barras", 5,
+       0, 5, "17891234500103"},
+      {"complemento", [] { return std::make_unique<CComplementoEx>(); }, "3", "devolvida por avaria no transporte", 3,
+       "9", "Complemento de histórico não encontrado.", "Relação de Complementos de Histórico", 4, 3, 4, "4"},
+      {"contato", [] { return std::make_unique<CEditContatoCFRT>(); }, "21", "Márcio Teles", 21, "13",
+       "Contato não encontrado.", "Relação de Contatos", 4, 3, 41, "41"},
+      {"ajuste da EFD", [] { return std::make_unique<CEditAjusteEFD>(); }, "PR020170",
+       "Crédito presumido de ICMS — Paraná", 3, "SP000000", "Código de ajuste da EFD não encontrado.",
+       "Relação de Códigos de Ajuste da EFD", 3, 1, 1, "SP020718"},
+      {"CST do IPI de entrada",
+       [] {
+         auto p = std::make_unique<CEditCSTIPI>();
+         p->SetEntradaSaida('E');
+         return p;
+       },
+       "49", "Outras entradas", 4, "50", "Situação tributária do IPI não encontrada.",
+       "Relação de Situações Tributárias do IPI", 4, 0, 1, "00"},
+      {"local de Curitiba, digitado em minúsculas",
+       [] {
+         auto p = std::make_unique<CLocaisEdit>();
+         p->SetFilial(2);
+         return p;
+       },
+       "dep-pr", "Depósito Curitiba", 4, "ALM-01", "Local de estoque não encontrado para esta filial.",
+       "Relação de Locais de Estoque", 2, 0, 3, "ARM-QUAR"},
+      {"mensagem", [] { return std::make_unique<CMensagemEdit>(); }, "2",
+       "Imposto retido conforme legislação municipal.", 2, "3", "Mensagem não encontrada ou desativada.",
+       "Relação de Mensagens", 2, 0, 1, "1"},
+      {"movimento de saída",
+       [] {
+         auto p = std::make_unique<CMovimentoEdit>();
+         p->SetEntradaSaida('S');
+         return p;
+       },
+       "STRF", "Saída por transferência entre filiais", 3, "ECOMP", "Movimento de estoque não encontrado.",
+       "Relação de Movimentos de Estoque", 2, 0, 4, "SCONS"},
+      {"nota fiscal", [] { return std::make_unique<CNotasFiscaisEdit>(); }, "3310", "Consultoria Araucária Ltda", 18432,
+       "9999", "Nota fiscal não encontrada.", "Relação de Notas Fiscais", 6, 1, 26624, "88"},
+      {"produto do recebimento", [] { return std::make_unique<CRecbtoProdutoEdit>(); }, "ROL-6204",
+       "Rolamento 6204 importado", 13, "LUB-1L", "Produto não encontrado.", "Relação de Produtos com Estoque", 4, 1, 10,
+       "PAR-0612"},
+      {"recolhimento", [] { return std::make_unique<CRecolhimentoEdit>(); }, "5952", "PIS/COFINS/CSLL retidos na fonte",
+       2, "0000", "Código de recolhimento não encontrado.", "Relação de Códigos de Recolhimento", 3, 1, 3, "2631"},
+      {"tabela de preço de compra de produtos",
+       [] {
+         auto p = std::make_unique<CTabPrecoEdit>();
+         p->SetCompraVenda('C');
+         p->SetProdutoServico('P');
+         return p;
+       },
+       "TP-IMP", "Importados em dólar", 5, "TP-ANT", "Tabela de preço não encontrada ou desativada.",
+       "Relação de Tabelas de Preço", 2, 0, 1, "TP-COMP"},
+      {"taxa de conversão", [] { return std::make_unique<CTaxaConversaoUnMedida>(); }, "T-KG",
+       "Tonelada em quilogramas", 2, "XX", "Taxa de conversão não encontrada para esta unidade.",
+       "Relação de Taxas de Conversão", 4, 2, 4, "GL-L"},
   };
   int nId = 200;
   for (const auto& c : kCasos) {

@@ -70,4 +70,61 @@ TEST(AtualizaEsquemaTest, EmpresaAntigaGanhaAsColunasSemPerderDados) {
   }
 }
 
+// Os cadastros dos edits de compras, fiscal e estoque e as listas dos combos vieram
+// depois: uma empresa sem eles ganha as tabelas vazias, e os edits leem delas.
+TEST(AtualizaEsquemaTest, EmpresaSemOsCadastrosNovosGanhaAsTabelas) {
+  constexpr const char* kTabelas[] = {"contrato_compra",
+                                      "controle_qualidade",
+                                      "codigo_barras",
+                                      "complemento_historico",
+                                      "contato_cfrt",
+                                      "ajuste_efd",
+                                      "cst_ipi",
+                                      "local_estoque",
+                                      "mensagem_fiscal",
+                                      "tipo_movimento",
+                                      "codigo_recolhimento",
+                                      "tabela_preco",
+                                      "taxa_conversao",
+                                      "base_calculo_credito",
+                                      "indice_economico",
+                                      "origem_mercadoria",
+                                      "incidencia_pis_cofins",
+                                      "tipo_periodo",
+                                      "vencimento",
+                                      "estado"};
+  CInstalacaoTeste instalacao;
+  std::string strErro;
+  ASSERT_EQ(vrmsuite::CriaEmpresaDeAmostra("Antiga", strErro), S_OK) << strErro;
+  {
+    auto pBanco = vrmsuite::CQZBancoEmpresa::AbreArquivo(vrmsuite::ArquivoEmpresa("Antiga"), false, strErro);
+    ASSERT_TRUE(pBanco) << strErro;
+    for (const char* szTabela : kTabelas) {
+      SCOPED_TRACE(szTabela);
+      ASSERT_EQ(pBanco->ExecutaRoteiro((std::string("SELECT 1 FROM ") + szTabela + ";").c_str(), strErro), S_OK)
+          << "a empresa nova nasce com a tabela: " << strErro;
+      ASSERT_EQ(pBanco->ExecutaRoteiro((std::string("DROP TABLE ") + szTabela + ";").c_str(), strErro), S_OK);
+    }
+  }
+  auto pBanco = vrmsuite::AbreEmpresa("Antiga", strErro);
+  ASSERT_TRUE(pBanco) << strErro;
+  for (const char* szTabela : kTabelas) {
+    SCOPED_TRACE(szTabela);
+    EXPECT_EQ(pBanco->ExecutaRoteiro((std::string("SELECT 1 FROM ") + szTabela + ";").c_str(), strErro), S_OK)
+        << strErro;
+  }
+  ASSERT_EQ(pBanco->ExecutaRoteiro("INSERT INTO cst_ipi VALUES (1, '00', 'Entrada com crédito', 'E');", strErro), S_OK)
+      << strErro;
+  CEditCSTIPI cst;
+  ASSERT_EQ(cst.Inicializa("Antiga", 1, 1), S_OK);
+  EXPECT_TRUE(cst.SetPosicao(static_cast<unsigned short>(0)));
+  EXPECT_EQ(cst.GetStaticText(), "Entrada com crédito");
+  EXPECT_FALSE(cst.SetPosicao(static_cast<unsigned short>(2))) << "as linhas da amostra não voltam";
+  cst.OnFinaliza();
+  CProdutoEdit produto;
+  ASSERT_EQ(produto.Inicializa("Antiga", 1, 1), S_OK);
+  EXPECT_TRUE(produto.SetPosicao(11l)) << "e o resto da empresa continua lá";
+  produto.OnFinaliza();
+}
+
 }  // namespace

@@ -52,3 +52,12 @@ BOOL FiltraMudancaDeCombo(TWrapper& wrapper, CString& strTextoAnterior, const CS
   wrapper.Set_C4_Modify(1);
   return wrapper.CanotSendChangeEvents() ? TRUE : FALSE;
 }
+
+// Dentro da classe de um wrapper de edit de variante E: o OnChange, o instantâneo e
+// o mapa de mensagens (só EN_CHANGE). Termina numa seção privada, como
+// DECLARE_MESSAGE_MAP.
+#define C4_EDIT_DECLARA_MUDANCA() \
+ protected:                       \
+  afx_msg BOOL OnChange();        \
+  CString m_strTextoAnterior;     \
+  DECLARE_MESSAGE_MAP()

@@ -34,6 +34,9 @@ struct TDescricaoCadastro {
   unsigned long nMensagem;  // código desconhecido ou ambíguo
   const char* szModuloMensagem;
   int nLimiteTexto;  // caracteres que a pessoa pode digitar
+  // Um número do registro que o edit devolve além da chave (o lote de um local, o
+  // produto de um código de barras, a unidade de origem de uma taxa), ou nula.
+  const char* szColunaNumero = nullptr;
 };
 
 // Os filtros de um edit; valor zero (ou texto vazio) não filtra.
@@ -65,8 +68,21 @@ class VRMWND_SUITE_API CEditCadastro : public CBaseEditExDF {
   // Mostra o registro da chave; chave 0 ou inexistente limpa o controle e devolve
   // false (a chave que não passa nos filtros também).
   bool SetPosicao(DWORD lChave);
+  // Mostra o registro do código dado, que tem de ser um só nos filtros; senão limpa
+  // e devolve false.
+  bool SetPosicaoPorCodigo(const char* szCodigo);
+  // GetPosicao no tipo de posição do edit derivado.
+  template <class T>
+  bool GetPosicaoComo(T& valor) {
+    DWORD l = 0;
+    const bool b = GetPosicao(l);
+    valor = static_cast<T>(l);
+    return b;
+  }
   // O tipo (letra) do registro corrente, 0 sem registro ou sem coluna de tipo.
   char GetTipoCorrente() const { return m_nEstadoValidacao == ESTADO_VALIDO ? m_cTipo : 0; }
+  // O número a mais do registro corrente (szColunaNumero), 0 sem registro.
+  long GetNumeroCorrente() const { return m_nEstadoValidacao == ESTADO_VALIDO ? m_lNumero : 0; }
   CString GetStaticText() override;
   bool ValidaValor() override { return CBaseEditExDF::ValidaValor(); }
   void SetText(const char* szTexto) override { CBaseEditExDF::SetText(szTexto); }
@@ -91,6 +107,7 @@ class VRMWND_SUITE_API CEditCadastro : public CBaseEditExDF {
   DWORD m_lChave = 0;
   CString m_strDescricao;
   char m_cTipo = 0;
+  long m_lNumero = 0;
   unsigned long m_nMensagem = 0;
   std::shared_ptr<vrmsuite::CQZBancoEmpresa> m_pBanco;
   DECLARE_MESSAGE_MAP()
