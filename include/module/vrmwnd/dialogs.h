@@ -1,6 +1,8 @@
-// Os diálogos do módulo: a chave de documento, a janela de progresso e a cotação pela web.
+// Os diálogos do módulo: a chave de documento, a janela de progresso, a cotação pela web e
+// a base dos diálogos redimensionáveis.
 #pragma once
 
 #include "vrmwnd/dialogs/CDlgChave.h"
 #include "vrmwnd/dialogs/CCMProgressoDlg.h"
 #include "vrmwnd/dialogs/CDlgCotacaoWeb.h"
+#include "vrmwnd/dialogs/CCMResizeDialog.h"
