@@ -43,6 +43,8 @@ constexpr TComando kComandos[] = {
      "inclui uma cotação, responde se ela vai pela web e escolhe o modelo de e-mail", ComandoCotacaoWeb},
     {"progresso", "progresso [--passos N] [--passo P]",
      "avança a janela de progresso e mostra o percentual de cada passo", ComandoProgresso},
+    {"redimensiona", "redimensiona [--arrasta LARGURAxALTURA] [--maximiza] [--esquece]",
+     "arrasta a alça de um diálogo redimensionável e mostra os controles e a posição guardada", ComandoRedimensiona},
     {"tela", "tela [--empresa NOME]", "as telas do módulo no terminal (também \"compras\" sem argumentos num terminal)",
      ComandoTela},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},

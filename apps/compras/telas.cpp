@@ -16,6 +16,8 @@ constexpr TTela kTelas[] = {
     {"Chave do documento", "mês/ano e número de um documento; OK mostra a chave e a descrição", AbreChave},
     {"Cotação pela web", "a pergunta da cotação incluída e a escolha do modelo de e-mail", AbreCotacaoWeb},
     {"Progresso", "a janela de progresso sobre o menu desabilitado, em 20 passos", AbreProgresso},
+    {"Redimensionável", "Ctrl+Shift+setas (ou a alça) mudam o tamanho; a posição volta na próxima vez",
+     AbreRedimensiona},
 };
 
 constexpr int kIdLista = 1001;

@@ -34,5 +34,6 @@ void AbreCaixaDeMensagem(const TContextoTela& contexto);
 void AbreChave(const TContextoTela& contexto);
 void AbreCotacaoWeb(const TContextoTela& contexto);
 void AbreProgresso(const TContextoTela& contexto);
+void AbreRedimensiona(const TContextoTela& contexto);
 
 }  // namespace compras

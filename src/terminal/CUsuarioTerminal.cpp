@@ -54,12 +54,35 @@ void DesenhaAviso(CGradeCelulas& grade, const std::string& strJanela, TTamanho p
   }
 }
 
+// Ctrl+Shift+seta muda o tamanho da janela modal de cima, quando ela tem a borda de
+// redimensionar (WS_THICKFRAME), uma célula para aquele lado: a pessoa arrasta a
+// alça dela (ou o canto da moldura) como faria com o mouse.
+bool RedimensionaPelaTecla(const TEvento& evento) {
+  const auto& m = evento.modificadores;
+  const bool bCtrlShift = m.size() == 2 && std::find(m.begin(), m.end(), VK_LCONTROL) != m.end() &&
+                          std::find(m.begin(), m.end(), VK_LSHIFT) != m.end();
+  const HWND hModal = GetModalWindow();
+  if (!bCtrlShift || hModal == nullptr || !(GetWindowLongPtrA(hModal, GWL_STYLE) & WS_THICKFRAME)) return false;
+  int dx = 0, dy = 0;
+  switch (evento.nTecla) {
+    case VK_LEFT: dx = -kPixelsPorColuna; break;
+    case VK_RIGHT: dx = kPixelsPorColuna; break;
+    case VK_UP: dy = -kPixelsPorLinha; break;
+    case VK_DOWN: dy = kPixelsPorLinha; break;
+    default: return false;
+  }
+  InputDragSizeGrip(hModal, dx, dy, 1);
+  return true;
+}
+
 }  // namespace
 
 bool EntregaEvento(const TEvento& evento, const CMapaTela& mapa) {
   using E = TEvento::ETipo;
   switch (evento.tipo) {
-    case E::Tecla: Aperta(evento.nTecla, evento.modificadores); return true;
+    case E::Tecla:
+      if (!RedimensionaPelaTecla(evento)) Aperta(evento.nTecla, evento.modificadores);
+      return true;
     case E::Texto: Digita(evento.strTexto); return !evento.strTexto.empty();
     case E::Clique:
     case E::CliqueDuplo:

@@ -224,7 +224,9 @@ TEST(UsuarioTerminalTest, JanelaRedimensionavelAcompanhaOTerminal) {
   const TResultado cresce = Roda({Redimensiona({90, 28}), Tecla(VK_RETURN)}, {80, 24}, modelo);
   EXPECT_EQ(cresce.tamanho, (TTamanho{52, 15}));
   const TResultado encolhe = Roda({Redimensiona({60, 20}), Tecla(VK_RETURN)}, {80, 24}, modelo);
-  EXPECT_EQ(encolhe.tamanho, (TTamanho{22, 7}));
+  // 22 colunas seriam 132 pixels: a janela de borda de redimensionar não fica mais
+  // estreita que a largura mínima do sistema (SM_CXMINTRACK, 136), 23 células.
+  EXPECT_EQ(encolhe.tamanho, (TTamanho{23, 7}));
   const TResultado fixa = Roda({Redimensiona({90, 28}), Tecla(VK_RETURN)});
   EXPECT_EQ(fixa.tamanho, (TTamanho{42, 11})) << "sem borda de redimensionar o diálogo fica como é";
 }
