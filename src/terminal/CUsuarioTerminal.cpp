@@ -104,6 +104,7 @@ CUsuarioTerminal::CUsuarioTerminal(ITerminal& terminal, TMolduraTela moldura)
 
 void CUsuarioTerminal::Desenha() {
   const TTamanho tamanho = m_terminal.Tamanho();
+  CabeNaArea(CDesenhista::AreaDeTrabalho(tamanho, m_moldura));
   CGradeCelulas grade(tamanho.nColunas, tamanho.nLinhas);
   std::string strJanela;
   TTamanho pedido;
@@ -178,6 +179,23 @@ void CUsuarioTerminal::AcompanhaTamanho(TTamanho anterior, TTamanho novo) {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&mudanca));
+}
+
+void CUsuarioTerminal::CabeNaArea(TRetangulo area) {
+  EnumWindows(
+      [](HWND h, LPARAM p) {
+        const auto& a = *reinterpret_cast<const TRetangulo*>(p);
+        if (!IsWindowVisible(h) || !(GetWindowLongPtrA(h, GWL_STYLE) & WS_THICKFRAME)) return TRUE;
+        const TTamanho atual = CDesenhista::TamanhoEmCelulas(h);
+        const int nSobraX = std::max(0, atual.nColunas - a.nLargura), nSobraY = std::max(0, atual.nLinhas - a.nAltura);
+        if (nSobraX == 0 && nSobraY == 0) return TRUE;
+        RECT r{};
+        GetWindowRect(h, &r);
+        MoveWindow(h, r.left, r.top, r.right - r.left - nSobraX * kPixelsPorColuna,
+                   r.bottom - r.top - nSobraY * kPixelsPorLinha, TRUE);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&area));
 }
 
 }  // namespace vrmwnd::terminal

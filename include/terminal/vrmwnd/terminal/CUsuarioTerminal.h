@@ -45,6 +45,10 @@ class VRMWND_TERMINAL_API CUsuarioTerminal : public IUserAgent {
   bool TrataDoTerminal(const TEvento& evento);
   // As janelas redimensionáveis acompanham o terminal que mudou de tamanho.
   void AcompanhaTamanho(TTamanho anterior, TTamanho novo);
+  // Uma janela de borda de redimensionar maior que a área (a que voltou maximizada
+  // ou grande de outra abertura, a que a pessoa fez crescer) encolhe até caber nela,
+  // sem passar do mínimo da janela; a maximizada continua maximizada.
+  void CabeNaArea(TRetangulo area);
   bool TelaPequena() const { return m_bTelaPequena; }
 
   ITerminal& m_terminal;
