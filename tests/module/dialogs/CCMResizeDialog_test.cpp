@@ -122,21 +122,27 @@ TEST_F(ResizeDialogTest, ArrastoDaAlcaCresceAListaEMantemOsBotoesNoCanto) {
   struct TCaso {
     const char* szCaso;
     int dx, dy;
-    int nCresce, nDesce;  // o que a janela de fato cresceu
+    int nCresce, nDesce;   // o que a janela de fato cresceu
+    bool bPeloId = false;  // a pessoa pega a alça como um controle qualquer (id 0)
   };
   const TCaso kCasos[] = {
       {"para fora", 120, 60, 120, 60},
       {"só para o lado", 40, 0, 40, 0},
       {"para dentro: não fica menor que na abertura", -50, -30, 0, 0},
       {"para fora numa direção e para dentro na outra", 30, -30, 30, 0},
+      {"a alça arrastada como controle", 60, 20, 60, 20, true},
   };
   for (const TCaso& c : kCasos) {
     SCOPED_TRACE(c.szCaso);
     EsqueceAPosicao();
     TRetangulos antes, depois;
-    m_usuario.QuandoAbrir("Itens")
-        .Confere([&](HWND h) { antes = Le(h); })
-        .ArrastaAlca(c.dx, c.dy)
+    auto& roteiro = m_usuario.QuandoAbrir("Itens").Confere([&](HWND h) { antes = Le(h); });
+    if (c.bPeloId) {
+      roteiro.Arrasta(0, c.dx, c.dy);
+    } else {
+      roteiro.ArrastaAlca(c.dx, c.dy);
+    }
+    roteiro
         .Confere([&](HWND h) {
           depois = Le(h);
           ConfereAlca(h, GetWindow(GetDlgItem(h, IDCANCEL), GW_HWNDNEXT));
