@@ -385,3 +385,33 @@ CREATE TABLE log_transacao (
   szDescricao TEXT NOT NULL
 );
 CREATE INDEX log_transacao_documento ON log_transacao (dwDocBaixo, dwDocAlto);
+
+-- Ordens de compra: o fornecedor, a emissão e se já foram liberadas; as parcelas,
+-- cada uma com o vencimento e as contas contábil e gerencial a que se apropria.
+CREATE TABLE ordem_compra (
+  lNumero INTEGER PRIMARY KEY,
+  lFornecedor INTEGER NOT NULL,
+  dmaEmissao TEXT NOT NULL,
+  byLiberada INTEGER NOT NULL DEFAULT 0
+);
+
+CREATE TABLE oc_parcela (
+  lNumero INTEGER NOT NULL REFERENCES ordem_compra(lNumero),
+  byOrdem INTEGER NOT NULL,
+  dmaVencimento TEXT NOT NULL,
+  cyValor INTEGER NOT NULL,
+  lContaContabil INTEGER NOT NULL,
+  lContaGerencial INTEGER NOT NULL,
+  PRIMARY KEY (lNumero, byOrdem)
+);
+
+-- Orçamento de compras: o valor previsto para um par de contas (contábil e
+-- gerencial) nos vencimentos de um período (início e fim inclusive).
+CREATE TABLE orcamento (
+  lContaContabil INTEGER NOT NULL,
+  lContaGerencial INTEGER NOT NULL,
+  dmaInicio TEXT NOT NULL,
+  dmaFim TEXT NOT NULL,
+  cyValor INTEGER NOT NULL,
+  PRIMARY KEY (lContaContabil, lContaGerencial, dmaInicio)
+);

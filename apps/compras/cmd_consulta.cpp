@@ -218,7 +218,7 @@ int ComandoConsulta(int argc, char** argv) {
     }
     if (szCodigo == nullptr && !opcoes.bLista) return UsoErrado(eu, "diga o código ou --lista");
     if (szCodigo != nullptr && *szCodigo == '\0') return UsoErrado(eu, "o código não pode ser vazio");
-    if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
+    if (!PreparaAmbiente(szEmpresa)) return 1;
     return ConsultaCadastro(szEmpresa, *pDescricao, szCodigo ? szCodigo : "", opcoes);
   }
   if (argc < 2) return UsoErrado(eu, "diga o edit (autorizacao, condicao ou um cadastro) e o código");
@@ -249,7 +249,7 @@ int ComandoConsulta(int argc, char** argv) {
       return UsoErrado(eu, "argumento desconhecido");
     }
   }
-  if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
+  if (!PreparaAmbiente(szEmpresa)) return 1;
   return bAutorizacao ? ConsultaAutorizacao(szEmpresa, argv[1])
                       : ConsultaCondicao(szEmpresa, argv[1], nModulo, dataValidade);
 }

@@ -15,13 +15,6 @@
 namespace compras {
 namespace {
 
-// A pessoa da linha de comando: o usuário roteirizado da plataforma, calado; o que
-// o diálogo devolveu (ou não) é o que o comando mostra.
-class CPessoaDaLinha : public ScriptedUser {
- public:
-  CPessoaDaLinha() : ScriptedUser([](const std::string&) {}) {}
-};
-
 // As caixas de mensagem vão para a saída e recebem a resposta combinada.
 class CCaixasRespondidas : public IMessageBoxPresenter {
  public:
@@ -39,13 +32,24 @@ class CCaixasRespondidas : public IMessageBoxPresenter {
   IMessageBoxPresenter* m_pAnterior;
 };
 
+}  // namespace
+
+bool LeResposta(const char* sz, int& nResposta) {
+  if (std::strcmp(sz, "sim") == 0) {
+    nResposta = IDYES;
+  } else if (std::strcmp(sz, "nao") == 0 || std::strcmp(sz, "não") == 0) {
+    nResposta = IDNO;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 bool LeInteiro(const char* sz, long nMinimo, long nMaximo, long& n) {
   char* pFim = nullptr;
   n = std::strtol(sz, &pFim, 10);
   return *sz != '\0' && *pFim == '\0' && n >= nMinimo && n <= nMaximo;
 }
-
-}  // namespace
 
 int DialogoChave(int nForma, int nMovimento) {
   CDlgChave dlg(static_cast<REG_QZDMC::MOVIMENTOS_DMC>(nMovimento), nullptr);
@@ -87,28 +91,33 @@ int ComandoChave(int argc, char** argv) {
   return DialogoChave(static_cast<int>(nForma), static_cast<int>(nMovimento));
 }
 
-int DialogoCotacaoWeb(const char* szEmpresa) {
-  CQZInicializador inicializador;
-  if (inicializador.Inicializa(szEmpresa, 1, 1) != S_OK) return 1;
+bool IncluiCotacaoWeb(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, CString& strTexto) {
   CTrataDadosCPWnd tratador(nullptr);
-  tratador.SetProfiler(szEmpresa, 1, 1);
-  if (tratador.OnInicializa(szEmpresa) != S_OK) {
-    std::fprintf(stderr, "compras cotacao-web: as regras da cotação não abriram a empresa %s\n", szEmpresa);
-    return 1;
+  TLigacaoTratador ligacao(tratador, szEmpresa, nUsuario, lSessao);
+  if (ligacao.Resultado() != S_OK) {
+    strTexto.Format("As regras da cotação não abriram a empresa %s.", szEmpresa);
+    return false;
   }
-  int nSaida = 0;
   try {
     TCMEnvioCotacaoWeb envio;
     tratador.IncluiCotacao(1, envio);
-    std::printf("Enviar pela web: %s\nModelo: %s\n", envio.bEnviar ? "sim" : "não",
-                envio.strModelo.IsEmpty() ? "(nenhum)" : envio.strModelo.GetString());
+    strTexto.Format("Enviar pela web: %s\nModelo: %s", envio.bEnviar ? "sim" : "não",
+                    envio.strModelo.IsEmpty() ? "(nenhum)" : envio.strModelo.GetString());
+    return true;
   } catch (const CQZExceptionEx& e) {
-    std::fprintf(stderr, "compras cotacao-web: a configuração do alerta não pôde ser lida (0X%08lX)\n",
-                 static_cast<unsigned long>(static_cast<DWORD>(e.GetResultado())));
-    nSaida = 1;
+    strTexto.Format("A configuração do alerta não pôde ser lida (0X%08lX).",
+                    static_cast<unsigned long>(static_cast<DWORD>(e.GetResultado())));
+    return false;
   }
-  tratador.OnFinaliza();
-  return nSaida;
+}
+
+int DialogoCotacaoWeb(const char* szEmpresa) {
+  CQZInicializador inicializador;
+  if (inicializador.Inicializa(szEmpresa, 1, 1) != S_OK) return 1;
+  CString strTexto;
+  const bool bCerto = IncluiCotacaoWeb(szEmpresa, 1, 1, strTexto);
+  std::fprintf(bCerto ? stdout : stderr, "%s%s\n", bCerto ? "" : "compras cotacao-web: ", strTexto.GetString());
+  return bCerto ? 0 : 1;
 }
 
 int ComandoCotacaoWeb(int argc, char** argv) {
@@ -119,10 +128,7 @@ int ComandoCotacaoWeb(int argc, char** argv) {
   bool bCancela = false;
   for (int i = 0; i < argc; ++i) {
     if (std::strcmp(argv[i], "--responde") == 0 && i + 1 < argc) {
-      ++i;
-      if (std::strcmp(argv[i], "sim") != 0 && std::strcmp(argv[i], "nao") != 0 && std::strcmp(argv[i], "não") != 0)
-        return UsoErrado(eu, "a resposta é sim ou nao");
-      nResposta = std::strcmp(argv[i], "sim") == 0 ? IDYES : IDNO;
+      if (!LeResposta(argv[++i], nResposta)) return UsoErrado(eu, "a resposta é sim ou nao");
     } else if (std::strcmp(argv[i], "--modelo") == 0 && i + 1 < argc) {
       szModelo = argv[++i];
     } else if (std::strcmp(argv[i], "--cancela") == 0) {
@@ -134,7 +140,7 @@ int ComandoCotacaoWeb(int argc, char** argv) {
     }
   }
   if (nResposta == 0) return UsoErrado(eu, "diga a resposta à pergunta (--responde sim|nao)");
-  if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
+  if (!PreparaAmbiente(szEmpresa)) return 1;
   CCaixasRespondidas caixas(nResposta);
   CPessoaDaLinha pessoa;
   Script& roteiro = pessoa.WhenOpened("Cotação Web");

@@ -10,11 +10,11 @@
 
 namespace compras {
 
-bool GaranteEmpresa(const char* szEmpresa) {
-  if (std::strcmp(szEmpresa, kEmpresaPadrao) != 0) return true;  // quem abrir dirá o motivo
-  std::string strErro;
-  if (vrmsuite::GaranteEmpresaDeAmostra(szEmpresa, strErro) == S_OK) return true;
-  std::fprintf(stderr, "compras: não foi possível criar a empresa %s: %s\n", szEmpresa, strErro.c_str());
+bool PreparaAmbiente(const char* szEmpresa) {
+  if (std::strcmp(szEmpresa, kEmpresaPadrao) != 0) return !GaranteInstalacao(false).empty();
+  CString strFalha;
+  if (VRMPreparaAmbiente(szEmpresa, &strFalha) == S_OK) return true;
+  std::fprintf(stderr, "compras: %s\n", strFalha.GetString());
   return false;
 }
 

@@ -243,7 +243,7 @@ int ComandoNotaImportar(int argc, char** argv) {
     }
   }
   if (aPosicoes.GetSize() == 0) return UsoErrado(comando, "diga ao menos uma posição de nota");
-  if (!GaranteEmpresa(szEmpresa)) return 1;
+  if (!PreparaAmbiente(szEmpresa)) return 1;
   CTrataDadosREWnd tratador(nullptr);
   tratador.SetProfiler(szEmpresa, 0, 0);
   if (tratador.OnInicializa(szEmpresa) != 0) {

@@ -258,7 +258,7 @@ bool LeOpcoes(int argc, char** argv, int nPrimeira, const char*& szEmpresa, bool
 }
 
 bool Liga(CServidoresCompartilhados& servidores, const char* szEmpresa) {
-  if (!GaranteEmpresa(szEmpresa)) return false;
+  if (!PreparaAmbiente(szEmpresa)) return false;
   if (servidores.OnInicializa(szEmpresa) >= 0) return true;
   std::fprintf(stderr, "compras nota: %s\n", servidores.GetUsaServidor()->GetUltimoErro().c_str());
   return false;

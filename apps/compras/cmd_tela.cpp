@@ -46,7 +46,7 @@ int ComandoTela(int argc, char** argv) {
       return UsoErrado(eu, "argumento desconhecido");
     }
   }
-  if (GaranteInstalacao(false).empty() || !GaranteEmpresa(szEmpresa)) return 1;
+  if (!PreparaAmbiente(szEmpresa)) return 1;
   std::unique_ptr<vrmwnd::terminal::CTerminalCurses> pTerminal;
   try {
     pTerminal = std::make_unique<vrmwnd::terminal::CTerminalCurses>();

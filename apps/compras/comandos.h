@@ -4,7 +4,11 @@
 
 #include <string>
 
+#include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
+#include "vrmwnd/util/preparacao.h"
+
+class CDlgMsgCm;
 
 namespace compras {
 
@@ -45,15 +49,47 @@ int ComandoRedimensiona(int argc, char** argv);
 // imprime o que o diálogo devolveu e dá 0, ou 1 quando não houve resultado.
 int DialogoChave(int nForma, int nMovimento);
 int DialogoCotacaoWeb(const char* szEmpresa);
+// Inclui uma cotação pelas regras da cotação, que perguntam à pessoa se ela vai pela
+// web; strTexto diz o que ficou decidido, ou o motivo da falha (false).
+bool IncluiCotacaoWeb(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, CString& strTexto);
 int DialogoProgresso(int nPassos, int nPasso);
+// mensagem-grade --linhas N [--colunas 3|4] [--copia] [--responde sim|nao]
+int ComandoMensagemGrade(int argc, char** argv);
+// ordem liberar NUMERO --responde sim|nao [--empresa NOME]
+int ComandoOrdem(int argc, char** argv);
+// A liberação da ordem lNumero pelas regras da ordem de compra, com o agente instalado
+// respondendo: em strTexto as linhas acima do orçamento, o resultado da pergunta e se
+// a ordem ficou liberada; false (com o motivo em strTexto) quando a empresa não abriu
+// ou uma leitura falhou. A tela e o comando dão a mesma liberação.
+bool LiberaOrdemCompra(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, unsigned long lNumero,
+                       CString& strTexto);
+// O mesmo texto na saída (0), ou o motivo em stderr (1).
+int DialogoLiberaOrdem(const char* szEmpresa, unsigned long lNumero);
+// A tabela de demonstração da mensagem com grade: "Linha", "Descrição" (na largura
+// dada) e "Valor" (à direita), com nLinhas linhas.
+void PreencheTabelaDeDemonstracao(CDlgMsgCm& dlg, int nLinhas, int nLarguraDescricao);
+
+// A pessoa da linha de comando: o usuário roteirizado da plataforma, calado; o que
+// o diálogo devolveu (ou não) é o que o comando mostra.
+class CPessoaDaLinha : public ScriptedUser {
+ public:
+  CPessoaDaLinha() : ScriptedUser([](const std::string&) {}) {}
+};
+// "sim" ou "nao" (ou "não") em nResposta, como IDYES ou IDNO; false para outro texto.
+bool LeResposta(const char* sz, int& nResposta);
+// O texto é um inteiro de nMinimo a nMaximo, posto em n.
+bool LeInteiro(const char* sz, long nMinimo, long nMaximo, long& n);
 
 // A empresa que os comandos usam quando não se diz outra.
-inline constexpr const char* kEmpresaPadrao = "AMOSTRA";
+inline constexpr const char* kEmpresaPadrao = kVRMEmpresaAmostra;
 // Cria a instalação de exemplo sob a pasta da plataforma quando o registro ainda não
 // tem "Path" (ou sempre, com bForcar) e devolve a pasta; vazio (com a mensagem em
 // stderr) quando falhou.
 std::string GaranteInstalacao(bool bForcar);
-// Cria a empresa padrão no primeiro uso; false (com a mensagem em stderr) na falha.
-bool GaranteEmpresa(const char* szEmpresa);
+// O que um comando que lê da empresa precisa, pela chamada de preparação da
+// biblioteca: a instalação e, no primeiro uso, a empresa padrão. Uma empresa com outro
+// nome não é criada (um nome errado seria uma empresa nova e vazia): quem a abrir diz
+// que ela não existe. false (com a mensagem em stderr) na falha.
+bool PreparaAmbiente(const char* szEmpresa);
 
 }  // namespace compras

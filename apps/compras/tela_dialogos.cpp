@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "comandos.h"
 #include "dlg_itens.h"
 #include "telas.h"
 #include "vrmwnd/vrmwnd.h"
@@ -30,22 +31,8 @@ void AbreChave(const TContextoTela& contexto) {
 }
 
 void AbreCotacaoWeb(const TContextoTela& contexto) {
-  CTrataDadosCPWnd tratador(nullptr);
-  TLigacaoTratador ligacao(tratador, contexto.szEmpresa, contexto.nUsuario, contexto.lSessao);
-  if (ligacao.Resultado() != S_OK) {
-    Mostra(contexto, "As regras da cotação não abriram a empresa.", "Compras - Cotação Web");
-    return;
-  }
   CString strTexto;
-  try {
-    TCMEnvioCotacaoWeb envio;
-    tratador.IncluiCotacao(1, envio);
-    strTexto.Format("Enviar pela web: %s\nModelo: %s", envio.bEnviar ? "sim" : "não",
-                    envio.strModelo.IsEmpty() ? "(nenhum)" : envio.strModelo.GetString());
-  } catch (const CQZExceptionEx& e) {
-    strTexto.Format("A configuração do alerta não pôde ser lida (0X%08lX).",
-                    static_cast<unsigned long>(static_cast<DWORD>(e.GetResultado())));
-  }
+  IncluiCotacaoWeb(contexto.szEmpresa, contexto.nUsuario, contexto.lSessao, strTexto);
   Mostra(contexto, strTexto, "Compras - Cotação Web");
 }
 

@@ -34,6 +34,8 @@ void AbreCaixaDeMensagem(const TContextoTela& contexto);
 void AbreChave(const TContextoTela& contexto);
 void AbreCotacaoWeb(const TContextoTela& contexto);
 void AbreProgresso(const TContextoTela& contexto);
+void AbreMensagemGrade(const TContextoTela& contexto);
+void AbreLiberacaoOrdem(const TContextoTela& contexto);
 void AbreRedimensiona(const TContextoTela& contexto);
 
 }  // namespace compras

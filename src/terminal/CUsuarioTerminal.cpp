@@ -4,8 +4,10 @@
 #include "vrmwnd/terminal/CUsuarioTerminal.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
+#include "vrmwnd/platform/clipboard.h"
 #include "vrmwnd/terminal/texto_celulas.h"
 
 namespace vrmwnd::terminal {
@@ -100,9 +102,29 @@ bool EntregaEvento(const TEvento& evento, const CMapaTela& mapa) {
 }
 
 CUsuarioTerminal::CUsuarioTerminal(ITerminal& terminal, TMolduraTela moldura)
-    : m_terminal(terminal), m_moldura(std::move(moldura)), m_tamanho(terminal.Tamanho()) {}
+    : m_terminal(terminal),
+      m_moldura(std::move(moldura)),
+      m_tamanho(terminal.Tamanho()),
+      m_nSequenciaAreaDeTransferencia(GetClipboardSequenceNumber()) {}
+
+void CUsuarioTerminal::AcompanhaAreaDeTransferencia() {
+  const DWORD nSequencia = GetClipboardSequenceNumber();
+  if (nSequencia == m_nSequenciaAreaDeTransferencia || !OpenClipboard(nullptr)) return;
+  m_nSequenciaAreaDeTransferencia = nSequencia;
+  std::string strTexto;
+  bool bTemTexto = false;
+  if (HANDLE hTexto = GetClipboardData(CF_TEXT)) {
+    const char* szTexto = static_cast<const char*>(GlobalLock(hTexto));
+    strTexto.assign(szTexto, strnlen(szTexto, GlobalSize(hTexto)));
+    GlobalUnlock(hTexto);
+    bTemTexto = true;
+  }
+  CloseClipboard();
+  if (bTemTexto) m_terminal.Copia(strTexto);
+}
 
 void CUsuarioTerminal::Desenha() {
+  AcompanhaAreaDeTransferencia();
   const TTamanho tamanho = m_terminal.Tamanho();
   CabeNaArea(CDesenhista::AreaDeTrabalho(tamanho, m_moldura));
   CGradeCelulas grade(tamanho.nColunas, tamanho.nLinhas);

@@ -100,6 +100,24 @@ run(2 "sim ou nao" cotacao-web --responde talvez)
 run(0 "habilitada: não\nPasso 1 de 10: 10%\n.*Passo 9 de 10: 90%\nPasso 10 de 10: 100%\nJanela principal habilitada: sim\n$" progresso)
 run(0 "Passo 2 de 3: 80%\nPasso 3 de 3: 20%\n" progresso --passos 3 --passo 40)
 run(2 "o passo é de 1 a 100" progresso --passo 0)
+# The message grid: 2 rows show 3 row heights and the header, 40 rows no more than 16;
+# a table wider than the desktop is cut to its 1920 pixels; Ctrl+Shift+F2 copies it.
+run(0 "^Grade: 345 x 79 pixels\nDiálogo: 373 x 231 pixels\nResposta: Não \\(7\\)\n$" mensagem-grade --linhas 2)
+run(0 "^Grade: 345 x 326 pixels\nDiálogo: 373 x 478 pixels\nResposta: Sim \\(6\\)\n$" mensagem-grade --linhas 40 --responde sim)
+run(0 "^Grade: 1920 x 98 pixels\nDiálogo: 1948 x 250 pixels\n" mensagem-grade --linhas 3 --largura 3000)
+run(0 "Área de transferência:\n\tLinha\tDescrição\tValor\t\r?\n\t1\tItem 1\t100,00\t\r?\nResposta" mensagem-grade --linhas 1 --copia)
+run(2 "as linhas são de 0 a 1000" mensagem-grade --linhas 1001)
+run(2 "--linhas N" mensagem-grade --copia)
+# Releasing purchase orders over the sample budget: order 2 exceeds in two accounts of
+# December, order 3 in December and January (the period comes first); releasing order
+# 1, which fits, takes budget from order 2.
+run(0 "passa do orçamento de compras nas contas abaixo.\n  3.1.02.001 - Serviços de terceiros \\| G.02 - Administrativo \\| 1.500,00\n  3.1.01.001 - Material de consumo \\| G.01 - Produção \\| 2.000,00\nResultado: 7 \\(Não\\)\nOrdem 2: não liberada\n$" ordem liberar 2 --responde nao)
+run(0 "^Resultado: 2 \\(nada a perguntar\\)\nOrdem 1: liberada\n$" ordem liberar 1 --responde nao)
+run(0 "Material de consumo \\| G.01 - Produção \\| 8.000,00\n" ordem liberar 2 --responde nao)
+run(0 "  01/01/2027 a 31/01/2027 \\| 3.1.01.002 - Manutenção de máquinas \\| G.01 - Produção \\| 1.500,00\nResultado: 6 \\(Sim\\)\nOrdem 3: liberada\n$" ordem liberar 3 --responde sim)
+run(1 "ordem de compra 99 não existe" ordem liberar 99 --responde sim)
+run(2 "inteiro positivo" ordem liberar dois --responde sim)
+run(2 "sim ou nao" ordem liberar 2 --responde talvez)
 
 # The resizable dialog: it opens as its template says, the drag of the grip grows the
 # list and takes the buttons with the corner, the next run opens where the last one

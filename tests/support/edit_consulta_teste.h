@@ -15,6 +15,22 @@
 #include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/servidor/resultados.h"
 
+// A pessoa clica no edit, digita szTexto e passa o foco para a janela hProximo.
+inline void DigitaESaiPara(CUsuarioRoteirizado& usuario, CWnd& edit, HWND hProximo, const char* szTexto) {
+  edit.SetWindowText("");
+  usuario.Clica(edit);
+  usuario.Digita(edit, szTexto);
+  ::SetFocus(hProximo);
+  CUsuarioRoteirizado::ProcessaFila();
+}
+
+// O texto que a janela mostra.
+inline std::string TextoDaJanela(const CWnd& janela) {
+  CString s;
+  janela.GetWindowText(s);
+  return s.GetString();
+}
+
 template <class TEdit>
 class CEditConsultaTeste : public testing::Test {
  protected:
@@ -39,18 +55,8 @@ class CEditConsultaTeste : public testing::Test {
   }
 
   // A pessoa clica no edit, digita e passa para o outro campo.
-  void DigitaESai(const char* szTexto) {
-    m_edit.SetWindowText("");
-    m_usuario.Clica(m_edit);
-    m_usuario.Digita(m_edit, szTexto);
-    ::SetFocus(GetDlgItem(m_pai.m_hWnd, 102));
-    CUsuarioRoteirizado::ProcessaFila();
-  }
-  std::string Static() const {
-    CString s;
-    m_static.GetWindowText(s);
-    return s.GetString();
-  }
+  void DigitaESai(const char* szTexto) { DigitaESaiPara(m_usuario, m_edit, GetDlgItem(m_pai.m_hWnd, 102), szTexto); }
+  std::string Static() const { return TextoDaJanela(m_static); }
   std::string UltimaCaixa() const { return m_caixas.Caixas().empty() ? "" : m_caixas.Caixas().back().strTexto; }
   // Todos os arquivos de erros gravados no teste, em sequência.
   std::string LogDeErros() const { return m_instalacao.Gravado("QZProfilerErros"); }

@@ -1,12 +1,13 @@
 // Diálogos inteiros desenhados como a pessoa os vê e comparados com os quadros: a
 // tela com as barras e um diálogo modal por cima do dono desabilitado, a caixa de
 // mensagem do sistema de janelas e a lista de consulta das condições de pagamento
-// sobre a empresa de amostra.
+// sobre a empresa de amostra, e a mensagem com grade do módulo.
 #include <gtest/gtest.h>
 
 #include "edit_consulta_teste.h"
 #include "quadros_teste.h"
 #include "vrmwnd/controls/CCondicaoPagamentoEdit.h"
+#include "vrmwnd/dialogs/CDlgMsgCm.h"
 #include "vrmwnd/platform/msgbox.h"
 
 namespace {
@@ -104,4 +105,38 @@ TEST_F(DesenhoConsultaTest, ListaDeConsultaDasCondicoesComALinhaEscolhida) {
   EXPECT_EQ(m_edit.GetText(), "ANT2023");
   ConfereQuadro("consulta_condicoes", strAberta);
   ConfereQuadro("consulta_condicoes_descida.estilos", strDescida);
+}
+
+TEST(DesenhoDialogosTest, MensagemComGradeComIconeTabelaECaixa) {
+  CUsuarioRoteirizado usuario;
+  std::string strQuadro;
+  usuario.QuandoAbrir("Tarvo Compras - Ordem de Compras")
+      .Confere([&](HWND h) { strQuadro = DesenhaSozinha(h).strTexto; })
+      .Clica(IDNO);
+  CDlgMsgCm dlg(nullptr);
+  dlg.SetTitulo("Tarvo Compras - Ordem de Compras");
+  dlg.SetMensagem("A ordem de compra 2 passa do orçamento.");
+  dlg.SetPergunta("Deseja liberar?");
+  dlg.SetIcon(IDI_QUESTION);
+  dlg.SetTextCheck1("Lembrar");
+  dlg.SetEnableCheck1(1);
+  const struct {
+    const char* szTitulo;
+    int nLargura, nAlinhamento;
+    const char* szLinhas[2];
+  } kColunas[] = {
+      {"Contábil", 170, 0, {"3.1.02.001 - Serviços", "3.1.01.001 - Material"}},
+      {"Gerencial", 140, 0, {"G.02 - Administrativo", "G.01 - Produção"}},
+      {"Valor Excedente", 95, 2, {"1.500,00", "2.000,00"}},
+  };
+  for (const auto& c : kColunas) {
+    CDlgMsgCm::CInformacaoColuna coluna;
+    coluna.m_strTitulo = c.szTitulo;
+    coluna.m_nLargura = c.nLargura;
+    coluna.m_nAlinhamento = c.nAlinhamento;
+    for (const char* sz : c.szLinhas) coluna.m_Linhas.Add(sz);
+    dlg.m_Colunas.Add(coluna);
+  }
+  EXPECT_EQ(dlg.DoModal(), IDNO);
+  ConfereQuadro("mensagem_com_grade", strQuadro);
 }

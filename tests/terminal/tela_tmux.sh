@@ -162,6 +162,29 @@ case "$cenario" in
     teclas Escape
     sai_e_confere_terminal 0
     ;;
+  grade)
+    # A mensagem com grade: Ctrl+Shift+F2 põe a tabela na área de transferência do
+    # terminal (OSC 52, que o tmux guarda como buffer); Não fecha e a resposta volta.
+    abre_menu
+    t set-option -g set-clipboard on
+    teclas Down Down Down Down Down Down Enter
+    espera "Compras - Mensagem com grade"
+    espera "Item 8"
+    teclas C-S-F2
+    prazo=$((SECONDS + 10))
+    until t show-buffer 2>/dev/null | grep -qF "$(printf '\t8\tItem 8\t800,00\t')"; do
+      ((SECONDS < prazo)) || falha "a tabela não chegou à área de transferência: $(t show-buffer 2>&1 | head -3)"
+      sleep 0.1
+    done
+    [ "$(t show-buffer | head -1)" = "$(printf '\tLinha\tDescrição\tValor\t\r')" ] ||
+      falha "a primeira linha copiada não é o cabeçalho: $(t show-buffer | head -1)"
+    teclas Tab Enter
+    espera "Resposta: Não"
+    teclas Enter
+    espera_sumir "Compras - Mensagem com grade"
+    teclas Escape
+    sai_e_confere_terminal 0
+    ;;
   pequeno)
     # Um terminal pequeno demais avisa e espera; crescendo, o menu volta.
     abre_menu

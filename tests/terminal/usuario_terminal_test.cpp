@@ -9,6 +9,7 @@
 #include <functional>
 #include <sstream>
 
+#include "vrmwnd/dialogs/CDlgMsgCm.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
 #include "vrmwnd/terminal/CUsuarioTerminal.h"
@@ -50,13 +51,15 @@ class CTerminalRoteirizado : public ITerminal {
     if (passo.tamanho) m_tamanho = *passo.tamanho;
     return passo.acao(m_telas.empty() ? std::vector<std::string>{} : m_telas.back());
   }
-  void Copia(std::string_view) override {}
+  void Copia(std::string_view strTexto) override { m_copias.emplace_back(strTexto); }
   const std::vector<std::vector<std::string>>& Telas() const { return m_telas; }
+  const std::vector<std::string>& Copias() const { return m_copias; }
 
  private:
   TTamanho m_tamanho;
   std::deque<TPasso> m_passos;
   std::vector<std::vector<std::string>> m_telas;
+  std::vector<std::string> m_copias;
 };
 
 TPasso Tecla(int nTecla, std::vector<int> modificadores = {}) {
@@ -233,4 +236,32 @@ TEST(UsuarioTerminalTest, JanelaRedimensionavelAcompanhaOTerminal) {
   EXPECT_EQ(cabe.tamanho, (TTamanho{36, 10}));
   const TResultado fixa = Roda({Redimensiona({90, 28}), Tecla(VK_RETURN)});
   EXPECT_EQ(fixa.tamanho, (TTamanho{42, 11})) << "sem borda de redimensionar o diálogo fica como é";
+}
+
+TEST(UsuarioTerminalTest, TabelaCopiadaVaiParaAAreaDeTransferenciaDoTerminal) {
+  struct TCaso {
+    const char* szCaso;
+    std::vector<int> modificadores;
+    std::vector<std::string> copias;
+  };
+  const TCaso kCasos[] = {
+      {"Ctrl e Shift da esquerda", {VK_LCONTROL, VK_LSHIFT}, {"\tConta\t\r\n\t3.1.01\t\r\n"}},
+      {"Ctrl da direita", {VK_RCONTROL, VK_LSHIFT}, {}},
+  };
+  for (const TCaso& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    CTerminalRoteirizado tela({100, 30}, {Tecla(VK_F2, c.modificadores), Clique("Não")});
+    CUsuarioTerminal pessoa(tela, {"Compras", "Esc sai"});
+    IUserAgent* pAnterior = SetUserAgent(&pessoa);
+    CDlgMsgCm dlg(nullptr);
+    dlg.SetTitulo("Tabela");
+    CDlgMsgCm::CInformacaoColuna coluna;
+    coluna.m_strTitulo = "Conta";
+    coluna.m_nLargura = 120;
+    coluna.m_Linhas.Add("3.1.01");
+    dlg.m_Colunas.Add(coluna);
+    EXPECT_EQ(dlg.DoModal(), IDNO);
+    SetUserAgent(pAnterior);
+    EXPECT_EQ(tela.Copias(), c.copias);
+  }
 }

@@ -44,3 +44,4 @@
 #include "vrmwnd/platform/objbase.h"
 #include "vrmwnd/platform/gxgrid.h"
 #include "vrmwnd/platform/gxwnd.h"
+#include "vrmwnd/platform/clipboard.h"

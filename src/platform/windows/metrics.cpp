@@ -11,10 +11,17 @@
 // | SM_CXSIZEFRAME (x, y)           | 4     | SM_CXMINTRACK x SM_CYMINTRACK     | 136 x 39    |
 // | SM_CXMAXIMIZED x SM_CYMAXIMIZED | 1928 x 1048 (the work area, 1920 x 1040, and the sizing frame) |
 // | SM_CXMAXTRACK x SM_CYMAXTRACK   | 1932 x 1092 |
+//
+// | colour              | RGB           |
+// |---------------------|---------------|
+// | COLOR_WINDOW        | 255, 255, 255 |
+// | COLOR_WINDOWTEXT, COLOR_BTNTEXT | 0, 0, 0 |
+// | COLOR_BTNFACE       | 240, 240, 240 |
 #include <map>
 #include <memory>
 
 #include "values/utf8.h"
+#include "vrmwnd/platform/gxgrid.h"
 #include "vrmwnd/platform/wingdi.h"
 #include "window_detail.h"
 
@@ -32,6 +39,16 @@ int GetSystemMetrics(int index) {
   auto it = kMetrics.find(index);
   return it == kMetrics.end() ? 0 : it->second;
 }
+
+COLORREF GetSysColor(int index) {
+  switch (index) {
+    case COLOR_WINDOW: return RGB(255, 255, 255);
+    case COLOR_BTNFACE: return RGB(240, 240, 240);
+    default: return RGB(0, 0, 0);
+  }
+}
+
+HWND GetDesktopWindow() { return detail::desktop_window(); }
 
 LONG GetDialogBaseUnits() {
   return MAKELONG(static_cast<WORD>(detail::kBaseUnitX), static_cast<WORD>(detail::kBaseUnitY));

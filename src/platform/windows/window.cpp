@@ -333,6 +333,7 @@ BOOL IsWindowVisible(HWND hwnd) {
 }
 
 BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
+  if (hwnd == detail::desktop_window() && rect != nullptr) return GetClientRect(hwnd, rect);
   Window* w = find_window(hwnd);
   if (w == nullptr || rect == nullptr) return FALSE;
   POINT origin = w->parent ? detail::client_origin(w->parent) : POINT{0, 0};
@@ -342,6 +343,10 @@ BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
 }
 
 BOOL GetClientRect(HWND hwnd, LPRECT rect) {
+  if (hwnd == detail::desktop_window() && rect != nullptr) {
+    *rect = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return TRUE;
+  }
   Window* w = find_window(hwnd);
   if (w == nullptr || rect == nullptr) return FALSE;
   RECT insets = detail::frame_insets(w->style);

@@ -86,6 +86,8 @@ int byte_offset(const CString& text, int char_index);
 CString encode_char(UINT code_point);
 
 // The dialog-unit base units of the fixed dialog font (metrics.cpp).
+// The desktop's handle: below every handle the window table gives.
+inline HWND desktop_window() { return reinterpret_cast<HWND>(std::uintptr_t{0xFFF0}); }
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
 

@@ -17,7 +17,8 @@ struct TColunaNova {
 };
 
 // Tabelas criadas depois; a definição vem do esquema embutido (data/schema.sql).
-constexpr const char* kTabelasNovas[] = {"usuario", "comprador", "departamento", "requerente", "municipio", "leiaute"};
+constexpr const char* kTabelasNovas[] = {"usuario", "comprador",    "departamento", "requerente", "municipio",
+                                         "leiaute", "ordem_compra", "oc_parcela",   "orcamento"};
 
 // Mesmas definições de data/schema.sql.
 constexpr TColunaNova kColunasNovas[] = {

@@ -8,12 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "empresa_teste.h"
-#include "instalacao_teste.h"
-#include "janelas_teste.h"
+#include "edit_consulta_teste.h"
 #include "vrmwnd/suite.h"
-#include "vrmwnd/suite/ganchos_teste.h"
-#include "vrmwnd/suite/servidor/resultados.h"
 
 namespace {
 
@@ -36,17 +32,9 @@ class EditsCadastroTest : public testing::Test {
     ASSERT_EQ(edit.Inicializa(m_empresa.Nome(), 4, 99), S_OK);
   }
   void DigitaESai(CEditCadastro& edit, const char* szTexto) {
-    edit.SetWindowText("");
-    m_usuario.Clica(edit);
-    m_usuario.Digita(edit, szTexto);
-    ::SetFocus(GetDlgItem(m_pai.m_hWnd, 102));
-    CUsuarioRoteirizado::ProcessaFila();
+    DigitaESaiPara(m_usuario, edit, GetDlgItem(m_pai.m_hWnd, 102), szTexto);
   }
-  std::string Static() const {
-    CString s;
-    m_static.GetWindowText(s);
-    return s.GetString();
-  }
+  std::string Static() const { return TextoDaJanela(m_static); }
 
   CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;

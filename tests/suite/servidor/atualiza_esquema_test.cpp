@@ -10,13 +10,14 @@
 namespace {
 
 // O esquema da versão anterior: sem filial.byAtiva, conta.cTipo, conta.byCaracteristica
-// e sem as tabelas de usuários, compradores, departamentos, requerentes e municípios.
+// e sem as tabelas de usuários, compradores, departamentos, requerentes e municípios,
+// nem as de ordens de compra e orçamento.
 constexpr const char* kVoltaAoEsquemaAntigo =
     "ALTER TABLE filial DROP COLUMN byAtiva;"
     "ALTER TABLE conta DROP COLUMN cTipo;"
     "ALTER TABLE conta DROP COLUMN byCaracteristica;"
     "DROP TABLE usuario; DROP TABLE comprador; DROP TABLE departamento; DROP TABLE requerente;"
-    "DROP TABLE municipio;"
+    "DROP TABLE municipio; DROP TABLE oc_parcela; DROP TABLE ordem_compra; DROP TABLE orcamento;"
     "INSERT INTO conta (lPonteiro, szCodigo, szDescricao) VALUES (7001, '9.9.99', 'Conta da versão antiga');";
 
 TEST(AtualizaEsquemaTest, EmpresaAntigaGanhaAsColunasSemPerderDados) {
@@ -59,6 +60,13 @@ TEST(AtualizaEsquemaTest, EmpresaAntigaGanhaAsColunasSemPerderDados) {
     EXPECT_TRUE(municipio.SetPosicao(9)) << "e a segunda abertura não a recria";
     EXPECT_EQ(municipio.GetStaticText(), "Belo Horizonte");
     municipio.OnFinaliza();
+
+    CConsisteDadosOC ordens;
+    ASSERT_EQ(ordens.OnInicializa("Antiga"), S_OK);
+    T_Lista<T_Lista<CString>> excessos;
+    EXPECT_EQ(ordens.ExcessosOrcamento(1, excessos), QZ_E_REGISTRO_NAO_ENCONTRADO)
+        << "as tabelas de ordens nascem vazias: " << ordens.GetUsaServidor()->GetUltimoErro();
+    ordens.OnFinaliza();
   }
 }
 

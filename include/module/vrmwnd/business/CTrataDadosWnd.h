@@ -17,7 +17,6 @@
 QZ_DECLARA_TRATA_DADOS_WND(AC)
 QZ_DECLARA_TRATA_DADOS_WND(CC)
 QZ_DECLARA_TRATA_DADOS_WND(CT)
-QZ_DECLARA_TRATA_DADOS_WND(OC)
 QZ_DECLARA_TRATA_DADOS_WND(OP)
 #undef QZ_DECLARA_TRATA_DADOS_WND
 
@@ -34,6 +33,25 @@ class VRMWND_API CTrataDadosCPWnd : public CConsisteDadosCP, public CQZProfilerE
   // A leitura que falha vai ao log de erros e é lançada como CQZExceptionEx, com
   // bEnviar true. Devolve 1.
   unsigned OnDoModalCotacaoWeb(bool& bEnviar, CString& strModelo) override;
+};
+
+class CDlgMsgCm;
+
+// O tratador da ordem de compra: as regras, quando a ordem passa do orçamento,
+// perguntam por ele se ela é liberada mesmo assim, mostrando as linhas excedidas.
+class VRMWND_API CTrataDadosOCWnd : public CConsisteDadosOC, public CQZProfilerEmpresa {
+ public:
+  explicit CTrataDadosOCWnd(CTimer2* pTimer);
+  ~CTrataDadosOCWnd() override;
+  // Mostra a mensagem e as linhas (3 células: contábil, gerencial e valor excedente;
+  // ou 4, com o período de vencimentos à frente) no diálogo de mensagem com grade,
+  // com a pergunta "Deseja liberar?", e devolve IDYES ou IDNO; sem linhas devolve 2 sem
+  // mostrar nada. Linha com mais células que colunas: CInvalidArgException.
+  unsigned OnDoModalOrcamento(const CString& strMensagem, const T_Lista<T_Lista<CString>>& linhas) override;
+
+ private:
+  // Título, mensagem, pergunta, ícone de pergunta e as colunas de nColunas células.
+  void PreparaMsgOrcamento(CDlgMsgCm* pDlg, const CString& strMensagem, int nColunas);
 };
 
 // A solicitação de compra cria, antes da sua base, o tratador de cotação com o mesmo

@@ -20,6 +20,11 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
   return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) | (static_cast<COLORREF>(b) << 16);
 }
 
+// The system colours a grid paints with (metrics.cpp has the table); unknown
+// indexes give black.
+constexpr int COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8, COLOR_BTNFACE = 15, COLOR_BTNTEXT = 18;
+VRMWND_PLATFORM_API COLORREF GetSysColor(int index);
+
 // Horizontal alignment of a cell, as DrawText names it.
 constexpr DWORD DT_LEFT = 0, DT_CENTER = 1, DT_RIGHT = 2;
 

@@ -18,3 +18,6 @@ VRMWND_PLATFORM_API bool IsPlatformClockFixed();
 // authentication level it was given; the reset lets the next call be the first.
 VRMWND_PLATFORM_API bool GetComSecurityForTesting(DWORD* authentication_level);
 VRMWND_PLATFORM_API void ResetComSecurityForTesting();
+
+// Another program holds the clipboard open: OpenClipboard fails until released.
+VRMWND_PLATFORM_API void HoldClipboardForTesting(bool held);

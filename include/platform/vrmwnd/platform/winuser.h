@@ -122,3 +122,28 @@ inline int lstrcmpi(LPCSTR a, LPCSTR b) { return lstrcmpiA(a, b); }
 
 // Fixed metrics (metrics.cpp has the table); unknown indexes give 0.
 VRMWND_PLATFORM_API int GetSystemMetrics(int index);
+// The desktop: SM_CXSCREEN x SM_CYSCREEN at (0, 0) for GetWindowRect and
+// GetClientRect. Nothing else takes it: it is no window of the window table (no
+// class, messages or children; EnumWindows does not list it).
+VRMWND_PLATFORM_API HWND GetDesktopWindow();
+
+// Icons. MAKEINTRESOURCE gives a numbered resource its name.
+inline LPCSTR MAKEINTRESOURCEA(WORD id) { return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(id)); }
+inline LPCSTR MAKEINTRESOURCE(WORD id) { return MAKEINTRESOURCEA(id); }
+#define IDI_APPLICATION MAKEINTRESOURCE(32512)
+#define IDI_HAND MAKEINTRESOURCE(32513)
+#define IDI_QUESTION MAKEINTRESOURCE(32514)
+#define IDI_EXCLAMATION MAKEINTRESOURCE(32515)
+#define IDI_ASTERISK MAKEINTRESOURCE(32516)
+#define IDI_WINLOGO MAKEINTRESOURCE(32517)
+#define IDI_SHIELD MAKEINTRESOURCE(32518)
+#define IDI_ERROR IDI_HAND
+#define IDI_WARNING IDI_EXCLAMATION
+#define IDI_INFORMATION IDI_ASTERISK
+// With no instance, the system icon of an IDI_* number: the same handle every time,
+// never to be destroyed. NULL for any other name or instance (the module's own
+// icons are not kept).
+VRMWND_PLATFORM_API HICON LoadIconA(HINSTANCE instance, LPCSTR name);
+inline HICON LoadIcon(HINSTANCE instance, LPCSTR name) { return LoadIconA(instance, name); }
+// The IDI_* number of a system icon handle, 0 for any other handle.
+VRMWND_PLATFORM_API WORD GetSystemIconId(HICON icon);

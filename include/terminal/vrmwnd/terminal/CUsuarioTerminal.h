@@ -3,7 +3,8 @@
 // e espera uma ação da pessoa, que entra na fila como a entrada que o Windows daria
 // para a mesma tecla (InputKey com os modificadores, InputText, InputClick, ...): o
 // mesmo caminho que o usuário roteirizado dos testes usa. Um laço que bombeia as
-// próprias mensagens (o progresso de uma tarefa longa) é redesenhado sem esperar.
+// próprias mensagens (o progresso de uma tarefa longa) é redesenhado sem esperar. O
+// texto que um diálogo põe na área de transferência (CF_TEXT) vai à do terminal.
 #pragma once
 
 #include <chrono>
@@ -50,6 +51,9 @@ class VRMWND_TERMINAL_API CUsuarioTerminal : public IUserAgent {
   // sem passar do mínimo da janela; a maximizada continua maximizada.
   void CabeNaArea(TRetangulo area);
   bool TelaPequena() const { return m_bTelaPequena; }
+  // Quando a área de transferência mudou desde a última vez, manda o texto dela
+  // (se há) ao terminal.
+  void AcompanhaAreaDeTransferencia();
 
   ITerminal& m_terminal;
   TMolduraTela m_moldura;
@@ -57,6 +61,7 @@ class VRMWND_TERMINAL_API CUsuarioTerminal : public IUserAgent {
   TTamanho m_tamanho;
   bool m_bTelaPequena = false;
   std::chrono::steady_clock::time_point m_ultimoDesenho{};
+  unsigned long m_nSequenciaAreaDeTransferencia;
 };
 
 }  // namespace vrmwnd::terminal

@@ -1,12 +1,13 @@
 // As regras de negócio por documento da suíte: CTrataDados<código> (AC, CC, CP, CT,
-// OC, OP, SC; a do RE está em CTrataDadosRE.h) e as classes de consistência
-// CConsisteDados<código> de que as telas derivam os seus tratadores. A consistência
+// OP, SC; as da OC e do RE estão em CTrataDadosOC.h e CTrataDadosRE.h) e as classes
+// de consistência CConsisteDados<código> de que as telas derivam os seus tratadores. A consistência
 // do RE e do CT liga os servidores e lê as configurações do módulo de uma vez.
 #pragma once
 
 #include <memory>
 
 #include "vrmwnd/suite/exporta.h"
+#include "vrmwnd/suite/regras/CTrataDadosOC.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
 
 #define QZ_DECLARA_TRATA_DADOS(Codigo)                                  \
@@ -17,7 +18,6 @@
 QZ_DECLARA_TRATA_DADOS(AC)
 QZ_DECLARA_TRATA_DADOS(CC)
 QZ_DECLARA_TRATA_DADOS(CT)
-QZ_DECLARA_TRATA_DADOS(OC)
 QZ_DECLARA_TRATA_DADOS(OP)
 QZ_DECLARA_TRATA_DADOS(SC)
 #undef QZ_DECLARA_TRATA_DADOS
