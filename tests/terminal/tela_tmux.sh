@@ -94,7 +94,7 @@ case "$cenario" in
     # O diálogo redimensionável: Ctrl+Shift+Direita arrasta a alça uma célula, o
     # Cancelar anda junto com o canto, e a posição guardada aparece depois do OK.
     abre_menu
-    teclas Down Down Down Down Down Down
+    teclas Down Down Down Down Down Down Down Down
     teclas Enter
     espera "Compras - Itens redimensionáveis"
     espera "(245, 159) - (320, 182)"
