@@ -43,6 +43,8 @@ IQZCM_AutorizacaoCompra* AbreServidorDeAutorizacoes(const char* szEmpresa, HRESU
 int ComandoChave(int argc, char** argv);
 int ComandoCotacaoWeb(int argc, char** argv);
 int ComandoProgresso(int argc, char** argv);
+// compras redimensiona [--arrasta LxA] [--maximiza] [--esquece]
+int ComandoRedimensiona(int argc, char** argv);
 // Os diálogos do módulo, abertos com o agente instalado (na tela, a pessoa): cada um
 // imprime o que o diálogo devolveu e dá 0, ou 1 quando não houve resultado.
 int DialogoChave(int nForma, int nMovimento);

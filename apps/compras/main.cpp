@@ -49,6 +49,8 @@ constexpr TComando kComandos[] = {
      ComandoMensagemGrade},
     {"ordem", "ordem liberar NUMERO --responde sim|nao [--empresa NOME]",
      "libera uma ordem de compra: as contas acima do orçamento e a resposta à pergunta", ComandoOrdem},
+    {"redimensiona", "redimensiona [--arrasta LARGURAxALTURA] [--maximiza] [--esquece]",
+     "arrasta a alça de um diálogo redimensionável e mostra os controles e a posição guardada", ComandoRedimensiona},
     {"tela", "tela [--empresa NOME]", "as telas do módulo no terminal (também \"compras\" sem argumentos num terminal)",
      ComandoTela},
     {"ajuda", "ajuda", "esta lista", ComandoAjuda},

@@ -1,11 +1,12 @@
-// As telas dos diálogos do módulo no menu: a chave do documento, a cotação pela web e
-// o progresso. O resultado vai numa caixa de mensagem, não para a saída padrão, que
-// é a tela do terminal.
+// As telas dos diálogos do módulo no menu: a chave do documento, a cotação pela web, o
+// progresso e o diálogo redimensionável. O resultado vai numa caixa de mensagem, não
+// para a saída padrão, que é a tela do terminal.
 #include <chrono>
 #include <string>
 #include <thread>
 
 #include "comandos.h"
+#include "dlg_itens.h"
 #include "telas.h"
 #include "vrmwnd/vrmwnd.h"
 
@@ -52,6 +53,16 @@ void AbreProgresso(const TContextoTela& contexto) {
     dlg.DestroyWindow();
   }
   Mostra(contexto, "Os 20 passos terminaram.", "Compras - Progresso");
+}
+
+void AbreRedimensiona(const TContextoTela& contexto) {
+  CDlgItensRedimensiona dlg(contexto.pPai);
+  if (dlg.DoModal() != IDOK) return;
+  CString strTexto;
+  strTexto.Format(
+      "Posição guardada: %s",
+      AfxGetApp()->GetProfileString("CDlgItensRedimensionaSettings", "CDlgItensRedimensionaWindowPos", "").GetString());
+  Mostra(contexto, strTexto, "Compras - Itens redimensionáveis");
 }
 
 }  // namespace compras

@@ -18,6 +18,8 @@ constexpr TTela kTelas[] = {
     {"Progresso", "a janela de progresso sobre o menu desabilitado, em 20 passos", AbreProgresso},
     {"Mensagem com grade", "uma pergunta com tabela de 8 linhas; Ctrl+Shift+F2 copia a tabela", AbreMensagemGrade},
     {"Liberação da ordem", "a ordem de compra 3 passa do orçamento: liberar ou não", AbreLiberacaoOrdem},
+    {"Redimensionável", "Ctrl+Shift+setas (ou a alça) mudam o tamanho; a posição volta na próxima vez",
+     AbreRedimensiona},
 };
 
 constexpr int kIdLista = 1001;

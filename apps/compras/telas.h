@@ -36,5 +36,6 @@ void AbreCotacaoWeb(const TContextoTela& contexto);
 void AbreProgresso(const TContextoTela& contexto);
 void AbreMensagemGrade(const TContextoTela& contexto);
 void AbreLiberacaoOrdem(const TContextoTela& contexto);
+void AbreRedimensiona(const TContextoTela& contexto);
 
 }  // namespace compras

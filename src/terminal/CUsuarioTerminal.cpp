@@ -56,12 +56,35 @@ void DesenhaAviso(CGradeCelulas& grade, const std::string& strJanela, TTamanho p
   }
 }
 
+// Ctrl+Shift+seta muda o tamanho da janela modal de cima, quando ela tem a borda de
+// redimensionar (WS_THICKFRAME), uma célula para aquele lado: a pessoa arrasta a
+// alça dela (ou o canto da moldura) como faria com o mouse.
+bool RedimensionaPelaTecla(const TEvento& evento) {
+  const auto& m = evento.modificadores;
+  const bool bCtrlShift = m.size() == 2 && std::find(m.begin(), m.end(), VK_LCONTROL) != m.end() &&
+                          std::find(m.begin(), m.end(), VK_LSHIFT) != m.end();
+  const HWND hModal = GetModalWindow();
+  if (!bCtrlShift || hModal == nullptr || !(GetWindowLongPtrA(hModal, GWL_STYLE) & WS_THICKFRAME)) return false;
+  int dx = 0, dy = 0;
+  switch (evento.nTecla) {
+    case VK_LEFT: dx = -kPixelsPorColuna; break;
+    case VK_RIGHT: dx = kPixelsPorColuna; break;
+    case VK_UP: dy = -kPixelsPorLinha; break;
+    case VK_DOWN: dy = kPixelsPorLinha; break;
+    default: return false;
+  }
+  InputDragSizeGrip(hModal, dx, dy, 1);
+  return true;
+}
+
 }  // namespace
 
 bool EntregaEvento(const TEvento& evento, const CMapaTela& mapa) {
   using E = TEvento::ETipo;
   switch (evento.tipo) {
-    case E::Tecla: Aperta(evento.nTecla, evento.modificadores); return true;
+    case E::Tecla:
+      if (!RedimensionaPelaTecla(evento)) Aperta(evento.nTecla, evento.modificadores);
+      return true;
     case E::Texto: Digita(evento.strTexto); return !evento.strTexto.empty();
     case E::Clique:
     case E::CliqueDuplo:
@@ -103,6 +126,7 @@ void CUsuarioTerminal::AcompanhaAreaDeTransferencia() {
 void CUsuarioTerminal::Desenha() {
   AcompanhaAreaDeTransferencia();
   const TTamanho tamanho = m_terminal.Tamanho();
+  CabeNaArea(CDesenhista::AreaDeTrabalho(tamanho, m_moldura));
   CGradeCelulas grade(tamanho.nColunas, tamanho.nLinhas);
   std::string strJanela;
   TTamanho pedido;
@@ -177,6 +201,23 @@ void CUsuarioTerminal::AcompanhaTamanho(TTamanho anterior, TTamanho novo) {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&mudanca));
+}
+
+void CUsuarioTerminal::CabeNaArea(TRetangulo area) {
+  EnumWindows(
+      [](HWND h, LPARAM p) {
+        const auto& a = *reinterpret_cast<const TRetangulo*>(p);
+        if (!IsWindowVisible(h) || !(GetWindowLongPtrA(h, GWL_STYLE) & WS_THICKFRAME)) return TRUE;
+        const TTamanho atual = CDesenhista::TamanhoEmCelulas(h);
+        const int nSobraX = std::max(0, atual.nColunas - a.nLargura), nSobraY = std::max(0, atual.nLinhas - a.nAltura);
+        if (nSobraX == 0 && nSobraY == 0) return TRUE;
+        RECT r{};
+        GetWindowRect(h, &r);
+        MoveWindow(h, r.left, r.top, r.right - r.left - nSobraX * kPixelsPorColuna,
+                   r.bottom - r.top - nSobraY * kPixelsPorLinha, TRUE);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&area));
 }
 
 }  // namespace vrmwnd::terminal

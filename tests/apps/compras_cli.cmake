@@ -154,6 +154,17 @@ run(1 "ordem de compra 99 não existe" ordem liberar 99 --responde sim)
 run(2 "inteiro positivo" ordem liberar dois --responde sim)
 run(2 "sim ou nao" ordem liberar 2 --responde talvez)
 
+# The resizable dialog: it opens as its template says, the drag of the grip grows the
+# list and takes the buttons with the corner, the next run opens where the last one
+# closed (maximised too, its normal rectangle kept) and nothing shrinks it below its
+# opening size.
+run(0 "^Posição guardada: \\(nenhuma\\)\nJanela: \\(0, 0\\) - \\(338, 226\\), 338 x 226\n  Lista: \\(11, 11\\) - \\(320, 148\\)\n  Aviso: \\(11, 163\\) - \\(153, 176\\)\n  OK: \\(162, 159\\) - \\(237, 182\\)\n  Cancelar: \\(245, 159\\) - \\(320, 182\\)\nArrasto da alça até 400 x 300:\nJanela: \\(0, 0\\) - \\(400, 300\\), 400 x 300\n  Lista: \\(11, 11\\) - \\(382, 222\\)\n  Aviso: \\(11, 237\\) - \\(153, 250\\)\n  OK: \\(224, 233\\) - \\(299, 256\\)\n  Cancelar: \\(307, 233\\) - \\(382, 256\\)\nGuardado: 0,1,-1,-1,-1,-1,0,0,400,300\n$" redimensiona --arrasta 400x300)
+run(0 "^Posição guardada: 0,1,-1,-1,-1,-1,0,0,400,300\nJanela: \\(0, 0\\) - \\(400, 300\\), 400 x 300\n  Lista: \\(11, 11\\) - \\(382, 222\\)\n" redimensiona)
+run(0 "Maximiza:\nJanela: \\(-4, -4\\) - \\(1924, 1044\\), 1928 x 1048, maximizada\n.*  Cancelar: \\(1835, 981\\) - \\(1910, 1004\\)\nGuardado: 2,3,-1,-1,-1,-1,0,0,400,300\n$" redimensiona --maximiza)
+run(0 "^Posição guardada: 2,3,-1,-1,-1,-1,0,0,400,300\nJanela: \\(-4, -4\\) - \\(1924, 1044\\), 1928 x 1048, maximizada\n" redimensiona)
+run(0 "Arrasto da alça até 10 x 10:\nJanela: \\(0, 0\\) - \\(338, 226\\), 338 x 226\n" redimensiona --esquece --arrasta 10x10)
+run(2 "LARGURAxALTURA" redimensiona --arrasta 4x)
+
 # A new user's machine: no VRMWND_HOME, an empty HOME. The first command creates the
 # install and the company under ~/.local/share/vrmwnd and answers.
 set(ENV{HOME} "${CASA}/novo")

@@ -63,6 +63,10 @@ class CRoteiro {
   CRoteiro& Escolhe(int nId, const char* szItem) { return Passo(m_roteiro.Choose(nId, szItem)); }
   // Responde uma caixa de mensagem com o botão (IDOK, IDYES, ...).
   CRoteiro& Responde(int nBotao) { return Passo(m_roteiro.Answer(nBotao)); }
+  // Arrasta o meio do controle por (dx, dy) com o botão esquerdo.
+  CRoteiro& Arrasta(int nId, int dx, int dy) { return Passo(m_roteiro.Drag(nId, dx, dy)); }
+  // Arrasta a alça de redimensionar do diálogo (sem ela, o canto da moldura).
+  CRoteiro& ArrastaAlca(int dx, int dy) { return Passo(m_roteiro.DragSizeGrip(dx, dy)); }
   // Observa o diálogo aberto (sem agir).
   CRoteiro& Confere(std::function<void(HWND hDialogo)> fn) { return Passo(m_roteiro.Check(std::move(fn))); }
 

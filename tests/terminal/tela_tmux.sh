@@ -90,6 +90,25 @@ sai_e_confere_terminal() {
 }
 
 case "$cenario" in
+  redimensiona)
+    # O diálogo redimensionável: Ctrl+Shift+Direita arrasta a alça uma célula, o
+    # Cancelar anda junto com o canto, e a posição guardada aparece depois do OK.
+    abre_menu
+    teclas Down Down Down Down Down Down Down Down
+    teclas Enter
+    espera "Compras - Itens redimensionáveis"
+    espera "(245, 159) - (320, 182)"
+    teclas C-S-Right
+    espera "(251, 159) - (326, 182)"
+    teclas C-S-Down
+    espera "(251, 172) - (326, 195)"
+    teclas Enter
+    espera "Posição guardada: 0,1,-1,-1,-1,-1,0,0,344,239"
+    teclas Enter
+    espera_sumir "Compras - Itens redimensionáveis"
+    teclas Escape
+    sai_e_confere_terminal 0
+    ;;
   consulta)
     # Digitar o código da autorização mostra a descrição; Esc fecha a tela e sai.
     abre_menu

@@ -227,7 +227,13 @@ TEST(UsuarioTerminalTest, JanelaRedimensionavelAcompanhaOTerminal) {
   const TResultado cresce = Roda({Redimensiona({90, 28}), Tecla(VK_RETURN)}, {80, 24}, modelo);
   EXPECT_EQ(cresce.tamanho, (TTamanho{52, 15}));
   const TResultado encolhe = Roda({Redimensiona({60, 20}), Tecla(VK_RETURN)}, {80, 24}, modelo);
-  EXPECT_EQ(encolhe.tamanho, (TTamanho{22, 7}));
+  // 22 colunas seriam 132 pixels: a janela de borda de redimensionar não fica mais
+  // estreita que a largura mínima do sistema (SM_CXMINTRACK, 136), 23 células.
+  EXPECT_EQ(encolhe.tamanho, (TTamanho{23, 7}));
+  // Maior que o terminal ao abrir (como volta uma posição guardada grande): encolhe
+  // até caber, em vez do aviso de terminal pequeno.
+  const TResultado cabe = Roda({Tecla(VK_RETURN)}, {36, 12}, modelo);
+  EXPECT_EQ(cabe.tamanho, (TTamanho{36, 10}));
   const TResultado fixa = Roda({Redimensiona({90, 28}), Tecla(VK_RETURN)});
   EXPECT_EQ(fixa.tamanho, (TTamanho{42, 11})) << "sem borda de redimensionar o diálogo fica como é";
 }

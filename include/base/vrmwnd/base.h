@@ -22,3 +22,4 @@
 #include "vrmwnd/base/QZTemporario.h"
 #include "vrmwnd/base/QZSegurancaCOM.h"
 #include "vrmwnd/base/CQZEnter.h"
+#include "vrmwnd/base/CQZDlgAnchors.h"

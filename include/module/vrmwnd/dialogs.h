@@ -1,8 +1,9 @@
-// Os diálogos do módulo: a chave de documento, a janela de progresso, a cotação pela web e
-// a mensagem com grade.
+// Os diálogos do módulo: a chave de documento, a janela de progresso, a cotação pela web,
+// a mensagem com grade e a base dos diálogos redimensionáveis.
 #pragma once
 
 #include "vrmwnd/dialogs/CDlgChave.h"
 #include "vrmwnd/dialogs/CCMProgressoDlg.h"
 #include "vrmwnd/dialogs/CDlgCotacaoWeb.h"
 #include "vrmwnd/dialogs/CDlgMsgCm.h"
+#include "vrmwnd/dialogs/CCMResizeDialog.h"

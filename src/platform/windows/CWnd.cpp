@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "vrmwnd/platform/afxdlg.h"
+#include "vrmwnd/platform/afxlayout.h"
 #include "window_detail.h"
 
 namespace vrmwnd::platform::detail {
@@ -63,7 +64,11 @@ IMPLEMENT_DYNAMIC(CWnd, CObject)
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+
 CWnd::~CWnd() {
+  delete m_pDynamicLayout;
   if (m_hWnd != nullptr && !m_bTemporary && IsWindow(m_hWnd)) {
     detail::Window* w = detail::find_window(m_hWnd);
     if (w->cwnd == this) ::DestroyWindow(m_hWnd);
@@ -197,6 +202,31 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
   MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
 }
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
+  return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
+}
+BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const { return ::GetWindowPlacement(m_hWnd, lpwndpl); }
+BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
+BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+
+void CWnd::EnableDynamicLayout(BOOL bEnable) {
+  delete m_pDynamicLayout;
+  m_pDynamicLayout = nullptr;
+  if (!bEnable) return;
+  m_pDynamicLayout = new CMFCDynamicLayout;
+  if (!m_pDynamicLayout->Create(this)) {
+    delete m_pDynamicLayout;
+    m_pDynamicLayout = nullptr;
+  }
+}
+
+void CWnd::ResizeDynamicLayout() {
+  if (m_pDynamicLayout != nullptr && m_hWnd != nullptr) m_pDynamicLayout->Adjust();
+}
+
 CFont* CWnd::GetFont() const { return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))); }
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
   SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->m_hObject : nullptr), bRedraw);
@@ -232,9 +262,11 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
   return FALSE;
 }
 
+// After WM_SIZE, whoever handled it, the dynamic layout follows the new size.
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (!OnWndMsg(message, wParam, lParam, &result)) result = DefWindowProc(message, wParam, lParam);
+  if (message == WM_SIZE) ResizeDynamicLayout();
   return result;
 }
 
@@ -272,6 +304,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_vv: (this->*e->pfn.pfn_vv)(); break;
     case AfxSig_lwl: result = (this->*e->pfn.pfn_lwl)(wParam, lParam); break;
     case AfxSig_wv: result = (this->*e->pfn.pfn_wv)(); break;
+    case AfxSig_vwii:
+      (this->*e->pfn.pfn_vwii)(static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+                               HIWORD(static_cast<std::uintptr_t>(lParam)));
+      break;
+    case AfxSig_vMMI: (this->*e->pfn.pfn_vMMI)(reinterpret_cast<MINMAXINFO*>(lParam)); break;
+    case AfxSig_lp:
+      result = (this->*e->pfn.pfn_lp)(CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                                             static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)))));
+      break;
     default: return FALSE;
   }
   *pResult = result;
@@ -306,6 +347,9 @@ void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnDestroy() { Default(); }
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
+void CWnd::OnSize(UINT, int, int) { Default(); }
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
 
 LRESULT AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
   CWnd* wnd = CWnd::FromHandlePermanent(hWnd);

@@ -270,11 +270,9 @@ HWND CreateDialogFromTemplate(const DLGTEMPLATEDESC& dialog, HWND owner, LPARAM 
   frame.top = MulDiv(frame.top, detail::kBaseUnitY, 8);
   frame.bottom = MulDiv(frame.bottom, detail::kBaseUnitY, 8);
   DWORD style = dialog.style & ~WS_VISIBLE;
-  if ((style & WS_CAPTION) == WS_CAPTION) {  // the template gives the client area
-    int fx = GetSystemMetrics(SM_CXFIXEDFRAME), fy = GetSystemMetrics(SM_CYFIXEDFRAME);
-    frame.right += 2 * fx;
-    frame.bottom += 2 * fy + GetSystemMetrics(SM_CYCAPTION);
-  }
+  const RECT insets = detail::frame_insets(style);  // the template gives the client area
+  frame.right += insets.left + insets.right;
+  frame.bottom += insets.top + insets.bottom;
   HWND hwnd = CreateWindowExA(0, "#32770", dialog.caption, style, frame.left, frame.top, frame.right - frame.left,
                               frame.bottom - frame.top, owner, 0, AfxGetResourceHandle(), nullptr);
   if (hwnd == nullptr) return nullptr;

@@ -47,6 +47,7 @@ bool take(std::deque<MSG>& from, LPMSG msg, HWND hwnd, UINT min, UINT max, UINT 
     if (remove & PM_REMOVE) {
       from.erase(it);
       track_key_state(*msg);
+      track_cursor(*msg);
     }
     return true;
   }
@@ -146,6 +147,7 @@ BOOL peek(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
       if (remove & PM_REMOVE) {
         q.input.pop_front();
         detail::track_key_state(*msg);
+        detail::track_cursor(*msg);
       }
       return TRUE;
     }
@@ -193,6 +195,7 @@ LRESULT DispatchMessageA(const MSG* msg) {
 LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   detail::Window* w = find_window(hwnd);
   if (w == nullptr) return 0;
+  if (LRESULT result = 0; detail::default_frame_message(hwnd, message, wparam, lparam, result)) return result;
   switch (message) {
     case WM_NCCREATE: return TRUE;
     case WM_SETTEXT: w->text = reinterpret_cast<const char*>(lparam); return TRUE;

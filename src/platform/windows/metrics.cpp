@@ -8,6 +8,9 @@
 // | SM_CXBORDER, SM_CYBORDER        | 1     | SM_CXEDGE, SM_CYEDGE   | 2     |
 // | SM_CXICON, SM_CYICON            | 32    | SM_CXSMICON (x, y)     | 16    |
 // | SM_CYMENU                       | 20    | SM_CXFULLSCREEN x SM_CYFULLSCREEN | 1920 x 1017 |
+// | SM_CXSIZEFRAME (x, y)           | 4     | SM_CXMINTRACK x SM_CYMINTRACK     | 136 x 39    |
+// | SM_CXMAXIMIZED x SM_CYMAXIMIZED | 1928 x 1048 (the work area, 1920 x 1040, and the sizing frame) |
+// | SM_CXMAXTRACK x SM_CYMAXTRACK   | 1932 x 1092 |
 //
 // | colour              | RGB           |
 // |---------------------|---------------|
@@ -24,12 +27,14 @@
 
 int GetSystemMetrics(int index) {
   static const std::map<int, int> kMetrics = {
-      {SM_CXSCREEN, 1920},  {SM_CYSCREEN, 1080}, {SM_CXVSCROLL, 17},      {SM_CYHSCROLL, 17},
-      {SM_CYCAPTION, 23},   {SM_CXBORDER, 1},    {SM_CYBORDER, 1},        {SM_CXFIXEDFRAME, 3},
-      {SM_CYFIXEDFRAME, 3}, {SM_CYVTHUMB, 17},   {SM_CXHTHUMB, 17},       {SM_CXICON, 32},
-      {SM_CYICON, 32},      {SM_CYMENU, 20},     {SM_CXFULLSCREEN, 1920}, {SM_CYFULLSCREEN, 1017},
-      {SM_CYVSCROLL, 17},   {SM_CXHSCROLL, 17},  {SM_CXEDGE, 2},          {SM_CYEDGE, 2},
-      {SM_CXSMICON, 16},    {SM_CYSMICON, 16},   {SM_CXMAXIMIZED, 1928},  {SM_CYMAXIMIZED, 1048},
+      {SM_CXSCREEN, 1920},   {SM_CYSCREEN, 1080},   {SM_CXVSCROLL, 17},      {SM_CYHSCROLL, 17},
+      {SM_CYCAPTION, 23},    {SM_CXBORDER, 1},      {SM_CYBORDER, 1},        {SM_CXFIXEDFRAME, 3},
+      {SM_CYFIXEDFRAME, 3},  {SM_CYVTHUMB, 17},     {SM_CXHTHUMB, 17},       {SM_CXICON, 32},
+      {SM_CYICON, 32},       {SM_CYMENU, 20},       {SM_CXFULLSCREEN, 1920}, {SM_CYFULLSCREEN, 1017},
+      {SM_CYVSCROLL, 17},    {SM_CXHSCROLL, 17},    {SM_CXEDGE, 2},          {SM_CYEDGE, 2},
+      {SM_CXSMICON, 16},     {SM_CYSMICON, 16},     {SM_CXMAXIMIZED, 1928},  {SM_CYMAXIMIZED, 1048},
+      {SM_CXSIZEFRAME, 4},   {SM_CYSIZEFRAME, 4},   {SM_CXMINTRACK, 136},    {SM_CYMINTRACK, 39},
+      {SM_CXMAXTRACK, 1932}, {SM_CYMAXTRACK, 1092},
   };
   auto it = kMetrics.find(index);
   return it == kMetrics.end() ? 0 : it->second;

@@ -40,6 +40,12 @@ void click_item(HWND combo, const char* item, const std::function<void(const std
   InputClick(info.hwndList, 1, static_cast<int>(index) * row_height + 1);
 }
 
+void drag_middle(HWND hwnd, int dx, int dy) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  InputDrag(hwnd, client.right / 2, client.bottom / 2, dx, dy);
+}
+
 }  // namespace
 
 Script& Script::Add(Step step) {
@@ -96,6 +102,16 @@ Script& Script::Answer(int button) {
     }
     InputClick(::GetDlgItem(window, button));
   });
+}
+
+Script& Script::Drag(int id, int dx, int dy) {
+  return Add([this, id, dx, dy](HWND window) {
+    if (HWND item = item_of(window, id, fail_)) drag_middle(item, dx, dy);
+  });
+}
+
+Script& Script::DragSizeGrip(int dx, int dy) {
+  return Add([dx, dy](HWND window) { InputDragSizeGrip(window, dx, dy); });
 }
 
 Script& Script::Check(std::function<void(HWND)> look) { return Add(std::move(look)); }
@@ -158,6 +174,11 @@ void ScriptedUser::Key(int virtual_key, std::initializer_list<int> modifiers) {
 
 void ScriptedUser::Click(CWnd& control) {
   InputClick(control.m_hWnd);
+  PumpQueue();
+}
+
+void ScriptedUser::Drag(CWnd& control, int dx, int dy) {
+  drag_middle(control.m_hWnd, dx, dy);
   PumpQueue();
 }
 

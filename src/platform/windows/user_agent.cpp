@@ -123,22 +123,58 @@ void InputText(LPCSTR text) {
 }
 
 void InputClick(HWND hwnd, int x, int y) {
-  LPARAM point = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
-  detail::post_input(MSG{hwnd, WM_LBUTTONDOWN, 1, point, 0, {}});
-  detail::post_input(MSG{hwnd, WM_LBUTTONUP, 0, point, 0, {}});
+  detail::post_mouse(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+  detail::post_mouse(hwnd, WM_LBUTTONUP, 0, x, y);
 }
 
 void InputDoubleClick(HWND hwnd, int x, int y) {
   InputClick(hwnd, x, y);
-  LPARAM point = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
-  detail::post_input(MSG{hwnd, WM_LBUTTONDBLCLK, 1, point, 0, {}});
-  detail::post_input(MSG{hwnd, WM_LBUTTONUP, 0, point, 0, {}});
+  detail::post_mouse(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, x, y);
+  detail::post_mouse(hwnd, WM_LBUTTONUP, 0, x, y);
 }
 
 void InputWheel(HWND hwnd, int delta, int x, int y) {
-  POINT point{x, y};
-  ClientToScreen(hwnd, &point);
-  const WPARAM wparam = MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta)));
-  detail::post_input(
-      MSG{hwnd, WM_MOUSEWHEEL, wparam, MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)), 0, {}});
+  detail::post_mouse(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))), x, y);
+}
+
+void InputDrag(HWND hwnd, int x, int y, int dx, int dy, int steps) {
+  steps = std::max(steps, 1);
+  detail::post_mouse(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+  for (int i = 1; i <= steps; ++i)
+    detail::post_mouse(hwnd, WM_MOUSEMOVE, MK_LBUTTON, x + dx * i / steps, y + dy * i / steps);
+  detail::post_mouse(hwnd, WM_LBUTTONUP, 0, x + dx, y + dy);
+}
+
+namespace vrmwnd::platform::detail {
+namespace {
+
+// The visible size grip among the window's children, or nullptr.
+HWND size_grip_of(HWND window) {
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    char class_name[16] = "";
+    GetClassNameA(child, class_name, sizeof class_name);
+    if (lstrcmpiA(class_name, "ScrollBar") == 0 && (GetWindowLongPtrA(child, GWL_STYLE) & SBS_SIZEGRIP) &&
+        IsWindowVisible(child))
+      return child;
+  }
+  return nullptr;
+}
+
+}  // namespace
+}  // namespace vrmwnd::platform::detail
+
+BOOL InputDragSizeGrip(HWND window, int dx, int dy, int steps) {
+  if (!IsWindow(window)) return FALSE;
+  if (HWND grip = detail::size_grip_of(window)) {
+    RECT client{};
+    GetClientRect(grip, &client);
+    InputDrag(grip, client.right / 2, client.bottom / 2, dx, dy, steps);
+    return TRUE;
+  }
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  POINT corner{frame.right - 1, frame.bottom - 1};
+  ScreenToClient(window, &corner);
+  InputDrag(window, corner.x, corner.y, dx, dy, steps);
+  return FALSE;
 }

@@ -37,21 +37,11 @@ std::string lower(const char* text) {
   return result;
 }
 
-// Client area inside the window rectangle: frame and caption of a top-level window.
-RECT client_insets(const Window& w) {
-  if ((w.style & WS_CAPTION) == WS_CAPTION) {
-    int fx = GetSystemMetrics(SM_CXFIXEDFRAME), fy = GetSystemMetrics(SM_CYFIXEDFRAME);
-    return RECT{fx, fy + GetSystemMetrics(SM_CYCAPTION), fx, fy};
-  }
-  if (w.style & (WS_BORDER | WS_DLGFRAME)) return RECT{1, 1, 1, 1};
-  return RECT{0, 0, 0, 0};
-}
-
 // Screen position of the window's client origin.
 POINT client_origin(HWND hwnd) {
   POINT origin{0, 0};
   for (Window* w = find_window(hwnd); w != nullptr; w = find_window(w->parent)) {
-    RECT insets = client_insets(*w);
+    RECT insets = frame_insets(w->style);
     origin.x += w->rect.left + insets.left;
     origin.y += w->rect.top + insets.top;
   }
@@ -84,6 +74,17 @@ void free_window(HWND hwnd) {
 }  // namespace
 
 std::string lower_class(const Window& window) { return lower(window.class_name.c_str()); }
+
+RECT frame_insets(DWORD style) {
+  if ((style & WS_CAPTION) == WS_CAPTION) {
+    const bool sizing = (style & WS_THICKFRAME) != 0;
+    int fx = GetSystemMetrics(sizing ? SM_CXSIZEFRAME : SM_CXFIXEDFRAME);
+    int fy = GetSystemMetrics(sizing ? SM_CYSIZEFRAME : SM_CYFIXEDFRAME);
+    return RECT{fx, fy + GetSystemMetrics(SM_CYCAPTION), fx, fy};
+  }
+  if (style & (WS_BORDER | WS_DLGFRAME)) return RECT{1, 1, 1, 1};
+  return RECT{0, 0, 0, 0};
+}
 
 Window* find_window(HWND hwnd) {
   auto it = table().windows.find(hwnd);
@@ -129,6 +130,7 @@ HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR window_name, DWOR
   window->ex_style = ex_style;
   window->id = (style & WS_CHILD) ? id : 0;
   window->rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+  window->normal_rect = window->rect;
   window->instance = instance;
   if (style & WS_CHILD) {
     window->parent = parent;
@@ -309,14 +311,16 @@ BOOL ShowWindow(HWND hwnd, int command) {
   if (w == nullptr) return FALSE;
   BOOL was_visible = (w->style & WS_VISIBLE) != 0;
   bool show = command != SW_HIDE;
-  if (show == static_cast<bool>(was_visible)) return was_visible;
-  if (show) {
-    w->style |= WS_VISIBLE;
-  } else {
-    w->style &= ~WS_VISIBLE;
-    if (GetFocus() == hwnd || IsChild(hwnd, GetFocus())) SetFocus(GetParent(hwnd));
+  if (show != static_cast<bool>(was_visible)) {
+    if (show) {
+      w->style |= WS_VISIBLE;
+    } else {
+      w->style &= ~WS_VISIBLE;
+      if (GetFocus() == hwnd || IsChild(hwnd, GetFocus())) SetFocus(GetParent(hwnd));
+    }
+    SendMessageA(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
   }
-  SendMessageA(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
+  if (show && IsWindow(hwnd)) detail::apply_show_command(hwnd, command);
   return was_visible;
 }
 
@@ -345,7 +349,7 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect) {
   }
   Window* w = find_window(hwnd);
   if (w == nullptr || rect == nullptr) return FALSE;
-  RECT insets = detail::client_insets(*w);
+  RECT insets = detail::frame_insets(w->style);
   *rect = RECT{0, 0, std::max<LONG>(0, w->rect.right - w->rect.left - insets.left - insets.right),
                std::max<LONG>(0, w->rect.bottom - w->rect.top - insets.top - insets.bottom)};
   return TRUE;
@@ -367,13 +371,8 @@ BOOL ClientToScreen(HWND hwnd, LPPOINT point) {
   return TRUE;
 }
 
-BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL /*repaint*/) {
-  Window* w = find_window(hwnd);
-  if (w == nullptr) return FALSE;
-  w->rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
-  SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
-  SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(static_cast<WORD>(width), static_cast<WORD>(height)));
-  return TRUE;
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
+  return SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
 }
 
 int MulDiv(int number, int numerator, int denominator) {

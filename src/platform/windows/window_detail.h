@@ -42,7 +42,16 @@ struct Window {
   std::unique_ptr<CWnd> temporary_cwnd;   // CWnd::FromHandle for windows without one
   std::unique_ptr<ControlState> control;  // owned by the class procedure
   bool destroying = false;
+  // Placement of a top-level window: SW_SHOWNORMAL, SW_SHOWMAXIMIZED or
+  // SW_SHOWMINIMIZED, and the rectangle it has when normal.
+  int show_state = SW_SHOWNORMAL;
+  RECT normal_rect{};
+  bool restore_to_maximized = false;
 };
+
+// The frame around the client area that a window of this style has: a caption
+// with the fixed frame, or with the sizing frame (WS_THICKFRAME); a border.
+RECT frame_insets(DWORD style);
 
 // The class name in lower case ("edit", "combobox", ...).
 std::string lower_class(const Window& window);
@@ -81,6 +90,17 @@ CString encode_char(UINT code_point);
 inline HWND desktop_window() { return reinterpret_cast<HWND>(std::uintptr_t{0xFFF0}); }
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
+
+// Default handling of WM_NCHITTEST, WM_NCLBUTTONDOWN and WM_SYSCOMMAND
+// (window_placement.cpp); false when the message is none of them.
+bool default_frame_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+// ShowWindow's maximise, minimise and restore of a top-level window.
+void apply_show_command(HWND hwnd, int command);
+// Mouse input: the cursor follows each mouse message leaving the queue.
+void track_cursor(const MSG& msg);
+// Queues a mouse message at a client point of hwnd; a left button down that lands
+// on the window's frame (its hit test says so) goes as WM_NCLBUTTONDOWN.
+void post_mouse(HWND hwnd, UINT message, WPARAM wparam, int x, int y);
 
 // MFC attaches the CWnd being created before WM_NCCREATE (CWnd.cpp).
 void hook_window_creation(HWND hwnd);

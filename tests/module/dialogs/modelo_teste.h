@@ -1,6 +1,7 @@
 // Apoio dos testes dos diálogos do módulo: confere a janela aberta contra o modelo
 // esperado, controle a controle, na ordem de tabulação (identificador, classe,
-// retângulo em unidades de diálogo, estilo e texto), e o tamanho da área cliente.
+// retângulo em unidades de diálogo, estilo e texto), e o tamanho da área cliente; num
+// diálogo redimensionável, a alça que ele cria depois dos controles do modelo.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,8 +27,31 @@ inline std::string ClasseMaiuscula(HWND h) {
   return s;
 }
 
+// A alça de redimensionar: a última filha, uma barra de rolagem SBS_SIZEGRIP sem
+// identificador, de texto "size", no quadrado de uma barra de rolagem no canto.
+inline void ConfereAlca(HWND hDialogo, HWND hAlca) {
+  SCOPED_TRACE("alça");
+  ASSERT_NE(hAlca, nullptr);
+  EXPECT_EQ(GetWindow(hAlca, GW_HWNDNEXT), nullptr) << "atrás de todos os controles";
+  EXPECT_EQ(GetDlgCtrlID(hAlca), 0);
+  EXPECT_EQ(ClasseMaiuscula(hAlca), "SCROLLBAR");
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLong(hAlca, GWL_STYLE)), 0x54000010u) << std::hex << "estilo";
+  CString strTexto;
+  CWnd::FromHandle(hAlca)->GetWindowText(strTexto);
+  EXPECT_EQ(strTexto, "size");
+  RECT rCliente{}, rAlca{};
+  GetClientRect(hDialogo, &rCliente);
+  GetWindowRect(hAlca, &rAlca);
+  POINT p{rAlca.right, rAlca.bottom};
+  ScreenToClient(hDialogo, &p);
+  EXPECT_EQ(p.x, rCliente.right);
+  EXPECT_EQ(p.y, rCliente.bottom);
+  EXPECT_EQ(rAlca.right - rAlca.left, GetSystemMetrics(SM_CXVSCROLL));
+  EXPECT_EQ(rAlca.bottom - rAlca.top, GetSystemMetrics(SM_CYHSCROLL));
+}
+
 inline void ConfereModelo(HWND hDialogo, const char* szTitulo, int cxDlu, int cyDlu,
-                          const std::vector<TControleEsperado>& esperados) {
+                          const std::vector<TControleEsperado>& esperados, bool bComAlca = false) {
   CString strTitulo;
   CWnd::FromHandle(hDialogo)->GetWindowText(strTitulo);
   EXPECT_EQ(strTitulo, szTitulo);
@@ -38,6 +62,10 @@ inline void ConfereModelo(HWND hDialogo, const char* szTitulo, int cxDlu, int cy
   EXPECT_EQ(rCliente.bottom, rEsperado.bottom) << "altura";
   std::size_t i = 0;
   for (HWND h = GetWindow(hDialogo, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT), ++i) {
+    if (bComAlca && i == esperados.size()) {
+      ConfereAlca(hDialogo, h);
+      continue;
+    }
     if (i >= esperados.size()) {
       ADD_FAILURE() << "controle a mais: " << GetDlgCtrlID(h);
       continue;
@@ -61,5 +89,5 @@ inline void ConfereModelo(HWND hDialogo, const char* szTitulo, int cxDlu, int cy
     CWnd::FromHandle(h)->GetWindowText(strTexto);
     EXPECT_EQ(strTexto, e.szTexto);
   }
-  EXPECT_EQ(i, esperados.size()) << "controles a menos";
+  EXPECT_EQ(i, esperados.size() + (bComAlca ? 1 : 0)) << "controles a menos";
 }

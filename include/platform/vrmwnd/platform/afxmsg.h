@@ -13,6 +13,8 @@
 
 class CCmdTarget;
 class CWnd;
+class CPoint;
+struct tagMINMAXINFO;
 
 using AFX_PMSG = void (CCmdTarget::*)();
 
@@ -25,6 +27,9 @@ union AFX_PMSG_ANY {
   void (CWnd::*pfn_vv)();
   LRESULT (CCmdTarget::*pfn_lwl)(WPARAM, LPARAM);
   UINT (CWnd::*pfn_wv)();
+  void (CWnd::*pfn_vwii)(UINT, int, int);
+  void (CWnd::*pfn_vMMI)(tagMINMAXINFO*);
+  LRESULT (CWnd::*pfn_lp)(CPoint);
 };
 
 enum AfxSig : UINT {
@@ -36,6 +41,9 @@ enum AfxSig : UINT {
   AfxSig_vv,    // void ()
   AfxSig_lwl,   // LRESULT (WPARAM, LPARAM)
   AfxSig_wv,    // UINT ()
+  AfxSig_vwii,  // void (UINT, int, int)
+  AfxSig_vMMI,  // void (MINMAXINFO*)
+  AfxSig_lp,    // LRESULT (CPoint)
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -137,3 +145,16 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 #define ON_WM_DESTROY() {WM_DESTROY, 0, 0, 0, AfxSig_vv, AFX_MSG_CAST(pfn_vv, void(CWnd::*)(), &ThisClass::OnDestroy)},
 #define ON_WM_GETDLGCODE() \
   {WM_GETDLGCODE, 0, 0, 0, AfxSig_wv, AFX_MSG_CAST(pfn_wv, UINT(CWnd::*)(), &ThisClass::OnGetDlgCode)},
+// WM_SIZE: OnSize(type, client width, client height).
+#define ON_WM_SIZE() \
+  {WM_SIZE, 0, 0, 0, AfxSig_vwii, AFX_MSG_CAST(pfn_vwii, void(CWnd::*)(UINT, int, int), &ThisClass::OnSize)},
+#define ON_WM_GETMINMAXINFO() \
+  {WM_GETMINMAXINFO,          \
+   0,                         \
+   0,                         \
+   0,                         \
+   AfxSig_vMMI,               \
+   AFX_MSG_CAST(pfn_vMMI, void(CWnd::*)(tagMINMAXINFO*), &ThisClass::OnGetMinMaxInfo)},
+// WM_NCHITTEST: OnNcHitTest(the point in screen coordinates) returns the hit code.
+#define ON_WM_NCHITTEST() \
+  {WM_NCHITTEST, 0, 0, 0, AfxSig_lp, AFX_MSG_CAST(pfn_lp, LRESULT(CWnd::*)(CPoint), &ThisClass::OnNcHitTest)},

@@ -13,6 +13,7 @@
 #include "vrmwnd/platform/winuser.h"
 
 class CDataExchange;
+class CMFCDynamicLayout;
 
 class VRMWND_PLATFORM_API CCmdTarget : public CObject {
  public:
@@ -102,6 +103,24 @@ class VRMWND_PLATFORM_API CWnd : public CCmdTarget {
   void ClientToScreen(LPPOINT lpPoint) const;
   void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
   void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+  // pWndInsertAfter: a sibling, &wndTop, &wndBottom or nullptr (with SWP_NOZORDER).
+  BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+  BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
+  BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl);
+  BOOL IsZoomed() const;
+  BOOL IsIconic() const;
+  void Invalidate(BOOL bErase = TRUE);
+  void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+  static const CWnd wndTop;
+  static const CWnd wndBottom;
+
+  // MFC's dynamic layout: once enabled, the layout moves and sizes its items after
+  // every WM_SIZE of this window (afxlayout.h). Enabling creates it over the current
+  // client area; disabling deletes it.
+  void EnableDynamicLayout(BOOL bEnable = TRUE);
+  BOOL IsDynamicLayoutEnabled() const { return m_pDynamicLayout != nullptr; }
+  CMFCDynamicLayout* GetDynamicLayout() { return m_pDynamicLayout; }
+  void ResizeDynamicLayout();
   CFont* GetFont() const;
   void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
   CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
@@ -138,12 +157,20 @@ class VRMWND_PLATFORM_API CWnd : public CCmdTarget {
   afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnDestroy();
   afx_msg UINT OnGetDlgCode();
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+  afx_msg LRESULT OnNcHitTest(CPoint point);
 
   WNDPROC m_pfnSuper = nullptr;
+  CMFCDynamicLayout* m_pDynamicLayout = nullptr;
   bool m_bTemporary = false;
 
   friend LRESULT AfxWndProc(HWND, UINT, WPARAM, LPARAM);
   DECLARE_MESSAGE_MAP()
+
+ private:
+  // wndTop and wndBottom: an object that only names a place in the Z order.
+  explicit CWnd(HWND hWndPlace) : m_hWnd(hWndPlace), m_bTemporary(true) {}
 };
 
 // The window procedure of every window attached to a CWnd.

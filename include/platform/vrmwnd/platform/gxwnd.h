@@ -14,10 +14,6 @@ constexpr int SB_HORZ = 0, SB_VERT = 1, SB_BOTH = 3;
 
 // Shows or hides scroll bars by setting WS_HSCROLL / WS_VSCROLL.
 VRMWND_PLATFORM_API BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
-// Counts as one invalidation of the window (InvalidateCount reads it); FALSE for a
-// handle that is not a window.
-VRMWND_PLATFORM_API BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
-VRMWND_PLATFORM_API int InvalidateCount(HWND hwnd);
 
 class VRMWND_PLATFORM_API CGXBrowserWnd : public CWnd, public CGXGridCore {
   DECLARE_DYNAMIC(CGXBrowserWnd)

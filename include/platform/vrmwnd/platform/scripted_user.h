@@ -5,6 +5,7 @@
 //   ScriptedUser user;
 //   user.WhenOpened("Condição de pagamento").Type(IDC_CODIGO, "30").Key(VK_TAB).Key(VK_RETURN);
 //   user.WhenOpened("Aviso").Answer(IDOK);   // a message box of that caption
+//   user.WhenOpened("Itens").DragSizeGrip(120, 40).Key(VK_ESCAPE);
 //   dialog.DoModal();
 //
 // Scripts are used in the order they were given, one per opening of a window with
@@ -39,6 +40,12 @@ class VRMWND_PLATFORM_API Script {
   // Answers a message box with the button of that identifier (IDOK, IDYES, ...);
   // reported as a failure when the window is not a message box or lacks the button.
   Script& Answer(int button);
+  // Presses the left button on the middle of the control, moves the mouse by
+  // (dx, dy) and lets go.
+  Script& Drag(int id, int dx, int dy);
+  // Drags the window's size grip (a SBS_SIZEGRIP scroll bar) by (dx, dy) or, without
+  // one, the bottom-right corner of its frame.
+  Script& DragSizeGrip(int dx, int dy);
   // Looks at the open window without acting.
   Script& Check(std::function<void(HWND window)> look);
 
@@ -73,6 +80,7 @@ class VRMWND_PLATFORM_API ScriptedUser : public IUserAgent {
   void Key(int virtual_key, std::initializer_list<int> modifiers = {});
   void Click(CWnd& control);
   void Choose(CWnd& combo, const char* item);
+  void Drag(CWnd& control, int dx, int dy);
   static void PumpQueue();
 
   bool Act(HWND modal) override;

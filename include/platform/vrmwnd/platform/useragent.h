@@ -48,3 +48,14 @@ VRMWND_PLATFORM_API void InputDoubleClick(HWND hwnd, int x = 1, int y = 1);
 // delta (WHEEL_DELTA a notch, positive away from the person) and the point in
 // screen coordinates, to the window under the mouse.
 VRMWND_PLATFORM_API void InputWheel(HWND hwnd, int delta, int x = 1, int y = 1);
+// A drag with the left button: down at client point (x, y) of hwnd, `steps` moves
+// to (x + dx, y + dy) in equal parts, and up there; every point stays in hwnd's
+// client coordinates as it was when the drag began (the mouse is captured).
+VRMWND_PLATFORM_API void InputDrag(HWND hwnd, int x, int y, int dx, int dy, int steps = 4);
+// Drags the window's size grip (a visible SBS_SIZEGRIP scroll bar among its
+// children) from its middle by (dx, dy); without one, the last pixel of the frame's
+// bottom-right corner. TRUE when there was a grip.
+VRMWND_PLATFORM_API BOOL InputDragSizeGrip(HWND window, int dx, int dy, int steps = 4);
+// Mouse input has its point in screen coordinates in MSG::pt. A left button down
+// goes as WM_NCLBUTTONDOWN (the hit code, the screen point) when the window's
+// WM_NCHITTEST puts the point on its frame, as on a sizing border.

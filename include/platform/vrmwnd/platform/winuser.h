@@ -7,6 +7,7 @@
 #include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/windef.h"
 #include "vrmwnd/platform/winmsg.h"
+#include "vrmwnd/platform/winpos.h"
 
 // Creation. A class name is one of the built-in classes ("EDIT", "COMBOBOX",
 // "BUTTON", "STATIC", "#32770" for dialogs) or a name given to RegisterClassName.

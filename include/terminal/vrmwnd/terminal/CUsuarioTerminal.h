@@ -19,7 +19,9 @@ namespace vrmwnd::terminal {
 // Põe na fila a entrada que o evento dá, com o mapa da tela para o mouse: a tecla
 // com os modificadores; uma letra ou um dígito como a tecla dele (com Shift na
 // maiúscula), o espaço como VK_SPACE, outro caractere como WM_CHAR; o clique, o
-// clique duplo e a roda na janela da célula. Devolve false quando nada entrou na fila
+// clique duplo e a roda na janela da célula; Ctrl+Shift+seta, numa janela modal com
+// borda de redimensionar, arrasta a alça dela uma célula para aquele lado (o
+// terminal não informa o arrasto do mouse). Devolve false quando nada entrou na fila
 // (célula sem janela ou de janela desabilitada, evento que não é entrada).
 VRMWND_TERMINAL_API bool EntregaEvento(const TEvento& evento, const CMapaTela& mapa);
 
@@ -44,6 +46,10 @@ class VRMWND_TERMINAL_API CUsuarioTerminal : public IUserAgent {
   bool TrataDoTerminal(const TEvento& evento);
   // As janelas redimensionáveis acompanham o terminal que mudou de tamanho.
   void AcompanhaTamanho(TTamanho anterior, TTamanho novo);
+  // Uma janela de borda de redimensionar maior que a área (a que voltou maximizada
+  // ou grande de outra abertura, a que a pessoa fez crescer) encolhe até caber nela,
+  // sem passar do mínimo da janela; a maximizada continua maximizada.
+  void CabeNaArea(TRetangulo area);
   bool TelaPequena() const { return m_bTelaPequena; }
   // Quando a área de transferência mudou desde a última vez, manda o texto dela
   // (se há) ao terminal.
