@@ -70,3 +70,13 @@ CRoteiro& CUsuarioRoteirizado::QuandoAbrir(const char* szTitulo) {
   m_roteiros.push_back(std::make_unique<CRoteiro>(m_usuario.WhenOpened(szTitulo)));
   return *m_roteiros.back();
 }
+
+std::vector<std::string> ItensDoCombo(const CComboBox& combo) {
+  std::vector<std::string> itens;
+  for (int i = 0; i < combo.GetCount(); ++i) {
+    CString s;
+    combo.GetLBText(i, s);
+    itens.push_back(s.GetString());
+  }
+  return itens;
+}

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "vrmwnd/platform/afxctrl.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/scripted_user.h"
 
@@ -26,6 +27,9 @@ std::ostream& operator<<(std::ostream& os, const TNotificacao& n);
 
 // Nome do código de notificação conforme a classe do controle que o mandou.
 std::string NomeDaNotificacao(HWND hControle, UINT nCodigo);
+
+// Os textos da lista de um combo, na ordem em que ela os mostra.
+std::vector<std::string> ItensDoCombo(const CComboBox& combo);
 
 class CPaiGravador : public CWnd {
  public:

@@ -20,17 +20,6 @@ namespace {
 constexpr int IDC_MODELO = CDlgCotacaoWeb::IDC_MODELO;
 constexpr char kPergunta[] = "Tarvo Compras";
 
-std::vector<std::string> ItensDoCombo(HWND hCombo) {
-  std::vector<std::string> itens;
-  const int n = static_cast<int>(SendMessage(hCombo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i) {
-    CString s;
-    static_cast<CComboBox*>(CWnd::FromHandle(hCombo))->GetLBText(i, s);
-    itens.push_back(s.GetString());
-  }
-  return itens;
-}
-
 class CotacaoWebTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -71,7 +60,7 @@ TEST_F(CotacaoWebTest, JanelaSegueOModelo103EListaOsModelosDeCotacao) {
                           {IDOK, "BUTTON", {137, 23, 187, 37}, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, "OK"},
                           {IDCANCEL, "BUTTON", {192, 23, 242, 37}, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, "Cancelar"},
                       });
-        itens = ItensDoCombo(GetDlgItem(h, IDC_MODELO));
+        itens = ItensDoCombo(*static_cast<CComboBox*>(CWnd::FromHandle(GetDlgItem(h, IDC_MODELO))));
       })
       .Tecla(VK_ESCAPE);
   CDlgCotacaoWeb dlg(false, &m_pai);

@@ -23,15 +23,6 @@ class CComboModeloEmailTest : public testing::Test {
     m_combo.SubclassDlgItem(900, &m_pai);
   }
   ~CComboModeloEmailTest() override { m_inicializador.Finaliza(); }
-  std::vector<std::string> Itens() const {
-    std::vector<std::string> itens;
-    for (int i = 0; i < m_combo.GetCount(); ++i) {
-      CString s;
-      m_combo.GetLBText(i, s);
-      itens.push_back(s.GetString());
-    }
-    return itens;
-  }
   CEmpresaTeste m_empresa;
   CQZInicializador m_inicializador;
   CPaiGravador m_pai;
@@ -55,7 +46,7 @@ TEST_F(CComboModeloEmailTest, ListaOsModelosDaExtensaoPorNome) {
     SCOPED_TRACE(c.iExtensao);
     m_combo.SetExtensaoModelo(c.iExtensao);
     EXPECT_EQ(m_combo.Atualiza(), static_cast<int>(c.itens.size()));
-    EXPECT_EQ(Itens(), c.itens);
+    EXPECT_EQ(ItensDoCombo(m_combo), c.itens);
   }
 }
 

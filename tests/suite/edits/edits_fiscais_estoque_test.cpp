@@ -248,15 +248,6 @@ class CombosCadastroTest : public testing::Test {
     CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 0, 200, 100, m_pai.m_hWnd, 100,
                     nullptr, nullptr);
   }
-  static std::vector<std::string> Itens(const CComboBox& combo) {
-    std::vector<std::string> itens;
-    for (int i = 0; i < combo.GetCount(); ++i) {
-      CString s;
-      combo.GetLBText(i, s);
-      itens.push_back(s.GetString());
-    }
-    return itens;
-  }
   CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;
   CPaiGravador m_pai;
@@ -294,7 +285,7 @@ TEST_F(CombosCadastroTest, IndicesFiltradosPelaSigla) {
   ASSERT_EQ(combo.Carrega(m_empresa.Nome()), S_OK);
   EXPECT_EQ(combo.GetText(), "") << "sem seleção";
   combo.SetFiltrarIndices("USD;IPCA;XYZ", true);
-  EXPECT_EQ(Itens(combo),
+  EXPECT_EQ(ItensDoCombo(combo),
             (std::vector<std::string>{"IPCA — Índice de Preços ao Consumidor Amplo", "Dólar comercial (venda)"}));
   combo.SetCurSel(1);
   EXPECT_EQ(combo.GetText(), "USD");
