@@ -66,10 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pDados, std::size_t nT
   EXIGE(Utf8Valido(lida), "mensagem %ld com UTF-8 inválido", nLido);
   EXIGE(lida.find('\n') == std::string::npos || texto.find("\\n") != std::string::npos,
         "mensagem %ld com o fim de linha", nLido);
-  // Uma primeira linha ASCII com o código dá exatamente o seu texto.
+  // Uma primeira linha ASCII com o código dá exatamente o seu texto. O código tem de
+  // estar nela: atol pula espaços e fins de linha, e uma primeira linha em branco
+  // faria o código ser lido da segunda.
   const std::string primeira = texto.substr(0, texto.find('\n'));
-  if (texto.find('\n') != std::string::npos && primeira.size() > 8 && primeira.size() < 1000 &&
-      SoAscii(primeira) == primeira && primeira.find('\0') == std::string::npos &&
+  if (texto.find('\n') != std::string::npos && std::atol(primeira.c_str()) == nLido && primeira.size() > 8 &&
+      primeira.size() < 1000 && SoAscii(primeira) == primeira && primeira.find('\0') == std::string::npos &&
       primeira.find("\\n") == std::string::npos && primeira.back() != '\r')
     EXIGE(lida == primeira.substr(8), "mensagem %ld: \"%s\", linha \"%s\"", nLido, lida.c_str(), primeira.c_str());
   return 0;
