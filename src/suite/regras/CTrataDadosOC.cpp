@@ -104,7 +104,8 @@ HRESULT CTrataDadosOC::ExcessosOrcamento(ULONG lNumero, T_Lista<T_Lista<CString>
   for (const TExcesso& e : excessos) periodos.emplace(e.pLinha->strInicio, e.pLinha->strFim);
   for (const TExcesso& e : excessos) {
     T_Lista<CString> linha;
-    if (bPorParcela || periodos.size() > 1) linha.Add(DataBrasileira(e.pLinha->strInicio) + " a " + DataBrasileira(e.pLinha->strFim));
+    if (bPorParcela || periodos.size() > 1)
+      linha.Add(DataBrasileira(e.pLinha->strInicio) + " a " + DataBrasileira(e.pLinha->strFim));
     linha.Add(CString(e.strContabil.c_str()));
     linha.Add(CString(e.strGerencial.c_str()));
     linha.Add(Valor(e.cyExcesso));

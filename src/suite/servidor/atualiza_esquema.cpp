@@ -121,8 +121,8 @@ HRESULT AtualizaEsquemaEmpresa(CQZBancoEmpresa& banco, std::string& strErro) {
           std::string("ALTER TABLE ") + c.szTabela + " ADD COLUMN " + c.szColuna + " " + c.szDefinicao + ";\n";
   }
   for (const TIndiceNovo& i : kIndicesNovos) {
-    const int n =
-        Conta(banco, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?", i.szNome, nullptr, strErro);
+    const int n = Conta(banco, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?", i.szNome,
+                        nullptr, strErro);
     if (n < 0) return QZ_E_BANCO_DE_DADOS;
     if (n == 0) strRoteiro += std::string("CREATE INDEX ") + i.szNome + " ON " + i.szDefinicao + ";\n";
   }

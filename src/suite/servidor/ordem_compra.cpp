@@ -6,7 +6,7 @@
 
 // As partes apropriadas das parcelas (número, vencimento, contas, valor): a parcela
 // inteira quando não tem rateio, senão cada parte do rateio.
-#define VRM_OC_APROPRIADAS                                                                      \
+#define VRM_OC_APROPRIADAS                                                                     \
   "(SELECT p.lNumero, p.dmaVencimento, p.lContaContabil, p.lContaGerencial, p.cyValor "        \
   "FROM oc_parcela p WHERE NOT EXISTS (SELECT 1 FROM oc_rateio r WHERE r.lNumero = p.lNumero " \
   "AND r.byOrdem = p.byOrdem) UNION ALL SELECT r.lNumero, p.dmaVencimento, r.lContaContabil, " \
