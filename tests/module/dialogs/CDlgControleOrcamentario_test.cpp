@@ -15,6 +15,7 @@
 #include "janelas_teste.h"
 #include "vrmwnd/dialogs/CDlgControleOrcamentario.h"
 #include "vrmwnd/platform/afxapp.h"
+#include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
 
 namespace {
@@ -94,16 +95,19 @@ class CDlgControleOrcamentarioTest : public testing::Test {
   CApresentadorTeste m_caixas;
 };
 
-// Filial 1, material de consumo da produção, janeiro a dezembro de 2018, mês a mês.
-void FiltroDe2018(CRoteiro& r) {
-  r.Substitui(D::IDC_FILIAL, "1")
+// Material de consumo da filial e da conta gerencial dadas, mês a mês, de janeiro a
+// dezembro do ano.
+void FiltroMensal(CRoteiro& r, const char* szFilial, const char* szGerencial, const std::string& strAno) {
+  r.Substitui(D::IDC_FILIAL, szFilial)
       .Substitui(D::IDC_CLASSIFICACAO, "3.1.01.001")
-      .Substitui(D::IDC_GERENCIAL, "G.01")
+      .Substitui(D::IDC_GERENCIAL, szGerencial)
       .Clica(D::IDC_MENSAL)
-      .Substitui(D::IDC_DATA_INICIAL, "01012018")
-      .Substitui(D::IDC_DATA_FINAL, "31122018")
+      .Substitui(D::IDC_DATA_INICIAL, ("0101" + strAno).c_str())
+      .Substitui(D::IDC_DATA_FINAL, ("3112" + strAno).c_str())
       .Clica(D::IDC_CONSULTAR);
 }
+
+void FiltroDe2018(CRoteiro& r) { FiltroMensal(r, "1", "G.01", "2018"); }
 
 }  // namespace
 
@@ -161,15 +165,7 @@ TEST_F(CDlgControleOrcamentarioTest, ConsultaMensalBateComAsSomasDasLinhasInseri
   }
   m_empresa.Executa(strSql);
 
-  const TTela tela = Abre([](CRoteiro& r) {
-    r.Substitui(D::IDC_FILIAL, "3")
-        .Substitui(D::IDC_CLASSIFICACAO, "3.1.01.001")
-        .Substitui(D::IDC_GERENCIAL, "G.02")
-        .Clica(D::IDC_MENSAL)
-        .Substitui(D::IDC_DATA_INICIAL, "01012019")
-        .Substitui(D::IDC_DATA_FINAL, "31122019")
-        .Clica(D::IDC_CONSULTAR);
-  });
+  const TTela tela = Abre([](CRoteiro& r) { FiltroMensal(r, "3", "G.02", "2019"); });
   ASSERT_EQ(tela.linhas.size(), 12u);
   for (int nMes = 1; nMes <= 12; ++nMes) {
     SCOPED_TRACE(testing::Message() << "mês " << nMes);
@@ -344,4 +340,55 @@ TEST_F(CDlgControleOrcamentarioTest, ImprimeOCabecalhoEAGrade) {
   for (const char* sz :
        {kTitulo, "Classificação: 3.1.01.001 - Material de consumo", "Gerencial: G.01 - Produção", "10.000,00"})
     EXPECT_NE(strImpresso.find(sz), std::string::npos) << sz << " em\n" << strImpresso;
+}
+
+// Cada leitura do plano que falha na impressão deixa uma linha no log de erros com a
+// sua expressão, e a impressão segue com o que foi lido.
+TEST_F(CDlgControleOrcamentarioTest, LeituraDoPlanoQueFalhaNaImpressaoFicaNoLog) {
+  const char* kExpressoes[] = {
+      "GetUsaServidor()->LeDFPlano(m_ppIPlano, m_ClasEmpresarial.GetPonteiro(), &RegConta)",
+      "GetUsaServidor()->LeDFPlano(m_ppIGerencial, m_Gerencial.GetPonteiro(), &RegConta, true)",
+  };
+  for (int nChamada = 1; nChamada <= 2; ++nChamada) {
+    SCOPED_TRACE(testing::Message() << "leitura " << nChamada);
+    const std::size_t nAntes = m_instalacao.LinhasDeErro().size();
+    D dlg;
+    Abre(
+        [&](CRoteiro& r) {
+          FiltroDe2018(r);
+          r.Confere([&](HWND) {
+             vrmsuite::ProgramaFalhaLeitura("LeDFPlano", E_FAIL, nChamada);
+           }).Clica(D::IDC_IMPRIMIR);
+        },
+        &dlg);
+    vrmsuite::LimpaFalhasLeitura();
+    const std::vector<std::string> linhas = m_instalacao.LinhasDeErro();
+    ASSERT_EQ(linhas.size(), nAntes + 1);
+    EXPECT_NE(linhas.back().find(kExpressoes[nChamada - 1]), std::string::npos) << linhas.back();
+    EXPECT_NE(linhas.back().find("\tCDlgControleOrcamentario::OnImprimir\t"), std::string::npos) << linhas.back();
+    EXPECT_NE(linhas.back().find("\tDlgControleOrcamentario\t"), std::string::npos) << linhas.back();
+    EXPECT_NE(dlg.GetTextoImpresso().Find("10.000,00"), -1) << "a grade é impressa mesmo assim";
+  }
+}
+
+// Os comandos da lista de colunas: cada um mostra ou esconde a sua coluna; o último
+// ("Exibir Tudo") mostra todas.
+TEST_F(CDlgControleOrcamentarioTest, ConfigurarListaEscondeEExibirTudoMostra) {
+  std::vector<std::string> cabecalhoEscondido, cabecalhoTudo;
+  auto Cabecalho = [](HWND h, std::vector<std::string>& cabecalho) {
+    auto* pGrade = dynamic_cast<CGXGridCore*>(CWnd::FromHandlePermanent(GetDlgItem(h, D::IDC_GRADE)));
+    for (ROWCOL c = 1; c <= pGrade->GetColCount(); ++c)
+      if (!pGrade->IsColHidden(c)) cabecalho.push_back(pGrade->GetValueRowCol(0, c).GetString());
+  };
+  Abre([&](CRoteiro& r) {
+    r.Confere([&](HWND h) {
+      SendMessage(h, WM_COMMAND, D::ID_CONFIGURAR_LISTA + 3, 0);
+      SendMessage(h, WM_COMMAND, D::ID_CONFIGURAR_LISTA + 1, 0);
+      Cabecalho(h, cabecalhoEscondido);
+      SendMessage(h, WM_COMMAND, D::ID_CONFIGURAR_LISTA + 5, 0);
+      Cabecalho(h, cabecalhoTudo);
+    });
+  });
+  EXPECT_EQ(cabecalhoEscondido, (std::vector<std::string>{"Data Inicial", "Orçado", "%"}));
+  EXPECT_EQ(cabecalhoTudo, (std::vector<std::string>{"Data Inicial", "Data Final", "Orçado", "Realizado", "%"}));
 }
