@@ -386,11 +386,11 @@ void CDlgControleOrcamentario::Atualiza() {
     } else {
       PeriodoOrcamento(ma, dmaInicial, dmaFinal);
     }
-    if (m_ControleOrcamentario.VerificaOrcamentoPorDados(Filial(), dmaInicial, dmaFinal, gerencial) != S_OK) {
-      QZVerificaHR(E_FAIL, eQZFalhaSeNaoZero, &m_Contexto, "CDlgControleOrcamentario::Atualiza", kFonte, __LINE__,
-                   "m_ControleOrcamentario.VerificaOrcamentoPorDados(...)");
+    if (QZVerificaHR(
+            m_ControleOrcamentario.VerificaOrcamentoPorDados(Filial(), dmaInicial, dmaFinal, gerencial),
+            eQZFalhaSeNaoZero, &m_Contexto, "CDlgControleOrcamentario::Atualiza", kFonte, __LINE__,
+            "m_ControleOrcamentario.VerificaOrcamentoPorDados(GetFilial(), dmaInicial, dmaFinal, Gerencial)") != S_OK)
       break;
-    }
     for (int k = 0; k < m_ControleOrcamentario.GetQuantidadeContas(); ++k) {
       REG_DADOS_GRID linha;
       linha.dmaInicial = m_ControleOrcamentario.GetDMAInicial(k);

@@ -392,3 +392,23 @@ TEST_F(CDlgControleOrcamentarioTest, ConfigurarListaEscondeEExibirTudoMostra) {
   EXPECT_EQ(cabecalhoEscondido, (std::vector<std::string>{"Data Inicial", "Orçado", "%"}));
   EXPECT_EQ(cabecalhoTudo, (std::vector<std::string>{"Data Inicial", "Data Final", "Orçado", "Realizado", "%"}));
 }
+
+// Aberto para um movimento selecionado: a filial, o mês de emissão e as contas vêm do
+// chamador (não do filtro guardado) e a consulta roda na abertura.
+TEST_F(CDlgControleOrcamentarioTest, MovimentoSelecionadoAbreComOsDadosDoChamadorEConsulta) {
+  AfxGetApp()->WriteProfileInt(D::SecaoPerfil(m_empresa.Nome()), "OR_Classificacao", 4001);
+  D dlg;
+  dlg.SetMovimentoSelecionado(true);
+  dlg.SetFilial(2);
+  dlg.SetDataEmissao(QZMA(3, 2018));
+  dlg.SetPonteiroClassificacao(5001);
+  dlg.SetPonteiroGerencial(6002);
+  const TTela tela = Abre([](CRoteiro&) {}, &dlg);
+  EXPECT_EQ(tela.strFilial, "2");
+  EXPECT_EQ(tela.strClassificacao, "3.1.01.001");
+  EXPECT_EQ(tela.strGerencial, "G.02");
+  // Curitiba, agosto de 2017 a julho de 2018: 7 meses de 3.000 orçados; a ordem 104
+  // de julho (a parte da 102 rateada ao administrativo é da matriz).
+  ASSERT_EQ(tela.linhas.size(), 1u);
+  EXPECT_EQ(tela.linhas[0], (std::vector<std::string>{"01/08/2017", "31/07/2018", "21.000,00", "2.000,00", "9,52"}));
+}
