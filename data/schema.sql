@@ -594,3 +594,4 @@ CREATE TABLE oc_rateio (
 
 CREATE INDEX oc_parcela_conta ON oc_parcela(lContaContabil, lContaGerencial, dmaVencimento);
 CREATE INDEX oc_rateio_conta ON oc_rateio(lContaContabil, lContaGerencial);
+CREATE INDEX oc_parcela_vencimento ON oc_parcela(dmaVencimento);

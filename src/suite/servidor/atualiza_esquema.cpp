@@ -68,6 +68,7 @@ struct TIndiceNovo {
 constexpr TIndiceNovo kIndicesNovos[] = {
     {"oc_parcela_conta", "oc_parcela(lContaContabil, lContaGerencial, dmaVencimento)"},
     {"oc_rateio_conta", "oc_rateio(lContaContabil, lContaGerencial)"},
+    {"oc_parcela_vencimento", "oc_parcela(dmaVencimento)"},
 };
 
 // A contagem do comando com os parâmetros dados (o segundo pode ser nulo); -1 no erro.
