@@ -546,13 +546,15 @@ CREATE TABLE log_transacao (
 );
 CREATE INDEX log_transacao_documento ON log_transacao (dwDocBaixo, dwDocAlto);
 
--- Ordens de compra: o fornecedor, a emissão e se já foram liberadas; as parcelas,
--- cada uma com o vencimento e as contas contábil e gerencial a que se apropria.
+-- Ordens de compra: o fornecedor, a emissão, se já foram liberadas e a filial (0 nas
+-- de antes das filiais); as parcelas, cada uma com o vencimento e as contas contábil
+-- e gerencial a que se apropria inteira quando não tem rateio (oc_rateio).
 CREATE TABLE ordem_compra (
   lNumero INTEGER PRIMARY KEY,
   lFornecedor INTEGER NOT NULL,
   dmaEmissao TEXT NOT NULL,
-  byLiberada INTEGER NOT NULL DEFAULT 0
+  byLiberada INTEGER NOT NULL DEFAULT 0,
+  iFilial INTEGER NOT NULL DEFAULT 0
 );
 
 CREATE TABLE oc_parcela (
@@ -566,12 +568,30 @@ CREATE TABLE oc_parcela (
 );
 
 -- Orçamento de compras: o valor previsto para um par de contas (contábil e
--- gerencial) nos vencimentos de um período (início e fim inclusive).
+-- gerencial, 0 sem gerencial) de uma filial nos vencimentos de um período (início e
+-- fim inclusive). Filial 0 é o orçamento de antes das filiais, que vale para as
+-- ordens sem filial.
 CREATE TABLE orcamento (
   lContaContabil INTEGER NOT NULL,
   lContaGerencial INTEGER NOT NULL,
   dmaInicio TEXT NOT NULL,
   dmaFim TEXT NOT NULL,
   cyValor INTEGER NOT NULL,
-  PRIMARY KEY (lContaContabil, lContaGerencial, dmaInicio)
+  iFilial INTEGER NOT NULL DEFAULT 0,
+  PRIMARY KEY (iFilial, lContaContabil, lContaGerencial, dmaInicio)
 );
+
+-- Rateio das parcelas da ordem de compra: a parte do valor de uma parcela que cabe a
+-- um par de contas. A parcela com rateio se apropria só pelas suas partes.
+CREATE TABLE oc_rateio (
+  lNumero INTEGER NOT NULL,
+  byOrdem INTEGER NOT NULL,
+  lContaContabil INTEGER NOT NULL,
+  lContaGerencial INTEGER NOT NULL,
+  cyValor INTEGER NOT NULL,
+  PRIMARY KEY (lNumero, byOrdem, lContaContabil, lContaGerencial)
+);
+
+CREATE INDEX oc_parcela_conta ON oc_parcela(lContaContabil, lContaGerencial, dmaVencimento);
+CREATE INDEX oc_rateio_conta ON oc_rateio(lContaContabil, lContaGerencial);
+CREATE INDEX oc_parcela_vencimento ON oc_parcela(dmaVencimento);

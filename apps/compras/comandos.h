@@ -57,6 +57,7 @@ int DialogoProgresso(int nPassos, int nPasso);
 int ComandoMensagemGrade(int argc, char** argv);
 // ordem liberar NUMERO --responde sim|nao [--empresa NOME]
 int ComandoOrdem(int argc, char** argv);
+int ComandoOrcadoRealizado(int argc, char** argv);
 // A liberação da ordem lNumero pelas regras da ordem de compra, com o agente instalado
 // respondendo: em strTexto as linhas acima do orçamento, o resultado da pergunta e se
 // a ordem ficou liberada; false (com o motivo em strTexto) quando a empresa não abriu

@@ -49,6 +49,12 @@ constexpr TComando kComandos[] = {
      ComandoMensagemGrade},
     {"ordem", "ordem liberar NUMERO --responde sim|nao [--empresa NOME]",
      "libera uma ordem de compra: as contas acima do orçamento e a resposta à pergunta", ComandoOrdem},
+    {"orcamento",
+     "orcamento --filial N --classificacao CODIGO [--gerencial CODIGO] --de MM/AAAA [--ate MM/AAAA] "
+     "[--mensal|--orcamentario] [--empresa NOME]",
+     "consulta o orçado e o realizado pelas ordens liberadas, mês a mês ou pelo período do orçamento, e mostra a "
+     "grade com os totais",
+     ComandoOrcadoRealizado},
     {"redimensiona", "redimensiona [--arrasta LARGURAxALTURA] [--maximiza] [--esquece]",
      "arrasta a alça de um diálogo redimensionável e mostra os controles e a posição guardada", ComandoRedimensiona},
     {"tela", "tela [--empresa NOME]", "as telas do módulo no terminal (também \"compras\" sem argumentos num terminal)",

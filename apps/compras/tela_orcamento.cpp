@@ -1,4 +1,5 @@
-// As telas da mensagem com grade e da liberação da ordem de compra no menu. O
+// As telas da mensagem com grade, da liberação da ordem de compra e do orçado e
+// realizado no menu. O
 // resultado vai numa caixa de mensagem, não para a saída padrão, que é a tela do
 // terminal.
 #include <string>
@@ -40,6 +41,18 @@ void AbreLiberacaoOrdem(const TContextoTela& contexto) {
   CString strTexto;
   LiberaOrdemCompra(contexto.szEmpresa, contexto.nUsuario, contexto.lSessao, kOrdemDaTela, strTexto);
   Mostra(contexto, strTexto, "Compras - Ordem de compra");
+}
+
+// O diálogo mostra a consulta; ao fechar, o filtro fica guardado para a próxima vez.
+void AbreOrcadoRealizado(const TContextoTela& contexto) {
+  if (CQZInicializador().Inicializa(contexto.szEmpresa, contexto.nUsuario, contexto.lSessao) != S_OK) {
+    CString strTexto;
+    strTexto.Format("A empresa %s não abriu.", contexto.szEmpresa);
+    Mostra(contexto, strTexto, "Compras - Orçado e realizado");
+    return;
+  }
+  CDlgControleOrcamentario dlg(contexto.pPai);
+  dlg.DoModal();
 }
 
 }  // namespace compras

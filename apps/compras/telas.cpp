@@ -20,6 +20,8 @@ constexpr TTela kTelas[] = {
     {"Liberação da ordem", "a ordem de compra 3 passa do orçamento: liberar ou não", AbreLiberacaoOrdem},
     {"Redimensionável", "Ctrl+Shift+setas (ou a alça) mudam o tamanho; a posição volta na próxima vez",
      AbreRedimensiona},
+    {"Orçado e realizado", "o orçamento de compras contra as ordens liberadas, mês a mês ou por período",
+     AbreOrcadoRealizado},
 };
 
 constexpr int kIdLista = 1001;

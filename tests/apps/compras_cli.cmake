@@ -153,6 +153,27 @@ run(0 "  01/01/2027 a 31/01/2027 \\| 3.1.01.002 - Manutenção de máquinas \\| 
 run(1 "ordem de compra 99 não existe" ordem liberar 99 --responde sim)
 run(2 "inteiro positivo" ordem liberar dois --responde sim)
 run(2 "sim ou nao" ordem liberar 2 --responde talvez)
+# Budgeted against committed in 2018 for the head office's consumables: month by month
+# with the totals line (March has no budget, June a budget of 0, April counts only the
+# apportioned part), one budget period (August to July), and 48 months refused.
+run(0 "Período: Mensal, 01/01/2018 a 31/12/2018\nData Inicial \\| Data Final \\| Orçado \\| Realizado \\| %\nTotal: +\\| +\\| 144\\.000,00 \\| 20\\.500,00 \\| \n01/01/2018 \\| 31/01/2018 \\| 10\\.000,00 \\| 4\\.000,00 \\| 40,00\n.*01/03/2018 \\| 31/03/2018 \\| 0,00 \\| 4\\.000,00 \\| 0,00\n01/04/2018 \\| 30/04/2018 \\| 12\\.000,00 \\| 6\\.000,00 \\| 50,00\n.*01/06/2018 \\| 30/06/2018 \\| 0,00 \\| 2\\.500,00 \\| 0,00\n"
+    orcamento --filial 1 --classificacao 3.1.01.001 --gerencial G.01 --de 01/2018 --ate 12/2018 --mensal)
+run(0 "Período: Orçamentário, 01/08/2017 a 31/07/2018\n.*\n01/08/2017 \\| 31/07/2018 \\| 59\\.000,00 \\| 20\\.500,00 \\| 34,74\n$"
+    orcamento --filial 1 --classificacao 3.1.01.001 --gerencial G.01 --de 03/2018 --orcamentario)
+run(1 "^Aviso \\(Tarvo Compras\\): O período mensal não pode passar de 36 meses\\.\n"
+    orcamento --filial 1 --classificacao 3.1.01.001 --gerencial G.01 --de 01/2018 --ate 12/2021 --mensal)
+run(1 "Aviso \\(Tarvo Compras\\): Informe a conta gerencial\\."
+    orcamento --filial 2 --classificacao 3.1.01.001 --de 01/2018 --ate 02/2018 --mensal)
+run(2 "o mês inicial é MM/AAAA" orcamento --filial 1 --classificacao 3.1.01.001 --de 13/2018)
+# Order 105 would take November over its budget: "Não" leaves November's committed
+# figure alone, "Sim" releases it and the dialog shows it; order 106 fits September.
+run(0 "3\\.1\\.01\\.001 - Material de consumo \\| G\\.01 - Produção \\| 5\\.000,00\nResultado: 7 \\(Não\\)\nOrdem 105: não liberada\n$" ordem liberar 105 --responde nao)
+run(0 "01/11/2018 \\| 30/11/2018 \\| 20\\.000,00 \\| 0,00 \\| 0,00\n"
+    orcamento --filial 1 --classificacao 3.1.01.001 --gerencial G.01 --de 11/2018 --ate 12/2018 --mensal)
+run(0 "Resultado: 6 \\(Sim\\)\nOrdem 105: liberada\n$" ordem liberar 105 --responde sim)
+run(0 "01/11/2018 \\| 30/11/2018 \\| 20\\.000,00 \\| 25\\.000,00 \\| 125,00\n01/12/2018 \\| 31/12/2018 \\| 20\\.000,00 \\| 8\\.000,00 \\| 40,00\n"
+    orcamento --filial 1 --classificacao 3.1.01.001 --gerencial G.01 --de 11/2018 --ate 12/2018 --mensal)
+run(0 "^Resultado: 2 \\(nada a perguntar\\)\nOrdem 106: liberada\n$" ordem liberar 106 --responde nao)
 
 # The resizable dialog: it opens as its template says, the drag of the grip grows the
 # list and takes the buttons with the corner, the next run opens where the last one

@@ -56,6 +56,13 @@ class CRoteiro {
   explicit CRoteiro(Script& roteiro) : m_roteiro(roteiro) {}
   // Clica no controle e digita o texto, um caractere por vez.
   CRoteiro& Digita(int nId, const char* szTexto) { return Passo(m_roteiro.Type(nId, szTexto)); }
+  // Clica no controle, apaga o que ele tem (até 40 caracteres, com Backspace no fim do
+  // texto) e digita o texto.
+  CRoteiro& Substitui(int nId, const char* szTexto) {
+    Digita(nId, "");
+    for (int i = 0; i < 40; ++i) Tecla(VK_BACK);
+    return Escreve(szTexto);
+  }
   // Digita sem clicar: o texto vai ao controle que tem o foco.
   CRoteiro& Escreve(const char* szTexto) { return Passo(m_roteiro.Write(szTexto)); }
   // Uma tecla no controle que tem o foco, com modificadores (VK_LSHIFT, ...).

@@ -1,5 +1,5 @@
 // Os diálogos do módulo: a chave de documento, a janela de progresso, a cotação pela web,
-// a mensagem com grade e a base dos diálogos redimensionáveis.
+// a mensagem com grade, a base dos diálogos redimensionáveis e o orçado e realizado.
 #pragma once
 
 #include "vrmwnd/dialogs/CDlgChave.h"
@@ -7,3 +7,4 @@
 #include "vrmwnd/dialogs/CDlgCotacaoWeb.h"
 #include "vrmwnd/dialogs/CDlgMsgCm.h"
 #include "vrmwnd/dialogs/CCMResizeDialog.h"
+#include "vrmwnd/dialogs/CDlgControleOrcamentario.h"

@@ -45,8 +45,10 @@ const vrmsuite::TLinhaOrcamento* LinhaDaParcela(const std::vector<vrmsuite::TLin
   return nullptr;
 }
 
-std::vector<TExcesso> Excessos(const std::vector<vrmsuite::TLinhaOrcamento>& orcamento,
-                               const std::vector<vrmsuite::TParcelaOrdemCompra>& parcelas) {
+// Pelo total: por linha do orçamento, o ocupado mais as partes da ordem que caem
+// nela, menos o previsto.
+std::vector<TExcesso> ExcessosNoTotal(const std::vector<vrmsuite::TLinhaOrcamento>& orcamento,
+                                      const std::vector<vrmsuite::TParcelaOrdemCompra>& parcelas) {
   std::map<const vrmsuite::TLinhaOrcamento*, TExcesso> porLinha;
   std::vector<const vrmsuite::TLinhaOrcamento*> ordem;
   for (const vrmsuite::TParcelaOrdemCompra& p : parcelas) {
@@ -60,6 +62,19 @@ std::vector<TExcesso> Excessos(const std::vector<vrmsuite::TLinhaOrcamento>& orc
   std::vector<TExcesso> excessos;
   for (const vrmsuite::TLinhaOrcamento* pLinha : ordem)
     if (porLinha.at(pLinha).cyExcesso > 0) excessos.push_back(porLinha.at(pLinha));
+  return excessos;
+}
+
+// Por parcela: cada parte sozinha contra o que sobra da sua linha.
+std::vector<TExcesso> ExcessosPorParcela(const std::vector<vrmsuite::TLinhaOrcamento>& orcamento,
+                                         const std::vector<vrmsuite::TParcelaOrdemCompra>& parcelas) {
+  std::vector<TExcesso> excessos;
+  for (const vrmsuite::TParcelaOrdemCompra& p : parcelas) {
+    const vrmsuite::TLinhaOrcamento* pLinha = LinhaDaParcela(orcamento, p);
+    if (pLinha == nullptr) continue;
+    const long long cyExcesso = pLinha->cyOcupado + p.cyValor - pLinha->cyPrevisto;
+    if (cyExcesso > 0) excessos.push_back({pLinha, cyExcesso, p.strContabil, p.strGerencial});
+  }
   return excessos;
 }
 
@@ -78,18 +93,44 @@ HRESULT CTrataDadosOC::ExcessosOrcamento(ULONG lNumero, T_Lista<T_Lista<CString>
   std::vector<vrmsuite::TLinhaOrcamento> orcamento;
   hr = vrmsuite::LeOrcamento(*GetUsaServidor(), m_ppICMMestre, lNumero, orcamento);
   if (hr != S_OK) return hr;
-  const std::vector<TExcesso> excessos = Excessos(orcamento, parcelas);
+  CQZDadosCM_Mestre mestre;
+  hr = mestre.Le(*GetUsaServidor(), m_ppICMMestre);
+  if (hr != S_OK) return hr;
+  const bool bPorParcela = !mestre.GetBloquearOCSuperiorOrcadoValorTotal();
+  if (bPorParcela && !mestre.GetBloquearOCSuperiorOrcadoValorParcela()) return S_OK;
+  const std::vector<TExcesso> excessos =
+      bPorParcela ? ExcessosPorParcela(orcamento, parcelas) : ExcessosNoTotal(orcamento, parcelas);
   std::set<std::pair<std::string, std::string>> periodos;
   for (const TExcesso& e : excessos) periodos.emplace(e.pLinha->strInicio, e.pLinha->strFim);
   for (const TExcesso& e : excessos) {
     T_Lista<CString> linha;
-    if (periodos.size() > 1) linha.Add(DataBrasileira(e.pLinha->strInicio) + " a " + DataBrasileira(e.pLinha->strFim));
+    if (bPorParcela || periodos.size() > 1)
+      linha.Add(DataBrasileira(e.pLinha->strInicio) + " a " + DataBrasileira(e.pLinha->strFim));
     linha.Add(CString(e.strContabil.c_str()));
     linha.Add(CString(e.strGerencial.c_str()));
     linha.Add(Valor(e.cyExcesso));
     linhas.Add(linha);
   }
   return S_OK;
+}
+
+bool CTrataDadosOC::GetDataInicialFinalOrcamento(REG_QZMA maBase, int nMeses, REG_QZMA ma, REG_QZDMA& dmaInicial,
+                                                 REG_QZDMA& dmaFinal) {
+  dmaInicial = dmaFinal = 0;
+  if (!QZMAValido(ma)) return false;
+  if (nMeses < 1) nMeses = 12;
+  int nMes = 0, nAno = 0;
+  QZMAParaData(ma, &nMes, &nAno);
+  // Sem mês base, os períodos começam em janeiro.
+  const int nBase = QZMAValido(maBase) ? maBase - 1 : (nAno - QZ_ANO_MINIMO) * 12;
+  const int nDeslocamento = (ma - 1) - nBase;
+  const int nPeriodo = nDeslocamento >= 0 ? nDeslocamento / nMeses : -((-nDeslocamento + nMeses - 1) / nMeses);
+  const int nPrimeiro = nBase + nPeriodo * nMeses, nUltimo = nPrimeiro + nMeses - 1;
+  if (nPrimeiro < 0 || nUltimo >= QZMA_MAXIMO) return false;
+  dmaInicial = QZDMA(1, nPrimeiro % 12 + 1, QZ_ANO_MINIMO + nPrimeiro / 12);
+  dmaFinal = QZDMA(QZUltimoDiaDoMes(nUltimo % 12 + 1, QZ_ANO_MINIMO + nUltimo / 12), nUltimo % 12 + 1,
+                   QZ_ANO_MINIMO + nUltimo / 12);
+  return true;
 }
 
 HRESULT CTrataDadosOC::LiberaOrdem(ULONG lNumero, TCMLiberacaoOC& liberacao) {

@@ -2,6 +2,8 @@
 // ganhou; cada passo só age quando a tabela ou a coluna ainda falta.
 #include "atualiza_esquema.h"
 
+#include <set>
+
 #include "banco_impl.h"
 #include "vrmwnd/suite/servidor/banco_empresa.h"
 #include "vrmwnd/suite/servidor/resultados.h"
@@ -46,13 +48,27 @@ constexpr const char* kTabelasNovas[] = {"conta_relacao_gerencial",
                                          "incidencia_pis_cofins",
                                          "tipo_periodo",
                                          "vencimento",
-                                         "estado"};
+                                         "estado",
+                                         "oc_rateio"};
 
 // Mesmas definições de data/schema.sql.
 constexpr TColunaNova kColunasNovas[] = {
     {"filial", "byAtiva", "INTEGER NOT NULL DEFAULT 1"},
     {"conta", "cTipo", "TEXT NOT NULL DEFAULT 'A'"},
     {"conta", "byCaracteristica", "INTEGER NOT NULL DEFAULT 0"},
+    {"ordem_compra", "iFilial", "INTEGER NOT NULL DEFAULT 0"},
+    {"orcamento", "iFilial", "INTEGER NOT NULL DEFAULT 0"},
+};
+
+// Índices de data/schema.sql criados depois das suas tabelas.
+struct TIndiceNovo {
+  const char* szNome;
+  const char* szDefinicao;
+};
+constexpr TIndiceNovo kIndicesNovos[] = {
+    {"oc_parcela_conta", "oc_parcela(lContaContabil, lContaGerencial, dmaVencimento)"},
+    {"oc_rateio_conta", "oc_rateio(lContaContabil, lContaGerencial)"},
+    {"oc_parcela_vencimento", "oc_parcela(dmaVencimento)"},
 };
 
 // A contagem do comando com os parâmetros dados (o segundo pode ser nulo); -1 no erro.
@@ -86,19 +102,30 @@ std::string CriacaoDaTabela(const char* szTabela) {
 
 HRESULT AtualizaEsquemaEmpresa(CQZBancoEmpresa& banco, std::string& strErro) {
   std::string strRoteiro;
+  std::set<std::string> criadas;  // já nascem com as colunas do esquema
   for (const char* szTabela : kTabelasNovas) {
     const int n = Conta(banco, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?", szTabela,
                         nullptr, strErro);
     if (n < 0) return QZ_E_BANCO_DE_DADOS;
-    if (n == 0) strRoteiro += CriacaoDaTabela(szTabela);
+    if (n == 0) {
+      strRoteiro += CriacaoDaTabela(szTabela);
+      criadas.insert(szTabela);
+    }
   }
   for (const TColunaNova& c : kColunasNovas) {
+    if (criadas.count(c.szTabela)) continue;
     const int n =
         Conta(banco, "SELECT count(*) FROM pragma_table_info(?) WHERE name = ?", c.szTabela, c.szColuna, strErro);
     if (n < 0) return QZ_E_BANCO_DE_DADOS;
     if (n == 0)
       strRoteiro +=
           std::string("ALTER TABLE ") + c.szTabela + " ADD COLUMN " + c.szColuna + " " + c.szDefinicao + ";\n";
+  }
+  for (const TIndiceNovo& i : kIndicesNovos) {
+    const int n = Conta(banco, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = ?", i.szNome,
+                        nullptr, strErro);
+    if (n < 0) return QZ_E_BANCO_DE_DADOS;
+    if (n == 0) strRoteiro += std::string("CREATE INDEX ") + i.szNome + " ON " + i.szDefinicao + ";\n";
   }
   if (strRoteiro.empty()) return S_OK;
   const HRESULT hr = banco.ExecutaRoteiro(

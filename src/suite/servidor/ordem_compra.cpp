@@ -4,6 +4,15 @@
 
 #include "leitura_comum.h"
 
+// As partes apropriadas das parcelas (número, vencimento, contas, valor): a parcela
+// inteira quando não tem rateio, senão cada parte do rateio.
+#define VRM_OC_APROPRIADAS                                                                     \
+  "(SELECT p.lNumero, p.dmaVencimento, p.lContaContabil, p.lContaGerencial, p.cyValor "        \
+  "FROM oc_parcela p WHERE NOT EXISTS (SELECT 1 FROM oc_rateio r WHERE r.lNumero = p.lNumero " \
+  "AND r.byOrdem = p.byOrdem) UNION ALL SELECT r.lNumero, p.dmaVencimento, r.lContaContabil, " \
+  "r.lContaGerencial, r.cyValor FROM oc_rateio r JOIN oc_parcela p ON p.lNumero = r.lNumero "  \
+  "AND p.byOrdem = r.byOrdem)"
+
 namespace vrmsuite {
 namespace {
 
@@ -32,12 +41,16 @@ HRESULT LeParcelasOrdemCompra(CUsaServidor& usa, IQZServidor** ppICMMestre, ULON
       return usa.Falha(QZ_E_REGISTRO_NAO_ENCONTRADO, "ordem de compra " + std::to_string(lNumero) + " não existe");
     }
   }
+  // Uma linha por parte: a parcela inteira sem rateio, ou cada parte do rateio.
   CComando comando((*ppICMMestre)->GetBanco(),
-                   "SELECT p.byOrdem, p.dmaVencimento, p.cyValor, p.lContaContabil, p.lContaGerencial, "
+                   "SELECT p.byOrdem, p.dmaVencimento, coalesce(r.cyValor, p.cyValor), "
+                   "coalesce(r.lContaContabil, p.lContaContabil), coalesce(r.lContaGerencial, p.lContaGerencial), "
                    "coalesce(c.szCodigo || ' - ' || c.szDescricao, ''), "
                    "coalesce(g.szCodigo || ' - ' || g.szDescricao, '') "
-                   "FROM oc_parcela p LEFT JOIN conta c ON c.lPonteiro = p.lContaContabil "
-                   "LEFT JOIN conta g ON g.lPonteiro = p.lContaGerencial WHERE p.lNumero = ? ORDER BY p.byOrdem");
+                   "FROM oc_parcela p LEFT JOIN oc_rateio r ON r.lNumero = p.lNumero AND r.byOrdem = p.byOrdem "
+                   "LEFT JOIN conta c ON c.lPonteiro = coalesce(r.lContaContabil, p.lContaContabil) "
+                   "LEFT JOIN conta g ON g.lPonteiro = coalesce(r.lContaGerencial, p.lContaGerencial) "
+                   "WHERE p.lNumero = ? ORDER BY p.byOrdem, c.szCodigo, g.szCodigo");
   if (!comando.Preparado()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   comando.Liga(1, static_cast<long long>(lNumero));
   while (comando.Proxima()) {
@@ -55,12 +68,16 @@ HRESULT LeOrcamento(CUsaServidor& usa, IQZServidor** ppICMMestre, ULONG lNumero,
   linhas.clear();
   HRESULT hr = EntradaLeitura(usa, "LeCMOrcamento", ppICMMestre, IQZServidor::CM_MESTRE);
   if (hr != S_OK) return hr;
+  // As linhas da filial da ordem, com as partes apropriadas das outras ordens
+  // liberadas da mesma filial.
   CComando comando((*ppICMMestre)->GetBanco(),
                    "SELECT o.lContaContabil, o.lContaGerencial, o.dmaInicio, o.dmaFim, o.cyValor, "
-                   "(SELECT coalesce(sum(p.cyValor), 0) FROM oc_parcela p JOIN ordem_compra oc ON oc.lNumero = "
-                   "p.lNumero WHERE oc.byLiberada <> 0 AND oc.lNumero <> ? AND p.lContaContabil = o.lContaContabil "
-                   "AND p.lContaGerencial = o.lContaGerencial AND p.dmaVencimento BETWEEN o.dmaInicio AND o.dmaFim) "
-                   "FROM orcamento o ORDER BY o.dmaInicio, o.lContaContabil, o.lContaGerencial");
+                   "(SELECT coalesce(sum(a.cyValor), 0) FROM " VRM_OC_APROPRIADAS
+                   " a JOIN ordem_compra oc ON oc.lNumero = a.lNumero WHERE oc.byLiberada <> 0 AND oc.lNumero <> ?1 "
+                   "AND oc.iFilial = o.iFilial AND a.lContaContabil = o.lContaContabil "
+                   "AND a.lContaGerencial = o.lContaGerencial AND a.dmaVencimento BETWEEN o.dmaInicio AND o.dmaFim) "
+                   "FROM orcamento o WHERE o.iFilial = (SELECT iFilial FROM ordem_compra WHERE lNumero = ?1) "
+                   "ORDER BY o.dmaInicio, o.lContaContabil, o.lContaGerencial");
   if (!comando.Preparado()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
   comando.Liga(1, static_cast<long long>(lNumero));
   while (comando.Proxima()) {
@@ -70,6 +87,42 @@ HRESULT LeOrcamento(CUsaServidor& usa, IQZServidor** ppICMMestre, ULONG lNumero,
   }
   hr = FimDoComando(usa, comando);
   if (hr != S_OK) linhas.clear();
+  return hr;
+}
+
+HRESULT LeControleOrcamento(CUsaServidor& usa, IQZServidor** ppICMMestre, const TFiltroControleOrcamento& filtro,
+                            std::vector<TContaControleOrcamento>& contas) {
+  contas.clear();
+  HRESULT hr = EntradaLeitura(usa, "LeCMControleOrcamento", ppICMMestre, IQZServidor::CM_MESTRE);
+  if (hr != S_OK) return hr;
+  // As analíticas que a classificação representa (ela mesma, ou as debaixo dela
+  // quando sintética), cada uma com o orçado que começa no período (nulo sem
+  // orçamento) e o apropriado das ordens liberadas com vencimento nele.
+  CComando comando((*ppICMMestre)->GetBanco(),
+                   "SELECT c.lPonteiro, "
+                   "(SELECT sum(o.cyValor) FROM orcamento o WHERE o.lContaContabil = c.lPonteiro "
+                   "AND o.lContaGerencial = ?2 AND (?3 = 0 OR o.iFilial = ?3) AND o.dmaInicio BETWEEN ?4 AND ?5), "
+                   "(SELECT coalesce(sum(coalesce(r.cyValor, p.cyValor)), 0) FROM oc_parcela p "
+                   "JOIN ordem_compra oc ON oc.lNumero = p.lNumero LEFT JOIN oc_rateio r ON r.lNumero = p.lNumero "
+                   "AND r.byOrdem = p.byOrdem WHERE p.dmaVencimento BETWEEN ?4 AND ?5 AND oc.byLiberada <> 0 "
+                   "AND (?3 = 0 OR oc.iFilial = ?3) AND coalesce(r.lContaContabil, p.lContaContabil) = c.lPonteiro "
+                   "AND coalesce(r.lContaGerencial, p.lContaGerencial) = ?2) "
+                   "FROM conta k JOIN conta c ON c.byGerencial = 0 AND (c.lPonteiro = k.lPonteiro OR (k.cTipo = 'T' "
+                   "AND c.cTipo = 'A' AND substr(c.szCodigo, 1, length(k.szCodigo) + 1) = k.szCodigo || '.')) "
+                   "WHERE k.lPonteiro = ?1 AND k.byGerencial = 0 ORDER BY c.szCodigo");
+  if (!comando.Preparado()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
+  comando.Liga(1, static_cast<long long>(filtro.lClassificacao))
+      .Liga(2, static_cast<long long>(filtro.lGerencial))
+      .Liga(3, static_cast<long long>(filtro.iFilial))
+      .Liga(4, filtro.strInicio.c_str())
+      .Liga(5, filtro.strFim.c_str());
+  while (comando.Proxima()) {
+    sqlite3_stmt* p = comando.Bruto();
+    contas.push_back({static_cast<long>(sqlite3_column_int64(p, 0)), sqlite3_column_int64(p, 1),
+                      sqlite3_column_int64(p, 2), sqlite3_column_type(p, 1) != SQLITE_NULL});
+  }
+  hr = FimDoComando(usa, comando);
+  if (hr != S_OK) contas.clear();
   return hr;
 }
 

@@ -5,6 +5,7 @@
 
 #include "instalacao_teste.h"
 #include "vrmwnd/suite.h"
+#include "vrmwnd/suite/regras/CControleOrcamentario.h"
 #include "vrmwnd/suite/servidor/banco_empresa.h"
 
 namespace {
@@ -125,6 +126,47 @@ TEST(AtualizaEsquemaTest, EmpresaSemOsCadastrosNovosGanhaAsTabelas) {
   ASSERT_EQ(produto.Inicializa("Antiga", 1, 1), S_OK);
   EXPECT_TRUE(produto.SetPosicao(11l)) << "e o resto da empresa continua lá";
   produto.OnFinaliza();
+}
+
+// O orçamento e as ordens de antes das filiais e do rateio: as linhas ficam, com a
+// filial 0, e a ordem continua conferida com o orçamento dela; o rateio nasce vazio.
+TEST(AtualizaEsquemaTest, OrcamentoAntigoGanhaAFilialSemPerderLinhas) {
+  constexpr const char* kOrcamentoSemFilial =
+      "DROP INDEX oc_parcela_conta; DROP TABLE oc_rateio;"
+      "ALTER TABLE ordem_compra DROP COLUMN iFilial;"
+      "CREATE TABLE orcamento_antigo (lContaContabil INTEGER NOT NULL, lContaGerencial INTEGER NOT NULL,"
+      " dmaInicio TEXT NOT NULL, dmaFim TEXT NOT NULL, cyValor INTEGER NOT NULL,"
+      " PRIMARY KEY (lContaContabil, lContaGerencial, dmaInicio));"
+      "INSERT INTO orcamento_antigo SELECT lContaContabil, lContaGerencial, dmaInicio, dmaFim, cyValor"
+      " FROM orcamento WHERE dmaInicio >= '2026-01-01';"
+      "DROP TABLE orcamento; ALTER TABLE orcamento_antigo RENAME TO orcamento;";
+  CInstalacaoTeste instalacao;
+  std::string strErro;
+  ASSERT_EQ(vrmsuite::CriaEmpresaDeAmostra("Antiga", strErro), S_OK) << strErro;
+  {
+    auto pBanco = vrmsuite::CQZBancoEmpresa::AbreArquivo(vrmsuite::ArquivoEmpresa("Antiga"), false, strErro);
+    ASSERT_TRUE(pBanco) << strErro;
+    ASSERT_EQ(pBanco->ExecutaRoteiro(kOrcamentoSemFilial, strErro), S_OK) << strErro;
+  }
+  ASSERT_TRUE(vrmsuite::AbreEmpresa("Antiga", strErro)) << strErro;
+  CConsisteDadosOC ordens;
+  ASSERT_EQ(ordens.OnInicializa("Antiga"), S_OK);
+  T_Lista<T_Lista<CString>> excessos;
+  ASSERT_EQ(ordens.ExcessosOrcamento(2, excessos), S_OK) << ordens.GetUsaServidor()->GetUltimoErro();
+  ASSERT_EQ(excessos.GetSize(), 2) << "as linhas antigas, na filial 0 com as ordens antigas";
+  EXPECT_EQ(excessos[1][2], "2.000,00");
+  ordens.OnFinaliza();
+  CControleOrcamentario controle;
+  ASSERT_EQ(controle.Inicializa("Antiga", 1, 1), S_OK);
+  TQZGerencial gerencial;
+  gerencial.SetPonteiroPlanoEmpresarial(5001);
+  gerencial.SetPonteiroPlanoGerencial(6001);
+  ASSERT_EQ(controle.VerificaOrcamentoPorDados(0, QZDMA(1, 12, 2026), QZDMA(31, 12, 2026), gerencial), S_OK);
+  EXPECT_EQ(controle.GetSomaOrcamento(0).int64, 150'000'000) << "todas as filiais vêem a filial 0";
+  EXPECT_EQ(controle.GetTotalUsadoOC(0).int64, 70'000'000);
+  ASSERT_EQ(controle.VerificaOrcamentoPorDados(1, QZDMA(1, 12, 2026), QZDMA(31, 12, 2026), gerencial), S_OK);
+  EXPECT_FALSE(controle.GetOrcamentoExiste(0)) << "a matriz não herda o orçamento sem filial";
+  controle.OnFinaliza();
 }
 
 }  // namespace
