@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
@@ -91,5 +92,29 @@ std::string GaranteInstalacao(bool bForcar);
 // nome não é criada (um nome errado seria uma empresa nova e vazia): quem a abrir diz
 // que ela não existe. false (com a mensagem em stderr) na falha.
 bool PreparaAmbiente(const char* szEmpresa);
+
+// Uma relação de seleção múltipla pedida pela tela ou pelo comando: a empresa, a lista
+// de partida (posições) e os filtros de cada relação.
+struct TPedidoMulti {
+  const char* szEmpresa = kEmpresaPadrao;
+  unsigned short nUsuario = 1;
+  long lSessao = 1;
+  CWnd* pPai = nullptr;
+  std::vector<unsigned long> lista;
+  int nFilial = 1;
+  char cTipoConta = 'C';
+  int nCaracteristica = 8;
+  const char* szTipos = "";
+  bool bCancela = false;
+};
+// Rodam a relação com o agente instalado: strTexto é a lista devolvida (um código por
+// linha, como a grade o mostra) ou "Cancelado…"; devolvem a resposta do diálogo, ou
+// -1 (com o motivo em strTexto) quando a empresa não abriu.
+INT_PTR RodaMultiCFOP(const TPedidoMulti& pedido, CString& strTexto);
+INT_PTR RodaMultiFornecedor(const TPedidoMulti& pedido, CString& strTexto);
+// multi-cfop [--filial N] [--lista P,P] [--adiciona CFOP]... [--remove LINHA]... [--cancela]
+int ComandoMultiCFOP(int argc, char** argv);
+// multi-fornecedor [--tipo C|G] [--caracteristica N] [--tipos LETRAS] e os mesmos passos
+int ComandoMultiFornecedor(int argc, char** argv);
 
 }  // namespace compras

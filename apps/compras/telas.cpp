@@ -20,6 +20,8 @@ constexpr TTela kTelas[] = {
     {"Liberação da ordem", "a ordem de compra 3 passa do orçamento: liberar ou não", AbreLiberacaoOrdem},
     {"Redimensionável", "Ctrl+Shift+setas (ou a alça) mudam o tamanho; a posição volta na próxima vez",
      AbreRedimensiona},
+    {"Relação de CFOPs", "CFOPs da filial 1: Adicionar, Remover ou Delete na grade; OK mostra a lista", AbreMultiCFOP},
+    {"Relação de contas", "contas de característica 4; uma sintética (2.1.01) traz as analíticas", AbreMultiFornecedor},
 };
 
 constexpr int kIdLista = 1001;

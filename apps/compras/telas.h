@@ -37,5 +37,7 @@ void AbreProgresso(const TContextoTela& contexto);
 void AbreMensagemGrade(const TContextoTela& contexto);
 void AbreLiberacaoOrdem(const TContextoTela& contexto);
 void AbreRedimensiona(const TContextoTela& contexto);
+void AbreMultiCFOP(const TContextoTela& contexto);
+void AbreMultiFornecedor(const TContextoTela& contexto);
 
 }  // namespace compras
