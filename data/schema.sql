@@ -561,3 +561,12 @@ CREATE TABLE orcamento (
   cyValor INTEGER NOT NULL,
   PRIMARY KEY (lContaContabil, lContaGerencial, dmaInicio)
 );
+
+-- Históricos desativados nos lançamentos: a lista de cada número, na ordem em que foi
+-- gravada (os códigos são de historico).
+CREATE TABLE historico_desativado (
+  nNumero INTEGER NOT NULL,
+  nOrdem INTEGER NOT NULL,
+  iHistorico INTEGER NOT NULL,
+  PRIMARY KEY (nNumero, nOrdem)
+);

@@ -1,6 +1,6 @@
 // Os diálogos do módulo: a chave de documento, a janela de progresso, a cotação pela web,
 // a mensagem com grade, a base dos diálogos redimensionáveis e as seleções múltiplas
-// de CFOPs e de contas.
+// de CFOPs e de contas, e os históricos desativados nos lançamentos.
 #pragma once
 
 #include "vrmwnd/dialogs/CDlgChave.h"
@@ -9,3 +9,4 @@
 #include "vrmwnd/dialogs/CDlgMsgCm.h"
 #include "vrmwnd/dialogs/CCMResizeDialog.h"
 #include "vrmwnd/dialogs/CDlgMultiSelecao.h"
+#include "vrmwnd/dialogs/CHistoricosDesativados.h"

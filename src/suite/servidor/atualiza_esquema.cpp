@@ -45,7 +45,8 @@ constexpr const char* kTabelasNovas[] = {"usuario",
                                          "incidencia_pis_cofins",
                                          "tipo_periodo",
                                          "vencimento",
-                                         "estado"};
+                                         "estado",
+                                         "historico_desativado"};
 
 // Mesmas definições de data/schema.sql.
 constexpr TColunaNova kColunasNovas[] = {
