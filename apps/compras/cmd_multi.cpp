@@ -15,22 +15,6 @@
 namespace compras {
 namespace {
 
-// As caixas de mensagem vão para a saída, respondidas com OK.
-class CCaixasNaSaida : public IMessageBoxPresenter {
- public:
-  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
-  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
-  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
-  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
-  int Present(HWND, const char* szTexto, const char*, UINT) override {
-    std::printf("Mensagem: %s\n", szTexto);
-    return IDOK;
-  }
-
- private:
-  IMessageBoxPresenter* m_pAnterior;
-};
-
 // A lista devolvida, uma linha por código com os textos da grade.
 template <class TDialogo>
 CString DescreveLista(TDialogo& dlg, const char* szTitulo) {

@@ -1,5 +1,6 @@
 // As telas dos diálogos do módulo no menu: a chave do documento, a cotação pela web, o
-// progresso, o diálogo redimensionável e as relações de seleção múltipla. O resultado vai numa caixa de mensagem, não
+// progresso, o diálogo redimensionável, as relações de seleção múltipla e os
+// históricos desativados. O resultado vai numa caixa de mensagem, não
 // para a saída padrão, que é a tela do terminal.
 #include <chrono>
 #include <string>
@@ -77,6 +78,12 @@ void AbreMultiFornecedor(const TContextoTela& contexto) {
   pedido.nCaracteristica = 4;
   CString strTexto;
   if (RodaMultiFornecedor(pedido, strTexto) != IDCANCEL) Mostra(contexto, strTexto, "Compras - Relação de contas");
+}
+
+void AbreHistoricosDesativados(const TContextoTela& contexto) {
+  CString strTexto;
+  if (RodaHistoricosDesativados(contexto.szEmpresa, 1, contexto.pPai, strTexto) == IDCANCEL) return;
+  Mostra(contexto, strTexto, "Compras - Históricos Desativados");
 }
 
 }  // namespace compras

@@ -39,5 +39,6 @@ void AbreLiberacaoOrdem(const TContextoTela& contexto);
 void AbreRedimensiona(const TContextoTela& contexto);
 void AbreMultiCFOP(const TContextoTela& contexto);
 void AbreMultiFornecedor(const TContextoTela& contexto);
+void AbreHistoricosDesativados(const TContextoTela& contexto);
 
 }  // namespace compras
