@@ -31,6 +31,20 @@ CREATE TABLE conta (
   byCaracteristica INTEGER NOT NULL DEFAULT 0
 );
 
+-- Relações entre o plano de contas e o plano gerencial: as contas gerenciais em que
+-- uma conta empresarial (classificação) se rateia, por filial (0 = todas) e
+-- vigência (início e fim inclusive), com a parte sugerida de cada uma em
+-- centésimos de ponto percentual (0 = sem sugestão).
+CREATE TABLE conta_relacao_gerencial (
+  lContaEmpresarial INTEGER NOT NULL,
+  lContaGerencial INTEGER NOT NULL,
+  iFilial INTEGER NOT NULL DEFAULT 0,
+  dmaInicio TEXT NOT NULL DEFAULT '0001-01-01',
+  dmaFim TEXT NOT NULL DEFAULT '9999-12-31',
+  iPercentualSugerido INTEGER NOT NULL DEFAULT 0,
+  PRIMARY KEY (lContaEmpresarial, lContaGerencial, iFilial, dmaInicio)
+);
+
 -- Clientes, fornecedores e transportadoras, com as informações extras.
 CREATE TABLE cfrt (
   lPonteiroConta INTEGER PRIMARY KEY REFERENCES conta(lPonteiro),

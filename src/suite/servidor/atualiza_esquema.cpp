@@ -17,7 +17,8 @@ struct TColunaNova {
 };
 
 // Tabelas criadas depois; a definição vem do esquema embutido (data/schema.sql).
-constexpr const char* kTabelasNovas[] = {"usuario",
+constexpr const char* kTabelasNovas[] = {"conta_relacao_gerencial",
+                                         "usuario",
                                          "comprador",
                                          "departamento",
                                          "requerente",
