@@ -296,26 +296,29 @@ TEST_F(CDlgMultiSelecaoTest, CadaTipoDeContaComOsSeusTextosEMensagens) {
 TEST_F(CDlgMultiSelecaoTest, ContaSinteticaEntraESaiComAsSubordinadas) {
   struct TCaso {
     const char* szCaso;
+    char cTipo;
     std::vector<unsigned long> antes;
     const char* szAdicionada;  // nulo: remove a primeira linha
     std::vector<unsigned long> depois;
   };
   const TCaso kCasos[] = {
-      {"entram as que faltam", {2002}, "2.1.01", {2002, 2001}},
-      {"com todas listadas, nada entra", {2001, 2002}, "2.1.01", {2001, 2002}},
-      {"a sintética sai com as listadas", {2100, 2004, 2001, 2002}, nullptr, {2004}},
-      {"uma analítica sai sozinha", {2001, 2002}, nullptr, {2002}},
+      {"entram as que faltam", 'C', {2002}, "2.1.01", {2002, 2001}},
+      {"com todas listadas, nada entra", 'C', {2001, 2002}, "2.1.01", {2001, 2002}},
+      {"a sintética sai com as listadas", 'C', {2100, 2004, 2001, 2002}, nullptr, {2004}},
+      {"uma analítica sai sozinha", 'C', {2001, 2002}, nullptr, {2002}},
+      {"sintética do plano gerencial", 'G', {6001}, "G.04", {6001, 6011}},
+      {"gerencial sai com as listadas", 'G', {6010, 6011, 6002}, nullptr, {6002}},
   };
   for (const TCaso& c : kCasos) {
     SCOPED_TRACE(c.szCaso);
-    auto& roteiro = m_usuario.QuandoAbrir("Relação de Clientes");
+    auto& roteiro = m_usuario.QuandoAbrir(CDlgMultiFornecedor::GetTitulo(c.cTipo, 4));
     if (c.szAdicionada)
       roteiro.Digita(IDC_CONTA, c.szAdicionada).Clica(CDlgMultiFornecedor::IDC_ADICIONAR);
     else
       EscolheLinha(roteiro, CDlgMultiFornecedor::IDC_GRADE, 1).Clica(CDlgMultiFornecedor::IDC_REMOVER);
     roteiro.Clica(IDOK);
     CDlgMultiFornecedor dlg(&m_pai);
-    dlg.SetTipoConta('C');
+    dlg.SetTipoConta(c.cTipo);
     dlg.SetCaracteristica(4);
     for (unsigned long l : c.antes) dlg.m_Codigos.Add(l);
     EXPECT_EQ(dlg.DoModal(), IDOK);
