@@ -10,12 +10,12 @@
 #include "vrmwnd/util/CCMRecursoModulo.h"
 #include "vrmwnd/util/CVRMWNDUtil.h"
 #include "vrmwnd/util/modulo.h"
+#include "grade_so_leitura.h"
 
 namespace {
 
-constexpr int kSelecaoSoPorPrograma = 2;
-constexpr int kMargemColuna = 10;
-constexpr int kOpcoesColuna = 256;
+using vrmwnd::dialogos::kMargemColuna;
+using vrmwnd::dialogos::kOpcoesColuna;
 constexpr char kTipoTexto = 3;
 constexpr long kLocalInicializa = 131001;
 constexpr long kLocalFinaliza = 131002;
@@ -23,18 +23,7 @@ constexpr long kFonteMensagens = 7;
 
 }  // namespace
 
-void CDlgMultiGrid::OnInitialUpdate() {
-  SetTipoSelecao(kSelecaoSoPorPrograma);
-  SetColunasMoveis(FALSE);
-  SetColunasRedimensionaveis(FALSE);
-  SetSalvaConfiguracao(FALSE);
-  SetPermiteOrdenacao(FALSE);
-  SetPermiteConfiguracaoUsuario(FALSE);
-  SetMostraNumeroLinha(FALSE);
-  SetQtdColunas(m_pDlg->GetQtdColunas());
-  CQZBrowserWnd::OnInitialUpdate();
-  SetCabecalhoSelecionavel(FALSE);
-}
+void CDlgMultiGrid::OnInitialUpdate() { vrmwnd::dialogos::IniciaGradeSoLeitura(*this, m_pDlg->GetQtdColunas()); }
 
 void CDlgMultiGrid::OnDescreveColuna(int nColuna, TQZColunaBrowse& coluna) {
   if (nColuna < 0 || nColuna >= m_pDlg->GetQtdColunas()) AfxThrowInvalidArgException();
