@@ -42,8 +42,10 @@ class CDlgAtualiza : public CDialog {
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
     for (int id : {IDC_LISTA, IDC_OUTRA}) {
-      CListCtrl* pLista = static_cast<CListCtrl*>(GetDlgItem(id));
-      ::SendMessageA(pLista->m_hWnd, LVM_INSERTCOLUMNA, 0, 0);
+      LVCOLUMNA coluna{};
+      coluna.mask = LVCF_WIDTH;
+      coluna.cx = 100;
+      ::SendMessageA(::GetDlgItem(m_hWnd, id), LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&coluna));
     }
     return TRUE;
   }
