@@ -2,8 +2,11 @@
 // o código de saída (0 sucesso, 1 falha da operação, 2 uso errado).
 #pragma once
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
+#include "vrmwnd/platform/msgbox.h"
 #include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
 #include "vrmwnd/util/preparacao.h"
@@ -76,6 +79,25 @@ class CPessoaDaLinha : public ScriptedUser {
  public:
   CPessoaDaLinha() : ScriptedUser([](const std::string&) {}) {}
 };
+// As caixas de mensagem vão para a saída, uma linha cada ("Mensagem (título): texto"),
+// respondidas com OK, enquanto o objeto vive.
+class CCaixasNaSaida : public IMessageBoxPresenter {
+ public:
+  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
+  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
+  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
+  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
+  int Present(HWND, const char* szTexto, const char* szTitulo, UINT) override {
+    std::printf("Mensagem (%s): %s\n", szTitulo, szTexto);
+    ++m_nCaixas;
+    return IDOK;
+  }
+  int Caixas() const { return m_nCaixas; }
+
+ private:
+  IMessageBoxPresenter* m_pAnterior;
+  int m_nCaixas = 0;
+};
 // "sim" ou "nao" (ou "não") em nResposta, como IDYES ou IDNO; false para outro texto.
 bool LeResposta(const char* sz, int& nResposta);
 // O texto é um inteiro de nMinimo a nMaximo, posto em n.
@@ -92,5 +114,34 @@ std::string GaranteInstalacao(bool bForcar);
 // nome não é criada (um nome errado seria uma empresa nova e vazia): quem a abrir diz
 // que ela não existe. false (com a mensagem em stderr) na falha.
 bool PreparaAmbiente(const char* szEmpresa);
+
+// Uma relação de seleção múltipla pedida pela tela ou pelo comando: a empresa, a lista
+// de partida (posições) e os filtros de cada relação.
+struct TPedidoMulti {
+  const char* szEmpresa = kEmpresaPadrao;
+  unsigned short nUsuario = 1;
+  long lSessao = 1;
+  CWnd* pPai = nullptr;
+  std::vector<unsigned long> lista;
+  int nFilial = 1;
+  char cTipoConta = 'C';
+  int nCaracteristica = 8;
+  const char* szTipos = "";
+  bool bCancela = false;
+};
+// Rodam a relação com o agente instalado: strTexto é a lista devolvida (um código por
+// linha, como a grade o mostra) ou "Cancelado…"; devolvem a resposta do diálogo, ou
+// -1 (com o motivo em strTexto) quando a empresa não abriu.
+INT_PTR RodaMultiCFOP(const TPedidoMulti& pedido, CString& strTexto);
+INT_PTR RodaMultiFornecedor(const TPedidoMulti& pedido, CString& strTexto);
+// multi-cfop [--filial N] [--lista P,P] [--adiciona CFOP]... [--remove LINHA]... [--cancela]
+int ComandoMultiCFOP(int argc, char** argv);
+// multi-fornecedor [--tipo C|G] [--caracteristica N] [--tipos LETRAS] e os mesmos passos
+int ComandoMultiFornecedor(int argc, char** argv);
+// O diálogo dos históricos desativados do número com o agente instalado; strTexto é a
+// lista que ficou guardada (ou o motivo de não ter sido lida: -1).
+INT_PTR RodaHistoricosDesativados(const char* szEmpresa, unsigned short nNumero, CWnd* pPai, CString& strTexto);
+// historicos-desativados [--numero N] [--adiciona HIST]... [--remove LINHA]... [--cancela]
+int ComandoHistoricosDesativados(int argc, char** argv);
 
 }  // namespace compras

@@ -186,6 +186,27 @@ run(0 "^Posição guardada: 2,3,-1,-1,-1,-1,0,0,400,300\nJanela: \\(-4, -4\\) - 
 run(0 "Arrasto da alça até 10 x 10:\nJanela: \\(0, 0\\) - \\(338, 226\\), 338 x 226\n" redimensiona --esquece --arrasta 10x10)
 run(2 "LARGURAxALTURA" redimensiona --arrasta 4x)
 
+# The multi-selection lists: the person's steps in the order given, the messages they
+# raise and the list handed back as the grid shows it.
+run(0 "^Mensagem \\([^)]*\\): Este CFOP já está na lista\\.\nRelação de CFOPs: 2 código\\(s\\)\n  1\\.556  Compra de material para uso ou consumo  \\(filial 1\\)\n  1\\.102  Compra para comercialização  \\(filial 1\\)\n$" multi-cfop --lista 2 --adiciona 1102 --adiciona 1102)
+run(0 "1\\.102  Compra para comercialização — Curitiba  \\(filial 2\\)" multi-cfop --filial 2 --adiciona 1102)
+run(0 "^Relação de CFOPs: 2 código\\(s\\)\n  1\\.102 [^\n]*\n  1\\.202 " multi-cfop --lista 1,2,4 --remove 2)
+run(0 "^Relação de CFOPs: 3 código\\(s\\)\n" multi-cfop --lista 1,2,4 --remove 0)
+run(0 "^Relação de contas: 2 código\\(s\\)\n  2\\.1\\.01\\.002  [^\n]*\n  2\\.1\\.01\\.001  Metalúrgica" multi-fornecedor --caracteristica 4 --lista 2002 --adiciona 2.1.01)
+run(0 "^Relação de contas: 1 código\\(s\\)\n  2\\.1\\.03\\.001  Consultoria Araucária Ltda\n$" multi-fornecedor --caracteristica 4 --lista 2100,2004,2001 --remove 1)
+run(0 "^Relação de contas: 1 código\\(s\\)\n  G\\.02  Administrativo\n$" multi-fornecedor --tipo G --adiciona G.02)
+run(1 "^Cancelado: a lista não mudou\\.\n$" multi-fornecedor --tipo G --adiciona G.02 --cancela)
+run(2 "o tipo é C" multi-fornecedor --tipo X)
+run(2 "a lista é de posições" multi-cfop --lista 1,,2)
+
+# The deactivated histories: the stored list after each run, a history listed twice
+# only once (Add is disabled while it is listed), removal by line, and Cancel.
+run(0 "^Históricos desativados do número 1: 2\n  2  Devolução de mercadorias\n  5  Adiantamento a fornecedor\n$" historicos-desativados)
+run(0 "^Históricos desativados do número 1: 2\n  5  Adiantamento a fornecedor\n  4  Frete sobre compras\n$" historicos-desativados --adiciona 4 --adiciona 4 --remove 1)
+run(1 "^Cancelado: a lista não mudou\\.\nHistóricos desativados do número 1: 2\n  5 " historicos-desativados --remove 1 --cancela)
+run(0 "Histórico não encontrado.*\nHistóricos desativados do número 7: 1\n  1  Compra de mercadorias conforme nota\n$" historicos-desativados --numero 7 --adiciona 1 --adiciona 99)
+run(2 "a linha a remover" historicos-desativados --remove 0)
+
 # A new user's machine: no VRMWND_HOME, an empty HOME. The first command creates the
 # install and the company under ~/.local/share/vrmwnd and answers.
 set(ENV{HOME} "${CASA}/novo")

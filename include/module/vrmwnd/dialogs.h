@@ -1,5 +1,6 @@
 // Os diálogos do módulo: a chave de documento, a janela de progresso, a cotação pela web,
-// a mensagem com grade, a base dos diálogos redimensionáveis e o orçado e realizado.
+// a mensagem com grade, a base dos diálogos redimensionáveis, o orçado e realizado,
+// as seleções múltiplas de CFOPs e de contas e os históricos desativados nos lançamentos.
 #pragma once
 
 #include "vrmwnd/dialogs/CDlgChave.h"
@@ -8,3 +9,5 @@
 #include "vrmwnd/dialogs/CDlgMsgCm.h"
 #include "vrmwnd/dialogs/CCMResizeDialog.h"
 #include "vrmwnd/dialogs/CDlgControleOrcamentario.h"
+#include "vrmwnd/dialogs/CDlgMultiSelecao.h"
+#include "vrmwnd/dialogs/CHistoricosDesativados.h"
