@@ -5,6 +5,7 @@
 #include <string>
 
 #include "vrmwnd/platform/scripted_user.h"
+#include "vrmwnd/suite/registros/TCMImposto.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
 #include "vrmwnd/util/preparacao.h"
 
@@ -53,6 +54,11 @@ int DialogoCotacaoWeb(const char* szEmpresa);
 // web; strTexto diz o que ficou decidido, ou o motivo da falha (false).
 bool IncluiCotacaoWeb(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, CString& strTexto);
 int DialogoProgresso(int nPassos, int nPasso);
+// deducoes --base VALOR [--imposto N] [--adiciona TIPO|DESCRIÇÃO|VALOR]... [--remove N]... [--cancela]
+int ComandoDeducoes(int argc, char** argv);
+// As deduções em texto: a base, uma linha por dedução (tipo, descrição, valor como
+// digitado e o valor que tira da base) e o total deduzido.
+CString DescreveDeducoes(const T_Lista<TCMImpostoDeducao>& deducoes, const CY& cyBase);
 // mensagem-grade --linhas N [--colunas 3|4] [--copia] [--responde sim|nao]
 int ComandoMensagemGrade(int argc, char** argv);
 // ordem liberar NUMERO --responde sim|nao [--empresa NOME]

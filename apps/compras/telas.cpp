@@ -20,6 +20,8 @@ constexpr TTela kTelas[] = {
     {"Liberação da ordem", "a ordem de compra 3 passa do orçamento: liberar ou não", AbreLiberacaoOrdem},
     {"Redimensionável", "Ctrl+Shift+setas (ou a alça) mudam o tamanho; a posição volta na próxima vez",
      AbreRedimensiona},
+    {"Deduções do INSS",
+     "deduções da base de 10.000,00: um tipo uma vez, soma abaixo da base; \"%\" no valor é percentual", AbreDeducoes},
 };
 
 constexpr int kIdLista = 1001;

@@ -37,5 +37,6 @@ void AbreProgresso(const TContextoTela& contexto);
 void AbreMensagemGrade(const TContextoTela& contexto);
 void AbreLiberacaoOrdem(const TContextoTela& contexto);
 void AbreRedimensiona(const TContextoTela& contexto);
+void AbreDeducoes(const TContextoTela& contexto);
 
 }  // namespace compras

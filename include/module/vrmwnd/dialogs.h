@@ -1,5 +1,6 @@
 // Os diálogos do módulo: a chave de documento, a janela de progresso, a cotação pela web,
-// a mensagem com grade e a base dos diálogos redimensionáveis.
+// a mensagem com grade, a base dos diálogos redimensionáveis e as deduções da base de
+// um imposto retido.
 #pragma once
 
 #include "vrmwnd/dialogs/CDlgChave.h"
@@ -7,3 +8,4 @@
 #include "vrmwnd/dialogs/CDlgCotacaoWeb.h"
 #include "vrmwnd/dialogs/CDlgMsgCm.h"
 #include "vrmwnd/dialogs/CCMResizeDialog.h"
+#include "vrmwnd/dialogs/CDlgDeducao.h"
