@@ -6,12 +6,12 @@
 
 #include "vrmwnd/suite/edits/CQZEditDF.h"
 
-BEGIN_MESSAGE_MAP(C4_CComboBox, CComboBox)
+BEGIN_MESSAGE_MAP(C4_CComboBox, CComboBase)
 C4_COMBO_ENTRADAS_MUDANCAS(C4_CComboBox)
 ON_CONTROL_REFLECT(CBN_DROPDOWN, &C4_CComboBox::OnDropdown)
 END_MESSAGE_MAP()
 
-C4_COMBO_TRATADORES(C4_CComboBox, CComboBox)
+C4_COMBO_TRATADORES(C4_CComboBox, CComboBase)
 
 void C4_CComboBox::OnDropdown() {
   if (m_bRecalculaTamanhoPeloTexto) RecalculaEdit();

@@ -174,7 +174,7 @@ std::vector<TLinhaCatalogo> Catalogo() {
       Linha<C4_CQZMultiLineEdit, CQZMultiLineEdit>("C4_CQZMultiLineEdit", E,
                                                    [](auto& w) { return V{Ptr(w.GetBotao())}; }),
       // Combos e outros.
-      Linha<C4_CComboBox, CComboBox>("C4_CComboBox", C),
+      Linha<C4_CComboBox, CComboBase>("C4_CComboBox", C),
       Linha<C4_CComboBoxFretePorConta, C4_CComboBox>("C4_CComboBoxFretePorConta", C),
       Linha<C4_CComboBoxRESituacao, C4_CComboBox>("C4_CComboBoxRESituacao", C),
       Linha<C4_CComboBoxREEntradaEstoque, C4_CComboBox>("C4_CComboBoxREEntradaEstoque", C),

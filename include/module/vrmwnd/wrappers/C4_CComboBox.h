@@ -3,12 +3,12 @@
 // programa (sem notificar ninguém) e, se pedido, alarga a lista ao maior item.
 #pragma once
 
-#include "vrmwnd/platform/afxctrl.h"
+#include "vrmwnd/suite/edits/CComboBase.h"
 #include "vrmwnd/util/exporta.h"
 #include "vrmwnd/wrappers/C4_Base.h"
 #include "vrmwnd/wrappers/C4_regras_combo.h"
 
-class VRMWND_API C4_CComboBox : public CComboBox, public C4_Base {
+class VRMWND_API C4_CComboBox : public CComboBase, public C4_Base {
  public:
   void SetRecalculaTamanhoPeloTexto(bool b) { m_bRecalculaTamanhoPeloTexto = b; }
   // Largura da lista = maior (texto do item + barra de rolagem) + largura de "0".
