@@ -38,23 +38,42 @@ HRESULT LeFilialTitulo(CUsaServidor& usa, IQZServidor** ppIFilial, WORD iFilial,
   return hr;
 }
 
+constexpr const char* kSqlConta =
+    "SELECT c.cTipo, c.byGerencial, EXISTS (SELECT 1 FROM cfrt f WHERE f.lPonteiroConta = c.lPonteiro), "
+    "c.szCodigo, c.szDescricao, c.lPonteiro FROM conta c ";
+
+TContaTitulo ContaDaLinha(sqlite3_stmt* p) {
+  const std::string strTipo = Texto(p, 0);
+  TContaTitulo conta;
+  conta.bExiste = true;
+  conta.lPonteiro = static_cast<long>(sqlite3_column_int64(p, 5));
+  conta.cTipo = strTipo.empty() ? '\0' : strTipo[0];
+  conta.bGerencial = sqlite3_column_int(p, 1) != 0;
+  conta.bFornecedor = sqlite3_column_int(p, 2) != 0;
+  conta.strCodigo = Texto(p, 3);
+  conta.strDescricao = Texto(p, 4);
+  return conta;
+}
+
 HRESULT LeContaTitulo(CUsaServidor& usa, IQZServidor** ppIPlano, long lConta, TContaTitulo& conta) {
   conta = {};
   HRESULT hr = EntradaLeitura(usa, "LeDFContaTitulo", ppIPlano, IQZServidor::PLANO);
   if (hr != S_OK || lConta == 0) return hr;
+  CComando comando((*ppIPlano)->GetBanco(), (std::string(kSqlConta) + "WHERE c.lPonteiro = ?").c_str());
+  if (UmaLinha(usa, comando, lConta, hr)) conta = ContaDaLinha(comando.Bruto());
+  return hr;
+}
+
+HRESULT LeContaPorCodigo(CUsaServidor& usa, IQZServidor** ppIPlano, const char* szCodigo, bool bGerencial,
+                         TContaTitulo& conta) {
+  conta = {};
+  HRESULT hr = EntradaLeitura(usa, "LeDFContaPorCodigo", ppIPlano, IQZServidor::PLANO);
+  if (hr != S_OK || szCodigo == nullptr || *szCodigo == '\0') return hr;
   CComando comando((*ppIPlano)->GetBanco(),
-                   "SELECT c.cTipo, c.byGerencial, EXISTS (SELECT 1 FROM cfrt f WHERE f.lPonteiroConta = c.lPonteiro), "
-                   "c.szCodigo, c.szDescricao FROM conta c WHERE c.lPonteiro = ?");
-  if (UmaLinha(usa, comando, lConta, hr)) {
-    sqlite3_stmt* p = comando.Bruto();
-    const std::string strTipo = Texto(p, 0);
-    conta = {true,
-             strTipo.empty() ? '\0' : strTipo[0],
-             sqlite3_column_int(p, 1) != 0,
-             sqlite3_column_int(p, 2) != 0,
-             Texto(p, 3),
-             Texto(p, 4)};
-  }
+                   (std::string(kSqlConta) + "WHERE c.byGerencial = ?1 AND c.szCodigo = ?2").c_str());
+  if (!comando.Preparado()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
+  comando.Liga(2, szCodigo);
+  if (UmaLinha(usa, comando, bGerencial ? 1 : 0, hr)) conta = ContaDaLinha(comando.Bruto());
   return hr;
 }
 

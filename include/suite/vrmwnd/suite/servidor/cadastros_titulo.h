@@ -21,6 +21,7 @@ struct TFilialTitulo {
 
 struct TContaTitulo {
   bool bExiste = false;
+  long lPonteiro = 0;
   char cTipo = 0;  // 'A' analítica, 'T' sintética
   bool bGerencial = false;
   bool bFornecedor = false;  // tem cadastro de cliente/fornecedor (cfrt)
@@ -37,6 +38,10 @@ struct TDocumentoTitulo {
 VRMWND_SUITE_API HRESULT LeFilialTitulo(CUsaServidor& usa, IQZServidor** ppIFilial, WORD iFilial,
                                         TFilialTitulo& filial);
 VRMWND_SUITE_API HRESULT LeContaTitulo(CUsaServidor& usa, IQZServidor** ppIPlano, long lConta, TContaTitulo& conta);
+// A conta de código szCodigo no plano de contas ou, com bGerencial, no gerencial;
+// leitura "LeDFContaPorCodigo" (plano).
+VRMWND_SUITE_API HRESULT LeContaPorCodigo(CUsaServidor& usa, IQZServidor** ppIPlano, const char* szCodigo,
+                                          bool bGerencial, TContaTitulo& conta);
 VRMWND_SUITE_API HRESULT LeDocumentoTitulo(CUsaServidor& usa, IQZServidor** ppIDocumento, WORD iDocumento,
                                            TDocumentoTitulo& documento);
 // O código de recolhimento lCodigo (1708 é "1708") existe no cadastro?
