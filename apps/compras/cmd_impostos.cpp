@@ -13,22 +13,6 @@
 namespace compras {
 namespace {
 
-// As caixas de mensagem vão para a saída e são respondidas com OK.
-class CCaixasNaSaida : public IMessageBoxPresenter {
- public:
-  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
-  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
-  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
-  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
-  int Present(HWND, const char* szTexto, const char* szTitulo, UINT) override {
-    std::printf("Mensagem (%s): %s\n", szTitulo, szTexto);
-    return IDOK;
-  }
-
- private:
-  IMessageBoxPresenter* m_pAnterior;
-};
-
 // Uma ação da pessoa: adicionar (tipo, descrição, valor) ou remover a linha n.
 struct TAcao {
   bool bRemove = false;

@@ -2,8 +2,10 @@
 // o código de saída (0 sucesso, 1 falha da operação, 2 uso errado).
 #pragma once
 
+#include <cstdio>
 #include <string>
 
+#include "vrmwnd/platform/msgbox.h"
 #include "vrmwnd/platform/scripted_user.h"
 #include "vrmwnd/suite/registros/TCMImposto.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
@@ -74,6 +76,26 @@ int DialogoLiberaOrdem(const char* szEmpresa, unsigned long lNumero);
 // A tabela de demonstração da mensagem com grade: "Linha", "Descrição" (na largura
 // dada) e "Valor" (à direita), com nLinhas linhas.
 void PreencheTabelaDeDemonstracao(CDlgMsgCm& dlg, int nLinhas, int nLarguraDescricao);
+
+// Enquanto vive, as caixas de mensagem vão para a saída, uma linha cada
+// ("Mensagem (título): texto"), e são respondidas com OK.
+class CCaixasNaSaida : public IMessageBoxPresenter {
+ public:
+  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
+  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
+  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
+  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
+  int Present(HWND, const char* szTexto, const char* szTitulo, UINT) override {
+    std::printf("Mensagem (%s): %s\n", szTitulo, szTexto);
+    ++m_nCaixas;
+    return IDOK;
+  }
+  int Caixas() const { return m_nCaixas; }
+
+ private:
+  IMessageBoxPresenter* m_pAnterior;
+  int m_nCaixas = 0;
+};
 
 // A pessoa da linha de comando: o usuário roteirizado da plataforma, calado; o que
 // o diálogo devolveu (ou não) é o que o comando mostra.
