@@ -6,6 +6,7 @@
 
 #include "ambiente_teste.h"
 #include "empresa_teste.h"
+#include "excecoes_teste.h"
 #include "instalacao_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/dialogs/CDlgTitulos.h"
@@ -77,7 +78,7 @@ TEST_F(CDlgTitulosTest, FaltaDadosPelaConsistenciaComOTituloGravado) {
   EXPECT_FALSE(m_titulos.FaltaDados(1));
   m_titulos.SetAnteriorIncompleta(1);
   EXPECT_TRUE(m_titulos.FaltaDados(1)) << "o gravado estava incompleto";
-  EXPECT_THROW(m_titulos.FaltaDados(3), CInvalidArgException*);
+  EXPECT_TRUE(LancaArgumentoInvalido([&] { m_titulos.FaltaDados(3); })) << "índice fora da lista";
 }
 
 TEST_F(CDlgTitulosTest, FalhaDeLeituraMostradaENaoFalta) {
