@@ -8,6 +8,7 @@
 
 #include "vrmwnd/platform/msgbox.h"
 #include "vrmwnd/platform/scripted_user.h"
+#include "vrmwnd/suite/registros/TCMImposto.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
 #include "vrmwnd/util/preparacao.h"
 
@@ -56,6 +57,11 @@ int DialogoCotacaoWeb(const char* szEmpresa);
 // web; strTexto diz o que ficou decidido, ou o motivo da falha (false).
 bool IncluiCotacaoWeb(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, CString& strTexto);
 int DialogoProgresso(int nPassos, int nPasso);
+// deducoes --base VALOR [--imposto N] [--adiciona TIPO|DESCRIÇÃO|VALOR]... [--remove N]... [--cancela]
+int ComandoDeducoes(int argc, char** argv);
+// As deduções em texto: a base, uma linha por dedução (tipo, descrição, valor como
+// digitado e o valor que tira da base) e o total deduzido.
+CString DescreveDeducoes(const T_Lista<TCMImpostoDeducao>& deducoes, const CY& cyBase);
 // mensagem-grade --linhas N [--colunas 3|4] [--copia] [--responde sim|nao]
 int ComandoMensagemGrade(int argc, char** argv);
 // ordem liberar NUMERO --responde sim|nao [--empresa NOME]
@@ -72,6 +78,26 @@ int DialogoLiberaOrdem(const char* szEmpresa, unsigned long lNumero);
 // A tabela de demonstração da mensagem com grade: "Linha", "Descrição" (na largura
 // dada) e "Valor" (à direita), com nLinhas linhas.
 void PreencheTabelaDeDemonstracao(CDlgMsgCm& dlg, int nLinhas, int nLarguraDescricao);
+
+// Enquanto vive, as caixas de mensagem vão para a saída, uma linha cada
+// ("Mensagem (título): texto"), e são respondidas com OK.
+class CCaixasNaSaida : public IMessageBoxPresenter {
+ public:
+  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
+  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
+  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
+  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
+  int Present(HWND, const char* szTexto, const char* szTitulo, UINT) override {
+    std::printf("Mensagem (%s): %s\n", szTitulo, szTexto);
+    ++m_nCaixas;
+    return IDOK;
+  }
+  int Caixas() const { return m_nCaixas; }
+
+ private:
+  IMessageBoxPresenter* m_pAnterior;
+  int m_nCaixas = 0;
+};
 
 // A pessoa da linha de comando: o usuário roteirizado da plataforma, calado; o que
 // o diálogo devolveu (ou não) é o que o comando mostra.

@@ -1,6 +1,6 @@
 // As telas dos diálogos do módulo no menu: a chave do documento, a cotação pela web, o
-// progresso, o diálogo redimensionável, as relações de seleção múltipla e os
-// históricos desativados. O resultado vai numa caixa de mensagem, não
+// progresso, o diálogo redimensionável, as relações de seleção múltipla, os
+// históricos desativados e as deduções do INSS. O resultado vai numa caixa de mensagem, não
 // para a saída padrão, que é a tela do terminal.
 #include <chrono>
 #include <string>
@@ -54,6 +54,14 @@ void AbreProgresso(const TContextoTela& contexto) {
     dlg.DestroyWindow();
   }
   Mostra(contexto, "Os 20 passos terminaram.", "Compras - Progresso");
+}
+
+void AbreDeducoes(const TContextoTela& contexto) {
+  const CY cyBase = CyDeBruto(10'000'0000);
+  CDlgDeducao dlg(contexto.pPai);
+  dlg.SetBCImposto(cyBase);
+  if (dlg.DoModal(CM_IMPOSTO_INSS) != IDOK) return;
+  Mostra(contexto, DescreveDeducoes(dlg.GetDeducao(), cyBase), "Compras - Deduções");
 }
 
 void AbreRedimensiona(const TContextoTela& contexto) {

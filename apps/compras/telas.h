@@ -41,5 +41,6 @@ void AbreOrcadoRealizado(const TContextoTela& contexto);
 void AbreMultiCFOP(const TContextoTela& contexto);
 void AbreMultiFornecedor(const TContextoTela& contexto);
 void AbreHistoricosDesativados(const TContextoTela& contexto);
+void AbreDeducoes(const TContextoTela& contexto);
 
 }  // namespace compras

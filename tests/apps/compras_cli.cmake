@@ -132,6 +132,14 @@ run(0 "Enviar pela web: sim\nModelo: cotacao_web.html\n" cotacao-web --responde 
 run(0 "Enviar pela web: sim\nModelo: cotacao_servicos.html\n" cotacao-web --responde sim --modelo "Cotação de serviços")
 run(0 "Enviar pela web: não\nModelo: cotacao_web.html\n" cotacao-web --responde sim --cancela)
 run(2 "sim ou nao" cotacao-web --responde talvez)
+run(0 "^Base: 10\\.000,00\nNenhuma dedução\\.\nTotal deduzido: 0,00\n$" deducoes --imposto 1 --base 10.000,00)
+run(0 "Já existe uma dedução deste tipo na lista\\.\nMensagem \\(Tarvo Compras\\): O total das deduções deve ficar abaixo da base do imposto\\.\nBase: 10\\.000,00\n1\\. Transporte Fornecido \\|  \\| 1\\.000,00 = 1\\.000,00\n2\\. \\(sem tipo\\) \\| Ferramentas \\| 10,00% = 1\\.000,00\nTotal deduzido: 2\\.000,00\n$"
+    deducoes --imposto 6 --base 10.000,00 --adiciona "3||1.000" --adiciona "3||200" --adiciona "0|Ferramentas|10%" --adiciona "0|Pedágio|8000")
+run(0 "^Base: 500,00\n1\\. \\(sem tipo\\) \\| B \\| 20,00 = 20,00\nTotal deduzido: 20,00\n$"
+    deducoes --imposto 5 --base 500 --adiciona "0|A|10" --adiciona "0|B|20" --remove 1)
+run(1 "^Cancelado\\.\n$" deducoes --base 1 --cancela)
+run(2 "a base é um valor positivo" deducoes --base -5)
+run(2 "--adiciona pede" deducoes --base 5 --adiciona "9|x|1")
 run(0 "habilitada: não\nPasso 1 de 10: 10%\n.*Passo 9 de 10: 90%\nPasso 10 de 10: 100%\nJanela principal habilitada: sim\n$" progresso)
 run(0 "Passo 2 de 3: 80%\nPasso 3 de 3: 20%\n" progresso --passos 3 --passo 40)
 run(2 "o passo é de 1 a 100" progresso --passo 0)
