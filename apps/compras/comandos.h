@@ -105,25 +105,6 @@ class CPessoaDaLinha : public ScriptedUser {
  public:
   CPessoaDaLinha() : ScriptedUser([](const std::string&) {}) {}
 };
-// As caixas de mensagem vão para a saída, uma linha cada ("Mensagem (título): texto"),
-// respondidas com OK, enquanto o objeto vive.
-class CCaixasNaSaida : public IMessageBoxPresenter {
- public:
-  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
-  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
-  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
-  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
-  int Present(HWND, const char* szTexto, const char* szTitulo, UINT) override {
-    std::printf("Mensagem (%s): %s\n", szTitulo, szTexto);
-    ++m_nCaixas;
-    return IDOK;
-  }
-  int Caixas() const { return m_nCaixas; }
-
- private:
-  IMessageBoxPresenter* m_pAnterior;
-  int m_nCaixas = 0;
-};
 // "sim" ou "nao" (ou "não") em nResposta, como IDYES ou IDNO; false para outro texto.
 bool LeResposta(const char* sz, int& nResposta);
 // O texto é um inteiro de nMinimo a nMaximo, posto em n.
