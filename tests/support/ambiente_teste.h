@@ -43,6 +43,12 @@ class CApresentadorTeste : public IMessageBoxPresenter {
   ~CApresentadorTeste() override;
   int Present(HWND owner, const char* text, const char* caption, UINT flags) override;
   const std::vector<TCaixaMostrada>& Caixas() const { return m_caixas; }
+  // Só os textos das caixas mostradas, na ordem.
+  std::vector<std::string> Textos() const {
+    std::vector<std::string> v;
+    for (const TCaixaMostrada& c : m_caixas) v.push_back(c.strTexto);
+    return v;
+  }
 
  private:
   int m_nResposta;

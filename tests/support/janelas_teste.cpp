@@ -71,6 +71,20 @@ CRoteiro& CUsuarioRoteirizado::QuandoAbrir(const char* szTitulo) {
   return *m_roteiros.back();
 }
 
+std::vector<std::string> LinhasDaGrade(CGXGridCore* pGrade) {
+  if (pGrade == nullptr) return {"(sem grade)"};
+  std::vector<std::string> linhas;
+  for (ROWCOL r = 1; r <= pGrade->GetRowCount(); ++r) {
+    std::string s;
+    for (ROWCOL c = 1; c <= pGrade->GetColCount(); ++c) {
+      if (c > 1) s += '|';
+      s += pGrade->GetValueRowCol(r, c).GetString();
+    }
+    linhas.push_back(s);
+  }
+  return linhas;
+}
+
 std::vector<std::string> ItensDoCombo(const CComboBox& combo) {
   std::vector<std::string> itens;
   for (int i = 0; i < combo.GetCount(); ++i) {

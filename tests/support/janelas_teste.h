@@ -13,6 +13,7 @@
 
 #include "vrmwnd/platform/afxctrl.h"
 #include "vrmwnd/platform/afxdlg.h"
+#include "vrmwnd/platform/gxgrid.h"
 #include "vrmwnd/platform/scripted_user.h"
 
 // Uma notificação recebida pelo pai: o controle, o nome do código (EN_CHANGE,
@@ -30,6 +31,9 @@ std::string NomeDaNotificacao(HWND hControle, UINT nCodigo);
 
 // Os textos da lista de um combo, na ordem em que ela os mostra.
 std::vector<std::string> ItensDoCombo(const CComboBox& combo);
+// As linhas de dados da grade em texto, uma por linha, células separadas por "|"; a
+// grade nula dá "(sem grade)".
+std::vector<std::string> LinhasDaGrade(CGXGridCore* pGrade);
 
 class CPaiGravador : public CWnd {
  public:

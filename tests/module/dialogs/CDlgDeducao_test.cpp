@@ -43,18 +43,7 @@ CQZBrowserWnd* Grade(HWND hDialogo) {
   return dynamic_cast<CQZBrowserWnd*>(CWnd::FromHandle(GetDlgItem(hDialogo, CDlgDeducao::IDC_GRADE)));
 }
 
-// A grade em texto: uma linha por registro, células separadas por "|".
-std::vector<std::string> LinhasDaGrade(HWND hDialogo) {
-  std::vector<std::string> linhas;
-  CQZBrowserWnd* pGrade = Grade(hDialogo);
-  for (ROWCOL r = 1; r <= pGrade->GetRowCount(); ++r) {
-    std::string s;
-    for (ROWCOL c = 1; c <= pGrade->GetColCount(); ++c)
-      s += (c > 1 ? "|" : "") + std::string(pGrade->GetValueRowCol(r, c));
-    linhas.push_back(s);
-  }
-  return linhas;
-}
+std::vector<std::string> LinhasDaGrade(HWND hDialogo) { return ::LinhasDaGrade(Grade(hDialogo)); }
 
 // Troca o texto do campo como uma pessoa: clica, seleciona tudo e escreve.
 CRoteiro& Substitui(CRoteiro& r, int nId, const char* szTexto) {
@@ -78,11 +67,7 @@ CRoteiro& SelecionaLinha(CRoteiro& r, int n) {
 
 class CDlgDeducaoTest : public testing::Test {
  protected:
-  std::vector<std::string> Mensagens() const {
-    std::vector<std::string> v;
-    for (const TCaixaMostrada& c : m_caixas.Caixas()) v.push_back(c.strTexto);
-    return v;
-  }
+  std::vector<std::string> Mensagens() const { return m_caixas.Textos(); }
   CInstalacaoTeste m_instalacao;
   CApresentadorTeste m_caixas;
   CPaiGravador m_pai;

@@ -31,16 +31,7 @@ std::vector<unsigned long> Vetor(const T_Lista<T>& lista) {
 
 // A grade do diálogo aberto em texto: uma linha por registro, células separadas por "|".
 std::vector<std::string> Grade(HWND hDialogo, int nIdGrade) {
-  auto* pGrade = dynamic_cast<CGXBrowserWnd*>(CWnd::FromHandle(GetDlgItem(hDialogo, nIdGrade)));
-  std::vector<std::string> linhas;
-  if (pGrade == nullptr) return {"(sem grade)"};
-  for (ROWCOL r = 1; r <= pGrade->GetRowCount(); ++r) {
-    std::string s;
-    for (ROWCOL c = 1; c <= pGrade->GetColCount(); ++c)
-      s += (c > 1 ? "|" : "") + std::string(pGrade->GetValueRowCol(r, c));
-    linhas.push_back(s);
-  }
-  return linhas;
+  return LinhasDaGrade(dynamic_cast<CGXBrowserWnd*>(CWnd::FromHandle(GetDlgItem(hDialogo, nIdGrade))));
 }
 
 std::string Texto(HWND hDialogo, int nId) {
@@ -63,11 +54,7 @@ class CDlgMultiSelecaoTest : public testing::Test {
     vrmsuite::LimpaFalhasLeitura();
     m_inicializador.Finaliza();
   }
-  std::vector<std::string> Caixas() const {
-    std::vector<std::string> v;
-    for (const TCaixaMostrada& c : m_caixas.Caixas()) v.push_back(c.strTexto);
-    return v;
-  }
+  std::vector<std::string> Caixas() const { return m_caixas.Textos(); }
 
   CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;

@@ -78,11 +78,7 @@ class CHistoricosDesativadosTest : public testing::Test {
     for (std::size_t i = 0; i < codigos.size(); ++i) el[i].Set_iHistorico(static_cast<WORD>(codigos[i]));
     ASSERT_EQ(p->GravaDesativados(nNumero, static_cast<long>(el.size()), el.data()), S_OK);
   }
-  std::vector<std::string> Caixas() const {
-    std::vector<std::string> v;
-    for (const TCaixaMostrada& c : m_caixas.Caixas()) v.push_back(c.strTexto);
-    return v;
-  }
+  std::vector<std::string> Caixas() const { return m_caixas.Textos(); }
 
   CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;

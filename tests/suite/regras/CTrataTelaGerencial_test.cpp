@@ -61,11 +61,7 @@ class CTrataTelaGerencialTest : public testing::Test {
     m_parametros.cyValor4 = CyDeBruto(150'0000);
   }
   void TearDown() override { m_tela.Finaliza(); }
-  std::vector<std::string> Mensagens() const {
-    std::vector<std::string> v;
-    for (const TCaixaMostrada& c : m_caixas.Caixas()) v.push_back(c.strTexto);
-    return v;
-  }
+  std::vector<std::string> Mensagens() const { return m_caixas.Textos(); }
 
   CInstalacaoTeste m_instalacao;
   CEmpresaTeste m_empresa;
