@@ -35,6 +35,7 @@
 #include "vrmwnd/platform/afxctrl.h"
 #include "vrmwnd/platform/commctrl.h"
 #include "vrmwnd/platform/afxcmn.h"
+#include "vrmwnd/platform/afxcmdui.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
 #include "vrmwnd/platform/msgbox_window.h"

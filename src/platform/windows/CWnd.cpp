@@ -7,6 +7,7 @@
 
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/afxlayout.h"
+#include "vrmwnd/platform/commctrl.h"
 #include "window_detail.h"
 
 namespace vrmwnd::platform::detail {
@@ -52,10 +53,14 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
   return nullptr;
 }
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void*, void*) {
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
   const AFX_MSGMAP_ENTRY* e = FindMessageEntry(WM_COMMAND, static_cast<UINT>(nCode) & 0xFFFF, nID);
   if (e == nullptr) return FALSE;
-  (this->*e->pfn.pfn_v)();
+  if (pHandlerInfo != nullptr) return TRUE;
+  if (e->nSig == AfxSigCmdUI)
+    (this->*e->pfn.pfn_UI)(static_cast<CCmdUI*>(pExtra));
+  else
+    (this->*e->pfn.pfn_v)();
   return TRUE;
 }
 
@@ -285,6 +290,16 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (!OnCommand(wParam, lParam)) return FALSE;
     *pResult = 1;
     return TRUE;
+  }
+  if (message == WM_NOTIFY && lParam != 0) {
+    auto* pHdr = reinterpret_cast<NMHDR*>(lParam);
+    if (const AFX_MSGMAP_ENTRY* e = FindMessageEntry(WM_NOTIFY, pHdr->code, static_cast<UINT>(pHdr->idFrom));
+        e != nullptr && e->nSig == AfxSigNotify_v) {
+      LRESULT result = 0;
+      (this->*e->pfn.pfn_NOTIFY)(pHdr, &result);
+      *pResult = result;
+      return TRUE;
+    }
   }
   UINT code = message == WM_COMMAND + WM_REFLECT_BASE ? HIWORD(wParam) : 0;
   const AFX_MSGMAP_ENTRY* e = FindMessageEntry(message, code, 0);

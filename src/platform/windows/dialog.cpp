@@ -15,6 +15,7 @@
 // | control without  | Alt is taken so only when the focused control does not want     |
 // | DLGC_WANTCHARS   | characters (a button, say).                                     |
 // A control whose WM_GETDLGCODE says DLGC_WANTALLKEYS gets the key itself.
+#include "vrmwnd/platform/afxcmdui.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "window_detail.h"
 
@@ -151,6 +152,7 @@ void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result) {
     HWND dialog;
     ~PopOnExit() { pop_modal(dialog); }
   } pop_on_exit{dialog};
+  LPARAM idle_count = 0;
   while (continue_modal && IsWindow(dialog)) {
     auto* state = control_state<DialogState>(dialog);
     if (state && state->ended) {
@@ -165,6 +167,12 @@ void run_modal_loop(HWND dialog, BOOL& continue_modal, INT_PTR& result) {
       }
       continue;
     }
+    // The queue is empty: the dialog may bring its controls up to date (MFC's
+    // WM_KICKIDLE); what that posts is handled before the user acts.
+    SendMessageA(dialog, WM_KICKIDLE, MSGF_DIALOGBOX, idle_count++);
+    MSG posted{};
+    if (PeekMessageA(&posted, nullptr, 0, 0, PM_NOREMOVE) || !IsWindow(dialog)) continue;
+    if (state = control_state<DialogState>(dialog); state && state->ended) continue;
     if (!ask_user_agent()) {
       result = -1;
       break;

@@ -7,12 +7,18 @@
 // |-------------------------------|---------------------------------|--------------------|
 // | ON_CONTROL_REFLECT(code, f)   | void f()                        | no                 |
 // | ON_CONTROL_REFLECT_EX(code,f) | BOOL f(): TRUE consumes it      | when f is FALSE    |
+//
+// ON_NOTIFY(code, id, f) takes a control's WM_NOTIFY in its parent as
+// void f(NMHDR*, LRESULT*); ON_UPDATE_COMMAND_UI(id, f) is void f(CCmdUI*), called
+// by UpdateDialogControls (a dialog calls it on WM_KICKIDLE).
 #pragma once
 
 #include "vrmwnd/platform/winctrl.h"
 
 class CCmdTarget;
+class CCmdUI;
 class CWnd;
+struct tagNMHDR;
 class CPoint;
 struct tagMINMAXINFO;
 
@@ -30,21 +36,28 @@ union AFX_PMSG_ANY {
   void (CWnd::*pfn_vwii)(UINT, int, int);
   void (CWnd::*pfn_vMMI)(tagMINMAXINFO*);
   LRESULT (CWnd::*pfn_lp)(CPoint);
+  void (CCmdTarget::*pfn_NOTIFY)(tagNMHDR*, LRESULT*);
+  void (CCmdTarget::*pfn_UI)(CCmdUI*);
 };
 
 enum AfxSig : UINT {
   AfxSig_end = 0,
-  AfxSigCmd_v,  // void ()
-  AfxSigCmd_b,  // BOOL ()
-  AfxSig_vW,    // void (CWnd*)
-  AfxSig_vwww,  // void (UINT, UINT, UINT)
-  AfxSig_vv,    // void ()
-  AfxSig_lwl,   // LRESULT (WPARAM, LPARAM)
-  AfxSig_wv,    // UINT ()
-  AfxSig_vwii,  // void (UINT, int, int)
-  AfxSig_vMMI,  // void (MINMAXINFO*)
-  AfxSig_lp,    // LRESULT (CPoint)
+  AfxSigCmd_v,     // void ()
+  AfxSigCmd_b,     // BOOL ()
+  AfxSig_vW,       // void (CWnd*)
+  AfxSig_vwww,     // void (UINT, UINT, UINT)
+  AfxSig_vv,       // void ()
+  AfxSig_lwl,      // LRESULT (WPARAM, LPARAM)
+  AfxSig_wv,       // UINT ()
+  AfxSig_vwii,     // void (UINT, int, int)
+  AfxSig_vMMI,     // void (MINMAXINFO*)
+  AfxSig_lp,       // LRESULT (CPoint)
+  AfxSigNotify_v,  // void (NMHDR*, LRESULT*)
+  AfxSigCmdUI,     // void (CCmdUI*)
 };
+
+// The code with which UpdateDialogControls offers a command's user interface.
+constexpr int CN_UPDATE_COMMAND_UI = -1;
 
 struct AFX_MSGMAP_ENTRY {
   UINT nMessage;
@@ -130,6 +143,16 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
    0,                                   \
    AfxSigCmd_b,                         \
    AFX_MSG_CAST(pfn_b, BOOL(CCmdTarget::*)(), fn)},
+#define ON_NOTIFY(code, id, fn) \
+  {WM_NOTIFY,                   \
+   static_cast<UINT>(code),     \
+   static_cast<UINT>(id),       \
+   static_cast<UINT>(id),       \
+   AfxSigNotify_v,              \
+   AFX_MSG_CAST(pfn_NOTIFY, void(CCmdTarget::*)(tagNMHDR*, LRESULT*), fn)},
+#define ON_UPDATE_COMMAND_UI(id, fn)                                                                                 \
+  {WM_COMMAND,  static_cast<UINT>(CN_UPDATE_COMMAND_UI) & 0xFFFF,      static_cast<UINT>(id), static_cast<UINT>(id), \
+   AfxSigCmdUI, AFX_MSG_CAST(pfn_UI, void(CCmdTarget::*)(CCmdUI*), fn)},
 #define ON_MESSAGE(message, fn) \
   {static_cast<UINT>(message), 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(pfn_lwl, LRESULT(CCmdTarget::*)(WPARAM, LPARAM), fn)},
 #define ON_WM_SETFOCUS() \

@@ -18,7 +18,9 @@ class CMFCDynamicLayout;
 class VRMWND_PLATFORM_API CCmdTarget : public CObject {
  public:
   // Offers a command or control notification to this object's message map
-  // (ON_COMMAND, ON_CONTROL, ON_BN_CLICKED, ...); TRUE when a handler took it.
+  // (ON_COMMAND, ON_CONTROL, ON_BN_CLICKED, ...); TRUE when a handler took it. With
+  // CN_UPDATE_COMMAND_UI, pExtra is the CCmdUI. A non-null pHandlerInfo only asks
+  // whether a handler exists, without calling it.
   virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr, void* pHandlerInfo = nullptr);
 
  protected:
@@ -129,6 +131,10 @@ class VRMWND_PLATFORM_API CWnd : public CCmdTarget {
   int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
   // Runs DoDataExchange: TRUE reads the controls into the members, FALSE fills them.
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+  // Offers each child control's identifier to pTarget's ON_UPDATE_COMMAND_UI
+  // handlers, which enable or disable the control; a control without a handler is
+  // disabled when bDisableIfNoHndler is set and pTarget has no command handler for it.
+  void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
   virtual BOOL PreTranslateMessage(MSG* pMsg);
   // Offers pMsg to PreTranslateMessage of its window and each parent up to hWndStop.
