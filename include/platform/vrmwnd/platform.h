@@ -36,6 +36,8 @@
 #include "vrmwnd/platform/commctrl.h"
 #include "vrmwnd/platform/afxcmn.h"
 #include "vrmwnd/platform/afxcmdui.h"
+#include "vrmwnd/platform/winmenu.h"
+#include "vrmwnd/platform/afxmenu.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
 #include "vrmwnd/platform/msgbox_window.h"
