@@ -10,6 +10,7 @@
 #include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/platform/afxapp.h"
 #include "vrmwnd/platform/clock.h"
+#include "vrmwnd/platform/winmenu.h"
 #include "vrmwnd/suite/leiautes/_RegContaPS.h"
 #include "vrmwnd/suite/mensagens/QZMens.h"
 #include "vrmwnd/suite/regras/CTrataDadosOC.h"
@@ -55,6 +56,13 @@ const DLGTEMPLATEDESC kModelo{
 [[maybe_unused]] const bool kModeloRegistrado =
     (AfxRegisterDialogTemplate(vrmwnd::InstanciaModulo(), CDlgControleOrcamentario::IDD, kModelo), true);
 
+// O menu de contexto da grade: o popup "Totalizar", que a grade completa com a
+// lista de colunas.
+[[maybe_unused]] const bool kMenuRegistrado =
+    (AfxRegisterMenuTemplate(vrmwnd::InstanciaModulo(), CDlgControleOrcamentario::IDR_MENU_GRADE,
+                             {{{MF_POPUP, 0, "Totalizar", {{MF_STRING, D::ID_TOTALIZAR, "Totalizar", {}}}}}}),
+     true);
+
 constexpr char kFonte[] = "DlgControleOrcamentario";
 
 }  // namespace
@@ -69,6 +77,9 @@ ON_BN_CLICKED(CDlgControleOrcamentario::IDC_MENSAL, &CDlgControleOrcamentario::O
 ON_BN_CLICKED(CDlgControleOrcamentario::IDC_IMPRIMIR, &CDlgControleOrcamentario::OnImprimir)
 ON_BN_CLICKED(CDlgControleOrcamentario::IDC_CONSULTAR, &CDlgControleOrcamentario::OnBnClickedCmh4Consultar)
 ON_BN_CLICKED(CDlgControleOrcamentario::IDC_LIMPAR, &CDlgControleOrcamentario::OnBnClickedCmh4Limpar)
+ON_UPDATE_COMMAND_UI_RANGE(CDlgControleOrcamentario::ID_CONFIGURAR_LISTA,
+                           CDlgControleOrcamentario::ID_CONFIGURAR_LISTA + 5,
+                           &CDlgControleOrcamentario::OnUpdateConfigurarListaOrcamento)
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -465,6 +476,13 @@ void CDlgControleOrcamentario::OnConfigurarListaOrcamento(UINT nID) {
     m_pGrade->ToggleColunaVisivel(nIndice);
   }
   MostraLinhas();
+}
+
+void CDlgControleOrcamentario::OnUpdateConfigurarListaOrcamento(CCmdUI* pCmdUI) {
+  if (m_pGrade == nullptr) return;
+  const int nIndice = static_cast<int>(pCmdUI->m_nID) - ID_CONFIGURAR_LISTA;
+  if (nIndice < m_pGrade->GetQZGrid()->GetQtdColunas())
+    pCmdUI->SetCheck(m_pGrade->GetQZGrid()->GetColunaVisivel(nIndice) ? 1 : 0);
 }
 
 BOOL CDlgControleOrcamentario::PreTranslateMessage(MSG* pMsg) {
