@@ -66,7 +66,7 @@ void click_item(HWND combo, const char* item, const std::function<void(const std
 
 void choose_menu_item(HWND window, const std::string& item, const std::function<void(const std::string&)>* fail) {
   if (!is_menu_window(window)) {
-    report(fail, "\"" + text_of(window) + "\" has no open menu to choose \"" + item + "\" from");
+    report(fail, quoted(text_of(window)) + " has no open menu to choose " + quoted(item) + " from");
     return;
   }
   HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
@@ -82,7 +82,7 @@ void choose_menu_item(HWND window, const std::string& item, const std::function<
     InputClick(window, point.x, point.y);
     return;
   }
-  report(fail, "the open menu has no item \"" + item + "\"");
+  report(fail, "the open menu has no item " + quoted(item));
 }
 
 void drag_middle(HWND hwnd, int dx, int dy) {

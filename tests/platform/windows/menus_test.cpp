@@ -251,3 +251,25 @@ TEST(MenuDeContextoTest, MarcaDoTratadorAntesDeAbrirERetornoDoComando) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MenuDeContextoTest, RoteiroComItemQueNaoExisteOuSemMenuAbertoFalha) {
+  std::vector<std::string> falhas;
+  {
+    ScriptedUser usuario([&](const std::string& f) { falhas.push_back(f); });
+    CRoteiro(usuario.WhenOpened("Com menu"))
+        .EscolheMenu("Abrir")
+        .ClicaDireito(IDC_TEXTO)
+        .EscolheMenu("Fechar")
+        .Tecla(VK_ESCAPE)
+        .Tecla(VK_ESCAPE);
+    CDlgMenu dlg;
+    dlg.DoModal();
+    EXPECT_TRUE(dlg.m_comandos.empty());
+  }
+  EXPECT_EQ(falhas, (std::vector<std::string>{"\"Com menu\" has no open menu to choose \"Abrir\" from",
+                                              "the open menu has no item \"Fechar\""}));
+}
+
+}  // namespace
