@@ -10,6 +10,7 @@
 #include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/platform/afxapp.h"
 #include "vrmwnd/platform/clock.h"
+#include "vrmwnd/platform/wincursor.h"
 #include "vrmwnd/platform/winmenu.h"
 #include "vrmwnd/suite/leiautes/_RegContaPS.h"
 #include "vrmwnd/suite/mensagens/QZMens.h"
@@ -377,6 +378,7 @@ bool CDlgControleOrcamentario::ConfereFiltro() {
 
 void CDlgControleOrcamentario::Atualiza() {
   if (!ConfereFiltro()) return;
+  CWaitCursor espera;
   m_Linhas.RemoveAll();
   TQZGerencial gerencial;
   gerencial.SetPonteiroPlanoEmpresarial(static_cast<long>(m_ClasEmpresarial.GetPonteiro()));
@@ -503,6 +505,7 @@ void CDlgControleOrcamentario::OnDestroy() {
 
 void CDlgControleOrcamentario::OnImprimir() {
   if (m_pGrade == nullptr) return;
+  CWaitCursor espera;
   T_Lista<CString> cabecalho;
   CString strLinha;
   GetWindowText(strLinha);

@@ -38,6 +38,7 @@
 #include "vrmwnd/platform/afxcmdui.h"
 #include "vrmwnd/platform/winmenu.h"
 #include "vrmwnd/platform/afxmenu.h"
+#include "vrmwnd/platform/wincursor.h"
 #include "vrmwnd/platform/afxdlg.h"
 #include "vrmwnd/platform/useragent.h"
 #include "vrmwnd/platform/msgbox_window.h"

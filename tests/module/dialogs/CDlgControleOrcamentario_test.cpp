@@ -15,6 +15,7 @@
 #include "janelas_teste.h"
 #include "vrmwnd/dialogs/CDlgControleOrcamentario.h"
 #include "vrmwnd/platform/afxapp.h"
+#include "vrmwnd/platform/testing.h"
 #include "vrmwnd/platform/winmenu.h"
 #include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
@@ -327,6 +328,25 @@ TEST_F(CDlgControleOrcamentarioTest, SegundaAberturaRestauraOsCincoAjustesEConsu
   EXPECT_TRUE(segundo.GetTotalizar());
   ASSERT_EQ(tela.linhas.size(), 2u) << "a linha de totais e o período consultado na abertura";
   EXPECT_EQ(tela.linhas[1][2], "59.000,00");
+}
+
+// A consulta e a impressão mostram a ampulheta enquanto trabalham e devolvem a seta;
+// uma consulta recusada não a mostra.
+TEST_F(CDlgControleOrcamentarioTest, ConsultaEImpressaoComAAmpulheta) {
+  const HCURSOR hSeta = LoadCursor(nullptr, IDC_ARROW), hEspera = LoadCursor(nullptr, IDC_WAIT);
+  std::vector<std::vector<HCURSOR>> cursores(3);
+  auto Grava = [&](std::vector<HCURSOR>* pCursores) {
+    return [pCursores](HWND) { RecordCursorsForTesting(pCursores); };
+  };
+  Abre([&](CRoteiro& r) {
+    r.Confere(Grava(&cursores[0])).Clica(D::IDC_LIMPAR).Substitui(D::IDC_DATA_INICIAL, "  ").Clica(D::IDC_CONSULTAR);
+    FiltroDe2018(r.Confere(Grava(&cursores[1])));
+    r.Confere(Grava(&cursores[2])).Clica(D::IDC_IMPRIMIR).Confere(Grava(nullptr));
+  });
+  RecordCursorsForTesting(nullptr);
+  EXPECT_TRUE(cursores[0].empty());
+  for (std::size_t i : {1u, 2u}) EXPECT_EQ(cursores[i], (std::vector<HCURSOR>{hEspera, hSeta})) << i;
+  EXPECT_EQ(GetCursor(), hSeta);
 }
 
 TEST_F(CDlgControleOrcamentarioTest, ImprimeOCabecalhoEAGrade) {
