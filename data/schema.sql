@@ -595,3 +595,12 @@ CREATE TABLE oc_rateio (
 CREATE INDEX oc_parcela_conta ON oc_parcela(lContaContabil, lContaGerencial, dmaVencimento);
 CREATE INDEX oc_rateio_conta ON oc_rateio(lContaContabil, lContaGerencial);
 CREATE INDEX oc_parcela_vencimento ON oc_parcela(dmaVencimento);
+
+-- Históricos desativados nos lançamentos: a lista de cada número, na ordem em que foi
+-- gravada (os códigos são de historico).
+CREATE TABLE historico_desativado (
+  nNumero INTEGER NOT NULL,
+  nOrdem INTEGER NOT NULL,
+  iHistorico INTEGER NOT NULL,
+  PRIMARY KEY (nNumero, nOrdem)
+);

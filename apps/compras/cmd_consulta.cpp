@@ -15,25 +15,6 @@
 namespace compras {
 namespace {
 
-// As caixas que o edit abre vão para a saída, uma linha cada.
-class CCaixasNaSaida : public IMessageBoxPresenter {
- public:
-  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
-  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
-  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
-  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
-  int Present(HWND, const char* szTexto, const char* szTitulo, UINT) override {
-    std::printf("Mensagem (%s): %s\n", szTitulo, szTexto);
-    ++m_nCaixas;
-    return IDOK;
-  }
-  int Caixas() const { return m_nCaixas; }
-
- private:
-  IMessageBoxPresenter* m_pAnterior;
-  int m_nCaixas = 0;
-};
-
 // A janela com o edit, o static companheiro e um outro campo para onde o foco vai.
 struct TTela {
   CWnd pai;

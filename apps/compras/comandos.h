@@ -2,9 +2,13 @@
 // o código de saída (0 sucesso, 1 falha da operação, 2 uso errado).
 #pragma once
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
+#include "vrmwnd/platform/msgbox.h"
 #include "vrmwnd/platform/scripted_user.h"
+#include "vrmwnd/suite/registros/TCMImposto.h"
 #include "vrmwnd/suite/servidor/IQZCM_AutorizacaoCompra.h"
 #include "vrmwnd/util/preparacao.h"
 
@@ -53,6 +57,11 @@ int DialogoCotacaoWeb(const char* szEmpresa);
 // web; strTexto diz o que ficou decidido, ou o motivo da falha (false).
 bool IncluiCotacaoWeb(const char* szEmpresa, unsigned short nUsuario, LONG lSessao, CString& strTexto);
 int DialogoProgresso(int nPassos, int nPasso);
+// deducoes --base VALOR [--imposto N] [--adiciona TIPO|DESCRIÇÃO|VALOR]... [--remove N]... [--cancela]
+int ComandoDeducoes(int argc, char** argv);
+// As deduções em texto: a base, uma linha por dedução (tipo, descrição, valor como
+// digitado e o valor que tira da base) e o total deduzido.
+CString DescreveDeducoes(const T_Lista<TCMImpostoDeducao>& deducoes, const CY& cyBase);
 // mensagem-grade --linhas N [--colunas 3|4] [--copia] [--responde sim|nao]
 int ComandoMensagemGrade(int argc, char** argv);
 // ordem liberar NUMERO --responde sim|nao [--empresa NOME]
@@ -69,6 +78,26 @@ int DialogoLiberaOrdem(const char* szEmpresa, unsigned long lNumero);
 // A tabela de demonstração da mensagem com grade: "Linha", "Descrição" (na largura
 // dada) e "Valor" (à direita), com nLinhas linhas.
 void PreencheTabelaDeDemonstracao(CDlgMsgCm& dlg, int nLinhas, int nLarguraDescricao);
+
+// Enquanto vive, as caixas de mensagem vão para a saída, uma linha cada
+// ("Mensagem (título): texto"), e são respondidas com OK.
+class CCaixasNaSaida : public IMessageBoxPresenter {
+ public:
+  CCaixasNaSaida() : m_pAnterior(SetMessageBoxPresenter(this)) {}
+  ~CCaixasNaSaida() override { SetMessageBoxPresenter(m_pAnterior); }
+  CCaixasNaSaida(const CCaixasNaSaida&) = delete;
+  CCaixasNaSaida& operator=(const CCaixasNaSaida&) = delete;
+  int Present(HWND, const char* szTexto, const char* szTitulo, UINT) override {
+    std::printf("Mensagem (%s): %s\n", szTitulo, szTexto);
+    ++m_nCaixas;
+    return IDOK;
+  }
+  int Caixas() const { return m_nCaixas; }
+
+ private:
+  IMessageBoxPresenter* m_pAnterior;
+  int m_nCaixas = 0;
+};
 
 // A pessoa da linha de comando: o usuário roteirizado da plataforma, calado; o que
 // o diálogo devolveu (ou não) é o que o comando mostra.
@@ -92,5 +121,34 @@ std::string GaranteInstalacao(bool bForcar);
 // nome não é criada (um nome errado seria uma empresa nova e vazia): quem a abrir diz
 // que ela não existe. false (com a mensagem em stderr) na falha.
 bool PreparaAmbiente(const char* szEmpresa);
+
+// Uma relação de seleção múltipla pedida pela tela ou pelo comando: a empresa, a lista
+// de partida (posições) e os filtros de cada relação.
+struct TPedidoMulti {
+  const char* szEmpresa = kEmpresaPadrao;
+  unsigned short nUsuario = 1;
+  long lSessao = 1;
+  CWnd* pPai = nullptr;
+  std::vector<unsigned long> lista;
+  int nFilial = 1;
+  char cTipoConta = 'C';
+  int nCaracteristica = 8;
+  const char* szTipos = "";
+  bool bCancela = false;
+};
+// Rodam a relação com o agente instalado: strTexto é a lista devolvida (um código por
+// linha, como a grade o mostra) ou "Cancelado…"; devolvem a resposta do diálogo, ou
+// -1 (com o motivo em strTexto) quando a empresa não abriu.
+INT_PTR RodaMultiCFOP(const TPedidoMulti& pedido, CString& strTexto);
+INT_PTR RodaMultiFornecedor(const TPedidoMulti& pedido, CString& strTexto);
+// multi-cfop [--filial N] [--lista P,P] [--adiciona CFOP]... [--remove LINHA]... [--cancela]
+int ComandoMultiCFOP(int argc, char** argv);
+// multi-fornecedor [--tipo C|G] [--caracteristica N] [--tipos LETRAS] e os mesmos passos
+int ComandoMultiFornecedor(int argc, char** argv);
+// O diálogo dos históricos desativados do número com o agente instalado; strTexto é a
+// lista que ficou guardada (ou o motivo de não ter sido lida: -1).
+INT_PTR RodaHistoricosDesativados(const char* szEmpresa, unsigned short nNumero, CWnd* pPai, CString& strTexto);
+// historicos-desativados [--numero N] [--adiciona HIST]... [--remove LINHA]... [--cancela]
+int ComandoHistoricosDesativados(int argc, char** argv);
 
 }  // namespace compras

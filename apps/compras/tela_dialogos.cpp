@@ -1,5 +1,6 @@
 // As telas dos diálogos do módulo no menu: a chave do documento, a cotação pela web, o
-// progresso e o diálogo redimensionável. O resultado vai numa caixa de mensagem, não
+// progresso, o diálogo redimensionável, as relações de seleção múltipla, os
+// históricos desativados e as deduções do INSS. O resultado vai numa caixa de mensagem, não
 // para a saída padrão, que é a tela do terminal.
 #include <chrono>
 #include <string>
@@ -55,6 +56,14 @@ void AbreProgresso(const TContextoTela& contexto) {
   Mostra(contexto, "Os 20 passos terminaram.", "Compras - Progresso");
 }
 
+void AbreDeducoes(const TContextoTela& contexto) {
+  const CY cyBase = CyDeBruto(10'000'0000);
+  CDlgDeducao dlg(contexto.pPai);
+  dlg.SetBCImposto(cyBase);
+  if (dlg.DoModal(CM_IMPOSTO_INSS) != IDOK) return;
+  Mostra(contexto, DescreveDeducoes(dlg.GetDeducao(), cyBase), "Compras - Deduções");
+}
+
 void AbreRedimensiona(const TContextoTela& contexto) {
   CDlgItensRedimensiona dlg(contexto.pPai);
   if (dlg.DoModal() != IDOK) return;
@@ -63,6 +72,26 @@ void AbreRedimensiona(const TContextoTela& contexto) {
       "Posição guardada: %s",
       AfxGetApp()->GetProfileString("CDlgItensRedimensionaSettings", "CDlgItensRedimensionaWindowPos", "").GetString());
   Mostra(contexto, strTexto, "Compras - Itens redimensionáveis");
+}
+
+// As relações começam com dois códigos da amostra, para que haja o que remover.
+void AbreMultiCFOP(const TContextoTela& contexto) {
+  TPedidoMulti pedido{contexto.szEmpresa, contexto.nUsuario, contexto.lSessao, contexto.pPai, {1, 2}};
+  CString strTexto;
+  if (RodaMultiCFOP(pedido, strTexto) != IDCANCEL) Mostra(contexto, strTexto, "Compras - Relação de CFOPs");
+}
+
+void AbreMultiFornecedor(const TContextoTela& contexto) {
+  TPedidoMulti pedido{contexto.szEmpresa, contexto.nUsuario, contexto.lSessao, contexto.pPai, {2001, 2004}};
+  pedido.nCaracteristica = 4;
+  CString strTexto;
+  if (RodaMultiFornecedor(pedido, strTexto) != IDCANCEL) Mostra(contexto, strTexto, "Compras - Relação de contas");
+}
+
+void AbreHistoricosDesativados(const TContextoTela& contexto) {
+  CString strTexto;
+  if (RodaHistoricosDesativados(contexto.szEmpresa, 1, contexto.pPai, strTexto) == IDCANCEL) return;
+  Mostra(contexto, strTexto, "Compras - Históricos Desativados");
 }
 
 }  // namespace compras

@@ -22,6 +22,12 @@ constexpr TTela kTelas[] = {
      AbreRedimensiona},
     {"Orçado e realizado", "o orçamento de compras contra as ordens liberadas, mês a mês ou por período",
      AbreOrcadoRealizado},
+    {"Relação de CFOPs", "CFOPs da filial 1: Adicionar, Remover ou Delete na grade; OK mostra a lista", AbreMultiCFOP},
+    {"Relação de contas", "contas de característica 4; uma sintética (2.1.01) traz as analíticas", AbreMultiFornecedor},
+    {"Históricos desativados", "os históricos fora dos lançamentos: Adicionar, Remover ou Delete na lista",
+     AbreHistoricosDesativados},
+    {"Deduções do INSS",
+     "deduções da base de 10.000,00: um tipo uma vez, soma abaixo da base; \"%\" no valor é percentual", AbreDeducoes},
 };
 
 constexpr int kIdLista = 1001;

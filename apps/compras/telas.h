@@ -38,5 +38,9 @@ void AbreMensagemGrade(const TContextoTela& contexto);
 void AbreLiberacaoOrdem(const TContextoTela& contexto);
 void AbreRedimensiona(const TContextoTela& contexto);
 void AbreOrcadoRealizado(const TContextoTela& contexto);
+void AbreMultiCFOP(const TContextoTela& contexto);
+void AbreMultiFornecedor(const TContextoTela& contexto);
+void AbreHistoricosDesativados(const TContextoTela& contexto);
+void AbreDeducoes(const TContextoTela& contexto);
 
 }  // namespace compras

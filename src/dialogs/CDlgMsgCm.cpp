@@ -10,6 +10,7 @@
 #include "vrmwnd/util/CCMRecursoModulo.h"
 #include "vrmwnd/util/CVRMWNDUtil.h"
 #include "vrmwnd/util/modulo.h"
+#include "grade_so_leitura.h"
 
 namespace {
 
@@ -32,9 +33,8 @@ const DLGTEMPLATEDESC kModelo{
 [[maybe_unused]] const bool kModeloRegistrado =
     (AfxRegisterDialogTemplate(vrmwnd::InstanciaModulo(), CDlgMsgCm::IDD, kModelo), true);
 
-constexpr int kSelecaoSoPorPrograma = 2;
-constexpr int kMargemColuna = 10;
-constexpr int kOpcoesColuna = 256;
+using vrmwnd::dialogos::kMargemColuna;
+using vrmwnd::dialogos::kOpcoesColuna;
 constexpr int kLinhasVisiveis = 15;
 constexpr int kFolgaLargura = 20;
 constexpr int kEspaco = 6;
@@ -61,19 +61,7 @@ ON_BN_CLICKED(IDYES, &CDlgMsgCm::OnBnClickedYes)
 ON_BN_CLICKED(IDNO, &CDlgMsgCm::OnBnClickedNo)
 END_MESSAGE_MAP()
 
-void CDlgMsgCmGrid::OnInitialUpdate() {
-  SetTipoSelecao(kSelecaoSoPorPrograma);
-  SetColunasMoveis(FALSE);
-  SetColunasRedimensionaveis(FALSE);
-  SetSalvaConfiguracao(FALSE);
-  SetPermiteOrdenacao(FALSE);
-  SetPermiteConfiguracaoUsuario(FALSE);
-  // Sem o número das linhas na coluna de cabeçalho.
-  SetMostraNumeroLinha(FALSE);
-  SetQtdColunas(m_pDlg->GetQtdColuna());
-  CQZBrowserWnd::OnInitialUpdate();
-  SetCabecalhoSelecionavel(FALSE);
-}
+void CDlgMsgCmGrid::OnInitialUpdate() { vrmwnd::dialogos::IniciaGradeSoLeitura(*this, m_pDlg->GetQtdColuna()); }
 
 void CDlgMsgCmGrid::OnDescreveColuna(int nColuna, TQZColunaBrowse& coluna) {
   if (nColuna < 0 || nColuna >= m_pDlg->GetQtdColuna()) AfxThrowInvalidArgException();

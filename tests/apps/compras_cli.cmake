@@ -132,6 +132,14 @@ run(0 "Enviar pela web: sim\nModelo: cotacao_web.html\n" cotacao-web --responde 
 run(0 "Enviar pela web: sim\nModelo: cotacao_servicos.html\n" cotacao-web --responde sim --modelo "Cotação de serviços")
 run(0 "Enviar pela web: não\nModelo: cotacao_web.html\n" cotacao-web --responde sim --cancela)
 run(2 "sim ou nao" cotacao-web --responde talvez)
+run(0 "^Base: 10\\.000,00\nNenhuma dedução\\.\nTotal deduzido: 0,00\n$" deducoes --imposto 1 --base 10.000,00)
+run(0 "Já existe uma dedução deste tipo na lista\\.\nMensagem \\(Tarvo Compras\\): O total das deduções deve ficar abaixo da base do imposto\\.\nBase: 10\\.000,00\n1\\. Transporte Fornecido \\|  \\| 1\\.000,00 = 1\\.000,00\n2\\. \\(sem tipo\\) \\| Ferramentas \\| 10,00% = 1\\.000,00\nTotal deduzido: 2\\.000,00\n$"
+    deducoes --imposto 6 --base 10.000,00 --adiciona "3||1.000" --adiciona "3||200" --adiciona "0|Ferramentas|10%" --adiciona "0|Pedágio|8000")
+run(0 "^Base: 500,00\n1\\. \\(sem tipo\\) \\| B \\| 20,00 = 20,00\nTotal deduzido: 20,00\n$"
+    deducoes --imposto 5 --base 500 --adiciona "0|A|10" --adiciona "0|B|20" --remove 1)
+run(1 "^Cancelado\\.\n$" deducoes --base 1 --cancela)
+run(2 "a base é um valor positivo" deducoes --base -5)
+run(2 "--adiciona pede" deducoes --base 5 --adiciona "9|x|1")
 run(0 "habilitada: não\nPasso 1 de 10: 10%\n.*Passo 9 de 10: 90%\nPasso 10 de 10: 100%\nJanela principal habilitada: sim\n$" progresso)
 run(0 "Passo 2 de 3: 80%\nPasso 3 de 3: 20%\n" progresso --passos 3 --passo 40)
 run(2 "o passo é de 1 a 100" progresso --passo 0)
@@ -185,6 +193,27 @@ run(0 "Maximiza:\nJanela: \\(-4, -4\\) - \\(1924, 1044\\), 1928 x 1048, maximiza
 run(0 "^Posição guardada: 2,3,-1,-1,-1,-1,0,0,400,300\nJanela: \\(-4, -4\\) - \\(1924, 1044\\), 1928 x 1048, maximizada\n" redimensiona)
 run(0 "Arrasto da alça até 10 x 10:\nJanela: \\(0, 0\\) - \\(338, 226\\), 338 x 226\n" redimensiona --esquece --arrasta 10x10)
 run(2 "LARGURAxALTURA" redimensiona --arrasta 4x)
+
+# The multi-selection lists: the person's steps in the order given, the messages they
+# raise and the list handed back as the grid shows it.
+run(0 "^Mensagem \\([^)]*\\): Este CFOP já está na lista\\.\nRelação de CFOPs: 2 código\\(s\\)\n  1\\.556  Compra de material para uso ou consumo  \\(filial 1\\)\n  1\\.102  Compra para comercialização  \\(filial 1\\)\n$" multi-cfop --lista 2 --adiciona 1102 --adiciona 1102)
+run(0 "1\\.102  Compra para comercialização — Curitiba  \\(filial 2\\)" multi-cfop --filial 2 --adiciona 1102)
+run(0 "^Relação de CFOPs: 2 código\\(s\\)\n  1\\.102 [^\n]*\n  1\\.202 " multi-cfop --lista 1,2,4 --remove 2)
+run(0 "^Relação de CFOPs: 3 código\\(s\\)\n" multi-cfop --lista 1,2,4 --remove 0)
+run(0 "^Relação de contas: 2 código\\(s\\)\n  2\\.1\\.01\\.002  [^\n]*\n  2\\.1\\.01\\.001  Metalúrgica" multi-fornecedor --caracteristica 4 --lista 2002 --adiciona 2.1.01)
+run(0 "^Relação de contas: 1 código\\(s\\)\n  2\\.1\\.03\\.001  Consultoria Araucária Ltda\n$" multi-fornecedor --caracteristica 4 --lista 2100,2004,2001 --remove 1)
+run(0 "^Relação de contas: 1 código\\(s\\)\n  G\\.02  Administrativo\n$" multi-fornecedor --tipo G --adiciona G.02)
+run(1 "^Cancelado: a lista não mudou\\.\n$" multi-fornecedor --tipo G --adiciona G.02 --cancela)
+run(2 "o tipo é C" multi-fornecedor --tipo X)
+run(2 "a lista é de posições" multi-cfop --lista 1,,2)
+
+# The deactivated histories: the stored list after each run, a history listed twice
+# only once (Add is disabled while it is listed), removal by line, and Cancel.
+run(0 "^Históricos desativados do número 1: 2\n  2  Devolução de mercadorias\n  5  Adiantamento a fornecedor\n$" historicos-desativados)
+run(0 "^Históricos desativados do número 1: 2\n  5  Adiantamento a fornecedor\n  4  Frete sobre compras\n$" historicos-desativados --adiciona 4 --adiciona 4 --remove 1)
+run(1 "^Cancelado: a lista não mudou\\.\nHistóricos desativados do número 1: 2\n  5 " historicos-desativados --remove 1 --cancela)
+run(0 "Histórico não encontrado.*\nHistóricos desativados do número 7: 1\n  1  Compra de mercadorias conforme nota\n$" historicos-desativados --numero 7 --adiciona 1 --adiciona 99)
+run(2 "a linha a remover" historicos-desativados --remove 0)
 
 # A new user's machine: no VRMWND_HOME, an empty HOME. The first command creates the
 # install and the company under ~/.local/share/vrmwnd and answers.

@@ -55,6 +55,7 @@
 #include "vrmwnd/suite/registros/TQZCMConsisteRetorno.h"
 #include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
 #include "vrmwnd/suite/servidor/IQZDF_Log.h"
+#include "vrmwnd/suite/servidor/IHisDel.h"
 #include "vrmwnd/suite/servidor/ordem_compra.h"
 #include "vrmwnd/suite/relatorios/relatorios.h"
 #include "vrmwnd/suite/relatorios/CChamaVisualizadorRel.h"

@@ -42,6 +42,41 @@ int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem) {
   return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
+int CListCtrl::InsertItem(const LVITEM* pItem) {
+  return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(pItem)));
+}
+
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                          LPARAM lParam) {
+  LVITEMA item{};
+  item.mask = nMask;
+  item.iItem = nItem;
+  item.pszText = const_cast<char*>(lpszItem);
+  item.state = nState;
+  item.stateMask = nStateMask;
+  item.iImage = nImage;
+  item.lParam = lParam;
+  return InsertItem(&item);
+}
+
+BOOL CListCtrl::DeleteItem(int nItem) {
+  return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem)));
+}
+
+DWORD_PTR CListCtrl::GetItemData(int nItem) const {
+  LVITEMA item{};
+  item.mask = LVIF_PARAM;
+  item.iItem = nItem;
+  SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return static_cast<DWORD_PTR>(item.lParam);
+}
+
+int CListCtrl::GetSelectionMark() const { return static_cast<int>(SendMessage(LVM_GETSELECTIONMARK)); }
+
+int CListCtrl::SetSelectionMark(int iIndex) {
+  return static_cast<int>(SendMessage(LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(iIndex)));
+}
+
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText) {
   LVITEMA item{};
   item.iSubItem = nSubItem;

@@ -3,7 +3,9 @@
 // as LVN_ITEMCHANGED; a click selects the item under the mouse and sends NM_CLICK,
 // a double click sends NM_DBLCLK; each key first reaches the parent as LVN_KEYDOWN,
 // then Up, Down, Home and End move the focus and the selection. Programmatic
-// changes (LVM_SETITEMSTATE) notify too, as on Windows.
+// changes (LVM_SETITEMSTATE) notify too, as on Windows. The selection mark is the
+// item the user last selected (click or key) or the one LVM_SETSELECTIONMARK set;
+// deleting items keeps it on the same item, or -1 when that item goes.
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -30,6 +32,7 @@ struct ListViewState : ControlState {
   std::vector<ListColumn> columns;
   std::vector<ListItem> items;
   DWORD extended_style = 0;
+  int mark = -1;
 };
 
 template <class T>
@@ -43,6 +46,13 @@ void send_notify(HWND hwnd, T& info, UINT code) {
 }
 
 bool valid_item(const ListViewState& st, int item) { return item >= 0 && item < static_cast<int>(st.items.size()); }
+
+void copy_text(const CString& text, char* buffer, int size) {
+  if (buffer == nullptr || size <= 0) return;
+  const std::size_t n = std::min<std::size_t>(std::strlen(text.GetString()), static_cast<std::size_t>(size - 1));
+  std::memcpy(buffer, text.GetString(), n);
+  buffer[n] = '\0';
+}
 
 // Sets (state & mask) on one item and notifies when it changed.
 void set_state(HWND hwnd, int item, UINT state, UINT mask) {
@@ -66,9 +76,33 @@ void set_state(HWND hwnd, int item, UINT state, UINT mask) {
 void select_only(HWND hwnd, int item) {
   auto* st = control_state<ListViewState>(hwnd);
   if (st == nullptr || !valid_item(*st, item)) return;
+  st->mark = item;
   for (int i = 0; i < static_cast<int>(st->items.size()); ++i)
     if (i != item) set_state(hwnd, i, 0, LVIS_SELECTED | LVIS_FOCUSED);
   set_state(hwnd, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+// LVM_GETITEM: the parts of the item that the mask asks for.
+LRESULT get_item(const ListViewState& st, LVITEMA* item) {
+  if (item == nullptr || !valid_item(st, item->iItem)) return FALSE;
+  const ListItem& it = st.items[item->iItem];
+  if (item->mask & LVIF_PARAM) item->lParam = it.param;
+  if (item->mask & LVIF_STATE) item->state = it.state & item->stateMask;
+  if (item->mask & LVIF_TEXT) {
+    const bool has = item->iSubItem >= 0 && item->iSubItem < static_cast<int>(it.texts.size());
+    copy_text(has ? it.texts[item->iSubItem] : CString(), item->pszText, item->cchTextMax);
+  }
+  return TRUE;
+}
+
+LRESULT delete_item(ListViewState& st, int index) {
+  if (!valid_item(st, index)) return FALSE;
+  st.items.erase(st.items.begin() + index);
+  if (st.mark == index)
+    st.mark = -1;
+  else if (st.mark > index)
+    --st.mark;
+  return TRUE;
 }
 
 int item_at(const ListViewState& st, int y) {
@@ -83,13 +117,6 @@ int next_item(const ListViewState& st, int start, UINT flags) {
     if ((st.items[i].state & wanted) == wanted) return i;
   }
   return -1;
-}
-
-void copy_text(const CString& text, char* buffer, int size) {
-  if (buffer == nullptr || size <= 0) return;
-  const std::size_t n = std::min<std::size_t>(std::strlen(text.GetString()), static_cast<std::size_t>(size - 1));
-  std::memcpy(buffer, text.GetString(), n);
-  buffer[n] = '\0';
 }
 
 LRESULT insert_item(ListViewState& st, const LVITEMA* item) {
@@ -230,13 +257,18 @@ LRESULT listview_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
       return TRUE;
     }
     case LVM_INSERTITEMA: return insert_item(*st, reinterpret_cast<const LVITEMA*>(lparam));
-    case LVM_DELETEITEM: {
-      const int index = static_cast<int>(wparam);
-      if (!valid_item(*st, index)) return FALSE;
-      st->items.erase(st->items.begin() + index);
+    case LVM_GETITEMA: return get_item(*st, reinterpret_cast<LVITEMA*>(lparam));
+    case LVM_DELETEITEM: return delete_item(*st, static_cast<int>(wparam));
+    case LVM_DELETEALLITEMS:
+      st->items.clear();
+      st->mark = -1;
       return TRUE;
+    case LVM_GETSELECTIONMARK: return st->mark;
+    case LVM_SETSELECTIONMARK: {
+      const int previous = st->mark;
+      st->mark = static_cast<int>(lparam);
+      return previous;
     }
-    case LVM_DELETEALLITEMS: st->items.clear(); return TRUE;
     case LVM_GETNEXTITEM:
       return next_item(*st, static_cast<int>(static_cast<LONG_PTR>(wparam)), static_cast<UINT>(lparam));
     case LVM_HITTEST: {

@@ -135,11 +135,19 @@ void PostQuitMessage(int exit_code) {
 namespace vrmwnd::platform::detail {
 namespace {
 
+bool is_mouse_message(UINT message) {
+  return (message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL) || message == WM_NCLBUTTONDOWN;
+}
+
 BOOL peek(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max, UINT remove) {
   auto& q = queue();
   if (detail::take(q.posted, msg, hwnd, filter_min, filter_max, remove)) return TRUE;
   // Input is taken in order; keyboard input goes to the window that has the focus
-  // when it leaves the queue.
+  // when it leaves the queue. A disabled window gets no mouse input: a click on it
+  // is lost, as on Windows.
+  while (!q.input.empty() && is_mouse_message(q.input.front().message) && q.input.front().hwnd != nullptr &&
+         IsWindow(q.input.front().hwnd) && !IsWindowEnabled(q.input.front().hwnd) && (remove & PM_REMOVE))
+    q.input.pop_front();
   if (!q.input.empty()) {
     MSG& next = q.input.front();
     if (next.hwnd == nullptr) next.hwnd = q.focus ? q.focus : GetModalWindow();

@@ -81,6 +81,11 @@ bool CBaseEditExDF::ValidaValor() {
 
 void CBaseEditExDF::FazConsulta() {
   if (!m_bInicializado) return;
+  if (m_pfnTelaMultipla != nullptr) {
+    m_pfnTelaMultipla(this, m_lParametroTelaMultipla);
+    SetStaticText();
+    return;
+  }
   CConsulta consulta(GetParent());
   consulta.SetAcaoF6([this] { ChamaTelaCadastro(); });
   try {

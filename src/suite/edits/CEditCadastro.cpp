@@ -68,7 +68,7 @@ bool CEditCadastro::Existe(CString* pstrTexto) {
   HRESULT hr = QZ_E_SEM_CONEXAO;
   if (m_pBanco) hr = vrmsuite::BuscaCadastro(*m_pBanco, m_descricao, m_filtro, pstrTexto->GetString(), chaves, strErro);
   if (hr == S_OK && chaves.size() == 1)
-    hr = vrmsuite::LeCadastro(*m_pBanco, m_descricao, nullptr, chaves[0], linha, strErro);
+    hr = vrmsuite::LeCadastro(*m_pBanco, m_descricao, &SoPlano(), chaves[0], linha, strErro);
   if (hr != S_OK) {
     QZVerificaHR(hr, eQZFalhaSeNaoZero, this, "CEditCadastro::Existe", kFonte, __LINE__, strErro.c_str());
     throw CQZExceptionEx(hr, kLocalExiste, kFonteMensagens, GetEmpresaProfiler(), kFonte, __LINE__, QZ_COMPILACAO);
@@ -157,8 +157,8 @@ void CEditCadastro::F4(long lDono, unsigned short nPedido, long lChave, unsigned
   std::string strErro;
   HRESULT hr = QZ_E_SEM_CONEXAO;
   if (pEdit->m_pBanco)
-    hr =
-        vrmsuite::LeCadastro(*pEdit->m_pBanco, pEdit->m_descricao, nullptr, static_cast<DWORD>(lChave), linha, strErro);
+    hr = vrmsuite::LeCadastro(*pEdit->m_pBanco, pEdit->m_descricao, &pEdit->SoPlano(), static_cast<DWORD>(lChave),
+                              linha, strErro);
   if (hr != S_OK) {
     linha = vrmsuite::TLinhaCadastro{};
     QZTrataErro2(hr, kLocalLinha, kFonteMensagens, pEdit->GetEmpresaProfiler(), kFonte, __LINE__, QZ_COMPILACAO, false,

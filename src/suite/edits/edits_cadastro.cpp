@@ -48,7 +48,9 @@ const TDescricaoCadastro kConta{"conta",
                                 "Descrição",
                                 6103,
                                 "DF",
-                                32};
+                                32,
+                                nullptr,
+                                "byGerencial = 1"};
 const TDescricaoCadastro kContaComGerencial{"conta-gerencial",
                                             "conta",
                                             "lPonteiro",
@@ -408,7 +410,8 @@ int CPedeContaEx::GetPosicoes(CArray<unsigned long>* pPosicoes) {
   }
   std::vector<DWORD> chaves;
   std::string strErro;
-  if (!Banco() || vrmsuite::SubordinadasCadastro(*Banco(), m_descricao, GetText().GetString(), chaves, strErro) != S_OK)
+  if (!Banco() || vrmsuite::SubordinadasCadastro(*Banco(), m_descricao, GetText().GetString(), chaves, strErro,
+                                                 m_filtro.bGerencial) != S_OK)
     return -1;
   for (DWORD l : chaves) pPosicoes->Add(l);
   return static_cast<int>(chaves.size());

@@ -2,25 +2,12 @@
 // período pelo servidor mestre do módulo.
 #include "vrmwnd/suite/regras/CControleOrcamentario.h"
 
-#include <cstdio>
 #include <string>
 
+#include "servidor/leitura_comum.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/suite/servidor/ordem_compra.h"
 #include "vrmwnd/suite/servidor/resultados.h"
-
-namespace {
-
-// 1º/12/2018 -> "2018-12-01", como o banco guarda as datas.
-std::string DataDoBanco(REG_QZDMA dma) {
-  int nDia = 0, nMes = 0, nAno = 0;
-  QZDMAParaData(dma, &nDia, &nMes, &nAno);
-  char sz[16];
-  std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", nAno, nMes, nDia);
-  return sz;
-}
-
-}  // namespace
 
 HRESULT CControleOrcamentario::Inicializa(const char* szEmpresa, long lUsuario, long lSessao) {
   const HRESULT hr = CQZInicializador::Inicializa(szEmpresa, lUsuario, lSessao);
@@ -36,8 +23,8 @@ HRESULT CControleOrcamentario::VerificaOrcamentoPorDados(unsigned short iFilial,
   filtro.iFilial = iFilial;
   filtro.lClassificacao = gerencial.GetPonteiroPlanoEmpresarial();
   filtro.lGerencial = gerencial.GetPonteiroPlanoGerencial();
-  filtro.strInicio = DataDoBanco(dmaInicial);
-  filtro.strFim = DataDoBanco(dmaFinal);
+  filtro.strInicio = vrmsuite::DataDoBanco(dmaInicial);
+  filtro.strFim = vrmsuite::DataDoBanco(dmaFinal);
   std::vector<vrmsuite::TContaControleOrcamento> contas;
   const HRESULT hr = vrmsuite::LeControleOrcamento(*GetUsaServidor(), m_ppICMMestre, filtro, contas);
   if (hr != S_OK) return hr;

@@ -1,11 +1,28 @@
 // A base das regras: a regra de local da entrada em estoque, a leitura das
-// configurações mestras e o lançamento das falhas de leitura.
+// configurações mestras, o lançamento das falhas de leitura e as regras gerenciais
+// sobre as mesmas interfaces.
 #include "vrmwnd/suite/regras/CTrataDadosBase.h"
 
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/suite/registros/TCMREQualEntradaEstoque.h"
+#include "vrmwnd/suite/regras/CTrataDadosGerencial.h"
+
+CTrataDadosBase::CTrataDadosBase(CQZTimer* pTimer, const IQZDF_Profiler* pContexto)
+    : CServidoresCompartilhados(pTimer), m_pContexto(pContexto) {}
+
+CTrataDadosBase::~CTrataDadosBase() = default;
+
+CTrataDadosGerencial& CTrataDadosBase::GetTrataDadosGerencial() {
+  if (!m_pTrataDadosGerencial) {
+    m_pTrataDadosGerencial = std::make_unique<CTrataDadosGerencial>(GetTimer(), m_pContexto);
+    // Lê pelas interfaces deste objeto: ligado ou não, é o mesmo banco.
+    m_pTrataDadosGerencial->m_ppIPlano = m_ppIPlano;
+  }
+  m_pTrataDadosGerencial->SetContextoProfiler(m_pContexto);
+  return *m_pTrataDadosGerencial;
+}
 
 TCMREQualEntradaEstoque CTrataDadosBase::GetLocalEntradaEstoqueObrigatorio(BYTE byTipo, BYTE byTipoOperacao,
                                                                            WORD iLocal, ULONG lMovimentoOrigem) {

@@ -2,7 +2,6 @@
 // plano de contas.
 #include "vrmwnd/suite/regras/CTrataDadosGerencial.h"
 
-#include <cstdio>
 #include <string>
 
 #include "servidor/leitura_comum.h"
@@ -12,15 +11,6 @@ namespace {
 
 constexpr long kLocalRelacionamentos = 731101;
 constexpr const char* kFonte = "CTrataDadosGerencial";
-
-// "AAAA-MM-DD" do dia dma, como o banco guarda as vigências.
-std::string DataIso(REG_QZDMA dma) {
-  int nDia = 0, nMes = 0, nAno = 0;
-  QZDMAParaData(dma, &nDia, &nMes, &nAno);
-  char sz[16];
-  std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", nAno, nMes, nDia);
-  return sz;
-}
 
 // Por conta gerencial, a relação da própria filial vem antes da de todas as filiais.
 constexpr const char* kSqlRelacoes =
@@ -38,7 +28,7 @@ HRESULT LeRelacoes(CUsaServidor& usa, IQZServidor** ppIPlano, long lPlanoEmpresa
     return usa.Falha(E_INVALIDARG, "data " + std::to_string(dma) + " inválida para as relações gerenciais");
   vrmsuite::CComando comando((*ppIPlano)->GetBanco(), kSqlRelacoes);
   if (!comando.Preparado()) return usa.Falha(QZ_E_BANCO_DE_DADOS, comando.Erro());
-  const std::string strData = DataIso(dma);
+  const std::string strData = vrmsuite::DataDoBanco(dma);
   comando.Liga(1, static_cast<long long>(lPlanoEmpresarial)).Liga(2, strData.c_str()).Liga(3, iFilialFiltro);
   while (comando.Proxima()) {
     sqlite3_stmt* p = comando.Bruto();

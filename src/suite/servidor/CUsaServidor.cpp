@@ -3,6 +3,8 @@
 // caminho comum de entrada de toda leitura.
 #include "leitura_comum.h"
 
+#include <cstdio>
+
 #include "vrmwnd/base/T_Lista.h"
 #include "vrmwnd/suite/leiautes/REG_CM_CFGALERTAPS.h"
 #include "vrmwnd/suite/leiautes/REG_ES_LOTEPS.h"
@@ -17,6 +19,14 @@
 #include "vrmwnd/suite/leiautes/tagREG_CADDOCPS.h"
 
 namespace vrmsuite {
+
+std::string DataDoBanco(REG_QZDMA dma) {
+  int nDia = 0, nMes = 0, nAno = 0;
+  QZDMAParaData(dma, &nDia, &nMes, &nAno);
+  char sz[16];
+  std::snprintf(sz, sizeof sz, "%04d-%02d-%02d", nAno, nMes, nDia);
+  return sz;
+}
 
 HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI, IQZServidor::ETipo eTipo) {
   usa.LimpaErro();

@@ -49,7 +49,8 @@ constexpr const char* kTabelasNovas[] = {"conta_relacao_gerencial",
                                          "tipo_periodo",
                                          "vencimento",
                                          "estado",
-                                         "oc_rateio"};
+                                         "oc_rateio",
+                                         "historico_desativado"};
 
 // Mesmas definições de data/schema.sql.
 constexpr TColunaNova kColunasNovas[] = {

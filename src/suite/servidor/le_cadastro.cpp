@@ -16,9 +16,11 @@ using TParametro = std::variant<long long, std::string>;
 
 class CConsultaMontada {
  public:
-  CConsultaMontada(const TDescricaoCadastro& d, const char* szColunas) {
+  // bGerencial troca a condição fixa pela do plano gerencial, quando o cadastro a tem.
+  CConsultaMontada(const TDescricaoCadastro& d, const char* szColunas, bool bGerencial = false) {
     m_strSql = std::string("SELECT ") + szColunas + " FROM " + d.szTabela + " WHERE 1";
-    if (d.szCondicao) m_strSql += std::string(" AND (") + d.szCondicao + ")";
+    const char* szCondicao = bGerencial && d.szCondicaoGerencial ? d.szCondicaoGerencial : d.szCondicao;
+    if (szCondicao) m_strSql += std::string(" AND (") + szCondicao + ")";
   }
   void Filtra(const TDescricaoCadastro& d, const TFiltroCadastro& f) {
     if (d.szColunaFilial && f.iFilial != 0) Condicao(d.szColunaFilial, " IN (0, ?)", f.iFilial);
@@ -90,7 +92,7 @@ HRESULT BuscaCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const
                       const char* szCodigo, std::vector<DWORD>& chaves, std::string& strErro) {
   chaves.clear();
   if (HRESULT hr = Programada("Cadastro::Busca", d, strErro); hr != S_OK) return hr;
-  CConsultaMontada consulta(d, d.szColunaChave);
+  CConsultaMontada consulta(d, d.szColunaChave, filtro.bGerencial);
   if (szCodigo) consulta.Condicao(d.szColunaCodigo, " = ?", std::string(szCodigo));
   consulta.Filtra(d, filtro);
   consulta.Ordena(d.szColunaCodigo);
@@ -104,7 +106,7 @@ HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const TF
   const std::string strColunas = std::string(d.szColunaChave) + ", " + d.szColunaCodigo + ", " + d.szColunaDescricao +
                                  ", " + (d.szColunaTipo ? d.szColunaTipo : "''") + ", " +
                                  (d.szColunaNumero ? d.szColunaNumero : "0");
-  CConsultaMontada consulta(d, strColunas.c_str());
+  CConsultaMontada consulta(d, strColunas.c_str(), pFiltro && pFiltro->bGerencial);
   consulta.Condicao(d.szColunaChave, " = ?", static_cast<long long>(lChave));
   if (pFiltro) consulta.Filtra(d, *pFiltro);
   CComando comando(banco, consulta.Sql().c_str());
@@ -129,11 +131,11 @@ HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const TF
 }
 
 HRESULT SubordinadasCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& d, const std::string& strCodigoPai,
-                             std::vector<DWORD>& chaves, std::string& strErro) {
+                             std::vector<DWORD>& chaves, std::string& strErro, bool bGerencial) {
   chaves.clear();
   if (HRESULT hr = Programada("Cadastro::Busca", d, strErro); hr != S_OK) return hr;
   if (d.szColunaTipo == nullptr) return S_OK;
-  CConsultaMontada consulta(d, d.szColunaChave);
+  CConsultaMontada consulta(d, d.szColunaChave, bGerencial);
   consulta.Condicao("substr(", "", std::string(strCodigoPai + "."),
                     std::string(d.szColunaCodigo) + ", 1, " + std::to_string(Caracteres(strCodigoPai) + 1) + ") = ?");
   consulta.Condicao(d.szColunaTipo, " = ?", std::string("A"));

@@ -28,8 +28,10 @@ HRESULT BuscaCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& descrica
 HRESULT LeCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& descricao, const TFiltroCadastro* pFiltro,
                    DWORD lChave, TLinhaCadastro& linha, std::string& strErro);
 // As chaves das linhas de tipo 'A' cujo código começa pelo código dado seguido de
-// ".", em ordem de código (as analíticas debaixo de uma sintética).
+// ".", em ordem de código (as analíticas debaixo de uma sintética), no plano gerencial
+// com bGerencial.
 HRESULT SubordinadasCadastro(CQZBancoEmpresa& banco, const TDescricaoCadastro& descricao,
-                             const std::string& strCodigoPai, std::vector<DWORD>& chaves, std::string& strErro);
+                             const std::string& strCodigoPai, std::vector<DWORD>& chaves, std::string& strErro,
+                             bool bGerencial = false);
 
 }  // namespace vrmsuite

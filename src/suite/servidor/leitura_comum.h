@@ -10,6 +10,9 @@
 
 namespace vrmsuite {
 
+// O dia dma como o banco guarda as datas: 1º/12/2018 -> "2018-12-01".
+std::string DataDoBanco(REG_QZDMA dma);
+
 // 0 quando a leitura pode seguir; senão o código, com o motivo guardado em usa.
 HRESULT EntradaLeitura(CUsaServidor& usa, const char* szLeitura, IQZServidor** ppI, IQZServidor::ETipo eTipo);
 

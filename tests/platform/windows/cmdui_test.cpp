@@ -36,13 +36,16 @@ class CDlgAtualiza : public CDialog {
   }
   std::vector<std::string> m_teclas;
   int m_nAtualizacoes = 0;
+  int m_nAdicionados = 0;
 
  protected:
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
     for (int id : {IDC_LISTA, IDC_OUTRA}) {
-      CListCtrl* pLista = static_cast<CListCtrl*>(GetDlgItem(id));
-      ::SendMessageA(pLista->m_hWnd, LVM_INSERTCOLUMNA, 0, 0);
+      LVCOLUMNA coluna{};
+      coluna.mask = LVCF_WIDTH;
+      coluna.cx = 100;
+      ::SendMessageA(::GetDlgItem(m_hWnd, id), LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&coluna));
     }
     return TRUE;
   }
@@ -60,7 +63,7 @@ class CDlgAtualiza : public CDialog {
     m_teclas.push_back(std::to_string(reinterpret_cast<NMLVKEYDOWN*>(pHdr)->wVKey));
     *pResult = 0;
   }
-  void OnAdicionar() {}
+  void OnAdicionar() { ++m_nAdicionados; }
 
  private:
   BOOL m_bDesabilitaSemTratador;
@@ -84,14 +87,18 @@ TEST(CCmdUITest, BotaoSegueOTextoAntesDeCadaAcaoDaPessoa) {
   auto olha = [&](HWND h) { habilitado.push_back(Habilitado(h, IDC_ADICIONAR)); };
   usuario.QuandoAbrir("Atualizações")
       .Confere(olha)
+      .Clica(IDC_ADICIONAR)  // desabilitado: o clique se perde
       .Digita(IDC_TEXTO, "a")
       .Confere(olha)
+      .Clica(IDC_ADICIONAR)
+      .Clica(IDC_TEXTO)
       .Tecla(VK_BACK)
       .Confere(olha)
       .Tecla(VK_ESCAPE);
   CDlgAtualiza dlg(FALSE);
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
   EXPECT_EQ(habilitado, (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(dlg.m_nAdicionados, 1) << "só o clique no botão habilitado";
   EXPECT_GE(dlg.m_nAtualizacoes, 3);
 }
 

@@ -1,6 +1,7 @@
 // A lista (SysListView32) em modo relatório: colunas e textos por programa, e as
 // notificações WM_NOTIFY que o pai recebe quando a pessoa clica, dá duplo clique ou
-// anda com as setas, na ordem do Windows.
+// anda com as setas, na ordem do Windows; os itens com máscara, dado e estado, e a
+// marca de seleção que segue a escolha da pessoa e as exclusões.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -114,6 +115,54 @@ TEST_F(ListViewTest, PessoaNotificaOPaiNaOrdemDoWindows) {
     CUsuarioRoteirizado::ProcessaFila();
     EXPECT_THAT(m_pai.m_recebidas, ElementsAreArray(c.esperadas));
     EXPECT_EQ(m_lista.GetNextItem(-1, LVNI_SELECTED), c.nSelecionada);
+  }
+}
+
+TEST_F(ListViewTest, ItemComMascaraGuardaDadoEEstadoPedidos) {
+  const int n = m_lista.InsertItem(LVIF_TEXT | LVIF_PARAM | LVIF_STATE, 99, "C9", LVIS_STATEIMAGEMASK,
+                                   LVIS_STATEIMAGEMASK, 0, 1234);
+  EXPECT_EQ(n, 3) << "depois do último vai ao fim";
+  EXPECT_EQ(m_lista.GetItemData(3), 1234u);
+  EXPECT_EQ(m_lista.GetItemState(3, 0xFFFFFFFFu), LVIS_STATEIMAGEMASK);
+  EXPECT_EQ(m_lista.GetItemText(3, 0), "C9");
+  EXPECT_EQ(m_lista.GetItemData(0), 0u) << "sem LVIF_PARAM o dado é 0";
+  EXPECT_EQ(m_lista.GetItemData(7), 0u) << "item que não existe";
+  LVITEM semParam{};
+  semParam.mask = LVIF_TEXT;
+  semParam.iItem = 1;
+  semParam.pszText = const_cast<char*>("Cx");
+  semParam.lParam = 55;
+  EXPECT_EQ(m_lista.InsertItem(&semParam), 1);
+  EXPECT_EQ(m_lista.GetItemData(1), 0u) << "o lParam só vale com LVIF_PARAM";
+  EXPECT_EQ(m_lista.GetItemText(2, 0), "C1") << "os de baixo descem";
+  EXPECT_TRUE(m_pai.m_recebidas.empty()) << "inserir não notifica";
+}
+
+TEST_F(ListViewTest, MarcaDeSelecaoSegueAPessoaEAsExclusoes) {
+  struct Caso {
+    const char* szCaso;
+    std::function<void()> acao;
+    int nMarca;
+    int nItens;
+  };
+  const Caso kCasos[] = {
+      {"lista nova não tem marca", [] {}, -1, 3},
+      {"seleção por programa não marca", [&] { m_lista.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED); }, -1, 3},
+      {"clique marca", [&] { InputClick(m_lista.m_hWnd, 5, YDaLinha(2)); }, 2, 3},
+      {"seta para cima leva a marca", [&] { InputKey(VK_UP); }, 1, 3},
+      {"excluir acima desce a marca um", [&] { EXPECT_TRUE(m_lista.DeleteItem(0)); }, 0, 2},
+      {"excluir abaixo não a muda", [&] { EXPECT_TRUE(m_lista.DeleteItem(1)); }, 0, 1},
+      {"excluir o que não existe", [&] { EXPECT_FALSE(m_lista.DeleteItem(5)); }, 0, 1},
+      {"marca por programa", [&] { EXPECT_EQ(m_lista.SetSelectionMark(-1), 0); }, -1, 1},
+      {"marca de volta", [&] { EXPECT_EQ(m_lista.SetSelectionMark(0), -1); }, 0, 1},
+      {"excluir o marcado tira a marca", [&] { EXPECT_TRUE(m_lista.DeleteItem(0)); }, -1, 0},
+  };
+  for (const Caso& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    c.acao();
+    CUsuarioRoteirizado::ProcessaFila();
+    EXPECT_EQ(m_lista.GetSelectionMark(), c.nMarca);
+    EXPECT_EQ(m_lista.GetItemCount(), c.nItens);
   }
 }
 

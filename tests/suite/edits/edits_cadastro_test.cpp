@@ -89,7 +89,7 @@ TEST_F(EditsCadastroTest, CodigoDescricaoMensagemELista) {
        "Tributada e com cobrança do ICMS por substituição", 10, "99", "Situação tributária não encontrada.",
        "Relação de Situações Tributárias", 4, 2, 101, "101"},
       {"documento", [] { return std::make_unique<CCadastroDocumentoEdit>(); }, "NFS", "Nota fiscal de serviço", 2,
-       "REC", "Tipo de documento não encontrado ou não usado na entrada.", "Relação de Tipos de Documento", 2, 0, 1,
+       "REC", "Tipo de documento não encontrado ou não usado na entrada.", "Relação de Tipos de Documento", 4, 0, 1,
        "NFE"},
       {"usuário", [] { return std::make_unique<CUsuarioEdit>(); }, "mcosta", "Marina Costa", 4, "rvieira",
        "Usuário não encontrado ou desativado.", "Relação de Usuários", 3, 1, 7, "jpedroso"},

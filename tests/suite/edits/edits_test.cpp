@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "janelas_teste.h"
+#include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/suite.h"
 
 namespace {
@@ -58,6 +59,49 @@ TEST_F(EditsTest, ValorAceitaSoDinheiroBrasileiro) {
     SetFocus(nullptr);
     EXPECT_EQ(Texto(edit), c.szAoSair);
   }
+}
+
+TEST_F(EditsTest, ValorComPercentualEDigitosInteiros) {
+  struct Caso {
+    const char* szCaso;
+    bool bAlternaModo;
+    int nDigitos;
+    const char* szDigitado;
+    const char* szTexto;
+    int nModo;
+    LONGLONG nBruto;
+    const char* szAoSair;
+  };
+  constexpr Caso kCasos[] = {
+      {"\"%\" passa a percentual", true, 0, "12,5%", "12,5%", 1, 125'000, "12,50%"},
+      {"\"%\" de novo volta a valor", true, 0, "12%5%", "125", 0, 1'250'000, "125,00"},
+      {"o número segue antes do \"%\"", true, 0, "7%3", "73%", 1, 730'000, "73,00%"},
+      {"sem a opção o \"%\" não entra", false, 0, "12%", "12", 0, 120'000, "12,00"},
+      {"oito dígitos inteiros", false, 8, "123456789,12", "12345678,12", 0, 123'456'781'200, "12.345.678,12"},
+      {"o limite não pega as casas", false, 2, "99,99", "99,99", 0, 999'900, "99,99"},
+  };
+  int nId = 150;
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    CQZEditValor edit;
+    edit.SetOpcao(c.bAlternaModo ? 1 : 0, 0, 0);
+    edit.SetDigitosInteiros(c.nDigitos);
+    Cria(edit, ++nId);
+    m_usuario.Digita(edit, c.szDigitado);
+    EXPECT_EQ(Texto(edit), c.szTexto);
+    EXPECT_EQ(edit.GetModo(), c.nModo);
+    EXPECT_EQ(edit.GetValor().int64, c.nBruto);
+    SetFocus(nullptr);
+    EXPECT_EQ(Texto(edit), c.szAoSair);
+  }
+  // Por programa: o modo muda e o texto é reescrito no modo novo.
+  CQZEditValor edit;
+  Cria(edit, ++nId);
+  edit.SetValor(CyDeBruto(50'000));
+  edit.SetModo(1, 1, 0);
+  EXPECT_EQ(Texto(edit), "5,00%");
+  edit.SetModo(0, 1, 0);
+  EXPECT_EQ(Texto(edit), "5,00");
 }
 
 TEST_F(EditsTest, MascaraAceitaSoOQueCadaPosicaoPermite) {

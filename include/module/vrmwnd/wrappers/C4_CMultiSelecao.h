@@ -1,7 +1,8 @@
 // Os edits de seleção múltipla exportados: C4_CMultiCFOPEx (naturezas de operação,
 // chaves de 16 bits) e C4_CMultiPedeContaEx (contas, chaves de 32 bits). Uma chave só
 // é a posição comum do edit; nenhuma ou várias ficam guardadas na lista, o edit fica
-// vazio e, com duas ou mais, desabilitado com "Várias" no static.
+// vazio e, com duas ou mais, desabilitado com "Várias" no static. F2 e o botão de
+// consulta abrem o diálogo de seleção múltipla (CriaTela) no lugar da lista.
 #pragma once
 
 #include "vrmwnd/base/T_Lista.h"
@@ -52,6 +53,19 @@ class C4_CMultiSelecao : public TBase {
   T_Lista<TChave> m_lista;
 };
 
-class VRMWND_API C4_CMultiCFOPEx : public C4_CMultiSelecao<C4_CNaturezaEdit, unsigned short> {};
+class VRMWND_API C4_CMultiCFOPEx : public C4_CMultiSelecao<C4_CNaturezaEdit, unsigned short> {
+ public:
+  C4_CMultiCFOPEx() { EnableConsultaMultipla(&CriaTela); }
+  // Abre a relação de CFOPs com a filial e a lista do edit (pEdit, um C4_CMultiCFOPEx)
+  // e, no OK, põe nele a lista montada. Devolve IDOK ou IDCANCEL (IDCANCEL também
+  // para outro edit).
+  static long CriaTela(CBaseEditExDF* pEdit, long lReservado);
+};
 
-class VRMWND_API C4_CMultiPedeContaEx : public C4_CMultiSelecao<C4_CPedeContaEx, unsigned long> {};
+class VRMWND_API C4_CMultiPedeContaEx : public C4_CMultiSelecao<C4_CPedeContaEx, unsigned long> {
+ public:
+  C4_CMultiPedeContaEx() { EnableConsultaMultipla(&CriaTela); }
+  // Abre a relação de contas com o plano, a característica, as letras de tipo e a
+  // lista do edit e, no OK, põe nele a lista montada. IDOK ou IDCANCEL.
+  static long CriaTela(CBaseEditExDF* pEdit, long lReservado);
+};

@@ -16,6 +16,18 @@ class VRMWND_PLATFORM_API CListCtrl : public CWnd {
   BOOL GetColumn(int nCol, CString& strHeading, int& nWidth, int& nFormat) const;
   int GetColumnWidth(int nCol) const;
   int InsertItem(int nItem, LPCTSTR lpszItem);
+  // The item as the mask describes it (LVIF_TEXT, LVIF_STATE, LVIF_PARAM); its
+  // position, or -1.
+  int InsertItem(const LVITEM* pItem);
+  int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
+  // Deletes the item (FALSE when there is none); the others move up.
+  BOOL DeleteItem(int nItem);
+  // The item's lParam, 0 for no item.
+  DWORD_PTR GetItemData(int nItem) const;
+  // The item the user last selected, or the one SetSelectionMark set; -1 for none.
+  int GetSelectionMark() const;
+  // Returns the previous mark; the selection itself does not change.
+  int SetSelectionMark(int iIndex);
   BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
   CString GetItemText(int nItem, int nSubItem) const;
   BOOL SetItemData(int nItem, DWORD_PTR dwData);

@@ -57,6 +57,14 @@ class VRMWND_SUITE_API CBaseEditExDF : public CQZEditDF, public CQZProfilerEmpre
   CBotaoConsulta* GetBtnConsulta() { return m_btnConsulta.m_hWnd ? &m_btnConsulta : nullptr; }
   // Habilita ou desabilita o botão de consulta (sem botão, nada).
   virtual void OnEnableBtnConsulta(BOOL bHabilita);
+  // A consulta múltipla: com uma tela dada, F2 e o botão de consulta chamam
+  // pfnTela(this, lParametro) no lugar da lista e depois refazem a descrição; nula
+  // volta à lista.
+  typedef long (*PFN_TELA_CONSULTA)(CBaseEditExDF* pEdit, long lParametro);
+  void EnableConsultaMultipla(PFN_TELA_CONSULTA pfnTela, long lParametro = 0) {
+    m_pfnTelaMultipla = pfnTela;
+    m_lParametroTelaMultipla = lParametro;
+  }
 
  protected:
   // Ganchos do derivado.
@@ -83,5 +91,7 @@ class VRMWND_SUITE_API CBaseEditExDF : public CQZEditDF, public CQZProfilerEmpre
   CString m_strCaminhoControle;
   CWnd* m_pStatic = nullptr;
   CBotaoConsulta m_btnConsulta;
+  PFN_TELA_CONSULTA m_pfnTelaMultipla = nullptr;
+  long m_lParametroTelaMultipla = 0;
   DECLARE_MESSAGE_MAP()
 };

@@ -37,6 +37,9 @@ struct TDescricaoCadastro {
   // Um número do registro que o edit devolve além da chave (o lote de um local, o
   // produto de um código de barras, a unidade de origem de uma taxa), ou nula.
   const char* szColunaNumero = nullptr;
+  // A condição fixa no lugar de szCondicao quando o edit pede o plano gerencial, ou
+  // nula (o cadastro não tem plano gerencial).
+  const char* szCondicaoGerencial = nullptr;
 };
 
 // Os filtros de um edit; valor zero (ou texto vazio) não filtra.
@@ -45,6 +48,7 @@ struct TFiltroCadastro {
   CString strTipos;  // letras de tipo aceitas ("A", "AT", …)
   int nCaracteristica = 0;
   char cProdutoServico = 0;
+  bool bGerencial = false;  // o plano gerencial no lugar do plano de contas
 };
 
 class VRMWND_SUITE_API CEditCadastro : public CBaseEditExDF {
@@ -101,9 +105,15 @@ class VRMWND_SUITE_API CEditCadastro : public CBaseEditExDF {
   BOOL OnSetFocus() { return CBaseEditExDF::OnSetFocus(); }
   BOOL OnKillFocus() { return CBaseEditExDF::OnKillFocus(); }
   vrmsuite::CQZBancoEmpresa* Banco() const { return m_pBanco.get(); }
+  // Só o plano do filtro: a leitura de uma chave já achada nos filtros.
+  const TFiltroCadastro& SoPlano() {
+    m_soPlano.bGerencial = m_filtro.bGerencial;
+    return m_soPlano;
+  }
 
   const TDescricaoCadastro& m_descricao;
   TFiltroCadastro m_filtro;
+  TFiltroCadastro m_soPlano;
   DWORD m_lChave = 0;
   CString m_strDescricao;
   char m_cTipo = 0;

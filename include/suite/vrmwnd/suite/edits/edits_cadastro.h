@@ -53,6 +53,10 @@ class VRMWND_SUITE_API CPedeContaEx : public CEditCadastro {
   CPedeContaEx();
   void SetCaracteristica(int nCaracteristica) { m_filtro.nCaracteristica = nCaracteristica; }
   void SetTiposConta(const char* szTipos) { m_filtro.strTipos = szTipos; }
+  // As contas do plano gerencial no lugar das do plano de contas (só neste edit; o
+  // que junta os dois planos não muda).
+  void SetPlanoGerencial(bool bGerencial) { m_filtro.bGerencial = bGerencial; }
+  bool GetPlanoGerencial() const { return m_filtro.bGerencial; }
   bool GetPosicao(unsigned long& lConta);
   bool SetPosicao(unsigned long lConta);
   // As contas que a escolhida representa: ela mesma quando analítica, as analíticas

@@ -1,8 +1,10 @@
 // Parcelas e condição de pagamento de um documento: a parcela (TCMParcela) e a
-// condição (TCMCondicaoPagamento) que as guarda, com a data do primeiro vencimento.
+// condição (TCMCondicaoPagamento) que as guarda, com a data do primeiro vencimento e
+// os títulos das retenções já gravados para o documento, um por imposto e parcela.
 #pragma once
 
 #include "vrmwnd/suite/exporta.h"
+#include "vrmwnd/suite/registros/TCMTituloImposto.h"
 #include "vrmwnd/suite/registros/registro_valor.h"
 
 #define QZ_PROPS_TCMParcela(P)                                 \
@@ -21,7 +23,9 @@ class TCMParcela {
   P(unsigned short, PonteiroCondicao, m_iPonteiroCondicao) \
   P(REG_QZDMA, DataPrimeiroVencimento, m_dmaPrimeiroVencimento)
 
-#define QZ_LISTAS_TCMCondicaoPagamento(L) L(TCMParcela, Parcela, m_listaParcela)
+#define QZ_LISTAS_TCMCondicaoPagamento(L) \
+  L(TCMParcela, Parcela, m_listaParcela)  \
+  L(TCMTituloImposto, Titulo, m_listaTitulo)
 
 class VRMWND_SUITE_API TCMCondicaoPagamento {
   QZ_REGISTRO_VALOR_COM_LISTAS(TCMCondicaoPagamento, QZ_PROPS_TCMCondicaoPagamento, QZ_LISTAS_TCMCondicaoPagamento)
@@ -29,4 +33,7 @@ class VRMWND_SUITE_API TCMCondicaoPagamento {
  public:
   // Soma dos valores digitados das parcelas.
   CY GetValorTotalParcelas() const;
+  // O título i como está guardado (vale enquanto a lista não mudar); índice fora da
+  // lista: CInvalidArgException.
+  const TCMTituloImposto* GetPtrTitulo(int i) const { return &m_listaTitulo.GetAt(i); }
 };

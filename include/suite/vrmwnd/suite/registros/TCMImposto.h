@@ -8,7 +8,7 @@
 #define QZ_PROPS_TCMImpostoDeducao(P)   \
   P(CY, ValorDeducao, m_cyValorDeducao) \
   P(CString, Descricao, m_strDescricao) \
-  P(unsigned char, TipoDeducao, m_byTipoDeducao)
+  P(unsigned char, Tipo, m_byTipo)
 
 class TCMImpostoDeducao {
   QZ_REGISTRO_VALOR(TCMImpostoDeducao, QZ_PROPS_TCMImpostoDeducao)

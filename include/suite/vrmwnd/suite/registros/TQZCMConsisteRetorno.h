@@ -1,6 +1,7 @@
-// Resultado de uma consistência das regras do módulo: o tipo (0 = aceito) e os
+// Resultado de uma consistência das regras do módulo: o tipo (0 = aceito), os
 // itens, cada um com o número da mensagem da suíte, o módulo dessa mensagem e um
-// texto de erro livre.
+// texto de erro livre, e valores nomeados que apontam onde está a falha
+// ("RateioTitulo": a linha do título).
 #pragma once
 
 #include "vrmwnd/base/T_Lista.h"
@@ -30,8 +31,27 @@ class TQZCMConsisteRetorno {
   int GetQuantidadeItens() const { return static_cast<int>(m_Itens.GetSize()); }
   // Índice fora dos itens levanta CInvalidArgException*.
   const TQZCMConsisteItem& GetItem(int i) const { return m_Itens.GetAt(i); }
+  // Um valor nomeado; dado de novo, substitui. O nome que não veio dá lPadrao.
+  void SetValorItem(const CString& strNome, long lValor) {
+    for (TValorNomeado& v : m_Valores)
+      if (v.strNome == strNome) {
+        v.lValor = lValor;
+        return;
+      }
+    m_Valores.Add({strNome, lValor});
+  }
+  long GetValorItem(const CString& strNome, long lPadrao = -1) const {
+    for (const TValorNomeado& v : m_Valores)
+      if (v.strNome == strNome) return v.lValor;
+    return lPadrao;
+  }
 
  private:
+  struct TValorNomeado {
+    CString strNome;
+    long lValor = 0;
+  };
   int m_nTipo = 0;
   T_Lista<TQZCMConsisteItem> m_Itens;
+  T_Lista<TValorNomeado> m_Valores;
 };

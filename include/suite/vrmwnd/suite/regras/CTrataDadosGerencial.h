@@ -8,6 +8,7 @@
 
 #include "vrmwnd/base/datas.h"
 #include "vrmwnd/suite/exporta.h"
+#include "vrmwnd/suite/registros/TCMTituloImposto.h"
 #include "vrmwnd/suite/regras/CTrataDadosBase.h"
 
 // Uma relação vigente: a conta gerencial e a parte sugerida dela no rateio, em
@@ -33,4 +34,17 @@ class VRMWND_SUITE_API CTrataDadosGerencial : public CTrataDadosBase {
   // relacionada na filial e em todas as filiais vale uma vez, com a parte da filial.
   std::vector<TRelacaoGerencial> GetRelacionamentos(long lPlanoEmpresarial, WORD iFilial, REG_QZDMA dma,
                                                     bool bSomenteDaFilial);
+
+  // Composto e lista gerencial. Um composto guarda o valor para o qual foi feito.
+  // RegraDeTresPorValor: o composto refeito para cyValor, cada linha proporcional ao
+  // seu valor, em centavos, com nArredonda 0 arredondando a metade para longe do zero
+  // (outro valor corta); as linhas somam cyValor exatamente: a sobra do
+  // arredondamento vai à linha de maior valor (a primeira delas, no empate). Linhas
+  // que somam 0 repartem cyValor em partes iguais, a sobra na última; sem linhas,
+  // só o valor muda. Uma parte que não cabe num CY deixa as linhas como estavam.
+  static TQZGerencialComposto RegraDeTresPorValor(const TQZGerencialComposto& composto, CY cyValor, int nArredonda);
+  // As linhas do composto, na ordem, como a lista que a linha de rateio guarda.
+  static T_Lista<TQZGerencial> ConverterComposto(const TQZGerencialComposto& composto);
+  // A lista guardada como composto feito para cyValor (as linhas não mudam).
+  static TQZGerencialComposto ConverterListaPorValor(const T_Lista<TQZGerencial>& lista, CY cyValor);
 };

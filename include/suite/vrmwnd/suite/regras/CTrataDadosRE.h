@@ -16,6 +16,7 @@ class TCMREEntradaEstoque;
 class TCMREImposto;
 class TCMRERateioProduto;
 class TCMRERateioServico;
+class TCMTituloImposto;
 struct TCMPosicaoProduto;
 
 // Opções de CTrataDadosRE::AtualizaValoresEx (bits).
@@ -77,6 +78,17 @@ class VRMWND_SUITE_API CTrataDadosRE : public CTrataDadosBase {
   static int GetImpostoIndice(const T_Lista<TCMREImposto>& lista, BYTE byTipo);
   // "IRRF", "PIS", "COFINS", "CSLL", "ISS Retido", "INSS" (tipos 1 a 6); outro, "".
   static CString GetNomeImposto(BYTE byTipo);
+
+  // Os títulos a pagar das retenções do registro: um por imposto retido (tipos 1 a 6,
+  // na ordem) e parcela da condição (uma só, no vencimento da entrada, sem parcelas).
+  // O retido de cada imposto (soma dos impostos dos itens de serviço) se reparte
+  // pelas parcelas na proporção dos seus valores, em centavos; a sobra do
+  // arredondamento vai à maior parcela (a primeira, no empate), e os títulos do
+  // imposto somam o retido exatamente. Cada título leva a filial, o histórico e o
+  // complemento do registro, o vencimento e o documento da parcela, o código de
+  // receita do imposto e uma linha de classificação com todo o valor na filial;
+  // cedente, tipo de documento e classificação ficam para o usuário.
+  static T_Lista<TCMTituloImposto> GeraTitulosRetencao(const TCMRERegistroEntrada& registro);
 
   // O COFINS tem situação tributária própria na filial (LeDFFilial; falha lançada).
   bool HabilitarCST_COFINS(WORD iFilial);
