@@ -10,6 +10,8 @@
 #include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/platform/afxapp.h"
 #include "vrmwnd/platform/clock.h"
+#include "vrmwnd/platform/wincursor.h"
+#include "vrmwnd/platform/winmenu.h"
 #include "vrmwnd/suite/leiautes/_RegContaPS.h"
 #include "vrmwnd/suite/mensagens/QZMens.h"
 #include "vrmwnd/suite/regras/CTrataDadosOC.h"
@@ -55,6 +57,13 @@ const DLGTEMPLATEDESC kModelo{
 [[maybe_unused]] const bool kModeloRegistrado =
     (AfxRegisterDialogTemplate(vrmwnd::InstanciaModulo(), CDlgControleOrcamentario::IDD, kModelo), true);
 
+// O menu de contexto da grade: o popup "Totalizar", que a grade completa com a
+// lista de colunas.
+[[maybe_unused]] const bool kMenuRegistrado =
+    (AfxRegisterMenuTemplate(vrmwnd::InstanciaModulo(), CDlgControleOrcamentario::IDR_MENU_GRADE,
+                             {{{MF_POPUP, 0, "Totalizar", {{MF_STRING, D::ID_TOTALIZAR, "Totalizar", {}}}}}}),
+     true);
+
 constexpr char kFonte[] = "DlgControleOrcamentario";
 
 }  // namespace
@@ -69,6 +78,9 @@ ON_BN_CLICKED(CDlgControleOrcamentario::IDC_MENSAL, &CDlgControleOrcamentario::O
 ON_BN_CLICKED(CDlgControleOrcamentario::IDC_IMPRIMIR, &CDlgControleOrcamentario::OnImprimir)
 ON_BN_CLICKED(CDlgControleOrcamentario::IDC_CONSULTAR, &CDlgControleOrcamentario::OnBnClickedCmh4Consultar)
 ON_BN_CLICKED(CDlgControleOrcamentario::IDC_LIMPAR, &CDlgControleOrcamentario::OnBnClickedCmh4Limpar)
+ON_UPDATE_COMMAND_UI_RANGE(CDlgControleOrcamentario::ID_CONFIGURAR_LISTA,
+                           CDlgControleOrcamentario::ID_CONFIGURAR_LISTA + 5,
+                           &CDlgControleOrcamentario::OnUpdateConfigurarListaOrcamento)
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -366,6 +378,7 @@ bool CDlgControleOrcamentario::ConfereFiltro() {
 
 void CDlgControleOrcamentario::Atualiza() {
   if (!ConfereFiltro()) return;
+  CWaitCursor espera;
   m_Linhas.RemoveAll();
   TQZGerencial gerencial;
   gerencial.SetPonteiroPlanoEmpresarial(static_cast<long>(m_ClasEmpresarial.GetPonteiro()));
@@ -467,6 +480,13 @@ void CDlgControleOrcamentario::OnConfigurarListaOrcamento(UINT nID) {
   MostraLinhas();
 }
 
+void CDlgControleOrcamentario::OnUpdateConfigurarListaOrcamento(CCmdUI* pCmdUI) {
+  if (m_pGrade == nullptr) return;
+  const int nIndice = static_cast<int>(pCmdUI->m_nID) - ID_CONFIGURAR_LISTA;
+  if (nIndice < m_pGrade->GetQZGrid()->GetQtdColunas())
+    pCmdUI->SetCheck(m_pGrade->GetQZGrid()->GetColunaVisivel(nIndice) ? 1 : 0);
+}
+
 BOOL CDlgControleOrcamentario::PreTranslateMessage(MSG* pMsg) {
   if (!m_Enter.PreTranslateMessage(pMsg)) return TRUE;
   return CCMResizeDialog::PreTranslateMessage(pMsg);
@@ -485,6 +505,7 @@ void CDlgControleOrcamentario::OnDestroy() {
 
 void CDlgControleOrcamentario::OnImprimir() {
   if (m_pGrade == nullptr) return;
+  CWaitCursor espera;
   T_Lista<CString> cabecalho;
   CString strLinha;
   GetWindowText(strLinha);

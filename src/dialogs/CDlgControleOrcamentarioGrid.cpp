@@ -3,6 +3,7 @@
 #include "vrmwnd/base/CQZCurrency.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/dialogs/CDlgControleOrcamentario.h"
+#include "vrmwnd/platform/afxmenu.h"
 #include "vrmwnd/util/CCMRecursoModulo.h"
 
 namespace {
@@ -43,6 +44,10 @@ CString Percentual(const REG_DADOS_GRID& linha) {
 }
 
 }  // namespace
+
+BEGIN_MESSAGE_MAP(CDlgControleOrcamentarioGrid, CQZBrowserWnd)
+ON_WM_CONTEXTMENU()
+END_MESSAGE_MAP()
 
 void CDlgControleOrcamentarioGrid::OnInitialUpdate() {
   SetIdentificador("CDlgControleOrcamentarioGrid");
@@ -89,6 +94,30 @@ BOOL CDlgControleOrcamentarioGrid::OnLoadCellStyle(ROWCOL nRow, ROWCOL nCol, CGX
   if (nRegistro < 0) return TRUE;
   style.SetValue(TextoCelula(nRegistro, GetIndiceColuna(GetValueRowCol(0, nCol))));
   return TRUE;
+}
+
+void CDlgControleOrcamentarioGrid::OnContextMenu(CWnd*, CPoint ponto) {
+  using D = CDlgControleOrcamentario;
+  CMenu menu;
+  if (!menu.LoadMenu(D::IDR_MENU_GRADE)) return;
+  CMenu* pPopup = menu.GetSubMenu(0);
+  pPopup->CheckMenuItem(D::ID_TOTALIZAR, MF_BYCOMMAND | (m_pDlg->GetTotalizar() ? MF_CHECKED : MF_UNCHECKED));
+  CMenu lista;
+  lista.CreatePopupMenu();
+  const int nColunas = GetQZGrid()->GetQtdColunas();
+  for (int i = 0; i < nColunas; ++i) {
+    const UINT nMarca = GetQZGrid()->GetColunaVisivel(i) ? MF_CHECKED : MF_UNCHECKED;
+    lista.AppendMenu(MF_STRING | nMarca, D::ID_CONFIGURAR_LISTA + i, GetQZGrid()->GetColuna(i).m_strTitulo);
+  }
+  lista.AppendMenu(MF_SEPARATOR);
+  lista.AppendMenu(MF_STRING, D::ID_CONFIGURAR_LISTA + nColunas, "Exibir Tudo");
+  pPopup->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(lista.Detach()), "Configurar Lista...");
+  if (ponto.x == -1 && ponto.y == -1) {  // pelo teclado: no canto da grade
+    CRect janela;
+    GetWindowRect(&janela);
+    ponto = CPoint(janela.left, janela.top);
+  }
+  pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, ponto.x, ponto.y, m_pDlg);
 }
 
 unsigned int CMOrcadoRealizadoDlg(const char* empresa, unsigned short usuario, long sessao) {

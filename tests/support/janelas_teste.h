@@ -74,6 +74,10 @@ class CRoteiro {
     return Passo(m_roteiro.Key(nTecla, modificadores));
   }
   CRoteiro& Clica(int nId) { return Passo(m_roteiro.Click(nId)); }
+  // Clica com o botão direito no meio do controle (abre o menu de contexto).
+  CRoteiro& ClicaDireito(int nId) { return Passo(m_roteiro.RightClick(nId)); }
+  // Clica no item de texto exato do menu aberto mais interno.
+  CRoteiro& EscolheMenu(const char* szItem) { return Passo(m_roteiro.ChooseMenu(szItem)); }
   // Abre a lista do combo e clica no item de texto exato.
   CRoteiro& Escolhe(int nId, const char* szItem) { return Passo(m_roteiro.Choose(nId, szItem)); }
   // Responde uma caixa de mensagem com o botão (IDOK, IDYES, ...).

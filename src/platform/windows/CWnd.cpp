@@ -303,6 +303,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
   }
   UINT code = message == WM_COMMAND + WM_REFLECT_BASE ? HIWORD(wParam) : 0;
   const AFX_MSGMAP_ENTRY* e = FindMessageEntry(message, code, 0);
+  if (e == nullptr && message == WM_INITMENUPOPUP) {
+    UpdateMenuCommandUI(reinterpret_cast<HMENU>(wParam));
+    *pResult = 0;
+    return TRUE;
+  }
   if (e == nullptr) return FALSE;
   LRESULT result = 0;
   switch (e->nSig) {
@@ -324,6 +329,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
                                HIWORD(static_cast<std::uintptr_t>(lParam)));
       break;
     case AfxSig_vMMI: (this->*e->pfn.pfn_vMMI)(reinterpret_cast<MINMAXINFO*>(lParam)); break;
+    case AfxSig_vWp:
+      (this->*e->pfn.pfn_vWp)(FromHandle(reinterpret_cast<HWND>(wParam)),
+                              CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                                     static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)))));
+      break;
     case AfxSig_lp:
       result = (this->*e->pfn.pfn_lp)(CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
                                              static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)))));

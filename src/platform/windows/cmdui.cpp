@@ -3,10 +3,15 @@
 // ON_UPDATE_COMMAND_UI handlers.
 #include "vrmwnd/platform/afxcmdui.h"
 
+#include "vrmwnd/platform/afxmenu.h"
 #include "vrmwnd/platform/winctrl.h"
 
 void CCmdUI::Enable(BOOL bOn) {
   m_bEnableChanged = TRUE;
+  if (m_pMenu != nullptr) {
+    m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+    return;
+  }
   if (m_pOther == nullptr) return;
   // A control about to be disabled gives the focus to the next one, as MFC does.
   if (!bOn && CWnd::GetFocus() == m_pOther) {
@@ -17,6 +22,10 @@ void CCmdUI::Enable(BOOL bOn) {
 }
 
 void CCmdUI::SetCheck(int nCheck) {
+  if (m_pMenu != nullptr) {
+    m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    return;
+  }
   if (m_pOther != nullptr) m_pOther->SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck));
 }
 
@@ -46,5 +55,19 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     state.m_nID = static_cast<UINT>(nId);
     state.m_pOther = CWnd::FromHandle(h);
     state.DoUpdate(pTarget, bDisableIfNoHndler);
+  }
+}
+
+void CWnd::UpdateMenuCommandUI(HMENU hMenu) {
+  CCmdUI state;
+  state.m_pMenu = CMenu::FromHandle(hMenu);
+  if (state.m_pMenu == nullptr) return;
+  const int nCount = state.m_pMenu->GetMenuItemCount();
+  for (int i = 0; i < nCount; ++i) {
+    const UINT nId = state.m_pMenu->GetMenuItemID(i);
+    if (nId == 0 || nId == static_cast<UINT>(-1)) continue;  // separators and popups
+    state.m_nID = nId;
+    state.m_nIndex = static_cast<UINT>(i);
+    state.DoUpdate(this, FALSE);
   }
 }

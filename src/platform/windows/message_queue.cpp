@@ -10,6 +10,7 @@
 #include "values/utf8.h"
 #include "vrmwnd/platform/clock.h"
 #include "vrmwnd/platform/useragent.h"
+#include "vrmwnd/platform/winmenu.h"
 #include "window_detail.h"
 
 namespace vrmwnd::platform::detail {
@@ -220,6 +221,24 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFONT: w->font = reinterpret_cast<HFONT>(wparam); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(w->font);
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_RBUTTONUP: {
+      POINT screen{static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lparam))),
+                   static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lparam)))};
+      ClientToScreen(hwnd, &screen);
+      SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                   MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
+      return 0;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      // The menu key, or Shift+F10, asks for the context menu at no point (-1).
+      if (wparam == VK_APPS || (wparam == VK_F10 && GetKeyState(VK_SHIFT) < 0))
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), static_cast<LPARAM>(-1));
+      return 0;
+    case WM_CONTEXTMENU:
+      // Unhandled, the request goes up to the parent (a top-level window has none).
+      if ((w->style & WS_CHILD) && w->parent != nullptr) return SendMessageA(w->parent, message, wparam, lparam);
+      return 0;
     default: return 0;
   }
 }

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "menu_detail.h"
 #include "platform_detail.h"
 #include "vrmwnd/platform/resources.h"
+#include "vrmwnd/platform/winmenu.h"
 
 namespace vrmwnd::platform::detail {
 namespace {
@@ -16,6 +18,7 @@ struct Module {
   std::string name;  // lower-case base name
   std::map<UINT, DLGTEMPLATEDESC> dialogs;
   bool in_chain = true;
+  std::map<UINT, MENUTEMPLATEDESC> menus;
 };
 
 struct Modules {
@@ -35,7 +38,7 @@ std::string base_name(const char* file_name) {
 Modules& modules() {
   static Modules instance = [] {
     Modules m;
-    m.list.push_back(std::make_unique<Module>(Module{"", {}}));  // the main program
+    m.list.push_back(std::make_unique<Module>(Module{"", {}, true, {}}));  // the main program
     m.resource = reinterpret_cast<HINSTANCE>(m.list.front().get());
     return m;
   }();
@@ -48,13 +51,37 @@ Module* module_of(HINSTANCE instance) {
   return nullptr;
 }
 
+// The resource `id` of the map `member` in the current resource handle, then in
+// every module of the chain.
+template <class T>
+const T* find_in_chain(std::map<UINT, T> Module::*member, UINT id) {
+  auto find_in = [member, id](Module* m) -> const T* {
+    if (m == nullptr) return nullptr;
+    auto it = (m->*member).find(id);
+    return it == (m->*member).end() ? nullptr : &it->second;
+  };
+  if (auto* found = find_in(module_of(AfxGetResourceHandle()))) return found;
+  for (auto& m : modules().list)
+    if (m->in_chain)
+      if (auto* found = find_in(m.get())) return found;
+  return nullptr;
+}
+
 }  // namespace
+
+const MENUTEMPLATEDESC* find_module_menu(HINSTANCE module, UINT id) {
+  Module* m = module_of(module);
+  if (m == nullptr) return nullptr;
+  auto it = m->menus.find(id);
+  return it == m->menus.end() ? nullptr : &it->second;
+}
+
 }  // namespace vrmwnd::platform::detail
 
 HINSTANCE AfxRegisterModule(LPCSTR file_name) {
   if (HMODULE existing = GetModuleHandleA(file_name)) return existing;
   auto& list = detail::modules().list;
-  list.push_back(std::make_unique<detail::Module>(detail::Module{detail::base_name(file_name), {}}));
+  list.push_back(std::make_unique<detail::Module>(detail::Module{detail::base_name(file_name), {}, true, {}}));
   return reinterpret_cast<HINSTANCE>(list.back().get());
 }
 
@@ -76,18 +103,13 @@ void AfxRegisterDialogTemplate(HINSTANCE module, UINT id, const DLGTEMPLATEDESC&
   if (detail::Module* m = detail::module_of(module)) m->dialogs[id] = dialog;
 }
 
-const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id) {
-  auto find_in = [id](detail::Module* m) -> const DLGTEMPLATEDESC* {
-    if (m == nullptr) return nullptr;
-    auto it = m->dialogs.find(id);
-    return it == m->dialogs.end() ? nullptr : &it->second;
-  };
-  if (auto* found = find_in(detail::module_of(AfxGetResourceHandle()))) return found;
-  for (auto& m : detail::modules().list)
-    if (m->in_chain)
-      if (auto* found = find_in(m.get())) return found;
-  return nullptr;
+const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id) { return detail::find_in_chain(&detail::Module::dialogs, id); }
+
+void AfxRegisterMenuTemplate(HINSTANCE module, UINT id, const MENUTEMPLATEDESC& menu) {
+  if (detail::Module* m = detail::module_of(module)) m->menus[id] = menu;
 }
+
+const MENUTEMPLATEDESC* AfxFindMenuTemplate(UINT id) { return detail::find_in_chain(&detail::Module::menus, id); }
 
 BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
   detail::Module* m = detail::module_of(hModule);

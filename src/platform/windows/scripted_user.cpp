@@ -7,6 +7,7 @@
 #include "vrmwnd/platform/afxwin.h"
 #include "vrmwnd/platform/msgbox_window.h"
 #include "vrmwnd/platform/winctrl.h"
+#include "vrmwnd/platform/winmenu.h"
 
 namespace {
 
@@ -28,7 +29,22 @@ void report(const std::function<void(const std::string&)>* fail, const std::stri
   if (fail != nullptr && *fail) (*fail)(what);
 }
 
+bool is_menu_window(HWND hwnd) {
+  char name[16] = "";
+  GetClassNameA(hwnd, name, sizeof name);
+  return lstrcmpiA(name, kMenuWindowClass) == 0;
+}
+
+// The top-level window an open popup menu was opened for.
+HWND menu_owner(HWND menu_window) {
+  HWND owner = GetWindow(menu_window, GW_OWNER);
+  while (owner != nullptr && (GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD)) owner = GetParent(owner);
+  return owner;
+}
+
+// A control of the window, or of the window an open menu belongs to.
 HWND item_of(HWND window, int id, const std::function<void(const std::string&)>* fail) {
+  if (is_menu_window(window)) window = menu_owner(window);
   HWND item = ::GetDlgItem(window, id);
   if (item == nullptr) report(fail, quoted(text_of(window)) + " has no control " + std::to_string(id));
   return item;
@@ -46,6 +62,27 @@ void click_item(HWND combo, const char* item, const std::function<void(const std
   int row_height = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
   InputClick(combo);
   InputClick(info.hwndList, 1, static_cast<int>(index) * row_height + 1);
+}
+
+void choose_menu_item(HWND window, const std::string& item, const std::function<void(const std::string&)>* fail) {
+  if (!is_menu_window(window)) {
+    report(fail, quoted(text_of(window)) + " has no open menu to choose " + quoted(item) + " from");
+    return;
+  }
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+  std::vector<std::string> shown;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[256] = "";
+    GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    if (MenuTextShown(text) != item) continue;
+    RECT rect{};
+    GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &rect);
+    POINT point{rect.left + 2, rect.top + 1};
+    ScreenToClient(window, &point);
+    InputClick(window, point.x, point.y);
+    return;
+  }
+  report(fail, "the open menu has no item " + quoted(item));
 }
 
 void drag_middle(HWND hwnd, int dx, int dy) {
@@ -89,6 +126,20 @@ Script& Script::Click(int id) {
   return Add([this, id](HWND window) {
     if (HWND item = item_of(window, id, fail_)) InputClick(item);
   });
+}
+
+Script& Script::RightClick(int id) {
+  return Add([this, id](HWND window) {
+    if (HWND item = item_of(window, id, fail_)) {
+      RECT client{};
+      GetClientRect(item, &client);
+      InputRightClick(item, client.right / 2, client.bottom / 2);
+    }
+  });
+}
+
+Script& Script::ChooseMenu(const char* item) {
+  return Add([this, chosen = std::string(item)](HWND window) { choose_menu_item(window, chosen, fail_); });
 }
 
 Script& Script::Choose(int id, const char* item) {
@@ -150,8 +201,10 @@ Script& ScriptedUser::WhenOpened(const char* caption) {
 
 bool ScriptedUser::Act(HWND modal) {
   if (modal == nullptr) return false;
-  const std::string caption = text_of(modal);
-  if (modal != last_) {
+  // An open menu takes the next step of the script of the window it belongs to.
+  const bool menu = is_menu_window(modal);
+  const std::string caption = text_of(menu ? menu_owner(modal) : modal);
+  if (!menu && modal != last_) {
     last_ = modal;
     opened_.push_back(caption);
   }

@@ -127,6 +127,11 @@ void InputClick(HWND hwnd, int x, int y) {
   detail::post_mouse(hwnd, WM_LBUTTONUP, 0, x, y);
 }
 
+void InputRightClick(HWND hwnd, int x, int y) {
+  detail::post_mouse(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, x, y);
+  detail::post_mouse(hwnd, WM_RBUTTONUP, 0, x, y);
+}
+
 void InputDoubleClick(HWND hwnd, int x, int y) {
   InputClick(hwnd, x, y);
   detail::post_mouse(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, x, y);

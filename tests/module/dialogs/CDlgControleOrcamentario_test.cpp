@@ -15,6 +15,8 @@
 #include "janelas_teste.h"
 #include "vrmwnd/dialogs/CDlgControleOrcamentario.h"
 #include "vrmwnd/platform/afxapp.h"
+#include "vrmwnd/platform/testing.h"
+#include "vrmwnd/platform/winmenu.h"
 #include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
 
@@ -310,7 +312,7 @@ TEST_F(CDlgControleOrcamentarioTest, SegundaAberturaRestauraOsCincoAjustesEConsu
   Abre(
       [](CRoteiro& r) {
         FiltroDe2018(r);
-        r.Confere([](HWND h) { SendMessage(h, WM_COMMAND, D::ID_TOTALIZAR, 0); });
+        r.ClicaDireito(D::IDC_GRADE).EscolheMenu("Totalizar");
       },
       &primeiro);
   const CString strSecao = D::SecaoPerfil(m_empresa.Nome());
@@ -326,6 +328,25 @@ TEST_F(CDlgControleOrcamentarioTest, SegundaAberturaRestauraOsCincoAjustesEConsu
   EXPECT_TRUE(segundo.GetTotalizar());
   ASSERT_EQ(tela.linhas.size(), 2u) << "a linha de totais e o período consultado na abertura";
   EXPECT_EQ(tela.linhas[1][2], "59.000,00");
+}
+
+// A consulta e a impressão mostram a ampulheta enquanto trabalham e devolvem a seta;
+// uma consulta recusada não a mostra.
+TEST_F(CDlgControleOrcamentarioTest, ConsultaEImpressaoComAAmpulheta) {
+  const HCURSOR hSeta = LoadCursor(nullptr, IDC_ARROW), hEspera = LoadCursor(nullptr, IDC_WAIT);
+  std::vector<std::vector<HCURSOR>> cursores(3);
+  auto Grava = [&](std::vector<HCURSOR>* pCursores) {
+    return [pCursores](HWND) { RecordCursorsForTesting(pCursores); };
+  };
+  Abre([&](CRoteiro& r) {
+    r.Confere(Grava(&cursores[0])).Clica(D::IDC_LIMPAR).Substitui(D::IDC_DATA_INICIAL, "  ").Clica(D::IDC_CONSULTAR);
+    FiltroDe2018(r.Confere(Grava(&cursores[1])));
+    r.Confere(Grava(&cursores[2])).Clica(D::IDC_IMPRIMIR).Confere(Grava(nullptr));
+  });
+  RecordCursorsForTesting(nullptr);
+  EXPECT_TRUE(cursores[0].empty());
+  for (std::size_t i : {1u, 2u}) EXPECT_EQ(cursores[i], (std::vector<HCURSOR>{hEspera, hSeta})) << i;
+  EXPECT_EQ(GetCursor(), hSeta);
 }
 
 TEST_F(CDlgControleOrcamentarioTest, ImprimeOCabecalhoEAGrade) {
@@ -371,26 +392,77 @@ TEST_F(CDlgControleOrcamentarioTest, LeituraDoPlanoQueFalhaNaImpressaoFicaNoLog)
   }
 }
 
-// Os comandos da lista de colunas: cada um mostra ou esconde a sua coluna; o último
-// ("Exibir Tudo") mostra todas.
-TEST_F(CDlgControleOrcamentarioTest, ConfigurarListaEscondeEExibirTudoMostra) {
-  std::vector<std::string> cabecalhoEscondido, cabecalhoTudo;
-  auto Cabecalho = [](HWND h, std::vector<std::string>& cabecalho) {
+// Os itens do menu aberto, com "*" na frente dos marcados ("-" é o separador).
+std::vector<std::string> ItensDoMenu(HWND hMenuAberto) {
+  HMENU hMenu = reinterpret_cast<HMENU>(SendMessage(hMenuAberto, MN_GETHMENU, 0, 0));
+  std::vector<std::string> itens;
+  for (int i = 0; i < GetMenuItemCount(hMenu); ++i) {
+    char sz[64] = "";
+    GetMenuStringA(hMenu, static_cast<UINT>(i), sz, sizeof sz, MF_BYPOSITION);
+    const UINT nEstado = GetMenuState(hMenu, static_cast<UINT>(i), MF_BYPOSITION);
+    itens.push_back((nEstado & MF_SEPARATOR) ? "-" : std::string((nEstado & MF_CHECKED) ? "*" : "") + sz);
+  }
+  return itens;
+}
+
+// O menu de contexto da grade, pela pessoa: "Totalizar" liga e desliga os totais com
+// a marca seguindo; "Configurar Lista..." esconde uma coluna por vez e "Exibir Tudo"
+// mostra todas, com as marcas das colunas visíveis.
+TEST_F(CDlgControleOrcamentarioTest, MenuDaGradeTotalizaEConfiguraAsColunas) {
+  std::vector<std::vector<std::string>> menus, cabecalhos;
+  std::vector<std::size_t> linhas;
+  auto Menu = [&](HWND h) { menus.push_back(ItensDoMenu(h)); };
+  auto Grade = [&](HWND h) {
     auto* pGrade = dynamic_cast<CGXGridCore*>(CWnd::FromHandlePermanent(GetDlgItem(h, D::IDC_GRADE)));
+    cabecalhos.emplace_back();
     for (ROWCOL c = 1; c <= pGrade->GetColCount(); ++c)
-      if (!pGrade->IsColHidden(c)) cabecalho.push_back(pGrade->GetValueRowCol(0, c).GetString());
+      if (!pGrade->IsColHidden(c)) cabecalhos.back().push_back(pGrade->GetValueRowCol(0, c).GetString());
+    linhas.push_back(pGrade->GetRowCount());
   };
-  Abre([&](CRoteiro& r) {
-    r.Confere([&](HWND h) {
-      SendMessage(h, WM_COMMAND, D::ID_CONFIGURAR_LISTA + 3, 0);
-      SendMessage(h, WM_COMMAND, D::ID_CONFIGURAR_LISTA + 1, 0);
-      Cabecalho(h, cabecalhoEscondido);
-      SendMessage(h, WM_COMMAND, D::ID_CONFIGURAR_LISTA + 5, 0);
-      Cabecalho(h, cabecalhoTudo);
-    });
-  });
-  EXPECT_EQ(cabecalhoEscondido, (std::vector<std::string>{"Data Inicial", "Orçado", "%"}));
-  EXPECT_EQ(cabecalhoTudo, (std::vector<std::string>{"Data Inicial", "Data Final", "Orçado", "Realizado", "%"}));
+  D dlg;
+  Abre(
+      [&](CRoteiro& r) {
+        FiltroDe2018(r);
+        r.Confere(Grade).ClicaDireito(D::IDC_GRADE).Confere(Menu).EscolheMenu("Totalizar").Confere(Grade);
+        r.ClicaDireito(D::IDC_GRADE).Confere(Menu).EscolheMenu("Configurar Lista...").Confere(Menu);
+        r.EscolheMenu("Realizado").Confere(Grade);
+        r.ClicaDireito(D::IDC_GRADE).EscolheMenu("Configurar Lista...").Confere(Menu).EscolheMenu("Data Final");
+        r.Confere(Grade).ClicaDireito(D::IDC_GRADE).EscolheMenu("Configurar Lista...").EscolheMenu("Exibir Tudo");
+        r.Confere(Grade).ClicaDireito(D::IDC_GRADE).Confere(Menu).EscolheMenu("Totalizar").Confere(Grade);
+      },
+      &dlg);
+  const std::vector<std::string> kTodas = {"Data Inicial", "Data Final", "Orçado", "Realizado", "%"};
+  const std::vector<std::vector<std::string>> kMenus = {
+      {"Totalizar", "Configurar Lista..."},
+      {"*Totalizar", "Configurar Lista..."},
+      {"*Data Inicial", "*Data Final", "*Orçado", "*Realizado", "*%", "-", "Exibir Tudo"},
+      {"*Data Inicial", "*Data Final", "*Orçado", "Realizado", "*%", "-", "Exibir Tudo"},
+      {"*Totalizar", "Configurar Lista..."},
+  };
+  EXPECT_EQ(menus, kMenus);
+  const std::vector<std::vector<std::string>> kCabecalhos = {
+      kTodas, kTodas, {"Data Inicial", "Data Final", "Orçado", "%"}, {"Data Inicial", "Orçado", "%"}, kTodas, kTodas};
+  EXPECT_EQ(cabecalhos, kCabecalhos);
+  const std::size_t nMeses = linhas.front();
+  EXPECT_EQ(linhas, (std::vector<std::size_t>{nMeses, nMeses + 1, nMeses + 1, nMeses + 1, nMeses + 1, nMeses}))
+      << "a linha de totais entra e sai com \"Totalizar\"";
+  EXPECT_FALSE(dlg.GetTotalizar());
+}
+
+// Pelo teclado (Shift+F10 com o foco na grade) o menu abre do mesmo jeito e Escape
+// fecha os dois níveis sem mudar nada.
+TEST_F(CDlgControleOrcamentarioTest, MenuDaGradePeloTecladoEEscape) {
+  std::vector<std::vector<std::string>> menus;
+  D dlg;
+  Abre(
+      [&](CRoteiro& r) {
+        r.Clica(D::IDC_GRADE).Tecla(VK_F10, {VK_LSHIFT}).Tecla(VK_DOWN).Tecla(VK_DOWN).Tecla(VK_RIGHT);
+        r.Confere([&](HWND h) { menus.push_back(ItensDoMenu(h)); }).Tecla(VK_ESCAPE).Tecla(VK_ESCAPE);
+      },
+      &dlg);
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0].back(), "Exibir Tudo");
+  EXPECT_FALSE(dlg.GetTotalizar());
 }
 
 // Aberto para um movimento selecionado: a filial, o mês de emissão e as contas vêm do

@@ -9,6 +9,7 @@
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/datas.h"
 #include "vrmwnd/base/CQZEnter.h"
+#include "vrmwnd/platform/afxcmdui.h"
 #include "vrmwnd/dialogs/CCMResizeDialog.h"
 #include "vrmwnd/suite/grade/CQZBrowserWnd.h"
 #include "vrmwnd/suite/regras/CControleOrcamentario.h"
@@ -43,9 +44,14 @@ class VRMWND_API CDlgControleOrcamentarioGrid : public CQZBrowserWnd {
  protected:
   void OnDescreveColuna(int nColuna, TQZColunaBrowse& coluna) override;
   BOOL OnLoadCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, LPCTSTR pszExistente) override;
+  // O popup "Totalizar" do menu 1001 com o submenu "Configurar Lista..." (uma
+  // coluna por item, marcada quando visível, e "Exibir Tudo"); os comandos vão ao
+  // diálogo.
+  afx_msg void OnContextMenu(CWnd* pWnd, CPoint ponto);
 
  private:
   CDlgControleOrcamentario* m_pDlg;
+  DECLARE_MESSAGE_MAP()
 };
 
 class VRMWND_API CDlgControleOrcamentario : public CCMResizeDialog,
@@ -70,7 +76,8 @@ class VRMWND_API CDlgControleOrcamentario : public CCMResizeDialog,
     IDC_LIMPAR = 13037,
     ID_TOTALIZAR = 39999,
     ID_CONFIGURAR_LISTA = 55101,  // + índice da coluna; + 5 é "Exibir Tudo"
-    IDI_ORCADO_REALIZADO = 13028
+    IDI_ORCADO_REALIZADO = 13028,
+    IDR_MENU_GRADE = 1001
   };
   static constexpr int kMaximoMeses = 36;
 
@@ -116,6 +123,7 @@ class VRMWND_API CDlgControleOrcamentario : public CCMResizeDialog,
   afx_msg void OnBnClickedCmh4Limpar();
   afx_msg void OnTotalizar();
   afx_msg void OnConfigurarListaOrcamento(UINT nID);
+  afx_msg void OnUpdateConfigurarListaOrcamento(CCmdUI* pCmdUI);
   afx_msg void OnDestroy();
 
  private:

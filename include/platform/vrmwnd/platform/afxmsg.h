@@ -14,6 +14,7 @@
 #pragma once
 
 #include "vrmwnd/platform/winctrl.h"
+#include "vrmwnd/platform/winmenu.h"
 
 class CCmdTarget;
 class CCmdUI;
@@ -38,6 +39,7 @@ union AFX_PMSG_ANY {
   LRESULT (CWnd::*pfn_lp)(CPoint);
   void (CCmdTarget::*pfn_NOTIFY)(tagNMHDR*, LRESULT*);
   void (CCmdTarget::*pfn_UI)(CCmdUI*);
+  void (CWnd::*pfn_vWp)(CWnd*, CPoint);
 };
 
 enum AfxSig : UINT {
@@ -54,6 +56,7 @@ enum AfxSig : UINT {
   AfxSig_lp,       // LRESULT (CPoint)
   AfxSigNotify_v,  // void (NMHDR*, LRESULT*)
   AfxSigCmdUI,     // void (CCmdUI*)
+  AfxSig_vWp,      // void (CWnd*, CPoint)
 };
 
 // The code with which UpdateDialogControls offers a command's user interface.
@@ -153,6 +156,18 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 #define ON_UPDATE_COMMAND_UI(id, fn)                                                                                 \
   {WM_COMMAND,  static_cast<UINT>(CN_UPDATE_COMMAND_UI) & 0xFFFF,      static_cast<UINT>(id), static_cast<UINT>(id), \
    AfxSigCmdUI, AFX_MSG_CAST(pfn_UI, void(CCmdTarget::*)(CCmdUI*), fn)},
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, fn)      \
+  {                                                     \
+      WM_COMMAND,                                       \
+      static_cast<UINT>(CN_UPDATE_COMMAND_UI) & 0xFFFF, \
+      static_cast<UINT>(id),                            \
+      static_cast<UINT>(idLast),                        \
+      AfxSigCmdUI,                                      \
+      AFX_MSG_CAST(pfn_UI, void(CCmdTarget::*)(CCmdUI*), fn)},
+// WM_CONTEXTMENU: OnContextMenu(the window clicked, the point in screen
+// coordinates; (-1, -1) when asked from the keyboard).
+#define ON_WM_CONTEXTMENU() \
+  {WM_CONTEXTMENU, 0, 0, 0, AfxSig_vWp, AFX_MSG_CAST(pfn_vWp, void(CWnd::*)(CWnd*, CPoint), &ThisClass::OnContextMenu)},
 #define ON_MESSAGE(message, fn) \
   {static_cast<UINT>(message), 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(pfn_lwl, LRESULT(CCmdTarget::*)(WPARAM, LPARAM), fn)},
 #define ON_WM_SETFOCUS() \

@@ -135,6 +135,10 @@ class VRMWND_PLATFORM_API CWnd : public CCmdTarget {
   // handlers, which enable or disable the control; a control without a handler is
   // disabled when bDisableIfNoHndler is set and pTarget has no command handler for it.
   void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+  // A popup about to open for this window (WM_INITMENUPOPUP without a handler in the
+  // map): each command item is offered to this window's ON_UPDATE_COMMAND_UI
+  // handlers, which check, enable or gray it; items without a handler stay as they are.
+  void UpdateMenuCommandUI(HMENU hMenu);
 
   virtual BOOL PreTranslateMessage(MSG* pMsg);
   // Offers pMsg to PreTranslateMessage of its window and each parent up to hWndStop.

@@ -6,6 +6,7 @@
 //   user.WhenOpened("Condição de pagamento").Type(IDC_CODIGO, "30").Key(VK_TAB).Key(VK_RETURN);
 //   user.WhenOpened("Aviso").Answer(IDOK);   // a message box of that caption
 //   user.WhenOpened("Itens").DragSizeGrip(120, 40).Key(VK_ESCAPE);
+//   user.WhenOpened("Itens").RightClick(IDC_GRADE).ChooseMenu("Colunas").ChooseMenu("Preço");
 //   dialog.DoModal();
 //
 // Scripts are used in the order they were given, one per opening of a window with
@@ -35,6 +36,12 @@ class VRMWND_PLATFORM_API Script {
   // A key to the focused control, with modifiers (VK_LSHIFT, VK_RCONTROL, ...).
   Script& Key(int virtual_key, std::initializer_list<int> modifiers = {});
   Script& Click(int id);
+  // A right click on the middle of the control (its context menu opens).
+  Script& RightClick(int id);
+  // Clicks the item of that text (its "&" left out) in the innermost open popup
+  // menu: a command is chosen, a popup item opens its submenu. While a menu is
+  // open, the steps are taken from the script of the window it was opened for.
+  Script& ChooseMenu(const char* item);
   // Opens the combo's list and clicks the item of exactly that text.
   Script& Choose(int id, const char* item);
   // Answers a message box with the button of that identifier (IDOK, IDYES, ...);

@@ -4,6 +4,9 @@
 
 #include "vrmwnd/platform/clock.h"
 #include "vrmwnd/platform/export.h"
+#include "vrmwnd/platform/wincursor.h"
+
+#include <vector>
 
 // FixPlatformClock stops the clock at the given local time and tick count;
 // AdvancePlatformClock moves both forward together (the date rolls over days,
@@ -21,3 +24,6 @@ VRMWND_PLATFORM_API void ResetComSecurityForTesting();
 
 // Another program holds the clipboard open: OpenClipboard fails until released.
 VRMWND_PLATFORM_API void HoldClipboardForTesting(bool held);
+
+// Every cursor SetCursor shows from now on is appended to `record` (nullptr stops).
+VRMWND_PLATFORM_API void RecordCursorsForTesting(std::vector<HCURSOR>* record);

@@ -41,6 +41,9 @@ VRMWND_PLATFORM_API void InputKey(int virtual_key, std::initializer_list<int> mo
 VRMWND_PLATFORM_API void InputText(LPCSTR text);
 // A left click: WM_LBUTTONDOWN and WM_LBUTTONUP at client point (x, y).
 VRMWND_PLATFORM_API void InputClick(HWND hwnd, int x = 1, int y = 1);
+// A right click: WM_RBUTTONDOWN and WM_RBUTTONUP at client point (x, y); the
+// window's default handling of the button going up asks for its context menu.
+VRMWND_PLATFORM_API void InputRightClick(HWND hwnd, int x = 1, int y = 1);
 // A double click, as Windows delivers it: WM_LBUTTONDOWN, WM_LBUTTONUP,
 // WM_LBUTTONDBLCLK and WM_LBUTTONUP at client point (x, y).
 VRMWND_PLATFORM_API void InputDoubleClick(HWND hwnd, int x = 1, int y = 1);
