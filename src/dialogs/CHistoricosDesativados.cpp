@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "vrmwnd/base/QZAjuda.h"
 #include "vrmwnd/base/QZException.h"
+#include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/suite/mensagens/QZMens.h"
 #include "vrmwnd/suite/servidor/resultados.h"
@@ -60,6 +62,7 @@ ON_EN_KILLFOCUS(CHistoricosDesativados::IDC_EDIT_HISTORICO, &CHistoricosDesativa
 ON_UPDATE_COMMAND_UI(CHistoricosDesativados::IDC_ADICIONAR, &CHistoricosDesativados::OnUpdateAdicionar)
 ON_UPDATE_COMMAND_UI(CHistoricosDesativados::IDC_REMOVER, &CHistoricosDesativados::OnUpdateRemover)
 ON_MESSAGE(WM_KICKIDLE, &CHistoricosDesativados::OnKickIdle)
+ON_WM_HELPINFO()
 END_MESSAGE_MAP()
 
 CHistoricosDesativados::CHistoricosDesativados(const char* conexao, unsigned short numero, CWnd* pai)
@@ -148,6 +151,12 @@ void CHistoricosDesativados::OnUpdateAdicionar(CCmdUI* pCmdUI) {
 }
 
 void CHistoricosDesativados::OnUpdateRemover(CCmdUI* pCmdUI) { pCmdUI->Enable(ExisteNaLista(CodigoDoEdit())); }
+
+// F1 em qualquer controle da tela: a ajuda do módulo de Compras.
+BOOL CHistoricosDesativados::OnHelpInfo(HELPINFO*) {
+  QZAbreAjuda(QZ_MODULO_COMPRAS, m_hWnd);
+  return FALSE;
+}
 
 LRESULT CHistoricosDesativados::OnKickIdle(WPARAM, LPARAM) {
   UpdateDialogControls(this, FALSE);

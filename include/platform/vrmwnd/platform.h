@@ -36,6 +36,7 @@
 #include "vrmwnd/platform/commctrl.h"
 #include "vrmwnd/platform/afxcmn.h"
 #include "vrmwnd/platform/afxcmdui.h"
+#include "vrmwnd/platform/winhelp.h"
 #include "vrmwnd/platform/winmenu.h"
 #include "vrmwnd/platform/afxmenu.h"
 #include "vrmwnd/platform/wincursor.h"

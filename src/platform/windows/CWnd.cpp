@@ -334,6 +334,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
                               CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
                                      static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)))));
       break;
+    case AfxSig_bHELPINFO: result = (this->*e->pfn.pfn_bHELPINFO)(reinterpret_cast<HELPINFO*>(lParam)); break;
     case AfxSig_lp:
       result = (this->*e->pfn.pfn_lp)(CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
                                              static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)))));
@@ -374,6 +375,7 @@ void CWnd::OnDestroy() { Default(); }
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+BOOL CWnd::OnHelpInfo(HELPINFO*) { return static_cast<BOOL>(Default()); }
 LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
 
 LRESULT AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,7 @@
 #include "values/utf8.h"
 #include "vrmwnd/platform/clock.h"
 #include "vrmwnd/platform/useragent.h"
+#include "vrmwnd/platform/winhelp.h"
 #include "vrmwnd/platform/winmenu.h"
 #include "window_detail.h"
 
@@ -189,6 +190,10 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) {
 
 BOOL TranslateMessage(const MSG* msg) {
   if (msg == nullptr || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
+  if (msg->message == WM_KEYDOWN && msg->wParam == VK_F1) {
+    detail::queue().posted.push_front(MSG{msg->hwnd, WM_KEYF1, 0, 0, msg->time, {}});
+    return TRUE;
+  }
   UINT ch = detail::char_of_key(static_cast<int>(msg->wParam));
   if (ch == 0) return FALSE;
   const UINT message = msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
@@ -235,6 +240,16 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam == VK_APPS || (wparam == VK_F10 && GetKeyState(VK_SHIFT) < 0))
         SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), static_cast<LPARAM>(-1));
       return 0;
+    case WM_KEYF1: {
+      HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, GetDlgCtrlID(hwnd), hwnd, 0, {}};
+      GetCursorPos(&help.MousePos);
+      return SendMessageA(hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    }
+    case WM_HELP:
+      // Unhandled, help goes to the parent of a child and to the owner of a top-level window.
+      if ((w->style & WS_CHILD) && w->parent != nullptr) return SendMessageA(w->parent, message, wparam, lparam);
+      if (!(w->style & WS_CHILD) && w->owner != nullptr) return SendMessageA(w->owner, message, wparam, lparam);
+      return FALSE;
     case WM_CONTEXTMENU:
       // Unhandled, the request goes up to the parent (a top-level window has none).
       if ((w->style & WS_CHILD) && w->parent != nullptr) return SendMessageA(w->parent, message, wparam, lparam);

@@ -348,3 +348,19 @@ TEST_F(CDlgMultiSelecaoTest, EditAbreATelaPelaConsultaESoOOkDevolveALista) {
   EXPECT_EQ(m_usuario.Abertos(), (std::vector<std::string>{kCFOPs, kCFOPs}));
   edit.OnFinaliza();
 }
+
+// As telas do módulo mostram a ajuda de Compras no F1, em qualquer controle.
+TEST_F(CDlgMultiSelecaoTest, F1MostraAAjudaDoModulo) {
+  m_usuario.QuandoAbrir(CDlgMultiFornecedor::GetTitulo('C', 8))
+      .Digita(IDC_CONTA, "2.1.01.001")
+      .Tecla(VK_F1)
+      .Clica(CDlgMultiFornecedor::IDC_ADICIONAR)
+      .Clica(IDOK);
+  CDlgMultiFornecedor dlg(&m_pai);
+  dlg.SetTipoConta('C');
+  dlg.SetCaracteristica(8);
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_EQ(m_caixas.Caixas().size(), 1u);
+  EXPECT_EQ(m_caixas.Caixas()[0].strTitulo, "Ajuda - Tarvo Compras");
+  EXPECT_EQ(Vetor(dlg.m_Codigos), std::vector<unsigned long>{2001}) << "a tela segue depois da ajuda";
+}

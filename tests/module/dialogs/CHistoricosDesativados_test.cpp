@@ -305,3 +305,30 @@ TEST_F(CHistoricosDesativadosTest, FalhaDoServidorApareceEODialogoSegue) {
     EXPECT_EQ(Guardados(), c.guardados);
   }
 }
+
+// F1 de qualquer controle mostra a ajuda do módulo, e a tela segue aberta como estava.
+TEST_F(CHistoricosDesativadosTest, F1MostraAAjudaDeComprasEATelaSegue) {
+  Guarda({12});
+  const struct {
+    const char* szOnde;
+    int nControle;
+  } kCasos[] = {{"no edit", D::IDC_EDIT_HISTORICO}, {"na lista", D::IDC_LISTA}};
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szOnde);
+    const std::size_t nAntes = m_caixas.Caixas().size();
+    std::vector<std::string> linhas;
+    m_usuario.QuandoAbrir(kTitulo)
+        .Clica(c.nControle)
+        .Tecla(VK_F1)
+        .Confere([&](HWND h) { linhas = Linhas(h); })
+        .Clica(IDOK);
+    D dlg(m_empresa.Nome(), kNumero, &m_pai);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    ASSERT_EQ(m_caixas.Caixas().size(), nAntes + 1);
+    const TCaixaMostrada& caixa = m_caixas.Caixas().back();
+    EXPECT_EQ(caixa.strTitulo, "Ajuda - Tarvo Compras");
+    EXPECT_NE(caixa.strTexto.find("Históricos desativados"), std::string::npos) << caixa.strTexto;
+    EXPECT_EQ(linhas.size(), 1u);
+    EXPECT_EQ(Guardados(), std::vector<unsigned>{12});
+  }
+}

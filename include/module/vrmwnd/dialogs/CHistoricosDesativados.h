@@ -53,6 +53,7 @@ class VRMWND_API CHistoricosDesativados : public CDialog {
   afx_msg void OnUpdateAdicionar(CCmdUI* pCmdUI);
   afx_msg void OnUpdateRemover(CCmdUI* pCmdUI);
   afx_msg LRESULT OnKickIdle(WPARAM, LPARAM);
+  afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
 
   CQZComPtr<IHisDel> m_pHisDel;
   const char* m_szConexao;

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "vrmwnd/platform/winctrl.h"
+#include "vrmwnd/platform/winhelp.h"
 #include "vrmwnd/platform/winmenu.h"
 
 class CCmdTarget;
@@ -22,6 +23,7 @@ class CWnd;
 struct tagNMHDR;
 class CPoint;
 struct tagMINMAXINFO;
+struct tagHELPINFO;
 
 using AFX_PMSG = void (CCmdTarget::*)();
 
@@ -40,23 +42,25 @@ union AFX_PMSG_ANY {
   void (CCmdTarget::*pfn_NOTIFY)(tagNMHDR*, LRESULT*);
   void (CCmdTarget::*pfn_UI)(CCmdUI*);
   void (CWnd::*pfn_vWp)(CWnd*, CPoint);
+  BOOL (CWnd::*pfn_bHELPINFO)(tagHELPINFO*);
 };
 
 enum AfxSig : UINT {
   AfxSig_end = 0,
-  AfxSigCmd_v,     // void ()
-  AfxSigCmd_b,     // BOOL ()
-  AfxSig_vW,       // void (CWnd*)
-  AfxSig_vwww,     // void (UINT, UINT, UINT)
-  AfxSig_vv,       // void ()
-  AfxSig_lwl,      // LRESULT (WPARAM, LPARAM)
-  AfxSig_wv,       // UINT ()
-  AfxSig_vwii,     // void (UINT, int, int)
-  AfxSig_vMMI,     // void (MINMAXINFO*)
-  AfxSig_lp,       // LRESULT (CPoint)
-  AfxSigNotify_v,  // void (NMHDR*, LRESULT*)
-  AfxSigCmdUI,     // void (CCmdUI*)
-  AfxSig_vWp,      // void (CWnd*, CPoint)
+  AfxSigCmd_v,       // void ()
+  AfxSigCmd_b,       // BOOL ()
+  AfxSig_vW,         // void (CWnd*)
+  AfxSig_vwww,       // void (UINT, UINT, UINT)
+  AfxSig_vv,         // void ()
+  AfxSig_lwl,        // LRESULT (WPARAM, LPARAM)
+  AfxSig_wv,         // UINT ()
+  AfxSig_vwii,       // void (UINT, int, int)
+  AfxSig_vMMI,       // void (MINMAXINFO*)
+  AfxSig_lp,         // LRESULT (CPoint)
+  AfxSigNotify_v,    // void (NMHDR*, LRESULT*)
+  AfxSigCmdUI,       // void (CCmdUI*)
+  AfxSig_vWp,        // void (CWnd*, CPoint)
+  AfxSig_bHELPINFO,  // BOOL (HELPINFO*)
 };
 
 // The code with which UpdateDialogControls offers a command's user interface.
@@ -168,6 +172,14 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 // coordinates; (-1, -1) when asked from the keyboard).
 #define ON_WM_CONTEXTMENU() \
   {WM_CONTEXTMENU, 0, 0, 0, AfxSig_vWp, AFX_MSG_CAST(pfn_vWp, void(CWnd::*)(CWnd*, CPoint), &ThisClass::OnContextMenu)},
+// WM_HELP: OnHelpInfo(what asked for help); TRUE when the help was given.
+#define ON_WM_HELPINFO() \
+  {WM_HELP,              \
+   0,                    \
+   0,                    \
+   0,                    \
+   AfxSig_bHELPINFO,     \
+   AFX_MSG_CAST(pfn_bHELPINFO, BOOL(CWnd::*)(tagHELPINFO*), &ThisClass::OnHelpInfo)},
 #define ON_MESSAGE(message, fn) \
   {static_cast<UINT>(message), 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(pfn_lwl, LRESULT(CCmdTarget::*)(WPARAM, LPARAM), fn)},
 #define ON_WM_SETFOCUS() \

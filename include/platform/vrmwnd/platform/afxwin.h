@@ -169,6 +169,7 @@ class VRMWND_PLATFORM_API CWnd : public CCmdTarget {
   afx_msg UINT OnGetDlgCode();
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+  afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
   afx_msg LRESULT OnNcHitTest(CPoint point);
 
   WNDPROC m_pfnSuper = nullptr;
