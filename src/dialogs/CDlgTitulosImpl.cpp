@@ -293,8 +293,10 @@ void CDlgTitulosImpl::OnAdicionarAlterar() {
     titulo.SetRateio(m_nRateioAtual, rateio);
   m_pDono->SetTitulo(m_nTituloAtual, titulo);
   LimpaRateio();
+  // A linha nova fica marcada na grade, mas os campos ficam limpos para a próxima.
   const int nQuantidade = titulo.GetQuantidadeRateio();
-  CVRMWNDUtil::AtualizaGrid(m_pGradeRateio, nQuantidade, bAcrescenta ? nQuantidade - 1 : -1);
+  CVRMWNDUtil::AtualizaGrid(m_pGradeRateio, nQuantidade, -1);
+  if (bAcrescenta) m_pGradeRateio->SelectRow(m_pGradeRateio->GetRowFromRecord(nQuantidade - 1));
   m_pGradeTitulos->Redraw();
 }
 
