@@ -10,11 +10,8 @@ namespace compras {
 namespace {
 
 CString Data(REG_QZDMA dma) {
-  int nDia = 0, nMes = 0, nAno = 0;
-  QZDMAParaData(dma, &nDia, &nMes, &nAno);
-  CString s;
-  if (nDia) s.Format("%02d/%02d/%04d", nDia, nMes, nAno);
-  return s;
+  char szData[16];
+  return QZDataTexto(szData, sizeof szData, dma, QZ_DATA_DMAAAA, '/', true);
 }
 
 CString Conta(CDlgTitulos& dlg, long lConta) {

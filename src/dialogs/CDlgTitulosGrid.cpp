@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "CDlgTitulosImpl.h"
-#include "vrmwnd/base/CQZCurrency.h"
+#include "vrmwnd/base/datas.h"
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZModulos.h"
 #include "vrmwnd/suite/leiautes/REG_FILIALPS.h"
@@ -15,6 +15,7 @@
 #include "vrmwnd/suite/leiautes/tagREG_CADDOCPS.h"
 #include "vrmwnd/suite/mensagens/QZMens.h"
 #include "vrmwnd/suite/regras/CTrataDadosRE.h"
+#include "vrmwnd/suite/regras/CVRMSVRUtil.h"
 #include "vrmwnd/util/CVRMWNDUtil.h"
 #include "vrmwnd/util/modulo.h"
 
@@ -51,18 +52,11 @@ void Descreve(const TColuna (&colunas)[N], int nColuna, TQZColunaBrowse& coluna)
 }
 
 CString Data(REG_QZDMA dma) {
-  int nDia = 0, nMes = 0, nAno = 0;
-  QZDMAParaData(dma, &nDia, &nMes, &nAno);
-  CString s;
-  if (nDia) s.Format("%02d/%02d/%04d", nDia, nMes, nAno);
-  return s;
+  char szData[16];
+  return QZDataTexto(szData, sizeof szData, dma, QZ_DATA_DMAAAA, '/', true);
 }
 
-CString Valor(CY cy) {
-  CQZCurrency valor(cy);
-  valor.SetCasasDecimais(2);
-  return valor.Formata();
-}
+CString Valor(CY cy) { return CVRMSVRUtil::ToStringV4(cy, 2); }
 
 CString Texto(std::string_view s) { return CString(std::string(s).c_str()); }
 
