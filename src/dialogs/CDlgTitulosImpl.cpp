@@ -69,6 +69,8 @@ const DLGTEMPLATEDESC kModelo{D::kTitulo,
     (AfxRegisterDialogTemplate(vrmwnd::InstanciaModulo(), CDlgTitulos::IDD, kModelo), true);
 
 constexpr int kMaxCodigoReceita = 4;
+// O complemento leva ao menos o texto de um histórico.
+constexpr int kMaxComplemento = 120;
 
 }  // namespace
 
@@ -150,6 +152,7 @@ void CDlgTitulosImpl::PreparaControles() {
   // O complemento é texto livre (a primeira parte do complemento do título).
   m_edComplemento.SetValidarValor(false);
   m_edComplemento.Inicializa(strEmpresa, nUsuario, lSessao);
+  m_edComplemento.SetLimitText(kMaxComplemento);
   m_edTipoDocumento.SetStaticCompanheiro(&m_stTipoDocumento);
   m_edTipoDocumento.Inicializa(strEmpresa, nUsuario, lSessao);
   m_edFilial.SetStaticCompanheiro(&m_stFilial);

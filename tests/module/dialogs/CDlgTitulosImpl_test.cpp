@@ -184,3 +184,65 @@ TEST_F(CDlgTitulosImplTest, CodigoDeReceitaZeroVazioEDeQuatroCaracteres) {
   EXPECT_EQ(m_titulos.GetTitulo(0).GetCodigoReceita(), 1708);
   EXPECT_TRUE(m_caixas.Textos().empty());
 }
+
+// A leitura de uma célula que falha fica no log com o lugar e a expressão; só a falha
+// negativa chega à pessoa, e a célula fica vazia.
+TEST_F(CDlgTitulosImplTest, LeituraDeCelulaQueFalhaVaiAoLog) {
+  struct TCaso {
+    HRESULT hr;
+    std::size_t nCaixas;
+  } const kCasos[] = {{E_FAIL, 1}, {S_FALSE, 0}};
+  for (const TCaso& c : kCasos) {
+    SCOPED_TRACE(testing::Message() << "hr=" << c.hr);
+    Titulos({TituloCompleto(1)});
+    const std::size_t nCaixasAntes = m_caixas.Caixas().size();
+    const std::size_t nErrosAntes = m_instalacao.LinhasDeErro().size();
+    std::vector<std::string> linhas;
+    AoAbrir()
+        .Confere([&](HWND h) {
+          GradeDe(h, D::IDC_GRADE_TITULOS)->Redraw();
+          vrmsuite::ProgramaFalhaLeitura("LeDFHistorico", c.hr, 1);
+          linhas = LinhasDaGrade(GradeDe(h, D::IDC_GRADE_TITULOS));
+          vrmsuite::LimpaFalhasLeitura();
+        })
+        .Tecla(VK_ESCAPE);
+    EXPECT_EQ(m_titulos.DoModal(), IDCANCEL);
+    EXPECT_EQ(linhas, std::vector<std::string>{"IRRF|Matriz São Paulo|10/09/2018|3310/1|Receita Federal do Brasil|"
+                                               "Retenção federal (DARF)|150,00|"});
+    const std::vector<std::string> erros = m_instalacao.LinhasDeErro();
+    ASSERT_EQ(erros.size(), nErrosAntes + 1);
+    EXPECT_NE(erros.back().find("CDlgTitulosGridLancamentos::OnLoadCellStyle"), std::string::npos) << erros.back();
+    EXPECT_NE(erros.back().find("LeDFHistorico(m_pBase->m_ppIHistorico"), std::string::npos) << erros.back();
+    EXPECT_EQ(m_caixas.Caixas().size() - nCaixasAntes, c.nCaixas);
+  }
+}
+
+TEST_F(CDlgTitulosImplTest, SairDoHistoricoAcertaOComplemento) {
+  struct TCaso {
+    const char* szCaso;
+    std::function<void(CRoteiro&)> age;
+    const char* szComplemento;
+    unsigned short iHistorico;
+  } const kCasos[] = {
+      {"outro histórico", [](CRoteiro& r) { Preenche(r, D::IDC_HISTORICO, "2").Tecla(VK_TAB); },
+       "Devolução de mercadorias", 2},
+      {"sem histórico",
+       [](CRoteiro& r) { r.Clica(D::IDC_HISTORICO).Tecla(VK_HOME, {VK_SHIFT}).Tecla(VK_DELETE).Tecla(VK_TAB); }, "*",
+       0},
+      {"complemento digitado depois", [](CRoteiro& r) { Preenche(r, D::IDC_COMPLEMENTO, "parcela única"); },
+       "parcela única", 1},
+  };
+  for (const TCaso& c : kCasos) {
+    SCOPED_TRACE(c.szCaso);
+    TCMTituloImposto titulo = TituloCompleto();
+    titulo.SetCodigoReceita(0);  // falta dado: abre carregado
+    Titulos({titulo});
+    CRoteiro& r = AoAbrir();
+    Preenche(r, D::IDC_CODIGO_RECEITA, "1708");
+    c.age(r);
+    r.Clica(D::IDC_ALTERAR_TITULO).Clica(IDOK);
+    ASSERT_EQ(m_titulos.DoModal(), IDOK) << (m_caixas.Textos().empty() ? "" : m_caixas.Textos().back());
+    EXPECT_EQ(m_titulos.GetTitulo(0).GetComplementoHistorico(), c.szComplemento);
+    EXPECT_EQ(m_titulos.GetTitulo(0).GetPonteiroHistorico(), c.iHistorico);
+  }
+}
