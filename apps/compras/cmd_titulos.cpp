@@ -13,9 +13,13 @@
 namespace compras {
 namespace {
 
-// "FILIAL:CLASSIFICACAO:VALOR" como a pessoa digita: 1:2.1.07.001:150,00.
+constexpr char kRateioGerencial[] = "Rateio Gerencial";
+
+// "FILIAL:CLASSIFICACAO:VALOR[:gerencial]" como a pessoa digita: 1:2.1.07.001:150,00;
+// com ":gerencial", F7 na classificação e o rateio gerencial sugerido aceito com OK.
 struct TLinhaDigitada {
   std::string strFilial, strClassificacao, strValor;
+  bool bGerencial = false;
 };
 
 // O que a pessoa faz num título: os campos dados e, com linhas, as linhas no lugar
@@ -32,7 +36,14 @@ bool LeLinha(const char* sz, TLinhaDigitada& linha) {
   if (b == std::string::npos) return false;
   linha.strFilial = s.substr(0, a);
   linha.strClassificacao = s.substr(a + 1, b - a - 1);
-  for (char c : s.substr(b + 1))
+  std::string strValor = s.substr(b + 1);
+  constexpr char kGerencial[] = ":gerencial";
+  const std::size_t nSufixo = sizeof kGerencial - 1;
+  if (strValor.size() > nSufixo && strValor.compare(strValor.size() - nSufixo, nSufixo, kGerencial) == 0) {
+    linha.bGerencial = true;
+    strValor.resize(strValor.size() - nSufixo);
+  }
+  for (char c : strValor)
     if (c != '.') linha.strValor += c;
   return !linha.strFilial.empty() && !linha.strClassificacao.empty() && !linha.strValor.empty() &&
          linha.strValor.find_first_not_of("0123456789,") == std::string::npos;
@@ -63,7 +74,7 @@ void EscolheLinha(Script& roteiro, int nGrade, long n) {
   for (long i = 1; i < n; ++i) roteiro.Key(VK_DOWN);
 }
 
-void Roteiriza(Script& roteiro, const std::vector<TAcaoTitulo>& acoes, const CDlgTitulos& dlg) {
+void Roteiriza(CPessoaDaLinha& pessoa, Script& roteiro, const std::vector<TAcaoTitulo>& acoes, const CDlgTitulos& dlg) {
   for (const TAcaoTitulo& a : acoes) {
     EscolheLinha(roteiro, CDlgTitulos::IDC_GRADE_TITULOS, a.nTitulo);
     Preenche(roteiro, CDlgTitulos::IDC_CODIGO_RECEITA, a.strReceita);
@@ -81,6 +92,10 @@ void Roteiriza(Script& roteiro, const std::vector<TAcaoTitulo>& acoes, const CDl
       Preenche(roteiro, CDlgTitulos::IDC_FILIAL, l.strFilial);
       Preenche(roteiro, CDlgTitulos::IDC_CLASSIFICACAO, l.strClassificacao);
       Preenche(roteiro, CDlgTitulos::IDC_VALOR_RATEIO, l.strValor);
+      if (l.bGerencial) {
+        roteiro.Click(CDlgTitulos::IDC_CLASSIFICACAO).Key(CPedeContaExComGerencial::TECLA_RATEIO_GERENCIAL);
+        pessoa.WhenOpened(kRateioGerencial).Click(IDOK);
+      }
       roteiro.Click(CDlgTitulos::IDC_ADICIONAR);
     }
     roteiro.Click(CDlgTitulos::IDC_ALTERAR_TITULO);
@@ -108,7 +123,7 @@ bool LeOpcaoTitulo(const char* szOpcao, const char* szValor, TAcaoTitulo& acao, 
     return LeData(szValor, acao.strVencimento);
   }
   TLinhaDigitada linha;
-  szMotivo = "--linha pede FILIAL:CLASSIFICACAO:VALOR (1:2.1.07.001:150,00)";
+  szMotivo = "--linha pede FILIAL:CLASSIFICACAO:VALOR[:gerencial] (1:2.1.07.001:150,00)";
   if (!LeLinha(szValor, linha)) return false;
   acao.linhas.push_back(linha);
   return true;
@@ -164,7 +179,7 @@ int ComandoTitulos(int argc, char** argv) {
     if (a.nTitulo > dlg.GetQuantidadeTitulo()) return UsoErrado(eu, "--titulo além dos títulos do registro");
   CPessoaDaLinha pessoa;
   Script& roteiro = pessoa.WhenOpened(CDlgTitulos::kTitulo);
-  Roteiriza(roteiro, acoes, dlg);
+  Roteiriza(pessoa, roteiro, acoes, dlg);
   roteiro.Click(bCancela ? IDCANCEL : IDOK);
   roteiro.Click(IDCANCEL);  // só quando o OK foi recusado
   const int nResultado = dlg.DoModal();

@@ -65,7 +65,8 @@ int ComandoDeducoes(int argc, char** argv);
 // digitado e o valor que tira da base) e o total deduzido.
 CString DescreveDeducoes(const T_Lista<TCMImpostoDeducao>& deducoes, const CY& cyBase);
 // titulos --nota POS [--nota POS]... [--titulo N [--receita COD] [--cedente CONTA] [--historico N]
-// [--tipo-documento COD] [--vencimento DD/MM/AAAA] [--linha FILIAL:CLASSIFICACAO:VALOR]...]... [--cancela]
+// [--tipo-documento COD] [--vencimento DD/MM/AAAA] [--linha FILIAL:CLASSIFICACAO:VALOR[:gerencial]]...]...
+// [--cancela]
 int ComandoTitulos(int argc, char** argv);
 // O registro de entrada das notas e os seus títulos das retenções no diálogo (a
 // empresa ligada, a chave, a data de entrada e o número da nota); false com o motivo.

@@ -148,9 +148,9 @@ set(_titulos
     --titulo 3 --receita 5952 --cedente 2.1.06.001 --tipo-documento RTF --linha 1:2.1.07.002:300,00
     --titulo 4 --receita 5952 --cedente 2.1.06.001 --tipo-documento RTF --linha 1:2.1.07.002:100,00
     --titulo 5 --cedente 2.1.06.002 --tipo-documento RTF --linha 1:2.1.07.003:1.000,00 --linha 1:2.1.07.003:100)
-run(0 "5\\. ISS Retido parcela 1 .*\\| 1\\.100,00\n   linha 1: filial 1 \\| 2\\.1\\.07\\.003 ISS retido a recolher \\| 1\\.000,00\n   linha 2: .* \\| 100,00\n6\\. INSS parcela 1 \\| vence 20/09/2018 .*Total dos títulos: 2\\.215,00 \\| retido no registro: 2\\.215,00\n$"
+run(0 "5\\. ISS Retido parcela 1 .*\\| 1\\.100,00\n   linha 1: filial 1 \\| 2\\.1\\.07\\.003 ISS retido a recolher \\| 1\\.000,00\n   linha 2: .* \\| 100,00\n6\\. INSS parcela 1 \\| vence 20/09/2018 .*\n   linha 2: filial 1 \\| 3\\.1\\.01\\.001 Material de consumo \\| 200,00 \\[G\\.01 120,00; G\\.02 80,00\\]\nTotal dos títulos: 2\\.215,00 \\| retido no registro: 2\\.215,00\n$"
     titulos --nota 18432 ${_titulos} --titulo 6 --receita 2631 --cedente 2.1.06.003 --tipo-documento RTP
-    --vencimento 20/09/2018 --linha 1:2.1.07.004:500)
+    --vencimento 20/09/2018 --linha 1:2.1.07.004:300 --linha 1:3.1.01.001:200:gerencial)
 run(1 "^Mensagem \\(Tarvo Compras\\): O vencimento 20/08/2018 é anterior à entrada, 25/08/2018\\.\nMensagem \\(Tarvo Compras\\): Informe o código de receita do título de INSS da parcela 1\\.\nCancelado\\.\n$"
     titulos --nota 18432 ${_titulos} --titulo 6 --receita 2631 --cedente 2.1.06.003 --tipo-documento RTP
     --vencimento 20/08/2018 --linha 1:2.1.07.004:500)
