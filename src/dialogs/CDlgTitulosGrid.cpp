@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "CDlgTitulosImpl.h"
+#include "grade_configuravel.h"
 #include "vrmwnd/base/datas.h"
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZModulos.h"
@@ -21,35 +22,18 @@
 
 namespace {
 
-struct TColuna {
-  const char* szTitulo;
-  int nLargura, nAlinhamento;
-  char cTipo;
-};
-constexpr TColuna kColunasTitulos[] = {
+using vrmwnd::dialogos::TColunaGrade;
+constexpr TColunaGrade kColunasTitulos[] = {
     {"Imposto", 100, QZALINHA_ESQUERDA, 3}, {"Filial", 100, QZALINHA_ESQUERDA, 3},
     {"Data Vcto", 100, QZALINHA_CENTRO, 4}, {"Nº Documento", 100, QZALINHA_ESQUERDA, 3},
     {"Cedente", 100, QZALINHA_ESQUERDA, 3}, {"Tipo Documento", 100, QZALINHA_ESQUERDA, 3},
     {"Valor", 60, QZALINHA_DIREITA, 2},     {"Histórico", 100, QZALINHA_ESQUERDA, 3},
 };
-constexpr TColuna kColunasRateio[] = {
+constexpr TColunaGrade kColunasRateio[] = {
     {"Filial", 55, QZALINHA_ESQUERDA, 3},
     {"Classificação", 200, QZALINHA_ESQUERDA, 3},
     {"Valor", 60, QZALINHA_DIREITA, 2},
 };
-constexpr int kMargemColuna = 10;
-constexpr int kOpcoesColuna = 256;
-
-template <std::size_t N>
-void Descreve(const TColuna (&colunas)[N], int nColuna, TQZColunaBrowse& coluna) {
-  if (nColuna < 0 || nColuna >= static_cast<int>(N)) AfxThrowInvalidArgException();
-  coluna.m_strTitulo = colunas[nColuna].szTitulo;
-  coluna.m_nLargura = colunas[nColuna].nLargura;
-  coluna.m_nAlinhamento = colunas[nColuna].nAlinhamento;
-  coluna.m_cTipo = colunas[nColuna].cTipo;
-  coluna.m_nMargem = kMargemColuna;
-  coluna.m_nOpcoes = kOpcoesColuna;
-}
 
 CString Data(REG_QZDMA dma) {
   char szData[16];
@@ -66,15 +50,7 @@ CDlgTitulosGradeBase::CDlgTitulosGradeBase(CDlgTitulosImpl* pDlg, CDlgTitulos* p
     : CQZDFEditProfilerBrowserWnd(pDono), m_pDlg(pDlg), m_pBase(pDono) {}
 
 void CDlgTitulosGradeBase::Prepara(const char* szIdentificador, int nColunas) {
-  SetTipoSelecao(0);
-  SetColunasMoveis(TRUE);
-  SetColunasRedimensionaveis(TRUE);
-  SetSalvaConfiguracao(TRUE);
-  SetPermiteOrdenacao(TRUE);
-  SetMostraNumeroLinha(FALSE);
-  SetPermiteConfiguracaoUsuario(TRUE);
-  SetIdentificador(szIdentificador);
-  SetQtdColunas(nColunas);
+  vrmwnd::dialogos::PreparaGradeConfiguravel(*this, szIdentificador, nColunas);
   CQZBrowserWnd::OnInitialUpdate();
 }
 
@@ -93,7 +69,7 @@ void CDlgTitulosGridLancamentos::OnInitialUpdate() {
 }
 
 void CDlgTitulosGridLancamentos::OnDescreveColuna(int nColuna, TQZColunaBrowse& coluna) {
-  Descreve(kColunasTitulos, nColuna, coluna);
+  vrmwnd::dialogos::DescreveColuna(kColunasTitulos, nColuna, coluna);
 }
 
 #define LE_CELULA(expressao) \
@@ -157,7 +133,7 @@ void CDlgTitulosGridLancamentos::OnLinhaSelecionada(long nRegistro) {
 void CDlgTitulosGrid::OnInitialUpdate() { Prepara("DlgTitulosGrid", static_cast<int>(std::size(kColunasRateio))); }
 
 void CDlgTitulosGrid::OnDescreveColuna(int nColuna, TQZColunaBrowse& coluna) {
-  Descreve(kColunasRateio, nColuna, coluna);
+  vrmwnd::dialogos::DescreveColuna(kColunasRateio, nColuna, coluna);
 }
 
 BOOL CDlgTitulosGrid::OnLoadCellStyle(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, LPCTSTR pszExistente) {
