@@ -69,6 +69,10 @@ const DLGTEMPLATEDESC kModelo{D::kTitulo,
     (AfxRegisterDialogTemplate(vrmwnd::InstanciaModulo(), CDlgTitulos::IDD, kModelo), true);
 
 constexpr int kMaxCodigoReceita = 4;
+// As contas que o cedente e a classificação aceitam: credoras de títulos a pagar e
+// contas de classificação.
+constexpr int kCaracteristicaCedente = 0x80;
+constexpr int kCaracteristicaClassificacao = 0x200;
 // O complemento leva ao menos o texto de um histórico.
 constexpr int kMaxComplemento = 120;
 
@@ -143,8 +147,7 @@ void CDlgTitulosImpl::PreparaControles() {
   const CString strEmpresa = m_pDono->GetEmpresaProfiler();
   const unsigned short nUsuario = m_pDono->GetUsuarioProfiler();
   const LONG lSessao = m_pDono->GetSessaoProfiler();
-  // As contas de cedente e de classificação são as analíticas; as características
-  // da suíte (0x80, 0x200) não filtram as contas desta empresa.
+  m_edCedente.SetCaracteristica(kCaracteristicaCedente);
   m_edCedente.SetTiposConta("AS");
   m_edCedente.SetStaticCompanheiro(&m_stCedente);
   m_edCedente.Inicializa(strEmpresa, nUsuario, lSessao);
@@ -158,6 +161,7 @@ void CDlgTitulosImpl::PreparaControles() {
   m_edFilial.SetStaticCompanheiro(&m_stFilial);
   m_edFilial.Inicializa(strEmpresa, nUsuario, lSessao);
   m_edFilial.SetFilialAtivaPersonalizado();
+  m_edClassificacao.SetCaracteristica(kCaracteristicaClassificacao);
   m_edClassificacao.SetTiposConta("AS");
   m_edClassificacao.SetStaticCompanheiro(&m_stClassificacao);
   m_edClassificacao.Inicializa(strEmpresa, nUsuario, lSessao);

@@ -88,8 +88,11 @@ TEST_F(CDlgTitulosImplTest, GuardarOTituloFocaOCampoDoTipo) {
        "O código de receita 0999 não está cadastrado."},
       {"sem cedente", [](TCMTituloImposto& t) { t.SetCedente(0); }, D::IDC_CEDENTE, -1,
        "Informe o cedente do título de IRRF da parcela 1."},
+      {"cedente sintético", [](TCMTituloImposto& t) { t.SetCedente(2100); }, D::IDC_CEDENTE, -1,
+       "O cedente 2.1.01 não é uma conta analítica de fornecedor."},
+      // O edit só mostra as credoras de títulos: o caixa volta como cedente faltando.
       {"cedente que é o caixa", [](TCMTituloImposto& t) { t.SetCedente(1101); }, D::IDC_CEDENTE, -1,
-       "O cedente 1.1.01.001 não é uma conta analítica de fornecedor."},
+       "Informe o cedente do título de IRRF da parcela 1."},
       {"sem tipo de documento", [](TCMTituloImposto& t) { t.SetPonteiroTipoDocumento(0); }, D::IDC_TIPO_DOCUMENTO, -1,
        "Informe o tipo de documento do título de IRRF da parcela 1."},
       // O edit só mostra os tipos usados na entrada: o recibo volta como tipo faltando.
