@@ -13,6 +13,8 @@
 #include "vrmwnd/util/preparacao.h"
 
 class CDlgMsgCm;
+class CDlgTitulos;
+class TCMRERegistroEntrada;
 
 namespace compras {
 
@@ -62,6 +64,16 @@ int ComandoDeducoes(int argc, char** argv);
 // As deduções em texto: a base, uma linha por dedução (tipo, descrição, valor como
 // digitado e o valor que tira da base) e o total deduzido.
 CString DescreveDeducoes(const T_Lista<TCMImpostoDeducao>& deducoes, const CY& cyBase);
+// titulos --nota POS [--nota POS]... [--titulo N [--receita COD] [--cedente CONTA] [--historico N]
+// [--tipo-documento COD] [--vencimento DD/MM/AAAA] [--linha FILIAL:CLASSIFICACAO:VALOR[:gerencial]]...]...
+// [--cancela]
+int ComandoTitulos(int argc, char** argv);
+// O registro de entrada das notas e os seus títulos das retenções no diálogo (a
+// empresa ligada, a chave, a data de entrada e o número da nota); false com o motivo.
+bool PreparaTitulos(const char* szEmpresa, const T_Lista<long>& notas, CDlgTitulos& dlg, TCMRERegistroEntrada& registro,
+                    CString& strErro);
+// Os títulos com as suas linhas (e contas gerenciais), e o total contra o retido.
+CString DescreveTitulos(CDlgTitulos& dlg, const TCMRERegistroEntrada& registro);
 // mensagem-grade --linhas N [--colunas 3|4] [--copia] [--responde sim|nao]
 int ComandoMensagemGrade(int argc, char** argv);
 // ordem liberar NUMERO --responde sim|nao [--empresa NOME]

@@ -45,6 +45,15 @@ constexpr TComando kComandos[] = {
     {"deducoes", "deducoes --base VALOR [--imposto N] [--adiciona TIPO|DESCRIÇÃO|VALOR]... [--remove N]... [--cancela]",
      "adiciona e remove deduções da base de um imposto retido no diálogo das deduções e mostra a lista",
      ComandoDeducoes},
+    {"titulos",
+     "titulos --nota POS [--nota POS]... [--titulo N [--receita COD] [--cedente CONTA] [--historico N] "
+     "[--tipo-documento COD] [--vencimento DD/MM/AAAA] [--linha FILIAL:CLASSIFICACAO:VALOR[:gerencial]]...]... "
+     "[--cancela] [--empresa NOME]",
+     "importa as notas num registro de entrada e completa no diálogo dos títulos um título por imposto retido e "
+     "parcela (a nota 6144 sozinha não retém nada: junte a 18432); as opções depois de --titulo N valem para ele, "
+     "--linha troca as linhas do título (\":gerencial\" aceita o rateio gerencial sugerido, F7); mostra os títulos e "
+     "as linhas depois do OK",
+     ComandoTitulos},
     {"progresso", "progresso [--passos N] [--passo P]",
      "avança a janela de progresso e mostra o percentual de cada passo", ComandoProgresso},
     {"mensagem-grade", "mensagem-grade --linhas N [--largura PIXELS] [--copia] [--responde sim|nao]",

@@ -64,6 +64,24 @@ void AbreDeducoes(const TContextoTela& contexto) {
   Mostra(contexto, DescreveDeducoes(dlg.GetDeducao(), cyBase), "Compras - Deduções");
 }
 
+void AbreTitulos(const TContextoTela& contexto) {
+  T_Lista<long> notas;
+  notas.Add(6144);
+  notas.Add(18432);
+  CDlgTitulos dlg(nullptr, contexto.pPai);
+  TCMRERegistroEntrada registro;
+  CString strErro;
+  if (!PreparaTitulos(contexto.szEmpresa, notas, dlg, registro, strErro)) {
+    Mostra(contexto, strErro, "Compras - Retenções de impostos");
+    return;
+  }
+  dlg.SetTestarEnter(1);
+  const int nResultado = dlg.DoModal();
+  const CString strTexto = DescreveTitulos(dlg, registro);
+  dlg.OnFinaliza();
+  if (nResultado == IDOK) Mostra(contexto, strTexto, "Compras - Retenções de impostos");
+}
+
 void AbreRedimensiona(const TContextoTela& contexto) {
   CDlgItensRedimensiona dlg(contexto.pPai);
   if (dlg.DoModal() != IDOK) return;

@@ -28,6 +28,9 @@ constexpr TTela kTelas[] = {
      AbreHistoricosDesativados},
     {"Deduções do INSS",
      "deduções da base de 10.000,00: um tipo uma vez, soma abaixo da base; \"%\" no valor é percentual", AbreDeducoes},
+    {"Retenções de impostos",
+     "os títulos das retenções das notas 6144 e 18432: complete cada um (F7 na classificação rateia nas gerenciais)",
+     AbreTitulos},
 };
 
 constexpr int kIdLista = 1001;

@@ -42,5 +42,6 @@ void AbreMultiCFOP(const TContextoTela& contexto);
 void AbreMultiFornecedor(const TContextoTela& contexto);
 void AbreHistoricosDesativados(const TContextoTela& contexto);
 void AbreDeducoes(const TContextoTela& contexto);
+void AbreTitulos(const TContextoTela& contexto);
 
 }  // namespace compras

@@ -1,5 +1,6 @@
 // A grade do orçado e realizado (colunas, textos das células, "%") e o ponto de
 // entrada CMOrcadoRealizadoDlg, que abre o diálogo sem pai.
+#include "grade_configuravel.h"
 #include "vrmwnd/base/CQZCurrency.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/dialogs/CDlgControleOrcamentario.h"
@@ -8,13 +9,8 @@
 
 namespace {
 
-struct TColuna {
-  const char* szTitulo;
-  int nLargura, nAlinhamento;
-  char cTipo;
-  int nOpcoes;
-};
-constexpr TColuna kColunas[] = {
+using vrmwnd::dialogos::TColunaGrade;
+constexpr TColunaGrade kColunas[] = {
     {"Data Inicial", 83, QZALINHA_CENTRO, 4, 256},
     {"Data Final", 83, QZALINHA_CENTRO, 4, 256},
     {"Orçado", 83, QZALINHA_DIREITA, 2, QZCOL_TOTALIZAVEL | QZCOL_NUMERICA},
@@ -50,28 +46,14 @@ ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 void CDlgControleOrcamentarioGrid::OnInitialUpdate() {
-  SetIdentificador("CDlgControleOrcamentarioGrid");
-  SetQtdColunas(static_cast<int>(std::size(kColunas)));
-  SetTipoSelecao(0);
-  SetColunasMoveis(TRUE);
-  SetColunasRedimensionaveis(TRUE);
-  SetSalvaConfiguracao(TRUE);
-  SetPermiteOrdenacao(TRUE);
-  SetMostraNumeroLinha(FALSE);
-  SetPermiteConfiguracaoUsuario(TRUE);
+  vrmwnd::dialogos::PreparaGradeConfiguravel(*this, "CDlgControleOrcamentarioGrid",
+                                             static_cast<int>(std::size(kColunas)));
   CQZBrowserWnd::OnInitialUpdate();
   SetEnableTotalizacao(m_pDlg->GetTotalizar());
 }
 
 void CDlgControleOrcamentarioGrid::OnDescreveColuna(int nColuna, TQZColunaBrowse& coluna) {
-  if (nColuna < 0 || nColuna >= static_cast<int>(std::size(kColunas))) AfxThrowInvalidArgException();
-  const TColuna& c = kColunas[nColuna];
-  coluna.m_strTitulo = c.szTitulo;
-  coluna.m_nLargura = c.nLargura;
-  coluna.m_nAlinhamento = c.nAlinhamento;
-  coluna.m_cTipo = c.cTipo;
-  coluna.m_nMargem = 10;
-  coluna.m_nOpcoes = c.nOpcoes;
+  vrmwnd::dialogos::DescreveColuna(kColunas, nColuna, coluna);
 }
 
 CString CDlgControleOrcamentarioGrid::TextoCelula(long nRegistro, int nColuna) const {

@@ -2,21 +2,35 @@
 // tela gerencial, com as falhas no log de erros, e a consistência de cada título.
 #include "vrmwnd/dialogs/CDlgTitulos.h"
 
+#include "CDlgTitulosImpl.h"
+
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/suite/mensagens/QZMens.h"
 #include "vrmwnd/suite/registros/TQZCMConsisteRetorno.h"
+#include "vrmwnd/util/CCMRecursoModulo.h"
 #include "vrmwnd/util/modulo.h"
 
 namespace {
 
 constexpr const char* kFonte = "DlgTitulos";
 
-void MostraFalha(const CQZExceptionEx& e) {
+}  // namespace
+
+const char* const CDlgTitulos::kTitulo = "Tarvo Compras - Retenções de Impostos";
+
+void MostraExcecaoTitulos(const CQZExceptionEx& e) {
   QZTrataErro2(e.GetResultado(), e.GetLocal(), e.GetModulo(), e.GetEmpresa(), e.GetArquivo(), e.GetLinha(),
                e.GetCompilacao(), false, nullptr, vrmwnd::kArquivoModulo);
 }
 
-}  // namespace
+int CDlgTitulos::DoModal() {
+  CCMRecursoModulo recurso;
+  const T_Lista<TCMTituloImposto> antes = m_Titulos;
+  CDlgTitulosImpl dlg(this, m_pPai);
+  const int nResultado = static_cast<int>(dlg.DoModal());
+  if (nResultado != IDOK) m_Titulos = antes;
+  return nResultado;
+}
 
 CDlgTitulos::CDlgTitulos(CQZTimer* pTimer, CWnd* pPai)
     : CTrataDadosBase(pTimer), m_TrataDadosGerencial(pTimer), m_pPai(pPai) {
@@ -57,7 +71,7 @@ bool CDlgTitulos::FaltaDados(int i) {
     retorno = ConsisteDadosTitulo_oitc(m_chaveMovimento, m_dmaEntrada, m_byAnteriorIncompleta, i, m_Titulos.GetAt(i),
                                        GetTituloAnterior(i));
   } catch (const CQZExceptionEx& e) {
-    MostraFalha(e);
+    MostraExcecaoTitulos(e);
   }
   return retorno.GetTipo() != 0;
 }

@@ -142,6 +142,24 @@ run(0 "^Base: 500,00\n1\\. \\(sem tipo\\) \\| B \\| 20,00 = 20,00\nTotal deduzid
 run(1 "^Cancelado\\.\n$" deducoes --base 1 --cancela)
 run(2 "a base é um valor positivo" deducoes --base -5)
 run(2 "--adiciona pede" deducoes --base 5 --adiciona "9|x|1")
+# The withholding titles of a receipt imported from the sample invoices, completed one
+# by one: they add up to what the receipt withholds; a refused title and OK say why.
+set(_titulos
+    --titulo 1 --receita 1708 --cedente 2.1.06.001 --tipo-documento RTF --linha 1:2.1.07.001:150,00
+    --titulo 2 --receita 5952 --cedente 2.1.06.001 --tipo-documento RTF --linha 1:2.1.07.002:65,00
+    --titulo 3 --receita 5952 --cedente 2.1.06.001 --tipo-documento RTF --linha 1:2.1.07.002:300,00
+    --titulo 4 --receita 5952 --cedente 2.1.06.001 --tipo-documento RTF --linha 1:2.1.07.002:100,00
+    --titulo 5 --cedente 2.1.06.002 --tipo-documento RTF --linha 1:2.1.07.003:1.000,00 --linha 1:2.1.07.003:100)
+run(0 "5\\. ISS Retido parcela 1 .*\\| 1\\.100,00\n   linha 1: filial 1 \\| 2\\.1\\.07\\.003 ISS retido a recolher \\| 1\\.000,00\n   linha 2: .* \\| 100,00\n6\\. INSS parcela 1 \\| vence 20/09/2018 .*\n   linha 2: filial 1 \\| 3\\.1\\.01\\.001 Material de consumo \\| 200,00 \\[G\\.01 120,00; G\\.02 80,00\\]\nTotal dos títulos: 2\\.215,00 \\| retido no registro: 2\\.215,00\n$"
+    titulos --nota 18432 ${_titulos} --titulo 6 --receita 2631 --cedente 2.1.06.003 --tipo-documento RTP
+    --vencimento 20/09/2018 --linha 1:2.1.07.004:300 --linha 1:3.1.01.001:200:gerencial)
+run(1 "^Mensagem \\(Tarvo Compras\\): O vencimento 20/08/2018 é anterior à entrada, 25/08/2018\\.\nMensagem \\(Tarvo Compras\\): Informe o código de receita do título de INSS da parcela 1\\.\nCancelado\\.\n$"
+    titulos --nota 18432 ${_titulos} --titulo 6 --receita 2631 --cedente 2.1.06.003 --tipo-documento RTP
+    --vencimento 20/08/2018 --linha 1:2.1.07.004:500)
+run(0 "^O registro não retém impostos: nenhum título\\.\nTotal dos títulos: 0,00" titulos --nota 6144)
+run(2 "diga o título \\(--titulo N\\) antes" titulos --nota 18432 --cedente 2.1.06.001)
+run(2 "--linha pede FILIAL:CLASSIFICACAO:VALOR" titulos --nota 18432 --titulo 1 --linha 1:2.1.07.001)
+run(2 "diga ao menos uma nota" titulos)
 run(0 "habilitada: não\nPasso 1 de 10: 10%\n.*Passo 9 de 10: 90%\nPasso 10 de 10: 100%\nJanela principal habilitada: sim\n$" progresso)
 run(0 "Passo 2 de 3: 80%\nPasso 3 de 3: 20%\n" progresso --passos 3 --passo 40)
 run(2 "o passo é de 1 a 100" progresso --passo 0)

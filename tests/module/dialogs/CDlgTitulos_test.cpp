@@ -4,10 +4,9 @@
 // falta") e a ligação que falha numa empresa que não existe, registrada no log.
 #include <gtest/gtest.h>
 
-#include "ambiente_teste.h"
-#include "empresa_teste.h"
 #include "excecoes_teste.h"
 #include "instalacao_teste.h"
+#include "titulos_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/dialogs/CDlgTitulos.h"
 #include "vrmwnd/suite/ganchos_teste.h"
@@ -33,26 +32,7 @@ TCMTituloImposto Titulo(REG_QZDMA dmaVencimento) {
   return t;
 }
 
-class CDlgTitulosTest : public testing::Test {
- protected:
-  void SetUp() override {
-    m_titulos.SetProfiler(m_empresa.Nome(), 4, 99);
-    ASSERT_EQ(m_titulos.OnInicializa(), S_OK);
-    REG_QZDMC chave{};
-    chave.SetValor(42);
-    m_titulos.SetChaveMovimento(chave);
-    m_titulos.SetDataEntrada(QZDMA(25, 8, 2018));
-  }
-  void TearDown() override {
-    m_titulos.OnFinaliza();
-    vrmsuite::LimpaFalhasLeitura();
-  }
-
-  CInstalacaoTeste m_instalacao;
-  CEmpresaTeste m_empresa;
-  CApresentadorTeste m_caixas;
-  CDlgTitulos m_titulos{nullptr, nullptr};
-};
+class CDlgTitulosTest : public CTitulosTeste {};
 
 }  // namespace
 

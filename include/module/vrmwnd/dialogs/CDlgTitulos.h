@@ -17,6 +17,33 @@ class CWnd;
 
 class VRMWND_API CDlgTitulos : public CTrataDadosBase, public CQZProfilerEmpresa {
  public:
+  // O diálogo 1048 e os seus controles.
+  enum {
+    IDD = 1048,
+    IDC_GRADE_RATEIO = 13052,
+    IDC_CEDENTE = 13049,
+    IDC_HISTORICO = 13050,
+    IDC_TIPO_DOCUMENTO = 13051,
+    IDC_REMOVER = 13053,
+    IDC_ALTERAR = 13054,
+    IDC_ADICIONAR = 13055,
+    IDC_CLASSIFICACAO = 13056,
+    IDC_VALOR_RATEIO = 13057,
+    IDC_DESC_CEDENTE = 13058,
+    IDC_DESC_TIPO_DOCUMENTO = 13059,
+    IDC_DESC_CLASSIFICACAO = 13060,
+    IDC_COMPLEMENTO = 13061,
+    IDC_VALOR_TOTAL = 13062,
+    IDC_GRADE_TITULOS = 13064,
+    IDC_ALTERAR_TITULO = 13065,
+    IDC_VENCIMENTO = 13066,
+    IDC_CODIGO_RECEITA = 13067,
+    IDC_FILIAL = 13068,
+    IDC_DESC_FILIAL = 13069
+  };
+  // O título da janela.
+  static const char* const kTitulo;
+
   CDlgTitulos(CQZTimer* pTimer, CWnd* pPai);
   ~CDlgTitulos() override;
 
@@ -49,6 +76,11 @@ class VRMWND_API CDlgTitulos : public CTrataDadosBase, public CQZProfilerEmpresa
   TCMCondicaoPagamento* GetCondicaoPagamento() const { return m_pCondicaoPagamento; }
   void SetCondicaoPagamento(TCMCondicaoPagamento* p) { m_pCondicaoPagamento = p; }
   CWnd* GetPai() const { return m_pPai; }
+
+  // Abre o diálogo sobre o pai dado na construção, com os recursos do módulo; IDOK
+  // (os títulos completados em GetListaTitulo) só quando nenhum título falta dado, ou
+  // IDCANCEL sem mudar nada. O chamador liga as regras antes (OnInicializa).
+  int DoModal();
 
   // O título i ainda falta dado (a consistência dele não o aceita)? Uma falha de
   // leitura da consistência é mostrada (QZTrataErro2) e a resposta é não.

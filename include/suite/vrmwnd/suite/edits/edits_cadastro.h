@@ -10,6 +10,7 @@
 
 #include "vrmwnd/base/datas.h"
 #include "vrmwnd/platform/CArray.h"
+#include "vrmwnd/platform/commctrl.h"
 #include "vrmwnd/suite/edits/CEditCadastro.h"
 
 // A descrição do cadastro de nome szNome ("filial", "natureza", "conta", "historico",
@@ -69,10 +70,33 @@ class VRMWND_SUITE_API CPedeContaEx : public CEditCadastro {
   explicit CPedeContaEx(const TDescricaoCadastro& descricao) : CEditCadastro(descricao) {}
 };
 
+// As notificações do edit de classificação com contas gerenciais ao pai (WM_NOTIFY
+// com TQZNotificacaoGerencial): a tecla F7 pede o rateio gerencial da conta, e sair do
+// campo com outra conta escolhida (ou sem a que havia) avisa que a classificação mudou.
+// A conta posta por programa não avisa.
+enum : UINT { QZN_CLASSIFICACAO_ALTERADA = 0u - 1123u, QZN_RATEIO_GERENCIAL = 0u - 1124u };
+struct TQZNotificacaoGerencial {
+  NMHDR hdr;
+  BOOL bConsulta;        // o edit está só para consulta (ES_READONLY): nada se muda
+  void* pDados;          // o edit que notifica
+  unsigned long lConta;  // a conta escolhida, 0 nenhuma
+};
+
 // Contas do plano de contas e do plano gerencial juntos.
 class VRMWND_SUITE_API CPedeContaExComGerencial : public CPedeContaEx {
  public:
+  enum : UINT { TECLA_RATEIO_GERENCIAL = VK_F7 };
   CPedeContaExComGerencial();
+  bool SetPosicao(unsigned long lConta);
+
+ protected:
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  BOOL OnKillFocusClassificacao();
+  void Notifica(UINT nCodigo);
+
+ private:
+  unsigned long m_lContaAvisada = 0;
+  DECLARE_MESSAGE_MAP()
 };
 
 // Históricos ativos, pelo número.
