@@ -150,7 +150,7 @@ bool LeOpcaoCadastro(int argc, char** argv, int& i, TOpcoesCadastro& o, const ch
   else if (std::strcmp(a, "--filial") == 0)
     o.filtro.iFilial = static_cast<WORD>(numero(65535));
   else if (std::strcmp(a, "--caracteristica") == 0)
-    o.filtro.nCaracteristica = static_cast<int>(numero(255));
+    o.filtro.nCaracteristica = static_cast<int>(numero(65535));
   else if (std::strcmp(a, "--tipos") == 0 && i + 1 < argc)
     o.filtro.strTipos = argv[++i];
   else if (std::strcmp(a, "--servico") == 0)

@@ -149,7 +149,7 @@ int ComandoMultiFornecedor(int argc, char** argv) {
         return UsoErrado(eu, "o tipo é C (contábil) ou G (gerencial)");
       pedido.cTipoConta = sz[0];
     } else if (std::strcmp(argv[i], "--caracteristica") == 0 && i + 1 < argc) {
-      if (!LeInteiro(argv[++i], 0, 255, n)) return UsoErrado(eu, "a característica é um número de 0 a 255");
+      if (!LeInteiro(argv[++i], 0, 65535, n)) return UsoErrado(eu, "a característica é um número de 0 a 65535");
       pedido.nCaracteristica = static_cast<int>(n);
     } else if (std::strcmp(argv[i], "--tipos") == 0 && i + 1 < argc) {
       pedido.szTipos = argv[++i];

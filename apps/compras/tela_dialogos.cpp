@@ -83,7 +83,7 @@ void AbreMultiCFOP(const TContextoTela& contexto) {
 
 void AbreMultiFornecedor(const TContextoTela& contexto) {
   TPedidoMulti pedido{contexto.szEmpresa, contexto.nUsuario, contexto.lSessao, contexto.pPai, {2001, 2004}};
-  pedido.nCaracteristica = 4;
+  pedido.nCaracteristica = 8;  // fornecedores
   CString strTexto;
   if (RodaMultiFornecedor(pedido, strTexto) != IDCANCEL) Mostra(contexto, strTexto, "Compras - Relação de contas");
 }

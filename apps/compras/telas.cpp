@@ -23,7 +23,7 @@ constexpr TTela kTelas[] = {
     {"Orçado e realizado", "o orçamento de compras contra as ordens liberadas, mês a mês ou por período",
      AbreOrcadoRealizado},
     {"Relação de CFOPs", "CFOPs da filial 1: Adicionar, Remover ou Delete na grade; OK mostra a lista", AbreMultiCFOP},
-    {"Relação de contas", "contas de característica 4; uma sintética (2.1.01) traz as analíticas", AbreMultiFornecedor},
+    {"Relação de fornecedores", "uma sintética (2.1.01) traz as analíticas", AbreMultiFornecedor},
     {"Históricos desativados", "os históricos fora dos lançamentos: Adicionar, Remover ou Delete na lista",
      AbreHistoricosDesativados},
     {"Deduções do INSS",

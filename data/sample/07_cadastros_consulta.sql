@@ -4,20 +4,27 @@
 INSERT INTO filial (iPonteiro, iNumero, szNome, szCNPJ, szUF, byAtiva) VALUES
   (4, 4, 'Filial Recife (encerrada)', '12345678000432', 'PE', 0);
 
+-- A característica da conta é um conjunto de bits: 4 cliente, 8 fornecedor, 16
+-- transportadora, 0x40 (64) disponível, 0x80 (128) credor de título a pagar e 0x200 (512)
+-- classificação de compras, despesas e impostos. Quem compra e vende à empresa é 12.
 INSERT INTO conta (lPonteiro, szCodigo, szDescricao, cTipo, byCaracteristica) VALUES
-  (1100, '1.1.01', 'Disponível', 'T', 8),
-  (1101, '1.1.01.001', 'Caixa geral', 'A', 8),
-  (1102, '1.1.01.002', 'Banco Paulista c/c 4471-2', 'A', 8),
-  (1103, '1.1.01.003', 'Banco do Vale c/c 90.118-0', 'A', 8),
-  (1150, '1.1.05', 'Estoques', 'T', 16),
-  (2100, '2.1.01', 'Fornecedores nacionais', 'T', 4),
-  (2103, '2.1.03', 'Prestadores de serviço', 'T', 4),
-  (3100, '3.1.01', 'Despesas com materiais', 'T', 32),
-  (3102, '3.1.02', 'Despesas com serviços', 'T', 32);
+  (1100, '1.1.01', 'Disponível', 'T', 64),
+  (1101, '1.1.01.001', 'Caixa geral', 'A', 64),
+  (1102, '1.1.01.002', 'Banco Paulista c/c 4471-2', 'A', 64),
+  (1103, '1.1.01.003', 'Banco do Vale c/c 90.118-0', 'A', 64),
+  (1120, '1.1.02', 'Clientes', 'T', 4),
+  (1121, '1.1.02.001', 'Comercial Pinheiros Ltda', 'A', 4),
+  (1122, '1.1.02.002', 'Cooperativa Agrícola Serrana', 'A', 12),
+  (1150, '1.1.05', 'Estoques', 'T', 512),
+  (2100, '2.1.01', 'Fornecedores nacionais', 'T', 136),
+  (2103, '2.1.03', 'Prestadores de serviço', 'T', 136),
+  (2104, '2.1.04', 'Transportadoras', 'T', 144),
+  (3100, '3.1.01', 'Despesas com materiais', 'T', 512),
+  (3102, '3.1.02', 'Despesas com serviços', 'T', 512);
 
-UPDATE conta SET byCaracteristica = 4 WHERE szCodigo LIKE '2.1.%' AND cTipo = 'A';
-UPDATE conta SET byCaracteristica = 16 WHERE szCodigo LIKE '1.1.05.%' AND cTipo = 'A';
-UPDATE conta SET byCaracteristica = 32 WHERE szCodigo LIKE '3.1.%' AND cTipo = 'A';
+UPDATE conta SET byCaracteristica = 136 WHERE szCodigo LIKE '2.1.0_.%' AND cTipo = 'A';
+UPDATE conta SET byCaracteristica = 144 WHERE szCodigo LIKE '2.1.04.%' AND cTipo = 'A';
+UPDATE conta SET byCaracteristica = 512 WHERE (szCodigo LIKE '1.1.05.%' OR szCodigo LIKE '3.1.%') AND cTipo = 'A';
 
 INSERT INTO natureza VALUES
   (21, 1102, 'Compra para comercialização — Curitiba', 2, 'P', 1, 0, 1, 0);

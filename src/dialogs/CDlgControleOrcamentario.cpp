@@ -226,8 +226,8 @@ void CDlgControleOrcamentario::PreparaControles() {
   m_Filial.SetStaticCompanheiro(&m_stFilial);
   m_Filial.Inicializa(strEmpresa, nUsuario, lSessao);
   if (m_Filial.LeFiliaisAtivas() == S_OK && m_Filial.GetSoTemUmaFilialAtiva()) m_Filial.SetFilialAtivaPersonalizado();
-  m_ClasEmpresarial.SetCaracteristica(0);
-  m_ClasEmpresarial.SetTiposConta("AT");
+  m_ClasEmpresarial.SetCaracteristica(0x200);
+  m_ClasEmpresarial.SetTiposConta("AS");
   m_ClasEmpresarial.SetStaticCompanheiro(&m_stClassificacao);
   m_ClasEmpresarial.Inicializa(strEmpresa, nUsuario, lSessao);
   m_Gerencial.SetTiposConta("A");

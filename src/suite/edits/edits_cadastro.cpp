@@ -397,6 +397,10 @@ bool CNaturezaEdit::SetPosicao(unsigned short iNatureza, REG_QZDMA dmaReferencia
 
 CPedeContaEx::CPedeContaEx() : CEditCadastro(kConta) {}
 bool CPedeContaEx::GetPosicao(unsigned long& lConta) { return GetPosicaoComo(lConta); }
+void CPedeContaEx::SetTiposConta(const char* szTipos) {
+  m_filtro.strTipos = szTipos;
+  if (m_filtro.strTipos.Find('S') >= 0 && m_filtro.strTipos.Find('T') < 0) m_filtro.strTipos += 'T';
+}
 bool CPedeContaEx::SetPosicao(unsigned long lConta) { return CEditCadastro::SetPosicao(static_cast<DWORD>(lConta)); }
 
 int CPedeContaEx::GetPosicoes(CArray<unsigned long>* pPosicoes) {

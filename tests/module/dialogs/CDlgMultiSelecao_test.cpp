@@ -221,9 +221,8 @@ TEST_F(CDlgMultiSelecaoTest, LeituraQueFalhaApareceEALinhaFicaVazia) {
 }
 
 TEST_F(CDlgMultiSelecaoTest, CadaTipoDeContaComOsSeusTextosEMensagens) {
-  m_empresa.Executa(
-      "INSERT INTO conta (lPonteiro, szCodigo, szDescricao, cTipo, byCaracteristica) VALUES "
-      "(7001, '1.2.01.001', 'Cooperativa Agrícola Vale Verde', 'A', 12)");
+  // A característica é um conjunto de bits: a conta listada de cada tipo tem o pedido,
+  // e a de clientes e fornecedores (12) é uma cooperativa que é as duas coisas.
   struct TCaso {
     char cTipo;
     int nCaracteristica;
@@ -238,15 +237,15 @@ TEST_F(CDlgMultiSelecaoTest, CadaTipoDeContaComOsSeusTextosEMensagens) {
   const TCaso kCasos[] = {
       {'G', 0, 6001, "G.01", "Gerencial:", "Gerenciais", "Relação de Gerenciais",
        "Esta conta gerencial já está na lista.", "Informe a conta gerencial."},
-      {'C', 12, 7001, "1.2.01.001", "Cliente/Fornec.:", "Clientes/Fornecedores", "Relação de Clientes e Fornecedores",
+      {'C', 12, 1122, "1.1.02.002", "Cliente/Fornec.:", "Clientes/Fornecedores", "Relação de Clientes e Fornecedores",
        "Este cliente ou fornecedor já está na lista.", "Informe o cliente ou fornecedor."},
-      {'C', 8, 1101, "1.1.01.001", "Fornecedor:", "Fornecedores", "Relação de Fornecedores",
+      {'C', 8, 2001, "2.1.01.001", "Fornecedor:", "Fornecedores", "Relação de Fornecedores",
        "Este fornecedor já está na lista.", "Informe o fornecedor."},
-      {'C', 4, 2001, "2.1.01.001", "Cliente:", "Clientes", "Relação de Clientes", "Este cliente já está na lista.",
+      {'C', 4, 1121, "1.1.02.001", "Cliente:", "Clientes", "Relação de Clientes", "Este cliente já está na lista.",
        "Informe o cliente."},
-      {'C', 16, 4001, "1.1.05.001", "Transportadora:", "Transportadoras", "Relação de Transportadoras",
+      {'C', 16, 3001, "2.1.04.001", "Transportadora:", "Transportadoras", "Relação de Transportadoras",
        "Esta transportadora já está na lista.", "Informe a transportadora."},
-      {'C', 32, 5001, "3.1.01.001", "Classificação:", "Classificações", "Relação de Classificações",
+      {'C', 0x200, 5001, "3.1.01.001", "Classificação:", "Classificações", "Relação de Classificações",
        "Esta classificação já está na lista.", "Informe a classificação."},
   };
   for (const TCaso& c : kCasos) {
@@ -298,7 +297,7 @@ TEST_F(CDlgMultiSelecaoTest, ContaSinteticaEntraESaiComAsSubordinadas) {
   };
   for (const TCaso& c : kCasos) {
     SCOPED_TRACE(c.szCaso);
-    auto& roteiro = m_usuario.QuandoAbrir(CDlgMultiFornecedor::GetTitulo(c.cTipo, 4));
+    auto& roteiro = m_usuario.QuandoAbrir(CDlgMultiFornecedor::GetTitulo(c.cTipo, 8));
     if (c.szAdicionada)
       roteiro.Digita(IDC_CONTA, c.szAdicionada).Clica(CDlgMultiFornecedor::IDC_ADICIONAR);
     else
@@ -306,7 +305,7 @@ TEST_F(CDlgMultiSelecaoTest, ContaSinteticaEntraESaiComAsSubordinadas) {
     roteiro.Clica(IDOK);
     CDlgMultiFornecedor dlg(&m_pai);
     dlg.SetTipoConta(c.cTipo);
-    dlg.SetCaracteristica(4);
+    dlg.SetCaracteristica(8);
     for (unsigned long l : c.antes) dlg.m_Codigos.Add(l);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(Vetor(dlg.m_Codigos), c.depois);

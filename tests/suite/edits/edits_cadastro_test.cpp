@@ -74,7 +74,7 @@ TEST_F(EditsCadastroTest, CodigoDescricaoMensagemELista) {
       {"conta disponível",
        [] {
          auto p = std::make_unique<CPedeContaEx>();
-         p->SetCaracteristica(8);
+         p->SetCaracteristica(0x40);
          return p;
        },
        "1.1.01.002", "Banco Paulista c/c 4471-2", 1102, "2.1.01.001", "Conta não encontrada.", "Relação de Contas", 4,

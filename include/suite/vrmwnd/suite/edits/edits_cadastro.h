@@ -46,13 +46,14 @@ class VRMWND_SUITE_API CNaturezaEdit : public CEditCadastro {
   bool SetPosicao(unsigned short iNatureza, REG_QZDMA dmaReferencia);
 };
 
-// Contas do plano de contas. A característica e as letras de tipo aceitas ('A'
-// analítica, 'T' sintética) filtram quando dadas.
+// Contas do plano de contas. A característica (um conjunto de bits: a conta passa
+// quando tem algum dos pedidos) e as letras de tipo aceitas ('A' analítica, 'S' ou
+// 'T' sintética, que o plano grava como 'T') filtram quando dadas.
 class VRMWND_SUITE_API CPedeContaEx : public CEditCadastro {
  public:
   CPedeContaEx();
   void SetCaracteristica(int nCaracteristica) { m_filtro.nCaracteristica = nCaracteristica; }
-  void SetTiposConta(const char* szTipos) { m_filtro.strTipos = szTipos; }
+  void SetTiposConta(const char* szTipos);
   // As contas do plano gerencial no lugar das do plano de contas (só neste edit; o
   // que junta os dois planos não muda).
   void SetPlanoGerencial(bool bGerencial) { m_filtro.bGerencial = bGerencial; }
