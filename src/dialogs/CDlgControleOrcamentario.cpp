@@ -64,6 +64,9 @@ const DLGTEMPLATEDESC kModelo{
                              {{{MF_POPUP, 0, "Totalizar", {{MF_STRING, D::ID_TOTALIZAR, "Totalizar", {}}}}}}),
      true);
 
+[[maybe_unused]] const bool kIconeRegistrado =
+    (AfxRegisterIcon(vrmwnd::InstanciaModulo(), CDlgControleOrcamentario::IDI_ORCADO_REALIZADO), true);
+
 constexpr char kFonte[] = "DlgControleOrcamentario";
 
 }  // namespace
@@ -156,6 +159,9 @@ BOOL CDlgControleOrcamentario::OnInitDialog() {
   m_Enter.Inicializa(this);
   m_Enter.SetEnterComoTab(true);
   m_pGrade->SubclassDlgItem(IDC_GRADE, this);
+  HICON hIcone = AfxGetApp()->LoadIcon(IDI_ORCADO_REALIZADO);
+  SetIcon(hIcone, TRUE);
+  SetIcon(hIcone, FALSE);
   CanSendChangeEvents_push(false);
   PreparaControles();
   RestauraFiltro();

@@ -128,7 +128,7 @@ CTerminalCurses::CTerminalCurses() : m_pEstado(std::make_unique<TEstado>()) {
   // Cada tela vai inteira, mesmo com teclas já esperando.
   typeahead(-1);
   curs_set(0);
-  mousemask(BUTTON1_CLICKED | BUTTON1_DOUBLE_CLICKED | BUTTON4_PRESSED | BUTTON5_PRESSED, nullptr);
+  mousemask(BUTTON1_CLICKED | BUTTON1_DOUBLE_CLICKED | BUTTON3_CLICKED | BUTTON4_PRESSED | BUTTON5_PRESSED, nullptr);
   m_pEstado->bCores = has_colors() && std::getenv("NO_COLOR") == nullptr;
   if (m_pEstado->bCores) {
     start_color();
@@ -188,6 +188,7 @@ std::optional<TEvento> EventoDoMouse() {
   using E = TEvento::ETipo;
   if (evento.bstate & BUTTON1_DOUBLE_CLICKED) return TEvento::Mouse(E::CliqueDuplo, celula);
   if (evento.bstate & BUTTON1_CLICKED) return TEvento::Mouse(E::Clique, celula);
+  if (evento.bstate & BUTTON3_CLICKED) return TEvento::Mouse(E::CliqueDireito, celula);
   if (evento.bstate & BUTTON4_PRESSED) return TEvento::Mouse(E::Roda, celula, 1);
   if (evento.bstate & BUTTON5_PRESSED) return TEvento::Mouse(E::Roda, celula, -1);
   return std::nullopt;

@@ -88,12 +88,14 @@ bool EntregaEvento(const TEvento& evento, const CMapaTela& mapa) {
     case E::Texto: Digita(evento.strTexto); return !evento.strTexto.empty();
     case E::Clique:
     case E::CliqueDuplo:
+    case E::CliqueDireito:
     case E::Roda: {
       const TAlvo* pAlvo = mapa.AlvoEm(evento.celula.x, evento.celula.y);
       if (pAlvo == nullptr || pAlvo->hJanela == nullptr) return false;
       const POINT ponto = pAlvo->PontoEm(evento.celula.x, evento.celula.y);
       if (evento.tipo == E::Clique) InputClick(pAlvo->hJanela, ponto.x, ponto.y);
       if (evento.tipo == E::CliqueDuplo) InputDoubleClick(pAlvo->hJanela, ponto.x, ponto.y);
+      if (evento.tipo == E::CliqueDireito) InputRightClick(pAlvo->hJanela, ponto.x, ponto.y);
       if (evento.tipo == E::Roda) InputWheel(pAlvo->hJanela, evento.nDentes * WHEEL_DELTA, ponto.x, ponto.y);
       return true;
     }

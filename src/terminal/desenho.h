@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,14 @@ std::string ClasseDaJanela(HWND hJanela);
 // Escreve o texto alinhado (0 esquerda, 1 centro, 2 direita) na largura.
 void EscreveAlinhado(CGradeCelulas& grade, const TRetangulo& linha, const std::string& strTexto, int nAlinhamento,
                      EEstilo estilo);
+
+// Escreve um rótulo com o atalho sublinhado; devolve as células usadas.
+int EscreveRotulo(CGradeCelulas& grade, int x, int y, const TRotulo& rotulo, EEstilo estilo, int nLargura);
+
+// Os menus abertos, do de fora para o de dentro, por cima de tudo e dentro da área;
+// `cantos` diz onde cada janela de topo foi desenhada.
+void DesenhaMenusAbertos(CContextoDesenho& ctx, const std::vector<HWND>& popups, const std::map<HWND, TPonto>& cantos,
+                         const TRetangulo& area);
 
 // Um desenho por classe: a janela ocupa `ret` (já recortado na grade).
 void DesenhaEstatico(CContextoDesenho& ctx, HWND h, const TRetangulo& ret);

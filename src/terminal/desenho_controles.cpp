@@ -18,13 +18,6 @@ constexpr int kItensDaListaAberta = 8;
 
 DWORD Estilo(HWND h) { return static_cast<DWORD>(GetWindowLongPtrA(h, GWL_STYLE)); }
 
-// Escreve um rótulo com o atalho sublinhado; devolve as células usadas.
-int EscreveRotulo(CGradeCelulas& grade, int x, int y, const TRotulo& rotulo, EEstilo estilo, int nLargura) {
-  const int nUsadas = grade.Escreve(x, y, rotulo.strTexto, estilo, nLargura);
-  if (rotulo.nAtalho >= 0 && rotulo.nAtalho < nUsadas) grade.Sublinha(x + rotulo.nAtalho, y);
-  return nUsadas;
-}
-
 // O texto de um botão de apertar na largura: "[ OK ]" ("[» OK «]" o padrão), sem
 // espaços quando não cabe, por fim o texto cortado entre colchetes; nAntes são as
 // células antes do texto.
@@ -182,6 +175,12 @@ void DesenhaCombo(CContextoDesenho& ctx, HWND h, const TRetangulo& ret) {
         ctx.Alvo(linha, hLista, kPixelsPorColuna / 2, nItem * nAltura + nAltura / 2, kPixelsPorColuna, 0);
       }
     });
+}
+
+int EscreveRotulo(CGradeCelulas& grade, int x, int y, const TRotulo& rotulo, EEstilo estilo, int nLargura) {
+  const int nUsadas = grade.Escreve(x, y, rotulo.strTexto, estilo, nLargura);
+  if (rotulo.nAtalho >= 0 && rotulo.nAtalho < nUsadas) grade.Sublinha(x + rotulo.nAtalho, y);
+  return nUsadas;
 }
 
 }  // namespace vrmwnd::terminal::detail

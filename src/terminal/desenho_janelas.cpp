@@ -14,12 +14,14 @@
 // | msctls_progress32    | barra de progresso                         |
 // | ScrollBar            | barra de rolagem; SBS_SIZEGRIP: ◢          |
 // | #32770 filho         | painel (a página de uma aba)               |
+// | #32768 (de topo)     | menu aberto (desenho_menus.cpp)            |
 // Classes que não estão na tabela: moldura quando têm borda, e as filhas.
 #include <algorithm>
 #include <cctype>
 
 #include "desenho.h"
 #include "vrmwnd/platform/winctrl.h"
+#include "vrmwnd/platform/winmenu.h"
 
 namespace vrmwnd::terminal {
 
@@ -169,8 +171,10 @@ TRetangulo CDesenhista::AreaDeTrabalho(TTamanho tela, const TMolduraTela& moldur
 
 namespace {
 
-// As janelas de topo visíveis, de baixo para cima.
-std::vector<HWND> JanelasDeTopo() {
+bool MenuAberto(HWND h) { return detail::ClasseDaJanela(h) == kMenuWindowClass; }
+
+// As janelas de topo visíveis, de baixo para cima; os menus abertos à parte.
+std::vector<HWND> JanelasDeTopo(std::vector<HWND>* pMenus = nullptr) {
   std::vector<HWND> janelas;
   EnumWindows(
       [](HWND h, LPARAM p) {
@@ -179,6 +183,9 @@ std::vector<HWND> JanelasDeTopo() {
       },
       reinterpret_cast<LPARAM>(&janelas));
   std::reverse(janelas.begin(), janelas.end());
+  auto menus = std::stable_partition(janelas.begin(), janelas.end(), [](HWND h) { return !MenuAberto(h); });
+  if (pMenus != nullptr) pMenus->assign(menus, janelas.end());
+  janelas.erase(menus, janelas.end());
   return janelas;
 }
 
@@ -203,6 +210,7 @@ bool CDesenhista::AlgumaNaoCabe(TRetangulo area, std::string& strJanela, TTamanh
 
 void CDesenhista::DesenhaTela(CGradeCelulas& grade, const TMolduraTela& moldura) {
   std::erase_if(m_rolagem, [](const auto& par) { return !IsWindow(par.first); });
+  m_cantos.clear();
   m_mapa.Limpa();
   grade.SetRecorte(grade.Toda());
   grade.SetCursor(std::nullopt);
@@ -216,14 +224,20 @@ void CDesenhista::DesenhaTela(CGradeCelulas& grade, const TMolduraTela& moldura)
     grade.Preenche({0, grade.Linhas() - 1, grade.Colunas(), 1}, EEstilo::Barra);
     grade.Escreve(1, grade.Linhas() - 1, moldura.strTeclas, EEstilo::Barra, grade.Colunas() - 2);
   }
-  const std::vector<HWND> janelas = JanelasDeTopo();
+  std::vector<HWND> menus;
+  const std::vector<HWND> janelas = JanelasDeTopo(&menus);
   HWND hAtiva = GetActiveWindow();
   if (std::find(janelas.begin(), janelas.end(), hAtiva) == janelas.end())
     hAtiva = janelas.empty() ? nullptr : janelas.back();
   for (HWND h : janelas) {
     CContextoDesenho ctx(*this, grade);
-    ctx.DesenhaTopo(h, Centro(area, TamanhoEmCelulas(h)), h == hAtiva);
+    const TPonto canto = Centro(area, TamanhoEmCelulas(h));
+    m_cantos[h] = canto;
+    ctx.DesenhaTopo(h, canto, h == hAtiva);
   }
+  if (menus.empty()) return;
+  CContextoDesenho ctx(*this, grade);
+  detail::DesenhaMenusAbertos(ctx, menus, m_cantos, area);
 }
 
 void CDesenhista::DesenhaJanela(CGradeCelulas& grade, HWND hJanela, int x, int y) {

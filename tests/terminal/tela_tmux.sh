@@ -72,6 +72,30 @@ espera_sumir() {
 }
 
 teclas() { t send-keys "$@"; }
+
+# Um clique do mouse (botão 0 esquerdo, 2 direito) na célula x, y (a partir de 0),
+# como o terminal o manda: apertar e soltar, na codificação X10.
+mouse() {
+  local aperta solta
+  printf -v aperta '\\e[M\\x%x\\x%x\\x%x' $((32 + $1)) $((33 + $2)) $((33 + $3))
+  printf -v solta '\\e[M\\x%x\\x%x\\x%x' 35 $((33 + $2)) $((33 + $3))
+  t send-keys -l "$(printf "$aperta")"
+  t send-keys -l "$(printf "$solta")"
+}
+
+# Clica (botão $2, o esquerdo sem ele) no começo do texto, onde ele está na tela.
+clica_em() {
+  local y=0 linha antes
+  while IFS= read -r linha; do
+    if [[ "$linha" == *"$1"* ]]; then
+      antes=${linha%%"$1"*}
+      mouse "${2:-0}" "${#antes}" "$y"
+      return 0
+    fi
+    y=$((y + 1))
+  done < <(tela)
+  falha "não está na tela para o clique: $1"
+}
 digita() { t send-keys -l "$1"; }
 
 # O menu aberto; o primeiro uso cria a instalação e a empresa de amostra.
@@ -106,6 +130,43 @@ case "$cenario" in
     espera "Posição guardada: 0,1,-1,-1,-1,-1,0,0,344,239"
     teclas Enter
     espera_sumir "Compras - Itens redimensionáveis"
+    teclas Escape
+    sai_e_confere_terminal 0
+    ;;
+  menu)
+    # O menu de contexto da grade do orçado e realizado. Pelo teclado: Shift+F10 com o
+    # foco na grade abre a caixa, Baixo Baixo Direita abre "Configurar Lista..." ao
+    # lado, Baixo Enter esconde "Data Inicial" e o menu fecha; aberto de novo, a coluna
+    # está sem a marca. Esc fecha o diálogo.
+    abre_menu
+    teclas Down Down Down Down Down Down Down Down Down
+    teclas Enter
+    espera "Consulta de Valores Orçados e Realizados"
+    for _ in 1 2 3 4 5; do teclas Tab; done
+    teclas S-F10
+    espera "Configurar Lista..."
+    teclas Down Down Right
+    espera "Exibir Tudo"
+    espera "✓ Data Inicial"
+    teclas Down Enter
+    espera_sumir "Exibir Tudo"
+    espera_sumir "Data Inicial  Data Final"
+    teclas S-F10 Down Down Right
+    espera "Exibir Tudo"
+    tela | grep -qF "✓ Data Inicial" && falha "a coluna escondida ficou marcada"
+    teclas Escape Escape
+    espera_sumir "Configurar Lista..."
+    # Pelo mouse: o clique direito na grade abre o menu ali; um clique em "Configurar
+    # Lista..." abre a lista ao lado e outro em "Exibir Tudo" traz a coluna de volta.
+    clica_em "Realizado   %" 2
+    espera "Configurar Lista..."
+    clica_em "Configurar Lista..."
+    espera "Exibir Tudo"
+    clica_em "Exibir Tudo"
+    espera_sumir "Exibir Tudo"
+    espera "Data Inicial  Data Final"
+    teclas Escape
+    espera_sumir "Consulta de Valores Orçados e Realizados"
     teclas Escape
     sai_e_confere_terminal 0
     ;;

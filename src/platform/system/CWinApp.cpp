@@ -1,10 +1,12 @@
-// The application profile over the private profile files of kernel32.
+// The application profile over the private profile files of kernel32, and the
+// application's icons from the resource chain.
 #include <filesystem>
 #include <vector>
 
 #include "vrmwnd/platform/afxapp.h"
 #include "vrmwnd/platform/home.h"
 #include "vrmwnd/platform/profile.h"
+#include "vrmwnd/platform/resources.h"
 
 // Without a home there is no profile: reads give the defaults, writes fail.
 CString CWinApp::GetProfileFileName() {
@@ -39,4 +41,9 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
 CWinApp* AfxGetApp() {
   static CWinApp app;
   return &app;
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+  LPCSTR name = MAKEINTRESOURCE(static_cast<WORD>(nIDResource));
+  return ::LoadIcon(AfxFindResourceHandle(name, RT_GROUP_ICON), name);
 }

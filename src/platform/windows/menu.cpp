@@ -190,6 +190,34 @@ int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags) {
   return copied;
 }
 
+BOOL GetMenuItemInfoA(HMENU menu, UINT item, BOOL fByPosition, MENUITEMINFOA* info) {
+  detail::MenuItem* found = find_item(menu, item, fByPosition ? MF_BYPOSITION : MF_BYCOMMAND);
+  if (found == nullptr || info == nullptr) return FALSE;
+  if (info->fMask & MIIM_FTYPE) info->fType = found->flags & MFT_SEPARATOR;
+  if (info->fMask & MIIM_STATE) {
+    info->fState = found->flags & (MFS_CHECKED | MFS_HILITE | MF_GRAYED | MF_DISABLED);
+  }
+  if (info->fMask & MIIM_ID) info->wID = found->id;
+  if (info->fMask & MIIM_SUBMENU) info->hSubMenu = found->submenu;
+  if (info->fMask & MIIM_STRING) {
+    const auto length = static_cast<UINT>(found->text.size());
+    if (info->dwTypeData != nullptr && info->cch > 0) {
+      const UINT copied = std::min(length, info->cch - 1);
+      found->text.copy(info->dwTypeData, copied);
+      info->dwTypeData[copied] = '\0';
+    }
+    info->cch = length;
+  }
+  return TRUE;
+}
+
+BOOL HiliteMenuItem(HWND, HMENU menu, UINT item, UINT flags) {
+  detail::MenuItem* found = find_item(menu, item, flags);
+  if (found == nullptr) return FALSE;
+  found->flags = (found->flags & ~MF_HILITE) | (flags & MF_HILITE);
+  return TRUE;
+}
+
 std::string MenuTextShown(LPCSTR text) {
   std::string shown;
   for (const char* p = text ? text : ""; *p; ++p) {

@@ -12,7 +12,6 @@ namespace {
 
 struct MenuWindowState : ControlState {
   HMENU menu = nullptr;
-  int highlight = -1;
 };
 
 LRESULT menu_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -33,6 +32,20 @@ LRESULT menu_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
 
 bool selectable(const MenuItem& item) { return !(item.flags & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED)); }
 
+// The highlight of a menu lives in its items' state (MF_HILITE): -1 when none has it.
+int highlighted(const Menu& menu) {
+  for (std::size_t i = 0; i < menu.items.size(); ++i)
+    if (menu.items[i].flags & MF_HILITE) return static_cast<int>(i);
+  return -1;
+}
+
+void set_highlight(Menu& menu, int index) {
+  for (std::size_t i = 0; i < menu.items.size(); ++i) {
+    MenuItem& item = menu.items[i];
+    item.flags = static_cast<int>(i) == index ? (item.flags | MF_HILITE) : (item.flags & ~MF_HILITE);
+  }
+}
+
 // One run of the menu loop: the open popups, outermost first.
 struct Tracker {
   HWND owner = nullptr;
@@ -46,12 +59,17 @@ struct Tracker {
   }
 
   MenuWindowState* innermost() const { return control_state<MenuWindowState>(popups.back()); }
+  Menu* innermost_menu() const {
+    MenuWindowState* state = innermost();
+    return state ? find_menu(state->menu) : nullptr;
+  }
 
   void open(HMENU menu, int x, int y, int index_in_parent) {
     SendMessageA(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu),
                  MAKELPARAM(static_cast<WORD>(index_in_parent), FALSE));
     Menu* m = find_menu(menu);
     if (m == nullptr) return;
+    set_highlight(*m, -1);
     std::size_t widest = 0;
     for (const MenuItem& item : m->items) widest = std::max(widest, MenuTextShown(item.text.c_str()).size());
     const int width = static_cast<int>(widest) * 7 + 32;
@@ -65,6 +83,7 @@ struct Tracker {
 
   void close_innermost() {
     HWND popup = popups.back();
+    if (Menu* m = innermost_menu()) set_highlight(*m, -1);
     popups.pop_back();
     pop_modal(popup);
     DestroyWindow(popup);
@@ -73,10 +92,9 @@ struct Tracker {
   // Chooses the item of the innermost popup: a command ends the loop, a popup
   // item opens its submenu beside it.
   void choose(int index) {
-    MenuWindowState* state = innermost();
-    Menu* m = state ? find_menu(state->menu) : nullptr;
+    Menu* m = innermost_menu();
     if (m == nullptr || index < 0 || index >= static_cast<int>(m->items.size())) return;
-    state->highlight = index;
+    set_highlight(*m, index);
     const MenuItem& item = m->items[static_cast<std::size_t>(index)];
     if (!selectable(item)) return;
     if (item.submenu != nullptr) {
@@ -90,16 +108,15 @@ struct Tracker {
   }
 
   void move_highlight(int step) {
-    MenuWindowState* state = innermost();
-    Menu* m = state ? find_menu(state->menu) : nullptr;
+    Menu* m = innermost_menu();
     if (m == nullptr || m->items.empty()) return;
     const int count = static_cast<int>(m->items.size());
-    int index = state->highlight;
+    int index = highlighted(*m);
     for (int tries = 0; tries < count; ++tries) {
       index = index < 0 ? (step > 0 ? 0 : count - 1) : (index + step + count) % count;
       if (!(m->items[static_cast<std::size_t>(index)].flags & MF_SEPARATOR)) break;
     }
-    state->highlight = index;
+    set_highlight(*m, index);
   }
 
   void close_or_dismiss() {
@@ -111,10 +128,13 @@ struct Tracker {
     switch (vk) {
       case VK_UP: move_highlight(-1); break;
       case VK_DOWN: move_highlight(1); break;
-      case VK_RETURN: choose(innermost()->highlight); break;
+      case VK_RETURN:
+        if (Menu* m = innermost_menu()) choose(highlighted(*m));
+        break;
       case VK_RIGHT: {
-        MenuWindowState* state = innermost();
-        if (state->highlight >= 0 && GetSubMenu(state->menu, state->highlight)) choose(state->highlight);
+        Menu* m = innermost_menu();
+        const int index = m ? highlighted(*m) : -1;
+        if (index >= 0 && m->items[static_cast<std::size_t>(index)].submenu) choose(index);
         break;
       }
       case VK_LEFT:

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <deque>
+#include <utility>
 
 #include "values/utf8.h"
 #include "vrmwnd/platform/clock.h"
@@ -225,6 +226,13 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_SETFONT: w->font = reinterpret_cast<HFONT>(wparam); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(w->font);
+    case WM_SETICON: {
+      HICON& slot = wparam == ICON_BIG ? w->big_icon : w->small_icon;
+      return reinterpret_cast<LRESULT>(std::exchange(slot, reinterpret_cast<HICON>(lparam)));
+    }
+    case WM_GETICON:
+      if (wparam == ICON_BIG) return reinterpret_cast<LRESULT>(w->big_icon);
+      return reinterpret_cast<LRESULT>(w->small_icon || wparam != ICON_SMALL2 ? w->small_icon : w->big_icon);
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_RBUTTONUP: {
       POINT screen{static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lparam))),

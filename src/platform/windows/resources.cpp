@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "icons_detail.h"
 #include "menu_detail.h"
 #include "platform_detail.h"
 #include "vrmwnd/platform/resources.h"
@@ -19,6 +20,7 @@ struct Module {
   std::map<UINT, DLGTEMPLATEDESC> dialogs;
   bool in_chain = true;
   std::map<UINT, MENUTEMPLATEDESC> menus;
+  std::map<UINT, char> icons;  // a handle is the address of its slot
 };
 
 struct Modules {
@@ -38,7 +40,7 @@ std::string base_name(const char* file_name) {
 Modules& modules() {
   static Modules instance = [] {
     Modules m;
-    m.list.push_back(std::make_unique<Module>(Module{"", {}, true, {}}));  // the main program
+    m.list.push_back(std::make_unique<Module>(Module{"", {}, true, {}, {}}));  // the main program
     m.resource = reinterpret_cast<HINSTANCE>(m.list.front().get());
     return m;
   }();
@@ -51,20 +53,21 @@ Module* module_of(HINSTANCE instance) {
   return nullptr;
 }
 
-// The resource `id` of the map `member` in the current resource handle, then in
-// every module of the chain.
+// The module that has the resource `id` in the map `member`: the current resource
+// handle, then every module of the chain.
+template <class T>
+Module* module_in_chain(std::map<UINT, T> Module::*member, UINT id) {
+  auto has = [member, id](Module* m) { return m != nullptr && (m->*member).contains(id); };
+  if (Module* current = module_of(AfxGetResourceHandle()); has(current)) return current;
+  for (auto& m : modules().list)
+    if (m->in_chain && has(m.get())) return m.get();
+  return nullptr;
+}
+
 template <class T>
 const T* find_in_chain(std::map<UINT, T> Module::*member, UINT id) {
-  auto find_in = [member, id](Module* m) -> const T* {
-    if (m == nullptr) return nullptr;
-    auto it = (m->*member).find(id);
-    return it == (m->*member).end() ? nullptr : &it->second;
-  };
-  if (auto* found = find_in(module_of(AfxGetResourceHandle()))) return found;
-  for (auto& m : modules().list)
-    if (m->in_chain)
-      if (auto* found = find_in(m.get())) return found;
-  return nullptr;
+  Module* m = module_in_chain(member, id);
+  return m ? &(m->*member).at(id) : nullptr;
 }
 
 }  // namespace
@@ -76,12 +79,19 @@ const MENUTEMPLATEDESC* find_module_menu(HINSTANCE module, UINT id) {
   return it == m->menus.end() ? nullptr : &it->second;
 }
 
+HICON find_module_icon(HINSTANCE module, UINT id) {
+  Module* m = module_of(module);
+  if (m == nullptr) return nullptr;
+  auto it = m->icons.find(id);
+  return it == m->icons.end() ? nullptr : reinterpret_cast<HICON>(&it->second);
+}
+
 }  // namespace vrmwnd::platform::detail
 
 HINSTANCE AfxRegisterModule(LPCSTR file_name) {
   if (HMODULE existing = GetModuleHandleA(file_name)) return existing;
   auto& list = detail::modules().list;
-  list.push_back(std::make_unique<detail::Module>(detail::Module{detail::base_name(file_name), {}, true, {}}));
+  list.push_back(std::make_unique<detail::Module>(detail::Module{detail::base_name(file_name), {}, true, {}, {}}));
   return reinterpret_cast<HINSTANCE>(list.back().get());
 }
 
@@ -110,6 +120,22 @@ void AfxRegisterMenuTemplate(HINSTANCE module, UINT id, const MENUTEMPLATEDESC& 
 }
 
 const MENUTEMPLATEDESC* AfxFindMenuTemplate(UINT id) { return detail::find_in_chain(&detail::Module::menus, id); }
+
+void AfxRegisterIcon(HINSTANCE module, UINT id) {
+  if (detail::Module* m = detail::module_of(module)) m->icons.try_emplace(id, '\0');
+}
+
+HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type) {
+  const auto id = static_cast<UINT>(reinterpret_cast<std::uintptr_t>(name));
+  detail::Module* found = nullptr;
+  if (type == RT_MENU)
+    found = detail::module_in_chain(&detail::Module::menus, id);
+  else if (type == RT_DIALOG)
+    found = detail::module_in_chain(&detail::Module::dialogs, id);
+  else if (type == RT_GROUP_ICON)
+    found = detail::module_in_chain(&detail::Module::icons, id);
+  return found ? reinterpret_cast<HINSTANCE>(found) : AfxGetResourceHandle();
+}
 
 BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
   detail::Module* m = detail::module_of(hModule);

@@ -38,6 +38,8 @@ struct Window {
   LONG_PTR user_data = 0;
   LONG_PTR dialog_result = 0;  // DWLP_MSGRESULT
   HFONT font = nullptr;
+  HICON big_icon = nullptr;  // WM_SETICON
+  HICON small_icon = nullptr;
   CWnd* cwnd = nullptr;                   // the permanent MFC object, if any
   std::unique_ptr<CWnd> temporary_cwnd;   // CWnd::FromHandle for windows without one
   std::unique_ptr<ControlState> control;  // owned by the class procedure

@@ -19,6 +19,7 @@
 #include "vrmwnd/platform/winmenu.h"
 #include "vrmwnd/suite/ganchos_teste.h"
 #include "vrmwnd/suite/registros/TQZBase.h"
+#include "vrmwnd/util/modulo.h"
 
 namespace {
 
@@ -463,6 +464,21 @@ TEST_F(CDlgControleOrcamentarioTest, MenuDaGradePeloTecladoEEscape) {
   ASSERT_EQ(menus.size(), 1u);
   EXPECT_EQ(menus[0].back(), "Exibir Tudo");
   EXPECT_FALSE(dlg.GetTotalizar());
+}
+
+// Aberto, o diálogo mostra o ícone 13028 do módulo na barra de título e no Alt+Tab.
+TEST_F(CDlgControleOrcamentarioTest, AbreComOIconeDoModulo) {
+  HICON hGrande = nullptr, hPequeno = nullptr;
+  Abre([&](CRoteiro& r) {
+    r.Confere([&](HWND h) {
+      hGrande = reinterpret_cast<HICON>(SendMessage(h, WM_GETICON, ICON_BIG, 0));
+      hPequeno = reinterpret_cast<HICON>(SendMessage(h, WM_GETICON, ICON_SMALL, 0));
+    });
+  });
+  const HICON hIcone = LoadIcon(vrmwnd::InstanciaModulo(), MAKEINTRESOURCE(D::IDI_ORCADO_REALIZADO));
+  ASSERT_NE(hIcone, nullptr);
+  EXPECT_EQ(hGrande, hIcone);
+  EXPECT_EQ(hPequeno, hIcone);
 }
 
 // Aberto para um movimento selecionado: a filial, o mês de emissão e as contas vêm do

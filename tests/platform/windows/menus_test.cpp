@@ -254,6 +254,125 @@ TEST(MenuDeContextoTest, MarcaDoTratadorAntesDeAbrirERetornoDoComando) {
 
 namespace {
 
+// O item realçado de cada popup aberto, do de fora para o de dentro ("" sem realce),
+// como o desenho do menu o lê: pelo estado MF_HILITE do item.
+std::vector<std::string> Realcados() {
+  std::vector<HWND> popups;
+  EnumWindows(
+      [](HWND h, LPARAM p) {
+        char szClasse[16] = "";
+        GetClassNameA(h, szClasse, sizeof szClasse);
+        if (std::string(szClasse) == kMenuWindowClass) reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&popups));
+  std::vector<std::string> realcados;
+  for (auto it = popups.rbegin(); it != popups.rend(); ++it) {
+    HMENU hMenu = reinterpret_cast<HMENU>(SendMessageA(*it, MN_GETHMENU, 0, 0));
+    std::string strRealcado;
+    for (int i = 0; i < GetMenuItemCount(hMenu); ++i) {
+      MENUITEMINFOA info;
+      info.fMask = MIIM_STATE;
+      GetMenuItemInfoA(hMenu, static_cast<UINT>(i), TRUE, &info);
+      const bool bPeloEstado = (GetMenuState(hMenu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) != 0;
+      EXPECT_EQ(bPeloEstado, (info.fState & MFS_HILITE) != 0) << "GetMenuState e GetMenuItemInfo concordam";
+      if (!bPeloEstado) continue;
+      EXPECT_TRUE(strRealcado.empty()) << "um item realçado por popup";
+      strRealcado = Textos(hMenu)[static_cast<std::size_t>(i)];
+    }
+    realcados.push_back(strRealcado);
+  }
+  return realcados;
+}
+
+TEST(MenuDeContextoTest, RealceSegueAsTeclasEFicaNoEstadoDoItem) {
+  using R = std::vector<std::string>;
+  const struct {
+    const char* szNome;
+    std::function<void(CRoteiro&)> teclas;
+    R realcados;
+  } kCasos[] = {
+      {"aberto sem realce", [](CRoteiro&) {}, {""}},
+      {"Baixo realça o primeiro", [](CRoteiro& r) { r.Tecla(VK_DOWN); }, {"&Abrir"}},
+      {"Cima dá a volta ao último", [](CRoteiro& r) { r.Tecla(VK_UP); }, {"&Salvar"}},
+      {"o cinza também se realça", [](CRoteiro& r) { r.Tecla(VK_DOWN).Tecla(VK_DOWN); }, {"Cinza"}},
+      {"o submenu abre sem realce e o pai fica realçado",
+       [](CRoteiro& r) { r.Tecla(VK_DOWN).Tecla(VK_DOWN).Tecla(VK_DOWN).Tecla(VK_RIGHT); },
+       {"Mais", ""}},
+      {"no submenu o separador é pulado",
+       [](CRoteiro& r) { r.EscolheMenu("Mais").Tecla(VK_DOWN).Tecla(VK_DOWN); },
+       {"Mais", "Sub B"}},
+      {"Esquerda fecha o submenu e tira o realce dele",
+       [](CRoteiro& r) { r.EscolheMenu("Mais").Tecla(VK_DOWN).Tecla(VK_LEFT).Tecla(VK_RIGHT); },
+       {"Mais", ""}},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.szNome);
+    CUsuarioRoteirizado usuario;
+    R realcados;
+    CRoteiro& r = usuario.QuandoAbrir("Com menu").ClicaDireito(IDC_TEXTO);
+    c.teclas(r);
+    r.Confere([&](HWND) { realcados = Realcados(); });
+    for (std::size_t i = 0; i <= c.realcados.size(); ++i) r.Tecla(VK_ESCAPE);  // os popups e o diálogo
+    CDlgMenu dlg;
+    dlg.DoModal();
+    EXPECT_EQ(realcados, c.realcados);
+  }
+}
+
+TEST(MenuTest, GetMenuItemInfoDaSoOQueSePede) {
+  CMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendMenu(MF_STRING | MF_CHECKED, ID_ABRIR, "&Abrir");
+  menu.AppendMenu(MF_SEPARATOR);
+  menu.AppendMenu(MF_STRING | MF_GRAYED, ID_CINZA, "Cinza");
+  CMenu sub;
+  sub.CreatePopupMenu();
+  HMENU hSub = sub.Detach();
+  menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hSub), "Mais");
+  HiliteMenuItem(nullptr, menu.m_hMenu, 3, MF_BYPOSITION | MF_HILITE);
+  const struct {
+    UINT nPosicao;
+    UINT fType, fState, wID;
+    HMENU hSubMenu;
+    const char* szTexto;
+  } kCasos[] = {
+      {0, MFT_STRING, MFS_CHECKED, ID_ABRIR, nullptr, "&Abrir"},
+      {1, MFT_SEPARATOR, MFS_ENABLED, 0, nullptr, ""},
+      {2, MFT_STRING, MF_GRAYED, ID_CINZA, nullptr, "Cinza"},
+      {3, MFT_STRING, MFS_HILITE, 0, hSub, "Mais"},
+  };
+  for (const auto& c : kCasos) {
+    SCOPED_TRACE(c.nPosicao);
+    char sz[16] = "?";
+    MENUITEMINFOA info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = sz;
+    info.cch = sizeof sz;
+    ASSERT_TRUE(GetMenuItemInfoA(menu.m_hMenu, c.nPosicao, TRUE, &info));
+    EXPECT_EQ(info.fType, c.fType);
+    EXPECT_EQ(info.fState, c.fState);
+    EXPECT_EQ(info.wID, c.wID);
+    EXPECT_EQ(info.hSubMenu, c.hSubMenu);
+    EXPECT_STREQ(sz, c.szTexto);
+    EXPECT_EQ(info.cch, std::string(c.szTexto).size());
+  }
+  MENUITEMINFOA so;
+  so.fMask = MIIM_STRING;
+  so.fState = 77;
+  ASSERT_TRUE(GetMenuItemInfoA(menu.m_hMenu, ID_CINZA, FALSE, &so)) << "pelo comando";
+  EXPECT_EQ(so.cch, 5u) << "sem buffer, só o tamanho";
+  EXPECT_EQ(so.fState, 77u) << "o que não se pediu fica como estava";
+  char szCurto[4] = "";
+  so.dwTypeData = szCurto;
+  so.cch = sizeof szCurto;
+  GetMenuItemInfoA(menu.m_hMenu, 0, TRUE, &so);
+  EXPECT_STREQ(szCurto, "&Ab");
+  EXPECT_FALSE(GetMenuItemInfoA(menu.m_hMenu, 9, TRUE, &so));
+  EXPECT_TRUE(HiliteMenuItem(nullptr, menu.m_hMenu, 3, MF_BYPOSITION | MF_UNHILITE));
+  EXPECT_EQ(GetMenuState(menu.m_hMenu, 3, MF_BYPOSITION) & MF_HILITE, 0u);
+}
+
 TEST(MenuDeContextoTest, RoteiroComItemQueNaoExisteOuSemMenuAbertoFalha) {
   std::vector<std::string> falhas;
   {

@@ -5,6 +5,7 @@
 
 #include "vrmwnd/platform/CString.h"
 #include "vrmwnd/platform/export.h"
+#include "vrmwnd/platform/windef.h"
 
 class VRMWND_PLATFORM_API CWinApp {
  public:
@@ -16,6 +17,9 @@ class VRMWND_PLATFORM_API CWinApp {
   CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
   // A null value deletes the entry; FALSE when the file cannot be written.
   BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+  // The icon resource of the module in the resource chain that has it; NULL when
+  // none has it.
+  HICON LoadIcon(UINT nIDResource) const;
 };
 
 VRMWND_PLATFORM_API CWinApp* AfxGetApp();

@@ -111,6 +111,10 @@ class VRMWND_PLATFORM_API CWnd : public CCmdTarget {
   BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl);
   BOOL IsZoomed() const;
   BOOL IsIconic() const;
+  // The big (title bar, Alt+Tab) or small icon of the window: WM_SETICON gives
+  // back the icon it replaces; GetIcon is NULL until one is set.
+  HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+  HICON GetIcon(BOOL bBigIcon) const;
   void Invalidate(BOOL bErase = TRUE);
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
   static const CWnd wndTop;

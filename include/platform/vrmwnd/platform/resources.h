@@ -9,6 +9,7 @@
 
 #include "vrmwnd/platform/export.h"
 #include "vrmwnd/platform/windef.h"
+#include "vrmwnd/platform/winuser.h"
 
 // The identifier of controls nobody looks up (labels).
 constexpr int IDC_STATIC = -1;
@@ -48,6 +49,17 @@ VRMWND_PLATFORM_API HINSTANCE AfxGetInstanceHandle();
 VRMWND_PLATFORM_API void AfxRegisterDialogTemplate(HINSTANCE module, UINT id, const DLGTEMPLATEDESC& dialog);
 // The template `id` from the resource chain, or nullptr.
 VRMWND_PLATFORM_API const DLGTEMPLATEDESC* AfxFindDialogTemplate(UINT id);
+
+// Adds the icon resource `id` of `module` (LoadIcon gives its handle).
+VRMWND_PLATFORM_API void AfxRegisterIcon(HINSTANCE module, UINT id);
+
+// The resource types AfxFindResourceHandle looks for.
+#define RT_MENU MAKEINTRESOURCEA(4)
+#define RT_DIALOG MAKEINTRESOURCEA(5)
+#define RT_GROUP_ICON MAKEINTRESOURCEA(14)
+// The module that has the resource `name` (MAKEINTRESOURCE) of that type: the
+// current resource handle first, then the chain; the current one when none has it.
+VRMWND_PLATFORM_API HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type);
 
 // An extension library's state, as MFC keeps it between its load and its unload.
 struct AFX_EXTENSION_MODULE {

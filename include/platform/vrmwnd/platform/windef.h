@@ -24,6 +24,8 @@ struct HFONT__;
 using HFONT = HFONT__*;
 struct HICON__;
 using HICON = HICON__*;
+struct HBITMAP__;
+using HBITMAP = HBITMAP__*;
 struct HDC__;
 using HDC = HDC__*;
 struct HGDIOBJ__;

@@ -18,10 +18,14 @@
 // | a mnemonic letter (after "&")      | choose that item                            |
 // | a click outside every open popup   | dismiss the menu                            |
 //
+// The item under the keyboard is highlighted: its state has MF_HILITE, which the
+// popup's drawing reads; a popup that closes takes the highlight off its items.
+//
 // Before each popup opens, its owner gets WM_INITMENUPOPUP (the menu, its position
 // in the parent menu) so that it can check, enable or gray its items.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,7 +37,7 @@ using HMENU = HMENU__*;
 
 constexpr UINT MF_STRING = 0x0000, MF_ENABLED = 0x0000, MF_UNCHECKED = 0x0000, MF_BYCOMMAND = 0x0000,
                MF_GRAYED = 0x0001, MF_DISABLED = 0x0002, MF_CHECKED = 0x0008, MF_POPUP = 0x0010, MF_BYPOSITION = 0x0400,
-               MF_SEPARATOR = 0x0800;
+               MF_SEPARATOR = 0x0800, MF_HILITE = 0x0080, MF_UNHILITE = 0x0000;
 constexpr UINT TPM_LEFTALIGN = 0x0000, TPM_LEFTBUTTON = 0x0000, TPM_RIGHTBUTTON = 0x0002, TPM_NONOTIFY = 0x0080,
                TPM_RETURNCMD = 0x0100;
 constexpr UINT WM_CONTEXTMENU = 0x007B, WM_INITMENUPOPUP = 0x0117, MN_GETHMENU = 0x01E1;
@@ -95,6 +99,35 @@ VRMWND_PLATFORM_API UINT GetMenuItemID(HMENU menu, int position);
 VRMWND_PLATFORM_API HMENU GetSubMenu(HMENU menu, int position);
 // Copies the text (with its "&") into buffer; the length, 0 when there is no item.
 VRMWND_PLATFORM_API int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags);
+
+// An item as GetMenuItemInfo describes it: only the parts named in fMask are filled.
+constexpr UINT MIIM_STATE = 0x0001, MIIM_ID = 0x0002, MIIM_SUBMENU = 0x0004, MIIM_STRING = 0x0040, MIIM_FTYPE = 0x0100;
+constexpr UINT MFT_STRING = 0x0000, MFT_SEPARATOR = 0x0800;
+constexpr UINT MFS_ENABLED = 0x0000, MFS_GRAYED = 0x0003, MFS_DISABLED = MFS_GRAYED, MFS_CHECKED = 0x0008,
+               MFS_HILITE = 0x0080;
+struct MENUITEMINFOA {
+  UINT cbSize = sizeof(MENUITEMINFOA);
+  UINT fMask = 0;
+  UINT fType = 0;   // MFT_*
+  UINT fState = 0;  // MFS_*
+  UINT wID = 0;
+  HMENU hSubMenu = nullptr;
+  HBITMAP hbmpChecked = nullptr;
+  HBITMAP hbmpUnchecked = nullptr;
+  std::uintptr_t dwItemData = 0;
+  LPSTR dwTypeData = nullptr;  // MIIM_STRING: the buffer, of cch bytes
+  UINT cch = 0;                // MIIM_STRING: in, the buffer's size; out, the text's length
+  HBITMAP hbmpItem = nullptr;
+};
+// By command or by position (fByPosition). MIIM_STRING copies what fits of the text
+// (with its "&"), or only gives its length when dwTypeData is null.
+VRMWND_PLATFORM_API BOOL GetMenuItemInfoA(HMENU menu, UINT item, BOOL fByPosition, MENUITEMINFOA* info);
+inline BOOL GetMenuItemInfo(HMENU menu, UINT item, BOOL fByPosition, MENUITEMINFOA* info) {
+  return GetMenuItemInfoA(menu, item, fByPosition, info);
+}
+// Highlights (MF_HILITE) or unhighlights (MF_UNHILITE) an item: the highlighted item
+// of an open popup is the one Enter chooses, and GetMenuState reports MF_HILITE.
+VRMWND_PLATFORM_API BOOL HiliteMenuItem(HWND hwnd, HMENU menu, UINT item, UINT flags);
 
 // With TPM_RETURNCMD, the command chosen (0 when dismissed); otherwise the chosen
 // command is posted to the owner as WM_COMMAND(id, 0) and TRUE returned.

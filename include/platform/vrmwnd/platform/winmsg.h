@@ -16,10 +16,13 @@ constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOV
                WM_MOUSEWHEEL = 0x020A, WM_NEXTDLGCTL = 0x0028, WM_NOTIFY = 0x004E, WM_CTLCOLOREDIT = 0x0133,
                WM_USER = 0x0400, WM_APP = 0x8000, WM_GETMINMAXINFO = 0x0024, WM_NCHITTEST = 0x0084,
                WM_NCLBUTTONDOWN = 0x00A1, WM_MOUSEMOVE = 0x0200, WM_SIZING = 0x0214, WM_ENTERSIZEMOVE = 0x0231,
-               WM_EXITSIZEMOVE = 0x0232;
+               WM_EXITSIZEMOVE = 0x0232, WM_GETICON = 0x007F, WM_SETICON = 0x0080;
 constexpr UINT WM_KEYFIRST = WM_KEYDOWN, WM_KEYLAST = 0x0109;
 // The left button in a mouse message's wParam.
 constexpr UINT MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002;
+// The icon that WM_SETICON sets and WM_GETICON gives (wParam); ICON_SMALL2 asks for
+// the small icon, or the big one when the window has no small icon.
+constexpr UINT ICON_SMALL = 0, ICON_BIG = 1, ICON_SMALL2 = 2;
 // One notch of the mouse wheel in WM_MOUSEWHEEL's delta (HIWORD of wParam).
 constexpr int WHEEL_DELTA = 120;
 

@@ -141,8 +141,9 @@ inline LPCSTR MAKEINTRESOURCE(WORD id) { return MAKEINTRESOURCEA(id); }
 #define IDI_WARNING IDI_EXCLAMATION
 #define IDI_INFORMATION IDI_ASTERISK
 // With no instance, the system icon of an IDI_* number: the same handle every time,
-// never to be destroyed. NULL for any other name or instance (the module's own
-// icons are not kept).
+// never to be destroyed. With a module, its icon resource (AfxRegisterIcon): one
+// shared handle per module and number. NULL with ERROR_RESOURCE_NAME_NOT_FOUND for
+// a name the module does not have.
 VRMWND_PLATFORM_API HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 inline HICON LoadIcon(HINSTANCE instance, LPCSTR name) { return LoadIconA(instance, name); }
 // The IDI_* number of a system icon handle, 0 for any other handle.

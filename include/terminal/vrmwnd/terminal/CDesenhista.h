@@ -1,6 +1,7 @@
 // O desenhista (CDesenhista): desenha a árvore de janelas do sistema de janelas da
 // plataforma numa grade de células. Uma janela de topo vai centrada na área de
-// trabalho, com moldura e título, na ordem Z (a de cima por último); o interior do
+// trabalho, com moldura e título, na ordem Z (a de cima por último), e os menus
+// abertos por cima de todas, onde foram abertos; o interior do
 // modelo em unidades de diálogo vira células a 4 unidades por coluna e 8 por linha
 // (6 e 13 pixels); cada controle padrão é desenhado pela sua classe. Guarda o mapa
 // da tela, que diz a que janela e a que ponto dela vai o clique numa célula.
@@ -81,6 +82,9 @@ class VRMWND_TERMINAL_API CDesenhista {
   // Primeira linha/coluna à vista de cada controle que rola (edits, listas), para
   // que a vista não salte entre um desenho e outro.
   std::map<HWND, TPonto> m_rolagem;
+  // Onde cada janela de topo foi desenhada (o canto da moldura), para pôr os menus
+  // que ela abriu sobre ela.
+  std::map<HWND, TPonto> m_cantos;
   CMapaTela m_mapa;
 };
 

@@ -20,7 +20,7 @@ namespace vrmwnd::terminal {
 // o direito quando o terminal diz); o texto é um caractere digitado (UTF-8); o mouse
 // vem em células da tela.
 struct TEvento {
-  enum class ETipo { Tecla, Texto, Clique, CliqueDuplo, Roda, Redimensiona, Fim };
+  enum class ETipo { Tecla, Texto, Clique, CliqueDuplo, CliqueDireito, Roda, Redimensiona, Fim };
   ETipo tipo = ETipo::Tecla;
   int nTecla = 0;
   std::vector<int> modificadores;
