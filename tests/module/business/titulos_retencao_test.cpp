@@ -7,6 +7,7 @@
 #include <map>
 
 #include "importa_teste.h"
+#include "titulos_retencao_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/suite/registros/TCMTituloImposto.h"
 #include "vrmwnd/suite/registros/TQZCMConsisteRetorno.h"
@@ -29,14 +30,6 @@ const std::map<unsigned char, TComplemento> kComplementos = {
     {CM_IMPOSTO_ISS, {2202, 4, 0, 2253}},       {CM_IMPOSTO_INSS, {2203, 5, 2631, 2254}},
 };
 
-// O retido do imposto no registro, somado dos itens de serviço.
-LONGLONG Retido(const TCMRERegistroEntrada& r, unsigned char byTipo) {
-  LONGLONG ll = 0;
-  for (const TCMREItemServico& s : r.GetListaServico())
-    for (const TCMREImposto& i : s.GetListaImposto())
-      if (i.GetTipoImposto() == byTipo) ll += i.GetValor().int64;
-  return ll;
-}
 
 }  // namespace
 

@@ -36,13 +36,6 @@ class CDlgTitulosNotasTest : public CTitulosTeste {
   }
 };
 
-LONGLONG Retido(const TCMRERegistroEntrada& r, unsigned char byTipo) {
-  LONGLONG ll = 0;
-  for (const TCMREItemServico& s : r.GetListaServico())
-    for (const TCMREImposto& i : s.GetListaImposto())
-      if (i.GetTipoImposto() == byTipo) ll += i.GetValor().int64;
-  return ll;
-}
 
 }  // namespace
 

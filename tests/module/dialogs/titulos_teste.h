@@ -13,6 +13,7 @@
 #include "empresa_teste.h"
 #include "instalacao_teste.h"
 #include "janelas_teste.h"
+#include "titulos_retencao_teste.h"
 #include "vrmwnd/base/cy_operacoes.h"
 #include "vrmwnd/dialogs/CDlgTitulos.h"
 #include "vrmwnd/suite/ganchos_teste.h"
@@ -21,31 +22,7 @@
 
 using D = CDlgTitulos;
 
-inline TCMRateioTitulo LinhaTitulo(unsigned short iFilial, long lClassificacao, LONGLONG llValor) {
-  TCMRateioTitulo r;
-  r.SetFilial(iFilial);
-  r.SetPonteiroClassificacao(lClassificacao);
-  r.SetValor(CyDeBruto(llValor));
-  return r;
-}
 
-// IRRF da parcela nParcela: Receita Federal, DARF, código 1708, vencimento 10/09/2018,
-// 150,00 numa linha do IRRF a recolher.
-inline TCMTituloImposto TituloCompleto(int nParcela = 1) {
-  TCMTituloImposto t;
-  t.SetTipoImposto(CM_IMPOSTO_IRRF);
-  t.SetParcela(nParcela);
-  t.SetFilial(1);
-  t.SetRegDataVencimento(QZDMA(10, 9, 2018));
-  t.SetNumeroDocumento("3310/1");
-  t.SetCedente(2201);
-  t.SetPonteiroTipoDocumento(4);
-  t.SetValor(CyDeBruto(150'0000));
-  t.SetPonteiroHistorico(1);
-  t.SetCodigoReceita(1708);
-  t.AdicionaRateio(LinhaTitulo(1, 2251, 150'0000));
-  return t;
-}
 
 // O que a pessoa vê no diálogo num momento.
 struct TTelaTitulos {

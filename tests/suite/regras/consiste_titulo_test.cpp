@@ -10,6 +10,7 @@
 
 #include "empresa_teste.h"
 #include "instalacao_teste.h"
+#include "titulos_retencao_teste.h"
 #include "vrmwnd/base/QZException.h"
 #include "vrmwnd/base/QZProfiler.h"
 #include "vrmwnd/base/cy_operacoes.h"
@@ -36,31 +37,7 @@ TQZGerencial Gerencial(long lGerencial, LONGLONG llValor) {
   return g;
 }
 
-TCMRateioTitulo Linha(unsigned short iFilial, long lClassificacao, LONGLONG llValor) {
-  TCMRateioTitulo r;
-  r.SetFilial(iFilial);
-  r.SetPonteiroClassificacao(lClassificacao);
-  r.SetValor(CyDeBruto(llValor));
-  return r;
-}
 
-// Um título de IRRF completo: Receita Federal, DARF, código 1708, vencimento depois
-// da entrada e uma linha no IRRF a recolher com todo o valor.
-TCMTituloImposto TituloCompleto() {
-  TCMTituloImposto t;
-  t.SetTipoImposto(CM_IMPOSTO_IRRF);
-  t.SetParcela(1);
-  t.SetFilial(1);
-  t.SetRegDataVencimento(QZDMA(10, 9, 2018));
-  t.SetNumeroDocumento("3310/1");
-  t.SetCedente(2201);
-  t.SetPonteiroTipoDocumento(4);
-  t.SetValor(CyDeBruto(150'0000));
-  t.SetPonteiroHistorico(1);
-  t.SetCodigoReceita(1708);
-  t.AdicionaRateio(Linha(1, 2251, 150'0000));
-  return t;
-}
 
 class ConsisteTituloTest : public testing::Test {
  protected:
@@ -126,22 +103,22 @@ TEST_F(ConsisteTituloTest, CadaTipoVemDeUmDadoReal) {
        "Classifique o valor do título de IRRF da parcela 1.", -1},
       {"filial encerrada na segunda linha",
        [](TCMTituloImposto& t) {
-         t.SetRateio(0, Linha(1, 2251, 100'0000));
-         t.AdicionaRateio(Linha(4, 2251, 50'0000));
+         t.SetRateio(0, LinhaTitulo(1, 2251, 100'0000));
+         t.AdicionaRateio(LinhaTitulo(4, 2251, 50'0000));
        },
        12, "A filial da linha 2 não é uma filial ativa.", 1},
-      {"linha sem valor", [](TCMTituloImposto& t) { t.AdicionaRateio(Linha(1, 2251, 0)); }, 2,
+      {"linha sem valor", [](TCMTituloImposto& t) { t.AdicionaRateio(LinhaTitulo(1, 2251, 0)); }, 2,
        "Informe o valor da linha 2.", 1},
-      {"linha sem classificação", [](TCMTituloImposto& t) { t.SetRateio(0, Linha(1, 0, 150'0000)); }, 3, "#1356", 0},
-      {"classificação sintética", [](TCMTituloImposto& t) { t.SetRateio(0, Linha(1, 2250, 150'0000)); }, 3,
+      {"linha sem classificação", [](TCMTituloImposto& t) { t.SetRateio(0, LinhaTitulo(1, 0, 150'0000)); }, 3, "#1356", 0},
+      {"classificação sintética", [](TCMTituloImposto& t) { t.SetRateio(0, LinhaTitulo(1, 2250, 150'0000)); }, 3,
        "A classificação 2.1.07 não é uma conta analítica do plano de contas.", 0},
-      {"conta gerencial como classificação", [](TCMTituloImposto& t) { t.SetRateio(0, Linha(1, 6001, 150'0000)); }, 3,
+      {"conta gerencial como classificação", [](TCMTituloImposto& t) { t.SetRateio(0, LinhaTitulo(1, 6001, 150'0000)); }, 3,
        "A classificação G.01 não é uma conta analítica do plano de contas.", 0},
-      {"material de consumo pede as gerenciais", [](TCMTituloImposto& t) { t.SetRateio(0, Linha(1, 5001, 150'0000)); },
+      {"material de consumo pede as gerenciais", [](TCMTituloImposto& t) { t.SetRateio(0, LinhaTitulo(1, 5001, 150'0000)); },
        3, "#1358", 0},
       {"gerenciais que não somam a linha",
        [](TCMTituloImposto& t) {
-         TCMRateioTitulo r = Linha(1, 5001, 150'0000);
+         TCMRateioTitulo r = LinhaTitulo(1, 5001, 150'0000);
          r.AdicionaGerencial(Gerencial(6001, 90'0000));
          r.AdicionaGerencial(Gerencial(6002, 59'9900));
          t.SetRateio(0, r);
@@ -149,7 +126,7 @@ TEST_F(ConsisteTituloTest, CadaTipoVemDeUmDadoReal) {
        3, "As contas gerenciais da linha 1 somam 149,99 e a linha vale 150,00.", 0},
       {"gerenciais que somam a linha",
        [](TCMTituloImposto& t) {
-         TCMRateioTitulo r = Linha(1, 5001, 150'0000);
+         TCMRateioTitulo r = LinhaTitulo(1, 5001, 150'0000);
          r.AdicionaGerencial(Gerencial(6001, 90'0000));
          r.AdicionaGerencial(Gerencial(6002, 60'0000));
          t.SetRateio(0, r);
@@ -157,12 +134,12 @@ TEST_F(ConsisteTituloTest, CadaTipoVemDeUmDadoReal) {
        0, "", -1},
       {"gerenciais numa conta sem relação",
        [](TCMTituloImposto& t) {
-         TCMRateioTitulo r = Linha(1, 2251, 150'0000);
+         TCMRateioTitulo r = LinhaTitulo(1, 2251, 150'0000);
          r.AdicionaGerencial(Gerencial(6001, 150'0000));
          t.SetRateio(0, r);
        },
        3, "A classificação 2.1.07.001 não se rateia em contas gerenciais.", 0},
-      {"linhas que não somam o título", [](TCMTituloImposto& t) { t.SetRateio(0, Linha(1, 2251, 100'0000)); }, 11,
+      {"linhas que não somam o título", [](TCMTituloImposto& t) { t.SetRateio(0, LinhaTitulo(1, 2251, 100'0000)); }, 11,
        "As classificações somam 100,00 e o título vale 150,00.", -1},
   };
   for (const TCaso& c : kCasos) {
@@ -209,8 +186,8 @@ TEST_F(ConsisteTituloTest, VencimentoJaGravadoCompletoValeAntesDaEntrada) {
 
 TEST_F(ConsisteTituloTest, LinhaAntesDeEntrarNoTitulo) {
   TCMTituloImposto titulo = TituloCompleto();
-  titulo.AdicionaRateio(Linha(1, 2251, 0));  // as linhas: 150,00 e uma vazia
-  TCMRateioTitulo gerenciada = Linha(0, 5001, 50'0000);
+  titulo.AdicionaRateio(LinhaTitulo(1, 2251, 0));  // as linhas: 150,00 e uma vazia
+  TCMRateioTitulo gerenciada = LinhaTitulo(0, 5001, 50'0000);
   gerenciada.AdicionaGerencial(Gerencial(6001, 50'0000));
   struct TCaso {
     const char* szCaso;
@@ -219,13 +196,13 @@ TEST_F(ConsisteTituloTest, LinhaAntesDeEntrarNoTitulo) {
     int nTipo;
     const char* szMensagem;
   } const kCasos[] = {
-      {"sem valor", -1, Linha(1, 2251, 0), 4, "Informe o valor da linha."},
-      {"nova passa do título", -1, Linha(1, 2251, 100), 4,
+      {"sem valor", -1, LinhaTitulo(1, 2251, 0), 4, "Informe o valor da linha."},
+      {"nova passa do título", -1, LinhaTitulo(1, 2251, 100), 4,
        "Com esta linha as classificações somam 150,01, acima do valor do título (150,00)."},
-      {"alterada não conta o valor antigo", 0, Linha(1, 2251, 150'0000), 0, ""},
-      {"filial encerrada", 0, Linha(4, 2251, 10'0000), 12, "A filial da linha não é uma filial ativa."},
-      {"sem filial vale a do título", 0, Linha(0, 2251, 10'0000), 0, ""},
-      {"sem classificação", 0, Linha(1, 0, 10'0000), 3, "#1356"},
+      {"alterada não conta o valor antigo", 0, LinhaTitulo(1, 2251, 150'0000), 0, ""},
+      {"filial encerrada", 0, LinhaTitulo(4, 2251, 10'0000), 12, "A filial da linha não é uma filial ativa."},
+      {"sem filial vale a do título", 0, LinhaTitulo(0, 2251, 10'0000), 0, ""},
+      {"sem classificação", 0, LinhaTitulo(1, 0, 10'0000), 3, "#1356"},
       {"gerencial da filial do título", 0, gerenciada, 0, ""},
   };
   for (const TCaso& c : kCasos) {
