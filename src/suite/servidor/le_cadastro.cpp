@@ -27,7 +27,7 @@ class CConsultaMontada {
     if (d.szColunaTipo && !f.strTipos.IsEmpty())
       Condicao("instr(?, ", "", std::string(f.strTipos.GetString()), std::string(d.szColunaTipo) + ") > 0");
     if (d.szColunaCaracteristica && f.nCaracteristica != 0)
-      Condicao("(" + std::string(d.szColunaCaracteristica), " & ?) != 0", f.nCaracteristica);
+      Condicao(std::string(1, '(').append(d.szColunaCaracteristica), " & ?) != 0", f.nCaracteristica);
     if (d.szColunaProdutoServico && f.cProdutoServico != 0)
       Condicao(d.szColunaProdutoServico, " = ?", std::string(1, f.cProdutoServico));
   }
